@@ -1,0 +1,25 @@
+// Port: the system's table of DOS device names and the list of logical drives.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace plivant::platform {
+
+class IDosDevices {
+public:
+    virtual ~IDosDevices() = default;
+
+    // DefineDosDeviceA. An absent target is passed to the system as NULL.
+    virtual bool Define(uint32_t flags, const std::string& deviceName,
+                                 const std::optional<std::string>& target) = 0;
+
+    // QueryDosDeviceA: fills buffer with "T1\0T2\0...\0\0" and returns the count written, or 0.
+    virtual uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) = 0;
+
+    // GetLogicalDriveStringsA: "C:\\\0D:\\\0\0"; returns the length without the final NUL, or the size
+    // needed when the buffer is too small (the buffer is then left alone).
+    virtual uint32_t LogicalDriveStrings(uint32_t size, char* buffer) = 0;
+};
+
+}  // namespace plivant::platform

@@ -1,0 +1,27 @@
+// Port: the process itself: single instance, command line, program folder, version, ending.
+#pragma once
+#include <string>
+
+namespace plivant::platform {
+
+struct VersionNumbers {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+class IProcess {
+public:
+    virtual ~IProcess() = default;
+    // True when another instance of this program is already running.
+    virtual bool PreviousInstanceRunning() = 0;
+    // The argument text after the program's own name, exactly as the platform hands it over.
+    virtual std::string CommandLineArguments() = 0;
+    // The folder that holds the program file, as the platform reports it (a trailing backslash or not).
+    virtual std::string ProgramFolder() = 0;
+    virtual VersionNumbers Version() = 0;
+    // Ends the process at once. The real side never returns; a simulated one records the request.
+    virtual void EndProcess() = 0;
+};
+
+}  // namespace plivant::platform

@@ -1,0 +1,48 @@
+// Windows constants that portable code needs, spelt as Windows spells them (no <windows.h> here).
+#pragma once
+#include <cstdint>
+
+namespace plivant::win {
+
+// DefineDosDevice flags
+inline constexpr uint32_t DDD_RAW_TARGET_PATH = 0x1;
+inline constexpr uint32_t DDD_REMOVE_DEFINITION = 0x2;
+inline constexpr uint32_t DDD_EXACT_MATCH_ON_REMOVE = 0x4;
+
+// File attributes
+inline constexpr uint32_t FILE_ATTRIBUTE_READONLY = 0x1;
+inline constexpr uint32_t FILE_ATTRIBUTE_HIDDEN = 0x2;
+inline constexpr uint32_t FILE_ATTRIBUTE_SYSTEM = 0x4;
+inline constexpr uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
+inline constexpr uint32_t FILE_ATTRIBUTE_ARCHIVE = 0x20;
+inline constexpr uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
+
+// Error codes
+inline constexpr uint32_t ERROR_SUCCESS = 0;
+inline constexpr uint32_t ERROR_FILE_NOT_FOUND = 2;
+inline constexpr uint32_t ERROR_PATH_NOT_FOUND = 3;
+inline constexpr uint32_t ERROR_ACCESS_DENIED = 5;
+inline constexpr uint32_t ERROR_INVALID_HANDLE = 6;
+inline constexpr uint32_t ERROR_INVALID_PARAMETER = 87;
+inline constexpr uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
+inline constexpr uint32_t ERROR_INVALID_NAME = 123;
+inline constexpr uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
+inline constexpr uint32_t ERROR_MORE_DATA = 234;
+
+inline constexpr uint32_t MAX_PATH = 260;
+
+// Registry
+inline constexpr uint32_t HKEY_CURRENT_USER = 0x80000001u;
+inline constexpr uint32_t REG_SZ = 1;
+inline constexpr uint32_t REG_EXPAND_SZ = 2;
+inline constexpr uint32_t REG_BINARY = 3;
+inline constexpr uint32_t REG_DWORD = 4;
+inline constexpr uint32_t REG_MULTI_SZ = 7;
+
+// Messages
+inline constexpr uint32_t LB_SETTABSTOPS = 0x0192;
+
+// ShowWindow commands
+inline constexpr int32_t SW_SHOWNORMAL = 1;
+
+}  // namespace plivant::win

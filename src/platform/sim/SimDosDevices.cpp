@@ -1,0 +1,145 @@
+// The simulated DOS-device table.
+#include "platform/sim/SimDosDevices.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/WinConst.h"
+#include "util/Text.h"
+
+namespace plivant::platform::sim {
+
+using namespace plivant::win;
+
+std::string NtPathOf(const std::string& dosPath) {
+    std::string path = dosPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (path.starts_with("\\??\\")) return path;
+    if (path.starts_with("\\\\")) return "\\??\\UNC\\" + path.substr(2);
+    return "\\??\\" + path;
+}
+
+SimDosDevices::SimDosDevices() { AddGlobal("C:", "\\Device\\HarddiskVolume3"); }
+
+void SimDosDevices::AddGlobal(const std::string& name, const std::string& target) {
+    auto& list = global_[text::ToUpperAscii(name)];
+    list.insert(list.begin(), target);
+}
+
+void SimDosDevices::AddLocal(const std::string& name, const std::string& target) {
+    auto& list = Local()[text::ToUpperAscii(name)];
+    list.insert(list.begin(), target);
+}
+
+void SimDosDevices::RemoveAllGlobal(const std::string& name) { global_.erase(text::ToUpperAscii(name)); }
+
+void SimDosDevices::ClearLog() {
+    defineCalls_.clear();
+    queryCount_ = 0;
+}
+
+bool SimDosDevices::Fail(uint32_t error) {
+    lastError_ = error;
+    return false;
+}
+
+const std::vector<std::string>* SimDosDevices::Lookup(const std::string& key) const {
+    if (auto it = Local().find(key); it != Local().end()) return &it->second;
+    if (auto it = global_.find(key); it != global_.end()) return &it->second;
+    return nullptr;
+}
+
+std::vector<std::string> SimDosDevices::Targets(const std::string& name) const {
+    const auto* list = Lookup(text::ToUpperAscii(name));
+    return list ? *list : std::vector<std::string>{};
+}
+
+bool SimDosDevices::Define(uint32_t flags, const std::string& deviceName,
+                                    const std::optional<std::string>& target) {
+    defineCalls_.push_back({flags, deviceName, target});
+    const std::string name(text::UpToNul(deviceName));
+    if (name.empty() || name.back() == '\\') return Fail(ERROR_INVALID_NAME);
+    const std::string key = text::ToUpperAscii(name);
+    if (flags & DDD_REMOVE_DEFINITION) return Remove(flags, key, target);
+
+    if (!target) return Fail(ERROR_INVALID_PARAMETER);
+    const std::string raw(text::UpToNul(*target));
+    if (raw.empty()) return Fail(ERROR_INVALID_NAME);
+    auto& list = Local()[key];
+    list.insert(list.begin(), (flags & DDD_RAW_TARGET_PATH) ? raw : NtPathOf(raw));
+    lastError_ = ERROR_SUCCESS;
+    return true;
+}
+
+bool SimDosDevices::Remove(uint32_t flags, const std::string& key, const std::optional<std::string>& target) {
+    const bool noTarget = !target || text::UpToNul(*target).empty();
+    Table* table = nullptr;
+    if (Local().count(key)) {
+        table = &Local();
+    } else if (global_.count(key)) {
+        // Global names (the system's disks) are protected from a standard user.
+        if (!elevated_) return Fail(ERROR_ACCESS_DENIED);
+        table = &global_;
+    } else {
+        if (noTarget) return true;
+        return Fail(ERROR_FILE_NOT_FOUND);
+    }
+    auto& list = (*table)[key];
+    auto match = list.end();
+    if (noTarget && !(flags & DDD_EXACT_MATCH_ON_REMOVE)) {
+        match = list.begin();
+    } else {
+        const std::string raw(text::UpToNul(target.value_or("")));
+        const std::string wanted = raw.empty() || (flags & DDD_RAW_TARGET_PATH) ? raw : NtPathOf(raw);
+        match = std::find_if(list.begin(), list.end(), [&](const std::string& entry) {
+            return (flags & DDD_EXACT_MATCH_ON_REMOVE) ? text::EqualsIgnoreCase(entry, wanted)
+                                                        : text::StartsWithIgnoreCase(entry, wanted);
+        });
+    }
+    if (match == list.end()) return Fail(ERROR_FILE_NOT_FOUND);
+    list.erase(match);
+    if (list.empty()) table->erase(key);
+    lastError_ = ERROR_SUCCESS;
+    return true;
+}
+
+uint32_t SimDosDevices::Query(const std::string& deviceName, char* buffer, uint32_t size) {
+    ++queryCount_;
+    const auto* list = Lookup(text::ToUpperAscii(text::UpToNul(deviceName)));
+    if (!list) {
+        Fail(ERROR_FILE_NOT_FOUND);
+        return 0;
+    }
+    std::string reply;
+    for (const auto& target : *list) reply.append(target).push_back('\0');
+    reply.push_back('\0');
+    if (size < reply.size()) {
+        Fail(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    std::memcpy(buffer, reply.data(), reply.size());
+    lastError_ = ERROR_SUCCESS;
+    return static_cast<uint32_t>(reply.size());
+}
+
+uint32_t SimDosDevices::LogicalDriveStrings(uint32_t size, char* buffer) {
+    std::string letters;
+    for (const Table* table : {&Local(), &global_}) {
+        for (const auto& [name, list] : *table) {
+            if (name.size() == 2 && name[1] == ':' && text::IsAsciiLetter(name[0]) && !list.empty() &&
+                letters.find(name[0]) == std::string::npos) {
+                letters.push_back(name[0]);
+            }
+        }
+    }
+    std::sort(letters.begin(), letters.end());
+    std::string reply;
+    for (char letter : letters) reply.append({letter, ':', '\\', '\0'});
+    const auto length = static_cast<uint32_t>(reply.size());
+    if (size < length + 1) return length + 1;
+    std::memcpy(buffer, reply.data(), reply.size());
+    buffer[length] = '\0';
+    return length;
+}
+
+}  // namespace plivant::platform::sim

@@ -1,0 +1,23 @@
+// One simulated machine: every port's simulated side, bundled as a Platform.
+#pragma once
+#include "platform/Platform.h"
+#include "platform/sim/SimDosDevices.h"
+#include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimProcess.h"
+#include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimShell.h"
+
+namespace plivant::platform::sim {
+
+struct SimPlatform {
+    SimDosDevices dosDevices;
+    SimFileSystem files;
+    SimRegistry registry;
+    SimProcess process;
+    SimShell shell;
+    SimWindowing windowing;
+
+    Platform Ports() { return Platform{dosDevices, files, registry, process, shell, windowing}; }
+};
+
+}  // namespace plivant::platform::sim

@@ -1,0 +1,65 @@
+// The simulated registry.
+#include "platform/sim/SimRegistry.h"
+
+#include <cstring>
+
+#include "platform/WinConst.h"
+#include "util/Text.h"
+
+namespace plivant::platform::sim {
+
+using namespace plivant::win;
+
+std::string SimRegistry::KeyName(uint32_t root, const std::string& subKey) {
+    std::string path(text::UpToNul(subKey));
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return std::to_string(root) + "\\" + text::ToUpperAscii(path);
+}
+
+int32_t SimRegistry::OpenKey(uint32_t root, const std::string& subKey, RegKey* key) {
+    const auto name = KeyName(root, subKey);
+    if (!keys_.count(name)) return ERROR_FILE_NOT_FOUND;
+    *key = next_++;
+    open_[*key] = name;
+    return ERROR_SUCCESS;
+}
+
+int32_t SimRegistry::QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
+                                     uint32_t* size) {
+    ++queries_;
+    const auto handle = open_.find(key);
+    if (handle == open_.end()) return ERROR_INVALID_HANDLE;
+    const auto& values = keys_.at(handle->second);
+    const auto value = values.find(text::ToUpperAscii(text::UpToNul(valueName)));
+    if (value == values.end()) return ERROR_FILE_NOT_FOUND;
+    if (type) *type = value->second.type;
+    const auto needed = static_cast<uint32_t>(value->second.bytes.size());
+    if (!data) {
+        if (size) *size = needed;
+        return ERROR_SUCCESS;
+    }
+    if (!size) return ERROR_INVALID_PARAMETER;
+    if (*size < needed) {
+        *size = needed;
+        return ERROR_MORE_DATA;
+    }
+    std::memcpy(data, value->second.bytes.data(), needed);
+    *size = needed;
+    return ERROR_SUCCESS;
+}
+
+int32_t SimRegistry::CloseKey(RegKey key) { return open_.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE; }
+
+void SimRegistry::SetValue(uint32_t root, const std::string& subKey, const std::string& name, uint32_t type,
+                           const std::string& bytes) {
+    keys_[KeyName(root, subKey)][text::ToUpperAscii(name)] = {type, bytes};
+}
+
+void SimRegistry::SetString(uint32_t root, const std::string& subKey, const std::string& name,
+                            const std::string& value) {
+    SetValue(root, subKey, name, REG_SZ, value + std::string(1, '\0'));
+}
+
+void SimRegistry::DeleteKey(uint32_t root, const std::string& subKey) { keys_.erase(KeyName(root, subKey)); }
+
+}  // namespace plivant::platform::sim

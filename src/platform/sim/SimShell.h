@@ -1,0 +1,41 @@
+// A shell that records what it was asked to open and answers with a scripted value.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/Shell.h"
+#include "platform/Windowing.h"
+
+namespace plivant::platform::sim {
+
+class SimShell final : public IShell {
+public:
+    struct Call {
+        WindowHandle owner;
+        std::string verb, file, parameters, directory;
+        int32_t show;
+    };
+    intptr_t Execute(WindowHandle owner, const std::string& verb, const std::string& file,
+                          const std::string& parameters, const std::string& directory, int32_t show) override {
+        executed.push_back({owner, verb, file, parameters, directory, show});
+        return result;
+    }
+    std::vector<Call> executed;
+    intptr_t result = 42;
+};
+
+// Records every message sent; answers each with a scripted value.
+class SimWindowing final : public IWindowing {
+public:
+    struct Message {
+        WindowHandle window;
+        uint32_t message;
+        uintptr_t wParam;
+        std::vector<int32_t> lParamInts;  // the 32-bit values lParam pointed at, for array messages
+    };
+    intptr_t Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    std::vector<Message> sent;
+    intptr_t result = 1;
+};
+
+}  // namespace plivant::platform::sim

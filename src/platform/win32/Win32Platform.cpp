@@ -1,0 +1,214 @@
+// The real ports.
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <memory>
+#include <vector>
+
+namespace plivant::platform::win32 {
+
+namespace {
+
+struct HandleCloser {
+    void operator()(HANDLE h) const {
+        if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+struct FindCloser {
+    void operator()(HANDLE h) const {
+        if (h && h != INVALID_HANDLE_VALUE) FindClose(h);
+    }
+};
+using UniqueFind = std::unique_ptr<void, FindCloser>;
+
+UniqueHandle OpenFile(const std::string& path, DWORD access, DWORD disposition) {
+    HANDLE h = CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Win32DosDevices::Define(uint32_t flags, const std::string& deviceName,
+                                      const std::optional<std::string>& target) {
+    return DefineDosDeviceA(flags, deviceName.c_str(), target ? target->c_str() : nullptr) != FALSE;
+}
+
+uint32_t Win32DosDevices::Query(const std::string& deviceName, char* buffer, uint32_t size) {
+    return QueryDosDeviceA(deviceName.c_str(), buffer, size);
+}
+
+uint32_t Win32DosDevices::LogicalDriveStrings(uint32_t size, char* buffer) {
+    return GetLogicalDriveStringsA(size, buffer);
+}
+
+bool Win32FileSystem::FindFiles(const std::string& pattern, const std::function<bool(const FindEntry&)>& visit) {
+    WIN32_FIND_DATAA data{};
+    UniqueFind find(FindFirstFileA(pattern.c_str(), &data));
+    if (find.get() == INVALID_HANDLE_VALUE) {
+        find.release();
+        return false;
+    }
+    do {
+        if (!visit(FindEntry{data.cFileName, data.dwFileAttributes})) break;
+    } while (FindNextFileA(find.get(), &data));
+    return true;
+}
+
+uint32_t Win32FileSystem::ShortPathName(const std::string& path, char* buffer, uint32_t size) {
+    return GetShortPathNameA(path.c_str(), buffer, size);
+}
+
+uint32_t Win32FileSystem::IsDirectory(const std::string& path) { return PathIsDirectoryA(path.c_str()); }
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
+    auto file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
+    if (!file) return std::nullopt;
+    std::string content;
+    std::vector<char> chunk(64 * 1024);
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr)) return std::nullopt;
+        if (read == 0) return content;
+        content.append(chunk.data(), read);
+    }
+}
+
+bool Win32FileSystem::Append(const std::string& path, const std::string& bytes) {
+    auto file = OpenFile(path, FILE_APPEND_DATA, OPEN_ALWAYS);
+    return file && WriteAll(file.get(), bytes);
+}
+
+bool Win32FileSystem::Replace(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".new~";
+    {
+        auto file = OpenFile(temporary, GENERIC_WRITE, CREATE_ALWAYS);
+        if (!file) return false;
+        if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+            file.reset();
+            DeleteFileA(temporary.c_str());
+            return false;
+        }
+    }
+    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool Win32FileSystem::Delete(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+
+int32_t Win32Registry::OpenKey(uint32_t root, const std::string& subKey, RegKey* key) {
+    HKEY opened = nullptr;
+    const LONG result = RegOpenKeyA(reinterpret_cast<HKEY>(static_cast<uintptr_t>(root)), subKey.c_str(), &opened);
+    *key = reinterpret_cast<RegKey>(opened);
+    return result;
+}
+
+int32_t Win32Registry::QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
+                                       uint32_t* size) {
+    DWORD valueType = 0;
+    DWORD valueSize = size ? *size : 0;
+    const LONG result = RegQueryValueExA(reinterpret_cast<HKEY>(key), valueName.c_str(), nullptr, &valueType, data,
+                                         size ? &valueSize : nullptr);
+    if (type) *type = valueType;
+    if (size) *size = valueSize;
+    return result;
+}
+
+int32_t Win32Registry::CloseKey(RegKey key) { return ::RegCloseKey(reinterpret_cast<HKEY>(key)); }
+
+Win32Process::~Win32Process() {
+    if (instanceMutex_) CloseHandle(instanceMutex_);
+}
+
+bool Win32Process::PreviousInstanceRunning() {
+    if (!instanceMutex_) {
+        SetLastError(ERROR_SUCCESS);
+        instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+        if (instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+            CloseHandle(instanceMutex_);
+            instanceMutex_ = nullptr;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ArgumentsOf(const std::string& commandLine) {
+    size_t at = 0;
+    // The program's name: quoted (up to the closing quote) or up to the first blank.
+    if (at < commandLine.size() && commandLine[at] == '"') {
+        const auto close = commandLine.find('"', at + 1);
+        at = close == std::string::npos ? commandLine.size() : close + 1;
+    }
+    while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
+    while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
+    return commandLine.substr(at);
+}
+
+std::string Win32Process::CommandLineArguments() {
+    const char* line = GetCommandLineA();
+    return ArgumentsOf(line ? line : "");
+}
+
+std::string Win32Process::ProgramFolder() {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            std::string full(path.data(), n);
+            const auto slash = full.find_last_of('\\');
+            return slash == std::string::npos ? std::string() : full.substr(0, slash);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+VersionNumbers Win32Process::Version() {
+    char file[MAX_PATH] = {};
+    if (!GetModuleFileNameA(nullptr, file, MAX_PATH)) return {};
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
+    if (size == 0) return {};
+    std::vector<char> info(size);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT fixedSize = 0;
+    if (!GetFileVersionInfoA(file, 0, size, info.data()) ||
+        !VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed) {
+        return {};
+    }
+    return VersionNumbers{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                          HIWORD(fixed->dwFileVersionLS)};
+}
+
+void Win32Process::EndProcess() { ExitProcess(0); }
+
+intptr_t Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std::string& file,
+                                  const std::string& parameters, const std::string& directory, int32_t show) {
+    return reinterpret_cast<intptr_t>(ShellExecuteA(reinterpret_cast<HWND>(owner), verb.c_str(), file.c_str(),
+                                                    parameters.c_str(), directory.c_str(), show));
+}
+
+intptr_t Win32Windowing::Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
+}
+
+}  // namespace plivant::platform::win32

@@ -1,0 +1,75 @@
+// The real ports, through the ANSI entry points.
+#pragma once
+#include "platform/Platform.h"
+
+namespace plivant::platform::win32 {
+
+class Win32DosDevices final : public IDosDevices {
+public:
+    bool Define(uint32_t flags, const std::string& deviceName,
+                         const std::optional<std::string>& target) override;
+    uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) override;
+    uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override;
+};
+
+class Win32FileSystem final : public IFileSystem {
+public:
+    bool FindFiles(const std::string& pattern, const std::function<bool(const FindEntry&)>& visit) override;
+    uint32_t ShortPathName(const std::string& path, char* buffer, uint32_t size) override;
+    uint32_t IsDirectory(const std::string& path) override;
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    bool Append(const std::string& path, const std::string& bytes) override;
+    bool Replace(const std::string& path, const std::string& bytes) override;
+    bool Delete(const std::string& path) override;
+};
+
+class Win32Registry final : public IRegistry {
+public:
+    int32_t OpenKey(uint32_t root, const std::string& subKey, RegKey* key) override;
+    int32_t QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
+                            uint32_t* size) override;
+    int32_t CloseKey(RegKey key) override;
+};
+
+class Win32Process final : public IProcess {
+public:
+    ~Win32Process() override;
+    bool PreviousInstanceRunning() override;
+    std::string CommandLineArguments() override;
+    std::string ProgramFolder() override;
+    VersionNumbers Version() override;
+    [[noreturn]] void EndProcess() override;
+
+private:
+    void* instanceMutex_ = nullptr;
+};
+
+class Win32Shell final : public IShell {
+public:
+    intptr_t Execute(WindowHandle owner, const std::string& verb, const std::string& file,
+                          const std::string& parameters, const std::string& directory, int32_t show) override;
+};
+
+class Win32Windowing final : public IWindowing {
+public:
+    intptr_t Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+};
+
+struct Win32Platform {
+    Win32DosDevices dosDevices;
+    Win32FileSystem files;
+    Win32Registry registry;
+    Win32Process process;
+    Win32Shell shell;
+    Win32Windowing windowing;
+
+    Platform Ports() { return Platform{dosDevices, files, registry, process, shell, windowing}; }
+};
+
+// The name of the object whose existence tells that an instance is running (per logon session).
+inline constexpr const char* kInstanceMutexName = "Local\\Plivant.Instance.3F2A9C";
+
+// The argument text of a command line: what follows the program's name and the blanks after it.
+std::string ArgumentsOf(const std::string& commandLine);
+
+}  // namespace plivant::platform::win32
