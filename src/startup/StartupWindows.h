@@ -1,0 +1,18 @@
+// The windows the entry routine opens. The program gives it the real ones; tests give it a recorder.
+#pragma once
+#include <string>
+
+namespace plivant {
+
+class StartupWindows {
+public:
+    virtual ~StartupWindows() = default;
+    // Shows the splash window, non-modally. Called in every run that is not a second instance.
+    virtual void ShowSplash() = 0;
+    // Opens the main window with its folder path box set to the given text.
+    virtual void ShowMainWindowWithPath(const std::string& path) = 0;
+    // Opens the main window with its mount button disabled.
+    virtual void ShowMainWindowWithMountDisabled() = 0;
+};
+
+}  // namespace plivant
