@@ -1,0 +1,65 @@
+// Path and file helpers.
+#include "mapping/modFiles.h"
+
+#include "platform/WinConst.h"
+
+namespace plivant {
+
+using namespace plivant::win;
+
+std::string GetShortPath(platform::IFileSystem& files, const std::string& path) {
+    constexpr uint32_t kBufferSize = 1024;
+    std::string buffer(kBufferSize, ' ');
+    const uint32_t length = files.ShortPathName(path, buffer.data(), kBufferSize);
+    // A result as large as the buffer is the size the system would need, not a path.
+    if (length == 0 || length >= kBufferSize) return {};
+    return buffer.substr(0, length);
+}
+
+bool FileExists(platform::IFileSystem& files, const std::string& path) {
+    // An empty pattern would find the first file of the current folder.
+    if (path.empty()) return false;
+    bool found = false;
+    files.FindFiles(path, [&](const platform::FindEntry& entry) {
+        constexpr uint32_t kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        found = !entry.name.empty() && (entry.attributes & kNotNormal) == 0;
+        return !found;
+    });
+    return found;
+}
+
+bool FolderExists(platform::IFileSystem& files, const std::string& path) { return files.IsDirectory(path) != 0; }
+
+std::string GetLongPath(platform::IFileSystem& files, const std::string& path) {
+    if (path.empty()) return {};
+    std::string work = path;
+    if (work.back() == '\\') work.pop_back();
+    work.push_back('\\');
+
+    std::string result;
+    size_t searchFrom = 3;  // just after "X:\"
+    for (;;) {
+        const auto slash = work.find('\\', searchFrom);
+        if (slash == std::string::npos) break;
+        std::string found;
+        files.FindFiles(work.substr(0, slash), [&](const platform::FindEntry& entry) {
+            found = entry.name;  // the search includes directories, hidden and system entries: take the first
+            return false;
+        });
+        if (found.empty()) return {};
+        result += "\\" + found;
+        searchFrom = slash + 1;
+    }
+    return path.substr(0, 2) + result;
+}
+
+void ShellOpen(platform::IShell& shell, platform::WindowHandle owner, const std::string& target, int32_t show) {
+    shell.Execute(owner, "Open", target, "", "", show);
+}
+
+void SetListTabStops(platform::IWindowing& windowing, platform::WindowHandle listBox) {
+    int32_t stops[2] = {16, 0};
+    windowing.Send(listBox, LB_SETTABSTOPS, 2, reinterpret_cast<intptr_t>(stops));
+}
+
+}  // namespace plivant

@@ -1,0 +1,23 @@
+// The letters of the logical drives.
+#include "mapping/mod_DriveInfo.h"
+
+namespace plivant {
+
+std::string GetDriveLetters(platform::IDosDevices& devices) {
+    constexpr uint32_t kBufferSize = 2048;
+    std::string buffer(kBufferSize, '\0');
+    // One less than the buffer, so the list always ends in a NUL even when the system fills it.
+    const uint32_t length = devices.LogicalDriveStrings(kBufferSize - 1, buffer.data());
+    std::string letters;
+    if (length == 0 || length >= kBufferSize - 1) return letters;
+    std::string_view rest(buffer);
+    for (;;) {
+        const auto nul = rest.find('\0');
+        if (nul == 0 || nul == std::string_view::npos) break;
+        letters.push_back(rest.front());
+        rest.remove_prefix(nul + 1);
+    }
+    return letters;
+}
+
+}  // namespace plivant

@@ -1,0 +1,57 @@
+// The entry routine.
+#include "startup/modMain.h"
+
+#include "mapping/modFiles.h"
+#include "mapping/mod_Subst.h"
+#include "state/StartupList.h"
+#include "util/ErrorPolicy.h"
+
+namespace plivant {
+
+namespace {
+
+std::string g_programFolder;
+std::string g_commandLine;
+
+constexpr const char* kStartupSwitch = "/ini";
+
+}  // namespace
+
+const std::string& ProgramFolder() { return g_programFolder; }
+const std::string& CommandLine() { return g_commandLine; }
+
+void MountStartupList(platform::Platform& platform) {
+    for (const auto& line : LoadStartupList(platform.files, g_programFolder)) {
+        SkipOnError([&] {
+            const auto pair = ParseStartupLine(line);
+            if (!pair || !FolderExists(platform.files, pair->folder)) return;
+            DefineDrive(platform.dosDevices, pair->drive, GetShortPath(platform.files, pair->folder), 0);
+        });
+    }
+}
+
+void Main(platform::Platform& platform, StartupWindows& windows) {
+    if (platform.process.PreviousInstanceRunning()) {
+        platform.process.EndProcess();
+        return;
+    }
+    SkipOnError([&] {
+        g_programFolder = platform.process.ProgramFolder();
+        if (g_programFolder.empty() || g_programFolder.back() != '\\') g_programFolder.push_back('\\');
+    });
+    SkipOnError([&] { g_commandLine = platform.process.CommandLineArguments(); });
+    SkipOnError([&] { windows.ShowSplash(); });
+
+    if (g_commandLine == kStartupSwitch) {
+        MountStartupList(platform);
+    } else if (!g_commandLine.empty() && g_commandLine.front() == '-') {
+        SkipOnError([&] { RemoveDrive(platform.dosDevices, g_commandLine.substr(1)); });
+        platform.process.EndProcess();
+    } else if (!g_commandLine.empty()) {
+        SkipOnError([&] { windows.ShowMainWindowWithPath(g_commandLine); });
+    } else {
+        SkipOnError([&] { windows.ShowMainWindowWithMountDisabled(); });
+    }
+}
+
+}  // namespace plivant

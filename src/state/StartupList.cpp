@@ -1,0 +1,28 @@
+// The start-up list file.
+#include "state/StartupList.h"
+
+#include "mapping/modFiles.h"
+#include "state/TextLines.h"
+
+namespace plivant {
+
+std::vector<std::string> LoadStartupList(platform::IFileSystem& files, const std::string& programFolder) {
+    const std::string path = programFolder + kStartupListName;
+    if (!FileExists(files, path)) return {};
+    const auto content = files.ReadFile(path);
+    return content ? SplitLines(*content) : std::vector<std::string>{};
+}
+
+bool SaveStartupList(platform::IFileSystem& files, const std::string& programFolder,
+                     const std::vector<std::string>& rows) {
+    return files.Replace(programFolder + kStartupListName, JoinLines(rows));
+}
+
+std::optional<StartupPair> ParseStartupLine(const std::string& line) {
+    const auto tab = line.find('\t');
+    if (tab == std::string::npos) return std::nullopt;
+    const auto next = line.find('\t', tab + 1);
+    return StartupPair{line.substr(0, tab), line.substr(tab + 1, next == std::string::npos ? next : next - tab - 1)};
+}
+
+}  // namespace plivant
