@@ -11,8 +11,7 @@ public:
     virtual ~IDosDevices() = default;
 
     // DefineDosDeviceA. An absent target is passed to the system as NULL.
-    virtual bool Define(uint32_t flags, const std::string& deviceName,
-                                 const std::optional<std::string>& target) = 0;
+    virtual bool Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) = 0;
 
     // QueryDosDeviceA: fills buffer with "T1\0T2\0...\0\0" and returns the count written, or 0.
     virtual uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) = 0;

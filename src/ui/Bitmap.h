@@ -31,7 +31,9 @@ private:
     static size_t Count(int width, int height) {
         return width > 0 && height > 0 ? static_cast<size_t>(width) * static_cast<size_t>(height) : 0;
     }
-    size_t Index(int x, int y) const { return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x); }
+    size_t Index(int x, int y) const {
+        return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
+    }
 
     int width_ = 0;
     int height_ = 0;

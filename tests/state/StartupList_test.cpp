@@ -1,0 +1,81 @@
+// The start-up list file: reading, atomic writing, and taking lines apart.
+#include "state/StartupList.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/WinConst.h"
+#include "platform/sim/SimFileSystem.h"
+
+namespace plivant {
+namespace {
+
+using Lines = std::vector<std::string>;
+constexpr const char* kFolder = "C:\\Apps\\Plivant\\";
+constexpr const char* kFile = "C:\\Apps\\Plivant\\mount.ini";
+
+class StartupListFile : public testing::Test {
+protected:
+    StartupListFile() { fs.AddFolder("C:\\Apps\\Plivant"); }
+    platform::sim::SimFileSystem fs;
+};
+
+TEST_F(StartupListFile, MissingHiddenOrUnreadableFileIsAnEmptyList) {
+    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{});
+    fs.AddFile(kFile, "E:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{});
+    fs.SetAttributes(kFile, win::FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{});
+    fs.SetAttributes(kFile, win::FILE_ATTRIBUTE_ARCHIVE);
+    fs.SetLocked(kFile, true);
+    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{});
+    fs.SetLocked(kFile, false);
+    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{"E:\tC:\\Data"});
+}
+
+TEST_F(StartupListFile, LinesAreReadUnchangedAndALastLineWithoutCrLfCounts) {
+    fs.AddFile(kFile, "E:\tC:\\Data\r\nnot a pair\r\n\r\nF:\tC:\\Temp");
+    EXPECT_EQ(LoadStartupList(fs, kFolder), (Lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"}));
+}
+
+TEST_F(StartupListFile, SaveWritesEachRowWithCrLfInOrder) {
+    ASSERT_TRUE(SaveStartupList(fs, kFolder, {"E:\tC:\\Data", "F:\tC:\\Temp"}));
+    EXPECT_EQ(fs.Content(kFile), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
+    ASSERT_TRUE(SaveStartupList(fs, kFolder, {}));
+    EXPECT_EQ(fs.Content(kFile), "");
+}
+
+TEST_F(StartupListFile, FailedSaveLeavesTheOldListWhole) {
+    ASSERT_TRUE(SaveStartupList(fs, kFolder, {"E:\tC:\\Data"}));
+    fs.SetWritable("C:\\Apps\\Plivant", false);
+    EXPECT_FALSE(SaveStartupList(fs, kFolder, {"F:\tC:\\Temp"}));
+    EXPECT_EQ(fs.Content(kFile), "E:\tC:\\Data\r\n");
+}
+
+struct ParseCase {
+    const char* line;
+    bool pair;
+    const char* drive;
+    const char* folder;
+};
+
+class ParseStartupLineTable : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseStartupLineTable, FieldsAsTheyStand) {
+    const auto& c = GetParam();
+    const auto pair = ParseStartupLine(c.line);
+    ASSERT_EQ(pair.has_value(), c.pair);
+    if (!pair) return;
+    EXPECT_EQ(pair->drive, c.drive);
+    EXPECT_EQ(pair->folder, c.folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ParseStartupLineTable,
+                         testing::Values(ParseCase{"E:\tC:\\Data", true, "E:", "C:\\Data"},
+                                         ParseCase{"E:\tC:\\Data\tx", true, "E:", "C:\\Data"},
+                                         ParseCase{"\tC:\\Data", true, "", "C:\\Data"},
+                                         ParseCase{"e: \t c:\\data ", true, "e: ", " c:\\data "},
+                                         ParseCase{"E:\t", true, "E:", ""}, ParseCase{"", false, "", ""},
+                                         ParseCase{"E: C:\\Data", false, "", ""}));
+
+}  // namespace
+}  // namespace plivant
