@@ -1,0 +1,117 @@
+// Whole runs of Plivant.exe: the start-up run, the removal run, a second instance.
+#include <gtest/gtest.h>
+
+#include "WineSupport.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace plivant::wine {
+namespace {
+
+// Plivant.exe copied into a folder of its own, so that its mount.ini is the test's.
+class WholeRun : public testing::Test {
+protected:
+    void SetUp() override {
+        program = installed / "Plivant.exe";
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\Plivant.exe").c_str(), program.c_str(), FALSE))
+            << "Plivant.exe must stand beside the test program";
+        data = folders / "My Data";
+        temp = folders / "Temp";
+        MakeFolder(data);
+        MakeFolder(temp);
+    }
+    void TearDown() override {
+        for (char letter : used) ForgetLetter(letter);
+    }
+    char Letter() {
+        const char letter = FreeLetter(used);
+        used.push_back(letter);
+        return letter;
+    }
+    RunResult Run(const std::string& arguments) {
+        const RunResult result = RunProgram(program, arguments);
+        EXPECT_TRUE(result.finished) << "Plivant.exe " << arguments << " did not end";
+        return result;
+    }
+    static std::string Name(char letter) { return std::string(1, letter) + ":"; }
+
+    TempFolder installed, folders;
+    std::string program, data, temp;
+    std::string used;
+};
+
+TEST_F(WholeRun, StartupRunMapsExactlyTheValidLines) {
+    const char e = Letter(), f = Letter(), g = Letter(), h = Letter();
+    WriteBytes(installed / "mount.ini", std::string(1, e) + ":\t" + data + "\tignored\r\n" +  // mapped
+                                            std::string(1, static_cast<char>(f + 32)) + ":\t" + temp + "\r\n" +
+                                            std::string(1, g) + ":\t" + folders / "Missing" + "\r\n" +  // no folder
+                                            std::string(1, h) + ": " + data + "\r\n" +                  // no TAB
+                                            "\t" + data + "\r\n" +                                      // no letter
+                                            "\r\n");
+    Run("/ini");
+    char shortData[MAX_PATH];
+    ASSERT_GT(GetShortPathNameA(data.c_str(), shortData, MAX_PATH), 0u);
+    EXPECT_EQ(DeviceTargets(Name(e)), std::vector<std::string>{"\\??\\" + std::string(shortData)});
+    EXPECT_EQ(DeviceTargets(Name(f)).size(), 1u);
+    EXPECT_TRUE(DeviceTargets(Name(g)).empty());
+    EXPECT_TRUE(DeviceTargets(Name(h)).empty());
+    EXPECT_TRUE(DeviceTargets(":").empty());
+    EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>") << "the start-up run writes no history";
+}
+
+TEST_F(WholeRun, StartupRunWithoutAListOrWithAHiddenListMapsNothing) {
+    const char e = Letter();
+    Run("/ini");
+    WriteBytes(installed / "mount.ini", std::string(1, e) + ":\t" + data + "\r\n");
+    SetFileAttributesA((installed / "mount.ini").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Run("/ini");
+    EXPECT_TRUE(DeviceTargets(Name(e)).empty());
+}
+
+TEST_F(WholeRun, RemovalRunRemovesTheLetterInEitherCase) {
+    const char x = Letter();
+    ASSERT_TRUE(DefineDosDeviceA(0, Name(x).c_str(), data.c_str()));
+    Run(std::string("-") + static_cast<char>(x + 32));
+    EXPECT_TRUE(DeviceTargets(Name(x)).empty());
+}
+
+TEST_F(WholeRun, RemovalRunLeavesTheSystemsDrivesAlone) {
+    const auto c = DeviceTargets("C:");
+    const auto z = DeviceTargets("Z:");
+    ASSERT_FALSE(c.empty());
+    Run("-C");
+    Run("-Z");
+    Run("-c");
+    EXPECT_EQ(DeviceTargets("C:"), c);
+    EXPECT_EQ(DeviceTargets("Z:"), z);
+}
+
+TEST_F(WholeRun, DashAloneAndOddTextsRemoveNothing) {
+    const char x = Letter();
+    ASSERT_TRUE(DefineDosDeviceA(0, Name(x).c_str(), data.c_str()));
+    Run("-");
+    Run("-\xe9");
+    Run("-1");
+    EXPECT_EQ(DeviceTargets(Name(x)).size(), 1u);
+}
+
+TEST_F(WholeRun, SecondInstanceEndsAtOnceAndTouchesNothing) {
+    const char x = Letter(), e = Letter();
+    ASSERT_TRUE(DefineDosDeviceA(0, Name(x).c_str(), data.c_str()));
+    WriteBytes(installed / "mount.ini", std::string(1, e) + ":\t" + data + "\r\n");
+    // A running instance is what holds the instance object.
+    HANDLE running = CreateMutexA(nullptr, FALSE, platform::win32::kInstanceMutexName);
+    ASSERT_NE(running, nullptr);
+    const RunResult removal = Run(std::string("-") + x);
+    const RunResult startup = Run("/ini");
+    CloseHandle(running);
+    EXPECT_EQ(DeviceTargets(Name(x)).size(), 1u);
+    EXPECT_TRUE(DeviceTargets(Name(e)).empty());
+    EXPECT_LT(removal.milliseconds, 10000u);
+    EXPECT_LT(startup.milliseconds, 10000u);
+    // Once the first instance is gone the same run works.
+    Run(std::string("-") + x);
+    EXPECT_TRUE(DeviceTargets(Name(x)).empty());
+}
+
+}  // namespace
+}  // namespace plivant::wine

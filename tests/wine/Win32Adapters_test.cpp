@@ -1,0 +1,284 @@
+// The real ports and the engine on top of them, against the system's own API (Wine here).
+#include <gtest/gtest.h>
+
+#include "Version.h"
+#include "WineSupport.h"
+#include "mapping/modFiles.h"
+#include "mapping/mod_DriveInfo.h"
+#include "mapping/mod_Subst.h"
+#include "platform/win32/Win32Platform.h"
+#include "state/StartupList.h"
+#include "state/UiStrings.h"
+#include "state/modRegistry.h"
+#include "util/Text.h"
+
+namespace plivant::wine {
+namespace {
+
+using platform::win32::Win32DosDevices;
+using platform::win32::Win32FileSystem;
+
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+class DosDevicesAdapter : public testing::Test {
+protected:
+    void SetUp() override {
+        letter = FreeLetter();
+        ASSERT_NE(letter, 0);
+        name = std::string(1, letter) + ":";
+        one = folder / "One";
+        two = folder / "Two";
+        MakeFolder(one);
+        MakeFolder(two);
+    }
+    void TearDown() override { ForgetLetter(letter); }
+
+    Win32DosDevices devices;
+    TempFolder folder;
+    char letter = 0;
+    std::string name, one, two;
+};
+
+TEST_F(DosDevicesAdapter, DefineQueryAndTheReplyLayout) {
+    ASSERT_TRUE(devices.Define(0, name, one));
+    std::string buffer(1024, ' ');
+    const uint32_t n = devices.Query(name, buffer.data(), 1024);
+    const std::string expected = "\\??\\" + one;
+    EXPECT_EQ(n, expected.size() + 2);
+    EXPECT_EQ(buffer.substr(0, n), expected + std::string(2, '\0'));
+    EXPECT_EQ(buffer.substr(n, 4), "    ") << "the rest of the buffer is untouched";
+
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(devices.Query(name, buffer.data(), 4), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+}
+
+TEST_F(DosDevicesAdapter, UnknownNameQueryFailsWithFileNotFound) {
+    std::string buffer(1024, ' ');
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(devices.Query(name, buffer.data(), 1024), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST_F(DosDevicesAdapter, LogicalDrivesIncludeTheSubstitutedLetter) {
+    EXPECT_EQ(GetDriveLetters(devices).find(letter), std::string::npos);
+    ASSERT_TRUE(DefineDrive(devices, name, one, 0));
+    const std::string letters = GetDriveLetters(devices);
+    EXPECT_NE(letters.find(letter), std::string::npos) << letters;
+    EXPECT_NE(letters.find('C'), std::string::npos) << letters;
+    EXPECT_EQ(letters.find_first_of(":\\ "), std::string::npos) << letters;
+}
+
+TEST_F(DosDevicesAdapter, EngineDefinesTellsReportsAndRemoves) {
+    ASSERT_TRUE(DefineDrive(devices, std::string(1, static_cast<char>(letter + 32)), one, 0));
+    EXPECT_TRUE(IsSubstDrive(devices, name));
+    EXPECT_EQ(std::string(GetSubstPath(devices, name).c_str()), one);
+    RemoveDrive(devices, std::string(1, letter));
+    EXPECT_TRUE(DeviceTargets(name).empty());
+    EXPECT_FALSE(IsSubstDrive(devices, name));
+}
+
+TEST_F(DosDevicesAdapter, StackedDefinitionsAreClearedInOneRemoval) {
+    ASSERT_TRUE(DefineDrive(devices, name, one, 0));
+    SetLastError(0xdeadbeef);
+    const bool stacked = DefineDrive(devices, name, two, 0);
+    if (!stacked && UnderWine()) {
+        RemoveDrive(devices, name);
+        EXPECT_TRUE(DeviceTargets(name).empty());
+        GTEST_SKIP() << "WINE: no stacked definitions (error " << GetLastError() << ")";
+    }
+    ASSERT_TRUE(stacked);
+    EXPECT_EQ(DeviceTargets(name), (std::vector<std::string>{"\\??\\" + two, "\\??\\" + one}));
+    RemoveDrive(devices, name);
+    EXPECT_TRUE(DeviceTargets(name).empty());
+}
+
+TEST_F(DosDevicesAdapter, DisksAreNotSubstitutionsAndRemovalLeavesThemAlone) {
+    const auto before = DeviceTargets("C:");
+    ASSERT_FALSE(before.empty());
+    EXPECT_FALSE(IsSubstDrive(devices, "C"));
+    RemoveDrive(devices, "C");
+    RemoveDrive(devices, "c");
+    EXPECT_EQ(DeviceTargets("C:"), before);
+    if (!DeviceTargets("Z:").empty()) {
+        const auto z = DeviceTargets("Z:");
+        RemoveDrive(devices, "Z");
+        EXPECT_EQ(DeviceTargets("Z:"), z);
+    }
+}
+
+TEST_F(DosDevicesAdapter, LetterTextWithoutALetterNeverReachesTheSystem) {
+    EXPECT_FALSE(DefineDrive(devices, "", one, 0));
+    EXPECT_FALSE(DefineDrive(devices, "1", one, 0));
+    EXPECT_TRUE(DeviceTargets(":").empty());
+    EXPECT_TRUE(DeviceTargets("1:").empty());
+}
+
+class FileSystemAdapter : public testing::Test {
+protected:
+    Win32FileSystem files;
+    TempFolder folder;
+};
+
+TEST_F(FileSystemAdapter, FindDoesNotFilterAttributesAndFileExistsDoes) {
+    WriteBytes(folder / "plain.txt", "x");
+    WriteBytes(folder / "hidden.txt", "x");
+    WriteBytes(folder / "readonly.txt", "x");
+    MakeFolder(folder / "sub");
+    SetFileAttributesA((folder / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA((folder / "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+
+    bool sawHidden = false;
+    ASSERT_TRUE(files.FindFiles(folder / "*", [&](const platform::FindEntry& e) {
+        if (e.name == "hidden.txt") sawHidden = (e.attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        return true;
+    }));
+    EXPECT_TRUE(sawHidden);
+
+    EXPECT_TRUE(FileExists(files, folder / "plain.txt"));
+    EXPECT_TRUE(FileExists(files, folder / "readonly.txt"));
+    EXPECT_FALSE(FileExists(files, folder / "hidden.txt"));
+    EXPECT_FALSE(FileExists(files, folder / "sub"));
+    EXPECT_FALSE(FileExists(files, folder / "missing.txt"));
+    EXPECT_TRUE(FileExists(files, folder / "pl*.txt"));
+    EXPECT_FALSE(FileExists(files, folder.Path() + "\\"));
+}
+
+TEST_F(FileSystemAdapter, FolderExistsAndTheDirectoryValue) {
+    WriteBytes(folder / "file", "x");
+    EXPECT_EQ(files.IsDirectory(folder.Path()), static_cast<uint32_t>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_TRUE(FolderExists(files, "C:\\"));
+    EXPECT_FALSE(FolderExists(files, folder / "file"));
+    EXPECT_FALSE(FolderExists(files, folder / "missing"));
+    EXPECT_FALSE(FolderExists(files, folder.Path() + "\\" + std::string(300, 'a')));
+}
+
+TEST_F(FileSystemAdapter, LongAndShortPathsRoundTrip) {
+    const std::string deep = folder / "A Long Folder Name";
+    MakeFolder(deep);
+    const std::string shortForm = GetShortPath(files, deep);
+    ASSERT_FALSE(shortForm.empty());
+    EXPECT_TRUE(FolderExists(files, shortForm));
+    EXPECT_TRUE(text::EqualsIgnoreCase(GetLongPath(files, shortForm), GetLongPath(files, deep)));
+    EXPECT_EQ(GetLongPath(files, deep + "\\").substr(GetLongPath(files, deep + "\\").size() - 18),
+              "A Long Folder Name");
+    EXPECT_EQ(GetLongPath(files, "C:\\"), "C:");
+    EXPECT_EQ(GetLongPath(files, folder / "missing"), "");
+    EXPECT_EQ(GetShortPath(files, folder / "missing"), "");
+}
+
+TEST_F(FileSystemAdapter, ReadAppendReplaceDelete) {
+    const std::string path = folder / "list.ini";
+    EXPECT_FALSE(files.ReadFile(path));
+    ASSERT_TRUE(files.Append(path, "a\r\n"));
+    ASSERT_TRUE(files.Append(path, "b\r\n"));
+    EXPECT_EQ(files.ReadFile(path), "a\r\nb\r\n");
+    ASSERT_TRUE(files.Replace(path, "c\r\n"));
+    EXPECT_EQ(ReadBytes(path), "c\r\n");
+    EXPECT_EQ(ReadBytes(path + ".new~"), "<missing>");
+    ASSERT_TRUE(files.Delete(path));
+    EXPECT_EQ(ReadBytes(path), "<missing>");
+    EXPECT_FALSE(files.Delete(path));
+}
+
+TEST_F(FileSystemAdapter, FailedReplaceLeavesTheOldContentAndNoTemporaryFile) {
+    const std::string path = folder / "mount.ini";
+    WriteBytes(path, "E:\tC:\\Data\r\n");
+    MakeFolder(path + ".new~");  // the temporary name is taken by a folder: the write cannot start
+    EXPECT_FALSE(files.Replace(path, "F:\tC:\\Temp\r\n"));
+    EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\n");
+    RemoveDirectoryA((path + ".new~").c_str());
+
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    const bool replaced = files.Replace(path, "F:\tC:\\Temp\r\n");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!replaced) {
+        EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\n");
+        EXPECT_EQ(ReadBytes(path + ".new~"), "<missing>");
+    }
+}
+
+TEST_F(FileSystemAdapter, StartupListSaveAndLoad) {
+    const std::string programFolder = folder.Path() + "\\";
+    ASSERT_TRUE(SaveStartupList(files, programFolder, {"E:\tC:\\Data", "F:\tC:\\Temp"}));
+    EXPECT_EQ(ReadBytes(folder / "mount.ini"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
+    EXPECT_EQ(LoadStartupList(files, programFolder), (std::vector<std::string>{"E:\tC:\\Data", "F:\tC:\\Temp"}));
+}
+
+class RegistryAdapter : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kLanguageKey, &key), ERROR_SUCCESS); }
+    void TearDown() override {
+        RegCloseKey(key);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
+    }
+    void Set(const char* name, DWORD type, const std::string& bytes) {
+        RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size()));
+    }
+    platform::win32::Win32Registry registry;
+    HKEY key = nullptr;
+};
+
+TEST_F(RegistryAdapter, ValuesOfEveryShape) {
+    using namespace std::string_literals;
+    Set("5005", REG_SZ, "Laufwerk\0"s);
+    Set("5002", REG_EXPAND_SZ, "%TEMP%\0"s);
+    Set("5009", REG_SZ, "\0"s);
+    Set("5012", REG_SZ, "ab\0cd\0"s);
+    Set("5013", REG_SZ, std::string(3000, 'x') + '\0');
+    Set("5018", REG_DWORD, "\1\0\0\0"s);
+    EXPECT_EQ(LoadUiString(registry, UiString::DriveLetter), "Laufwerk");
+    EXPECT_EQ(LoadUiString(registry, UiString::DriveCreationFailed),
+              "Drive Creation Failed.  Please check your drive letter and path selections.");
+    EXPECT_EQ(LoadUiString(registry, UiString::Title), "");
+    EXPECT_EQ(LoadUiString(registry, UiString::ListOfMountedFolders), "ab");
+    EXPECT_EQ(LoadUiString(registry, UiString::ListOfPreviouslyMounted), std::string(3000, 'x'));
+    EXPECT_EQ(LoadUiString(registry, UiString::Unmount), "Unmount");
+    EXPECT_EQ(LoadUiString(registry, UiString::Clear), "Clear");
+}
+
+TEST(RegistryAdapterMissingKey, EveryTextIsItsDefault) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
+    platform::win32::Win32Registry registry;
+    EXPECT_EQ(LoadUiString(registry, UiString::About), "About");
+    EXPECT_EQ(LoadUiString(registry, UiString::FolderToMount), "Folder to mount");
+}
+
+struct ArgumentsCase {
+    const char* commandLine;
+    const char* arguments;
+};
+
+class CommandLineArguments : public testing::TestWithParam<ArgumentsCase> {};
+
+TEST_P(CommandLineArguments, EverythingAfterTheProgramNameAndItsBlanks) {
+    EXPECT_EQ(platform::win32::ArgumentsOf(GetParam().commandLine), GetParam().arguments);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CommandLineArguments,
+    testing::Values(ArgumentsCase{"Plivant.exe", ""}, ArgumentsCase{"Plivant.exe /ini", "/ini"},
+                    ArgumentsCase{"\"C:\\Program Files\\Plivant.exe\" -e", "-e"},
+                    ArgumentsCase{"\"C:\\Program Files\\Plivant.exe\"   \"C:\\My Folder\" ", "\"C:\\My Folder\" "},
+                    ArgumentsCase{"Plivant.exe\t-", "-"}, ArgumentsCase{"\"unterminated", ""}, ArgumentsCase{"", ""}));
+
+TEST(ProcessAdapter, FolderVersionAndSingleInstance) {
+    platform::win32::Win32Process first;
+    const std::string programFolder = first.ProgramFolder();
+    EXPECT_EQ(programFolder, TestProgramFolder());
+    EXPECT_NE(programFolder.back(), '\\');
+    const auto version = first.Version();
+    EXPECT_EQ(version.major, PLIVANT_VERSION_MAJOR);
+    EXPECT_EQ(version.minor, PLIVANT_VERSION_MINOR);
+    EXPECT_EQ(version.revision, PLIVANT_VERSION_REVISION);
+
+    EXPECT_FALSE(first.PreviousInstanceRunning());
+    platform::win32::Win32Process second;
+    EXPECT_TRUE(second.PreviousInstanceRunning());
+}
+
+}  // namespace
+}  // namespace plivant::wine

@@ -1,0 +1,46 @@
+// Helpers for the Windows test program: temporary folders, device queries, running Plivant.exe.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace plivant::wine {
+
+// A new empty folder under the temporary folder, removed with its content at the end of the scope.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+void MakeFolder(const std::string& path);
+
+// The targets of a device name, newest first; empty when the name is unknown.
+std::vector<std::string> DeviceTargets(const std::string& name);
+// A drive letter that nothing uses, searched from the end of the alphabet; 0 when none.
+char FreeLetter(const std::string& avoid = "");
+// Removes every definition of a letter, whatever its targets (for cleaning up after a test).
+void ForgetLetter(char letter);
+
+struct RunResult {
+    DWORD exitCode = 0;
+    bool finished = false;
+    DWORD milliseconds = 0;
+};
+// Runs program with the argument text and waits for it to end (at most timeoutMs).
+RunResult RunProgram(const std::string& program, const std::string& arguments, DWORD timeoutMs = 30000);
+
+// The folder holding this test program (and Plivant.exe beside it).
+std::string TestProgramFolder();
+
+}  // namespace plivant::wine
