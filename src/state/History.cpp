@@ -7,10 +7,7 @@
 namespace plivant {
 
 std::vector<std::string> LoadHistory(platform::IFileSystem& files, const std::string& programFolder) {
-    const std::string path = programFolder + kHistoryName;
-    if (!FileExists(files, path)) return {};
-    const auto content = files.ReadFile(path);
-    return content ? SplitLines(*content) : std::vector<std::string>{};
+    return LoadLinesOf(files, programFolder + kHistoryName);
 }
 
 bool AppendHistory(platform::IFileSystem& files, const std::string& programFolder, const std::string& path) {

@@ -1,16 +1,12 @@
 // The start-up list file.
 #include "state/StartupList.h"
 
-#include "mapping/modFiles.h"
 #include "state/TextLines.h"
 
 namespace plivant {
 
 std::vector<std::string> LoadStartupList(platform::IFileSystem& files, const std::string& programFolder) {
-    const std::string path = programFolder + kStartupListName;
-    if (!FileExists(files, path)) return {};
-    const auto content = files.ReadFile(path);
-    return content ? SplitLines(*content) : std::vector<std::string>{};
+    return LoadLinesOf(files, programFolder + kStartupListName);
 }
 
 bool SaveStartupList(platform::IFileSystem& files, const std::string& programFolder,
