@@ -1,0 +1,15 @@
+// The frame pieces of the three colour schemes (blue, olive green, silver), active and inactive, drawn by code.
+#pragma once
+#include "ui/Bitmap.h"
+
+namespace plivant {
+
+// array 1..8 is Image1..Image8 of the theme control, element 0..5 is 2 × scheme + (1 when inactive).
+// Anything else gives an empty bitmap.
+ui::Bitmap ThemeXPicture(int array, int element);
+
+// The title bar's colour on a row (0..29) for a scheme (0..2) and state: what lies behind a caption button's
+// rounded corners, so that the buttons sit on the bar without a halo.
+ui::Rgb ThemeXTitleColour(int scheme, bool active, int row);
+
+}  // namespace plivant

@@ -1,0 +1,67 @@
+// Colour arithmetic and bitmap copying for the artwork drawn by code.
+#include "ui/Paint.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace plivant::ui {
+
+namespace {
+
+int Clamp(int v) { return std::clamp(v, 0, 255); }
+
+int MixChannel(int a, int b, double t) { return Clamp(static_cast<int>(std::lround(a + (b - a) * t))); }
+
+}  // namespace
+
+Rgb MakeRgb(int red, int green, int blue) {
+    return static_cast<Rgb>(Clamp(red)) << 16 | static_cast<Rgb>(Clamp(green)) << 8 | static_cast<Rgb>(Clamp(blue));
+}
+
+Rgb Mix(Rgb a, Rgb b, double t) {
+    return MakeRgb(MixChannel(Red(a), Red(b), t), MixChannel(Green(a), Green(b), t),
+                   MixChannel(Blue(a), Blue(b), t));
+}
+
+Rgb Lighter(Rgb c, double t) { return Mix(c, 0xFFFFFF, t); }
+Rgb Darker(Rgb c, double t) { return Mix(c, 0x000000, t); }
+
+int ChannelDistance(Rgb a, Rgb b) {
+    return std::max({std::abs(Red(a) - Red(b)), std::abs(Green(a) - Green(b)), std::abs(Blue(a) - Blue(b))});
+}
+
+double Luma(Rgb c) { return 0.299 * Red(c) + 0.587 * Green(c) + 0.114 * Blue(c); }
+
+int Chroma(Rgb c) {
+    return std::max({Red(c), Green(c), Blue(c)}) - std::min({Red(c), Green(c), Blue(c)});
+}
+
+void FillRect(Bitmap& target, int x, int y, int width, int height, Rgb colour) {
+    for (int row = y; row < y + height; ++row)
+        for (int col = x; col < x + width; ++col) target.Set(col, row, colour);
+}
+
+void Blit(Bitmap& target, const Bitmap& src, int x, int y) {
+    for (int row = 0; row < src.Height(); ++row)
+        for (int col = 0; col < src.Width(); ++col) target.Set(x + col, y + row, src.At(col, row));
+}
+
+Bitmap Stretched(const Bitmap& src, int width, int height) {
+    Bitmap out(width, height);
+    if (src.Empty() || out.Empty()) return out;
+    for (int row = 0; row < height; ++row) {
+        int sy = static_cast<int>(static_cast<long long>(row) * src.Height() / height);
+        for (int col = 0; col < width; ++col) {
+            int sx = static_cast<int>(static_cast<long long>(col) * src.Width() / width);
+            out.Set(col, row, src.At(sx, sy));
+        }
+    }
+    return out;
+}
+
+Bitmap Scaled(const Bitmap& src, int factor) {
+    if (factor < 1) return Bitmap();
+    return Stretched(src, src.Width() * factor, src.Height() * factor);
+}
+
+}  // namespace plivant::ui
