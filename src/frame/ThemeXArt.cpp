@@ -35,6 +35,7 @@ struct Palette {
 };
 
 // Index: 2 × scheme + (1 when inactive), the element numbering of the theme control.
+// clang-format off
 constexpr std::array<Palette, 6> kPalettes{{
     // blue, active
     {0x0831D9,
@@ -60,13 +61,14 @@ constexpr std::array<Palette, 6> kPalettes{{
     {0x8485A0,
      {{{1, 0xFFFFFF}, {2, 0xF2F2F7}, {4, 0xE2E2EB}, {8, 0xD3D3E0}, {16, 0xC8C8D8}, {24, 0xC2C2D3}, {28, 0xB5B5C9},
        {29, 0xA0A0B8}}},
-     0xE4E4EC, 0xC8C8D8, 0xB5B5C9, 0x9C9CB4, 0.5},
+     0xE4E4EC, 0xC8C8D8, 0xB5B5C9, 0x9C9CB4, 0.3},
     // silver, inactive
     {0xB5B6C8,
      {{{1, 0xFFFFFF}, {2, 0xFBFBFD}, {4, 0xF6F6F9}, {7, 0xF1F1F5}, {16, 0xECECF2}, {24, 0xE6E6EE}, {28, 0xDEDEE8},
        {29, 0xD2D2DE}}},
-     0xF7F7FA, 0xE9E9EF, 0xE0E0E8, 0xCACAD8, 0.5},
+     0xF7F7FA, 0xE9E9EF, 0xE0E0E8, 0xCACAD8, 0.3},
 }};
+// clang-format on
 
 struct Sizes {
     std::array<int, 6> width;
@@ -102,9 +104,15 @@ Rgb TitleRow(const Palette& p, int row) {
     return keys.back().colour;
 }
 
-std::array<Rgb, kEdge> LeftEdge(const Palette& p) { return {p.outline, p.light, p.body, p.inner}; }
-std::array<Rgb, kEdge> RightEdge(const Palette& p) { return {p.inner, p.body, p.shade, p.outline}; }
-std::array<Rgb, kEdge> BottomEdge(const Palette& p) { return {p.inner, p.body, p.shade, p.outline}; }
+std::array<Rgb, kEdge> LeftEdge(const Palette& p) {
+    return {p.outline, p.light, p.body, p.inner};
+}
+std::array<Rgb, kEdge> RightEdge(const Palette& p) {
+    return {p.inner, p.body, p.shade, p.outline};
+}
+std::array<Rgb, kEdge> BottomEdge(const Palette& p) {
+    return {p.inner, p.body, p.shade, p.outline};
+}
 
 Bitmap TitleMiddle(const Palette& p, int width) {
     Bitmap b(width, kTitleHeight);
@@ -178,18 +186,25 @@ Bitmap ThemeXPicture(int array, int element) {
     int w = s.width[static_cast<size_t>(element)];
     int h = s.height[static_cast<size_t>(element)];
     switch (array) {
-        case 1: return TitleMiddle(p, w);
-        case 2: return TitleEnd(p, w, LeftEdge(p), false);
+        case 1:
+            return TitleMiddle(p, w);
+        case 2:
+            return TitleEnd(p, w, LeftEdge(p), false);
         case 3: {
             auto edge = RightEdge(p);
             std::reverse(edge.begin(), edge.end());  // outside in
             return TitleEnd(p, w, edge, true);
         }
-        case 4: return VerticalEdge(LeftEdge(p), h);
-        case 5: return VerticalEdge(RightEdge(p), h);
-        case 6: return HorizontalEdge(BottomEdge(p), w);
-        case 7: return BottomCorner(p, true);
-        default: return BottomCorner(p, false);
+        case 4:
+            return VerticalEdge(LeftEdge(p), h);
+        case 5:
+            return VerticalEdge(RightEdge(p), h);
+        case 6:
+            return HorizontalEdge(BottomEdge(p), w);
+        case 7:
+            return BottomCorner(p, true);
+        default:
+            return BottomCorner(p, false);
     }
 }
 

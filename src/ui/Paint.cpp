@@ -8,9 +8,13 @@ namespace plivant::ui {
 
 namespace {
 
-int Clamp(int v) { return std::clamp(v, 0, 255); }
+int Clamp(int v) {
+    return std::clamp(v, 0, 255);
+}
 
-int MixChannel(int a, int b, double t) { return Clamp(static_cast<int>(std::lround(a + (b - a) * t))); }
+int MixChannel(int a, int b, double t) {
+    return Clamp(static_cast<int>(std::lround(a + (b - a) * t)));
+}
 
 }  // namespace
 
@@ -19,18 +23,23 @@ Rgb MakeRgb(int red, int green, int blue) {
 }
 
 Rgb Mix(Rgb a, Rgb b, double t) {
-    return MakeRgb(MixChannel(Red(a), Red(b), t), MixChannel(Green(a), Green(b), t),
-                   MixChannel(Blue(a), Blue(b), t));
+    return MakeRgb(MixChannel(Red(a), Red(b), t), MixChannel(Green(a), Green(b), t), MixChannel(Blue(a), Blue(b), t));
 }
 
-Rgb Lighter(Rgb c, double t) { return Mix(c, 0xFFFFFF, t); }
-Rgb Darker(Rgb c, double t) { return Mix(c, 0x000000, t); }
+Rgb Lighter(Rgb c, double t) {
+    return Mix(c, 0xFFFFFF, t);
+}
+Rgb Darker(Rgb c, double t) {
+    return Mix(c, 0x000000, t);
+}
 
 int ChannelDistance(Rgb a, Rgb b) {
     return std::max({std::abs(Red(a) - Red(b)), std::abs(Green(a) - Green(b)), std::abs(Blue(a) - Blue(b))});
 }
 
-double Luma(Rgb c) { return 0.299 * Red(c) + 0.587 * Green(c) + 0.114 * Blue(c); }
+double Luma(Rgb c) {
+    return 0.299 * Red(c) + 0.587 * Green(c) + 0.114 * Blue(c);
+}
 
 int Chroma(Rgb c) {
     return std::max({Red(c), Green(c), Blue(c)}) - std::min({Red(c), Green(c), Blue(c)});

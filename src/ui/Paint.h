@@ -4,9 +4,15 @@
 
 namespace plivant::ui {
 
-constexpr int Red(Rgb c) { return static_cast<int>((c >> 16) & 0xFF); }
-constexpr int Green(Rgb c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int Blue(Rgb c) { return static_cast<int>(c & 0xFF); }
+constexpr int Red(Rgb c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+constexpr int Green(Rgb c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int Blue(Rgb c) {
+    return static_cast<int>(c & 0xFF);
+}
 // Channels outside 0..255 are clamped.
 Rgb MakeRgb(int red, int green, int blue);
 

@@ -6,6 +6,7 @@
 #include "frame/ThemeXArt.h"
 #include "ui/Paint.h"
 #include "widgets/ControlButtonArt.h"
+#include "widgets/HandCursorArt.h"
 
 namespace plivant {
 
@@ -25,8 +26,8 @@ constexpr int kButtonTop = 4;
 // The window region's rounded top corners: pixels cut from each end of the first rows.
 constexpr std::array<int, 5> kCornerCut{5, 3, 2, 1, 1};
 
-constexpr std::array<CaptionImageSet, 4> kSets{CaptionImageSet::CbMin, CaptionImageSet::CbMax,
-                                               CaptionImageSet::CbClose, CaptionImageSet::CbRestore};
+constexpr std::array<CaptionImageSet, 4> kSets{CaptionImageSet::CbMin, CaptionImageSet::CbMax, CaptionImageSet::CbClose,
+                                               CaptionImageSet::CbRestore};
 
 // The resting image of a scheme, active or inactive, in the caption buttons' index layout.
 int RestingIndex(CaptionImageSet set, int scheme, bool active) {
@@ -36,7 +37,9 @@ int RestingIndex(CaptionImageSet set, int scheme, bool active) {
     return scheme < 2 ? scheme * perScheme + state : count - 1 - state;
 }
 
-int ButtonSectionHeight() { return static_cast<int>(kSets.size()) * (21 * 4 + kGap); }
+int ButtonSectionHeight() {
+    return static_cast<int>(kSets.size()) * (21 * 4 + kGap);
+}
 
 }  // namespace
 
@@ -95,6 +98,19 @@ Bitmap ArtContactSheet() {
             int y = buttonsTop + static_cast<int>(row) * (kButton + kGap);
             ui::Blit(sheet, ui::Scaled(CaptionButtonImage(set, i), kButtonScale), x, y);
         }
+    }
+
+    // The hand pointer at 4× over a light and a dark ground, its transparent pixels showing the ground.
+    CursorArt hand = HandPointer();
+    for (int ground = 0; ground < 2; ++ground) {
+        Rgb behind = ground == 0 ? 0xFFFFFF : 0x3A6EA5;
+        Bitmap shown(hand.colour.Width(), hand.colour.Height(), behind);
+        for (int y = 0; y < shown.Height(); ++y)
+            for (int x = 0; x < shown.Width(); ++x)
+                if (!hand.transparent[static_cast<size_t>(y * shown.Width() + x)])
+                    shown.Set(x, y, hand.colour.At(x, y));
+        ui::Blit(sheet, ui::Scaled(shown, kButtonScale), width - kMargin - (2 - ground) * (32 * kButtonScale + kGap),
+                 buttonsTop);
     }
 
     for (int scheme = 0; scheme < 3; ++scheme) {

@@ -10,9 +10,9 @@ namespace plivant {
 ui::Bitmap SampleFramedWindow(int scheme, bool active, int width, int height, ui::Rgb behind);
 
 // From the top: the four caption-button image arrays, one row each in index order, at 4× (a wider gap
-// between the schemes); the six looks (blue, olive green, silver; active then inactive) as 300 × 120 sample
-// windows at 2× and then at their real size; the eight raw pieces of each look at 2×, title pieces over the
-// edges over the bottom pieces.
+// between the schemes), and beside them the hand pointer over a light and a dark ground; the six looks (blue, olive
+// green, silver; active then inactive) as 300 × 120 sample windows at 2× and then at their real size; the eight raw
+// pieces of each look at 2×, title pieces over the edges over the bottom pieces.
 ui::Bitmap ArtContactSheet();
 
 }  // namespace plivant

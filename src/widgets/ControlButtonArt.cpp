@@ -138,8 +138,7 @@ double GlyphCoverage(CaptionImageSet set, int x, int y) {
                 constexpr double kHalfWidth = 1.35;
                 if (!InPixels(px, py, 5, 5, 15, 15)) return false;
                 double u = px - 11.0, v = py - 11.0;
-                return std::abs(u - v) / std::sqrt(2.0) <= kHalfWidth ||
-                       std::abs(u + v) / std::sqrt(2.0) <= kHalfWidth;
+                return std::abs(u - v) / std::sqrt(2.0) <= kHalfWidth || std::abs(u + v) / std::sqrt(2.0) <= kHalfWidth;
             });
         case CaptionImageSet::CbRestore:
             return Coverage(x, y, [](double px, double py) {
@@ -171,7 +170,9 @@ Rgb FrameColour(Slot slot, const Look& look) {
 
 }  // namespace
 
-int CaptionImageCount(CaptionImageSet set) { return set == CaptionImageSet::CbMax ? 15 : 12; }
+int CaptionImageCount(CaptionImageSet set) {
+    return set == CaptionImageSet::CbMax ? 15 : 12;
+}
 
 Bitmap CaptionButtonImage(CaptionImageSet set, int index) {
     auto slot = SlotOf(set, index);
@@ -183,12 +184,10 @@ Bitmap CaptionButtonImage(CaptionImageSet set, int index) {
     for (int y = 0; y < kSize; ++y) {
         Rgb behind = ThemeXTitleColour(static_cast<int>(slot->scheme), activeTitle, y + kTopInTitle);
         for (int x = 0; x < kSize; ++x) {
-            double outer = Coverage(x, y, [](double px, double py) {
-                return InRoundedRect(px, py, 0, 0, kSize, kSize, 3.0);
-            });
-            double inner = Coverage(x, y, [](double px, double py) {
-                return InRoundedRect(px, py, 1, 1, kSize - 1, kSize - 1, 2.0);
-            });
+            double outer =
+                Coverage(x, y, [](double px, double py) { return InRoundedRect(px, py, 0, 0, kSize, kSize, 3.0); });
+            double inner = Coverage(
+                x, y, [](double px, double py) { return InRoundedRect(px, py, 1, 1, kSize - 1, kSize - 1, 2.0); });
             Rgb c = Mix(behind, frame, outer);
             c = Mix(c, FillColour(look, x, y), inner);
             c = Mix(c, look.glyph, GlyphCoverage(set, x, y));

@@ -18,8 +18,8 @@ constexpr ui::Rgb kBehind = 0xFF00FF;
 
 void ExpectJoin(const ui::Bitmap& w, int x0, int y0, int x1, int y1) {
     EXPECT_LE(ui::ChannelDistance(w.At(x0, y0), w.At(x1, y1)), 8)
-        << "(" << x0 << "," << y0 << ") " << std::hex << w.At(x0, y0) << " against (" << std::dec << x1 << ","
-        << y1 << ") " << std::hex << w.At(x1, y1);
+        << "(" << x0 << "," << y0 << ") " << std::hex << w.At(x0, y0) << " against (" << std::dec << x1 << "," << y1
+        << ") " << std::hex << w.At(x1, y1);
 }
 
 TEST(ContactSheet, SampleWindowsHaveNoSeamsAtTheJoins) {
@@ -29,8 +29,8 @@ TEST(ContactSheet, SampleWindowsHaveNoSeamsAtTheJoins) {
     for (Size size : {Size{300, 120}, Size{113, 41}, Size{640, 480}}) {
         for (int scheme = 0; scheme < 3; ++scheme) {
             for (bool active : {true, false}) {
-                SCOPED_TRACE(testing::Message() << size.w << "x" << size.h << " scheme " << scheme
-                                                << (active ? " active" : " inactive"));
+                SCOPED_TRACE(testing::Message()
+                             << size.w << "x" << size.h << " scheme " << scheme << (active ? " active" : " inactive"));
                 int e = scheme * 2 + (active ? 0 : 1);
                 ui::Bitmap w = SampleFramedWindow(scheme, active, size.w, size.h, kBehind);
                 ASSERT_EQ(w.Width(), size.w);

@@ -78,20 +78,28 @@ std::vector<Expected> ColourTable() {
 // A pixel well inside the glyph of each kind.
 std::pair<int, int> GlyphPixel(Set set) {
     switch (set) {
-        case Set::CbMin: return {8, 14};
-        case Set::CbMax: return {10, 6};      // the thick top edge
-        case Set::CbClose: return {6, 6};     // on the falling diagonal
-        case Set::CbRestore: return {5, 11};  // left side of the front window
+        case Set::CbMin:
+            return {8, 14};
+        case Set::CbMax:
+            return {10, 6};  // the thick top edge
+        case Set::CbClose:
+            return {6, 6};  // on the falling diagonal
+        case Set::CbRestore:
+            return {5, 11};  // left side of the front window
     }
     return {0, 0};
 }
 
 const char* Name(Set set) {
     switch (set) {
-        case Set::CbMin: return "CbMin";
-        case Set::CbMax: return "CbMax";
-        case Set::CbClose: return "CbClose";
-        case Set::CbRestore: return "CbRestore";
+        case Set::CbMin:
+            return "CbMin";
+        case Set::CbMax:
+            return "CbMax";
+        case Set::CbClose:
+            return "CbClose";
+        case Set::CbRestore:
+            return "CbRestore";
     }
     return "?";
 }
@@ -133,12 +141,14 @@ TEST(ControlButtonArt, CountsAndIndexesOutOfRange) {
 TEST(ControlButtonArt, GlyphGeometry) {
     auto inside = [](Set set, int x, int y) {
         switch (set) {
-            case Set::CbMin: return x >= 5 && x <= 11 && y >= 13 && y <= 15;
+            case Set::CbMin:
+                return x >= 5 && x <= 11 && y >= 13 && y <= 15;
             case Set::CbMax: {
                 bool box = x >= 5 && x <= 15 && y >= 5 && y <= 15;
                 return box && (y <= 7 || y == 15 || x == 5 || x == 15);
             }
-            default: return false;
+            default:
+                return false;
         }
     };
     for (const Expected& e : ColourTable()) {
