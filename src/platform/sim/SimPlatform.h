@@ -6,6 +6,7 @@
 #include "platform/sim/SimProcess.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimShell.h"
+#include "platform/sim/SimWindowing.h"
 
 namespace plivant::platform::sim {
 

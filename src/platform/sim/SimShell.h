@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/Shell.h"
-#include "platform/Windowing.h"
+#include "platform/sim/SimWindowing.h"
 
 namespace plivant::platform::sim {
 
@@ -22,20 +22,6 @@ public:
     }
     std::vector<Call> executed;
     intptr_t result = 42;
-};
-
-// Records every message sent; answers each with a scripted value.
-class SimWindowing final : public IWindowing {
-public:
-    struct Message {
-        WindowHandle window;
-        uint32_t message;
-        uintptr_t wParam;
-        std::vector<int32_t> lParamInts;  // the 32-bit values lParam pointed at, for array messages
-    };
-    intptr_t Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
-    std::vector<Message> sent;
-    intptr_t result = 1;
 };
 
 }  // namespace plivant::platform::sim

@@ -5,8 +5,12 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
+
+#include "platform/win32/Handles.h"
 
 namespace plivant::platform::win32 {
 
@@ -209,6 +213,108 @@ intptr_t Win32Shell::Execute(WindowHandle owner, const std::string& verb, const 
 
 intptr_t Win32Windowing::Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
+}
+
+int32_t Win32Windowing::ReadLong(WindowHandle window, int32_t index) {
+    return GetWindowLongA(reinterpret_cast<HWND>(window), index);
+}
+
+int32_t Win32Windowing::WriteLong(WindowHandle window, int32_t index, int32_t value) {
+    return SetWindowLongA(reinterpret_cast<HWND>(window), index, value);
+}
+
+bool Win32Windowing::Place(WindowHandle window, WindowHandle insertAfter, int32_t x, int32_t y, int32_t cx,
+                           int32_t cy, uint32_t flags) {
+    return SetWindowPos(reinterpret_cast<HWND>(window), reinterpret_cast<HWND>(insertAfter), x, y, cx, cy, flags) !=
+           FALSE;
+}
+
+bool Win32Windowing::ApplyRegion(WindowHandle window, const Region& region, bool redraw) {
+    if (region.empty()) return false;
+    const Rect& first = region.front();
+    UniqueRegion combined(CreateRectRgn(first.left, first.top, first.right, first.bottom));
+    if (!combined) return false;
+    for (size_t i = 1; i < region.size(); ++i) {
+        const Rect& r = region[i];
+        UniqueRegion part(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+        if (!part || CombineRgn(combined.get(), combined.get(), part.get(), RGN_OR) == ERROR) return false;
+    }
+    if (!SetWindowRgn(reinterpret_cast<HWND>(window), combined.get(), redraw)) return false;
+    combined.release();  // the window owns it now
+    return true;
+}
+
+std::optional<Point> Win32Windowing::CursorPosition() {
+    POINT p{};
+    if (!GetCursorPos(&p)) return std::nullopt;
+    return Point{p.x, p.y};
+}
+
+bool Win32Windowing::MoveCursor(Point position) { return SetCursorPos(position.x, position.y) != FALSE; }
+
+WindowHandle Win32Windowing::WindowAt(Point position) {
+    return reinterpret_cast<WindowHandle>(WindowFromPoint(POINT{position.x, position.y}));
+}
+
+std::optional<Rect> Win32Windowing::WindowRect(WindowHandle window) {
+    RECT r{};
+    if (!GetWindowRect(reinterpret_cast<HWND>(window), &r)) return std::nullopt;
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+bool Win32Windowing::ReleaseMouseCapture() { return ReleaseCapture() != FALSE; }
+
+namespace {
+
+// The system calls one plain function for every timer; it finds the tick's receiver by window and identifier.
+// A timer that has been stopped is no longer in the table, so a tick already queued for it goes nowhere.
+std::map<std::pair<HWND, UINT_PTR>, TimerCallback>& TimerTable() {
+    static std::map<std::pair<HWND, UINT_PTR>, TimerCallback> table;
+    return table;
+}
+
+void CALLBACK RouteTimer(HWND window, UINT message, UINT_PTR id, DWORD time) {
+    auto& table = TimerTable();
+    const auto found = table.find({window, id});
+    if (found == table.end()) return;
+    const TimerCallback callback = found->second;  // the callback may stop its own timer
+    callback(reinterpret_cast<WindowHandle>(window), message, id, time);
+}
+
+}  // namespace
+
+Win32Windowing::~Win32Windowing() {
+    for (const auto& [key, callback] : TimerTable()) KillTimer(key.first, key.second);
+    TimerTable().clear();
+}
+
+uintptr_t Win32Windowing::StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) {
+    const HWND hwnd = reinterpret_cast<HWND>(window);
+    const UINT_PTR made = SetTimer(hwnd, id, elapse, RouteTimer);
+    if (made == 0) return 0;
+    // A window timer keeps the identifier it was given (SetTimer then only reports success).
+    const UINT_PTR key = hwnd ? id : made;
+    TimerTable()[{hwnd, key}] = std::move(callback);
+    return key;
+}
+
+bool Win32Windowing::StopTimer(WindowHandle window, uintptr_t id) {
+    const HWND hwnd = reinterpret_cast<HWND>(window);
+    TimerTable().erase({hwnd, id});
+    return KillTimer(hwnd, id) != FALSE;
+}
+
+void Win32Windowing::ProcessPendingMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the request to end for the main loop.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
 }  // namespace plivant::platform::win32

@@ -52,7 +52,21 @@ public:
 
 class Win32Windowing final : public IWindowing {
 public:
+    ~Win32Windowing() override;
     intptr_t Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    int32_t ReadLong(WindowHandle window, int32_t index) override;
+    int32_t WriteLong(WindowHandle window, int32_t index, int32_t value) override;
+    bool Place(WindowHandle window, WindowHandle insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
+               uint32_t flags) override;
+    bool ApplyRegion(WindowHandle window, const Region& region, bool redraw) override;
+    std::optional<Point> CursorPosition() override;
+    bool MoveCursor(Point position) override;
+    WindowHandle WindowAt(Point position) override;
+    std::optional<Rect> WindowRect(WindowHandle window) override;
+    bool ReleaseMouseCapture() override;
+    uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) override;
+    bool StopTimer(WindowHandle window, uintptr_t id) override;
+    void ProcessPendingMessages() override;
 };
 
 struct Win32Platform {
