@@ -1,0 +1,164 @@
+// Control: the state every control keeps in C++ (name, place in twips, visibility, enabled state, colours,
+// font, tooltip, pointer) and its mirror into a native window when it has one. Input from the window, or
+// from a test, arrives through the input methods and raises the control's events.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/Toolkit.h"
+#include "ui/Types.h"
+
+namespace plivant::ui {
+
+class Form;
+
+// What a plain view window paints: background, picture, text, border.
+struct ViewLook {
+    OleColor back = kButtonFace;
+    bool opaque = true;
+    Bitmap picture;
+    bool stretch = false;
+    std::string text;
+    Font font;
+    OleColor fore = kButtonText;
+    int alignment = 0;  // 0 left, 1 right, 2 centre
+    bool wordWrap = false;
+    int border = 0;  // 0 none, 1 single line
+    bool threeD = false;
+};
+
+using MouseHandler = std::function<void(int16_t button, int16_t shift, float x, float y)>;
+
+class Control {
+public:
+    Control(Control& parent, std::string name, int index = -1);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Toolkit& toolkit() const { return toolkit_; }
+    const std::string& Name() const { return name_; }
+    int Index() const { return index_; }
+    Control* Parent() const { return parent_; }
+    Form* ParentForm();
+    const std::vector<Control*>& Children() const { return children_; }
+
+    // Place and size in the parent's scale (twips for a form).
+    float Left() const { return left_ / ParentUnitX(); }
+    float Top() const { return top_ / ParentUnitY(); }
+    float Width() const { return width_ / ParentUnitX(); }
+    float Height() const { return height_ / ParentUnitY(); }
+    void SetLeft(float value) { Move(value, Top(), Width(), Height()); }
+    void SetTop(float value) { Move(Left(), value, Width(), Height()); }
+    void SetWidth(float value) { Move(Left(), Top(), value, Height()); }
+    void SetHeight(float value) { Move(Left(), Top(), Width(), value); }
+    void Move(float left, float top, float width, float height);
+    // The control's own size in twips.
+    float WidthTwips() const { return width_; }
+    float HeightTwips() const { return height_; }
+    void SetSizeTwips(float width, float height);
+
+    // The scale in which children are placed and events report positions.
+    ScaleMode GetScaleMode() const { return scaleMode_; }
+    void SetScaleMode(ScaleMode mode) { scaleMode_ = mode; }
+    float ScaleWidth() const { return width_ / UnitX(); }
+    float ScaleHeight() const { return height_ / UnitY(); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    const std::string& ToolTipText() const { return toolTip_; }
+    void SetToolTipText(const std::string& value);
+    OleColor BackColor() const { return back_; }
+    void SetBackColor(OleColor value);
+    OleColor ForeColor() const { return fore_; }
+    void SetForeColor(OleColor value);
+    const ui::Font& Font() const { return font_; }
+    void SetFont(const ui::Font& value);
+    MousePointer GetMousePointer() const { return pointer_; }
+    void SetMousePointer(MousePointer value);
+    const CursorImage& MouseIcon() const { return mouseIcon_; }
+    void SetMouseIcon(const CursorImage& value);
+    const std::string& Tag() const { return tag_; }
+    void SetTag(const std::string& value) { tag_ = value; }
+
+    // The native window's handle; 0 while the control has none.
+    platform::WindowHandle hwnd() const { return peer_ ? peer_->Handle() : 0; }
+    bool Realized() const { return realized_; }
+    // Creates the native windows of the control and its children, once its parent has one.
+    void Realize();
+    void Unrealize();
+    // Repaints the control.
+    void Refresh() { Mirror(Aspect::Look); }
+
+    // Input, as the window reports it. Positions are in the control's own scale.
+    void Click();
+    void DblClick();
+    void MouseDown(int16_t button, int16_t shift, float x, float y);
+    void MouseMove(int16_t button, int16_t shift, float x, float y);
+    void MouseUp(int16_t button, int16_t shift, float x, float y);
+    void KeyDown(int16_t keyCode, int16_t shift);
+    void KeyPress(int16_t& keyAscii);
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    MouseHandler onMouseUp;
+    std::function<void(int16_t keyCode, int16_t shift)> onKeyDown;
+    std::function<void(int16_t& keyAscii)> onKeyPress;
+    std::function<void()> onResize;
+
+    // For the peers.
+    virtual std::optional<PeerKind> Kind() const { return PeerKind::View; }
+    platform::Rect PixelBounds() const;
+    virtual ViewLook Look() const;
+    virtual std::string PeerText() const { return {}; }
+    virtual void PeerTextChanged(const std::string&) {}
+    virtual void PeerSelectionChanged(int) {}
+    float UnitX() const;  // twips per unit of the own scale
+    float UnitY() const;
+
+protected:
+    // A top-level control (a form).
+    Control(Toolkit& toolkit, std::string name);
+    void Mirror(Aspect aspect) {
+        if (peer_) peer_->Update(aspect);
+    }
+    // After the size changed; raises onResize.
+    virtual void Resized();
+    virtual void EnabledChanged() {}
+    virtual void AfterRealize() {}
+    virtual void BeforeUnrealize() {}
+
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;  // twips
+
+private:
+    float ParentUnitX() const { return parent_ ? parent_->UnitX() : 1.0f; }
+    float ParentUnitY() const { return parent_ ? parent_->UnitY() : 1.0f; }
+
+    Toolkit& toolkit_;
+    Control* parent_ = nullptr;
+    std::string name_;
+    int index_ = -1;
+    std::vector<Control*> children_;
+    std::unique_ptr<Peer> peer_;
+    bool realized_ = false;
+    ScaleMode scaleMode_ = ScaleMode::Twips;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string toolTip_;
+    OleColor back_ = kButtonFace;
+    OleColor fore_ = kButtonText;
+    ui::Font font_;
+    MousePointer pointer_ = MousePointer::Default;
+    CursorImage mouseIcon_;
+    std::string tag_;
+};
+
+}  // namespace plivant::ui

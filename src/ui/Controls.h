@@ -1,0 +1,207 @@
+// The standard controls: label, image, picture box, line, text box, combo box, list box, command and picture
+// buttons, and the timer.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace plivant::ui {
+
+class Label : public Control {
+public:
+    Label(Control& parent, std::string name, int index = -1);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& value);
+    // Automatic sizing: the label takes the size of its caption in its font.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value);
+    int16_t Alignment() const { return alignment_; }
+    void SetAlignment(int16_t value);
+    int16_t BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int16_t value);
+    int16_t Appearance() const { return appearance_; }
+    void SetAppearance(int16_t value);
+    // 0 transparent, 1 opaque.
+    int16_t BackStyle() const { return backStyle_; }
+    void SetBackStyle(int16_t value);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value);
+
+    std::string PeerText() const override { return caption_; }
+    ViewLook Look() const override;
+
+private:
+    void FitCaption();
+    std::string caption_;
+    bool autoSize_ = false;
+    int16_t alignment_ = 0;
+    int16_t borderStyle_ = 0;
+    int16_t appearance_ = 1;
+    int16_t backStyle_ = 1;
+    bool wordWrap_ = false;
+};
+
+class Image : public Control {
+public:
+    Image(Control& parent, std::string name, int index = -1);
+    const Bitmap& Picture() const { return picture_; }
+    // Without Stretch the image takes its picture's size.
+    void SetPicture(const Bitmap& value);
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool value);
+    ViewLook Look() const override;
+
+private:
+    Bitmap picture_;
+    bool stretch_ = false;
+};
+
+class PictureBox : public Control {
+public:
+    PictureBox(Control& parent, std::string name, int index = -1);
+    const Bitmap& Picture() const { return picture_; }
+    void SetPicture(const Bitmap& value);
+    bool AutoRedraw() const { return autoRedraw_; }
+    void SetAutoRedraw(bool value) { autoRedraw_ = value; }
+    int16_t BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int16_t value);
+    ViewLook Look() const override;
+
+private:
+    Bitmap picture_;
+    bool autoRedraw_ = false;
+    int16_t borderStyle_ = 1;
+};
+
+class Line : public Control {
+public:
+    Line(Control& parent, std::string name, int index = -1);
+    float X1() const { return x1_; }
+    float Y1() const { return y1_; }
+    float X2() const { return x2_; }
+    float Y2() const { return y2_; }
+    void SetEnds(float x1, float y1, float x2, float y2);
+    OleColor BorderColor() const { return BackColor(); }
+    void SetBorderColor(OleColor value) { SetBackColor(value); }
+
+private:
+    float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Control& parent, std::string name, int index = -1);
+    const std::string& Text() const { return text_; }
+    // Raises Change when the text differs.
+    void SetText(const std::string& value);
+    bool Locked() const { return locked_; }
+    void SetLocked(bool value) { locked_ = value; }
+
+    std::function<void()> onChange;
+    std::optional<PeerKind> Kind() const override { return PeerKind::TextBox; }
+    std::string PeerText() const override { return text_; }
+    void PeerTextChanged(const std::string& text) override;
+
+private:
+    std::string text_;
+    bool locked_ = false;
+};
+
+// What list boxes and combo boxes share: items and the selected index (-1 none).
+class ListControl : public Control {
+public:
+    using Control::Control;
+    void AddItem(const std::string& item);
+    void RemoveItem(int index);
+    void Clear();
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    const std::string& List(int index) const { return items_.at(static_cast<size_t>(index)); }
+    const std::vector<std::string>& Items() const { return items_; }
+    int ListIndex() const { return listIndex_; }
+    // Selecting raises Click, as a choice by the user does.
+    void SetListIndex(int index);
+
+    void PeerSelectionChanged(int index) override { SetListIndex(index); }
+
+protected:
+    virtual void Selected() { Click(); }
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+};
+
+class ListBox : public ListControl {
+public:
+    ListBox(Control& parent, std::string name, int index = -1);
+    std::optional<PeerKind> Kind() const override { return PeerKind::ListBox; }
+};
+
+class ComboBox : public ListControl {
+public:
+    ComboBox(Control& parent, std::string name, int index = -1);
+    // The edit field: the selected item's text, or what was typed.
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& value);
+    std::function<void()> onChange;
+    std::optional<PeerKind> Kind() const override { return PeerKind::ComboBox; }
+    std::string PeerText() const override { return text_; }
+    void PeerTextChanged(const std::string& text) override;
+
+protected:
+    void Selected() override;
+
+private:
+    std::string text_;
+};
+
+// A command button; with style 1 (graphical) it shows its picture.
+class CommandButton : public Control {
+public:
+    CommandButton(Control& parent, std::string name, int index = -1);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& value);
+    const Bitmap& Picture() const { return picture_; }
+    void SetPicture(const Bitmap& value);
+    int16_t Style() const { return style_; }
+    void SetStyle(int16_t value);
+    std::optional<PeerKind> Kind() const override { return PeerKind::Button; }
+    std::string PeerText() const override { return caption_; }
+    ViewLook Look() const override;
+
+private:
+    std::string caption_;
+    Bitmap picture_;
+    int16_t style_ = 0;
+};
+
+// A timer control: ticks every Interval milliseconds while enabled with a non-zero interval and while its
+// form is loaded. It has no window.
+class Timer : public Control {
+public:
+    Timer(Control& parent, std::string name, int index = -1);
+    ~Timer() override;
+    int32_t Interval() const { return interval_; }
+    void SetInterval(int32_t value);
+
+    std::function<void()> onTimer;
+    std::optional<PeerKind> Kind() const override { return std::nullopt; }
+    // For tests: whether a system timer is armed.
+    bool Armed() const { return id_ != 0; }
+
+protected:
+    void EnabledChanged() override { Rearm(); }
+    void AfterRealize() override { Rearm(); }
+    void BeforeUnrealize() override { Disarm(); }
+
+private:
+    void Rearm();
+    void Disarm();
+    int32_t interval_ = 0;
+    uintptr_t id_ = 0;
+    std::shared_ptr<Timer*> self_;
+};
+
+}  // namespace plivant::ui

@@ -1,0 +1,106 @@
+// Form and Menu.
+#include "ui/Form.h"
+
+#include <algorithm>
+
+namespace plivant::ui {
+
+Form::Form(Toolkit& toolkit, std::string name) : Control(toolkit, std::move(name)) {
+    SetVisible(false);
+    SetBackColor(kButtonFace);
+    SetScaleMode(ScaleMode::Twips);
+}
+
+Form::~Form() {
+    // Closing the program's windows as it ends: the unload handlers run no more.
+    Unrealize();
+}
+
+void Form::SetCaption(const std::string& value) {
+    caption_ = value;
+    Mirror(Aspect::Text);
+}
+
+void Form::SetWindowState(int16_t value) {
+    if (windowState_ == value) return;
+    windowState_ = value;
+    Mirror(Aspect::Bounds);
+}
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Realize();
+    Form_Load();
+}
+
+void Form::Show(int16_t modal, Form* owner) {
+    if (owner) owner_ = owner;
+    Load();
+    if (!loaded_) return;  // Form_Load unloaded it
+    SetVisible(true);
+    if (modal == 1) toolkit().RunModal(*this);
+}
+
+bool Form::Unload() {
+    if (!loaded_) return true;
+    int16_t cancel = 0;
+    Form_Unload(cancel);
+    if (cancel != 0) return false;
+    SetVisible(false);
+    Unrealize();
+    loaded_ = false;
+    active_ = false;
+    return true;
+}
+
+void Form::Activate() {
+    active_ = true;
+    Form_Activate();
+    if (onActivate) onActivate();
+}
+
+void Form::Deactivate() {
+    active_ = false;
+    Form_Deactivate();
+    if (onDeactivate) onDeactivate();
+}
+
+void Form::UserMoved(float left, float top) {
+    left_ = left;
+    top_ = top;
+}
+
+void Form::UserWindowState(int16_t state) { windowState_ = state; }
+
+void Form::Resized() {
+    Form_Resize();
+    Control::Resized();
+}
+
+ViewLook Form::Look() const {
+    ViewLook look = Control::Look();
+    look.text.clear();
+    return look;
+}
+
+Menu::Menu(Form& form, std::string name, std::string caption_, int index)
+    : caption(std::move(caption_)), form_(form), name_(std::move(name)), index_(index) {
+    form.menus_.push_back(this);
+}
+
+Menu::Menu(Menu& parent, std::string name, std::string caption_, int index)
+    : caption(std::move(caption_)), form_(parent.form_), parent_(&parent), name_(std::move(name)), index_(index) {
+    parent.items_.push_back(this);
+}
+
+Menu::~Menu() {
+    if (parent_) {
+        std::erase(parent_->items_, this);
+    } else {
+        std::erase(form_.menus_, this);
+    }
+    for (Menu* item : items_) item->parent_ = nullptr;
+}
+
+}  // namespace plivant::ui

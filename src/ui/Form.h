@@ -1,0 +1,117 @@
+// Form: a top-level window with caption, size in twips, window state, border style, modal and modeless
+// show, an owner, its menus, unloading, and the Load, Activate, Deactivate, Resize and Unload events.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace plivant::ui {
+
+class Menu;
+
+class Form : public Control {
+public:
+    Form(Toolkit& toolkit, std::string name);
+    ~Form() override;
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& value);
+    // 0 normal, 1 minimised, 2 maximised.
+    int16_t WindowState() const { return windowState_; }
+    void SetWindowState(int16_t value);
+    // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog; fixed when the window is created.
+    int16_t BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int16_t value) { borderStyle_ = value; }
+    bool MinButton() const { return minButton_; }
+    void SetMinButton(bool value) { minButton_ = value; }
+    bool MaxButton() const { return maxButton_; }
+    void SetMaxButton(bool value) { maxButton_ = value; }
+    Form* Owner() const { return owner_; }
+    bool Active() const { return active_; }
+    const std::vector<Menu*>& Menus() const { return menus_; }
+
+    bool Loaded() const { return loaded_; }
+    // Creates the window (hidden) and runs Form_Load; does nothing when loaded.
+    void Load();
+    // Loads if needed and shows; mode 1 shows modally and returns when the form is hidden or unloaded.
+    void Show(int16_t modal = 0, Form* owner = nullptr);
+    void Hide() { SetVisible(false); }
+    // Runs Form_Unload; unless cancelled, destroys the window. Returns whether the form was unloaded.
+    bool Unload();
+    void PopupMenu(Menu& menu, float x, float y) { toolkit().PopupMenu(*this, menu, x, y); }
+
+    // Input from the window system.
+    void Activate();
+    void Deactivate();
+    void UserClose() { Unload(); }  // the system's close command
+    void UserMoved(float left, float top);
+    void UserResized(float width, float height) { SetSizeTwips(width, height); }
+    void UserWindowState(int16_t state);
+
+    // Subscribers outside the form (a frame control on it).
+    std::function<void()> onActivate;
+    std::function<void()> onDeactivate;
+
+    std::optional<PeerKind> Kind() const override { return PeerKind::Form; }
+    std::string PeerText() const override { return caption_; }
+    ViewLook Look() const override;
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload(int16_t& Cancel) { (void)Cancel; }
+    virtual void Form_Activate() {}
+    virtual void Form_Deactivate() {}
+    virtual void Form_Resize() {}
+    void Resized() override;
+
+private:
+    friend class Menu;
+    std::string caption_;
+    int16_t windowState_ = 0;
+    int16_t borderStyle_ = 2;
+    bool minButton_ = true;
+    bool maxButton_ = true;
+    bool loaded_ = false;
+    bool active_ = false;
+    Form* owner_ = nullptr;
+    std::vector<Menu*> menus_;
+};
+
+// A menu of a form, or an item of a menu.
+class Menu {
+public:
+    Menu(Form& form, std::string name, std::string caption, int index = -1);
+    Menu(Menu& parent, std::string name, std::string caption, int index = -1);
+    ~Menu();
+    Menu(const Menu&) = delete;
+    Menu& operator=(const Menu&) = delete;
+
+    Form& ParentForm() const { return form_; }
+    Menu* Parent() const { return parent_; }
+    const std::string& Name() const { return name_; }
+    int Index() const { return index_; }
+    const std::vector<Menu*>& Items() const { return items_; }
+
+    std::string caption;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+    std::string tag;
+
+    void Click() {
+        if (onClick) onClick();
+    }
+    std::function<void()> onClick;
+
+private:
+    Form& form_;
+    Menu* parent_ = nullptr;
+    std::string name_;
+    int index_;
+    std::vector<Menu*> items_;
+};
+
+}  // namespace plivant::ui

@@ -1,0 +1,72 @@
+// PropertyBag: where a user control keeps its design-time settings in its host. Each value is read with a
+// default and written with the same default; a value equal to its default is not stored.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <type_traits>
+#include <variant>
+
+#include "ui/Bitmap.h"
+#include "ui/Types.h"
+
+namespace plivant::ui {
+
+class PropertyBag {
+public:
+    using Value = std::variant<bool, int64_t, std::string, Font, Bitmap>;
+
+    // The stored value, or the default when the name is absent or holds another kind of value.
+    template <typename T>
+    T ReadProperty(const std::string& name, const T& defaultValue) const {
+        const auto found = values_.find(name);
+        if (found == values_.end()) return defaultValue;
+        if constexpr (std::is_same_v<T, bool>) {
+            if (const auto* b = std::get_if<bool>(&found->second)) return *b;
+        } else if constexpr (std::is_integral_v<T>) {
+            if (const auto* i = std::get_if<int64_t>(&found->second)) return static_cast<T>(*i);
+        } else {
+            if (const auto* v = std::get_if<T>(&found->second)) return *v;
+        }
+        return defaultValue;
+    }
+    std::string ReadProperty(const std::string& name, const char* defaultValue) const {
+        return ReadProperty<std::string>(name, std::string(defaultValue));
+    }
+
+    template <typename T>
+    void WriteProperty(const std::string& name, const T& value, const T& defaultValue) {
+        if (value == defaultValue) {
+            values_.erase(name);
+        } else if constexpr (std::is_same_v<T, bool>) {
+            values_[name] = value;
+        } else if constexpr (std::is_integral_v<T>) {
+            values_[name] = static_cast<int64_t>(value);
+        } else {
+            values_[name] = value;
+        }
+    }
+    void WriteProperty(const std::string& name, const std::string& value, const char* defaultValue) {
+        WriteProperty<std::string>(name, value, std::string(defaultValue));
+    }
+
+    bool Contains(const std::string& name) const { return values_.count(name) != 0; }
+    size_t Count() const { return values_.size(); }
+    // Set-up of a saved design, as a designer would have stored it.
+    template <typename T>
+    void Store(const std::string& name, const T& value) {
+        if constexpr (std::is_same_v<T, bool>) {
+            values_[name] = value;
+        } else if constexpr (std::is_integral_v<T>) {
+            values_[name] = static_cast<int64_t>(value);
+        } else {
+            values_[name] = Value(value);
+        }
+    }
+    void Store(const std::string& name, const char* text) { values_[name] = std::string(text); }
+
+private:
+    std::map<std::string, Value> values_;
+};
+
+}  // namespace plivant::ui

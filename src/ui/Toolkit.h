@@ -1,0 +1,56 @@
+// The toolkit's back end: what the portable controls ask of the real windowing system (or of the headless
+// one in tests). A control keeps its state itself; its peer, when it has one, mirrors that state into a
+// native window and reports the user's input back to it.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/Shell.h"
+#include "platform/Windowing.h"
+#include "ui/Types.h"
+
+namespace plivant::ui {
+
+class Control;
+class Form;
+class Menu;
+
+enum class PeerKind { Form, View, TextBox, ComboBox, ListBox, Button };
+
+// What changed in the model, for the peer to mirror.
+enum class Aspect { Bounds, Visible, Enabled, Text, Items, Selection, Look, ToolTip, Cursor };
+
+class Peer {
+public:
+    virtual ~Peer() = default;
+    virtual platform::WindowHandle Handle() const = 0;
+    virtual void Update(Aspect aspect) = 0;
+};
+
+// Message box buttons and answers, by the platform's numbers.
+inline constexpr int kMsgBoxOkOnly = 0;
+inline constexpr int kMsgBoxCritical = 16;
+inline constexpr int kMsgBoxOk = 1;
+
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+    virtual platform::IWindowing& Windowing() = 0;
+    virtual platform::IShell& Shell() = 0;
+    // A native window for the control, inside the parent's (none for a form).
+    virtual std::unique_ptr<Peer> CreatePeer(Control& owner, PeerKind kind, Peer* parent) = 0;
+    // The screen's twips per pixel.
+    virtual float TwipsPerPixelX() const = 0;
+    virtual float TwipsPerPixelY() const = 0;
+    // The size of a line of text in the font.
+    virtual SizeTwips MeasureText(const Font& font, const std::string& text) = 0;
+    virtual int MsgBox(const std::string& prompt, int buttons, const std::string& title) = 0;
+    // Shows the menu's items as a popup at (x, y) in the form's client twips; a chosen item's Click runs
+    // before this returns.
+    virtual void PopupMenu(Form& form, Menu& menu, float x, float y) = 0;
+    // Runs the form modally: returns when it is hidden or unloaded.
+    virtual void RunModal(Form& form) = 0;
+};
+
+}  // namespace plivant::ui

@@ -1,0 +1,44 @@
+// UserControl: a control made of other controls, with design-time settings kept in its host's property
+// bag and the property-changed notification that marks a setting as changed for saving.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+#include "ui/PropertyBag.h"
+
+namespace plivant::ui {
+
+class UserControl : public Control {
+public:
+    UserControl(Control& host, std::string name, int index = -1) : Control(host, std::move(name), index) {}
+
+    // A new instance placed on its host.
+    void InitProperties() { UserControl_InitProperties(); }
+    // Loading from and saving to the host's saved design.
+    void ReadProperties(const PropertyBag& bag) { UserControl_ReadProperties(bag); }
+    void WriteProperties(PropertyBag& bag) { UserControl_WriteProperties(bag); }
+
+    // The names given to the property-changed notification, in order.
+    const std::vector<std::string>& ChangedProperties() const { return changed_; }
+    // The host's font, which new instances take.
+    ui::Font AmbientFont() const { return Parent() ? Parent()->Font() : ui::Font{}; }
+
+protected:
+    void PropertyChanged(const std::string& name) { changed_.push_back(name); }
+    virtual void UserControl_InitProperties() {}
+    virtual void UserControl_ReadProperties(const PropertyBag&) {}
+    virtual void UserControl_WriteProperties(PropertyBag&) {}
+    virtual void UserControl_Resize() {}
+    virtual void UserControl_Show() {}
+    void Resized() override {
+        UserControl_Resize();
+        Control::Resized();
+    }
+    void AfterRealize() override { UserControl_Show(); }
+
+private:
+    std::vector<std::string> changed_;
+};
+
+}  // namespace plivant::ui

@@ -1,0 +1,56 @@
+// The headless toolkit and its window records.
+#include "ui/sim/HeadlessToolkit.h"
+
+#include <cmath>
+
+namespace plivant::ui::sim {
+
+namespace {
+
+class HeadlessPeer final : public Peer {
+public:
+    HeadlessPeer(platform::sim::SimWindowing& windowing, Control& owner, platform::WindowHandle parent)
+        : windowing_(windowing), owner_(owner), handle_(windowing.AddWindow(parent, owner.PixelBounds(), false)) {}
+    ~HeadlessPeer() override { windowing_.RemoveWindow(handle_); }
+
+    platform::WindowHandle Handle() const override { return handle_; }
+    void Update(Aspect aspect) override {
+        if (aspect == Aspect::Bounds) windowing_.SetBounds(handle_, owner_.PixelBounds());
+        if (aspect == Aspect::Visible) windowing_.SetVisible(handle_, owner_.Visible());
+    }
+
+private:
+    platform::sim::SimWindowing& windowing_;
+    Control& owner_;
+    platform::WindowHandle handle_;
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> HeadlessToolkit::CreatePeer(Control& owner, PeerKind, Peer* parent) {
+    return std::make_unique<HeadlessPeer>(windowing_, owner, parent ? parent->Handle() : 0);
+}
+
+SizeTwips HeadlessToolkit::MeasureText(const Font& font, const std::string& text) {
+    const float width = std::ceil(static_cast<float>(text.size()) * font.size * 0.6f);
+    const float height = std::ceil(font.size * 1.6f);
+    return {width * twipsPerPixelX, height * twipsPerPixelY};
+}
+
+int HeadlessToolkit::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
+    messageBoxes.push_back({prompt, buttons, title});
+    return messageBoxAnswer;
+}
+
+void HeadlessToolkit::PopupMenu(Form& form, Menu& menu, float x, float y) {
+    popups.push_back({form.Name(), menu.Name(), x, y});
+    if (!onPopup) return;
+    if (Menu* chosen = onPopup(menu); chosen && chosen->enabled && chosen->visible) chosen->Click();
+}
+
+void HeadlessToolkit::RunModal(Form& form) {
+    ++modalRuns;
+    if (onModal) onModal(form);
+}
+
+}  // namespace plivant::ui::sim

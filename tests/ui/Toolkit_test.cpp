@@ -1,0 +1,235 @@
+// The toolkit's models on the headless back end: forms' lifecycle, geometry and scale, windows made for
+// realized controls, lists, control arrays, the timer control, menus, property bags.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/ControlArray.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/PropertyBag.h"
+#include "ui/sim/HeadlessToolkit.h"
+
+namespace plivant::ui {
+namespace {
+
+class RecordingForm : public Form {
+public:
+    using Form::Form;
+    std::vector<std::string> log;
+    int16_t cancelUnload = 0;
+
+protected:
+    void Form_Load() override { log.push_back("Load"); }
+    void Form_Unload(int16_t& Cancel) override {
+        log.push_back("Unload");
+        Cancel = cancelUnload;
+    }
+    void Form_Activate() override { log.push_back("Activate"); }
+    void Form_Deactivate() override { log.push_back("Deactivate"); }
+    void Form_Resize() override { log.push_back("Resize"); }
+};
+
+class ToolkitTest : public testing::Test {
+protected:
+    platform::sim::SimWindowing windowing;
+    platform::sim::SimShell shell;
+    sim::HeadlessToolkit toolkit{windowing, shell};
+};
+
+TEST_F(ToolkitTest, FormLifecycleRaisesItsEventsInOrder) {
+    RecordingForm form(toolkit, "frmTest");
+    form.Move(1500, 750, 3000, 1500);
+    EXPECT_EQ(form.log, std::vector<std::string>{"Resize"});
+    EXPECT_EQ(form.hwnd(), 0u);
+    form.Show();
+    ASSERT_NE(form.hwnd(), 0u);
+    EXPECT_EQ(*windowing.WindowRect(form.hwnd()), (platform::Rect{100, 50, 300, 150}));
+    EXPECT_TRUE(windowing.Find(form.hwnd())->visible);
+    form.Activate();
+    form.Deactivate();
+    form.cancelUnload = 1;
+    EXPECT_FALSE(form.Unload());
+    EXPECT_TRUE(form.Loaded());
+    form.cancelUnload = 0;
+    EXPECT_TRUE(form.Unload());
+    EXPECT_EQ(form.hwnd(), 0u);
+    EXPECT_EQ(windowing.WindowCount(), 0);
+    EXPECT_EQ(form.log,
+              (std::vector<std::string>{"Resize", "Load", "Activate", "Deactivate", "Unload", "Unload"}));
+}
+
+TEST_F(ToolkitTest, ModalShowRunsTheModalLoopAfterLoading) {
+    RecordingForm form(toolkit, "frmModal");
+    toolkit.onModal = [&](Form& shown) {
+        EXPECT_EQ(&shown, &form);
+        EXPECT_TRUE(shown.Visible());
+        shown.Unload();
+    };
+    form.Show(1);
+    EXPECT_EQ(toolkit.modalRuns, 1);
+    EXPECT_FALSE(form.Loaded());
+    form.Show(0);
+    EXPECT_EQ(toolkit.modalRuns, 1);
+}
+
+TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScale) {
+    toolkit.twipsPerPixelX = 12;  // a screen of 120 dots per inch
+    toolkit.twipsPerPixelY = 12;
+    RecordingForm form(toolkit, "frmTest");
+    form.Move(0, 0, 6000, 6000);
+    PictureBox box(form, "picBox");
+    box.Move(120, 240, 1200, 600);  // twips, the form's scale
+    box.SetScaleMode(ScaleMode::Pixels);
+    Label label(box, "lblIn");
+    label.Move(10, 5, 20, 8);  // pixels, the box's scale
+    EXPECT_FLOAT_EQ(label.WidthTwips(), 240);
+    EXPECT_FLOAT_EQ(box.ScaleWidth(), 100);
+    form.Show();
+    EXPECT_EQ(*windowing.WindowRect(box.hwnd()), (platform::Rect{10, 20, 110, 70}));
+    EXPECT_EQ(*windowing.WindowRect(label.hwnd()), (platform::Rect{20, 25, 40, 33}));
+    EXPECT_EQ(windowing.WindowAt({25, 30}), label.hwnd());
+    label.SetVisible(false);
+    EXPECT_EQ(windowing.WindowAt({25, 30}), box.hwnd());
+}
+
+TEST_F(ToolkitTest, AutoSizedLabelFollowsItsCaptionAndFont) {
+    RecordingForm form(toolkit, "frmTest");
+    Label label(form, "lbl");
+    label.SetCaption("abcde");
+    label.SetWidth(100);
+    label.SetAutoSize(true);
+    EXPECT_FLOAT_EQ(label.WidthTwips(), 25 * 15);  // 5 characters of 8.25 points: 25 pixels
+    label.SetCaption("abcdefghij");
+    EXPECT_FLOAT_EQ(label.WidthTwips(), 50 * 15);
+    Font big = label.Font();
+    big.size = 20;
+    label.SetFont(big);
+    label.SetCaption("ab");
+    EXPECT_FLOAT_EQ(label.WidthTwips(), 24 * 15);
+    EXPECT_FLOAT_EQ(label.HeightTwips(), 32 * 15);
+}
+
+TEST_F(ToolkitTest, ListSelectionRaisesClickAndFollowsRemovals) {
+    RecordingForm form(toolkit, "frmTest");
+    ComboBox combo(form, "cboDrive");
+    int clicks = 0;
+    combo.onClick = [&] { ++clicks; };
+    for (const char* item : {"E: ", "F: ", "G: "}) combo.AddItem(item);
+    EXPECT_EQ(combo.ListIndex(), -1);
+    EXPECT_EQ(combo.Text(), "");
+    combo.SetListIndex(2);
+    EXPECT_EQ(combo.Text(), "G: ");
+    EXPECT_EQ(clicks, 1);
+    combo.SetListIndex(2);
+    EXPECT_EQ(clicks, 1);
+    combo.SetListIndex(5);  // out of range: refused
+    EXPECT_EQ(combo.ListIndex(), 2);
+    combo.RemoveItem(0);
+    EXPECT_EQ(combo.ListIndex(), 1);
+    combo.RemoveItem(1);
+    EXPECT_EQ(combo.ListIndex(), -1);
+    combo.Clear();
+    EXPECT_EQ(combo.ListCount(), 0);
+}
+
+TEST_F(ToolkitTest, TextBoxRaisesChangeOnlyForANewText) {
+    RecordingForm form(toolkit, "frmTest");
+    TextBox text(form, "txtPath");
+    int changes = 0;
+    text.onChange = [&] { ++changes; };
+    text.SetText("C:\\Data");
+    text.SetText("C:\\Data");
+    text.PeerTextChanged("C:\\Dat");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(text.Text(), "C:\\Dat");
+}
+
+TEST_F(ToolkitTest, ControlArrayElementsAreCreatedAtRunTimeWithTheirWindows) {
+    RecordingForm form(toolkit, "frmTest");
+    ControlArray<Label> labels(form, "LbMenu");
+    EXPECT_TRUE(labels.Load(1));
+    form.Show();
+    EXPECT_NE(labels[1].hwnd(), 0u);  // realized with the form
+    EXPECT_TRUE(labels.Load(100));
+    EXPECT_NE(labels[100].hwnd(), 0u);  // realized at once: the form has its window
+    EXPECT_FALSE(labels[100].Visible());
+    EXPECT_FALSE(labels.Load(1));
+    EXPECT_EQ(labels[1].Index(), 1);
+    EXPECT_EQ(labels.UBound(), 100);
+    const auto handle = labels[100].hwnd();
+    EXPECT_TRUE(labels.Unload(100));
+    EXPECT_FALSE(windowing.Find(handle));
+    EXPECT_THROW(labels[100], std::out_of_range);
+}
+
+TEST_F(ToolkitTest, TimerControlTicksOnlyWhileLoadedEnabledAndWithAnInterval) {
+    RecordingForm form(toolkit, "frmTest");
+    Timer timer(form, "tmrRun");
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.SetInterval(100);
+    windowing.Advance(500);
+    EXPECT_EQ(ticks, 0);  // not loaded
+    form.Load();
+    windowing.Advance(250);
+    EXPECT_EQ(ticks, 2);
+    timer.SetEnabled(false);
+    windowing.Advance(500);
+    EXPECT_EQ(ticks, 2);
+    timer.SetEnabled(true);
+    timer.SetInterval(0);
+    windowing.Advance(500);
+    EXPECT_EQ(ticks, 2);
+    timer.SetInterval(50);
+    windowing.Advance(50);
+    EXPECT_EQ(ticks, 3);
+    form.Unload();
+    windowing.Advance(500);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(windowing.ActiveTimers(), 0);
+}
+
+TEST_F(ToolkitTest, PopupMenuRunsTheChosenEnabledItem) {
+    RecordingForm form(toolkit, "frmMount");
+    Menu menu(form, "mnuMenu", "Menu");
+    Menu unmount(menu, "mnuMenuUnmount", "&Unmount");
+    int clicks = 0;
+    unmount.onClick = [&] { ++clicks; };
+    toolkit.onPopup = [&](Menu& shown) { return shown.Items().front(); };
+    form.PopupMenu(menu, 120, 240);
+    EXPECT_EQ(clicks, 1);
+    unmount.enabled = false;
+    form.PopupMenu(menu, 0, 0);
+    EXPECT_EQ(clicks, 1);
+    ASSERT_EQ(toolkit.popups.size(), 2u);
+    EXPECT_EQ(toolkit.popups[0].menu, "mnuMenu");
+    EXPECT_FLOAT_EQ(toolkit.popups[0].y, 240);
+}
+
+TEST(PropertyBag, ValuesEqualToTheirDefaultAreNotStored) {
+    PropertyBag bag;
+    bag.WriteProperty("Theme", int32_t{0}, int32_t{0});
+    bag.WriteProperty("Enabled", true, true);
+    bag.WriteProperty("Caption", std::string("&System"), "&System");
+    EXPECT_EQ(bag.Count(), 0u);
+    bag.WriteProperty("Theme", int32_t{2}, int32_t{0});
+    bag.WriteProperty("Enabled", false, true);
+    bag.WriteProperty("Caption", std::string("&File"), "&System");
+    bag.WriteProperty("BackColor", uint32_t{0x8000000F}, uint32_t{0});
+    EXPECT_EQ(bag.Count(), 4u);
+    EXPECT_EQ(bag.ReadProperty("Theme", int32_t{0}), 2);
+    EXPECT_EQ(bag.ReadProperty("Enabled", true), false);
+    EXPECT_EQ(bag.ReadProperty("Caption", "&System"), "&File");
+    EXPECT_EQ(bag.ReadProperty("BackColor", uint32_t{0}), 0x8000000Fu);
+    // Absent names and values of another kind read as the default.
+    EXPECT_EQ(bag.ReadProperty("Missing", int16_t{7}), 7);
+    EXPECT_EQ(bag.ReadProperty("Caption", int32_t{5}), 5);
+    // Writing the default again removes a stored value.
+    bag.WriteProperty("Theme", int32_t{0}, int32_t{0});
+    EXPECT_FALSE(bag.Contains("Theme"));
+}
+
+}  // namespace
+}  // namespace plivant::ui
