@@ -54,6 +54,14 @@ void Control::SetSizeTwips(float width, float height) {
     Resized();
 }
 
+void Control::Mirror(Aspect aspect) {
+    if (peer_) {
+        peer_->Update(aspect);
+    } else if (realized_ && parent_ && parent_->peer_ && Windowless()) {
+        parent_->peer_->Update(Aspect::Look);  // the container paints it
+    }
+}
+
 void Control::Resized() {
     if (onResize) onResize();
 }

@@ -96,14 +96,15 @@ public:
     // Repaints the control.
     void Refresh() { Mirror(Aspect::Look); }
 
-    // Input, as the window reports it. Positions are in the control's own scale.
-    void Click();
-    void DblClick();
-    void MouseDown(int16_t button, int16_t shift, float x, float y);
-    void MouseMove(int16_t button, int16_t shift, float x, float y);
-    void MouseUp(int16_t button, int16_t shift, float x, float y);
-    void KeyDown(int16_t keyCode, int16_t shift);
-    void KeyPress(int16_t& keyAscii);
+    // Input, as the window reports it (a windowless control's through its container's window). Positions
+    // are in the control's own scale. Each raises the event of the same name.
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(int16_t button, int16_t shift, float x, float y);
+    virtual void MouseMove(int16_t button, int16_t shift, float x, float y);
+    virtual void MouseUp(int16_t button, int16_t shift, float x, float y);
+    virtual void KeyDown(int16_t keyCode, int16_t shift);
+    virtual void KeyPress(int16_t& keyAscii);
 
     std::function<void()> onClick;
     std::function<void()> onDblClick;
@@ -114,8 +115,10 @@ public:
     std::function<void(int16_t& keyAscii)> onKeyPress;
     std::function<void()> onResize;
 
-    // For the peers.
+    // For the peers. A control without a kind has no window of its own: its container's window paints it
+    // (when it is visible) and passes it the mouse input over it.
     virtual std::optional<PeerKind> Kind() const { return PeerKind::View; }
+    bool Windowless() const { return !Kind().has_value(); }
     platform::Rect PixelBounds() const;
     virtual ViewLook Look() const;
     virtual std::string PeerText() const { return {}; }
@@ -127,9 +130,7 @@ public:
 protected:
     // A top-level control (a form).
     Control(Toolkit& toolkit, std::string name);
-    void Mirror(Aspect aspect) {
-        if (peer_) peer_->Update(aspect);
-    }
+    void Mirror(Aspect aspect);
     // After the size changed; raises onResize.
     virtual void Resized();
     virtual void EnabledChanged() {}

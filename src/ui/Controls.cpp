@@ -231,7 +231,9 @@ ViewLook CommandButton::Look() const {
 }
 
 Timer::Timer(Control& parent, std::string name, int index)
-    : Control(parent, std::move(name), index), self_(std::make_shared<Timer*>(this)) {}
+    : Control(parent, std::move(name), index), self_(std::make_shared<Timer*>(this)) {
+    SetVisible(false);  // nothing to paint
+}
 
 Timer::~Timer() {
     Disarm();

@@ -31,6 +31,7 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool value);
 
+    std::optional<PeerKind> Kind() const override { return std::nullopt; }
     std::string PeerText() const override { return caption_; }
     ViewLook Look() const override;
 
@@ -53,6 +54,7 @@ public:
     void SetPicture(const Bitmap& value);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
+    std::optional<PeerKind> Kind() const override { return std::nullopt; }
     ViewLook Look() const override;
 
 private:
@@ -87,6 +89,7 @@ public:
     void SetEnds(float x1, float y1, float x2, float y2);
     OleColor BorderColor() const { return BackColor(); }
     void SetBorderColor(OleColor value) { SetBackColor(value); }
+    std::optional<PeerKind> Kind() const override { return std::nullopt; }
 
 private:
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;

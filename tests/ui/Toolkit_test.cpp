@@ -82,15 +82,19 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScale) {
     PictureBox box(form, "picBox");
     box.Move(120, 240, 1200, 600);  // twips, the form's scale
     box.SetScaleMode(ScaleMode::Pixels);
-    Label label(box, "lblIn");
-    label.Move(10, 5, 20, 8);  // pixels, the box's scale
-    EXPECT_FLOAT_EQ(label.WidthTwips(), 240);
+    PictureBox inner(box, "picIn");
+    inner.Move(10, 5, 20, 8);  // pixels, the box's scale
+    Label label(box, "lblIn");  // windowless: the box's window is under the cursor over it
+    label.Move(50, 5, 20, 8);
+    EXPECT_FLOAT_EQ(inner.WidthTwips(), 240);
     EXPECT_FLOAT_EQ(box.ScaleWidth(), 100);
     form.Show();
     EXPECT_EQ(*windowing.WindowRect(box.hwnd()), (platform::Rect{10, 20, 110, 70}));
-    EXPECT_EQ(*windowing.WindowRect(label.hwnd()), (platform::Rect{20, 25, 40, 33}));
-    EXPECT_EQ(windowing.WindowAt({25, 30}), label.hwnd());
-    label.SetVisible(false);
+    EXPECT_EQ(*windowing.WindowRect(inner.hwnd()), (platform::Rect{20, 25, 40, 33}));
+    EXPECT_EQ(windowing.WindowAt({25, 30}), inner.hwnd());
+    EXPECT_EQ(label.hwnd(), 0u);
+    EXPECT_EQ(windowing.WindowAt({65, 30}), box.hwnd());
+    inner.SetVisible(false);
     EXPECT_EQ(windowing.WindowAt({25, 30}), box.hwnd());
 }
 
@@ -148,7 +152,7 @@ TEST_F(ToolkitTest, TextBoxRaisesChangeOnlyForANewText) {
 
 TEST_F(ToolkitTest, ControlArrayElementsAreCreatedAtRunTimeWithTheirWindows) {
     RecordingForm form(toolkit, "frmTest");
-    ControlArray<Label> labels(form, "LbMenu");
+    ControlArray<PictureBox> labels(form, "LbMenu");
     EXPECT_TRUE(labels.Load(1));
     form.Show();
     EXPECT_NE(labels[1].hwnd(), 0u);  // realized with the form
