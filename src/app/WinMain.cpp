@@ -1,14 +1,18 @@
-// Plivant.exe: builds the real ports and hands over to the entry routine.
+// Plivant.exe: builds the real ports and hands over to the entry routine; then the program lives as long as
+// one of its windows is open.
 #include <windows.h>
 
 #include "app/ProgramWindows.h"
 #include "platform/win32/Win32Platform.h"
 #include "startup/modMain.h"
+#include "ui/win32/Win32Toolkit.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     plivant::platform::win32::Win32Platform real;
     auto ports = real.Ports();
-    plivant::app::ProgramWindows windows;
+    plivant::ui::win32::Win32Toolkit toolkit(real.windowing, real.shell);
+    plivant::app::ProgramWindows windows(toolkit, real.process);
     plivant::Main(ports, windows);
+    toolkit.RunUntilNoFormIsLeft();
     return 0;
 }

@@ -43,6 +43,8 @@ public:
     // The screen's twips per pixel.
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;
+    // The screen's size in twips.
+    virtual SizeTwips ScreenSize() const = 0;
     // The size of a line of text in the font.
     virtual SizeTwips MeasureText(const Font& font, const std::string& text) = 0;
     virtual int MsgBox(const std::string& prompt, int buttons, const std::string& title) = 0;

@@ -33,6 +33,7 @@ public:
     std::unique_ptr<Peer> CreatePeer(Control& owner, PeerKind kind, Peer* parent) override;
     float TwipsPerPixelX() const override { return twipsPerPixelX; }
     float TwipsPerPixelY() const override { return twipsPerPixelY; }
+    SizeTwips ScreenSize() const override { return {1024 * twipsPerPixelX, 768 * twipsPerPixelY}; }
     // Every character is 0.6 of the font's size wide and a line 1.6 of it high, in whole pixels.
     SizeTwips MeasureText(const Font& font, const std::string& text) override;
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;

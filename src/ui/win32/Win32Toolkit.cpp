@@ -1,0 +1,800 @@
+// The toolkit on real windows: peers for forms, views and the system's controls; painting of looks;
+// cursors, tooltips, message boxes, popup menus and modal loops.
+#include "ui/win32/Win32Toolkit.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+namespace plivant::ui::win32 {
+
+using platform::win32::SelectGuard;
+using platform::win32::UniqueBitmap;
+using platform::win32::UniqueBrush;
+using platform::win32::UniqueCursor;
+using platform::win32::UniqueFont;
+using platform::win32::UniqueMenu;
+using platform::win32::UniqueWindow;
+using platform::win32::WindowDc;
+
+namespace {
+
+constexpr char kFormClass[] = "PlivantForm";
+constexpr char kViewClass[] = "PlivantView";
+
+HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+
+COLORREF ColourOf(OleColor c) { return IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF); }
+
+UniqueFont MakeFont(const Font& font) {
+    WindowDc screen(nullptr);
+    const int height = -MulDiv(static_cast<int>(std::lround(font.size * 100)), GetDeviceCaps(screen.get(), LOGPIXELSY),
+                               7200);
+    return UniqueFont(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
+                                  font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+}
+
+BITMAPINFO DibInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) {
+    // 0x00RRGGBB in memory is the DIB's blue, green, red, unused byte order.
+    const BITMAPINFO info = DibInfo(picture.Width(), picture.Height());
+    const int width = stretch ? area.right - area.left : picture.Width();
+    const int height = stretch ? area.bottom - area.top : picture.Height();
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, area.left, area.top, width, height, 0, 0, picture.Width(), picture.Height(),
+                  picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
+    if (look.opaque) {
+        UniqueBrush brush(CreateSolidBrush(ColourOf(look.back)));
+        FillRect(dc, &area, brush.get());
+    }
+    if (!look.picture.Empty()) DrawPicture(dc, look.picture, area, look.stretch);
+    if (!look.text.empty()) {
+        UniqueFont font = MakeFont(look.font);
+        SelectGuard selected(dc, font.get());
+        SetTextColor(dc, ColourOf(look.fore));
+        SetBkMode(dc, TRANSPARENT);
+        UINT format = look.alignment == 1 ? DT_RIGHT : look.alignment == 2 ? DT_CENTER : DT_LEFT;
+        format |= look.wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
+        RECT text = area;
+        DrawTextA(dc, look.text.c_str(), static_cast<int>(look.text.size()), &text, format);
+    }
+    if (look.border != 0) {
+        RECT edge = area;
+        if (look.threeD) {
+            DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
+        } else {
+            FrameRect(dc, &edge, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        }
+    }
+}
+
+RECT RectOf(const platform::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+// The windowless child under a client point, topmost first.
+Control* WindowlessAt(const Control& owner, POINT p) {
+    const auto& children = owner.Children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        Control* child = *it;
+        if (!child->Windowless() || !child->Visible() || !child->Enabled()) continue;
+        const RECT r = RectOf(child->PixelBounds());
+        if (PtInRect(&r, p)) return child;
+    }
+    return nullptr;
+}
+
+int16_t ShiftState(WPARAM keys) {
+    int16_t shift = 0;
+    if (keys & MK_SHIFT) shift |= 1;
+    if (keys & MK_CONTROL) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+int16_t ButtonsHeld(WPARAM keys) {
+    int16_t buttons = 0;
+    if (keys & MK_LBUTTON) buttons |= 1;
+    if (keys & MK_RBUTTON) buttons |= 2;
+    if (keys & MK_MBUTTON) buttons |= 4;
+    return buttons;
+}
+
+LPCSTR StandardCursor(MousePointer pointer) {
+    switch (pointer) {
+        case MousePointer::Arrow: return IDC_ARROW;
+        case MousePointer::Cross: return IDC_CROSS;
+        case MousePointer::IBeam: return IDC_IBEAM;
+        case MousePointer::SizeNESW: return IDC_SIZENESW;
+        case MousePointer::SizeNS: return IDC_SIZENS;
+        case MousePointer::SizeNWSE: return IDC_SIZENWSE;
+        case MousePointer::SizeWE: return IDC_SIZEWE;
+        case MousePointer::UpArrow: return IDC_UPARROW;
+        case MousePointer::Hourglass: return IDC_WAIT;
+        case MousePointer::NoDrop: return IDC_NO;
+        default: return nullptr;
+    }
+}
+
+// Custom pointers are made once per image and kept for the program's life: a cursor in use must not go.
+HCURSOR CustomCursor(const CursorImage& image) {
+    static std::vector<std::pair<CursorImage, UniqueCursor>> made;
+    for (const auto& [known, cursor] : made) {
+        if (known == image) return cursor.get();
+    }
+    const int w = image.colour.Width(), h = image.colour.Height();
+    const int stride = ((w + 15) / 16) * 2;
+    std::vector<uint8_t> mask(static_cast<size_t>(stride * h), 0);
+    Bitmap colour = image.colour;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const size_t i = static_cast<size_t>(y * w + x);
+            if (i < image.transparent.size() && image.transparent[i]) {
+                mask[static_cast<size_t>(y * stride + x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
+                colour.Set(x, y, 0);
+            }
+        }
+    }
+    UniqueBitmap maskBitmap(CreateBitmap(w, h, 1, 1, mask.data()));
+    UniqueBitmap colourBitmap(MakeBitmap(colour));
+    ICONINFO info{FALSE, static_cast<DWORD>(image.hotX), static_cast<DWORD>(image.hotY), maskBitmap.get(),
+                  colourBitmap.get()};
+    made.emplace_back(image, UniqueCursor(CreateIconIndirect(&info)));
+    return made.back().second.get();
+}
+
+bool ApplyCursor(const Control& target) {
+    const MousePointer pointer = target.GetMousePointer();
+    if (pointer == MousePointer::Custom && !target.MouseIcon().Empty()) {
+        SetCursor(CustomCursor(target.MouseIcon()));
+        return true;
+    }
+    if (LPCSTR id = StandardCursor(pointer)) {
+        SetCursor(LoadCursorA(nullptr, id));
+        return true;
+    }
+    return false;
+}
+
+class WindowPeer;
+WindowPeer* PeerOf(HWND hwnd) { return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+
+// The part every peer shares: one native window that mirrors its control.
+class WindowPeer : public Peer {
+public:
+    WindowPeer(Win32Toolkit& toolkit, Control& owner) : toolkit_(toolkit), owner_(owner) {}
+    ~WindowPeer() override {
+        // No message of the window's end reaches the control, which may itself be going.
+        if (hwnd_) {
+            SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, 0);
+            RemoveToolTip();
+        }
+    }
+    platform::WindowHandle Handle() const override { return reinterpret_cast<platform::WindowHandle>(hwnd_.get()); }
+    HWND hwnd() const { return hwnd_.get(); }
+    Control& Owner() const { return owner_; }
+
+    void Update(Aspect aspect) override {
+        HWND w = hwnd_.get();
+        switch (aspect) {
+            case Aspect::Bounds: {
+                const platform::Rect r = owner_.PixelBounds();
+                SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+                break;
+            }
+            case Aspect::Visible: ShowWindow(w, owner_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+            case Aspect::Enabled: EnableWindow(w, owner_.Enabled()); break;
+            case Aspect::Text: SetWindowTextA(w, owner_.PeerText().c_str()); break;
+            case Aspect::ToolTip: UpdateToolTip(); break;
+            case Aspect::Look:
+                UpdateFont();
+                InvalidateRect(w, nullptr, TRUE);
+                break;
+            default: break;
+        }
+    }
+
+    // Our own classes' messages; the system's controls report through their parent's WM_COMMAND.
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual void OnCommand(WORD) {}
+
+protected:
+    void Attach(HWND w) {
+        hwnd_.reset(w);
+        SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    virtual void UpdateFont() {}
+    void UpdateToolTip();
+    void RemoveToolTip();
+    LRESULT Mouse(UINT message, WPARAM wParam, LPARAM lParam);
+
+    Win32Toolkit& toolkit_;
+    Control& owner_;
+    UniqueWindow hwnd_;
+    Control* pressed_ = nullptr;
+    bool hasToolTip_ = false;
+};
+
+TTTOOLINFOA ToolInfo(HWND window) {
+    TTTOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(window) ? GetParent(window) : window;
+    info.uId = reinterpret_cast<UINT_PTR>(window);
+    return info;
+}
+
+void WindowPeer::RemoveToolTip() {
+    if (!hasToolTip_) return;
+    TTTOOLINFOA info = ToolInfo(hwnd_.get());
+    SendMessageA(toolkit_.ToolTips(hwnd_.get()), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    hasToolTip_ = false;
+}
+
+void WindowPeer::UpdateToolTip() {
+    RemoveToolTip();
+    const std::string& text = owner_.ToolTipText();
+    if (text.empty()) return;
+    TTTOOLINFOA info = ToolInfo(hwnd_.get());
+    info.lpszText = const_cast<char*>(text.c_str());
+    hasToolTip_ = SendMessageA(toolkit_.ToolTips(hwnd_.get()), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+}
+
+LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    Control* target = WindowlessAt(owner_, p);
+    Control& receiver = target ? *target : owner_;
+    platform::Rect origin{};
+    if (target) origin = target->PixelBounds();
+    const float x = static_cast<float>(p.x - origin.left) * toolkit_.TwipsPerPixelX() / receiver.UnitX();
+    const float y = static_cast<float>(p.y - origin.top) * toolkit_.TwipsPerPixelY() / receiver.UnitY();
+    const int16_t shift = ShiftState(wParam);
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            const int16_t button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
+            pressed_ = button == 1 ? &receiver : nullptr;
+            SetCapture(hwnd_.get());
+            receiver.MouseDown(button, shift, x, y);
+            return 0;
+        }
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
+            const int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
+            const bool click = button == 1 && pressed_ == &receiver;
+            pressed_ = nullptr;
+            if (GetCapture() == hwnd_.get()) ReleaseCapture();
+            // Input handlers may destroy this window: nothing of the peer is used after them.
+            receiver.MouseUp(button, shift, x, y);
+            if (click) receiver.Click();
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+            pressed_ = nullptr;
+            receiver.DblClick();
+            return 0;
+        case WM_MOUSEMOVE: receiver.MouseMove(ButtonsHeld(wParam), shift, x, y); return 0;
+        default: return 0;
+    }
+}
+
+LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND w = hwnd_.get();
+    switch (message) {
+        case WM_ERASEBKGND: return 1;  // WM_PAINT paints everything
+        case WM_PAINT: {
+            platform::win32::PaintGuard paint(w);
+            RECT client{};
+            GetClientRect(w, &client);
+            PaintLook(paint.dc(), owner_, client.right, client.bottom);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT client{};
+            GetClientRect(w, &client);
+            PaintLook(reinterpret_cast<HDC>(wParam), owner_, client.right, client.bottom);
+            return 0;
+        }
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                POINT p{};
+                GetCursorPos(&p);
+                ScreenToClient(w, &p);
+                Control* target = WindowlessAt(owner_, p);
+                if ((target && ApplyCursor(*target)) || ApplyCursor(owner_)) return TRUE;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_MOUSEMOVE: return Mouse(message, wParam, lParam);
+        case WM_COMMAND:
+            if (lParam != 0) {
+                if (WindowPeer* child = PeerOf(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));
+                return 0;
+            }
+            break;
+        default: break;
+    }
+    return DefWindowProcA(w, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PeerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    WindowPeer* peer = PeerOf(hwnd);
+    if (!peer || !peer->hwnd()) return DefWindowProcA(hwnd, message, wParam, lParam);
+    try {
+        return peer->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        // An error in an event handler ends that handler, never the program.
+        return 0;
+    }
+}
+
+void RegisterClasses() {
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = PeerWindowProc;
+        wc.hInstance = Instance();
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = kFormClass;
+        wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+        RegisterClassA(&wc);
+        wc.lpszClassName = kViewClass;
+        wc.hIcon = nullptr;
+        RegisterClassA(&wc);
+        return true;
+    }();
+    (void)registered;
+}
+
+class FormPeer final : public WindowPeer {
+public:
+    FormPeer(Win32Toolkit& toolkit, Form& form) : WindowPeer(toolkit, form), form_(form) {
+        DWORD style = WS_CLIPCHILDREN;
+        DWORD exStyle = 0;
+        switch (form.BorderStyle()) {
+            case 0: style |= WS_POPUP; break;
+            case 1: style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; break;
+            case 3:
+                style |= WS_POPUP | WS_CAPTION | WS_SYSMENU;
+                exStyle |= WS_EX_DLGMODALFRAME;
+                break;
+            default: style |= WS_OVERLAPPEDWINDOW & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX); break;
+        }
+        if (form.BorderStyle() != 0 && form.MinButton()) style |= WS_MINIMIZEBOX;
+        if (form.BorderStyle() != 0 && form.MaxButton()) style |= WS_MAXIMIZEBOX;
+        const platform::Rect r = form.PixelBounds();
+        HWND owner = form.Owner() ? reinterpret_cast<HWND>(form.Owner()->hwnd()) : nullptr;
+        RegisterClasses();
+        // Messages sent while the window is made reach no handler: the peer has no handle until it returns.
+        hwnd_.reset(CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, r.left, r.top, r.Width(),
+                                    r.Height(), owner, nullptr, Instance(), this));
+        toolkit.FormOpened();
+    }
+    ~FormPeer() override {
+        SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, 0);
+        hwnd_.reset();
+        toolkit_.FormClosed();
+    }
+
+    void Update(Aspect aspect) override {
+        if (aspect == Aspect::Bounds) {
+            const int show = form_.WindowState() == 2 ? SW_MAXIMIZE : form_.WindowState() == 1 ? SW_MINIMIZE : -1;
+            if (show >= 0) {
+                if (form_.Visible()) ShowWindow(hwnd_.get(), show);
+                return;
+            }
+            if (IsZoomed(hwnd_.get()) || IsIconic(hwnd_.get())) ShowWindow(hwnd_.get(), SW_RESTORE);
+        }
+        if (aspect == Aspect::Visible) {
+            ShowWindow(hwnd_.get(), form_.Visible() ? SW_SHOW : SW_HIDE);
+            return;
+        }
+        WindowPeer::Update(aspect);
+    }
+
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        HWND w = hwnd_.get();
+        switch (message) {
+            case WM_ACTIVATE:
+                if (LOWORD(wParam) == WA_INACTIVE) {
+                    form_.Deactivate();
+                } else {
+                    form_.Activate();
+                }
+                return 0;
+            case WM_CLOSE: form_.UserClose(); return 0;  // the peer may be gone now
+            case WM_MOVE:
+            case WM_SIZE: {
+                if (message == WM_SIZE) {
+                    const int16_t state = wParam == SIZE_MAXIMIZED ? 2 : wParam == SIZE_MINIMIZED ? 1 : 0;
+                    form_.UserWindowState(state);
+                }
+                RECT outer{};
+                GetWindowRect(w, &outer);
+                const float tx = toolkit_.TwipsPerPixelX(), ty = toolkit_.TwipsPerPixelY();
+                form_.UserMoved(static_cast<float>(outer.left) * tx, static_cast<float>(outer.top) * ty);
+                if (message == WM_SIZE) {
+                    form_.UserResized(static_cast<float>(outer.right - outer.left) * tx,
+                                      static_cast<float>(outer.bottom - outer.top) * ty);
+                }
+                return 0;
+            }
+            default: return WindowPeer::OnMessage(message, wParam, lParam);
+        }
+    }
+
+private:
+    Form& form_;
+};
+
+class ViewPeer final : public WindowPeer {
+public:
+    ViewPeer(Win32Toolkit& toolkit, Control& owner, HWND parent) : WindowPeer(toolkit, owner) {
+        RegisterClasses();
+        const platform::Rect r = owner.PixelBounds();
+        hwnd_.reset(CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top,
+                                    r.Width(), r.Height(), parent, nullptr, Instance(), this));
+    }
+};
+
+// The system's controls: created as children, told apart by class; their notifications arrive here through
+// the parent's WM_COMMAND, their keys and mouse through a subclass.
+class SystemControlPeer final : public WindowPeer {
+public:
+    SystemControlPeer(Win32Toolkit& toolkit, Control& owner, PeerKind kind, HWND parent)
+        : WindowPeer(toolkit, owner), kind_(kind) {
+        const char* cls = "EDIT";
+        DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
+        DWORD exStyle = 0;
+        switch (kind) {
+            case PeerKind::TextBox:
+                style |= ES_AUTOHSCROLL;
+                exStyle = WS_EX_CLIENTEDGE;
+                break;
+            case PeerKind::ComboBox:
+                cls = "COMBOBOX";
+                style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
+                break;
+            case PeerKind::ListBox:
+                cls = "LISTBOX";
+                style |= LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+                exStyle = WS_EX_CLIENTEDGE;
+                break;
+            default:
+                cls = "BUTTON";
+                style |= BS_PUSHBUTTON;
+                break;
+        }
+        const platform::Rect r = owner.PixelBounds();
+        hwnd_.reset(CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), Height(r), parent, nullptr,
+                                    Instance(), nullptr));
+        SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetWindowSubclass(hwnd_.get(), Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~SystemControlPeer() override {
+        if (hwnd_) RemoveWindowSubclass(hwnd_.get(), Subclass, 1);
+    }
+
+    void Update(Aspect aspect) override {
+        HWND w = hwnd_.get();
+        auto* list = dynamic_cast<ListControl*>(&owner_);
+        const bool combo = kind_ == PeerKind::ComboBox;
+        switch (aspect) {
+            case Aspect::Bounds: {
+                const platform::Rect r = owner_.PixelBounds();
+                SetWindowPos(w, nullptr, r.left, r.top, r.Width(), Height(r), SWP_NOZORDER | SWP_NOACTIVATE);
+                return;
+            }
+            case Aspect::Items:
+                if (!list) return;
+                SendMessageA(w, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+                for (const auto& item : list->Items()) {
+                    SendMessageA(w, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+                }
+                [[fallthrough]];
+            case Aspect::Selection:
+                if (list) SendMessageA(w, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list->ListIndex()), 0);
+                if (combo) SetWindowTextA(w, owner_.PeerText().c_str());
+                return;
+            case Aspect::Look:
+                if (kind_ == PeerKind::Button) {
+                    const ViewLook look = owner_.Look();
+                    picture_.reset(MakeBitmap(look.picture));
+                    LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_BITMAP);
+                    if (picture_) style |= BS_BITMAP;
+                    SetWindowLongPtrA(w, GWL_STYLE, style);
+                    SendMessageA(w, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
+                }
+                break;
+            default: break;
+        }
+        WindowPeer::Update(aspect);
+    }
+
+    void OnCommand(WORD code) override {
+        HWND w = hwnd_.get();
+        switch (kind_) {
+            case PeerKind::TextBox:
+                if (code == EN_CHANGE) owner_.PeerTextChanged(Text(w));
+                break;
+            case PeerKind::ComboBox:
+                if (code == CBN_SELCHANGE) {
+                    owner_.PeerSelectionChanged(static_cast<int>(SendMessageA(w, CB_GETCURSEL, 0, 0)));
+                } else if (code == CBN_EDITCHANGE) {
+                    owner_.PeerTextChanged(Text(w));
+                }
+                break;
+            case PeerKind::ListBox:
+                if (code == LBN_SELCHANGE) {
+                    owner_.PeerSelectionChanged(static_cast<int>(SendMessageA(w, LB_GETCURSEL, 0, 0)));
+                } else if (code == LBN_DBLCLK) {
+                    owner_.DblClick();
+                }
+                break;
+            default:
+                if (code == BN_CLICKED) owner_.Click();
+                break;
+        }
+    }
+
+protected:
+    void UpdateFont() override {
+        font_ = MakeFont(owner_.Font());
+        SendMessageA(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    }
+
+private:
+    // A drop-down combo box's window height includes its list.
+    int Height(const platform::Rect& r) const { return kind_ == PeerKind::ComboBox ? r.Height() + 200 : r.Height(); }
+
+    static std::string Text(HWND w) {
+        std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
+        text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+
+    static LRESULT CALLBACK Subclass(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+        auto* peer = reinterpret_cast<SystemControlPeer*>(data);
+        try {
+            Control& owner = peer->owner_;
+            switch (message) {
+                case WM_CHAR: {
+                    int16_t key = static_cast<int16_t>(wParam);
+                    owner.KeyPress(key);
+                    if (key == 0) return 0;  // the handler discarded the character
+                    return DefSubclassProc(w, message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
+                }
+                case WM_KEYDOWN: owner.KeyDown(static_cast<int16_t>(wParam), ShiftState(0)); break;
+                case WM_MOUSEMOVE:
+                case WM_LBUTTONDOWN:
+                case WM_RBUTTONDOWN:
+                case WM_LBUTTONUP:
+                case WM_RBUTTONUP: {
+                    const LRESULT result = DefSubclassProc(w, message, wParam, lParam);
+                    const float x = static_cast<float>(GET_X_LPARAM(lParam)) * peer->toolkit_.TwipsPerPixelX();
+                    const float y = static_cast<float>(GET_Y_LPARAM(lParam)) * peer->toolkit_.TwipsPerPixelY();
+                    const int16_t shift = ShiftState(wParam);
+                    if (message == WM_MOUSEMOVE) owner.MouseMove(ButtonsHeld(wParam), shift, x, y);
+                    if (message == WM_LBUTTONDOWN) owner.MouseDown(1, shift, x, y);
+                    if (message == WM_RBUTTONDOWN) owner.MouseDown(2, shift, x, y);
+                    if (message == WM_LBUTTONUP) owner.MouseUp(1, shift, x, y);
+                    if (message == WM_RBUTTONUP) owner.MouseUp(2, shift, x, y);
+                    return result;
+                }
+                default: break;
+            }
+        } catch (...) {
+            return 0;
+        }
+        return DefSubclassProc(w, message, wParam, lParam);
+    }
+
+    PeerKind kind_;
+    UniqueFont font_;
+    UniqueBitmap picture_;
+};
+
+}  // namespace
+
+Win32Toolkit::Win32Toolkit(platform::IWindowing& windowing, platform::IShell& shell)
+    : windowing_(windowing), shell_(shell) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    WindowDc screen(nullptr);
+    twipsPerPixelX_ = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSX));
+    twipsPerPixelY_ = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSY));
+}
+
+Win32Toolkit::~Win32Toolkit() = default;
+
+std::unique_ptr<Peer> Win32Toolkit::CreatePeer(Control& owner, PeerKind kind, Peer* parent) {
+    HWND parentWindow = parent ? reinterpret_cast<HWND>(parent->Handle()) : nullptr;
+    switch (kind) {
+        case PeerKind::Form: return std::make_unique<FormPeer>(*this, dynamic_cast<Form&>(owner));
+        case PeerKind::View: return std::make_unique<ViewPeer>(*this, owner, parentWindow);
+        default: return std::make_unique<SystemControlPeer>(*this, owner, kind, parentWindow);
+    }
+}
+
+SizeTwips Win32Toolkit::ScreenSize() const {
+    return {static_cast<float>(GetSystemMetrics(SM_CXSCREEN)) * twipsPerPixelX_,
+            static_cast<float>(GetSystemMetrics(SM_CYSCREEN)) * twipsPerPixelY_};
+}
+
+SizeTwips Win32Toolkit::MeasureText(const Font& font, const std::string& text) {
+    WindowDc screen(nullptr);
+    UniqueFont made = MakeFont(font);
+    SelectGuard selected(screen.get(), made.get());
+    RECT r{0, 0, 0, 0};
+    DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+    if (text.empty()) {
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(screen.get(), &metrics);
+        r.bottom = metrics.tmHeight;
+    }
+    return {static_cast<float>(r.right) * twipsPerPixelX_, static_cast<float>(r.bottom) * twipsPerPixelY_};
+}
+
+int Win32Toolkit::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
+    return MessageBoxA(GetActiveWindow(), prompt.c_str(), title.c_str(), static_cast<UINT>(buttons));
+}
+
+namespace {
+void AddItems(HMENU target, const Menu& menu, std::vector<Menu*>& byId, std::vector<UniqueMenu>& submenus) {
+    for (Menu* item : menu.Items()) {
+        if (!item->visible) continue;
+        if (item->caption == "-") {
+            AppendMenuA(target, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const UINT flags = MF_STRING | (item->enabled ? 0 : MF_GRAYED) | (item->checked ? MF_CHECKED : 0);
+        if (!item->Items().empty()) {
+            UniqueMenu sub(CreatePopupMenu());
+            AddItems(sub.get(), *item, byId, submenus);
+            AppendMenuA(target, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), item->caption.c_str());
+            submenus.push_back(std::move(sub));
+            continue;
+        }
+        byId.push_back(item);
+        AppendMenuA(target, flags, byId.size(), item->caption.c_str());
+    }
+}
+}  // namespace
+
+void Win32Toolkit::PopupMenu(Form& form, Menu& menu, float x, float y) {
+    UniqueMenu popup(CreatePopupMenu());
+    std::vector<Menu*> byId;
+    std::vector<UniqueMenu> submenus;
+    AddItems(popup.get(), menu, byId, submenus);
+    HWND owner = reinterpret_cast<HWND>(form.hwnd());
+    POINT p{static_cast<LONG>(std::lround(x / twipsPerPixelX_)), static_cast<LONG>(std::lround(y / twipsPerPixelY_))};
+    ClientToScreen(owner, &p);
+    SetForegroundWindow(owner);
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, owner, nullptr));
+    // The submenus belong to the popup once appended; the popup destroys them.
+    for (auto& sub : submenus) sub.release();
+    if (chosen >= 1 && chosen <= byId.size()) byId[chosen - 1]->Click();
+}
+
+namespace {
+BOOL CALLBACK CollectEnabled(HWND window, LPARAM data) {
+    auto* found = reinterpret_cast<std::vector<HWND>*>(data);
+    if (window != found->front() && IsWindowVisible(window) && IsWindowEnabled(window)) found->push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+void Win32Toolkit::RunModal(Form& form) {
+    std::vector<HWND> windows{reinterpret_cast<HWND>(form.hwnd())};
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&windows));
+    for (size_t i = 1; i < windows.size(); ++i) EnableWindow(windows[i], FALSE);
+    MSG msg;
+    while (form.Loaded() && form.Visible()) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    for (size_t i = 1; i < windows.size(); ++i) {
+        if (IsWindow(windows[i])) EnableWindow(windows[i], TRUE);
+    }
+}
+
+void Win32Toolkit::FormClosed() {
+    if (--forms_ == 0 && looping_) PostQuitMessage(0);
+}
+
+void Win32Toolkit::RunUntilNoFormIsLeft() {
+    if (forms_ == 0) return;
+    looping_ = true;
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    looping_ = false;
+}
+
+HWND Win32Toolkit::ToolTips(HWND) {
+    if (!toolTips_) {
+        toolTips_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                        nullptr, nullptr, Instance(), nullptr));
+    }
+    return toolTips_.get();
+}
+
+void PaintLook(HDC dc, const Control& control, int width, int height) {
+    PaintOne(dc, control.Look(), RECT{0, 0, width, height});
+    for (const Control* child : control.Children()) {
+        if (!child->Windowless() || !child->Visible()) continue;
+        const RECT r = RectOf(child->PixelBounds());
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        PaintOne(dc, child->Look(), r);
+        RestoreDC(dc, saved);
+    }
+}
+
+HBITMAP MakeBitmap(const Bitmap& bitmap) {
+    if (bitmap.Empty()) return nullptr;
+    const BITMAPINFO info = DibInfo(bitmap.Width(), bitmap.Height());
+    void* bits = nullptr;
+    HBITMAP made = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (made && bits) std::memcpy(bits, bitmap.Pixels().data(), bitmap.Pixels().size() * sizeof(Rgb));
+    return made;
+}
+
+Bitmap ReadBitmap(HDC dc, int width, int height) {
+    Bitmap result(width, height);
+    platform::win32::UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    UniqueBitmap target(MakeBitmap(result));
+    if (!memory || !target) return {};
+    {
+        SelectGuard selected(memory.get(), target.get());
+        BitBlt(memory.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    }
+    BITMAPINFO info = DibInfo(width, height);
+    std::vector<Rgb> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    GetDIBits(memory.get(), target.get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) result.Set(x, y, pixels[static_cast<size_t>(y * width + x)] & 0xFFFFFF);
+    }
+    return result;
+}
+
+}  // namespace plivant::ui::win32

@@ -1,0 +1,59 @@
+// The toolkit on real windows: a form is a top-level window, a view (picture box, user control) a child
+// window of the program's own class that paints its look and its windowless children, and text boxes, combo
+// boxes, list boxes and buttons are the system's controls. The program's message loop runs until no form
+// window is left.
+#pragma once
+#include <windows.h>
+
+#include "platform/win32/Handles.h"
+#include "ui/Control.h"
+#include "ui/Toolkit.h"
+
+namespace plivant::ui::win32 {
+
+class Win32Toolkit final : public Toolkit {
+public:
+    Win32Toolkit(platform::IWindowing& windowing, platform::IShell& shell);
+    ~Win32Toolkit() override;
+
+    platform::IWindowing& Windowing() override { return windowing_; }
+    platform::IShell& Shell() override { return shell_; }
+    std::unique_ptr<Peer> CreatePeer(Control& owner, PeerKind kind, Peer* parent) override;
+    float TwipsPerPixelX() const override { return twipsPerPixelX_; }
+    float TwipsPerPixelY() const override { return twipsPerPixelY_; }
+    SizeTwips ScreenSize() const override;
+    SizeTwips MeasureText(const Font& font, const std::string& text) override;
+    int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
+    void PopupMenu(Form& form, Menu& menu, float x, float y) override;
+    void RunModal(Form& form) override;
+
+    // Form windows now open.
+    int FormCount() const { return forms_; }
+    // Runs the message loop until the last form window has gone (or the quit message came).
+    void RunUntilNoFormIsLeft();
+
+    // For the peers.
+    void FormOpened() { ++forms_; }
+    void FormClosed();
+    HWND ToolTips(HWND owner);
+
+private:
+    platform::IWindowing& windowing_;
+    platform::IShell& shell_;
+    float twipsPerPixelX_ = 15;
+    float twipsPerPixelY_ = 15;
+    int forms_ = 0;
+    bool looping_ = false;
+    platform::win32::UniqueWindow toolTips_;
+};
+
+// Paints a control's look (and, for a container, its windowless children) into a device context of
+// width × height pixels. Shared by the windows' painting and by screenshots in tests.
+void PaintLook(HDC dc, const Control& control, int width, int height);
+
+// A device-independent bitmap made from a portable one (top-down, 32 bits); null when empty.
+HBITMAP MakeBitmap(const Bitmap& bitmap);
+// A portable bitmap read from a device context's area.
+Bitmap ReadBitmap(HDC dc, int width, int height);
+
+}  // namespace plivant::ui::win32

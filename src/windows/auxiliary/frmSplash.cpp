@@ -1,0 +1,71 @@
+// frmSplash: version label, topmost placement and the one-second timer.
+#include "windows/auxiliary/frmSplash.h"
+
+#include "platform/WinConst.h"
+
+namespace plivant {
+
+namespace {
+constexpr ui::OleColor kFrameBack = 0xD8E9EC;
+constexpr uint32_t kNoMoveNoSize = win::SWP_NOSIZE | win::SWP_NOMOVE;
+
+ui::Font Palatino(float size) {
+    ui::Font font;
+    font.name = "Palatino Linotype";
+    font.size = size;
+    font.bold = true;
+    return font;
+}
+}  // namespace
+
+std::string SplashTitle(const platform::VersionNumbers& version) {
+    return "Plivant " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+           std::to_string(version.revision);
+}
+
+frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
+    : ui::Form(toolkit, "frmSplash"),
+      Frame1(*this, "Frame1"),
+      Image1(Frame1, "Image1"),
+      Image2(Frame1, "Image2"),
+      lblName(Frame1, "lblName"),
+      Label2(Frame1, "Label2"),
+      tmrRun(*this, "tmrRun"),
+      process_(process) {
+    SetCaption("Splash");
+    SetBorderStyle(0);
+    const float width = 4095, height = 4290;
+    const ui::SizeTwips screen = toolkit.ScreenSize();
+    Move((screen.width - width) / 2, (screen.height - height) / 2, width, height);
+    // The frame's top edge lies above the window's, so its line does not show.
+    Frame1.Move(0, -45, 4095, 4335);
+    Frame1.SetBorderStyle(0);
+    Frame1.SetBackColor(kFrameBack);
+    Image1.Move(240, 300, 600, 600);
+    Image2.Move(1972, 2400, 2250, 1275);  // 150 × 85 pixels
+    lblName.SetBackStyle(0);
+    lblName.SetFont(Palatino(15.75f));
+    lblName.SetAlignment(2);
+    lblName.Move(0, 1200, 4095, 480);
+    lblName.SetCaption("Plivant");
+    Label2.SetBackStyle(0);
+    Label2.SetFont(Palatino(12));
+    Label2.SetAlignment(2);
+    Label2.Move(0, 1800, 4095, 360);
+    Label2.SetCaption("* * Freeware * *");
+    tmrRun.SetInterval(1000);
+    tmrRun.onTimer = [this] { tmrRun_Timer(); };
+}
+
+void frmSplash::Form_Load() {
+    lblName.SetCaption(SplashTitle(process_.Version()));
+    toolkit().Windowing().Place(hwnd(), win::HWND_TOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+}
+
+void frmSplash::tmrRun_Timer() { Unload(); }
+
+void frmSplash::Form_Unload(int16_t&) {
+    toolkit().Windowing().Place(hwnd(), win::HWND_NOTOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+}
+
+}  // namespace plivant
