@@ -1,5 +1,9 @@
-// A shell that records what it was asked to open and answers with a scripted value.
+// A shell that records what it was asked to open and answers with a scripted value, and a folder-browse
+// dialog that runs the program's callback as the real one does and returns the folder the test chose.
 #pragma once
+#include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,12 +20,39 @@ public:
         int32_t show;
     };
     intptr_t Execute(WindowHandle owner, const std::string& verb, const std::string& file,
-                          const std::string& parameters, const std::string& directory, int32_t show) override {
+                     const std::string& parameters, const std::string& directory, int32_t show) override {
         executed.push_back({owner, verb, file, parameters, directory, show});
         return result;
     }
+    // Calls the callback with "initialised" for the dialog window, then returns the scripted choice.
+    ItemList BrowseFolder(const BrowseInfo& info) override;
+    bool PathFromItemList(ItemList item, char* buffer) override;
+    void FreeItemList(ItemList item) override;
+    void* AllocateLocal(size_t bytes) override;
+    void FreeLocal(void* block) override;
+
     std::vector<Call> executed;
     intptr_t result = 42;
+
+    // The browse dialog: what the user picks (nothing: cancel; an empty text: an item without a path).
+    std::optional<std::string> browseChoice;
+    bool localHeapExhausted = false;
+    static constexpr WindowHandle kDialog = 0xD1A10;
+    struct Browse {
+        WindowHandle owner;
+        std::string title;
+        uint32_t flags;
+        std::string callbackDataText;  // the text at the callback data's address when the dialog opened
+        std::vector<int32_t> callbackResults;
+    };
+    std::vector<Browse> browses;
+    int LiveItemLists() const { return static_cast<int>(items_.size()); }
+    int LiveLocalBlocks() const { return static_cast<int>(blocks_.size()); }
+
+private:
+    std::map<ItemList, std::string> items_;
+    ItemList nextItem_ = 0x7000;
+    std::map<void*, std::unique_ptr<char[]>> blocks_;
 };
 
 }  // namespace plivant::platform::sim

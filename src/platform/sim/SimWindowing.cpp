@@ -15,10 +15,13 @@ constexpr uint32_t kTimerMaximum = 0x7FFFFFFF;
 }  // namespace
 
 intptr_t SimWindowing::Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-    Message record{window, message, wParam, {}};
+    Message record{window, message, wParam, {}, {}};
     if (message == win::LB_SETTABSTOPS && lParam != 0) {
         const auto* values = reinterpret_cast<const int32_t*>(lParam);
         record.lParamInts.assign(values, values + wParam);
+    }
+    if (message == win::BFFM_SETSELECTIONA && wParam != 0 && lParam != 0) {
+        record.lParamText = reinterpret_cast<const char*>(lParam);
     }
     sent.push_back(record);
     return result;

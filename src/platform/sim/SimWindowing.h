@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Windowing.h"
@@ -18,6 +19,7 @@ public:
         uint32_t message;
         uintptr_t wParam;
         std::vector<int32_t> lParamInts;  // the 32-bit values lParam pointed at, for array messages
+        std::string lParamText;           // the text lParam pointed at, for messages that carry a path
     };
     struct Placement {
         WindowHandle window, insertAfter;

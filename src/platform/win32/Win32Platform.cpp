@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <map>
@@ -210,6 +211,51 @@ intptr_t Win32Shell::Execute(WindowHandle owner, const std::string& verb, const 
     return reinterpret_cast<intptr_t>(ShellExecuteA(reinterpret_cast<HWND>(owner), verb.c_str(), file.c_str(),
                                                     parameters.c_str(), directory.c_str(), show));
 }
+
+namespace {
+
+// The dialog calls a plain function; its data is the program's callback and the program's own data.
+struct BrowseRouting {
+    const BrowseCallback* callback;
+    intptr_t data;
+};
+
+int CALLBACK RouteBrowse(HWND dialog, UINT message, LPARAM value, LPARAM routing) {
+    const auto* r = reinterpret_cast<const BrowseRouting*>(routing);
+    if (!r || !r->callback || !*r->callback) return 0;
+    try {
+        return (*r->callback)(reinterpret_cast<WindowHandle>(dialog), message, value, r->data);
+    } catch (...) {
+        return 0;
+    }
+}
+
+}  // namespace
+
+ItemList Win32Shell::BrowseFolder(const BrowseInfo& info) {
+    // The new dialog style needs OLE on this thread.
+    const HRESULT ole = OleInitialize(nullptr);
+    BrowseRouting routing{&info.callback, info.callbackData};
+    BROWSEINFOA browse{};
+    browse.hwndOwner = reinterpret_cast<HWND>(info.owner);
+    browse.lpszTitle = info.title.c_str();
+    browse.ulFlags = info.flags;
+    browse.lpfn = RouteBrowse;
+    browse.lParam = reinterpret_cast<LPARAM>(&routing);
+    const LPITEMIDLIST item = SHBrowseForFolderA(&browse);
+    if (SUCCEEDED(ole)) OleUninitialize();
+    return reinterpret_cast<ItemList>(item);
+}
+
+bool Win32Shell::PathFromItemList(ItemList item, char* buffer) {
+    return SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(item), buffer) != FALSE;
+}
+
+void Win32Shell::FreeItemList(ItemList item) { CoTaskMemFree(reinterpret_cast<void*>(item)); }
+
+void* Win32Shell::AllocateLocal(size_t bytes) { return LocalAlloc(LPTR, bytes); }
+
+void Win32Shell::FreeLocal(void* block) { LocalFree(block); }
 
 intptr_t Win32Windowing::Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);

@@ -48,6 +48,11 @@ class Win32Shell final : public IShell {
 public:
     intptr_t Execute(WindowHandle owner, const std::string& verb, const std::string& file,
                           const std::string& parameters, const std::string& directory, int32_t show) override;
+    ItemList BrowseFolder(const BrowseInfo& info) override;
+    bool PathFromItemList(ItemList item, char* buffer) override;
+    void FreeItemList(ItemList item) override;
+    void* AllocateLocal(size_t bytes) override;
+    void FreeLocal(void* block) override;
 };
 
 class Win32Windowing final : public IWindowing {

@@ -1,0 +1,45 @@
+// modFolderBrowse: the dialog's settings, the callback that selects the initial folder, and the result.
+#include "windows/main/modFolderBrowse.h"
+
+#include <cstring>
+
+#include "platform/WinConst.h"
+#include "util/ErrorPolicy.h"
+
+namespace plivant {
+
+namespace {
+constexpr uint32_t kFlags = win::BIF_RETURNONLYFSDIRS | win::BIF_DONTGOBELOWDOMAIN | win::BIF_NEWDIALOGSTYLE;
+}  // namespace
+
+std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windowing, platform::WindowHandle owner,
+                            const std::string& title, const std::string& initialFolder) {
+    std::string result;
+    // The initial folder, NUL-ended, in a zero-filled local-heap block whose address the callback receives.
+    void* block = shell.AllocateLocal(initialFolder.size() + 1);
+    if (block) std::memcpy(block, initialFolder.c_str(), initialFolder.size() + 1);
+    SkipOnError([&] {
+        platform::BrowseInfo info;
+        info.owner = owner;
+        info.title = title;
+        info.flags = kFlags;
+        info.callbackData = reinterpret_cast<intptr_t>(block);
+        info.callback = [&windowing](platform::WindowHandle dialog, uint32_t message, intptr_t, intptr_t data) {
+            // Once the dialog is ready, select the initial folder: a non-zero first value says the second is a
+            // path. Without the block there is nothing to select.
+            if (message == win::BFFM_INITIALIZED && data != 0) windowing.Send(dialog, win::BFFM_SETSELECTIONA, 1, data);
+            return int32_t{0};
+        };
+        const platform::ItemList item = shell.BrowseFolder(info);
+        if (item == 0) return;
+        char buffer[win::MAX_PATH] = {};
+        shell.PathFromItemList(item, buffer);
+        result.assign(buffer, strnlen(buffer, sizeof buffer));
+        while (!result.empty() && result.back() == ' ') result.pop_back();
+        shell.FreeItemList(item);
+    });
+    if (block) shell.FreeLocal(block);
+    return result;
+}
+
+}  // namespace plivant

@@ -1,0 +1,15 @@
+// modFolderBrowse: the shell's folder-browse dialog, opened over a window with a title and a folder
+// already selected.
+#pragma once
+#include <string>
+
+#include "platform/Shell.h"
+#include "platform/Windowing.h"
+
+namespace plivant {
+
+// The chosen folder without trailing blanks; empty when the user cancels or the item has no file-system path.
+std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windowing, platform::WindowHandle owner,
+                            const std::string& title, const std::string& initialFolder);
+
+}  // namespace plivant
