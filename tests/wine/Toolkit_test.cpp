@@ -18,7 +18,9 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/win32/Win32Toolkit.h"
+#include "widgets/ControlButton.h"
 #include "widgets/ControlButtonArt.h"
+#include "widgets/ZuLinkLabel.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include "stb_image_write.h"
@@ -206,6 +208,67 @@ TEST_F(ToolkitOnWindows, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
     EXPECT_TRUE(ownerWasDisabled);
     EXPECT_FALSE(dialog.Loaded());
     EXPECT_TRUE(IsWindowEnabled(H(owner.hwnd())));
+}
+
+// Runs the message loop for a while, so that timers tick.
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        Pump();
+        Sleep(1);
+    }
+}
+
+TEST_F(ToolkitOnWindows, CaptionButtonFollowsTheRealCursorByPolling) {
+    ui::Form form(toolkit, "frmHost");
+    form.SetBorderStyle(0);
+    form.Move(1500, 1500, 3000, 1500);  // (100, 100) pixels at 15 twips per pixel
+    ControlButton button(form, "CloseButton");
+    button.SetButtonStyle(2);
+    button.Move(300, 150, 315, 315);
+    form.Show();
+    Pump();
+    RECT r{};
+    GetWindowRect(H(button.hwnd()), &r);
+    ASSERT_EQ(r.right - r.left, 21);
+    SetCursorPos(r.left + 10, r.top + 10);
+    SendMessageA(H(button.hwnd()), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    PumpFor(60);
+    EXPECT_EQ(button.Shown(), (CaptionImage{CaptionImageSet::CbClose, 1}));  // hover
+    EXPECT_TRUE(button.Timer1.Armed());
+    SetCursorPos(r.right + 200, r.bottom + 200);
+    PumpFor(60);
+    EXPECT_EQ(button.Shown(), (CaptionImage{CaptionImageSet::CbClose, 0}));
+    EXPECT_FALSE(button.Timer1.Armed());
+}
+
+TEST_F(ToolkitOnWindows, HyperlinkShowsTheHandPointerWithItsHotSpot) {
+    ui::Form form(toolkit, "frmAbout");
+    form.SetBorderStyle(0);
+    form.Move(1500, 1500, 4500, 1500);
+    ZuLinkLabel link(form, "ZuLinkLabel1");
+    link.Move(300, 300, 2000, 300);
+    link.SetMouseIcon(1);
+    form.Show();
+    Pump();
+    RECT r{};
+    GetWindowRect(H(link.hwnd()), &r);
+    SetCursorPos(r.left + 5, r.top + 5);
+    SendMessageA(H(link.hwnd()), WM_SETCURSOR, reinterpret_cast<WPARAM>(H(link.hwnd())),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const HCURSOR cursor = GetCursor();
+    ASSERT_TRUE(cursor);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(cursor, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 6u);
+    EXPECT_EQ(info.yHotspot, 8u);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    link.SetMouseIcon(0);
+    SendMessageA(H(link.hwnd()), WM_SETCURSOR, reinterpret_cast<WPARAM>(H(link.hwnd())),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
 
 class FixedProcess final : public platform::IProcess {
