@@ -28,8 +28,12 @@ Form* Control::ParentForm() {
     return dynamic_cast<Form*>(c);
 }
 
-float Control::UnitX() const { return scaleMode_ == ScaleMode::Pixels ? toolkit_.TwipsPerPixelX() : 1.0f; }
-float Control::UnitY() const { return scaleMode_ == ScaleMode::Pixels ? toolkit_.TwipsPerPixelY() : 1.0f; }
+float Control::UnitX() const {
+    return scaleMode_ == ScaleMode::Pixels ? toolkit_.TwipsPerPixelX() : 1.0f;
+}
+float Control::UnitY() const {
+    return scaleMode_ == ScaleMode::Pixels ? toolkit_.TwipsPerPixelY() : 1.0f;
+}
 
 void Control::Move(float left, float top, float width, float height) {
     const float newLeft = left * ParentUnitX(), newTop = top * ParentUnitY();

@@ -205,8 +205,7 @@ void ComboBox::Selected() {
     Click();
 }
 
-CommandButton::CommandButton(Control& parent, std::string name, int index)
-    : Control(parent, std::move(name), index) {}
+CommandButton::CommandButton(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {}
 
 void CommandButton::SetCaption(const std::string& value) {
     caption_ = value;

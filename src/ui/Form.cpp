@@ -71,7 +71,9 @@ void Form::UserMoved(float left, float top) {
     top_ = top;
 }
 
-void Form::UserWindowState(int16_t state) { windowState_ = state; }
+void Form::UserWindowState(int16_t state) {
+    windowState_ = state;
+}
 
 void Form::Resized() {
     Form_Resize();

@@ -18,10 +18,16 @@ inline constexpr OleColor kWindowBackground = 0x80000005;
 inline constexpr OleColor kWindowText = 0x80000008;
 inline constexpr OleColor kButtonText = 0x80000012;
 
-inline constexpr bool IsSystemColour(OleColor c) { return (c & 0x80000000u) != 0; }
+inline constexpr bool IsSystemColour(OleColor c) {
+    return (c & 0x80000000u) != 0;
+}
 // 0xBBGGRR <-> 0xRRGGBB, for colours that are not system colour references.
-inline constexpr Rgb RgbOf(OleColor c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
-inline constexpr OleColor OleOf(Rgb c) { return RgbOf(c); }
+inline constexpr Rgb RgbOf(OleColor c) {
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+inline constexpr OleColor OleOf(Rgb c) {
+    return RgbOf(c);
+}
 
 struct Font {
     std::string name = "MS Sans Serif";

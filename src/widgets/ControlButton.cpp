@@ -10,10 +10,14 @@ constexpr int32_t kPollMs = 10;
 
 CaptionImageSet SetFor(int32_t buttonStyle) {
     switch (buttonStyle) {
-        case 0: return CaptionImageSet::CbMin;
-        case 1: return CaptionImageSet::CbMax;
-        case 2: return CaptionImageSet::CbClose;
-        default: return CaptionImageSet::CbRestore;
+        case 0:
+            return CaptionImageSet::CbMin;
+        case 1:
+            return CaptionImageSet::CbMax;
+        case 2:
+            return CaptionImageSet::CbClose;
+        default:
+            return CaptionImageSet::CbRestore;
     }
 }
 
@@ -90,7 +94,8 @@ void ControlButton::RefreshControl(int16_t IpRes) {
         Show(DisabledCaptionImage(m_Theme));
         return;
     }
-    Show(CaptionImageFor(m_Theme, m_ButtonStyle, IpRes != 0 ? CaptionLook::RestingActive : CaptionLook::RestingInactive));
+    Show(CaptionImageFor(m_Theme, m_ButtonStyle,
+                         IpRes != 0 ? CaptionLook::RestingActive : CaptionLook::RestingInactive));
 }
 
 void ControlButton::ShowHotImage(bool Over) {

@@ -32,7 +32,9 @@ LabelMenu::LabelMenu(ui::Control& host, std::string name, int index)
     FitWidth();
 }
 
-void LabelMenu::FitWidth() { SetSizeTwips(Label1.WidthTwips() + kWidthMargin, kHeightTwips); }
+void LabelMenu::FitWidth() {
+    SetSizeTwips(Label1.WidthTwips() + kWidthMargin, kHeightTwips);
+}
 
 void LabelMenu::SetBackColor(ui::OleColor value) {
     Control::SetBackColor(value);
@@ -125,6 +127,8 @@ void LabelMenu::UserControl_WriteProperties(ui::PropertyBag& bag) {
     bag.WriteProperty("BorderStyle", m_BorderStyle, int16_t{0});
 }
 
-void LabelMenu::UserControl_Resize() { FitWidth(); }
+void LabelMenu::UserControl_Resize() {
+    FitWidth();
+}
 
 }  // namespace plivant

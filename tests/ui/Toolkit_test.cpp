@@ -56,8 +56,7 @@ TEST_F(ToolkitTest, FormLifecycleRaisesItsEventsInOrder) {
     EXPECT_TRUE(form.Unload());
     EXPECT_EQ(form.hwnd(), 0u);
     EXPECT_EQ(windowing.WindowCount(), 0);
-    EXPECT_EQ(form.log,
-              (std::vector<std::string>{"Resize", "Load", "Activate", "Deactivate", "Unload", "Unload"}));
+    EXPECT_EQ(form.log, (std::vector<std::string>{"Resize", "Load", "Activate", "Deactivate", "Unload", "Unload"}));
 }
 
 TEST_F(ToolkitTest, ModalShowRunsTheModalLoopAfterLoading) {
@@ -83,7 +82,7 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScale) {
     box.Move(120, 240, 1200, 600);  // twips, the form's scale
     box.SetScaleMode(ScaleMode::Pixels);
     PictureBox inner(box, "picIn");
-    inner.Move(10, 5, 20, 8);  // pixels, the box's scale
+    inner.Move(10, 5, 20, 8);   // pixels, the box's scale
     Label label(box, "lblIn");  // windowless: the box's window is under the cursor over it
     label.Move(50, 5, 20, 8);
     EXPECT_FLOAT_EQ(inner.WidthTwips(), 240);

@@ -22,10 +22,10 @@ struct TableRow {
 
 // The image table as the artwork's layout fixes it.
 constexpr TableRow kTable[] = {
-    {0, Look::RestingActive, 0, 0},   {0, Look::Hover, 1, 1},          {0, Look::Pressed, 2, 2},
-    {0, Look::RestingInactive, 3, 3}, {1, Look::RestingActive, 4, 5},  {1, Look::Hover, 5, 6},
+    {0, Look::RestingActive, 0, 0},   {0, Look::Hover, 1, 1},           {0, Look::Pressed, 2, 2},
+    {0, Look::RestingInactive, 3, 3}, {1, Look::RestingActive, 4, 5},   {1, Look::Hover, 5, 6},
     {1, Look::Pressed, 6, 7},         {1, Look::RestingInactive, 7, 8}, {2, Look::RestingActive, 11, 14},
-    {2, Look::Hover, 10, 13},         {2, Look::Pressed, 9, 12},       {2, Look::RestingInactive, 8, 11},
+    {2, Look::Hover, 10, 13},         {2, Look::Pressed, 9, 12},        {2, Look::RestingInactive, 8, 11},
 };
 
 TEST(CaptionImageTable, EveryThemeStateAndKind) {

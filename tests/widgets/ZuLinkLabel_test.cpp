@@ -13,8 +13,8 @@ namespace {
 class ZuLinkLabelTest : public testing::Test {
 protected:
     void SetUp() override {
-        form.Move(1500, 1500, 6000, 4500);      // (100, 100) pixels
-        link.Move(600, 300, 1500, 300);         // (140, 120), 100 × 20 pixels
+        form.Move(1500, 1500, 6000, 4500);  // (100, 100) pixels
+        link.Move(600, 300, 1500, 300);     // (140, 120), 100 × 20 pixels
         link.onClick = [this] { ++clicks; };
         form.Show();
         ASSERT_EQ(*windowing.WindowRect(link.hwnd()), (platform::Rect{140, 120, 240, 140}));
@@ -94,7 +94,7 @@ TEST_F(ZuLinkLabelTest, AllFourEdgesOfTheWindowRectangleCountAsInside) {
         platform::Point cursor;
         bool inside;
     } cases[] = {
-        {{140, 120}, true}, {{240, 140}, true}, {{240, 120}, true}, {{140, 140}, true}, {{190, 130}, true},
+        {{140, 120}, true},  {{240, 140}, true},  {{240, 120}, true},  {{140, 140}, true},  {{190, 130}, true},
         {{241, 130}, false}, {{139, 130}, false}, {{190, 141}, false}, {{190, 119}, false},
     };
     link.SetMouseOverForeColor(0x0000FF);
@@ -204,9 +204,9 @@ TEST_F(ZuLinkLabelTest, PersistenceRoundTripForgetsLinkEvent) {
     ui::PropertyBag again;
     loaded.WriteProperties(again);
     EXPECT_EQ(again.Count(), 13u);
-    for (const char* name : {"BackColor", "ForeColor", "Enabled", "Font", "BorderStyle", "Alignment", "Appearance",
-                             "Caption", "MouseOverBackColor", "MouseOverForeColor", "MouseOverUnderlined",
-                             "LinkExecute", "MouseIcon"}) {
+    for (const char* name :
+         {"BackColor", "ForeColor", "Enabled", "Font", "BorderStyle", "Alignment", "Appearance", "Caption",
+          "MouseOverBackColor", "MouseOverForeColor", "MouseOverUnderlined", "LinkExecute", "MouseIcon"}) {
         EXPECT_TRUE(again.Contains(name)) << name;
     }
 }

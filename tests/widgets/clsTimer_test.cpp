@@ -218,8 +218,8 @@ TEST_F(ClsTimerTest, IsMouseOverComparesTheWindowUnderTheCursor) {
         platform::WindowHandle window;
         bool expected;
     } cases[] = {
-        {{120, 120}, child, true},  {{120, 120}, form, false}, {{200, 200}, form, true},
-        {{149, 149}, child, true},  {{150, 150}, child, false}, {{50, 50}, form, false},
+        {{120, 120}, child, true}, {{120, 120}, form, false},  {{200, 200}, form, true},
+        {{149, 149}, child, true}, {{150, 150}, child, false}, {{50, 50}, form, false},
     };
     for (const auto& c : cases) {
         sim.cursor = c.cursor;

@@ -3,6 +3,7 @@
 // gone a second later, and a contact sheet of every caption-button image and theme piece is rendered through
 // real GDI bitmaps, checked pixel for pixel and saved as a PNG.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -30,7 +31,9 @@ namespace {
 
 using ui::win32::Win32Toolkit;
 
-HWND H(platform::WindowHandle h) { return reinterpret_cast<HWND>(h); }
+HWND H(platform::WindowHandle h) {
+    return reinterpret_cast<HWND>(h);
+}
 
 std::string WindowText(HWND w) {
     char text[512] = {};
@@ -319,8 +322,8 @@ TEST_F(ToolkitOnWindows, ContactSheetThroughRealGdiBitmaps) {
     };
     std::vector<Placed> placed;
     int y = 8;
-    for (auto set : {CaptionImageSet::CbMin, CaptionImageSet::CbMax, CaptionImageSet::CbClose,
-                     CaptionImageSet::CbRestore}) {
+    for (auto set :
+         {CaptionImageSet::CbMin, CaptionImageSet::CbMax, CaptionImageSet::CbClose, CaptionImageSet::CbRestore}) {
         for (int i = 0; i < CaptionImageCount(set); ++i) placed.push_back({CaptionButtonImage(set, i), 8 + i * 25, y});
         y += 27;
     }

@@ -109,10 +109,12 @@ TEST(Win32Windowing, PlaceTopmostAndBackWithoutMovingOrSizing) {
     const HWND window = MakeWindow();
     ASSERT_TRUE(window);
     const auto handle = reinterpret_cast<platform::WindowHandle>(window);
-    ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(HWND_TOPMOST), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
+    ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(HWND_TOPMOST), 0, 0, 0, 0,
+                                SWP_NOMOVE | SWP_NOSIZE));
     EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(*windowing.WindowRect(handle), (platform::Rect{100, 100, 300, 250}));
-    ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(HWND_NOTOPMOST), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
+    ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(HWND_NOTOPMOST), 0, 0, 0, 0,
+                                SWP_NOMOVE | SWP_NOSIZE));
     EXPECT_FALSE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     DestroyWindow(window);
 }

@@ -31,7 +31,9 @@ bool SimShell::PathFromItemList(ItemList item, char* buffer) {
     return true;
 }
 
-void SimShell::FreeItemList(ItemList item) { items_.erase(item); }
+void SimShell::FreeItemList(ItemList item) {
+    items_.erase(item);
+}
 
 void* SimShell::AllocateLocal(size_t bytes) {
     if (localHeapExhausted) return nullptr;
@@ -41,6 +43,8 @@ void* SimShell::AllocateLocal(size_t bytes) {
     return address;
 }
 
-void SimShell::FreeLocal(void* block) { blocks_.erase(block); }
+void SimShell::FreeLocal(void* block) {
+    blocks_.erase(block);
+}
 
 }  // namespace plivant::platform::sim

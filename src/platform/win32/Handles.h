@@ -41,10 +41,10 @@ struct GdiTraits {
 };
 
 #define PLIVANT_HANDLE_TRAITS(Name, Type, CloseCall, InvalidValue) \
-    struct Name {                                                   \
-        using Handle = Type;                                        \
-        static Handle Invalid() { return InvalidValue; }            \
-        static void Close(Handle h) { CloseCall(h); }               \
+    struct Name {                                                  \
+        using Handle = Type;                                       \
+        static Handle Invalid() { return InvalidValue; }           \
+        static void Close(Handle h) { CloseCall(h); }              \
     }
 PLIVANT_HANDLE_TRAITS(IconTraits, HICON, DestroyIcon, nullptr);
 PLIVANT_HANDLE_TRAITS(CursorTraits, HCURSOR, DestroyCursor, nullptr);

@@ -29,14 +29,18 @@ namespace {
 constexpr char kFormClass[] = "PlivantForm";
 constexpr char kViewClass[] = "PlivantView";
 
-HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+HINSTANCE Instance() {
+    return GetModuleHandleA(nullptr);
+}
 
-COLORREF ColourOf(OleColor c) { return IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF); }
+COLORREF ColourOf(OleColor c) {
+    return IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF);
+}
 
 UniqueFont MakeFont(const Font& font) {
     WindowDc screen(nullptr);
-    const int height = -MulDiv(static_cast<int>(std::lround(font.size * 100)), GetDeviceCaps(screen.get(), LOGPIXELSY),
-                               7200);
+    const int height =
+        -MulDiv(static_cast<int>(std::lround(font.size * 100)), GetDeviceCaps(screen.get(), LOGPIXELSY), 7200);
     return UniqueFont(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
                                   font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
@@ -89,7 +93,9 @@ void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
     }
 }
 
-RECT RectOf(const platform::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT RectOf(const platform::Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 // The windowless child under a client point, topmost first.
 Control* WindowlessAt(const Control& owner, POINT p) {
@@ -121,17 +127,28 @@ int16_t ButtonsHeld(WPARAM keys) {
 
 LPCSTR StandardCursor(MousePointer pointer) {
     switch (pointer) {
-        case MousePointer::Arrow: return IDC_ARROW;
-        case MousePointer::Cross: return IDC_CROSS;
-        case MousePointer::IBeam: return IDC_IBEAM;
-        case MousePointer::SizeNESW: return IDC_SIZENESW;
-        case MousePointer::SizeNS: return IDC_SIZENS;
-        case MousePointer::SizeNWSE: return IDC_SIZENWSE;
-        case MousePointer::SizeWE: return IDC_SIZEWE;
-        case MousePointer::UpArrow: return IDC_UPARROW;
-        case MousePointer::Hourglass: return IDC_WAIT;
-        case MousePointer::NoDrop: return IDC_NO;
-        default: return nullptr;
+        case MousePointer::Arrow:
+            return IDC_ARROW;
+        case MousePointer::Cross:
+            return IDC_CROSS;
+        case MousePointer::IBeam:
+            return IDC_IBEAM;
+        case MousePointer::SizeNESW:
+            return IDC_SIZENESW;
+        case MousePointer::SizeNS:
+            return IDC_SIZENS;
+        case MousePointer::SizeNWSE:
+            return IDC_SIZENWSE;
+        case MousePointer::SizeWE:
+            return IDC_SIZEWE;
+        case MousePointer::UpArrow:
+            return IDC_UPARROW;
+        case MousePointer::Hourglass:
+            return IDC_WAIT;
+        case MousePointer::NoDrop:
+            return IDC_NO;
+        default:
+            return nullptr;
     }
 }
 
@@ -176,7 +193,9 @@ bool ApplyCursor(const Control& target) {
 }
 
 class WindowPeer;
-WindowPeer* PeerOf(HWND hwnd) { return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+WindowPeer* PeerOf(HWND hwnd) {
+    return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
 
 // The part every peer shares: one native window that mirrors its control.
 class WindowPeer : public Peer {
@@ -201,15 +220,24 @@ public:
                 SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
                 break;
             }
-            case Aspect::Visible: ShowWindow(w, owner_.Visible() ? SW_SHOWNA : SW_HIDE); break;
-            case Aspect::Enabled: EnableWindow(w, owner_.Enabled()); break;
-            case Aspect::Text: SetWindowTextA(w, owner_.PeerText().c_str()); break;
-            case Aspect::ToolTip: UpdateToolTip(); break;
+            case Aspect::Visible:
+                ShowWindow(w, owner_.Visible() ? SW_SHOWNA : SW_HIDE);
+                break;
+            case Aspect::Enabled:
+                EnableWindow(w, owner_.Enabled());
+                break;
+            case Aspect::Text:
+                SetWindowTextA(w, owner_.PeerText().c_str());
+                break;
+            case Aspect::ToolTip:
+                UpdateToolTip();
+                break;
             case Aspect::Look:
                 UpdateFont();
                 InvalidateRect(w, nullptr, TRUE);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
 
@@ -294,15 +322,19 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
             pressed_ = nullptr;
             receiver.DblClick();
             return 0;
-        case WM_MOUSEMOVE: receiver.MouseMove(ButtonsHeld(wParam), shift, x, y); return 0;
-        default: return 0;
+        case WM_MOUSEMOVE:
+            receiver.MouseMove(ButtonsHeld(wParam), shift, x, y);
+            return 0;
+        default:
+            return 0;
     }
 }
 
 LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND w = hwnd_.get();
     switch (message) {
-        case WM_ERASEBKGND: return 1;  // WM_PAINT paints everything
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT paints everything
         case WM_PAINT: {
             platform::win32::PaintGuard paint(w);
             RECT client{};
@@ -332,14 +364,16 @@ LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
         case WM_LBUTTONDBLCLK:
-        case WM_MOUSEMOVE: return Mouse(message, wParam, lParam);
+        case WM_MOUSEMOVE:
+            return Mouse(message, wParam, lParam);
         case WM_COMMAND:
             if (lParam != 0) {
                 if (WindowPeer* child = PeerOf(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));
                 return 0;
             }
             break;
-        default: break;
+        default:
+            break;
     }
     return DefWindowProcA(w, message, wParam, lParam);
 }
@@ -383,13 +417,19 @@ public:
         DWORD style = WS_CLIPCHILDREN;
         DWORD exStyle = 0;
         switch (form.BorderStyle()) {
-            case 0: style |= WS_POPUP; break;
-            case 1: style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; break;
+            case 0:
+                style |= WS_POPUP;
+                break;
+            case 1:
+                style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+                break;
             case 3:
                 style |= WS_POPUP | WS_CAPTION | WS_SYSMENU;
                 exStyle |= WS_EX_DLGMODALFRAME;
                 break;
-            default: style |= WS_OVERLAPPEDWINDOW & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX); break;
+            default:
+                style |= WS_OVERLAPPEDWINDOW & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+                break;
         }
         if (form.BorderStyle() != 0 && form.MinButton()) style |= WS_MINIMIZEBOX;
         if (form.BorderStyle() != 0 && form.MaxButton()) style |= WS_MAXIMIZEBOX;
@@ -433,7 +473,9 @@ public:
                     form_.Activate();
                 }
                 return 0;
-            case WM_CLOSE: form_.UserClose(); return 0;  // the peer may be gone now
+            case WM_CLOSE:
+                form_.UserClose();
+                return 0;  // the peer may be gone now
             case WM_MOVE:
             case WM_SIZE: {
                 if (message == WM_SIZE) {
@@ -450,7 +492,8 @@ public:
                 }
                 return 0;
             }
-            default: return WindowPeer::OnMessage(message, wParam, lParam);
+            default:
+                return WindowPeer::OnMessage(message, wParam, lParam);
         }
     }
 
@@ -524,7 +567,8 @@ public:
                 }
                 [[fallthrough]];
             case Aspect::Selection:
-                if (list) SendMessageA(w, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list->ListIndex()), 0);
+                if (list)
+                    SendMessageA(w, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list->ListIndex()), 0);
                 if (combo) SetWindowTextA(w, owner_.PeerText().c_str());
                 return;
             case Aspect::Look:
@@ -537,7 +581,8 @@ public:
                     SendMessageA(w, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
         WindowPeer::Update(aspect);
     }
@@ -595,7 +640,9 @@ private:
                     if (key == 0) return 0;  // the handler discarded the character
                     return DefSubclassProc(w, message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
                 }
-                case WM_KEYDOWN: owner.KeyDown(static_cast<int16_t>(wParam), ShiftState(0)); break;
+                case WM_KEYDOWN:
+                    owner.KeyDown(static_cast<int16_t>(wParam), ShiftState(0));
+                    break;
                 case WM_MOUSEMOVE:
                 case WM_LBUTTONDOWN:
                 case WM_RBUTTONDOWN:
@@ -612,7 +659,8 @@ private:
                     if (message == WM_RBUTTONUP) owner.MouseUp(2, shift, x, y);
                     return result;
                 }
-                default: break;
+                default:
+                    break;
             }
         } catch (...) {
             return 0;
@@ -641,9 +689,12 @@ Win32Toolkit::~Win32Toolkit() = default;
 std::unique_ptr<Peer> Win32Toolkit::CreatePeer(Control& owner, PeerKind kind, Peer* parent) {
     HWND parentWindow = parent ? reinterpret_cast<HWND>(parent->Handle()) : nullptr;
     switch (kind) {
-        case PeerKind::Form: return std::make_unique<FormPeer>(*this, dynamic_cast<Form&>(owner));
-        case PeerKind::View: return std::make_unique<ViewPeer>(*this, owner, parentWindow);
-        default: return std::make_unique<SystemControlPeer>(*this, owner, kind, parentWindow);
+        case PeerKind::Form:
+            return std::make_unique<FormPeer>(*this, dynamic_cast<Form&>(owner));
+        case PeerKind::View:
+            return std::make_unique<ViewPeer>(*this, owner, parentWindow);
+        default:
+            return std::make_unique<SystemControlPeer>(*this, owner, kind, parentWindow);
     }
 }
 

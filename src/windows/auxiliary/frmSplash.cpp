@@ -62,7 +62,9 @@ void frmSplash::Form_Load() {
     toolkit().Windowing().Place(hwnd(), win::HWND_TOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
 }
 
-void frmSplash::tmrRun_Timer() { Unload(); }
+void frmSplash::tmrRun_Timer() {
+    Unload();
+}
 
 void frmSplash::Form_Unload(int16_t&) {
     toolkit().Windowing().Place(hwnd(), win::HWND_NOTOPMOST, 0, 0, 0, 0, kNoMoveNoSize);

@@ -47,7 +47,7 @@ TEST_F(SplashTest, LoadShowsTheVersionAndGoesTopmostWithoutMovingOrSizing) {
     EXPECT_TRUE(sim.windowing.Topmost(splash.hwnd()));
     const auto rect = *sim.windowing.WindowRect(splash.hwnd());
     EXPECT_EQ(rect.Width(), 273);  // 4095 twips
-    EXPECT_EQ(rect.left, 376);  // centred: 375.5 pixels, rounded
+    EXPECT_EQ(rect.left, 376);     // centred: 375.5 pixels, rounded
 }
 
 TEST_F(SplashTest, ClosesItselfAfterOneSecondDroppingTopmostFirst) {
@@ -84,8 +84,8 @@ TEST_F(SplashTest, EveryRunButASecondInstanceShowsIt) {
         const char* commandLine;
         bool previous;
         bool shown;
-    } cases[] = {{"", false, true}, {"/ini", false, true}, {"-Q", false, true}, {"C:\\Data", false, true},
-                 {"", true, false}};
+    } cases[] = {
+        {"", false, true}, {"/ini", false, true}, {"-Q", false, true}, {"C:\\Data", false, true}, {"", true, false}};
     for (const auto& c : cases) {
         platform::sim::SimPlatform machine;
         ui::sim::HeadlessToolkit headless{machine.windowing, machine.shell};

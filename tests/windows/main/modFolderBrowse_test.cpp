@@ -32,15 +32,15 @@ TEST_P(BrowseChoice, ResultAndEveryBlockFreed) {
     EXPECT_EQ(shell.LiveLocalBlocks(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Choices, BrowseChoice,
-    testing::Values(ChoiceCase{std::nullopt, ""},                 // cancel
-                    ChoiceCase{std::string(""), ""},              // an item without a file-system path
-                    ChoiceCase{std::string("D:\\"), "D:\\"},      // a drive root
-                    ChoiceCase{std::string("C:\\Data"), "C:\\Data"},
-                    ChoiceCase{std::string("C:\\My Data   "), "C:\\My Data"},  // trailing blanks go
-                    ChoiceCase{std::string("C:\\Tab\t"), "C:\\Tab\t"},         // only blanks
-                    ChoiceCase{std::string(259, 'x'), std::string(259, 'x')}));
+INSTANTIATE_TEST_SUITE_P(Choices, BrowseChoice,
+                         testing::Values(ChoiceCase{std::nullopt, ""},             // cancel
+                                         ChoiceCase{std::string(""), ""},          // an item without a file-system path
+                                         ChoiceCase{std::string("D:\\"), "D:\\"},  // a drive root
+                                         ChoiceCase{std::string("C:\\Data"), "C:\\Data"},
+                                         ChoiceCase{std::string("C:\\My Data   "),
+                                                    "C:\\My Data"},                          // trailing blanks go
+                                         ChoiceCase{std::string("C:\\Tab\t"), "C:\\Tab\t"},  // only blanks
+                                         ChoiceCase{std::string(259, 'x'), std::string(259, 'x')}));
 
 TEST(BrowseForFolder, DialogSettingsAndTheInitialSelection) {
     SimShell shell;
