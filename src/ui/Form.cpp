@@ -86,14 +86,16 @@ ViewLook Form::Look() const {
     return look;
 }
 
-Menu::Menu(Form& form, std::string name, std::string caption_, int index)
-    : caption(std::move(caption_)), form_(form), name_(std::move(name)), index_(index) {
+Menu::Menu(Form& form, std::string name, std::string caption, int index)
+    : form_(form), name_(std::move(name)), index_(index), caption_(std::move(caption)) {
     form.menus_.push_back(this);
+    form_.MenusChanged();
 }
 
-Menu::Menu(Menu& parent, std::string name, std::string caption_, int index)
-    : caption(std::move(caption_)), form_(parent.form_), parent_(&parent), name_(std::move(name)), index_(index) {
+Menu::Menu(Menu& parent, std::string name, std::string caption, int index)
+    : form_(parent.form_), parent_(&parent), name_(std::move(name)), index_(index), caption_(std::move(caption)) {
     parent.items_.push_back(this);
+    form_.MenusChanged();
 }
 
 Menu::~Menu() {
@@ -103,6 +105,27 @@ Menu::~Menu() {
         std::erase(form_.menus_, this);
     }
     for (Menu* item : items_) item->parent_ = nullptr;
+    form_.MenusChanged();
+}
+
+void Menu::SetCaption(const std::string& value) {
+    caption_ = value;
+    form_.MenusChanged();
+}
+
+void Menu::SetEnabled(bool value) {
+    enabled_ = value;
+    form_.MenusChanged();
+}
+
+void Menu::SetVisible(bool value) {
+    visible_ = value;
+    form_.MenusChanged();
+}
+
+void Menu::SetChecked(bool value) {
+    checked_ = value;
+    form_.MenusChanged();
 }
 
 }  // namespace plivant::ui

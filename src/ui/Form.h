@@ -32,6 +32,8 @@ public:
     Form* Owner() const { return owner_; }
     bool Active() const { return active_; }
     const std::vector<Menu*>& Menus() const { return menus_; }
+    // The menus or one of their items changed: the menu bar is made again.
+    void MenusChanged() { Mirror(Aspect::Menus); }
 
     bool Loaded() const { return loaded_; }
     // Creates the window (hidden) and runs Form_Load; does nothing when loaded.
@@ -95,11 +97,17 @@ public:
     int Index() const { return index_; }
     const std::vector<Menu*>& Items() const { return items_; }
 
-    std::string caption;
-    bool enabled = true;
-    bool visible = true;
-    bool checked = false;
-    std::string tag;
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& value);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    // A form shows its visible menus as its menu bar.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool value);
+    const std::string& Tag() const { return tag_; }
+    void SetTag(const std::string& value) { tag_ = value; }
 
     void Click() {
         if (onClick) onClick();
@@ -112,6 +120,11 @@ private:
     std::string name_;
     int index_;
     std::vector<Menu*> items_;
+    std::string caption_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    bool checked_ = false;
+    std::string tag_;
 };
 
 }  // namespace plivant::ui

@@ -203,7 +203,7 @@ TEST_F(ToolkitTest, PopupMenuRunsTheChosenEnabledItem) {
     toolkit.onPopup = [&](Menu& shown) { return shown.Items().front(); };
     form.PopupMenu(menu, 120, 240);
     EXPECT_EQ(clicks, 1);
-    unmount.enabled = false;
+    unmount.SetEnabled(false);
     form.PopupMenu(menu, 0, 0);
     EXPECT_EQ(clicks, 1);
     ASSERT_EQ(toolkit.popups.size(), 2u);

@@ -274,6 +274,31 @@ TEST_F(ToolkitOnWindows, HyperlinkShowsTheHandPointerWithItsHotSpot) {
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
 
+TEST_F(ToolkitOnWindows, VisibleMenusFormTheMenuBarAndTheirCommandsRunTheItems) {
+    ui::Form form(toolkit, "frmMenus");
+    form.Move(1500, 1500, 4500, 3000);
+    ui::Menu file(form, "mnuFile", "&File");
+    ui::Menu open(file, "mnuOpen", "&Open");
+    ui::Menu help(form, "mnuHelp", "&Help");
+    int opened = 0;
+    open.onClick = [&] { ++opened; };
+    form.Show();
+    const HWND w = H(form.hwnd());
+    HMENU bar = GetMenu(w);
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(GetMenuItemCount(bar), 2);
+    char text[32] = {};
+    GetMenuStringA(bar, 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "&Help");
+    const UINT id = GetMenuItemID(GetSubMenu(bar, 0), 0);
+    SendMessageA(w, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    EXPECT_EQ(opened, 1);
+    help.SetVisible(false);
+    EXPECT_EQ(GetMenuItemCount(GetMenu(w)), 1);
+    file.SetVisible(false);
+    EXPECT_EQ(GetMenu(w), nullptr);  // no standard menu bar is shown
+}
+
 class FixedProcess final : public platform::IProcess {
 public:
     bool PreviousInstanceRunning() override { return false; }

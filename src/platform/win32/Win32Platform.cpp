@@ -314,8 +314,13 @@ namespace {
 
 // The system calls one plain function for every timer; it finds the tick's receiver by window and identifier.
 // A timer that has been stopped is no longer in the table, so a tick already queued for it goes nowhere.
-std::map<std::pair<HWND, UINT_PTR>, TimerCallback>& TimerTable() {
-    static std::map<std::pair<HWND, UINT_PTR>, TimerCallback> table;
+struct RoutedTimer {
+    const Win32Windowing* starter;
+    TimerCallback callback;
+};
+
+std::map<std::pair<HWND, UINT_PTR>, RoutedTimer>& TimerTable() {
+    static std::map<std::pair<HWND, UINT_PTR>, RoutedTimer> table;
     return table;
 }
 
@@ -323,15 +328,19 @@ void CALLBACK RouteTimer(HWND window, UINT message, UINT_PTR id, DWORD time) {
     auto& table = TimerTable();
     const auto found = table.find({window, id});
     if (found == table.end()) return;
-    const TimerCallback callback = found->second;  // the callback may stop its own timer
+    const TimerCallback callback = found->second.callback;  // the callback may stop its own timer
     callback(reinterpret_cast<WindowHandle>(window), message, id, time);
 }
 
 }  // namespace
 
 Win32Windowing::~Win32Windowing() {
-    for (const auto& [key, callback] : TimerTable()) KillTimer(key.first, key.second);
-    TimerTable().clear();
+    // The timers this port started end with it.
+    std::erase_if(TimerTable(), [this](const auto& entry) {
+        if (entry.second.starter != this) return false;
+        KillTimer(entry.first.first, entry.first.second);
+        return true;
+    });
 }
 
 uintptr_t Win32Windowing::StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) {
@@ -340,7 +349,7 @@ uintptr_t Win32Windowing::StartTimer(WindowHandle window, uintptr_t id, uint32_t
     if (made == 0) return 0;
     // A window timer keeps the identifier it was given (SetTimer then only reports success).
     const UINT_PTR key = hwnd ? id : made;
-    TimerTable()[{hwnd, key}] = std::move(callback);
+    TimerTable()[{hwnd, key}] = RoutedTimer{this, std::move(callback)};
     return key;
 }
 

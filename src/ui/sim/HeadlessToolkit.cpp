@@ -45,7 +45,7 @@ int HeadlessToolkit::MsgBox(const std::string& prompt, int buttons, const std::s
 void HeadlessToolkit::PopupMenu(Form& form, Menu& menu, float x, float y) {
     popups.push_back({form.Name(), menu.Name(), x, y});
     if (!onPopup) return;
-    if (Menu* chosen = onPopup(menu); chosen && chosen->enabled && chosen->visible) chosen->Click();
+    if (Menu* chosen = onPopup(menu); chosen && chosen->Enabled() && chosen->Visible()) chosen->Click();
 }
 
 void HeadlessToolkit::RunModal(Form& form) {

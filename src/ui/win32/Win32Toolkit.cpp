@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -190,6 +191,29 @@ bool ApplyCursor(const Control& target) {
         return true;
     }
     return false;
+}
+
+// Appends the visible items of a menu; each command's number is its place in byId, counted from 1. The
+// submenus are owned by the menu they are appended to.
+void AddItems(HMENU target, const std::vector<Menu*>& items, std::vector<Menu*>& byId) {
+    for (Menu* item : items) {
+        if (!item->Visible()) continue;
+        if (item->Caption() == "-") {
+            AppendMenuA(target, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const UINT flags = MF_STRING | (item->Enabled() ? 0 : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0);
+        if (!item->Items().empty()) {
+            UniqueMenu sub(CreatePopupMenu());
+            AddItems(sub.get(), item->Items(), byId);
+            if (AppendMenuA(target, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), item->Caption().c_str())) {
+                sub.release();
+            }
+            continue;
+        }
+        byId.push_back(item);
+        AppendMenuA(target, flags, byId.size(), item->Caption().c_str());
+    }
 }
 
 class WindowPeer;
@@ -443,6 +467,7 @@ public:
     }
     ~FormPeer() override {
         SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, 0);
+        SetMenu(hwnd_.get(), nullptr);  // the bar is destroyed by its owner below, not by the window
         hwnd_.reset();
         toolkit_.FormClosed();
     }
@@ -460,7 +485,24 @@ public:
             ShowWindow(hwnd_.get(), form_.Visible() ? SW_SHOW : SW_HIDE);
             return;
         }
+        if (aspect == Aspect::Menus) {
+            MakeMenuBar();
+            return;
+        }
         WindowPeer::Update(aspect);
+    }
+
+    // The form's visible menus as its menu bar; none when no menu is visible.
+    void MakeMenuBar() {
+        menuCommands_.clear();
+        UniqueMenu bar;
+        if (std::any_of(form_.Menus().begin(), form_.Menus().end(), [](const Menu* m) { return m->Visible(); })) {
+            bar.reset(CreateMenu());
+            AddItems(bar.get(), form_.Menus(), menuCommands_);
+        }
+        SetMenu(hwnd_.get(), bar.get());
+        menuBar_ = std::move(bar);
+        DrawMenuBar(hwnd_.get());
     }
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -476,6 +518,13 @@ public:
             case WM_CLOSE:
                 form_.UserClose();
                 return 0;  // the peer may be gone now
+            case WM_COMMAND:
+                if (lParam == 0 && HIWORD(wParam) == 0) {
+                    const size_t id = LOWORD(wParam);
+                    if (id >= 1 && id <= menuCommands_.size()) menuCommands_[id - 1]->Click();
+                    return 0;
+                }
+                return WindowPeer::OnMessage(message, wParam, lParam);
             case WM_MOVE:
             case WM_SIZE: {
                 if (message == WM_SIZE) {
@@ -499,6 +548,8 @@ public:
 
 private:
     Form& form_;
+    UniqueMenu menuBar_;
+    std::vector<Menu*> menuCommands_;
 };
 
 class ViewPeer final : public WindowPeer {
@@ -721,41 +772,18 @@ int Win32Toolkit::MsgBox(const std::string& prompt, int buttons, const std::stri
     return MessageBoxA(GetActiveWindow(), prompt.c_str(), title.c_str(), static_cast<UINT>(buttons));
 }
 
-namespace {
-void AddItems(HMENU target, const Menu& menu, std::vector<Menu*>& byId, std::vector<UniqueMenu>& submenus) {
-    for (Menu* item : menu.Items()) {
-        if (!item->visible) continue;
-        if (item->caption == "-") {
-            AppendMenuA(target, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        const UINT flags = MF_STRING | (item->enabled ? 0 : MF_GRAYED) | (item->checked ? MF_CHECKED : 0);
-        if (!item->Items().empty()) {
-            UniqueMenu sub(CreatePopupMenu());
-            AddItems(sub.get(), *item, byId, submenus);
-            AppendMenuA(target, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), item->caption.c_str());
-            submenus.push_back(std::move(sub));
-            continue;
-        }
-        byId.push_back(item);
-        AppendMenuA(target, flags, byId.size(), item->caption.c_str());
-    }
-}
-}  // namespace
+namespace {}  // namespace
 
 void Win32Toolkit::PopupMenu(Form& form, Menu& menu, float x, float y) {
     UniqueMenu popup(CreatePopupMenu());
     std::vector<Menu*> byId;
-    std::vector<UniqueMenu> submenus;
-    AddItems(popup.get(), menu, byId, submenus);
+    AddItems(popup.get(), menu.Items(), byId);
     HWND owner = reinterpret_cast<HWND>(form.hwnd());
     POINT p{static_cast<LONG>(std::lround(x / twipsPerPixelX_)), static_cast<LONG>(std::lround(y / twipsPerPixelY_))};
     ClientToScreen(owner, &p);
     SetForegroundWindow(owner);
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, owner, nullptr));
-    // The submenus belong to the popup once appended; the popup destroys them.
-    for (auto& sub : submenus) sub.release();
     if (chosen >= 1 && chosen <= byId.size()) byId[chosen - 1]->Click();
 }
 
