@@ -49,8 +49,6 @@ public:
     // 0 the system's pointer, 1 the hand, on the label and the control; other values are only stored.
     void SetMouseIcon(int32_t value);
 
-    void KeyDown(int16_t keyCode, int16_t shift) override { Control::KeyDown(keyCode, shift); }
-
     ui::Label lblLink;
     ui::Timer tmrMouseOver;
 

@@ -299,6 +299,24 @@ TEST_F(ToolkitOnWindows, VisibleMenusFormTheMenuBarAndTheirCommandsRunTheItems) 
     EXPECT_EQ(GetMenu(w), nullptr);  // no standard menu bar is shown
 }
 
+TEST_F(ToolkitOnWindows, AUserControlTakesTheFocusWhenPressedAndRaisesKeyDown) {
+    ui::Form form(toolkit, "frmAbout");
+    form.Move(1500, 1500, 4500, 1500);
+    ZuLinkLabel link(form, "ZuLinkLabel1");
+    link.Move(300, 300, 2000, 300);
+    link.SetLinkEvent(2);  // the click only raises Click: nothing is opened
+    std::vector<int16_t> keys;
+    link.onKeyDown = [&](int16_t key, int16_t) { keys.push_back(key); };
+    form.Show();
+    Pump();
+    const HWND w = H(link.hwnd());
+    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(GetFocus(), w);
+    SendMessageA(w, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(keys, std::vector<int16_t>{VK_RETURN});
+}
+
 class FixedProcess final : public platform::IProcess {
 public:
     bool PreviousInstanceRunning() override { return false; }

@@ -118,6 +118,15 @@ int16_t ShiftState(WPARAM keys) {
     return shift;
 }
 
+// The shift mask while a key goes down.
+int16_t KeyShift() {
+    int16_t shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
 int16_t ButtonsHeld(WPARAM keys) {
     int16_t buttons = 0;
     if (keys & MK_LBUTTON) buttons |= 1;
@@ -324,6 +333,8 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
+            // A user control takes the focus when pressed, so that its keys reach it.
+            if (GetParent(hwnd_.get())) SetFocus(hwnd_.get());
             const int16_t button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
             pressed_ = button == 1 ? &receiver : nullptr;
             SetCapture(hwnd_.get());
@@ -390,6 +401,9 @@ LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
         case WM_MOUSEMOVE:
             return Mouse(message, wParam, lParam);
+        case WM_KEYDOWN:
+            owner_.KeyDown(static_cast<int16_t>(wParam), KeyShift());
+            return 0;
         case WM_COMMAND:
             if (lParam != 0) {
                 if (WindowPeer* child = PeerOf(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));
@@ -692,7 +706,7 @@ private:
                     return DefSubclassProc(w, message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
                 }
                 case WM_KEYDOWN:
-                    owner.KeyDown(static_cast<int16_t>(wParam), ShiftState(0));
+                    owner.KeyDown(static_cast<int16_t>(wParam), KeyShift());
                     break;
                 case WM_MOUSEMOVE:
                 case WM_LBUTTONDOWN:
