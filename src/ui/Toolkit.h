@@ -28,9 +28,7 @@ public:
     virtual void Update(Aspect aspect) = 0;
 };
 
-// Message box buttons and answers, by the platform's numbers.
-inline constexpr int kMsgBoxOkOnly = 0;
-inline constexpr int kMsgBoxCritical = 16;
+// The message box answer OK, by the platform's number.
 inline constexpr int kMsgBoxOk = 1;
 
 class Toolkit {

@@ -5,7 +5,7 @@ namespace plivant {
 
 namespace {
 
-constexpr float kSizeTwips = 315;  // 21 pixels at 15 twips per pixel, whatever the screen
+constexpr float kSizeTwips = 21 * ui::kFixedTwipsPerPixel;  // 21 pixels at 15 twips per pixel, whatever the screen
 constexpr int32_t kPollMs = 10;
 
 CaptionImageSet SetFor(int32_t buttonStyle) {
