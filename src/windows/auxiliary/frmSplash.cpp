@@ -2,6 +2,7 @@
 #include "windows/auxiliary/frmSplash.h"
 
 #include "platform/WinConst.h"
+#include "windows/auxiliary/SplashArt.h"
 
 namespace plivant {
 
@@ -42,7 +43,9 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     Frame1.SetBorderStyle(0);
     Frame1.SetBackColor(kFrameBack);
     Image1.Move(240, 300, 600, 600);
-    Image2.Move(1972, 2400, 2250, 1275);  // 150 × 85 pixels
+    Image1.SetPicture(SplashProgramPicture());
+    Image2.Move(922, 2400, 2250, 1275);  // 150 × 85 pixels, centred
+    Image2.SetPicture(SplashMountPicture());
     lblName.SetBackStyle(0);
     lblName.SetFont(Palatino(15.75f));
     lblName.SetAlignment(2);

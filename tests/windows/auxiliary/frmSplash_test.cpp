@@ -8,7 +8,9 @@
 #include "platform/WinConst.h"
 #include "platform/sim/SimPlatform.h"
 #include "startup/modMain.h"
+#include "ui/Paint.h"
 #include "ui/sim/HeadlessToolkit.h"
+#include "windows/auxiliary/SplashArt.h"
 
 namespace plivant {
 namespace {
@@ -95,6 +97,28 @@ TEST_F(SplashTest, EveryRunButASecondInstanceShowsIt) {
         auto ports = machine.Ports();
         Main(ports, windows);
         EXPECT_EQ(windows.Splash() != nullptr, c.shown) << c.commandLine;
+    }
+}
+
+TEST_F(SplashTest, CarriesItsTwoPicturesOnTheFramesBackground) {
+    frmSplash splash(toolkit, sim.process);
+    EXPECT_EQ(splash.Image1.Picture(), SplashProgramPicture());
+    EXPECT_EQ(splash.Image2.Picture(), SplashMountPicture());
+    EXPECT_EQ(splash.Image2.Picture().Width(), 150);
+    EXPECT_EQ(splash.Image2.Picture().Height(), 85);
+    for (const ui::Bitmap& picture : {SplashProgramPicture(), SplashMountPicture()}) {
+        const int w = picture.Width() - 1, h = picture.Height() - 1;
+        for (auto [x, y] : {std::pair{0, 0}, {w, 0}, {0, h}, {w, h}}) {
+            EXPECT_EQ(picture.At(x, y), kSplashBackground) << "corners blend into the splash";
+        }
+        // Something is drawn: the folder's yellow and the drive's grey both appear.
+        int yellow = 0, grey = 0;
+        for (ui::Rgb c : picture.Pixels()) {
+            yellow += ui::Red(c) > 200 && ui::Blue(c) < 120;
+            grey += ui::Chroma(c) < 12 && ui::Luma(c) > 140 && ui::Luma(c) < 235;
+        }
+        EXPECT_GT(yellow, picture.Width() * picture.Height() / 20);
+        EXPECT_GT(grey, picture.Width() * picture.Height() / 30);
     }
 }
 
