@@ -73,16 +73,24 @@ DS2::DS2(FrameByteSource frameBytes)
 
 DS2::~DS2() = default;
 
-void DS2::Buffer::Reset() {
-    bytes.assign(kBufferStep + 1, '\0');
+void DS2::Buffer::Reset(std::size_t expected) {
+    bytes.clear();
+    // Room for the whole output from the start: the 1024-byte steps then never move what is written.
+    bytes.reserve(expected + kBufferStep + 1);
+    bytes.resize(kBufferStep + 1);
     position = 0;
 }
 
 void DS2::Buffer::Append(std::string_view piece) {
-    // The string's own capacity grows geometrically underneath, so the 1024-byte steps stay linear overall.
-    while (position + piece.size() > bytes.size()) bytes.resize(bytes.size() + kBufferStep, '\0');
-    bytes.replace(position, piece.size(), piece);
+    while (position + piece.size() > bytes.size()) bytes.resize(bytes.size() + kBufferStep);
+    piece.copy(bytes.data() + position, piece.size());
     position += piece.size();
+}
+
+std::string DS2::Buffer::Take() {
+    bytes.resize(position);
+    position = 0;
+    return std::move(bytes);
 }
 
 void DS2::RaiseProgress(int round) {
@@ -99,6 +107,7 @@ void DS2::RunRounds(Bytes& Data, const Bytes& Key, bool decrypt) {
     const std::uint8_t* x = m_Tables->xorOf;
     const std::uint8_t* s = m_Tables->sumOf;
     std::uint8_t* d = Data.data();
+    const std::uint8_t* key = Key.data();
     const std::size_t L = Key.size() - 1;
     for (int round = 1; round <= kRounds; ++round) {
         if (Data.size() >= 2) {
@@ -107,9 +116,9 @@ void DS2::RunRounds(Bytes& Data, const Bytes& Key, bool decrypt) {
                 std::size_t p = 0;
                 for (std::size_t i = 0; i < U; ++i) {
                     if (p == L) p = 0;
-                    d[i] = x[d[i] * 256 + s[Key[p] * 256 + d[i + 1]]];
+                    d[i] = x[d[i] * 256 + s[key[p] * 256 + d[i + 1]]];
                     d[i + 1] = x[d[i + 1] * 256 + d[i]];
-                    d[i] = x[d[i] * 256 + s[Key[p + 1] * 256 + d[i + 1]]];
+                    d[i] = x[d[i] * 256 + s[key[p + 1] * 256 + d[i + 1]]];
                     ++p;
                 }
             } else {
@@ -118,9 +127,9 @@ void DS2::RunRounds(Bytes& Data, const Bytes& Key, bool decrypt) {
                 std::size_t q = U % L;
                 for (std::size_t k = U; k >= 1; --k) {
                     if (q == 0) q = L;
-                    d[k - 1] = x[d[k - 1] * 256 + s[Key[q] * 256 + d[k]]];
+                    d[k - 1] = x[d[k - 1] * 256 + s[key[q] * 256 + d[k]]];
                     d[k] = x[d[k] * 256 + d[k - 1]];
-                    d[k - 1] = x[d[k - 1] * 256 + s[Key[q - 1] * 256 + d[k]]];
+                    d[k - 1] = x[d[k - 1] * 256 + s[key[q - 1] * 256 + d[k]]];
                     --q;
                 }
             }
@@ -180,17 +189,17 @@ std::string DS2::DecryptString(std::string& Text, std::string_view Key, bool IsT
 
 std::string DS2::EnHex(std::string_view Text) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    OutputBuffer.Reset();
+    OutputBuffer.Reset(2 * Text.size());
     for (const char c : Text) {
         const auto byte = static_cast<unsigned char>(c);
         const char pair[2] = {kDigits[byte >> 4], kDigits[byte & 0xF]};
         OutputBuffer.Append(std::string_view(pair, 2));
     }
-    return OutputBuffer.Contents();
+    return OutputBuffer.Take();
 }
 
 std::string DS2::DeHex(std::string_view Text) {
-    OutputBuffer.Reset();
+    OutputBuffer.Reset(Text.size() / 2 + 1);
     for (std::size_t i = 0; i < Text.size(); i += 2) {
         int value = 0;
         for (std::size_t j = i; j < i + 2 && j < Text.size(); ++j) {
@@ -201,7 +210,7 @@ std::string DS2::DeHex(std::string_view Text) {
         const char byte = static_cast<char>(value);
         OutputBuffer.Append(std::string_view(&byte, 1));
     }
-    return OutputBuffer.Contents();
+    return OutputBuffer.Take();
 }
 
 }  // namespace plivant

@@ -48,9 +48,11 @@ private:
     struct Buffer {
         std::string bytes;
         std::size_t position = 0;
-        void Reset();
+        // Empties the buffer; expected is the output's final length, when known, to size it once.
+        void Reset(std::size_t expected);
         void Append(std::string_view piece);
-        std::string Contents() const { return bytes.substr(0, position); }
+        // The written bytes; the buffer is left empty.
+        std::string Take();
     };
 
     std::string DeHex(std::string_view Text);
