@@ -3,6 +3,8 @@
 
 #include <random>
 
+#include "util/ErrorPolicy.h"
+
 namespace plivant {
 
 // Both tables are indexed [a * 256 + b]; each round step is then a handful of look-ups.
@@ -27,16 +29,6 @@ constexpr std::size_t kFrontFrame = 3;
 constexpr std::size_t kBackFrame = 2;
 constexpr std::size_t kMinKey = 3;
 constexpr std::size_t kBufferStep = 1024;
-
-// The string operations never let a failure out: a step that fails is skipped and the operation goes on with
-// what it has (a Progress handler that throws, an allocation that fails).
-template <class Step>
-void SkipOnFailure(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 DS2::FrameByteSource SeededSource() {
     // Seeded once per object rather than from the clock at each call: two encryptions within one clock tick
@@ -167,23 +159,23 @@ std::string DS2::EncryptString(std::string_view Text, std::string_view Key, bool
     Bytes data;
     Bytes key;
     std::string result;
-    SkipOnFailure([&] { data = ToBytes(Text); });
-    SkipOnFailure([&] { key = ToBytes(Key); });
-    SkipOnFailure([&] { EncryptByte(data, key); });
-    SkipOnFailure([&] { result = ToText(data); });
-    if (OutputInHex) SkipOnFailure([&] { result = EnHex(result); });
+    SkipOnError([&] { data = ToBytes(Text); });
+    SkipOnError([&] { key = ToBytes(Key); });
+    SkipOnError([&] { EncryptByte(data, key); });
+    SkipOnError([&] { result = ToText(data); });
+    if (OutputInHex) SkipOnError([&] { result = EnHex(result); });
     return result;
 }
 
 std::string DS2::DecryptString(std::string& Text, std::string_view Key, bool IsTextInHex) {
-    if (IsTextInHex) SkipOnFailure([&] { Text = DeHex(Text); });
+    if (IsTextInHex) SkipOnError([&] { Text = DeHex(Text); });
     Bytes data;
     Bytes key;
     std::string result;
-    SkipOnFailure([&] { data = ToBytes(Text); });
-    SkipOnFailure([&] { key = ToBytes(Key); });
-    SkipOnFailure([&] { DecryptByte(data, key); });
-    SkipOnFailure([&] { result = ToText(data); });
+    SkipOnError([&] { data = ToBytes(Text); });
+    SkipOnError([&] { key = ToBytes(Key); });
+    SkipOnError([&] { DecryptByte(data, key); });
+    SkipOnError([&] { result = ToText(data); });
     return result;
 }
 
