@@ -19,10 +19,14 @@ public:
 
 private:
     void BuildTable();
+    void BuildFoldConstants();
 
     // m_Table[0] is the byte-at-a-time table; m_Table[k][b] advances b through k further zero bytes, which
     // lets the loop fold sixteen bytes per step with the same result.
     std::array<std::array<std::uint32_t, 256>, 16> m_Table{};
+    // Constants for folding whole blocks with carry-less multiplication, where the processor has it.
+    std::array<std::uint64_t, 7> m_Fold{};
+    bool m_CanFold = false;
 };
 
 }  // namespace plivant
