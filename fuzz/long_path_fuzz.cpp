@@ -32,12 +32,12 @@ plivant::platform::sim::SimFileSystem& Disk() {
 }
 
 // "X:\" then names separated by single backslashes (one trailing backslash allowed), none of them "." or "..",
-// no "/" and no NUL: the form in which the program hands paths over. The system resolves the rest itself while
-// the long form is built name by name from backslashes, so only this form has a long form to check.
+// no "/", no wildcard and no NUL: the form in which the program hands paths over. The system resolves the rest itself
+// while the long form is built name by name from backslashes, so only this form has a long form to check.
 bool IsPlainDrivePath(const std::string& path) {
     if (path.size() < 3 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':' || path[2] != '\\')
         return false;
-    if (path.find_first_of(std::string("/\0", 2)) != std::string::npos) return false;
+    if (path.find_first_of(std::string("/*?\0", 4)) != std::string::npos) return false;
     std::size_t start = 3;
     while (start < path.size()) {
         const auto end = std::min(path.find('\\', start), path.size());
