@@ -15,7 +15,7 @@ public:
     // Gives one frame byte, 1 to 254, each time it is called.
     using FrameByteSource = std::function<std::uint8_t()>;
 
-    // Frame bytes from a generator seeded from the time of day at each encryption.
+    // Frame bytes from a generator seeded once, when the object is made, from the system's random source.
     DS2();
     // Frame bytes from the given source (tests and fuzzers make the frame predictable this way).
     explicit DS2(FrameByteSource frameBytes);
