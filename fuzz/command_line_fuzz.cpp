@@ -1,0 +1,62 @@
+// The entry routine with an arbitrary command line and start-up list: no fault, and the dispatch the command
+// line asks for (which windows open, whether the process ends, whether anything is mapped).
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "platform/sim/SimPlatform.h"
+#include "startup/modMain.h"
+
+namespace {
+
+class RecordedWindows final : public plivant::StartupWindows {
+public:
+    void ShowSplash() override { shown.push_back("splash"); }
+    void ShowMainWindowWithPath(const std::string& path) override { shown.push_back("main:" + path); }
+    void ShowMainWindowWithMountDisabled() override { shown.push_back("main:disabled"); }
+    std::vector<std::string> shown;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using plivant::platform::sim::SimPlatform;
+    FuzzedDataProvider in(data, size);
+    SimPlatform machine;
+    machine.process.previousInstance = in.ConsumeIntegralInRange<int>(0, 15) == 0;
+    machine.process.commandLine = in.ConsumeRandomLengthString(300);
+    machine.process.programFolder = "C:\\Apps\\Plivant";
+    machine.files.AddVolume('C');
+    machine.files.AddFolder("C:\\Data");
+    machine.files.AddFolder("C:\\Program Files\\My Data");
+    machine.files.AddFile("C:\\Apps\\Plivant\\mount.ini", in.ConsumeRemainingBytesAsString());
+    machine.dosDevices.AddLocal("X:", "\\??\\C:\\Data");
+
+    RecordedWindows windows;
+    auto ports = machine.Ports();
+    plivant::Main(ports, windows);
+
+    const std::string& commandLine = machine.process.commandLine;
+    std::vector<std::string> expected;
+    int ends = 0;
+    if (machine.process.previousInstance) {
+        ends = 1;
+    } else {
+        expected.push_back("splash");
+        if (commandLine == "/ini") {
+        } else if (!commandLine.empty() && commandLine.front() == '-') {
+            ends = 1;
+        } else {
+            expected.push_back(commandLine.empty() ? "main:disabled" : "main:" + commandLine);
+        }
+    }
+    FUZZ_CHECK(windows.shown == expected);
+    FUZZ_CHECK(machine.process.endRequests == ends);
+    const bool mayMap = !machine.process.previousInstance &&
+                        (commandLine == "/ini" || (!commandLine.empty() && commandLine.front() == '-'));
+    FUZZ_CHECK(mayMap || machine.dosDevices.DefineCalls().empty());
+    return 0;
+}
