@@ -1,5 +1,6 @@
 // Port: the process itself: single instance, command line, program folder, version, ending.
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace plivant::platform {
@@ -20,6 +21,9 @@ public:
     // The folder that holds the program file, as the platform reports it (a trailing backslash or not).
     virtual std::string ProgramFolder() = 0;
     virtual VersionNumbers Version() = 0;
+    // GetComputerNameA: fills the buffer with the name and a terminating zero; size holds the buffer's size on
+    // entry and the name's length on success.
+    virtual bool ComputerName(char*, uint32_t*) { return false; }
     // Ends the process at once. The real side never returns; a simulated one records the request.
     virtual void EndProcess() = 0;
 };

@@ -41,20 +41,30 @@ inline constexpr uint32_t REG_MULTI_SZ = 7;
 
 // Messages
 inline constexpr uint32_t WM_TIMER = 0x0113;
+inline constexpr uint32_t WM_NCLBUTTONDOWN = 0x00A1;
 inline constexpr uint32_t LB_SETTABSTOPS = 0x0192;
+inline constexpr uint32_t HTCAPTION = 2;
 
-// Window long indexes and extended styles
+// Window long indexes and styles
 inline constexpr int32_t GWL_STYLE = -16;
 inline constexpr int32_t GWL_EXSTYLE = -20;
+inline constexpr uint32_t WS_MAXIMIZEBOX = 0x10000;
+inline constexpr uint32_t WS_MINIMIZEBOX = 0x20000;
+inline constexpr uint32_t WS_THICKFRAME = 0x40000;
+inline constexpr uint32_t WS_SYSMENU = 0x80000;
+inline constexpr uint32_t WS_DLGFRAME = 0x400000;
+inline constexpr uint32_t WS_CAPTION = 0xC00000;
 inline constexpr uint32_t WS_EX_TOPMOST = 0x8;
 
 // SetWindowPos: insert-after values (as handles) and flags
 inline constexpr uintptr_t HWND_TOP = 0;
+inline constexpr uintptr_t HWND_BOTTOM = 1;
 inline constexpr uintptr_t HWND_TOPMOST = static_cast<uintptr_t>(-1);
 inline constexpr uintptr_t HWND_NOTOPMOST = static_cast<uintptr_t>(-2);
 inline constexpr uint32_t SWP_NOSIZE = 0x1;
 inline constexpr uint32_t SWP_NOMOVE = 0x2;
 inline constexpr uint32_t SWP_NOZORDER = 0x4;
+inline constexpr uint32_t SWP_NOACTIVATE = 0x10;
 inline constexpr uint32_t SWP_SHOWWINDOW = 0x40;
 
 // Folder-browse dialog

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Shell.h"
@@ -66,6 +67,11 @@ public:
     virtual bool StopTimer(WindowHandle window, uintptr_t id) = 0;
     // Lets the messages waiting in this thread's queue run once, then returns (what DoEvents does).
     virtual void ProcessPendingMessages() = 0;
+    // FindWindowA: the top-level window of the class with the title; 0 when there is none. (A port that does not
+    // know other windows finds none.)
+    virtual WindowHandle FindTopLevel(const std::string&, const std::string&) { return 0; }
+    // SetParent: returns the previous parent, 0 on failure.
+    virtual WindowHandle Reparent(WindowHandle, WindowHandle) { return 0; }
 };
 
 }  // namespace plivant::platform

@@ -133,7 +133,7 @@ void Control::Realize() {
     if (const auto kind = Kind()) {
         peer_ = toolkit_.CreatePeer(*this, *kind, parent_ ? parent_->peer_.get() : nullptr);
         for (Aspect a : {Aspect::Bounds, Aspect::Enabled, Aspect::Text, Aspect::Items, Aspect::Selection,
-                         Aspect::ToolTip, Aspect::Cursor, Aspect::Look, Aspect::Menus}) {
+                         Aspect::ToolTip, Aspect::Cursor, Aspect::Look, Aspect::Menus, Aspect::Icon}) {
             Mirror(a);
         }
     }

@@ -29,6 +29,8 @@ struct ViewLook {
     bool wordWrap = false;
     int border = 0;  // 0 none, 1 single line
     bool threeD = false;
+    // The container's windowless controls under this one show through it, as under a transparent control.
+    bool showsContainer = false;
 };
 
 using MouseHandler = std::function<void(int16_t button, int16_t shift, float x, float y)>;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "ui/UserControl.h"
+
 namespace plivant::ui {
 
 Form::Form(Toolkit& toolkit, std::string name) : Control(toolkit, std::move(name)) {
@@ -27,6 +29,20 @@ void Form::SetWindowState(int16_t value) {
     Mirror(Aspect::Bounds);
 }
 
+void Form::SetIcon(const Bitmap& value) {
+    icon_ = value;
+    Mirror(Aspect::Icon);
+}
+
+namespace {
+void RaiseShow(Control& container) {
+    for (Control* child : container.Children()) {
+        if (auto* user = dynamic_cast<UserControl*>(child)) user->HostShown();
+        RaiseShow(*child);
+    }
+}
+}  // namespace
+
 void Form::Load() {
     if (loaded_) return;
     loaded_ = true;
@@ -38,7 +54,9 @@ void Form::Show(int16_t modal, Form* owner) {
     if (owner) owner_ = owner;
     Load();
     if (!loaded_) return;  // Form_Load unloaded it
+    const bool wasVisible = Visible();
     SetVisible(true);
+    if (!wasVisible) RaiseShow(*this);
     if (modal == 1) toolkit().RunModal(*this);
 }
 

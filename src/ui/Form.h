@@ -34,6 +34,9 @@ public:
     const std::vector<Menu*>& Menus() const { return menus_; }
     // The menus or one of their items changed: the menu bar is made again.
     void MenusChanged() { Mirror(Aspect::Menus); }
+    // The window's icon; an empty bitmap for none.
+    const Bitmap& Icon() const { return icon_; }
+    void SetIcon(const Bitmap& value);
 
     bool Loaded() const { return loaded_; }
     // Creates the window (hidden) and runs Form_Load; does nothing when loaded.
@@ -80,6 +83,7 @@ private:
     bool active_ = false;
     Form* owner_ = nullptr;
     std::vector<Menu*> menus_;
+    Bitmap icon_;
 };
 
 // A menu of a form, or an item of a menu.

@@ -6,6 +6,7 @@
 #include <string>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 #include "ui/Bitmap.h"
 #include "ui/Types.h"
@@ -19,6 +20,7 @@ public:
     // The stored value, or the default when the name is absent or holds another kind of value.
     template <typename T>
     T ReadProperty(const std::string& name, const T& defaultValue) const {
+        reads_.push_back(name);
         const auto found = values_.find(name);
         if (found == values_.end()) return defaultValue;
         if constexpr (std::is_same_v<T, bool>) {
@@ -36,6 +38,7 @@ public:
 
     template <typename T>
     void WriteProperty(const std::string& name, const T& value, const T& defaultValue) {
+        writes_.push_back(name);
         if (value == defaultValue) {
             values_.erase(name);
         } else if constexpr (std::is_same_v<T, bool>) {
@@ -65,8 +68,15 @@ public:
     }
     void Store(const std::string& name, const char* text) { values_[name] = std::string(text); }
 
+    // The names asked for and written, in order, whether stored or not: the order is part of a control's
+    // saved format.
+    const std::vector<std::string>& ReadNames() const { return reads_; }
+    const std::vector<std::string>& WrittenNames() const { return writes_; }
+
 private:
     std::map<std::string, Value> values_;
+    mutable std::vector<std::string> reads_;
+    std::vector<std::string> writes_;
 };
 
 }  // namespace plivant::ui

@@ -19,7 +19,7 @@ class Menu;
 enum class PeerKind { Form, View, TextBox, ComboBox, ListBox, Button };
 
 // What changed in the model, for the peer to mirror.
-enum class Aspect { Bounds, Visible, Enabled, Text, Items, Selection, Look, ToolTip, Cursor, Menus };
+enum class Aspect { Bounds, Visible, Enabled, Text, Items, Selection, Look, ToolTip, Cursor, Menus, Icon };
 
 class Peer {
 public:

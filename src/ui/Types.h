@@ -13,6 +13,7 @@ namespace plivant::ui {
 using OleColor = uint32_t;
 
 inline constexpr OleColor kButtonFace = 0x8000000F;
+inline constexpr OleColor kMenuColour = 0x80000004;
 inline constexpr OleColor kWindowBackground = 0x80000005;
 inline constexpr OleColor kWindowText = 0x80000008;
 inline constexpr OleColor kButtonText = 0x80000012;

@@ -21,6 +21,10 @@ public:
 
     // The names given to the property-changed notification, in order.
     const std::vector<std::string>& ChangedProperties() const { return changed_; }
+    // The host window became visible: raises Show, after the host's Load (a control created while its host is
+    // visible raises it at once).
+    void HostShown() { UserControl_Show(); }
+
     // The host's font, which new instances take.
     ui::Font AmbientFont() const { return Parent() ? Parent()->Font() : ui::Font{}; }
 
@@ -35,7 +39,11 @@ protected:
         UserControl_Resize();
         Control::Resized();
     }
-    void AfterRealize() override { UserControl_Show(); }
+    void AfterRealize() override {
+        const Control* top = this;
+        while (top->Parent()) top = top->Parent();
+        if (top->Visible()) UserControl_Show();
+    }
 
 private:
     std::vector<std::string> changed_;

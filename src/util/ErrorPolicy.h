@@ -1,4 +1,5 @@
-// The program's error policy: a failing step is skipped and the routine goes on with the next.
+// The program's error policies: a failing step is skipped and the routine goes on with the next, or the
+// routine stops quietly at its first failure.
 #pragma once
 #include <utility>
 
@@ -10,6 +11,17 @@ void SkipOnError(Step&& step) noexcept {
     try {
         std::forward<Step>(step)();
     } catch (...) {
+    }
+}
+
+// Runs a routine that stops quietly at its first failure; tells whether it ran to its end.
+template <typename Routine>
+bool StopOnError(Routine&& routine) noexcept {
+    try {
+        std::forward<Routine>(routine)();
+        return true;
+    } catch (...) {
+        return false;
     }
 }
 

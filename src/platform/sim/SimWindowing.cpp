@@ -2,6 +2,7 @@
 #include "platform/sim/SimWindowing.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "platform/WinConst.h"
@@ -176,7 +177,7 @@ void SimWindowing::Advance(uint32_t milliseconds) {
 WindowHandle SimWindowing::AddWindow(WindowHandle parent, Rect bounds, bool visible) {
     const WindowHandle handle = nextWindow_;
     nextWindow_ += 4;
-    windows_[handle] = Window{parent, bounds, visible, 0, 0, std::nullopt};
+    windows_[handle] = Window{parent, bounds, visible, 0, 0, std::nullopt, {}, {}};
     return handle;
 }
 
@@ -196,6 +197,34 @@ void SimWindowing::SetBounds(WindowHandle window, Rect bounds) {
 
 void SimWindowing::SetVisible(WindowHandle window, bool visible) {
     if (Window* w = Lookup(window)) w->visible = visible;
+}
+
+void SimWindowing::SetClass(WindowHandle window, const std::string& className, const std::string& title) {
+    if (Window* w = Lookup(window)) {
+        w->className = className;
+        w->title = title;
+    }
+}
+
+WindowHandle SimWindowing::FindTopLevel(const std::string& className, const std::string& title) {
+    // Class names compare without regard to case, titles exactly.
+    const auto lower = [](std::string text) {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    for (const auto& [h, w] : windows_) {
+        if (w.parent == 0 && lower(w.className) == lower(className) && w.title == title) return h;
+    }
+    return 0;
+}
+
+WindowHandle SimWindowing::Reparent(WindowHandle child, WindowHandle newParent) {
+    Window* w = Lookup(child);
+    if (!w || (newParent != 0 && !Find(newParent))) return 0;
+    const WindowHandle previous = w->parent;
+    w->parent = newParent;
+    // Without a parent of its own a window's previous parent is the desktop; 0 would read as failure.
+    return previous != 0 ? previous : kDesktop;
 }
 
 bool SimWindowing::Topmost(WindowHandle window) const {

@@ -14,6 +14,9 @@ namespace plivant::platform::sim {
 
 class SimWindowing final : public IWindowing {
 public:
+    // The desktop window's handle, which SetParent reports as the previous parent of a top-level window.
+    static constexpr WindowHandle kDesktop = 0x10004;
+
     struct Message {
         WindowHandle window;
         uint32_t message;
@@ -33,6 +36,8 @@ public:
         int32_t style = 0;
         int32_t exStyle = 0;
         std::optional<Region> region;
+        std::string className;
+        std::string title;
     };
 
     intptr_t Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
@@ -49,12 +54,15 @@ public:
     uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) override;
     bool StopTimer(WindowHandle window, uintptr_t id) override;
     void ProcessPendingMessages() override;
+    WindowHandle FindTopLevel(const std::string& className, const std::string& title) override;
+    WindowHandle Reparent(WindowHandle child, WindowHandle newParent) override;
 
     // Windows. Handles are given out in creation order; a later window lies above an earlier one.
     WindowHandle AddWindow(WindowHandle parent, Rect bounds, bool visible = true);
     void RemoveWindow(WindowHandle window);  // with its children and their timers
     void SetBounds(WindowHandle window, Rect bounds);
     void SetVisible(WindowHandle window, bool visible);
+    void SetClass(WindowHandle window, const std::string& className, const std::string& title);
     const Window* Find(WindowHandle window) const;
     bool Topmost(WindowHandle window) const;
     int WindowCount() const { return static_cast<int>(windows_.size()); }

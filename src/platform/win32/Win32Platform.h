@@ -39,6 +39,7 @@ public:
     std::string ProgramFolder() override;
     VersionNumbers Version() override;
     [[noreturn]] void EndProcess() override;
+    bool ComputerName(char* buffer, uint32_t* size) override;
 
 private:
     void* instanceMutex_ = nullptr;
@@ -72,6 +73,8 @@ public:
     uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) override;
     bool StopTimer(WindowHandle window, uintptr_t id) override;
     void ProcessPendingMessages() override;
+    WindowHandle FindTopLevel(const std::string& className, const std::string& title) override;
+    WindowHandle Reparent(WindowHandle child, WindowHandle newParent) override;
 };
 
 struct Win32Platform {

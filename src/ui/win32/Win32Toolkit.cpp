@@ -38,13 +38,35 @@ COLORREF ColourOf(OleColor c) {
     return IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF);
 }
 
+int CALLBACK FaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// A face the system lacks is replaced by Tahoma, the face of the era's window captions, rather than by whatever
+// the font mapper picks (Wine picks a raster face that cannot be bold).
+const char* InstalledFace(const std::string& name) {
+    static std::map<std::string, bool> known;
+    auto it = known.find(name);
+    if (it == known.end()) {
+        LOGFONTA wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(wanted.lfFaceName, name.c_str(), LF_FACESIZE);
+        bool found = false;
+        WindowDc screen(nullptr);
+        EnumFontFamiliesExA(screen.get(), &wanted, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
+        it = known.emplace(name, found).first;
+    }
+    return it->second ? name.c_str() : "Tahoma";
+}
+
 UniqueFont MakeFont(const Font& font) {
     WindowDc screen(nullptr);
     const int height =
         -MulDiv(static_cast<int>(std::lround(font.size * 100)), GetDeviceCaps(screen.get(), LOGPIXELSY), 7200);
     return UniqueFont(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
                                   font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, InstalledFace(font.name)));
 }
 
 BITMAPINFO DibInfo(int width, int height) {
@@ -292,6 +314,7 @@ protected:
     Control& owner_;
     UniqueWindow hwnd_;
     Control* pressed_ = nullptr;
+    Control* held_ = nullptr;
     bool hasToolTip_ = false;
 };
 
@@ -322,7 +345,12 @@ void WindowPeer::UpdateToolTip() {
 
 LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    Control* target = WindowlessAt(owner_, p);
+    // While a button is held, the windowless control that took the press keeps the mouse, as a window with the
+    // capture would: its release arrives wherever the cursor has gone.
+    const auto& children = owner_.Children();
+    if (message == WM_MOUSEMOVE && ButtonsHeld(wParam) == 0) held_ = nullptr;  // the press ended elsewhere
+    if (held_ && std::find(children.begin(), children.end(), held_) == children.end()) held_ = nullptr;
+    Control* target = held_ ? held_ : WindowlessAt(owner_, p);
     Control& receiver = target ? *target : owner_;
     platform::Rect origin{};
     if (target) origin = target->PixelBounds();
@@ -337,6 +365,7 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
             if (GetParent(hwnd_.get())) SetFocus(hwnd_.get());
             const int16_t button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
             pressed_ = button == 1 ? &receiver : nullptr;
+            held_ = target;
             SetCapture(hwnd_.get());
             receiver.MouseDown(button, shift, x, y);
             return 0;
@@ -345,8 +374,10 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
             const int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
-            const bool click = button == 1 && pressed_ == &receiver;
+            const RECT bounds = target ? RectOf(target->PixelBounds()) : RECT{0, 0, 0, 0};
+            const bool click = button == 1 && pressed_ == &receiver && (!target || PtInRect(&bounds, p));
             pressed_ = nullptr;
+            held_ = nullptr;
             if (GetCapture() == hwnd_.get()) ReleaseCapture();
             // Input handlers may destroy this window: nothing of the peer is used after them.
             receiver.MouseUp(button, shift, x, y);
@@ -503,6 +534,10 @@ public:
             MakeMenuBar();
             return;
         }
+        if (aspect == Aspect::Icon) {
+            UpdateIcon();
+            return;
+        }
         WindowPeer::Update(aspect);
     }
 
@@ -561,9 +596,27 @@ public:
     }
 
 private:
+    // The window keeps using the icon it was given, so the old one goes only after the new one is in place.
+    void UpdateIcon() {
+        platform::win32::UniqueIcon made;
+        const Bitmap& picture = form_.Icon();
+        if (!picture.Empty()) {
+            const int w = picture.Width(), h = picture.Height();
+            std::vector<uint8_t> mask(static_cast<size_t>(((w + 15) / 16) * 2 * h), 0);
+            UniqueBitmap maskBitmap(CreateBitmap(w, h, 1, 1, mask.data()));
+            UniqueBitmap colour(MakeBitmap(picture));
+            ICONINFO info{TRUE, 0, 0, maskBitmap.get(), colour.get()};
+            made.reset(CreateIconIndirect(&info));
+        }
+        SendMessageA(hwnd_.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(made.get()));
+        SendMessageA(hwnd_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made.get()));
+        icon_ = std::move(made);
+    }
+
     Form& form_;
     UniqueMenu menuBar_;
     std::vector<Menu*> menuCommands_;
+    platform::win32::UniqueIcon icon_;
 };
 
 class ViewPeer final : public WindowPeer {
@@ -851,16 +904,29 @@ HWND Win32Toolkit::ToolTips(HWND) {
     return toolTips_.get();
 }
 
-void PaintLook(HDC dc, const Control& control, int width, int height) {
-    PaintOne(dc, control.Look(), RECT{0, 0, width, height});
+namespace {
+// The windowless children of a control, drawn with the control's client origin at (dx, dy).
+void PaintWindowlessChildren(HDC dc, const Control& control, int dx, int dy, const Control* skip) {
     for (const Control* child : control.Children()) {
-        if (!child->Windowless() || !child->Visible()) continue;
-        const RECT r = RectOf(child->PixelBounds());
+        if (child == skip || !child->Windowless() || !child->Visible()) continue;
+        RECT r = RectOf(child->PixelBounds());
+        OffsetRect(&r, dx, dy);
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         PaintOne(dc, child->Look(), r);
         RestoreDC(dc, saved);
     }
+}
+}  // namespace
+
+void PaintLook(HDC dc, const Control& control, int width, int height) {
+    const ViewLook look = control.Look();
+    PaintOne(dc, look, RECT{0, 0, width, height});
+    if (look.showsContainer && control.Parent()) {
+        const platform::Rect at = control.PixelBounds();
+        PaintWindowlessChildren(dc, *control.Parent(), -at.left, -at.top, &control);
+    }
+    PaintWindowlessChildren(dc, control, 0, 0, nullptr);
 }
 
 HBITMAP MakeBitmap(const Bitmap& bitmap) {

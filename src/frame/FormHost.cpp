@@ -1,0 +1,71 @@
+// The host port over the toolkit's forms.
+#include "frame/FormHost.h"
+
+#include "frame/NuvaXPForm.h"
+#include "ui/UserControl.h"
+
+namespace plivant {
+
+HostControlKind ControlItem::Kind() const {
+    return dynamic_cast<const NuvaXPForm*>(&control_) ? HostControlKind::Frame : HostControlKind::Other;
+}
+
+platform::WindowHandle ControlItem::ContainerHwnd() const {
+    if (!control_.Parent()) throw Missing("Container");
+    return control_.Parent()->hwnd();
+}
+
+void FormHost::ShowAs(int16_t modal, IHostForm* owner) {
+    auto* ownerHost = dynamic_cast<FormHost*>(owner);
+    if (owner && !ownerHost) throw LateBoundError("the owner is not a form");
+    form_.Show(modal, ownerHost ? &ownerHost->form_ : nullptr);
+}
+
+void FormHost::PopupMenu(IHostControl& menu, float x, float y) {
+    auto* item = dynamic_cast<MenuItem*>(&menu);
+    if (!item) throw LateBoundError("not a menu");
+    form_.PopupMenu(item->Menu(), x, y);
+}
+
+namespace {
+
+void AddControls(ui::Control& container, std::vector<std::shared_ptr<IHostControl>>& found) {
+    for (ui::Control* child : container.Children()) {
+        found.push_back(std::make_shared<ControlItem>(*child));
+        if (!dynamic_cast<ui::UserControl*>(child)) AddControls(*child, found);
+    }
+}
+
+void AddMenus(const std::vector<ui::Menu*>& menus, std::vector<std::shared_ptr<IHostControl>>& found) {
+    for (ui::Menu* menu : menus) {
+        found.push_back(std::make_shared<MenuItem>(*menu));
+        AddMenus(menu->Items(), found);
+    }
+}
+
+}  // namespace
+
+std::vector<std::shared_ptr<IHostControl>> FormHost::Controls() {
+    std::vector<std::shared_ptr<IHostControl>> found;
+    AddControls(form_, found);
+    AddMenus(form_.Menus(), found);
+    return found;
+}
+
+void FormHost::Move(float left, float top, float width, float height) {
+    // The window refuses a negative size and stays as it was.
+    if (width < 0 || height < 0) throw LateBoundError("invalid size");
+    form_.Move(left, top, width, height);
+}
+
+void FormHost::OnActivation(std::function<void(bool active)> handler) {
+    if (!handler) {
+        form_.onActivate = nullptr;
+        form_.onDeactivate = nullptr;
+        return;
+    }
+    form_.onActivate = [handler] { handler(true); };
+    form_.onDeactivate = [handler] { handler(false); };
+}
+
+}  // namespace plivant
