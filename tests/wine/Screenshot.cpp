@@ -1,8 +1,6 @@
 // Screen capture through the screen's device context and PNG writing through stb.
 #include "Screenshot.h"
 
-// Static: another file of the test program carries its own copy of the writer.
-#define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
@@ -40,7 +38,7 @@ ui::Bitmap CaptureScreen(const RECT& area) {
 }
 
 std::string SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
-    const std::string folder = TestProgramFolder() + "\\artifacts";
+    const std::string folder = TestProgramFolder() + "\\..\\artifacts";
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string path = folder + "\\" + name + ".png";
     std::vector<unsigned char> rgb;

@@ -1,5 +1,5 @@
-// Screenshots for the Windows test program: what the screen shows in a rectangle, written as PNG beside the
-// test program so that a person can look at it.
+// Screenshots for the Windows test program: what the screen shows in a rectangle, written as PNG among the
+// build's artefacts so that a person can look at it.
 #pragma once
 #include <windows.h>
 
@@ -11,7 +11,8 @@ namespace plivant::wine {
 
 // The screen's pixels in the rectangle (screen coordinates).
 ui::Bitmap CaptureScreen(const RECT& area);
-// Writes the bitmap as artifacts\<name>.png beside the test program; returns the path, empty on failure.
+// Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); returns the path, empty on
+// failure.
 std::string SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);
 
 }  // namespace plivant::wine

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Screenshot.h"
 #include "WineSupport.h"
 #include "app/ProgramWindows.h"
 #include "frame/ThemeXArt.h"
@@ -23,9 +24,6 @@
 #include "widgets/ControlButtonArt.h"
 #include "widgets/ZuLinkLabel.h"
 #include "windows/auxiliary/SplashArt.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include "stb_image_write.h"
 
 namespace plivant {
 namespace {
@@ -318,25 +316,14 @@ TEST_F(ToolkitOnWindows, AUserControlTakesTheFocusWhenPressedAndRaisesKeyDown) {
     EXPECT_EQ(keys, std::vector<int16_t>{VK_RETURN});
 }
 
-// The window as the screen shows it, once its pending painting is done, read back into a portable bitmap.
+// The window as the screen shows it, once its pending painting is done.
 ui::Bitmap Screenshot(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&msg);
     RECT r{};
     GetWindowRect(window, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP target = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, target);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    ui::Bitmap shot = ui::win32::ReadBitmap(memory, width, height);
-    SelectObject(memory, old);
-    DeleteObject(target);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return shot;
+    return wine::CaptureScreen(r);
 }
 
 // True when the picture stands somewhere in the shot, pixel for pixel.
@@ -352,21 +339,6 @@ bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
         }
     }
     return false;
-}
-
-// Saves a picture among the build's artefacts (build/artifacts), for looking at.
-void SavePng(const ui::Bitmap& picture, const std::string& name) {
-    const std::string folder = wine::TestProgramFolder() + "\\..\\artifacts";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    std::vector<uint8_t> rgb;
-    for (ui::Rgb c : picture.Pixels()) {
-        rgb.push_back(static_cast<uint8_t>(c >> 16));
-        rgb.push_back(static_cast<uint8_t>(c >> 8));
-        rgb.push_back(static_cast<uint8_t>(c));
-    }
-    EXPECT_NE(stbi_write_png((folder + "\\" + name).c_str(), picture.Width(), picture.Height(), 3, rgb.data(),
-                             picture.Width() * 3),
-              0);
 }
 
 class FixedProcess final : public platform::IProcess {
@@ -394,7 +366,7 @@ TEST_F(ToolkitOnWindows, SplashIsTopmostAndGoneAboutASecondLater) {
     const ui::Bitmap shot = Screenshot(splash);
     EXPECT_TRUE(Contains(shot, SplashProgramPicture()));
     EXPECT_TRUE(Contains(shot, SplashMountPicture()));
-    SavePng(shot, "wine-splash.png");
+    EXPECT_FALSE(wine::SaveArtifact(shot, "wine-splash").empty());
     toolkit.RunUntilNoFormIsLeft();  // returns when the splash has closed itself
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_FALSE(IsWindow(splash));
@@ -471,7 +443,7 @@ TEST_F(ToolkitOnWindows, ContactSheetThroughRealGdiBitmaps) {
     EXPECT_EQ(mismatches, 0);
     EXPECT_EQ(placed.size(), 51u + 48u);
 
-    SavePng(shot, "wine-contact-sheet.png");
+    EXPECT_FALSE(wine::SaveArtifact(shot, "wine-contact-sheet").empty());
 }
 
 }  // namespace
