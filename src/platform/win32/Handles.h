@@ -53,6 +53,7 @@ PLIVANT_HANDLE_TRAITS(MenuTraits, HMENU, DestroyMenu, nullptr);
 PLIVANT_HANDLE_TRAITS(MemoryDcTraits, HDC, DeleteDC, nullptr);
 PLIVANT_HANDLE_TRAITS(LocalTraits, HLOCAL, LocalFree, nullptr);
 PLIVANT_HANDLE_TRAITS(KernelTraits, HANDLE, CloseHandle, nullptr);
+PLIVANT_HANDLE_TRAITS(FindTraits, HANDLE, FindClose, INVALID_HANDLE_VALUE);
 #undef PLIVANT_HANDLE_TRAITS
 
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
@@ -67,6 +68,7 @@ using UniqueMenu = Unique<MenuTraits>;
 using UniqueMemoryDc = Unique<MemoryDcTraits>;
 using UniqueLocal = Unique<LocalTraits>;
 using UniqueKernelHandle = Unique<KernelTraits>;
+using UniqueFind = Unique<FindTraits>;
 
 // GetDC / ReleaseDC.
 class WindowDc {

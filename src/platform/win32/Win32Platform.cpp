@@ -2,6 +2,7 @@
 #include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
+// After windows.h, which they need.
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -17,23 +18,9 @@ namespace plivant::platform::win32 {
 
 namespace {
 
-struct HandleCloser {
-    void operator()(HANDLE h) const {
-        if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
-struct FindCloser {
-    void operator()(HANDLE h) const {
-        if (h && h != INVALID_HANDLE_VALUE) FindClose(h);
-    }
-};
-using UniqueFind = std::unique_ptr<void, FindCloser>;
-
-UniqueHandle OpenFile(const std::string& path, DWORD access, DWORD disposition) {
+UniqueKernelHandle OpenFile(const std::string& path, DWORD access, DWORD disposition) {
     HANDLE h = CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+    return UniqueKernelHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
 }
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
@@ -49,8 +36,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
-bool Win32DosDevices::Define(uint32_t flags, const std::string& deviceName,
-                                      const std::optional<std::string>& target) {
+bool Win32DosDevices::Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) {
     return DefineDosDeviceA(flags, deviceName.c_str(), target ? target->c_str() : nullptr) != FALSE;
 }
 
@@ -65,10 +51,7 @@ uint32_t Win32DosDevices::LogicalDriveStrings(uint32_t size, char* buffer) {
 bool Win32FileSystem::FindFiles(const std::string& pattern, const std::function<bool(const FindEntry&)>& visit) {
     WIN32_FIND_DATAA data{};
     UniqueFind find(FindFirstFileA(pattern.c_str(), &data));
-    if (find.get() == INVALID_HANDLE_VALUE) {
-        find.release();
-        return false;
-    }
+    if (!find) return false;
     do {
         if (!visit(FindEntry{data.cFileName, data.dwFileAttributes})) break;
     } while (FindNextFileA(find.get(), &data));
@@ -79,7 +62,9 @@ uint32_t Win32FileSystem::ShortPathName(const std::string& path, char* buffer, u
     return GetShortPathNameA(path.c_str(), buffer, size);
 }
 
-uint32_t Win32FileSystem::IsDirectory(const std::string& path) { return PathIsDirectoryA(path.c_str()); }
+uint32_t Win32FileSystem::IsDirectory(const std::string& path) {
+    return PathIsDirectoryA(path.c_str());
+}
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
     auto file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
@@ -88,7 +73,8 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
     std::vector<char> chunk(64 * 1024);
     for (;;) {
         DWORD read = 0;
-        if (!::ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr)) return std::nullopt;
+        if (!::ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr))
+            return std::nullopt;
         if (read == 0) return content;
         content.append(chunk.data(), read);
     }
@@ -117,7 +103,9 @@ bool Win32FileSystem::Replace(const std::string& path, const std::string& bytes)
     return true;
 }
 
-bool Win32FileSystem::Delete(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+bool Win32FileSystem::Delete(const std::string& path) {
+    return DeleteFileA(path.c_str()) != FALSE;
+}
 
 int32_t Win32Registry::OpenKey(uint32_t root, const std::string& subKey, RegKey* key) {
     HKEY opened = nullptr;
@@ -127,7 +115,7 @@ int32_t Win32Registry::OpenKey(uint32_t root, const std::string& subKey, RegKey*
 }
 
 int32_t Win32Registry::QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
-                                       uint32_t* size) {
+                                  uint32_t* size) {
     DWORD valueType = 0;
     DWORD valueSize = size ? *size : 0;
     const LONG result = RegQueryValueExA(reinterpret_cast<HKEY>(key), valueName.c_str(), nullptr, &valueType, data,
@@ -137,7 +125,9 @@ int32_t Win32Registry::QueryValue(RegKey key, const std::string& valueName, uint
     return result;
 }
 
-int32_t Win32Registry::CloseKey(RegKey key) { return ::RegCloseKey(reinterpret_cast<HKEY>(key)); }
+int32_t Win32Registry::CloseKey(RegKey key) {
+    return ::RegCloseKey(reinterpret_cast<HKEY>(key));
+}
 
 Win32Process::~Win32Process() {
     if (instanceMutex_) CloseHandle(instanceMutex_);
@@ -204,10 +194,12 @@ VersionNumbers Win32Process::Version() {
                           HIWORD(fixed->dwFileVersionLS)};
 }
 
-void Win32Process::EndProcess() { ExitProcess(0); }
+void Win32Process::EndProcess() {
+    ExitProcess(0);
+}
 
 intptr_t Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std::string& file,
-                                  const std::string& parameters, const std::string& directory, int32_t show) {
+                             const std::string& parameters, const std::string& directory, int32_t show) {
     return reinterpret_cast<intptr_t>(ShellExecuteA(reinterpret_cast<HWND>(owner), verb.c_str(), file.c_str(),
                                                     parameters.c_str(), directory.c_str(), show));
 }
@@ -251,11 +243,17 @@ bool Win32Shell::PathFromItemList(ItemList item, char* buffer) {
     return SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(item), buffer) != FALSE;
 }
 
-void Win32Shell::FreeItemList(ItemList item) { CoTaskMemFree(reinterpret_cast<void*>(item)); }
+void Win32Shell::FreeItemList(ItemList item) {
+    CoTaskMemFree(reinterpret_cast<void*>(item));
+}
 
-void* Win32Shell::AllocateLocal(size_t bytes) { return LocalAlloc(LPTR, bytes); }
+void* Win32Shell::AllocateLocal(size_t bytes) {
+    return LocalAlloc(LPTR, bytes);
+}
 
-void Win32Shell::FreeLocal(void* block) { LocalFree(block); }
+void Win32Shell::FreeLocal(void* block) {
+    LocalFree(block);
+}
 
 intptr_t Win32Windowing::Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
@@ -269,8 +267,8 @@ int32_t Win32Windowing::WriteLong(WindowHandle window, int32_t index, int32_t va
     return SetWindowLongA(reinterpret_cast<HWND>(window), index, value);
 }
 
-bool Win32Windowing::Place(WindowHandle window, WindowHandle insertAfter, int32_t x, int32_t y, int32_t cx,
-                           int32_t cy, uint32_t flags) {
+bool Win32Windowing::Place(WindowHandle window, WindowHandle insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
+                           uint32_t flags) {
     return SetWindowPos(reinterpret_cast<HWND>(window), reinterpret_cast<HWND>(insertAfter), x, y, cx, cy, flags) !=
            FALSE;
 }
@@ -296,7 +294,9 @@ std::optional<Point> Win32Windowing::CursorPosition() {
     return Point{p.x, p.y};
 }
 
-bool Win32Windowing::MoveCursor(Point position) { return SetCursorPos(position.x, position.y) != FALSE; }
+bool Win32Windowing::MoveCursor(Point position) {
+    return SetCursorPos(position.x, position.y) != FALSE;
+}
 
 WindowHandle Win32Windowing::WindowAt(Point position) {
     return reinterpret_cast<WindowHandle>(WindowFromPoint(POINT{position.x, position.y}));
@@ -308,7 +308,9 @@ std::optional<Rect> Win32Windowing::WindowRect(WindowHandle window) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-bool Win32Windowing::ReleaseMouseCapture() { return ReleaseCapture() != FALSE; }
+bool Win32Windowing::ReleaseMouseCapture() {
+    return ReleaseCapture() != FALSE;
+}
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "ui/Paint.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb/stb_image_write.h>
+#include <stb_image_write.h>
 
 namespace plivant::ui {
 

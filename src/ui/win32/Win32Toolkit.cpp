@@ -938,14 +938,14 @@ HBITMAP MakeBitmap(const Bitmap& bitmap) {
     return made;
 }
 
-Bitmap ReadBitmap(HDC dc, int width, int height) {
+Bitmap ReadBitmap(HDC dc, int width, int height, int left, int top) {
     Bitmap result(width, height);
     platform::win32::UniqueMemoryDc memory(CreateCompatibleDC(dc));
     UniqueBitmap target(MakeBitmap(result));
     if (!memory || !target) return {};
     {
         SelectGuard selected(memory.get(), target.get());
-        BitBlt(memory.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        BitBlt(memory.get(), 0, 0, width, height, dc, left, top, SRCCOPY);
     }
     BITMAPINFO info = DibInfo(width, height);
     std::vector<Rgb> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));

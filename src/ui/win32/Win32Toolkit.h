@@ -53,7 +53,7 @@ void PaintLook(HDC dc, const Control& control, int width, int height);
 
 // A device-independent bitmap made from a portable one (top-down, 32 bits); null when empty.
 HBITMAP MakeBitmap(const Bitmap& bitmap);
-// A portable bitmap read from a device context's area.
-Bitmap ReadBitmap(HDC dc, int width, int height);
+// A portable bitmap read from a device context's area of width × height at (left, top).
+Bitmap ReadBitmap(HDC dc, int width, int height, int left = 0, int top = 0);
 
 }  // namespace plivant::ui::win32
