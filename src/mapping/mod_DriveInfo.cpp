@@ -1,6 +1,8 @@
 // The letters of the logical drives.
 #include "mapping/mod_DriveInfo.h"
 
+#include "util/Text.h"
+
 namespace plivant {
 
 std::string GetDriveLetters(platform::IDosDevices& devices) {
@@ -18,6 +20,12 @@ std::string GetDriveLetters(platform::IDosDevices& devices) {
         rest.remove_prefix(nul + 1);
     }
     return letters;
+}
+
+bool DriveExists(platform::IDosDevices& devices, const std::string& drive) {
+    if (drive.empty() || !text::IsAsciiLetter(drive.front())) return false;
+    const int bit = text::ToUpperAscii(drive.front()) - 'A';
+    return (devices.LogicalDriveMask() >> bit & 1u) != 0;
 }
 
 }  // namespace plivant

@@ -9,4 +9,9 @@ namespace plivant {
 // One character per logical drive, in the system's order ("ACDE"); empty when the system call fails.
 std::string GetDriveLetters(platform::IDosDevices& devices);
 
+// True when a drive of any kind (disk, optical, network, mapped folder) has the letter that the text begins
+// with, in either case; false for a text that does not begin with a letter A-Z. Asks the system's mask of
+// logical drives only, so an empty removable or optical drive is never touched.
+bool DriveExists(platform::IDosDevices& devices, const std::string& drive);
+
 }  // namespace plivant

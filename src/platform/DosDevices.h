@@ -19,6 +19,10 @@ public:
     // GetLogicalDriveStringsA: "C:\\\0D:\\\0\0"; returns the length without the final NUL, or the size
     // needed when the buffer is too small (the buffer is then left alone).
     virtual uint32_t LogicalDriveStrings(uint32_t size, char* buffer) = 0;
+
+    // GetLogicalDrives: bit 0 for A: up to bit 25 for Z:, one for every drive of any kind (mapped folders
+    // included); 0 when the call fails.
+    virtual uint32_t LogicalDriveMask() = 0;
 };
 
 }  // namespace plivant::platform

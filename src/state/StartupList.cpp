@@ -1,12 +1,21 @@
 // The start-up list file.
 #include "state/StartupList.h"
 
+#include "mapping/modFiles.h"
 #include "state/TextLines.h"
 
 namespace plivant {
 
+StartupListContent ReadStartupList(platform::IFileSystem& files, const std::string& programFolder) {
+    const std::string path = programFolder + kStartupListName;
+    if (!FileExists(files, path)) return {};
+    const auto content = files.ReadFile(path);
+    if (!content) return {ListFileState::Unreadable, {}};
+    return {ListFileState::Read, SplitLines(*content)};
+}
+
 std::vector<std::string> LoadStartupList(platform::IFileSystem& files, const std::string& programFolder) {
-    return LoadLinesOf(files, programFolder + kStartupListName);
+    return ReadStartupList(files, programFolder).lines;
 }
 
 bool SaveStartupList(platform::IFileSystem& files, const std::string& programFolder,

@@ -10,8 +10,19 @@ namespace plivant {
 
 inline constexpr const char* kStartupListName = "mount.ini";
 
-// The list's lines as they stand; empty when the file is missing, not seen by FileExists (hidden or system)
-// or cannot be read.
+// What reading the list found. A file that FileExists does not see (missing, hidden or system) is absent; one
+// that it sees but that cannot be opened or read to its end is unreadable, and must not be overwritten by a
+// list built from nothing.
+enum class ListFileState { Absent, Read, Unreadable };
+
+struct StartupListContent {
+    ListFileState state = ListFileState::Absent;
+    std::vector<std::string> lines;  // as they stand; empty unless the file was read
+};
+
+StartupListContent ReadStartupList(platform::IFileSystem& files, const std::string& programFolder);
+
+// The list's lines as they stand; empty when the file is absent or unreadable.
 std::vector<std::string> LoadStartupList(platform::IFileSystem& files, const std::string& programFolder);
 
 // Writes the rows, each followed by CR LF, replacing the file atomically: a failed write leaves the old list.

@@ -31,6 +31,7 @@ public:
     bool Define(uint32_t, const std::string&, const std::optional<std::string>&) override { return false; }
     uint32_t Query(const std::string&, char*, uint32_t) override { return 0; }
     uint32_t LogicalDriveStrings(uint32_t, char*) override { return answer_; }
+    uint32_t LogicalDriveMask() override { return answer_; }
 
 private:
     uint32_t answer_;
@@ -41,6 +42,25 @@ TEST(GetDriveLetters, FailureOrOversizedAnswerGivesNoLetters) {
         BrokenDrives devices(answer);
         EXPECT_EQ(GetDriveLetters(devices), "") << answer;
     }
+}
+
+TEST(DriveExists, AnyDriveOfTheLetterInEitherCaseAndNothingElse) {
+    platform::sim::SimDosDevices devices;  // C: only
+    devices.AddGlobal("D:", "\\Device\\CdRom0");
+    devices.AddLocal("Z:", "\\Device\\LanmanRedirector\\;Z:0000\\server\\share");
+    ASSERT_TRUE(DefineDrive(devices, "s", "C:\\Gone", 0));  // a mapped folder counts, even a missing one
+    const struct {
+        const char* drive;
+        bool exists;
+    } cases[] = {{"C:", true}, {"c", true}, {"D: ", true}, {"S:", true}, {"z:", true},  {"E:", false},
+                 {"A:", false}, {"", false},  {":", false},  {"1:", false}, {"\xC4:", false}};
+    for (const auto& c : cases) EXPECT_EQ(DriveExists(devices, c.drive), c.exists) << '"' << c.drive << '"';
+    EXPECT_EQ(devices.QueryCount(), 0);  // the mask alone answers
+}
+
+TEST(DriveExists, AFailedMaskNamesNoDrive) {
+    BrokenDrives devices(0);
+    EXPECT_FALSE(DriveExists(devices, "C:"));
 }
 
 }  // namespace

@@ -19,17 +19,26 @@ protected:
     platform::sim::SimFileSystem fs;
 };
 
-TEST_F(StartupListFile, MissingHiddenOrUnreadableFileIsAnEmptyList) {
-    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{});
-    fs.AddFile(kFile, "E:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{});
-    fs.SetAttributes(kFile, win::FILE_ATTRIBUTE_SYSTEM);
-    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{});
-    fs.SetAttributes(kFile, win::FILE_ATTRIBUTE_ARCHIVE);
-    fs.SetLocked(kFile, true);
-    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{});
-    fs.SetLocked(kFile, false);
-    EXPECT_EQ(LoadStartupList(fs, kFolder), Lines{"E:\tC:\\Data"});
+TEST_F(StartupListFile, AnUnseenFileIsAbsentAndALockedOneUnreadable) {
+    const struct {
+        uint32_t attributes;
+        bool locked;
+        ListFileState state;
+    } cases[] = {
+        {win::FILE_ATTRIBUTE_HIDDEN, false, ListFileState::Absent},
+        {win::FILE_ATTRIBUTE_SYSTEM, true, ListFileState::Absent},
+        {win::FILE_ATTRIBUTE_ARCHIVE, true, ListFileState::Unreadable},
+        {win::FILE_ATTRIBUTE_READONLY, false, ListFileState::Read},
+    };
+    EXPECT_EQ(ReadStartupList(fs, kFolder).state, ListFileState::Absent);
+    fs.AddFile(kFile, "E:\tC:\\Data\r\n");
+    for (const auto& c : cases) {
+        fs.SetAttributes(kFile, c.attributes);
+        fs.SetLocked(kFile, c.locked);
+        const StartupListContent read = ReadStartupList(fs, kFolder);
+        EXPECT_EQ(read.state, c.state) << "attributes " << c.attributes << " locked " << c.locked;
+        EXPECT_EQ(read.lines, c.state == ListFileState::Read ? Lines{"E:\tC:\\Data"} : Lines{});
+    }
 }
 
 TEST_F(StartupListFile, LinesAreReadUnchangedAndALastLineWithoutCrLfCounts) {

@@ -122,7 +122,7 @@ uint32_t SimDosDevices::Query(const std::string& deviceName, char* buffer, uint3
     return static_cast<uint32_t>(reply.size());
 }
 
-uint32_t SimDosDevices::LogicalDriveStrings(uint32_t size, char* buffer) {
+std::string SimDosDevices::DriveLetters() const {
     std::string letters;
     for (const Table* table : {&Local(), &global_}) {
         for (const auto& [name, list] : *table) {
@@ -133,6 +133,17 @@ uint32_t SimDosDevices::LogicalDriveStrings(uint32_t size, char* buffer) {
         }
     }
     std::sort(letters.begin(), letters.end());
+    return letters;
+}
+
+uint32_t SimDosDevices::LogicalDriveMask() {
+    uint32_t mask = 0;
+    for (char letter : DriveLetters()) mask |= 1u << (letter - 'A');
+    return mask;
+}
+
+uint32_t SimDosDevices::LogicalDriveStrings(uint32_t size, char* buffer) {
+    const std::string letters = DriveLetters();
     std::string reply;
     for (char letter : letters) reply.append({letter, ':', '\\', '\0'});
     const auto length = static_cast<uint32_t>(reply.size());

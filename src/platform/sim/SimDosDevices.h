@@ -26,6 +26,7 @@ public:
                          const std::optional<std::string>& target) override;
     uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) override;
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override;
+    uint32_t LogicalDriveMask() override;
 
     // Set-up: raw entries, pushed on top of the name's list as given (no conversion).
     void AddGlobal(const std::string& name, const std::string& target);
@@ -46,6 +47,8 @@ private:
     Table& Local() { return local_[elevated_ ? 1 : 0]; }
     const Table& Local() const { return local_[elevated_ ? 1 : 0]; }
     const std::vector<std::string>* Lookup(const std::string& key) const;
+    // The upper-case letters of the drives the current session sees, in order.
+    std::string DriveLetters() const;
     bool Fail(uint32_t error);
     bool Remove(uint32_t flags, const std::string& key, const std::optional<std::string>& target);
 

@@ -48,6 +48,10 @@ uint32_t Win32DosDevices::LogicalDriveStrings(uint32_t size, char* buffer) {
     return GetLogicalDriveStringsA(size, buffer);
 }
 
+uint32_t Win32DosDevices::LogicalDriveMask() {
+    return GetLogicalDrives();
+}
+
 bool Win32FileSystem::FindFiles(const std::string& pattern, const std::function<bool(const FindEntry&)>& visit) {
     WIN32_FIND_DATAA data{};
     UniqueFind find(FindFirstFileA(pattern.c_str(), &data));

@@ -10,6 +10,7 @@ public:
                          const std::optional<std::string>& target) override;
     uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) override;
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override;
+    uint32_t LogicalDriveMask() override;
 };
 
 class Win32FileSystem final : public IFileSystem {
