@@ -64,11 +64,11 @@ public:
     float Height() const override { return form_.Height(); }
     void SetHeight(float value) override { form_.SetHeight(value); }
     void Move(float left, float top, float width, float height) override;
-    int16_t BorderStyle() const override { return form_.BorderStyle(); }
+    ui::FormBorderStyle BorderStyle() const override { return form_.BorderStyle(); }
     bool MinButton() const override { return form_.MinButton(); }
     bool MaxButton() const override { return form_.MaxButton(); }
-    int16_t WindowState() const override { return form_.WindowState(); }
-    void SetWindowState(int16_t value) override { form_.SetWindowState(value); }
+    ui::FormWindowState WindowState() const override { return form_.WindowState(); }
+    void SetWindowState(ui::FormWindowState value) override { form_.SetWindowState(value); }
     bool Visible() const override { return form_.Visible(); }
     void SetVisible(bool value) override { form_.SetVisible(value); }
     void Show() override { form_.Show(); }

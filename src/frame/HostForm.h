@@ -47,8 +47,7 @@ protected:
     static LateBoundError Missing(const std::string& member) { return LateBoundError("no member " + member); }
 };
 
-// The host form. Sizes and places are twips; WindowState 0 normal, 1 minimised, 2 maximised; BorderStyle 0 none,
-// 1 fixed single, 2 sizable.
+// The host form. Sizes and places are twips.
 class IHostForm {
 public:
     virtual ~IHostForm() = default;
@@ -66,11 +65,11 @@ public:
     virtual void SetHeight(float value) = 0;
     // The move operation: place and size in one call.
     virtual void Move(float left, float top, float width, float height) = 0;
-    virtual int16_t BorderStyle() const = 0;
+    virtual ui::FormBorderStyle BorderStyle() const = 0;
     virtual bool MinButton() const = 0;
     virtual bool MaxButton() const = 0;
-    virtual int16_t WindowState() const = 0;
-    virtual void SetWindowState(int16_t value) = 0;
+    virtual ui::FormWindowState WindowState() const = 0;
+    virtual void SetWindowState(ui::FormWindowState value) = 0;
     virtual bool Visible() const = 0;
     virtual void SetVisible(bool value) = 0;
     // "Show" without arguments, and with a mode (1 modal) and an owner form (none: nullptr).

@@ -15,6 +15,9 @@ namespace plivant {
 
 namespace {
 
+using Border = ui::FormBorderStyle;
+using State = ui::FormWindowState;
+
 constexpr float kTitleHeight = 30;  // pixels
 constexpr float kEdge = 4;
 constexpr float kButtonGap = 2;
@@ -126,7 +129,7 @@ NuvaXPForm::NuvaXPForm(ui::Control& container, std::string name, platform::IProc
     MaximizeButton.SetButtonStyle(1);
     CloseButton.SetButtonStyle(2);
 
-    pICmenu.SetBorderStyle(0);
+    pICmenu.SetBorderStyle(ui::ControlBorderStyle::None);
     pICmenu.SetBackColor(ui::kMenuColour);
     pICmenu.SetVisible(false);
     pICmenu.Move(kEdge, kTitleHeight, 0, kStripHeight);
@@ -134,7 +137,7 @@ NuvaXPForm::NuvaXPForm(ui::Control& container, std::string name, platform::IProc
         line->SetBorderColor(kSeparatorColour);
         line->SetEnds(0, kSeparatorTop, 0, kSeparatorTop);
     }
-    PicMain.SetBorderStyle(0);
+    PicMain.SetBorderStyle(ui::ControlBorderStyle::None);
     PicMain.SetVisible(false);
 
     for (ui::Control* piece :
@@ -551,19 +554,19 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
         if (!frame) throw LateBoundError("no frame on the host");
         host.SetWidth(frame->Width());
         host.SetHeight(frame->Height());
-        if (host.BorderStyle() != 0) host.SetHeight(frame->Height() + kStrippedCaptionTwips);
-        if (host.BorderStyle() != 2) {
+        if (host.BorderStyle() != Border::None) host.SetHeight(frame->Height() + kStrippedCaptionTwips);
+        if (host.BorderStyle() != Border::Sizable) {
             SetShowMaximize(false);
             SetShowMinimize(false);
         }
         if (!host.MaxButton()) SetEnableMaximize(false);
-        if (host.BorderStyle() == 1 && host.MinButton()) {
+        if (host.BorderStyle() == Border::FixedSingle && host.MinButton()) {
             SetShowMinimize(true);
             SetShowMaximize(true);
             SetEnableMaximize(false);
         }
         PicMain.SetVisible(m_HaveChild);
-        if (host.BorderStyle() != 0) SetStyle(host);
+        if (host.BorderStyle() != Border::None) SetStyle(host);
         frame->SetWidth(host.Width());
         frame->SetHeight(host.Height());
         ReTransObj(host);
@@ -599,7 +602,7 @@ void NuvaXPForm::SetStyle(IHostForm& IpForm) {
                           Round(IpForm.Width() / kFixed), Round(IpForm.Height() / kFixed), win::SWP_SHOWWINDOW);
     });
     SkipOnError([&] {
-        if (TestOrTrue([&] { return IpForm.BorderStyle() != 0; })) {
+        if (TestOrTrue([&] { return IpForm.BorderStyle() != Border::None; })) {
             IpForm.SetHeight(IpForm.Height() - kStrippedCaptionTwips);
         }
     });
@@ -620,10 +623,10 @@ void NuvaXPForm::FitToHost() {
 void NuvaXPForm::Title_DblClick() {
     if (!MyForm_) return;
     IHostForm& host = *MyForm_;
-    if (!TestOrTrue([&] { return host.BorderStyle() == 2; })) return;
+    if (!TestOrTrue([&] { return host.BorderStyle() == Border::Sizable; })) return;
     if (!TestOrTrue([&] { return m_EnableMaximize && host.MaxButton(); })) return;
-    const bool normal = TestOrTrue([&] { return host.WindowState() == 0; });
-    SkipOnError([&] { host.SetWindowState(normal ? 2 : 0); });
+    const bool normal = TestOrTrue([&] { return host.WindowState() == State::Normal; });
+    SkipOnError([&] { host.SetWindowState(normal ? State::Maximized : State::Normal); });
     FitToHost();
     SkipOnError([&] { ReTransObj(host); });
     SkipOnError([&] { Repos(); });
@@ -633,23 +636,23 @@ void NuvaXPForm::Title_DblClick() {
 void NuvaXPForm::TitleIcon_DblClick() {
     if (!MyForm_) return;
     IHostForm& host = *MyForm_;
-    if (!TestOrTrue([&] { return host.BorderStyle() == 2; })) return;
-    const bool normal = TestOrTrue([&] { return host.WindowState() == 0; });
-    SkipOnError([&] { host.SetWindowState(normal ? 2 : 0); });
+    if (!TestOrTrue([&] { return host.BorderStyle() == Border::Sizable; })) return;
+    const bool normal = TestOrTrue([&] { return host.WindowState() == State::Normal; });
+    SkipOnError([&] { host.SetWindowState(normal ? State::Maximized : State::Normal); });
     FitToHost();
     SkipOnError([&] { ReTransObj(host); });
 }
 
 void NuvaXPForm::Minimizebutton_Click() {
     if (!MyForm_) return;
-    StopOnError([&] { MyForm_->SetWindowState(1); });
+    StopOnError([&] { MyForm_->SetWindowState(State::Minimized); });
 }
 
 void NuvaXPForm::MaximizeButton_Click() {
     if (!MyForm_) return;
     IHostForm& host = *MyForm_;
     StopOnError([&] {
-        host.SetWindowState(host.WindowState() == 0 ? 2 : 0);
+        host.SetWindowState(host.WindowState() == State::Normal ? State::Maximized : State::Normal);
         Windowing().ProcessPendingMessages();
         SetWidth(host.Width());
         SetHeight(host.Height());
@@ -712,7 +715,7 @@ void NuvaXPForm::WireHandle(ui::Image& handle, ui::MousePointer shape, int16_t c
 void NuvaXPForm::Edge_MouseDown() {
     if (!MyForm_) return;
     StopOnError([&] {
-        if (MyForm_->BorderStyle() != 2) return;
+        if (MyForm_->BorderStyle() != Border::Sizable) return;
         if (const auto cursor = Windowing().CursorPosition()) m_DragStart = *cursor;
     });
 }
@@ -721,16 +724,17 @@ void NuvaXPForm::Edge_MouseMove(ui::Image& handle, ui::MousePointer shape, bool 
     if (!MyForm_) return;
     IHostForm& host = *MyForm_;
     StopOnError([&] {
-        const bool sizable = host.BorderStyle() == 2 && host.WindowState() == 0;
+        const bool sizable = host.BorderStyle() == Border::Sizable && host.WindowState() == State::Normal;
         handle.SetMousePointer(sizable ? shape : ui::MousePointer::Default);
-        if (bottom && host.WindowState() == 2) TaskBarShow();
+        if (bottom && host.WindowState() == State::Maximized) TaskBarShow();
     });
 }
 
 void NuvaXPForm::Edge_MouseUp(int16_t code) {
     if (!MyForm_) return;
     IHostForm& host = *MyForm_;
-    if (!TestOrTrue([&] { return host.BorderStyle() == 2 && host.WindowState() == 0; })) return;
+    if (!TestOrTrue([&] { return host.BorderStyle() == Border::Sizable && host.WindowState() == State::Normal; }))
+        return;
     SkipOnError([&] {
         if (const auto cursor = Windowing().CursorPosition()) m_DragEnd = *cursor;
     });
@@ -739,7 +743,8 @@ void NuvaXPForm::Edge_MouseUp(int16_t code) {
     // SetStyle took the caption's height away; exactly that is given back, so a release without movement leaves
     // the window as it was.
     SkipOnError([&] {
-        if (TestOrTrue([&] { return host.BorderStyle() != 0; })) host.SetHeight(host.Height() + kStrippedCaptionTwips);
+        if (TestOrTrue([&] { return host.BorderStyle() != Border::None; }))
+            host.SetHeight(host.Height() + kStrippedCaptionTwips);
     });
     SkipOnError([&] { SetHeight(host.Height()); });
     SkipOnError([&] { SetWidth(host.Width()); });

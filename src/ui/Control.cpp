@@ -17,6 +17,7 @@ Control::Control(Control& parent, std::string name, int index)
 Control::Control(Toolkit& toolkit, std::string name) : toolkit_(toolkit), name_(std::move(name)) {}
 
 Control::~Control() {
+    if (parent_ && TopLevel().focused_ == this) TopLevel().focused_ = nullptr;
     peer_.reset();
     if (parent_) std::erase(parent_->children_, this);
     for (Control* child : children_) child->parent_ = nullptr;
@@ -176,6 +177,29 @@ void Control::MouseUp(int16_t button, int16_t shift, float x, float y) {
 
 void Control::KeyDown(int16_t keyCode, int16_t shift) {
     if (onKeyDown) onKeyDown(keyCode, shift);
+}
+
+void Control::KeyUp(int16_t keyCode, int16_t shift) {
+    if (onKeyUp) onKeyUp(keyCode, shift);
+}
+
+void Control::ContextMenu(float x, float y) {
+    if (onContextMenu) onContextMenu(x, y);
+}
+
+void Control::SetFocus() {
+    PeerFocused();
+    Mirror(Aspect::Focus);
+}
+
+Control& Control::TopLevel() {
+    Control* c = this;
+    while (c->parent_) c = c->parent_;
+    return *c;
+}
+
+void Control::PeerFocused() {
+    if (parent_) TopLevel().focused_ = this;
 }
 
 void Control::KeyPress(int16_t& keyAscii) {

@@ -25,9 +25,9 @@ struct ViewLook {
     std::string text;
     Font font;
     OleColor fore = kButtonText;
-    int alignment = 0;  // 0 left, 1 right, 2 centre
+    TextAlignment alignment = TextAlignment::Left;
     bool wordWrap = false;
-    int border = 0;  // 0 none, 1 single line
+    ControlBorderStyle border = ControlBorderStyle::None;
     bool threeD = false;
     // The container's windowless controls under this one show through it, as under a transparent control.
     bool showsContainer = false;
@@ -106,7 +106,16 @@ public:
     virtual void MouseMove(int16_t button, int16_t shift, float x, float y);
     virtual void MouseUp(int16_t button, int16_t shift, float x, float y);
     virtual void KeyDown(int16_t keyCode, int16_t shift);
+    virtual void KeyUp(int16_t keyCode, int16_t shift);
     virtual void KeyPress(int16_t& keyAscii);
+    // The context-menu key or Shift+F10 on the control (not the right button: that arrives as MouseDown). The
+    // point, in the control's own scale, is where its popup belongs: a list's selected row, else the middle.
+    virtual void ContextMenu(float x, float y);
+
+    // Gives the control the keyboard focus; the form remembers it as its active control.
+    void SetFocus();
+    // The window reports that the control took the focus.
+    void PeerFocused();
 
     std::function<void()> onClick;
     std::function<void()> onDblClick;
@@ -114,7 +123,9 @@ public:
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;
     std::function<void(int16_t keyCode, int16_t shift)> onKeyDown;
+    std::function<void(int16_t keyCode, int16_t shift)> onKeyUp;
     std::function<void(int16_t& keyAscii)> onKeyPress;
+    std::function<void(float x, float y)> onContextMenu;
     std::function<void()> onResize;
 
     // For the peers. A control without a kind has no window of its own: its container's window paints it
@@ -124,6 +135,8 @@ public:
     platform::Rect PixelBounds() const;
     virtual ViewLook Look() const;
     virtual std::string PeerText() const { return {}; }
+    // The name a screen reader gives the control's window: its text, else its tooltip.
+    std::string AccessibleName() const { return PeerText().empty() ? toolTip_ : PeerText(); }
     virtual void PeerTextChanged(const std::string&) {}
     virtual void PeerSelectionChanged(int) {}
     float UnitX() const;  // twips per unit of the own scale
@@ -133,6 +146,9 @@ protected:
     // A top-level control (a form).
     Control(Toolkit& toolkit, std::string name);
     void Mirror(Aspect aspect);
+    Peer* GetPeer() const { return peer_.get(); }
+    // Of a top-level control: the child that last took the focus, or none.
+    Control* FocusedChild() const { return focused_; }
     // After the size changed; raises onResize.
     virtual void Resized();
     virtual void EnabledChanged() {}
@@ -142,6 +158,7 @@ protected:
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;  // twips
 
 private:
+    Control& TopLevel();
     float ParentUnitX() const { return parent_ ? parent_->UnitX() : 1.0f; }
     float ParentUnitY() const { return parent_ ? parent_->UnitY() : 1.0f; }
 
@@ -162,6 +179,7 @@ private:
     MousePointer pointer_ = MousePointer::Default;
     CursorImage mouseIcon_;
     std::string tag_;
+    Control* focused_ = nullptr;  // of a top-level control: the child that last took the focus
 };
 
 }  // namespace plivant::ui

@@ -26,16 +26,16 @@ void Label::FitCaption() {
     if (!autoSize_) return;
     const SizeTwips size = toolkit().MeasureText(Font(), caption_);
     // A label's border takes a pixel on each side.
-    const float border = borderStyle_ != 0 ? 2.0f * toolkit().TwipsPerPixelX() : 0.0f;
+    const float border = borderStyle_ != ControlBorderStyle::None ? 2.0f * toolkit().TwipsPerPixelX() : 0.0f;
     SetSizeTwips(size.width + border, size.height + border);
 }
 
-void Label::SetAlignment(int16_t value) {
+void Label::SetAlignment(TextAlignment value) {
     alignment_ = value;
     Mirror(Aspect::Look);
 }
 
-void Label::SetBorderStyle(int16_t value) {
+void Label::SetBorderStyle(ControlBorderStyle value) {
     borderStyle_ = value;
     Mirror(Aspect::Look);
     FitCaption();
@@ -98,7 +98,7 @@ void PictureBox::SetPicture(const Bitmap& value) {
     Mirror(Aspect::Look);
 }
 
-void PictureBox::SetBorderStyle(int16_t value) {
+void PictureBox::SetBorderStyle(ControlBorderStyle value) {
     borderStyle_ = value;
     Mirror(Aspect::Look);
 }
@@ -146,6 +146,12 @@ void TextBox::PeerTextChanged(const std::string& text) {
 
 void ListControl::AddItem(const std::string& item) {
     items_.push_back(item);
+    Mirror(Aspect::ItemAppended);
+}
+
+void ListControl::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    listIndex_ = -1;
     Mirror(Aspect::Items);
 }
 
@@ -157,7 +163,8 @@ void ListControl::RemoveItem(int index) {
     } else if (listIndex_ > index) {
         --listIndex_;
     }
-    Mirror(Aspect::Items);
+    lastRemoved_ = index;
+    Mirror(Aspect::ItemRemoved);
     Mirror(Aspect::Selection);
 }
 
@@ -179,6 +186,33 @@ void ListControl::SetListIndex(int index) {
 ListBox::ListBox(Control& parent, std::string name, int index) : ListControl(parent, std::move(name), index) {
     SetBackColor(kWindowBackground);
     SetForeColor(kWindowText);
+}
+
+int ListBox::ItemAt(float x, float y) const {
+    const Peer* peer = GetPeer();
+    if (!peer) return -1;
+    const auto px = [](float v, float per) { return static_cast<int32_t>(std::floor(v / per)); };
+    return peer->ItemAt({px(x * UnitX(), toolkit().TwipsPerPixelX()), px(y * UnitY(), toolkit().TwipsPerPixelY())});
+}
+
+ListBox::ItemPlace ListBox::ItemBounds(int index) const {
+    const Peer* peer = GetPeer();
+    if (!peer || index < 0 || index >= ListCount()) return {};
+    const platform::Rect r = peer->ItemBounds(index);
+    const float tx = toolkit().TwipsPerPixelX() / UnitX(), ty = toolkit().TwipsPerPixelY() / UnitY();
+    return {static_cast<float>(r.left) * tx, static_cast<float>(r.top) * ty, static_cast<float>(r.Width()) * tx,
+            static_cast<float>(r.Height()) * ty};
+}
+
+void ListBox::ContextMenu(float x, float y) {
+    if (ListIndex() >= 0) {
+        const ItemPlace row = ItemBounds(ListIndex());
+        if (row.height > 0) {
+            x = row.left;
+            y = row.top + row.height / 2;
+        }
+    }
+    Control::ContextMenu(x, y);
 }
 
 ComboBox::ComboBox(Control& parent, std::string name, int index) : ListControl(parent, std::move(name), index) {

@@ -19,10 +19,10 @@ public:
     // Automatic sizing: the label takes the size of its caption in its font.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool value);
-    int16_t Alignment() const { return alignment_; }
-    void SetAlignment(int16_t value);
-    int16_t BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(int16_t value);
+    TextAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TextAlignment value);
+    ControlBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(ControlBorderStyle value);
     int16_t Appearance() const { return appearance_; }
     void SetAppearance(int16_t value);
     // 0 transparent, 1 opaque.
@@ -39,8 +39,8 @@ private:
     void FitCaption();
     std::string caption_;
     bool autoSize_ = false;
-    int16_t alignment_ = 0;
-    int16_t borderStyle_ = 0;
+    TextAlignment alignment_ = TextAlignment::Left;
+    ControlBorderStyle borderStyle_ = ControlBorderStyle::None;
     int16_t appearance_ = 1;
     int16_t backStyle_ = 1;
     bool wordWrap_ = false;
@@ -54,12 +54,19 @@ public:
     void SetPicture(const Bitmap& value);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
-    std::optional<PeerKind> Kind() const override { return std::nullopt; }
+    // A windowed image is a window of its own that acts as a button: it takes the focus, Tab reaches it, Space and
+    // Enter click it, and screen readers name it by its tooltip. Set before the form is loaded.
+    bool Windowed() const { return windowed_; }
+    void SetWindowed(bool value) { windowed_ = value; }
+    std::optional<PeerKind> Kind() const override {
+        return windowed_ ? std::optional<PeerKind>(PeerKind::ImageButton) : std::nullopt;
+    }
     ViewLook Look() const override;
 
 private:
     Bitmap picture_;
     bool stretch_ = false;
+    bool windowed_ = false;
 };
 
 class PictureBox : public Control {
@@ -69,14 +76,14 @@ public:
     void SetPicture(const Bitmap& value);
     bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool value) { autoRedraw_ = value; }
-    int16_t BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(int16_t value);
+    ControlBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(ControlBorderStyle value);
     ViewLook Look() const override;
 
 private:
     Bitmap picture_;
     bool autoRedraw_ = false;
-    int16_t borderStyle_ = 1;
+    ControlBorderStyle borderStyle_ = ControlBorderStyle::FixedSingle;
 };
 
 class Line : public Control {
@@ -95,6 +102,8 @@ private:
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
 };
 
+enum class ScrollBars : int16_t { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
+
 class TextBox : public Control {
 public:
     TextBox(Control& parent, std::string name, int index = -1);
@@ -103,6 +112,11 @@ public:
     void SetText(const std::string& value);
     bool Locked() const { return locked_; }
     void SetLocked(bool value) { locked_ = value; }
+    // Several lines (CR LF ends a line), with scroll bars; both are set before the form is loaded.
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool value) { multiLine_ = value; }
+    ui::ScrollBars GetScrollBars() const { return scrollBars_; }
+    void SetScrollBars(ui::ScrollBars value) { scrollBars_ = value; }
 
     std::function<void()> onChange;
     std::optional<PeerKind> Kind() const override { return PeerKind::TextBox; }
@@ -112,6 +126,8 @@ public:
 private:
     std::string text_;
     bool locked_ = false;
+    bool multiLine_ = false;
+    ui::ScrollBars scrollBars_ = ui::ScrollBars::None;
 };
 
 // What list boxes and combo boxes share: items and the selected index (-1 none).
@@ -121,6 +137,10 @@ public:
     void AddItem(const std::string& item);
     void RemoveItem(int index);
     void Clear();
+    // Replaces every item at once, nothing selected: the window fills in one go, without a repaint per item.
+    void SetItems(std::vector<std::string> items);
+    // For the peers: the index RemoveItem last took out.
+    int LastRemovedIndex() const { return lastRemoved_; }
     int ListCount() const { return static_cast<int>(items_.size()); }
     const std::string& List(int index) const { return items_.at(static_cast<size_t>(index)); }
     const std::vector<std::string>& Items() const { return items_; }
@@ -134,12 +154,23 @@ protected:
     virtual void Selected() { Click(); }
     std::vector<std::string> items_;
     int listIndex_ = -1;
+    int lastRemoved_ = -1;
 };
 
 class ListBox : public ListControl {
 public:
     ListBox(Control& parent, std::string name, int index = -1);
     std::optional<PeerKind> Kind() const override { return PeerKind::ListBox; }
+    // The item under a point in the list's own scale, as the list shows it now; -1 where there is none (below the
+    // last row, or no window).
+    int ItemAt(float x, float y) const;
+    // Where the item is shown, in the list's own scale: left, top, width, height; all 0 without a window.
+    struct ItemPlace {
+        float left = 0, top = 0, width = 0, height = 0;
+    };
+    ItemPlace ItemBounds(int index) const;
+    // The keyboard's context menu opens at the selected row (its left end, just below its middle).
+    void ContextMenu(float x, float y) override;
 };
 
 class ComboBox : public ListControl {
@@ -170,14 +201,22 @@ public:
     void SetPicture(const Bitmap& value);
     int16_t Style() const { return style_; }
     void SetStyle(int16_t value);
+    // Enter (Default) or Escape (Cancel) in the window presses the button.
+    bool Default() const { return default_; }
+    void SetDefault(bool value) { default_ = value; }
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool value) { cancel_ = value; }
     std::optional<PeerKind> Kind() const override { return PeerKind::Button; }
     std::string PeerText() const override { return caption_; }
     ViewLook Look() const override;
 
 private:
+    friend class Form;
     std::string caption_;
     Bitmap picture_;
     int16_t style_ = 0;
+    bool default_ = false;
+    bool cancel_ = false;
 };
 
 // A timer control: ticks every Interval milliseconds while enabled with a non-zero interval and while its

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ui/Controls.h"
 #include "ui/UserControl.h"
 
 namespace plivant::ui {
@@ -23,7 +24,7 @@ void Form::SetCaption(const std::string& value) {
     Mirror(Aspect::Text);
 }
 
-void Form::SetWindowState(int16_t value) {
+void Form::SetWindowState(FormWindowState value) {
     if (windowState_ == value) return;
     windowState_ = value;
     Mirror(Aspect::Bounds);
@@ -72,6 +73,29 @@ bool Form::Unload() {
     return true;
 }
 
+namespace {
+CommandButton* FindButton(const Control& container, bool CommandButton::*which) {
+    for (Control* child : container.Children()) {
+        auto* button = dynamic_cast<CommandButton*>(child);
+        if (button && button->*which && button->Visible() && button->Enabled()) return button;
+        if (CommandButton* found = FindButton(*child, which)) return found;
+    }
+    return nullptr;
+}
+}  // namespace
+
+bool Form::PressDefault() {
+    CommandButton* button = FindButton(*this, &CommandButton::default_);
+    if (button) button->Click();
+    return button != nullptr;
+}
+
+bool Form::PressCancel() {
+    CommandButton* button = FindButton(*this, &CommandButton::cancel_);
+    if (button) button->Click();
+    return button != nullptr;
+}
+
 void Form::Activate() {
     active_ = true;
     Form_Activate();
@@ -89,7 +113,7 @@ void Form::UserMoved(float left, float top) {
     top_ = top;
 }
 
-void Form::UserWindowState(int16_t state) {
+void Form::UserWindowState(FormWindowState state) {
     windowState_ = state;
 }
 
@@ -138,6 +162,11 @@ void Menu::SetEnabled(bool value) {
 
 void Menu::SetVisible(bool value) {
     visible_ = value;
+    form_.MenusChanged();
+}
+
+void Menu::SetPicture(const Bitmap& value) {
+    picture_ = value;
     form_.MenusChanged();
 }
 

@@ -19,12 +19,11 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
-    // 0 normal, 1 minimised, 2 maximised.
-    int16_t WindowState() const { return windowState_; }
-    void SetWindowState(int16_t value);
-    // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog; fixed when the window is created.
-    int16_t BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(int16_t value) { borderStyle_ = value; }
+    FormWindowState WindowState() const { return windowState_; }
+    void SetWindowState(FormWindowState value);
+    // Fixed when the window is created.
+    FormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(FormBorderStyle value) { borderStyle_ = value; }
     bool MinButton() const { return minButton_; }
     void SetMinButton(bool value) { minButton_ = value; }
     bool MaxButton() const { return maxButton_; }
@@ -47,6 +46,11 @@ public:
     // Runs Form_Unload; unless cancelled, destroys the window. Returns whether the form was unloaded.
     bool Unload();
     void PopupMenu(Menu& menu, float x, float y) { toolkit().PopupMenu(*this, menu, x, y); }
+    // The control that has (or last had) the keyboard focus; none before any took it.
+    Control* ActiveControl() const { return FocusedChild(); }
+    // Enter and Escape in the window: click the visible, enabled default (cancel) button; false when there is none.
+    bool PressDefault();
+    bool PressCancel();
 
     // Input from the window system.
     void Activate();
@@ -54,7 +58,7 @@ public:
     void UserClose() { Unload(); }  // the system's close command
     void UserMoved(float left, float top);
     void UserResized(float width, float height) { SetSizeTwips(width, height); }
-    void UserWindowState(int16_t state);
+    void UserWindowState(FormWindowState state);
 
     // Subscribers outside the form (a frame control on it).
     std::function<void()> onActivate;
@@ -74,9 +78,10 @@ protected:
 
 private:
     friend class Menu;
+
     std::string caption_;
-    int16_t windowState_ = 0;
-    int16_t borderStyle_ = 2;
+    FormWindowState windowState_ = FormWindowState::Normal;
+    FormBorderStyle borderStyle_ = FormBorderStyle::Sizable;
     bool minButton_ = true;
     bool maxButton_ = true;
     bool loaded_ = false;
@@ -112,6 +117,9 @@ public:
     void SetChecked(bool value);
     const std::string& Tag() const { return tag_; }
     void SetTag(const std::string& value) { tag_ = value; }
+    // A small picture shown beside the caption, through the system's own menu-item bitmaps; empty for none.
+    const Bitmap& Picture() const { return picture_; }
+    void SetPicture(const Bitmap& value);
 
     void Click() {
         if (onClick) onClick();
@@ -129,6 +137,7 @@ private:
     bool visible_ = true;
     bool checked_ = false;
     std::string tag_;
+    Bitmap picture_;
 };
 
 }  // namespace plivant::ui

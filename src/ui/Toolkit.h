@@ -16,16 +16,37 @@ class Control;
 class Form;
 class Menu;
 
-enum class PeerKind { Form, View, TextBox, ComboBox, ListBox, Button };
+// ImageButton: a picture that acts as a button of its own (focus, Tab, Space and Enter, a name for screen readers).
+enum class PeerKind { Form, View, TextBox, ComboBox, ListBox, Button, ImageButton };
 
-// What changed in the model, for the peer to mirror.
-enum class Aspect { Bounds, Visible, Enabled, Text, Items, Selection, Look, ToolTip, Cursor, Menus, Icon };
+// What changed in the model, for the peer to mirror. Items: every item anew; ItemAppended: the last item is new;
+// ItemRemoved: the item at the list's LastRemovedIndex went. Focus: the control is to take the keyboard focus.
+enum class Aspect {
+    Bounds,
+    Visible,
+    Enabled,
+    Text,
+    Items,
+    ItemAppended,
+    ItemRemoved,
+    Selection,
+    Look,
+    ToolTip,
+    Cursor,
+    Menus,
+    Icon,
+    Focus
+};
 
 class Peer {
 public:
     virtual ~Peer() = default;
     virtual platform::WindowHandle Handle() const = 0;
     virtual void Update(Aspect aspect) = 0;
+    // A list's item under a point of its window (pixels), -1 where there is none (below the last row).
+    virtual int ItemAt(platform::Point) const { return -1; }
+    // A list item's rectangle in its window (pixels), as the list shows it now (scrolled).
+    virtual platform::Rect ItemBounds(int) const { return {}; }
 };
 
 // The message box answer OK, by the platform's number.

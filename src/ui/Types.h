@@ -65,6 +65,15 @@ struct CursorImage {
     friend bool operator==(const CursorImage&, const CursorImage&) = default;
 };
 
+// A form's border, by the documented values; fixed when the window is made.
+enum class FormBorderStyle : int16_t { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+// A form's window state.
+enum class FormWindowState : int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
+// The border of a label or picture box.
+enum class ControlBorderStyle : int16_t { None = 0, FixedSingle = 1 };
+// How a caption lies in its control.
+enum class TextAlignment : int16_t { Left = 0, Right = 1, Center = 2 };
+
 // How a container measures its children.
 enum class ScaleMode : int16_t { Twips = 1, Pixels = 3 };
 

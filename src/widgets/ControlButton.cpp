@@ -39,7 +39,7 @@ CaptionImage DisabledCaptionImage(int32_t theme) {
 ControlButton::ControlButton(ui::Control& host, std::string name, int index)
     : ui::UserControl(host, std::move(name), index), PicMain(*this, "PicMain"), Timer1(*this, "Timer1") {
     PicMain.SetBackColor(ui::kWindowBackground);
-    PicMain.SetBorderStyle(0);
+    PicMain.SetBorderStyle(ui::ControlBorderStyle::None);
     Timer1.SetInterval(kPollMs);
     Timer1.SetEnabled(false);
     PicMain.onMouseDown = [this](int16_t button, int16_t, float, float) { PicMain_MouseDown(button); };

@@ -107,7 +107,7 @@ void LabelMenu::MyTimer_OnTime() {
 
 ui::ViewLook LabelMenu::Look() const {
     ui::ViewLook look = Control::Look();
-    look.border = m_BorderStyle;
+    look.border = m_BorderStyle != 0 ? ui::ControlBorderStyle::FixedSingle : ui::ControlBorderStyle::None;
     return look;
 }
 

@@ -61,13 +61,13 @@ void ZuLinkLabel::SetFont(const ui::Font& value) {
 
 void ZuLinkLabel::SetBorderStyle(int32_t value) {
     m_BorderStyle = value;
-    lblLink.SetBorderStyle(static_cast<int16_t>(value));
+    lblLink.SetBorderStyle(static_cast<ui::ControlBorderStyle>(value != 0));
     PropertyChanged("BorderStyle");
 }
 
 void ZuLinkLabel::SetAlignment(int32_t value) {
     m_Alignment = value;
-    if (value >= 0 && value <= 2) lblLink.SetAlignment(static_cast<int16_t>(value));
+    if (value >= 0 && value <= 2) lblLink.SetAlignment(static_cast<ui::TextAlignment>(value));
     PropertyChanged("Alignment");
 }
 

@@ -116,13 +116,17 @@ public:
         width = w;
         height = h;
     }
-    int16_t BorderStyle() const override { return Check("BorderStyle"), borderStyle; }
+    ui::FormBorderStyle BorderStyle() const override {
+        return Check("BorderStyle"), static_cast<ui::FormBorderStyle>(borderStyle);
+    }
     bool MinButton() const override { return Check("MinButton"), minButton; }
     bool MaxButton() const override { return Check("MaxButton"), maxButton; }
-    int16_t WindowState() const override { return Check("WindowState"), windowState; }
-    void SetWindowState(int16_t value) override {
+    ui::FormWindowState WindowState() const override {
+        return Check("WindowState"), static_cast<ui::FormWindowState>(windowState);
+    }
+    void SetWindowState(ui::FormWindowState value) override {
         Check("WindowState");
-        windowState = value;
+        windowState = static_cast<int16_t>(value);
     }
     bool Visible() const override { return Check("Visible"), visible; }
     void SetVisible(bool value) override {
@@ -159,7 +163,7 @@ public:
     ui::Bitmap icon;
     ui::OleColor backColor = ui::kButtonFace;
     float left = 1500, top = 1200, width = 7000, height = 5000;
-    int16_t borderStyle = 2;
+    int16_t borderStyle = 2;  // the documented values, so that tables can list them
     bool minButton = true, maxButton = true;
     int16_t windowState = 0;
     bool visible = true;

@@ -234,5 +234,72 @@ TEST(PropertyBag, ValuesEqualToTheirDefaultAreNotStored) {
     EXPECT_FALSE(bag.Contains("Theme"));
 }
 
+TEST_F(ToolkitTest, EnterAndEscapePressTheVisibleEnabledDefaultAndCancelButtons) {
+    Form form(toolkit, "frmKeys");
+    CommandButton ok(form, "cmdOK"), cancel(form, "cmdCancel"), other(form, "cmdOther");
+    std::vector<std::string> pressed;
+    for (CommandButton* b : {&ok, &cancel, &other}) b->onClick = [&pressed, b] { pressed.push_back(b->Name()); };
+    EXPECT_FALSE(form.PressDefault());
+    ok.SetDefault(true);
+    cancel.SetCancel(true);
+    EXPECT_TRUE(form.PressDefault());
+    EXPECT_TRUE(form.PressCancel());
+    ok.SetEnabled(false);
+    cancel.SetVisible(false);
+    EXPECT_FALSE(form.PressDefault());
+    EXPECT_FALSE(form.PressCancel());
+    EXPECT_EQ(pressed, (std::vector<std::string>{"cmdOK", "cmdCancel"}));
+}
+
+TEST_F(ToolkitTest, TheFormForgetsAFocusedControlThatGoes) {
+    Form form(toolkit, "frmFocus");
+    TextBox first(form, "txtFirst");
+    EXPECT_EQ(form.ActiveControl(), nullptr);
+    first.SetFocus();
+    EXPECT_EQ(form.ActiveControl(), &first);
+    {
+        TextBox second(form, "txtSecond");
+        second.PeerFocused();
+        EXPECT_EQ(form.ActiveControl(), &second);
+    }
+    EXPECT_EQ(form.ActiveControl(), nullptr);
+}
+
+TEST_F(ToolkitTest, ListRowsUnderThePointerAndTheKeyboardsPopupPlace) {
+    Form form(toolkit, "frmList");
+    ListBox list(form, "vList");
+    list.Move(0, 0, 3000, 1125);
+    list.SetItems({"C:", "D:", "E:"});
+    const float row = sim::HeadlessToolkit::kListRowPixels * 15.0f;
+    EXPECT_EQ(list.ItemAt(10, row * 1.5f), -1);  // no window yet
+    form.Show();
+    const struct {
+        float y;
+        int item;
+    } hits[] = {{0, 0}, {row - 1, 0}, {row, 1}, {row * 2.5f, 2}, {row * 3, -1}, {-1, -1}};
+    for (const auto& h : hits) EXPECT_EQ(list.ItemAt(10, h.y), h.item) << h.y;
+
+    std::vector<std::pair<float, float>> opened;
+    list.onContextMenu = [&opened](float x, float y) { opened.push_back({x, y}); };
+    list.ContextMenu(1500, 500);  // nothing selected: where the toolkit put it
+    list.SetListIndex(2);
+    list.ContextMenu(1500, 500);
+    EXPECT_EQ(opened, (std::vector<std::pair<float, float>>{{1500, 500}, {0, row * 2.5f}}));
+}
+
+TEST_F(ToolkitTest, ListItemsAreReplacedAtOnceAndRemovedOneByOne) {
+    Form form(toolkit, "frmList");
+    ComboBox box(form, "cboDrive");
+    box.SetItems({"A: ", "B: ", "C: "});
+    box.SetListIndex(2);
+    box.RemoveItem(0);
+    EXPECT_EQ(box.LastRemovedIndex(), 0);
+    EXPECT_EQ(box.ListIndex(), 1);
+    EXPECT_EQ(box.Text(), "C: ");
+    box.SetItems({"X: "});
+    EXPECT_EQ(box.ListIndex(), -1);
+    EXPECT_EQ(box.Items(), std::vector<std::string>{"X: "});
+}
+
 }  // namespace
 }  // namespace plivant::ui

@@ -123,10 +123,10 @@ TEST_F(ZuLinkLabelTest, ResizeRule) {
     EXPECT_FLOAT_EQ(link.WidthTwips(), link.lblLink.WidthTwips());
     EXPECT_FLOAT_EQ(link.HeightTwips(), link.lblLink.HeightTwips());
     link.SetAlignment(2);
-    EXPECT_EQ(link.lblLink.Alignment(), 2);
+    EXPECT_EQ(link.lblLink.Alignment(), ui::TextAlignment::Center);
     link.SetWidth(100);
     EXPECT_EQ(link.Alignment(), 0);
-    EXPECT_EQ(link.lblLink.Alignment(), 0);
+    EXPECT_EQ(link.lblLink.Alignment(), ui::TextAlignment::Left);
     ui::Font big = link.Font();
     big.size = 16;
     link.SetFont(big);
@@ -137,7 +137,7 @@ TEST_F(ZuLinkLabelTest, AlignmentOutsideTheRangeIsOnlyStored) {
     link.SetAlignment(1);
     link.SetAlignment(7);
     EXPECT_EQ(link.Alignment(), 7);
-    EXPECT_EQ(link.lblLink.Alignment(), 1);
+    EXPECT_EQ(link.lblLink.Alignment(), ui::TextAlignment::Right);
 }
 
 TEST_F(ZuLinkLabelTest, MouseIconChoosesThePointerOfLabelAndControl) {
@@ -222,7 +222,7 @@ TEST_F(ZuLinkLabelTest, ShowingAppliesTheStoredValuesToTheLabel) {
     shown.Realize();
     EXPECT_EQ(shown.lblLink.ForeColor(), 0x00FF00u);
     EXPECT_FALSE(shown.lblLink.Enabled());
-    EXPECT_EQ(shown.lblLink.Alignment(), 1);
+    EXPECT_EQ(shown.lblLink.Alignment(), ui::TextAlignment::Right);
     EXPECT_EQ(shown.lblLink.GetMousePointer(), ui::MousePointer::Custom);
 }
 

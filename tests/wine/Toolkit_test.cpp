@@ -162,7 +162,7 @@ TEST_F(ToolkitOnWindows, WindowlessControlsArePaintedAndHitByTheirContainer) {
     ui::PictureBox box(form, "picBox");
     box.Move(0, 0, 1500, 1500);
     box.SetScaleMode(ui::ScaleMode::Pixels);
-    box.SetBorderStyle(0);
+    box.SetBorderStyle(ui::ControlBorderStyle::None);
     box.SetBackColor(0x00FF00);  // green, stored blue-green-red
     ui::Image image(box, "img");
     image.Move(10, 10, 21, 21);
@@ -223,7 +223,7 @@ void PumpFor(DWORD milliseconds) {
 
 TEST_F(ToolkitOnWindows, CaptionButtonFollowsTheRealCursorByPolling) {
     ui::Form form(toolkit, "frmHost");
-    form.SetBorderStyle(0);
+    form.SetBorderStyle(ui::FormBorderStyle::None);
     form.Move(1500, 1500, 3000, 1500);  // (100, 100) pixels at 15 twips per pixel
     ControlButton button(form, "CloseButton");
     button.SetButtonStyle(2);
@@ -246,7 +246,7 @@ TEST_F(ToolkitOnWindows, CaptionButtonFollowsTheRealCursorByPolling) {
 
 TEST_F(ToolkitOnWindows, HyperlinkShowsTheHandPointerWithItsHotSpot) {
     ui::Form form(toolkit, "frmAbout");
-    form.SetBorderStyle(0);
+    form.SetBorderStyle(ui::FormBorderStyle::None);
     form.Move(1500, 1500, 4500, 1500);
     ZuLinkLabel link(form, "ZuLinkLabel1");
     link.Move(300, 300, 2000, 300);
@@ -378,13 +378,13 @@ TEST_F(ToolkitOnWindows, SplashIsTopmostAndGoneAboutASecondLater) {
 // back, compared with its source and saved.
 TEST_F(ToolkitOnWindows, ContactSheetThroughRealGdiBitmaps) {
     ui::Form form(toolkit, "frmSheet");
-    form.SetBorderStyle(0);
+    form.SetBorderStyle(ui::FormBorderStyle::None);
     const int width = 400, height = 520;
     form.Move(0, 0, static_cast<float>(width) * toolkit.TwipsPerPixelX(),
               static_cast<float>(height) * toolkit.TwipsPerPixelY());
     ui::PictureBox sheet(form, "picSheet");
     sheet.SetScaleMode(ui::ScaleMode::Pixels);
-    sheet.SetBorderStyle(0);
+    sheet.SetBorderStyle(ui::ControlBorderStyle::None);
     sheet.SetBackColor(0xFFFFFF);
     sheet.Move(0, 0, form.Width(), form.Height());
     struct Placed {

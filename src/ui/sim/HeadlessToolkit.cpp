@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "ui/Controls.h"
+
 namespace plivant::ui::sim {
 
 namespace {
@@ -17,6 +19,17 @@ public:
     void Update(Aspect aspect) override {
         if (aspect == Aspect::Bounds) windowing_.SetBounds(handle_, owner_.PixelBounds());
         if (aspect == Aspect::Visible) windowing_.SetVisible(handle_, owner_.Visible());
+    }
+    // Lists show every row from the first, kListRowPixels high.
+    int ItemAt(platform::Point p) const override {
+        const auto* list = dynamic_cast<const ListControl*>(&owner_);
+        if (!list || p.y < 0) return -1;
+        const int row = p.y / HeadlessToolkit::kListRowPixels;
+        return row < list->ListCount() ? row : -1;
+    }
+    platform::Rect ItemBounds(int index) const override {
+        const int top = index * HeadlessToolkit::kListRowPixels;
+        return {0, top, owner_.PixelBounds().Width(), top + HeadlessToolkit::kListRowPixels};
     }
 
 private:

@@ -42,6 +42,9 @@ public:
 
     platform::sim::SimWindowing& Sim() { return windowing_; }
 
+    // The height of a list's row.
+    static constexpr int kListRowPixels = 13;
+
     float twipsPerPixelX = 15;
     float twipsPerPixelY = 15;
     std::vector<MessageBoxCall> messageBoxes;

@@ -101,12 +101,14 @@ void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
         SelectGuard selected(dc, font.get());
         SetTextColor(dc, ColourOf(look.fore));
         SetBkMode(dc, TRANSPARENT);
-        UINT format = look.alignment == 1 ? DT_RIGHT : look.alignment == 2 ? DT_CENTER : DT_LEFT;
+        UINT format = look.alignment == TextAlignment::Right    ? DT_RIGHT
+                      : look.alignment == TextAlignment::Center ? DT_CENTER
+                                                                : DT_LEFT;
         format |= look.wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
         RECT text = area;
         DrawTextA(dc, look.text.c_str(), static_cast<int>(look.text.size()), &text, format);
     }
-    if (look.border != 0) {
+    if (look.border != ControlBorderStyle::None) {
         RECT edge = area;
         if (look.threeD) {
             DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
@@ -291,9 +293,25 @@ public:
                 UpdateFont();
                 InvalidateRect(w, nullptr, TRUE);
                 break;
+            case Aspect::Focus:
+                ::SetFocus(w);
+                break;
             default:
                 break;
         }
+    }
+
+    int ItemAt(platform::Point p) const override {
+        const LRESULT hit = SendMessageA(hwnd_.get(), LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+        return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
+    }
+    platform::Rect ItemBounds(int index) const override {
+        RECT r{};
+        if (SendMessageA(hwnd_.get(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) ==
+            LB_ERR) {
+            return {};
+        }
+        return {r.left, r.top, r.right, r.bottom};
     }
 
     // Our own classes' messages; the system's controls report through their parent's WM_COMMAND.
@@ -486,13 +504,13 @@ public:
         DWORD style = WS_CLIPCHILDREN;
         DWORD exStyle = 0;
         switch (form.BorderStyle()) {
-            case 0:
+            case FormBorderStyle::None:
                 style |= WS_POPUP;
                 break;
-            case 1:
+            case FormBorderStyle::FixedSingle:
                 style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
                 break;
-            case 3:
+            case FormBorderStyle::FixedDialog:
                 style |= WS_POPUP | WS_CAPTION | WS_SYSMENU;
                 exStyle |= WS_EX_DLGMODALFRAME;
                 break;
@@ -500,8 +518,9 @@ public:
                 style |= WS_OVERLAPPEDWINDOW & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
                 break;
         }
-        if (form.BorderStyle() != 0 && form.MinButton()) style |= WS_MINIMIZEBOX;
-        if (form.BorderStyle() != 0 && form.MaxButton()) style |= WS_MAXIMIZEBOX;
+        const bool bordered = form.BorderStyle() != FormBorderStyle::None;
+        if (bordered && form.MinButton()) style |= WS_MINIMIZEBOX;
+        if (bordered && form.MaxButton()) style |= WS_MAXIMIZEBOX;
         const platform::Rect r = form.PixelBounds();
         HWND owner = form.Owner() ? reinterpret_cast<HWND>(form.Owner()->hwnd()) : nullptr;
         RegisterClasses();
@@ -519,7 +538,10 @@ public:
 
     void Update(Aspect aspect) override {
         if (aspect == Aspect::Bounds) {
-            const int show = form_.WindowState() == 2 ? SW_MAXIMIZE : form_.WindowState() == 1 ? SW_MINIMIZE : -1;
+            const FormWindowState state = form_.WindowState();
+            const int show = state == FormWindowState::Maximized   ? SW_MAXIMIZE
+                             : state == FormWindowState::Minimized ? SW_MINIMIZE
+                                                                   : -1;
             if (show >= 0) {
                 if (form_.Visible()) ShowWindow(hwnd_.get(), show);
                 return;
@@ -577,7 +599,9 @@ public:
             case WM_MOVE:
             case WM_SIZE: {
                 if (message == WM_SIZE) {
-                    const int16_t state = wParam == SIZE_MAXIMIZED ? 2 : wParam == SIZE_MINIMIZED ? 1 : 0;
+                    const FormWindowState state = wParam == SIZE_MAXIMIZED   ? FormWindowState::Maximized
+                                                  : wParam == SIZE_MINIMIZED ? FormWindowState::Minimized
+                                                                             : FormWindowState::Normal;
                     form_.UserWindowState(state);
                 }
                 RECT outer{};
@@ -677,12 +701,26 @@ public:
                 SetWindowPos(w, nullptr, r.left, r.top, r.Width(), Height(r), SWP_NOZORDER | SWP_NOACTIVATE);
                 return;
             }
+            case Aspect::ItemAppended:
+                if (list && list->ListCount() > 0) {
+                    SendMessageA(w, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                                 reinterpret_cast<LPARAM>(list->Items().back().c_str()));
+                }
+                return;
+            case Aspect::ItemRemoved:
+                if (list) SendMessageA(w, combo ? CB_DELETESTRING : LB_DELETESTRING, list->LastRemovedIndex(), 0);
+                return;
             case Aspect::Items:
                 if (!list) return;
+                // One repaint for the whole fill, and the list's storage reserved at once.
+                SendMessageA(w, WM_SETREDRAW, FALSE, 0);
                 SendMessageA(w, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+                if (!combo) SendMessageA(w, LB_INITSTORAGE, list->Items().size(), 0);
                 for (const auto& item : list->Items()) {
                     SendMessageA(w, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
                 }
+                SendMessageA(w, WM_SETREDRAW, TRUE, 0);
+                InvalidateRect(w, nullptr, TRUE);
                 [[fallthrough]];
             case Aspect::Selection:
                 if (list)
@@ -810,6 +848,7 @@ std::unique_ptr<Peer> Win32Toolkit::CreatePeer(Control& owner, PeerKind kind, Pe
         case PeerKind::Form:
             return std::make_unique<FormPeer>(*this, dynamic_cast<Form&>(owner));
         case PeerKind::View:
+        case PeerKind::ImageButton:
             return std::make_unique<ViewPeer>(*this, owner, parentWindow);
         default:
             return std::make_unique<SystemControlPeer>(*this, owner, kind, parentWindow);

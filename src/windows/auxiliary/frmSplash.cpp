@@ -34,13 +34,13 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
       tmrRun(*this, "tmrRun"),
       process_(process) {
     SetCaption("Splash");
-    SetBorderStyle(0);
+    SetBorderStyle(ui::FormBorderStyle::None);
     const float width = 4095, height = 4290;
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - width) / 2, (screen.height - height) / 2, width, height);
     // The frame's top edge lies above the window's, so its line does not show.
     Frame1.Move(0, -45, 4095, 4335);
-    Frame1.SetBorderStyle(0);
+    Frame1.SetBorderStyle(ui::ControlBorderStyle::None);
     Frame1.SetBackColor(kFrameBack);
     Image1.Move(240, 300, 600, 600);
     Image1.SetPicture(SplashProgramPicture());
@@ -48,12 +48,12 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     Image2.SetPicture(SplashMountPicture());
     lblName.SetBackStyle(0);
     lblName.SetFont(Palatino(15.75f));
-    lblName.SetAlignment(2);
+    lblName.SetAlignment(ui::TextAlignment::Center);
     lblName.Move(0, 1200, 4095, 480);
     lblName.SetCaption("Plivant");
     Label2.SetBackStyle(0);
     Label2.SetFont(Palatino(12));
-    Label2.SetAlignment(2);
+    Label2.SetAlignment(ui::TextAlignment::Center);
     Label2.Move(0, 1800, 4095, 360);
     Label2.SetCaption("* * Freeware * *");
     tmrRun.SetInterval(1000);
