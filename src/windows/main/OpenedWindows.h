@@ -5,13 +5,17 @@
 
 namespace plivant {
 
+namespace ui {
+class Form;
+}
+
 class IOpenedWindows {
 public:
     virtual ~IOpenedWindows() = default;
-    // Each returns when the window has closed.
-    virtual void ShowStartupListEditor() = 0;
-    virtual void ShowHelp() = 0;
-    virtual void ShowAbout() = 0;
+    // Each shows its window modally over the owner and returns when it has closed.
+    virtual void ShowStartupListEditor(ui::Form& owner) = 0;
+    virtual void ShowHelp(ui::Form& owner) = 0;
+    virtual void ShowAbout(ui::Form& owner) = 0;
 };
 
 }  // namespace plivant
