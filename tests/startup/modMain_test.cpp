@@ -31,11 +31,12 @@ protected:
         machine.process.programFolder = "C:\\Apps\\Plivant";
         machine.dosDevices.AddLocal("Z:", "\\Device\\LanmanRedirector\\;Z:0000000000012345\\server\\share");
     }
-    void Run(const std::string& commandLine) {
+    // Runs the program; true when it ended the process.
+    bool Run(const std::string& commandLine) {
         machine.process.commandLine = commandLine;
         machine.dosDevices.ClearLog();
         auto ports = machine.Ports();
-        Main(ports, windows);
+        return platform::sim::EndsTheProcess([&] { Main(ports, windows); });
     }
     Targets Mapped(const char* name) const { return machine.dosDevices.Targets(name); }
 
@@ -48,9 +49,7 @@ TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
     machine.dosDevices.Define(0, "X:", "C:\\Data");
     machine.process.previousInstance = true;
     for (const char* commandLine : {"/ini", "-x", "", "C:\\Data"}) {
-        Run(commandLine);
-        EXPECT_EQ(machine.process.endRequests, 1) << commandLine;
-        machine.process.endRequests = 0;
+        EXPECT_TRUE(Run(commandLine)) << commandLine;
     }
     EXPECT_TRUE(windows.shown.empty());
     EXPECT_TRUE(machine.dosDevices.DefineCalls().empty());
@@ -87,10 +86,9 @@ class DispatchTable : public EntryRoutine, public testing::WithParamInterface<Di
 
 TEST_P(DispatchTable, ChoosesTheRunByTheExactCommandLine) {
     const auto& c = GetParam();
-    Run(c.commandLine);
+    EXPECT_EQ(Run(c.commandLine), c.ended);
     EXPECT_EQ(CommandLine(), c.commandLine);
     EXPECT_EQ(windows.shown, c.shown);
-    EXPECT_EQ(machine.process.endRequests, c.ended ? 1 : 0);
 }
 
 const std::string kLongCommandLine(32000, 'a');
@@ -108,9 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetter) {
     machine.dosDevices.Define(0, "E:", "C:\\Data");
     machine.dosDevices.Define(0, "E:", "C:\\Temp");
-    Run("-e");
+    EXPECT_TRUE(Run("-e"));
     EXPECT_TRUE(Mapped("E:").empty());
-    EXPECT_EQ(machine.process.endRequests, 1);
 }
 
 TEST_F(EntryRoutine, RemovalRunLeavesDisksAndNetworkDrivesAlone) {
@@ -141,14 +138,13 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
         "I:\tC:\\Data\\..\\Data\r\n"            // still a folder
         "J:\tC:\\Data";                         // last line without CR LF
     machine.files.AddFile(kMountIni, list);
-    Run("/ini");
+    EXPECT_FALSE(Run("/ini"));
     EXPECT_EQ(Mapped("E:"), Targets{"\\??\\C:\\Data"});
     EXPECT_EQ(Mapped("F:"), Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"});
     EXPECT_TRUE(Mapped("G:").empty());
     EXPECT_TRUE(Mapped("H:").empty());
     EXPECT_EQ(Mapped("I:").size(), 1u);
     EXPECT_EQ(Mapped("J:"), Targets{"\\??\\C:\\Data"});
-    EXPECT_EQ(machine.process.endRequests, 0);
     EXPECT_EQ(machine.files.Content(kMountIni), list) << "the list is not rewritten";
 }
 

@@ -347,7 +347,7 @@ public:
     std::string CommandLineArguments() override { return "/ini"; }
     std::string ProgramFolder() override { return "C:\\"; }
     platform::VersionNumbers Version() override { return {4, 1, 58}; }
-    void EndProcess() override {}
+    [[noreturn]] void EndProcess() override { ExitProcess(0); }
 };
 
 TEST_F(ToolkitOnWindows, SplashIsTopmostAndGoneAboutASecondLater) {

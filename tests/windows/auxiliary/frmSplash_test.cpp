@@ -73,10 +73,9 @@ TEST_F(SplashTest, StartupRunShowsTheSplashWhichLeavesNoWindowAfterASecond) {
     sim.process.commandLine = "/ini";
     app::ProgramWindows windows(toolkit, sim.process);
     auto ports = sim.Ports();
-    Main(ports, windows);
+    EXPECT_FALSE(platform::sim::EndsTheProcess([&] { Main(ports, windows); }));
     ASSERT_NE(windows.Splash(), nullptr);
     EXPECT_TRUE(windows.Splash()->Visible());
-    EXPECT_EQ(sim.process.endRequests, 0);
     sim.windowing.Advance(1000);
     EXPECT_EQ(sim.windowing.WindowCount(), 0);
 }
@@ -95,7 +94,7 @@ TEST_F(SplashTest, EveryRunButASecondInstanceShowsIt) {
         machine.process.previousInstance = c.previous;
         app::ProgramWindows windows(headless, machine.process);
         auto ports = machine.Ports();
-        Main(ports, windows);
+        platform::sim::EndsTheProcess([&] { Main(ports, windows); });
         EXPECT_EQ(windows.Splash() != nullptr, c.shown) << c.commandLine;
     }
 }
