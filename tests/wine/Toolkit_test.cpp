@@ -29,6 +29,8 @@ namespace plivant {
 namespace {
 
 using ui::win32::Win32Toolkit;
+using wine::Pump;
+using wine::PumpFor;
 
 HWND H(platform::WindowHandle h) {
     return reinterpret_cast<HWND>(h);
@@ -38,14 +40,6 @@ std::string WindowText(HWND w) {
     char text[512] = {};
     GetWindowTextA(w, text, sizeof text);
     return text;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
 }
 
 class ToolkitOnWindows : public testing::Test {
@@ -172,16 +166,7 @@ TEST_F(ToolkitOnWindows, WindowlessControlsArePaintedAndHitByTheirContainer) {
     form.Show();
     Pump();
     const HWND view = H(box.hwnd());
-    HDC screen = GetDC(view);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP target = CreateCompatibleBitmap(screen, 100, 100);
-    HGDIOBJ old = SelectObject(memory, target);
-    SendMessageA(view, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    const ui::Bitmap shot = ui::win32::ReadBitmap(memory, 100, 100);
-    SelectObject(memory, old);
-    DeleteObject(target);
-    DeleteDC(memory);
-    ReleaseDC(view, screen);
+    const ui::Bitmap shot = wine::PrintClient(view, 100, 100);
     EXPECT_EQ(shot.At(2, 2), 0x00FF00u);
     const ui::Bitmap picture = CaptionButtonImage(CaptionImageSet::CbClose, 0);
     for (int y = 0; y < 21; ++y) {
@@ -210,15 +195,6 @@ TEST_F(ToolkitOnWindows, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
     EXPECT_TRUE(ownerWasDisabled);
     EXPECT_FALSE(dialog.Loaded());
     EXPECT_TRUE(IsWindowEnabled(H(owner.hwnd())));
-}
-
-// Runs the message loop for a while, so that timers tick.
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        Pump();
-        Sleep(1);
-    }
 }
 
 TEST_F(ToolkitOnWindows, CaptionButtonFollowsTheRealCursorByPolling) {
@@ -418,17 +394,7 @@ TEST_F(ToolkitOnWindows, ContactSheetThroughRealGdiBitmaps) {
     }
     form.Show();
     Pump();
-    const HWND view = H(sheet.hwnd());
-    HDC screen = GetDC(view);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP target = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, target);
-    SendMessageA(view, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    const ui::Bitmap shot = ui::win32::ReadBitmap(memory, width, height);
-    SelectObject(memory, old);
-    DeleteObject(target);
-    DeleteDC(memory);
-    ReleaseDC(view, screen);
+    const ui::Bitmap shot = wine::PrintClient(H(sheet.hwnd()), width, height);
 
     int mismatches = 0;
     for (const auto& p : placed) {

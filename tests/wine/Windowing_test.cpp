@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "WineSupport.h"
 #include "platform/win32/Win32Platform.h"
 #include "widgets/clsTimer.h"
 
@@ -13,23 +14,7 @@ namespace plivant {
 namespace {
 
 using platform::win32::Win32Windowing;
-
-// Runs the thread's message loop until the condition holds or the time is up.
-template <typename Condition>
-bool PumpUntil(Condition done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        } else {
-            Sleep(1);
-        }
-    }
-    return true;
-}
+using wine::PumpUntil;
 
 // A plain window of its own class (a static control would be transparent to WindowFromPoint).
 HWND MakeWindow() {
