@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Screenshot.h"
+#include "WineSupport.h"
 #include "frame/NuvaXPForm.h"
 #include "frame/ThemeXArt.h"
 #include "platform/win32/Win32Platform.h"
@@ -20,18 +21,6 @@
 
 namespace plivant::wine {
 namespace {
-
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    }
-}
 
 // A drive with a green light, edge to edge: the test window's icon.
 ui::Bitmap DriveIcon() {
