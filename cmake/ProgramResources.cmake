@@ -34,6 +34,26 @@ set(PLIVANT_RC_DEPENDS ${PLIVANT_ICON} ${CMAKE_BINARY_DIR}/generated/Plivant.man
 set_source_files_properties(src/app/Plivant.rc PROPERTIES OBJECT_DEPENDS "${PLIVANT_RC_DEPENDS}")
 add_dependencies(Plivant plivant_icon_file)
 
+# comctl32 is delay-loaded: a run that shows only the splash (the removal run, the start-up run) never loads it.
+set(COMCTL32_DELAY ${CMAKE_BINARY_DIR}/generated/libcomctl32-delay.a)
+file(STRINGS ${CMAKE_SOURCE_DIR}/cmake/comctl32-delay.def COMCTL32_DEF)
+list(FILTER COMCTL32_DEF EXCLUDE REGEX "^;")
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  list(TRANSFORM COMCTL32_DEF REPLACE "@[0-9]+$" "")
+endif()
+list(JOIN COMCTL32_DEF "\n" COMCTL32_DEF)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/comctl32-delay.def CONTENT "${COMCTL32_DEF}\n")
+add_custom_command(OUTPUT ${COMCTL32_DELAY}
+  COMMAND ${CMAKE_DLLTOOL} --kill-at --input-def ${CMAKE_BINARY_DIR}/generated/comctl32-delay.def
+          --dllname comctl32.dll --output-delaylib ${COMCTL32_DELAY}
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/comctl32-delay.def
+  COMMENT "Delay-load library for comctl32")
+add_custom_target(comctl32_delay DEPENDS ${COMCTL32_DELAY})
+add_dependencies(Plivant comctl32_delay)
+# After the program's libraries and ahead of the ordinary import libraries, so that these names resolve to the
+# delay-loaded imports.
+target_link_libraries(Plivant PRIVATE ${COMCTL32_DELAY})
+
 add_custom_command(TARGET Plivant POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Plivant> ${CMAKE_BINARY_DIR}/Plivant.unstripped.exe
   COMMAND ${CMAKE_STRIP} --strip-all $<TARGET_FILE:Plivant>

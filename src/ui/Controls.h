@@ -49,16 +49,21 @@ private:
 class Image : public Control {
 public:
     Image(Control& parent, std::string name, int index = -1);
-    const Bitmap& Picture() const { return picture_; }
+    const Bitmap& Picture() const;
     // Without Stretch the image takes its picture's size.
     void SetPicture(const Bitmap& value);
+    // A picture of width × height pixels that is drawn when it is first asked for, which is when it is first
+    // painted: a window that ends before it paints never draws it.
+    void SetPicture(int width, int height, std::function<Bitmap()> draw);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
     std::optional<PeerKind> Kind() const override { return std::nullopt; }
     ViewLook Look() const override;
 
 private:
-    Bitmap picture_;
+    void TakeSize(int width, int height);
+    mutable Bitmap picture_;
+    mutable std::function<Bitmap()> draw_;
     bool stretch_ = false;
 };
 
