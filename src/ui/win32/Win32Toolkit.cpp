@@ -480,7 +480,9 @@ void RegisterClasses() {
         wc.hInstance = Instance();
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = kFormClass;
-        wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+        // The program file's icon (the taskbar's, until a form sets its own); the system's where there is none.
+        wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));
+        if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
         RegisterClassA(&wc);
         wc.lpszClassName = kViewClass;
         wc.hIcon = nullptr;
