@@ -82,6 +82,31 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScale) {
     EXPECT_EQ(windowing.WindowAt({25, 30}), box.hwnd());
 }
 
+TEST_F(ToolkitTest, LazyPictureTakesItsSizeAtOnceAndIsDrawnOnceWhenFirstShown) {
+    RecordingForm form(toolkit, "frmTest");
+    Image image(form, "imgLazy");
+    int drawn = 0;
+    image.SetPicture(4, 3, [&] {
+        ++drawn;
+        return Bitmap(4, 3, 0x123456);
+    });
+    form.Show();
+    EXPECT_FLOAT_EQ(image.WidthTwips(), 4 * toolkit.TwipsPerPixelX());
+    EXPECT_FLOAT_EQ(image.HeightTwips(), 3 * toolkit.TwipsPerPixelY());
+    EXPECT_EQ(drawn, 0) << "drawn before anything showed it";
+    EXPECT_EQ(image.Look().picture, Bitmap(4, 3, 0x123456));
+    EXPECT_EQ(image.Picture(), Bitmap(4, 3, 0x123456));
+    EXPECT_EQ(drawn, 1);
+
+    image.SetPicture(2, 2, [&] {
+        ++drawn;
+        return Bitmap(2, 2);
+    });
+    image.SetPicture(Bitmap(5, 5, 0xFFFFFF));  // replaces the drawing still to come
+    EXPECT_EQ(image.Picture(), Bitmap(5, 5, 0xFFFFFF));
+    EXPECT_EQ(drawn, 1);
+}
+
 TEST_F(ToolkitTest, AutoSizedLabelFollowsItsCaptionAndFont) {
     Label label(form, "lbl");
     label.SetCaption("abcde");

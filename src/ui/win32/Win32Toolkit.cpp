@@ -34,6 +34,16 @@ HINSTANCE Instance() {
     return GetModuleHandleA(nullptr);
 }
 
+// The common controls are set up when the program first makes one of theirs, not at start: a run that shows
+// only the splash never loads them (the program file delay-loads comctl32).
+void UseCommonControls() {
+    static const bool ready = [] {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)ready;
+}
+
 COLORREF ColourOf(OleColor c) {
     return IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF);
 }
@@ -488,7 +498,9 @@ void RegisterClasses() {
         wc.hInstance = Instance();
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = kFormClass;
-        wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+        // The program file's icon (the taskbar's, until a form sets its own); the system's where there is none.
+        wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));
+        if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
         RegisterClassA(&wc);
         wc.lpszClassName = kViewClass;
         wc.hIcon = nullptr;
@@ -659,6 +671,7 @@ class SystemControlPeer final : public WindowPeer {
 public:
     SystemControlPeer(Win32Toolkit& toolkit, Control& owner, PeerKind kind, HWND parent)
         : WindowPeer(toolkit, owner), kind_(kind) {
+        UseCommonControls();
         const char* cls = "EDIT";
         DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
         DWORD exStyle = 0;
@@ -833,8 +846,6 @@ private:
 
 Win32Toolkit::Win32Toolkit(platform::IWindowing& windowing, platform::IShell& shell)
     : windowing_(windowing), shell_(shell) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
     WindowDc screen(nullptr);
     twipsPerPixelX_ = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSX));
     twipsPerPixelY_ = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSY));
@@ -937,6 +948,7 @@ void Win32Toolkit::RunUntilNoFormIsLeft() {
 
 HWND Win32Toolkit::ToolTips(HWND) {
     if (!toolTips_) {
+        UseCommonControls();
         toolTips_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                         nullptr, nullptr, Instance(), nullptr));
     }

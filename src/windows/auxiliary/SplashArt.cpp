@@ -60,14 +60,14 @@ void Arrow(Bitmap& b, int x, int y, int length, int thickness) {
 }  // namespace
 
 Bitmap SplashProgramPicture() {
-    Bitmap b(40, 40, kSplashBackground);
+    Bitmap b(kSplashProgramPictureSize, kSplashProgramPictureSize, kSplashBackground);
     Drive(b, 6, 22, 32, 14);
     Folder(b, 2, 4, 24, 20);
     return b;
 }
 
 Bitmap SplashMountPicture() {
-    Bitmap b(150, 85, kSplashBackground);
+    Bitmap b(kSplashMountPictureWidth, kSplashMountPictureHeight, kSplashBackground);
     Folder(b, 6, 18, 46, 38);
     Arrow(b, 58, 40, 34, 8);
     Drive(b, 98, 26, 46, 28);
