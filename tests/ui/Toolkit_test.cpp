@@ -83,7 +83,6 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScale) {
 }
 
 TEST_F(ToolkitTest, LazyPictureTakesItsSizeAtOnceAndIsDrawnOnceWhenFirstShown) {
-    RecordingForm form(toolkit, "frmTest");
     Image image(form, "imgLazy");
     int drawn = 0;
     image.SetPicture(4, 3, [&] {
