@@ -14,6 +14,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
+#include "util/ErrorPolicy.h"
 
 namespace plivant::platform::win32 {
 
@@ -220,11 +221,9 @@ struct BrowseRouting {
 int CALLBACK RouteBrowse(HWND dialog, UINT message, LPARAM value, LPARAM routing) {
     const auto* r = reinterpret_cast<const BrowseRouting*>(routing);
     if (!r || !r->callback || !*r->callback) return 0;
-    try {
-        return (*r->callback)(reinterpret_cast<WindowHandle>(dialog), message, value, r->data);
-    } catch (...) {
-        return 0;
-    }
+    int result = 0;
+    StopOnError([&] { result = (*r->callback)(reinterpret_cast<WindowHandle>(dialog), message, value, r->data); });
+    return result;
 }
 
 }  // namespace
@@ -336,7 +335,8 @@ void CALLBACK RouteTimer(HWND window, UINT message, UINT_PTR id, DWORD time) {
     const auto found = table.find({window, id});
     if (found == table.end()) return;
     const TimerCallback callback = found->second.callback;  // the callback may stop its own timer
-    callback(reinterpret_cast<WindowHandle>(window), message, id, time);
+    // As in the window procedures: an error in the handler ends that handler, never the program.
+    StopOnError([&] { callback(reinterpret_cast<WindowHandle>(window), message, id, time); });
 }
 
 }  // namespace
