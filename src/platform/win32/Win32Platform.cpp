@@ -38,6 +38,10 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
+Win32Platform::Win32Platform() {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
+
 bool Win32DosDevices::Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) {
     return DefineDosDeviceA(flags, deviceName.c_str(), target ? target->c_str() : nullptr) != FALSE;
 }
@@ -154,12 +158,14 @@ bool Win32Process::PreviousInstanceRunning() {
 
 std::string ArgumentsOf(const std::string& commandLine) {
     size_t at = 0;
-    // The program's name: quoted (up to the closing quote) or up to the first blank.
+    // The program's name, as CommandLineToArgvW takes it: a quoted one ends at its closing quote whatever follows,
+    // another at the first blank.
     if (at < commandLine.size() && commandLine[at] == '"') {
         const auto close = commandLine.find('"', at + 1);
         at = close == std::string::npos ? commandLine.size() : close + 1;
+    } else {
+        while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
     }
-    while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
     while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
     return commandLine.substr(at);
 }
@@ -364,6 +370,11 @@ bool Win32Windowing::StopTimer(WindowHandle window, uintptr_t id) {
     const HWND hwnd = reinterpret_cast<HWND>(window);
     TimerTable().erase({hwnd, id});
     return KillTimer(hwnd, id) != FALSE;
+}
+
+bool Win32Windowing::QuitRequested() {
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
 }
 
 void Win32Windowing::ProcessPendingMessages() {

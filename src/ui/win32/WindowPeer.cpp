@@ -255,6 +255,7 @@ LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;  // WM_PAINT paints everything
         case WM_PAINT: {
             platform::win32::PaintGuard paint(w);
+            if (!paint.dc()) return 0;
             RECT client{};
             GetClientRect(w, &client);
             PaintLook(paint.dc(), owner_, client.right, client.bottom);
