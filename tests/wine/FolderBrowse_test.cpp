@@ -25,7 +25,7 @@ public:
                      const std::string& d, int32_t s) override {
         return real_.Execute(o, v, f, p, d, s);
     }
-    platform::ItemList BrowseFolder(const platform::BrowseInfo& info) override {
+    std::unique_ptr<platform::IItemList> BrowseFolder(const platform::BrowseInfo& info) override {
         platform::BrowseInfo watched = info;
         watched.callback = [this, &info](platform::WindowHandle dialog, uint32_t message, intptr_t value,
                                          intptr_t data) {
@@ -43,12 +43,7 @@ public:
         };
         return real_.BrowseFolder(watched);
     }
-    bool PathFromItemList(platform::ItemList item, char* buffer) override {
-        return real_.PathFromItemList(item, buffer);
-    }
-    void FreeItemList(platform::ItemList item) override { real_.FreeItemList(item); }
-    void* AllocateLocal(size_t bytes) override { return real_.AllocateLocal(bytes); }
-    void FreeLocal(void* block) override { real_.FreeLocal(block); }
+    std::unique_ptr<platform::ILocalBlock> AllocateLocal(size_t bytes) override { return real_.AllocateLocal(bytes); }
 
 private:
     static void CALLBACK GiveUp(HWND dialog, UINT, UINT_PTR id, DWORD) {

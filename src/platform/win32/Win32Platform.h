@@ -1,13 +1,13 @@
 // The real ports, through the ANSI entry points.
 #pragma once
 #include "platform/Platform.h"
+#include "platform/win32/Handles.h"
 
 namespace plivant::platform::win32 {
 
 class Win32DosDevices final : public IDosDevices {
 public:
-    bool Define(uint32_t flags, const std::string& deviceName,
-                         const std::optional<std::string>& target) override;
+    bool Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) override;
     uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) override;
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override;
     uint32_t LogicalDriveMask() override;
@@ -26,15 +26,11 @@ public:
 
 class Win32Registry final : public IRegistry {
 public:
-    int32_t OpenKey(uint32_t root, const std::string& subKey, RegKey* key) override;
-    int32_t QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
-                            uint32_t* size) override;
-    int32_t CloseKey(RegKey key) override;
+    int32_t OpenKey(uint32_t root, const std::string& subKey, std::unique_ptr<IRegistryKey>& key) override;
 };
 
 class Win32Process final : public IProcess {
 public:
-    ~Win32Process() override;
     bool PreviousInstanceRunning() override;
     std::string CommandLineArguments() override;
     std::string ProgramFolder() override;
@@ -43,18 +39,15 @@ public:
     bool ComputerName(char* buffer, uint32_t* size) override;
 
 private:
-    void* instanceMutex_ = nullptr;
+    UniqueKernelHandle instanceMutex_;  // held while the program runs: it tells a second instance to end
 };
 
 class Win32Shell final : public IShell {
 public:
     intptr_t Execute(WindowHandle owner, const std::string& verb, const std::string& file,
-                          const std::string& parameters, const std::string& directory, int32_t show) override;
-    ItemList BrowseFolder(const BrowseInfo& info) override;
-    bool PathFromItemList(ItemList item, char* buffer) override;
-    void FreeItemList(ItemList item) override;
-    void* AllocateLocal(size_t bytes) override;
-    void FreeLocal(void* block) override;
+                     const std::string& parameters, const std::string& directory, int32_t show) override;
+    std::unique_ptr<IItemList> BrowseFolder(const BrowseInfo& info) override;
+    std::unique_ptr<ILocalBlock> AllocateLocal(size_t bytes) override;
 };
 
 class Win32Windowing final : public IWindowing {
