@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "frame/FormHost.h"
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "platform/WinConst.h"
 #include "util/ErrorPolicy.h"
 

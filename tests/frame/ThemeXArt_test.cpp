@@ -1,6 +1,6 @@
 // Frame pieces: their sizes, that the stretched ones stretch cleanly, that neighbouring pieces meet without
 // seams, the rounded top corners, and the paler inactive looks.
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "ui/Form.h"
 #include "ui/sim/HeadlessToolkit.h"
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "ui/Paint.h"
 
 namespace plivant {

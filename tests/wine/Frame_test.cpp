@@ -10,7 +10,7 @@
 
 #include "Screenshot.h"
 #include "frame/NuvaXPForm.h"
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"

@@ -15,7 +15,7 @@
 #include "Screenshot.h"
 #include "WineSupport.h"
 #include "app/ProgramWindows.h"
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
