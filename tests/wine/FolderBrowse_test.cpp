@@ -17,7 +17,8 @@ namespace {
 
 // The real shell, with the user's answer to the dialog: the button is pressed only once the dialog reports that
 // its selection has changed to the wanted folder. Pressing it as soon as the selection message is sent races the
-// dialog, which applies the selection later on a busy machine.
+// dialog, which applies the selection later on a busy machine; and a press posted while the dialog is still being
+// made has gone unanswered there, so the press is repeated every tenth of a second until the dialog ends.
 class PressOnceSelected final : public platform::IShell {
 public:
     PressOnceSelected(WORD button, std::string wanted) : button_(button), wanted_(std::move(wanted)) {}
@@ -30,14 +31,17 @@ public:
         watched.callback = [this, &info](platform::WindowHandle dialog, uint32_t message, intptr_t value,
                                          intptr_t data) {
             const int32_t result = info.callback ? info.callback(dialog, message, value, data) : 0;
-            // A dialog that never reaches the folder is cancelled after a while: the test then fails, not hangs.
-            if (message == BFFM_INITIALIZED) SetTimer(reinterpret_cast<HWND>(dialog), 1, 20000, GiveUp);
+            if (message == BFFM_INITIALIZED) {
+                current_ = this;
+                started_ = GetTickCount();
+                SetTimer(reinterpret_cast<HWND>(dialog), 1, 100, Tick);
+            }
             char path[MAX_PATH] = {};
-            if (message == BFFM_SELCHANGED && !pressed_ &&
+            if (message == BFFM_SELCHANGED && !selected_ &&
                 SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(value), path) &&
                 lstrcmpiA(path, wanted_.c_str()) == 0) {
-                pressed_ = true;
-                PostMessageA(reinterpret_cast<HWND>(dialog), WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), 0);
+                selected_ = true;
+                Press(reinterpret_cast<HWND>(dialog), button_);
             }
             return result;
         };
@@ -46,15 +50,23 @@ public:
     std::unique_ptr<platform::ILocalBlock> AllocateLocal(size_t bytes) override { return real_.AllocateLocal(bytes); }
 
 private:
-    static void CALLBACK GiveUp(HWND dialog, UINT, UINT_PTR id, DWORD) {
-        KillTimer(dialog, id);
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    static void Press(HWND dialog, WORD button) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+    // Presses again while the dialog lasts; a dialog that never reaches the folder is cancelled after a while: the
+    // test then fails, not hangs.
+    static void CALLBACK Tick(HWND dialog, UINT, UINT_PTR, DWORD) {
+        if (current_->selected_) {
+            Press(dialog, current_->button_);
+        } else if (GetTickCount() - current_->started_ > 20000) {
+            Press(dialog, IDCANCEL);
+        }
     }
 
+    static inline PressOnceSelected* current_ = nullptr;
+    DWORD started_ = 0;
     platform::win32::Win32Shell real_;
     WORD button_;
     std::string wanted_;
-    bool pressed_ = false;
+    bool selected_ = false;
 };
 
 // The real windowing, counting the selection messages the program sends.
