@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "frame/FrameFixture.h"
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
+#include "platform/WinConst.h"
 
 namespace plivant::test {
 namespace {

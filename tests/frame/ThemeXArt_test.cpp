@@ -1,6 +1,6 @@
 // Frame pieces and the theme control that hands them to the frame: sizes, which element each scheme and state
 // selects, pieces that stretch cleanly, the rounded top corners, and the paler inactive looks.
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 
 #include <gtest/gtest.h>
 

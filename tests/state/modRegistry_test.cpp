@@ -48,17 +48,25 @@ TEST(GetRegString, ValueOfEveryShapeOrTheDefault) {
 // A registry whose value grows between the size query and the read.
 class GrowingRegistry final : public platform::IRegistry {
 public:
-    int32_t OpenKey(uint32_t, const std::string&, platform::RegKey* key) override {
-        *key = 7;
-        return ERROR_SUCCESS;
-    }
-    int32_t QueryValue(platform::RegKey, const std::string&, uint32_t* type, uint8_t*, uint32_t* size) override {
-        *type = REG_SZ;
-        *size = calls++ == 0 ? 4 : 40;
-        return calls == 1 ? ERROR_SUCCESS : ERROR_MORE_DATA;
-    }
-    int32_t CloseKey(platform::RegKey) override {
-        ++closed;
+    class Key final : public platform::IRegistryKey {
+    public:
+        explicit Key(GrowingRegistry& registry) : registry_(registry) {}
+        ~Key() override { ++registry_.closed; }
+        int32_t QueryValue(const std::string&, uint32_t* type, uint8_t*, uint32_t* size) override {
+            *type = REG_SZ;
+            if (registry_.calls++ == 0) {
+                *size = 4;
+                return ERROR_SUCCESS;
+            }
+            *size = 40;
+            return ERROR_MORE_DATA;
+        }
+
+    private:
+        GrowingRegistry& registry_;
+    };
+    int32_t OpenKey(uint32_t, const std::string&, std::unique_ptr<platform::IRegistryKey>& key) override {
+        key = std::make_unique<Key>(*this);
         return ERROR_SUCCESS;
     }
     int calls = 0, closed = 0;

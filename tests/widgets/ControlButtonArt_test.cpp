@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/ThemeXArt.h"
+#include <array>
+#include <vector>
+
+#include "art/ThemeXArt.h"
 #include "ui/Paint.h"
 
 namespace plivant {

@@ -223,11 +223,19 @@ TEST(ProcessAdapter, ArgumentsAreEverythingAfterTheProgramNameAndItsBlanks) {
          {std::pair{"Plivant.exe", ""},
           {"Plivant.exe /ini", "/ini"},
           {"\"C:\\Program Files\\Plivant.exe\" -e", "-e"},
+          {"\"C:\\P\\Plivant.exe\"-e", "-e"},
           {"\"C:\\Program Files\\Plivant.exe\"   \"C:\\My Folder\" ", "\"C:\\My Folder\" "},
           {"Plivant.exe\t-", "-"},
           {"\"unterminated", ""},
           {"", ""}})
         EXPECT_EQ(platform::win32::ArgumentsOf(commandLine), arguments) << commandLine;
+}
+
+TEST(ProgramStart, TheSystemFailsCriticalErrorsSilently) {
+    const UINT before = SetErrorMode(0);
+    { platform::win32::Win32Platform real; }
+    EXPECT_TRUE(GetErrorMode() & SEM_FAILCRITICALERRORS);
+    SetErrorMode(before);
 }
 
 TEST(ProcessAdapter, FolderVersionAndSingleInstance) {
