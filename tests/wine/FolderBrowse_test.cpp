@@ -8,59 +8,13 @@
 
 #include <string>
 
+#include "ScriptedShell.h"
 #include "WineSupport.h"
 #include "platform/win32/Win32Platform.h"
 #include "windows/main/modFolderBrowse.h"
 
 namespace plivant {
 namespace {
-
-// The real shell, with the user's answer to the dialog: the button is pressed only once the dialog reports that
-// its selection has changed to the wanted folder. Pressing it as soon as the selection message is sent races the
-// dialog, which applies the selection later on a busy machine.
-class PressOnceSelected final : public platform::IShell {
-public:
-    PressOnceSelected(WORD button, std::string wanted) : button_(button), wanted_(std::move(wanted)) {}
-    intptr_t Execute(platform::WindowHandle o, const std::string& v, const std::string& f, const std::string& p,
-                     const std::string& d, int32_t s) override {
-        return real_.Execute(o, v, f, p, d, s);
-    }
-    platform::ItemList BrowseFolder(const platform::BrowseInfo& info) override {
-        platform::BrowseInfo watched = info;
-        watched.callback = [this, &info](platform::WindowHandle dialog, uint32_t message, intptr_t value,
-                                         intptr_t data) {
-            const int32_t result = info.callback ? info.callback(dialog, message, value, data) : 0;
-            // A dialog that never reaches the folder is cancelled after a while: the test then fails, not hangs.
-            if (message == BFFM_INITIALIZED) SetTimer(reinterpret_cast<HWND>(dialog), 1, 20000, GiveUp);
-            char path[MAX_PATH] = {};
-            if (message == BFFM_SELCHANGED && !pressed_ &&
-                SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(value), path) &&
-                lstrcmpiA(path, wanted_.c_str()) == 0) {
-                pressed_ = true;
-                PostMessageA(reinterpret_cast<HWND>(dialog), WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), 0);
-            }
-            return result;
-        };
-        return real_.BrowseFolder(watched);
-    }
-    bool PathFromItemList(platform::ItemList item, char* buffer) override {
-        return real_.PathFromItemList(item, buffer);
-    }
-    void FreeItemList(platform::ItemList item) override { real_.FreeItemList(item); }
-    void* AllocateLocal(size_t bytes) override { return real_.AllocateLocal(bytes); }
-    void FreeLocal(void* block) override { real_.FreeLocal(block); }
-
-private:
-    static void CALLBACK GiveUp(HWND dialog, UINT, UINT_PTR id, DWORD) {
-        KillTimer(dialog, id);
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    }
-
-    platform::win32::Win32Shell real_;
-    WORD button_;
-    std::string wanted_;
-    bool pressed_ = false;
-};
 
 // The real windowing, counting the selection messages the program sends.
 class CountSelections final : public platform::IWindowing {
@@ -99,14 +53,14 @@ TEST(FolderBrowseDialog, OkReturnsTheInitialFolderThatTheCallbackSelected) {
     wine::TempFolder temp;
     const std::string folder = temp / "Mount Me";
     wine::MakeFolder(folder);
-    PressOnceSelected shell(IDOK, folder);
+    wine::PressOnceSelected shell(IDOK, folder);
     CountSelections windowing;
     EXPECT_EQ(BrowseForFolder(shell, windowing, 0, "Folder to mount", folder), folder);
     EXPECT_EQ(windowing.selections, 1);
 }
 
 TEST(FolderBrowseDialog, CancelReturnsNothing) {
-    PressOnceSelected shell(IDCANCEL, "C:\\windows");
+    wine::PressOnceSelected shell(IDCANCEL, "C:\\windows");
     CountSelections windowing;
     EXPECT_EQ(BrowseForFolder(shell, windowing, 0, "Folder to mount", "C:\\windows"), "");
     EXPECT_EQ(windowing.selections, 1);

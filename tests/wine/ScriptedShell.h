@@ -1,0 +1,80 @@
+// The system's folder dialog answered as a user would: the real shell, whose dialog is confirmed (or cancelled) only
+// once it shows the wanted folder selected.
+#pragma once
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <string>
+
+#include "platform/win32/Win32Platform.h"
+
+namespace plivant::wine {
+
+// The real shell, with the user's answer to the dialog: the button is pressed only once the dialog is on the screen
+// and the selection it last reported has been the wanted folder for three ticks of 50 ms. Pressing as soon as the
+// selection message comes races the dialog, which applies the selection later on a busy machine, and may still be
+// filling its tree: under Wine the first dialog of a process can lose a press posted then, or move the selection
+// after it. The press is repeated every half second until the dialog has gone.
+class PressOnceSelected final : public platform::IShell {
+public:
+    PressOnceSelected(WORD button, std::string wanted) : button_(button), wanted_(std::move(wanted)) {}
+    intptr_t Execute(platform::WindowHandle o, const std::string& v, const std::string& f, const std::string& p,
+                     const std::string& d, int32_t s) override {
+        return real_.Execute(o, v, f, p, d, s);
+    }
+    platform::ItemList BrowseFolder(const platform::BrowseInfo& info) override {
+        current_ = this;
+        selected_.clear();
+        platform::BrowseInfo watched = info;
+        watched.callback = [this, &info](platform::WindowHandle dialog, uint32_t message, intptr_t value,
+                                         intptr_t data) {
+            const int32_t result = info.callback ? info.callback(dialog, message, value, data) : 0;
+            if (message == BFFM_INITIALIZED) {
+                // A dialog that never reaches the folder is cancelled after a while: the test then fails, not hangs.
+                SetTimer(reinterpret_cast<HWND>(dialog), kGiveUpTimer, 20000, GiveUp);
+                SetTimer(reinterpret_cast<HWND>(dialog), kCheckTimer, 50, Check);
+            }
+            char path[MAX_PATH] = {};
+            if (message == BFFM_SELCHANGED) {
+                selected_ = SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(value), path) ? path : "";
+                steady_ = 0;
+            }
+            return result;
+        };
+        const platform::ItemList item = real_.BrowseFolder(watched);
+        current_ = nullptr;
+        return item;
+    }
+    bool PathFromItemList(platform::ItemList item, char* buffer) override {
+        return real_.PathFromItemList(item, buffer);
+    }
+    void FreeItemList(platform::ItemList item) override { real_.FreeItemList(item); }
+    void* AllocateLocal(size_t bytes) override { return real_.AllocateLocal(bytes); }
+    void FreeLocal(void* block) override { real_.FreeLocal(block); }
+
+private:
+    static constexpr UINT_PTR kGiveUpTimer = 1, kCheckTimer = 2;
+    static void CALLBACK Check(HWND dialog, UINT, UINT_PTR, DWORD) {
+        PressOnceSelected* self = current_;
+        if (!self) return;
+        if (!IsWindowVisible(dialog) || lstrcmpiA(self->selected_.c_str(), self->wanted_.c_str()) != 0) {
+            self->steady_ = 0;
+        } else if (++self->steady_ % 10 == 3) {
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(self->button_, BN_CLICKED), 0);
+        }
+    }
+    static void CALLBACK GiveUp(HWND dialog, UINT, UINT_PTR id, DWORD) {
+        KillTimer(dialog, id);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+
+    inline static PressOnceSelected* current_ = nullptr;
+    platform::win32::Win32Shell real_;
+    WORD button_;
+    std::string wanted_;
+    std::string selected_;
+    int steady_ = 0;
+};
+
+}  // namespace plivant::wine
