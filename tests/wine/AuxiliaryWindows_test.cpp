@@ -109,7 +109,8 @@ TEST_F(AuxiliaryWindows, TheEditorIsDrivenByMessagesAndWritesItsRowsOnClose) {
     WriteBytes(list, "E:\tC:\\Windows\r\nF:\tC:\\Users\\One\r\n");
     const std::string letter{FreeLetter(), ':'};
     PressOnceSelected shell(IDOK, temp.Path());  // the scripted folder dialog confirms the folder it starts in
-    platform::Platform withDialog{real.dosDevices, real.files, real.registry, real.process, shell, real.windowing};
+    platform::Platform withDialog{real.dosDevices, real.files,     real.registry, real.process,
+                                  shell,           real.windowing, real.codePage};
     frmStartLoad editor(toolkit, withDialog, folder, lower);
     const auto steps = std::vector<std::function<void()>>{
         [&] {

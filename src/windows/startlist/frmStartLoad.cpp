@@ -77,7 +77,7 @@ void frmStartLoad::Form_Load() {
 void frmStartLoad::LoadList() {
     // Until the list has been read whole, a failure here counts as a list that could not be read.
     listState_ = ListFileState::Unreadable;
-    StartupListContent content = ReadStartupList(platform_.files, programFolder_);
+    StartupListContent content = ReadStartupList(platform_.files, platform_.codePage, programFolder_);
     listState_ = content.state;
     for (std::string& line : content.lines) line = textCase_.Lower(std::move(line));
     vList.SetItems(std::move(content.lines));

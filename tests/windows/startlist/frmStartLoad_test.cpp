@@ -89,25 +89,31 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
               Bytes("e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"));
 }
 
-// Whatever the user adds, a list that exists but could not be read is left as it was; one the existence test does
-// not see is replaced; a refused write leaves the old file whole. Each opening starts afresh from the file.
+// Whatever the user adds, a list that exists but could not be read, or only in part, is left as it was; one the
+// existence test does not see is replaced; a refused write leaves the old file whole. Each opening starts afresh from
+// the file.
 TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
     const std::string old = "E:\tC:\\Old\r\n";
+    const std::string cyrillic =
+        "\xEF\xBB\xBF"
+        "E:\tC:\\\xD0\x96\r\n";  // UTF-8: a folder the code page cannot name
     const struct {
         const char* name;
         uint32_t attributes;
         bool locked, folderWritable;
+        std::string before;
         std::optional<std::string> after;
     } cases[] = {
-        {"locked", win::FILE_ATTRIBUTE_ARCHIVE, true, true, old},
-        {"hidden", win::FILE_ATTRIBUTE_HIDDEN, false, true, "f:\tC:\\New\r\n"},
-        {"read-only", win::FILE_ATTRIBUTE_READONLY, false, true, old},
-        {"folder refuses", win::FILE_ATTRIBUTE_ARCHIVE, false, false, old},
-        {"plain", win::FILE_ATTRIBUTE_ARCHIVE, false, true, "e:\tc:\\old\r\nf:\tC:\\New\r\n"},
+        {"locked", win::FILE_ATTRIBUTE_ARCHIVE, true, true, old, old},
+        {"partial", win::FILE_ATTRIBUTE_ARCHIVE, false, true, cyrillic, cyrillic},
+        {"hidden", win::FILE_ATTRIBUTE_HIDDEN, false, true, old, "f:\tC:\\New\r\n"},
+        {"read-only", win::FILE_ATTRIBUTE_READONLY, false, true, old, old},
+        {"folder refuses", win::FILE_ATTRIBUTE_ARCHIVE, false, false, old, old},
+        {"plain", win::FILE_ATTRIBUTE_ARCHIVE, false, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n"},
     };
     for (const auto& c : cases) {
         sim.files.SetWritable("C:\\P", true);
-        sim.files.AddFile(kList, old, c.attributes);
+        sim.files.AddFile(kList, c.before, c.attributes);
         sim.files.SetLocked(kList, c.locked);
         sim.files.SetWritable("C:\\P", c.folderWritable);
         Session([&](frmStartLoad& f) {
