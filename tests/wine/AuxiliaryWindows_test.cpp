@@ -106,9 +106,9 @@ protected:
 };
 
 TEST_F(AuxiliaryWindows, TheEditorIsDrivenByMessagesAndWritesItsRowsOnClose) {
-    WriteBytes(list, "E:\tC:\\Windows\r\nF:\tC:\\Users\\One\r\n");
+    WriteBytes(list, "E:\tC:\\Projects\\Website\r\nF:\tC:\\Users\\Public\\Music\r\n");
     const std::string letter{FreeLetter(), ':'};
-    PressOnceSelected shell(IDOK, temp.Path());  // the scripted folder dialog confirms the folder it starts in
+    PressOnceSelected shell(IDOK, temp.Path(), true);  // the scripted user chooses the folder and confirms it
     platform::Platform withDialog{real.dosDevices, real.files,     real.registry, real.process,
                                   shell,           real.windowing, real.codePage};
     frmStartLoad editor(toolkit, withDialog, folder, lower);
@@ -135,7 +135,7 @@ TEST_F(AuxiliaryWindows, TheEditorIsDrivenByMessagesAndWritesItsRowsOnClose) {
     Script script([&] { return &editor; }, ShootAndClose(
                                                steps, [&] { return &editor; }, "wine-startlist"));
     editor.Show(1, &owner);
-    EXPECT_EQ(ReadBytes(list), "f:\tc:\\users\\one\r\n" + letter + "\t" + temp.Path() + "\r\n");
+    EXPECT_EQ(ReadBytes(list), "f:\tc:\\users\\public\\music\r\n" + letter + "\t" + temp.Path() + "\r\n");
 }
 
 // A list another program holds open when the window loads is never replaced, even once it is let go of; a read-only
@@ -170,6 +170,10 @@ TEST_F(AuxiliaryWindows, TheHelpTextIsReadBackFromItsEditWhichTakesNoTyping) {
         EXPECT_NE(GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE, 0);
         shown = TextOf(edit);
         TypeInto(edit);
+        SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0x01500001);  // the arrow keys still move through the text
+        DWORD from = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), 0);
+        EXPECT_GT(from, 0u);
     };
     Script script([&] { return windows.Help(); }, ShootAndClose(
                                                       {read}, [&] { return windows.Help(); }, "wine-help"));

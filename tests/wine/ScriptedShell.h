@@ -15,10 +15,13 @@ namespace plivant::wine {
 // and the selection it last reported has been the wanted folder for three ticks of 50 ms. Pressing as soon as the
 // selection message comes races the dialog, which applies the selection later on a busy machine, and may still be
 // filling its tree: under Wine the first dialog of a process can lose a press posted then, or move the selection
-// after it. The press is repeated every half second until the dialog has gone.
+// after it. The press is repeated every half second until the dialog has gone. A user who chooses the folder
+// selects it when the dialog shows another (WINE: a cold start of the shell can leave the initial selection on one
+// of the folder's parents).
 class PressOnceSelected final : public platform::IShell {
 public:
-    PressOnceSelected(WORD button, std::string wanted) : button_(button), wanted_(std::move(wanted)) {}
+    PressOnceSelected(WORD button, std::string wanted, bool choose = false)
+        : button_(button), wanted_(std::move(wanted)), choose_(choose) {}
     intptr_t Execute(platform::WindowHandle o, const std::string& v, const std::string& f, const std::string& p,
                      const std::string& d, int32_t s) override {
         return real_.Execute(o, v, f, p, d, s);
@@ -58,10 +61,16 @@ private:
     static void CALLBACK Check(HWND dialog, UINT, UINT_PTR, DWORD) {
         PressOnceSelected* self = current_;
         if (!self) return;
-        if (!IsWindowVisible(dialog) || lstrcmpiA(self->selected_.c_str(), self->wanted_.c_str()) != 0) {
+        if (!IsWindowVisible(dialog)) {
             self->steady_ = 0;
-        } else if (++self->steady_ % 10 == 3) {
-            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(self->button_, BN_CLICKED), 0);
+            return;
+        }
+        // Every tenth tick from the third on which the selection held, the user acts.
+        const bool act = ++self->steady_ % 10 == 3;
+        if (lstrcmpiA(self->selected_.c_str(), self->wanted_.c_str()) == 0) {
+            if (act) PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(self->button_, BN_CLICKED), 0);
+        } else if (act && self->choose_) {
+            SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(self->wanted_.c_str()));
         }
     }
     static void CALLBACK GiveUp(HWND dialog, UINT, UINT_PTR id, DWORD) {
@@ -73,6 +82,7 @@ private:
     platform::win32::Win32Shell real_;
     WORD button_;
     std::string wanted_;
+    bool choose_;
     std::string selected_;
     int steady_ = 0;
 };
