@@ -582,7 +582,8 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
             host.ShowAs(1, nullptr);
         }
     });
-    if (!done) SkipOnError([&] { MyForm_->Show(); });
+    // Without a host (the frame's container is not a form) there is nothing to show.
+    if (!done && MyForm_) SkipOnError([&] { MyForm_->Show(); });
     loadingXP_ = false;
 }
 

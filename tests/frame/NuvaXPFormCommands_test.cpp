@@ -118,6 +118,12 @@ TEST_F(CommandsTest, LoadXPShowsTheHostPlainlyAtItsFirstFailure) {
     host->calls.clear();
     lone.LoadXP();
     EXPECT_EQ(host->calls, (std::vector<std::string>{"Show"}));
+
+    // A frame whose container is not a form has no host: nothing is shown, nothing fails.
+    ui::PictureBox box(form, "picBox");
+    NuvaXPForm boxed(box, "NuvaXPForm3", process);
+    boxed.LoadXP();
+    EXPECT_FALSE(form.Visible());
 }
 
 TEST_F(CommandsTest, ThreeTaggedMenusBecomeLabelsLeftToRight) {

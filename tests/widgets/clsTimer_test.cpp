@@ -209,6 +209,16 @@ TEST_F(ClsTimerTest, WaitOnARefusedTimerReturnsAtOnce) {
     EXPECT_FALSE(timer.Running());
 }
 
+TEST_F(ClsTimerTest, WaitGivesWayToARequestToEndTheProgram) {
+    clsTimer timer(sim);
+    sim.onPump = [&] { sim.quitRequested = true; };
+    timer.Wait(10);
+    EXPECT_EQ(sim.pumps, 1);
+    EXPECT_EQ(timer.TickCount(), 0);
+    EXPECT_FALSE(timer.Running());
+    EXPECT_EQ(sim.ActiveTimers(), 0);
+}
+
 TEST_F(ClsTimerTest, IsMouseOverComparesTheWindowUnderTheCursor) {
     const auto form = sim.AddWindow(0, {100, 100, 300, 300});
     const auto child = sim.AddWindow(form, {10, 10, 50, 50});

@@ -172,7 +172,9 @@ TEST_F(FramedWindow, EachSchemeActiveAndInactive) {
             SCOPED_TRACE(std::string(names[scheme]) + (active ? " active" : " inactive"));
             SetForegroundWindow(active ? hwnd : other);
             SetActiveWindow(active ? hwnd : other);
-            PumpFor(200);
+            // Waits for the look to follow the activation (a busy machine takes its time), then lets it paint.
+            for (int i = 0; i < 100 && form->NuvaXPForm1.CloseButton.IsActivate() != active; ++i) PumpFor(50);
+            PumpFor(100);
             EXPECT_EQ(form->NuvaXPForm1.CloseButton.IsActivate(), active);
             RECT area = Bounds();
             InflateRect(&area, 12, 12);

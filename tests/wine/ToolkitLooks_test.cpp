@@ -140,6 +140,24 @@ TEST_F(ToolkitLooks, ControlsAUserActsOnAreNamedWindowsThatTabReaches) {
     EXPECT_EQ(WindowText(H(imgAbout.hwnd())), "About Plivant");
 }
 
+TEST_F(ToolkitLooks, ATooltipShowsWhileTheMouseRestsOnItsControl) {
+    ui::TextBox txtPath(form, "txtPath");
+    txtPath.Move(300, 300, 3000, 300);
+    txtPath.SetToolTipText("The folder to mount");
+    Show();
+    const HWND w = H(txtPath.hwnd()), tips = toolkit.ToolTips(nullptr);
+    RECT r{};
+    GetWindowRect(w, &r);
+    SetCursorPos(r.left + 10, r.top + 5);
+    SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));  // the control passes it on to the tooltip
+    for (int i = 0; i < 300 && !IsWindowVisible(tips); ++i) {
+        windowing.ProcessPendingMessages();
+        Sleep(10);
+    }
+    EXPECT_TRUE(IsWindowVisible(tips));
+    EXPECT_EQ(WindowText(tips), "The folder to mount");
+}
+
 TEST_F(ToolkitLooks, AWindowedImagePaintsItsPictureOnItsContainerAndItsFocus) {
     form.SetBackColor(0x00FFFF);  // yellow
     ui::Image imgAbout(form, "imgAbout");

@@ -288,8 +288,16 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, CommandLineArguments,
     testing::Values(ArgumentsCase{"Plivant.exe", ""}, ArgumentsCase{"Plivant.exe /ini", "/ini"},
                     ArgumentsCase{"\"C:\\Program Files\\Plivant.exe\" -e", "-e"},
+                    ArgumentsCase{"\"C:\\P\\Plivant.exe\"-e", "-e"},
                     ArgumentsCase{"\"C:\\Program Files\\Plivant.exe\"   \"C:\\My Folder\" ", "\"C:\\My Folder\" "},
                     ArgumentsCase{"Plivant.exe\t-", "-"}, ArgumentsCase{"\"unterminated", ""}, ArgumentsCase{"", ""}));
+
+TEST(ProgramStart, TheSystemFailsCriticalErrorsSilently) {
+    const UINT before = SetErrorMode(0);
+    { platform::win32::Win32Platform real; }
+    EXPECT_TRUE(GetErrorMode() & SEM_FAILCRITICALERRORS);
+    SetErrorMode(before);
+}
 
 TEST(ProcessAdapter, FolderVersionAndSingleInstance) {
     platform::win32::Win32Process first;

@@ -90,6 +90,17 @@ TEST(Win32Timer, WaitReturnsAfterOneTickAndStops) {
     EXPECT_FALSE(timer.Running());
 }
 
+TEST(Win32Timer, WaitGivesWayToARequestToEndAndLeavesIt) {
+    Win32Windowing windowing;
+    clsTimer timer(windowing);
+    PostQuitMessage(3);
+    timer.Wait(10);  // returns: no tick comes while the request waits
+    EXPECT_FALSE(timer.Running());
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
 TEST(Win32Timer, WindowTimerOnAnOwnerWindow) {
     Win32Windowing windowing;
     const HWND window = MakeWindow();

@@ -86,11 +86,13 @@ private:
     HDC dc_;
 };
 
-// BeginPaint / EndPaint.
+// BeginPaint / EndPaint; a failed BeginPaint has nothing to end.
 class PaintGuard {
 public:
     explicit PaintGuard(HWND window) : window_(window) { dc_ = BeginPaint(window_, &paint_); }
-    ~PaintGuard() { EndPaint(window_, &paint_); }
+    ~PaintGuard() {
+        if (dc_) EndPaint(window_, &paint_);
+    }
     PaintGuard(const PaintGuard&) = delete;
     PaintGuard& operator=(const PaintGuard&) = delete;
     HDC dc() const { return dc_; }

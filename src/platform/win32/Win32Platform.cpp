@@ -14,6 +14,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
+#include "util/ErrorPolicy.h"
 
 namespace plivant::platform::win32 {
 
@@ -36,6 +37,10 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }
 
 }  // namespace
+
+Win32Platform::Win32Platform() {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
 
 bool Win32DosDevices::Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) {
     return DefineDosDeviceA(flags, deviceName.c_str(), target ? target->c_str() : nullptr) != FALSE;
@@ -153,12 +158,14 @@ bool Win32Process::PreviousInstanceRunning() {
 
 std::string ArgumentsOf(const std::string& commandLine) {
     size_t at = 0;
-    // The program's name: quoted (up to the closing quote) or up to the first blank.
+    // The program's name, as CommandLineToArgvW takes it: a quoted one ends at its closing quote whatever follows,
+    // another at the first blank.
     if (at < commandLine.size() && commandLine[at] == '"') {
         const auto close = commandLine.find('"', at + 1);
         at = close == std::string::npos ? commandLine.size() : close + 1;
+    } else {
+        while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
     }
-    while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
     while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
     return commandLine.substr(at);
 }
@@ -220,11 +227,9 @@ struct BrowseRouting {
 int CALLBACK RouteBrowse(HWND dialog, UINT message, LPARAM value, LPARAM routing) {
     const auto* r = reinterpret_cast<const BrowseRouting*>(routing);
     if (!r || !r->callback || !*r->callback) return 0;
-    try {
-        return (*r->callback)(reinterpret_cast<WindowHandle>(dialog), message, value, r->data);
-    } catch (...) {
-        return 0;
-    }
+    int result = 0;
+    StopOnError([&] { result = (*r->callback)(reinterpret_cast<WindowHandle>(dialog), message, value, r->data); });
+    return result;
 }
 
 }  // namespace
@@ -336,7 +341,8 @@ void CALLBACK RouteTimer(HWND window, UINT message, UINT_PTR id, DWORD time) {
     const auto found = table.find({window, id});
     if (found == table.end()) return;
     const TimerCallback callback = found->second.callback;  // the callback may stop its own timer
-    callback(reinterpret_cast<WindowHandle>(window), message, id, time);
+    // As in the window procedures: an error in the handler ends that handler, never the program.
+    StopOnError([&] { callback(reinterpret_cast<WindowHandle>(window), message, id, time); });
 }
 
 }  // namespace
@@ -364,6 +370,11 @@ bool Win32Windowing::StopTimer(WindowHandle window, uintptr_t id) {
     const HWND hwnd = reinterpret_cast<HWND>(window);
     TimerTable().erase({hwnd, id});
     return KillTimer(hwnd, id) != FALSE;
+}
+
+bool Win32Windowing::QuitRequested() {
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
 }
 
 void Win32Windowing::ProcessPendingMessages() {

@@ -74,11 +74,16 @@ public:
     uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) override;
     bool StopTimer(WindowHandle window, uintptr_t id) override;
     void ProcessPendingMessages() override;
+    bool QuitRequested() override;
     WindowHandle FindTopLevel(const std::string& className, const std::string& title) override;
     WindowHandle Reparent(WindowHandle child, WindowHandle newParent) override;
 };
 
 struct Win32Platform {
+    // The system is told once, as the program starts, to fail critical errors silently: a test for a folder on an
+    // empty removable or optical drive answers false instead of asking the user for a disk.
+    Win32Platform();
+
     Win32DosDevices dosDevices;
     Win32FileSystem files;
     Win32Registry registry;

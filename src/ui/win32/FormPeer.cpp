@@ -40,32 +40,31 @@ public:
         const platform::Rect r = form.PixelBounds();
         HWND owner = form.Owner() ? reinterpret_cast<HWND>(form.Owner()->hwnd()) : nullptr;
         RegisterClasses();
-        // Messages sent while the window is made reach no handler: the peer has no handle until it returns.
-        hwnd_.reset(CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, r.left, r.top, r.Width(),
-                                    r.Height(), owner, nullptr, Instance(), this));
-        toolkit.FormOpened();
+        creating_ = true;
+        CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, r.left, r.top, r.Width(), r.Height(), owner,
+                        nullptr, Instance(), static_cast<WindowPeer*>(this));
+        creating_ = false;
     }
     ~FormPeer() override {
-        SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, 0);
-        SetMenu(hwnd_.get(), nullptr);  // the bar is destroyed by its owner below, not by the window
-        hwnd_.reset();
-        toolkit_.FormClosed();
+        if (hwnd_) SetMenu(hwnd_, nullptr);  // the bar is destroyed by its owner below, not by the window
+        DestroyOwnWindow();
     }
 
     void Update(Aspect aspect) override {
+        if (!hwnd_) return;  // the window went with its owner
         if (aspect == Aspect::Bounds) {
             const FormWindowState state = form_.WindowState();
             const int show = state == FormWindowState::Maximized   ? SW_MAXIMIZE
                              : state == FormWindowState::Minimized ? SW_MINIMIZE
                                                                    : -1;
             if (show >= 0) {
-                if (form_.Visible()) ShowWindow(hwnd_.get(), show);
+                if (form_.Visible()) ShowWindow(hwnd_, show);
                 return;
             }
-            if (IsZoomed(hwnd_.get()) || IsIconic(hwnd_.get())) ShowWindow(hwnd_.get(), SW_RESTORE);
+            if (IsZoomed(hwnd_) || IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
         }
         if (aspect == Aspect::Visible) {
-            ShowWindow(hwnd_.get(), form_.Visible() ? SW_SHOW : SW_HIDE);
+            ShowWindow(hwnd_, form_.Visible() ? SW_SHOW : SW_HIDE);
             return;
         }
         if (aspect == Aspect::Menus) {
@@ -89,14 +88,14 @@ public:
             bar.reset(CreateMenu());
             AddItems(bar.get(), form_.Menus(), menuCommands_, pictures);
         }
-        SetMenu(hwnd_.get(), bar.get());
+        SetMenu(hwnd_, bar.get());
         menuBar_ = std::move(bar);
         menuPictures_ = std::move(pictures);
-        DrawMenuBar(hwnd_.get());
+        DrawMenuBar(hwnd_);
     }
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        HWND w = hwnd_.get();
+        HWND w = hwnd_;
         switch (message) {
             case WM_ACTIVATE:
                 if (LOWORD(wParam) == WA_INACTIVE) {
@@ -124,6 +123,7 @@ public:
                 return WindowPeer::OnMessage(message, wParam, lParam);
             case WM_MOVE:
             case WM_SIZE: {
+                if (creating_) return 0;  // the place and size the form gave the window it is being made with
                 if (message == WM_SIZE) {
                     const FormWindowState state = wParam == SIZE_MAXIMIZED   ? FormWindowState::Maximized
                                                   : wParam == SIZE_MINIMIZED ? FormWindowState::Minimized
@@ -145,10 +145,15 @@ public:
         }
     }
 
+protected:
+    // The program lives as long as one of its form windows, however the window ends.
+    void WindowBound() override { toolkit_.FormOpened(); }
+    void WindowGone() override { toolkit_.FormClosed(); }
+
 private:
     // As a dialog box does: the control that last had the focus takes it again, else the first that Tab reaches.
     void RestoreFocus() {
-        HWND w = hwnd_.get();
+        HWND w = hwnd_;
         HWND target = nullptr;
         if (const Control* last = form_.ActiveControl()) target = reinterpret_cast<HWND>(last->hwnd());
         if (!target || !IsChild(w, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
@@ -160,7 +165,7 @@ private:
     // Enter (the dialog manager's OK command): presses the button that has the focus, else the default button.
     void PressEnter() {
         const HWND focus = GetFocus();
-        WindowPeer* focused = focus && IsChild(hwnd_.get(), focus) ? PeerOf(focus) : nullptr;
+        WindowPeer* focused = focus && IsChild(hwnd_, focus) ? PeerOf(focus) : nullptr;
         if (focused && focused->IsButton()) {
             focused->Owner().Click();
         } else {
@@ -180,12 +185,13 @@ private:
             ICONINFO info{TRUE, 0, 0, maskBitmap.get(), colour.get()};
             made.reset(CreateIconIndirect(&info));
         }
-        SendMessageA(hwnd_.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(made.get()));
-        SendMessageA(hwnd_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made.get()));
+        SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(made.get()));
+        SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made.get()));
         icon_ = std::move(made);
     }
 
     Form& form_;
+    bool creating_ = false;
     std::vector<UniqueBitmap> menuPictures_;  // before the bar, which shows them and so goes first
     UniqueMenu menuBar_;
     std::vector<Menu*> menuCommands_;

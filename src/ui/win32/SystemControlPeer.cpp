@@ -6,6 +6,7 @@
 #include "ui/Controls.h"
 #include "ui/win32/Painting.h"
 #include "ui/win32/WindowPeer.h"
+#include "util/ErrorPolicy.h"
 
 namespace plivant::ui::win32 {
 
@@ -50,30 +51,25 @@ public:
             }
         }
         const platform::Rect r = owner.PixelBounds();
-        hwnd_.reset(CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), Height(r), parent, nullptr,
-                                    Instance(), nullptr));
-        controlProc_ = Subclass(hwnd_.get());
+        const HWND made = CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), Height(r), parent, nullptr,
+                                          Instance(), nullptr);
+        if (!made) return;
+        Bind(made);
+        controlProc_ = Subclass(made);
         if (kind == PeerKind::ComboBox) {
             COMBOBOXINFO info{};
             info.cbSize = sizeof info;
-            if (GetComboBoxInfo(hwnd_.get(), &info) && info.hwndItem) {
+            if (GetComboBoxInfo(made, &info) && info.hwndItem) {
                 field_ = info.hwndItem;
                 fieldProc_ = Subclass(field_);
             }
         }
     }
-    ~SystemControlPeer() override {
-        if (fieldProc_ && IsWindow(field_)) {
-            SetWindowLongPtrA(field_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fieldProc_));
-            SetWindowLongPtrA(field_, GWLP_USERDATA, 0);
-        }
-        if (controlProc_ && IsWindow(hwnd_.get())) {
-            SetWindowLongPtrA(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
-        }
-    }
+    ~SystemControlPeer() override { DestroyOwnWindow(); }
 
     void Update(Aspect aspect) override {
-        HWND w = hwnd_.get();
+        HWND w = hwnd_;
+        if (!w) return;  // the window went with its parent
         auto* list = dynamic_cast<ListControl*>(&owner_);
         const bool combo = kind_ == PeerKind::ComboBox;
         switch (aspect) {
@@ -125,7 +121,7 @@ public:
     }
 
     void OnCommand(WORD code) override {
-        HWND w = hwnd_.get();
+        HWND w = hwnd_;
         switch (kind_) {
             case PeerKind::TextBox:
                 if (code == EN_CHANGE) owner_.PeerTextChanged(Text(w));
@@ -184,8 +180,9 @@ protected:
     }
     bool NamedByToolTip() const override { return kind_ != PeerKind::TextBox && kind_ != PeerKind::ComboBox; }
     void UpdateFont() override {
+        if (!hwnd_) return;
         font_ = MakeFont(owner_.Font());
-        SendMessageA(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     }
 
 private:
@@ -210,40 +207,58 @@ private:
 
     // WINE: the common controls' subclassing finds its data in a window property, which costs a call to the
     // server for every message (a list of 100,000 rows took seconds to fill instead of a tenth of one): the
-    // window procedure is replaced directly, and the window's user data leads back to the peer.
+    // window procedure is replaced directly, and the window's user data leads back to the peer. It stays until the
+    // window's last message, which tells the peer the window has gone.
     WNDPROC Subclass(HWND w) {
         SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<WindowPeer*>(this)));
         return reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SystemControlPeer::Procedure)));
     }
 
-    // The system's own handling of a message of the control or its edit field.
-    LRESULT DefSubclassProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) const {
-        return CallWindowProcA(w == field_ ? fieldProc_ : controlProc_, w, message, wParam, lParam);
-    }
-
     static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* peer = static_cast<SystemControlPeer*>(PeerOf(w));
-        try {
-            if (const auto handled = peer->Filter(w, message, wParam, lParam)) return *handled;
-        } catch (...) {
-            return 0;  // an error in an event handler ends that handler, never the program
+        if (!peer) return DefWindowProcA(w, message, wParam, lParam);
+        // Taken now: an input handler may destroy the peer, and with it the window.
+        const WNDPROC original = w == peer->field_ ? peer->fieldProc_ : peer->controlProc_;
+        const auto system = [&](UINT m, WPARAM wp, LPARAM lp) {
+            return IsWindow(w) ? CallWindowProcA(original, w, m, wp, lp) : 0;
+        };
+        if (message == WM_NCDESTROY) {
+            const LRESULT result = CallWindowProcA(original, w, message, wParam, lParam);
+            peer->Gone(w);
+            return result;
         }
-        return peer->DefSubclassProc(w, message, wParam, lParam);
+        if (peer->Detached()) return system(message, wParam, lParam);
+        // An error in an event handler ends that handler, never the program.
+        std::optional<LRESULT> handled;
+        if (!StopOnError([&] { handled = peer->Filter(w, message, wParam, lParam, system); })) return 0;
+        return handled ? *handled : system(message, wParam, lParam);
     }
 
-    // The subclassed window's messages (the control's, or its edit field's); none for the system's own handling.
-    // Input handlers may destroy this peer: nothing of it is used after them.
-    std::optional<LRESULT> Filter(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The last message of the control's window or of its edit field.
+    void Gone(HWND w) {
+        if (w != field_) {
+            Unbind();
+            return;
+        }
+        SetWindowLongPtrA(field_, GWLP_USERDATA, 0);
+        field_ = nullptr;
+    }
+
+    // The subclassed window's messages (the control's, or its edit field's); none for the system's own handling,
+    // which system gives. Input handlers may destroy this peer: nothing of it is used after them.
+    template <typename System>
+    std::optional<LRESULT> Filter(HWND w, UINT message, WPARAM wParam, LPARAM lParam, const System& system) {
         Control& owner = owner_;
         Win32Toolkit& toolkit = toolkit_;
+        const HWND box = hwnd_;
         // A combo box's keys arrive at its edit field, which has the focus whenever the box has.
         const bool keys = kind_ != PeerKind::ComboBox || w == field_;
         switch (message) {
             case WM_GETDLGCODE:
-                return DialogCode(w, wParam, lParam);
+                return DialogCode(system(message, wParam, lParam), lParam);
             case WM_SETFOCUS: {
-                const LRESULT result = DefSubclassProc(w, message, wParam, lParam);
+                const LRESULT result = system(message, wParam, lParam);
                 owner.PeerFocused();
                 return result;
             }
@@ -252,15 +267,15 @@ private:
                 int16_t key = static_cast<int16_t>(wParam);
                 owner.KeyPress(key);
                 if (key == 0) return 0;  // the handler discarded the character
-                return DefSubclassProc(w, message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
+                return system(message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
             }
             case WM_KEYDOWN:
                 if (keys) owner.KeyDown(static_cast<int16_t>(wParam), KeyShift());
                 // WINE: the edit field of an open drop-down list keeps Enter and Escape without closing the list;
                 // the box itself closes it (taking the row under the cursor on Enter), as the field does on Windows.
-                if (w == field_ && (wParam == VK_RETURN || wParam == VK_ESCAPE) &&
-                    SendMessageA(hwnd_.get(), CB_GETDROPPEDSTATE, 0, 0)) {
-                    return SendMessageA(hwnd_.get(), WM_KEYDOWN, wParam, lParam);
+                if (box != w && IsWindow(box) && (wParam == VK_RETURN || wParam == VK_ESCAPE) &&
+                    SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
+                    return SendMessageA(box, WM_KEYDOWN, wParam, lParam);
                 }
                 break;
             case WM_KEYUP:
@@ -282,10 +297,11 @@ private:
             case WM_LBUTTONUP:
             case WM_RBUTTONUP: {
                 POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                if (w != hwnd_.get()) MapWindowPoints(w, hwnd_.get(), &p, 1);
+                if (w != box) MapWindowPoints(w, box, &p, 1);
+                RelayToToolTip(message, wParam, p);
                 if (message == WM_RBUTTONDOWN) toolkit.SuppressMouseMenu(nullptr);
                 const unsigned popups = toolkit.PopupsShown();
-                const LRESULT result = DefSubclassProc(w, message, wParam, lParam);
+                const LRESULT result = system(message, wParam, lParam);
                 const float x = static_cast<float>(p.x) * toolkit.TwipsPerPixelX() / owner.UnitX();
                 const float y = static_cast<float>(p.y) * toolkit.TwipsPerPixelY() / owner.UnitY();
                 const int16_t shift = ShiftState(wParam);
@@ -306,8 +322,7 @@ private:
 
     // A multi-line edit field wants every key; Tab, Enter and Escape go to the dialog keys all the same, as in a
     // one-line box, so that they move and press alike everywhere (the box has no way to take a new line or a tab).
-    LRESULT DialogCode(HWND w, WPARAM wParam, LPARAM lParam) {
-        LRESULT code = DefSubclassProc(w, WM_GETDLGCODE, wParam, lParam);
+    LRESULT DialogCode(LRESULT code, LPARAM lParam) const {
         const auto* msg = reinterpret_cast<const MSG*>(lParam);
         if (kind_ == PeerKind::TextBox && msg && msg->message == WM_KEYDOWN &&
             (msg->wParam == VK_TAB || msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/win32/Painting.h"
+#include "util/ErrorPolicy.h"
 
 namespace plivant::ui::win32 {
 
@@ -25,28 +26,33 @@ Control* WindowlessAt(const Control& owner, POINT p) {
     return nullptr;
 }
 
-TTTOOLINFOA ToolInfo(HWND window) {
+// The tool of a control's window, registered with its parent (a form's with itself). The peers pass the mouse
+// messages on themselves (TTM_RELAYEVENT) rather than let the tooltip subclass the window.
+TTTOOLINFOA ToolInfo(HWND owner, HWND window) {
     TTTOOLINFOA info{};
     info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = GetParent(window) ? GetParent(window) : window;
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = owner;
     info.uId = reinterpret_cast<UINT_PTR>(window);
     return info;
 }
 
 LRESULT CALLBACK PeerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        auto* created = static_cast<WindowPeer*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (created) created->Bind(hwnd);
     }
     WindowPeer* peer = PeerOf(hwnd);
-    if (!peer || !peer->hwnd()) return DefWindowProcA(hwnd, message, wParam, lParam);
-    try {
-        return peer->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        // An error in an event handler ends that handler, never the program.
-        return 0;
+    if (!peer) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        peer->Unbind();
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     }
+    if (peer->Detached()) return DefWindowProcA(hwnd, message, wParam, lParam);
+    // An error in an event handler ends that handler, never the program.
+    LRESULT result = 0;
+    StopOnError([&] { result = peer->OnMessage(message, wParam, lParam); });
+    return result;
 }
 
 class ViewPeer final : public WindowPeer {
@@ -54,9 +60,10 @@ public:
     ViewPeer(Win32Toolkit& toolkit, Control& owner, HWND parent) : WindowPeer(toolkit, owner) {
         RegisterClasses();
         const platform::Rect r = owner.PixelBounds();
-        hwnd_.reset(CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top,
-                                    r.Width(), r.Height(), parent, nullptr, Instance(), this));
+        CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top, r.Width(),
+                        r.Height(), parent, nullptr, Instance(), static_cast<WindowPeer*>(this));
     }
+    ~ViewPeer() override { DestroyOwnWindow(); }
 };
 
 }  // namespace
@@ -85,24 +92,103 @@ int16_t ButtonsHeld(WPARAM keys) {
     return buttons;
 }
 
+void WindowPeer::Bind(HWND w) {
+    hwnd_ = w;
+    SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    WindowBound();
+}
+
+void WindowPeer::Unbind() {
+    RemoveToolTip();
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    WindowGone();
+}
+
+void WindowPeer::DestroyOwnWindow() {
+    if (!hwnd_) return;
+    detached_ = true;
+    DestroyWindow(hwnd_);  // its WM_NCDESTROY lets go of it
+    if (hwnd_) Unbind();   // a window whose last message did not come through the peer
+}
+
+void WindowPeer::Update(Aspect aspect) {
+    HWND w = hwnd_;
+    if (!w) return;  // the window went with its parent or owner
+    switch (aspect) {
+        case Aspect::Bounds: {
+            const platform::Rect r = owner_.PixelBounds();
+            SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        case Aspect::Visible:
+            ShowWindow(w, owner_.Visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        case Aspect::Enabled:
+            EnableWindow(w, owner_.Enabled());
+            break;
+        case Aspect::Text:
+            SetWindowTextA(w, WindowText().c_str());
+            break;
+        case Aspect::ToolTip:
+            UpdateToolTip();
+            if (NamedByToolTip()) SetWindowTextA(w, WindowText().c_str());
+            break;
+        case Aspect::Look:
+            UpdateFont();
+            InvalidateRect(w, nullptr, TRUE);
+            break;
+        case Aspect::Focus:
+            // A hidden window cannot take the focus; the form gives it to its active control when it is activated.
+            if (IsWindowVisible(w) && IsWindowEnabled(w)) ::SetFocus(w);
+            break;
+        default:
+            break;
+    }
+}
+
+int WindowPeer::ItemAt(platform::Point p) const {
+    if (!hwnd_) return -1;
+    const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+    return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
+}
+
+platform::Rect WindowPeer::ItemBounds(int index) const {
+    RECT r{};
+    if (!hwnd_ ||
+        SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
+        return {};
+    }
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 void WindowPeer::RemoveToolTip() {
-    if (!hasToolTip_) return;
-    TTTOOLINFOA info = ToolInfo(hwnd_.get());
-    SendMessageA(toolkit_.ToolTips(hwnd_.get()), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-    hasToolTip_ = false;
+    if (!toolOwner_) return;
+    TTTOOLINFOA info = ToolInfo(toolOwner_, hwnd_);
+    SendMessageA(toolkit_.ToolTips(hwnd_), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    toolOwner_ = nullptr;
 }
 
 void WindowPeer::UpdateToolTip() {
     RemoveToolTip();
     const std::string& text = owner_.ToolTipText();
     if (text.empty()) return;
-    TTTOOLINFOA info = ToolInfo(hwnd_.get());
+    const HWND owner = GetParent(hwnd_) ? GetParent(hwnd_) : hwnd_;
+    TTTOOLINFOA info = ToolInfo(owner, hwnd_);
     info.lpszText = const_cast<char*>(text.c_str());
-    hasToolTip_ = SendMessageA(toolkit_.ToolTips(hwnd_.get()), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    if (SendMessageA(toolkit_.ToolTips(hwnd_), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info))) toolOwner_ = owner;
+}
+
+void WindowPeer::RelayToToolTip(UINT message, WPARAM wParam, POINT p) const {
+    if (!toolOwner_) return;
+    MSG msg{hwnd_, message, wParam, MAKELPARAM(p.x, p.y), static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&msg.pt);
+    SendMessageA(toolkit_.ToolTips(hwnd_), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    RelayToToolTip(message, wParam, p);
     // While a button is held, the windowless control that took the press keeps the mouse, as a window with the
     // capture would: its release arrives wherever the cursor has gone.
     const auto& children = owner_.Children();
@@ -120,11 +206,11 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
             // A user control takes the focus when pressed, so that its keys reach it.
-            if (GetParent(hwnd_.get())) SetFocus(hwnd_.get());
+            if (GetParent(hwnd_)) SetFocus(hwnd_);
             const int16_t button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
             pressed_ = button == 1 ? &receiver : nullptr;
             held_ = target;
-            SetCapture(hwnd_.get());
+            SetCapture(hwnd_);
             receiver.MouseDown(button, shift, x, y);
             return 0;
         }
@@ -136,7 +222,7 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
             const bool click = button == 1 && pressed_ == &receiver && (!target || PtInRect(&bounds, p));
             pressed_ = nullptr;
             held_ = nullptr;
-            if (GetCapture() == hwnd_.get()) ReleaseCapture();
+            if (GetCapture() == hwnd_) ReleaseCapture();
             // Input handlers may destroy this window: nothing of the peer is used after them.
             receiver.MouseUp(button, shift, x, y);
             if (click) receiver.Click();
@@ -163,12 +249,13 @@ bool WindowPeer::KeyboardContextMenu() {
 }
 
 LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND w = hwnd_.get();
+    HWND w = hwnd_;
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT paints everything
         case WM_PAINT: {
             platform::win32::PaintGuard paint(w);
+            if (!paint.dc()) return 0;
             RECT client{};
             GetClientRect(w, &client);
             PaintLook(paint.dc(), owner_, client.right, client.bottom);

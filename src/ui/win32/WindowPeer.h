@@ -31,67 +31,30 @@ inline WindowPeer* PeerOf(HWND hwnd) {
     return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
-// The part every peer shares: one native window that mirrors its control.
+// The part every peer shares: one native window that mirrors its control. The peer holds the window's handle from
+// the window's first message (WM_NCCREATE; a system control's once it is made) to its last (WM_NCDESTROY): a window
+// that goes with its parent or owner is not destroyed again, and a peer whose window has gone sends it nothing.
 class WindowPeer : public Peer {
 public:
     WindowPeer(Win32Toolkit& toolkit, Control& owner) : toolkit_(toolkit), owner_(owner) {}
-    ~WindowPeer() override {
-        // No message of the window's end reaches the control, which may itself be going.
-        if (hwnd_) {
-            SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, 0);
-            RemoveToolTip();
-        }
-    }
-    platform::WindowHandle Handle() const override { return reinterpret_cast<platform::WindowHandle>(hwnd_.get()); }
-    HWND hwnd() const { return hwnd_.get(); }
+    // The most derived peer destroys its window (DestroyOwnWindow) while all of it is still there.
+    ~WindowPeer() override = default;
+    WindowPeer(const WindowPeer&) = delete;
+    WindowPeer& operator=(const WindowPeer&) = delete;
+
+    platform::WindowHandle Handle() const override { return reinterpret_cast<platform::WindowHandle>(hwnd_); }
+    HWND hwnd() const { return hwnd_; }
     Control& Owner() const { return owner_; }
+    // Going: the messages of the window's end reach no control, which may itself be going.
+    bool Detached() const { return detached_; }
 
-    void Update(Aspect aspect) override {
-        HWND w = hwnd_.get();
-        switch (aspect) {
-            case Aspect::Bounds: {
-                const platform::Rect r = owner_.PixelBounds();
-                SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-                break;
-            }
-            case Aspect::Visible:
-                ShowWindow(w, owner_.Visible() ? SW_SHOWNA : SW_HIDE);
-                break;
-            case Aspect::Enabled:
-                EnableWindow(w, owner_.Enabled());
-                break;
-            case Aspect::Text:
-                SetWindowTextA(w, WindowText().c_str());
-                break;
-            case Aspect::ToolTip:
-                UpdateToolTip();
-                if (NamedByToolTip()) SetWindowTextA(w, WindowText().c_str());
-                break;
-            case Aspect::Look:
-                UpdateFont();
-                InvalidateRect(w, nullptr, TRUE);
-                break;
-            case Aspect::Focus:
-                // A hidden window cannot take the focus; the form gives it to its active control when it is activated.
-                if (IsWindowVisible(w) && IsWindowEnabled(w)) ::SetFocus(w);
-                break;
-            default:
-                break;
-        }
-    }
+    void Update(Aspect aspect) override;
+    int ItemAt(platform::Point p) const override;
+    platform::Rect ItemBounds(int index) const override;
 
-    int ItemAt(platform::Point p) const override {
-        const LRESULT hit = SendMessageA(hwnd_.get(), LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
-        return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
-    }
-    platform::Rect ItemBounds(int index) const override {
-        RECT r{};
-        if (SendMessageA(hwnd_.get(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) ==
-            LB_ERR) {
-            return {};
-        }
-        return {r.left, r.top, r.right, r.bottom};
-    }
+    // The window's first and last messages.
+    void Bind(HWND w);
+    void Unbind();
 
     // Our own classes' messages; the system's controls report through their parent's WM_COMMAND.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -105,12 +68,19 @@ public:
     virtual HBRUSH ControlColours(HDC) { return nullptr; }
 
 protected:
+    // For the most derived peer's destructor: the window goes, unless it has gone already.
+    void DestroyOwnWindow();
+    // After the window's first message, and after its last.
+    virtual void WindowBound() {}
+    virtual void WindowGone() {}
     // The window's text: what a screen reader names it by (a text box's and a combo box's is their content).
     virtual std::string WindowText() const { return owner_.AccessibleName(); }
     virtual bool NamedByToolTip() const { return true; }
     virtual void UpdateFont() {}
     void UpdateToolTip();
     void RemoveToolTip();
+    // A mouse message for the tooltip, at a point of the control's window.
+    void RelayToToolTip(UINT message, WPARAM wParam, POINT p) const;
     LRESULT Mouse(UINT message, WPARAM wParam, LPARAM lParam);
     // The context-menu key or Shift+F10 on the control: raises ContextMenu at the control's middle when the control
     // has a handler for it (the model moves it where it belongs). False when there is none: the key then keeps the
@@ -119,10 +89,13 @@ protected:
 
     Win32Toolkit& toolkit_;
     Control& owner_;
-    platform::win32::UniqueWindow hwnd_;
+    HWND hwnd_ = nullptr;
     Control* pressed_ = nullptr;
     Control* held_ = nullptr;
-    bool hasToolTip_ = false;
+    HWND toolOwner_ = nullptr;  // the window the tooltip's tool is registered with, while there is one
+
+private:
+    bool detached_ = false;
 };
 
 std::unique_ptr<Peer> MakeFormPeer(Win32Toolkit& toolkit, Form& form);
