@@ -31,8 +31,9 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, std::s
     SetMaxButton(false);
     SetBackColor(kHostBackground);
     SetCaption(caption);
-    Move(0, 0, width, height);
+    // The frame first: the window follows its size.
     NuvaXPForm1.Move(0, 0, width, height);
+    Move(0, 0, width, height);
     ui::PropertyBag design;
     design.Store("Caption", caption);
     design.Store("Font", FrameCaptionFont());

@@ -13,8 +13,11 @@ namespace {
 class OpenedWindowsTest : public testing::Test {
 protected:
     OpenedWindowsTest() {
+        owner.Move(1500, 1500, 9000, 6000);
+        owner.Show();
         toolkit.onModal = [this](ui::Form& form) {
             shown.push_back(form.Name() + (form.Owner() == &owner ? "" : " without its owner"));
+            EXPECT_EQ(form.Left() + form.Width() / 2, 6000) << form.Name() << " is not centred over its owner";
             if (reenter) reenter();
             form.Unload();
         };
