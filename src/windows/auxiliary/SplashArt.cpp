@@ -1,4 +1,4 @@
-// The splash window's pictures: a manila folder and a grey drive, shaded from the upper left.
+// The auxiliary windows' pictures: a manila folder and a grey drive, shaded from the upper left.
 #include "windows/auxiliary/SplashArt.h"
 
 #include <algorithm>
@@ -71,6 +71,13 @@ Bitmap SplashMountPicture() {
     Folder(b, 6, 18, 46, 38);
     Arrow(b, 58, 40, 34, 8);
     Drive(b, 98, 26, 46, 28);
+    return b;
+}
+
+Bitmap AboutLogo() {
+    Bitmap b(88, 88, kSplashBackground);
+    Drive(b, 13, 48, 71, 31);
+    Folder(b, 4, 9, 53, 44);
     return b;
 }
 

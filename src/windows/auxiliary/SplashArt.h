@@ -1,4 +1,5 @@
-// The splash window's two pictures, drawn by code on the splash's background colour.
+// The auxiliary windows' pictures, drawn by code on their background colour: the splash's two and the About
+// window's logo.
 #pragma once
 #include "ui/Bitmap.h"
 
@@ -15,5 +16,8 @@ ui::Bitmap SplashProgramPicture();
 inline constexpr int kSplashMountPictureWidth = 150;
 inline constexpr int kSplashMountPictureHeight = 85;
 ui::Bitmap SplashMountPicture();
+
+// The About window's logo: the program's picture drawn large, a folder in front of a drive, 88 × 88 pixels.
+ui::Bitmap AboutLogo();
 
 }  // namespace plivant
