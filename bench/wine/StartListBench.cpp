@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/TextCase.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/win32/Win32Toolkit.h"
 #include "windows/startlist/frmStartLoad.h"
@@ -53,8 +52,7 @@ int main(int argc, char** argv) {
     plivant::platform::win32::Win32Platform real;
     plivant::platform::Platform ports = real.Ports();
     plivant::ui::win32::Win32Toolkit toolkit(real.windowing, real.shell);
-    plivant::platform::AsciiTextCase lower;
-    plivant::frmStartLoad editor(toolkit, ports, folder, lower);
+    plivant::frmStartLoad editor(toolkit, ports, folder);
     std::vector<double> opens, closes;
     bool whole = true;
     for (int run = 0; run < runs; ++run) {

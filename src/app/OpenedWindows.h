@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "platform/Platform.h"
-#include "platform/TextCase.h"
 #include "startup/modMain.h"
 #include "ui/Toolkit.h"
 #include "widgets/ZuLinkLabel.h"
@@ -18,9 +17,7 @@ namespace plivant::app {
 
 class ProgramOpenedWindows final : public IOpenedWindows {
 public:
-    // The editor lower-cases the list with textCase; without one, with the letters A to Z only.
-    ProgramOpenedWindows(ui::Toolkit& toolkit, platform::Platform& platform, platform::ITextCase* textCase = nullptr)
-        : toolkit_(toolkit), platform_(platform), textCase_(textCase ? *textCase : asciiCase_) {
+    ProgramOpenedWindows(ui::Toolkit& toolkit, platform::Platform& platform) : toolkit_(toolkit), platform_(platform) {
         ZuLinkLabel::RegisterAboutBox([this](ui::Form* owner) { ShowAboutBox(owner); });
     }
     ~ProgramOpenedWindows() override { ZuLinkLabel::RegisterAboutBox(nullptr); }
@@ -28,7 +25,7 @@ public:
     ProgramOpenedWindows& operator=(const ProgramOpenedWindows&) = delete;
 
     void ShowStartupListEditor(ui::Form& owner) override {
-        if (!editor_) editor_ = std::make_unique<frmStartLoad>(toolkit_, platform_, ProgramFolder(), textCase_);
+        if (!editor_) editor_ = std::make_unique<frmStartLoad>(toolkit_, platform_, ProgramFolder());
         ShowModal(*editor_, &owner);
     }
     void ShowHelp(ui::Form& owner) override {
@@ -61,8 +58,6 @@ private:
 
     ui::Toolkit& toolkit_;
     platform::Platform& platform_;
-    platform::AsciiTextCase asciiCase_;
-    platform::ITextCase& textCase_;
     std::unique_ptr<frmStartLoad> editor_;
     std::unique_ptr<frmHelp> help_;
     std::unique_ptr<frmAbout> about_;

@@ -100,7 +100,6 @@ protected:
     platform::Platform ports = real.Ports();
     ui::win32::Win32Toolkit toolkit{real.windowing, real.shell};
     ui::Form owner{toolkit, "frmMount"};
-    platform::AsciiTextCase lower;
     TempFolder temp;
     const std::string folder = temp.Path() + "\\", list = folder + "mount.ini";
 };
@@ -111,7 +110,7 @@ TEST_F(AuxiliaryWindows, TheEditorIsDrivenByMessagesAndWritesItsRowsOnClose) {
     PressOnceSelected shell(IDOK, temp.Path(), true);  // the scripted user chooses the folder and confirms it
     platform::Platform withDialog{real.dosDevices, real.files,     real.registry, real.process,
                                   shell,           real.windowing, real.codePage};
-    frmStartLoad editor(toolkit, withDialog, folder, lower);
+    frmStartLoad editor(toolkit, withDialog, folder);
     const auto steps = std::vector<std::function<void()>>{
         [&] {
             HWND combo = H(editor.cboDrive.hwnd());
@@ -146,7 +145,7 @@ TEST_F(AuxiliaryWindows, TheEditorLeavesALockedOrReadOnlyListWhole) {
         HANDLE holder = locked ? CreateFileA(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
                                : INVALID_HANDLE_VALUE;
         if (!locked) SetFileAttributesA(list.c_str(), FILE_ATTRIBUTE_READONLY);
-        frmStartLoad editor(toolkit, ports, folder, lower);
+        frmStartLoad editor(toolkit, ports, folder);
         const auto add = [&] {
             if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
             editor.txtBrowse.SetText("C:\\New");

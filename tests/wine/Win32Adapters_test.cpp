@@ -275,5 +275,12 @@ TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndNoBestFit) {
     }
 }
 
+TEST(CodePageAdapter, LowerCaseFollowsTheWesternCodePage) {
+    platform::win32::Win32CodePage codePage;
+    // E acute and S caron of the code page are letters too; digits, signs and NULs stand.
+    EXPECT_EQ(codePage.Lower(std::string("E:\tC:\\DATA \xC9\x8A 1\0X", 17)),
+              std::string("e:\tc:\\data \xE9\x9A 1\0x", 17));
+}
+
 }  // namespace
 }  // namespace plivant::wine

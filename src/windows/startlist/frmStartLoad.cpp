@@ -19,8 +19,7 @@ void DiscardKey(int16_t& KeyAscii) {
 }
 }  // namespace
 
-frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, const std::string& programFolder,
-                           platform::ITextCase& textCase)
+frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, const std::string& programFolder)
     : FramedForm(toolkit, platform.process, "frmStartLoad", "Mount @ Win Startup", kWidth, kHeight),
       cboDrive(*this, "cboDrive"),
       txtBrowse(*this, "txtBrowse"),
@@ -28,8 +27,7 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
       cmdAdd(*this, "cmdAdd"),
       vList(*this, "vList"),
       platform_(platform),
-      programFolder_(programFolder),
-      textCase_(textCase) {
+      programFolder_(programFolder) {
     cboDrive.Move(150, 705, 615, 315);
     cboDrive.SetToolTipText("Drive Letter");
     txtBrowse.Move(825, 720, 4335, 285);
@@ -79,7 +77,7 @@ void frmStartLoad::LoadList() {
     listState_ = ListFileState::Unreadable;
     StartupListContent content = ReadStartupList(platform_.files, platform_.codePage, programFolder_);
     listState_ = content.state;
-    for (std::string& line : content.lines) line = textCase_.Lower(std::move(line));
+    for (std::string& line : content.lines) line = platform_.codePage.Lower(std::move(line));
     vList.SetItems(std::move(content.lines));
 }
 

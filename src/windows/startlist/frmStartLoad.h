@@ -4,7 +4,6 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "platform/TextCase.h"
 #include "state/StartupList.h"
 #include "ui/Controls.h"
 #include "windows/FramedForm.h"
@@ -14,8 +13,7 @@ namespace plivant {
 class frmStartLoad : public FramedForm {
 public:
     // The list lives in programFolder (read when the window loads and closes, so it may be set later).
-    frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, const std::string& programFolder,
-                 platform::ITextCase& textCase);
+    frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, const std::string& programFolder);
 
     ui::ComboBox cboDrive;
     ui::TextBox txtBrowse;
@@ -39,7 +37,6 @@ private:
 
     platform::Platform& platform_;
     const std::string& programFolder_;
-    platform::ITextCase& textCase_;
     ListFileState listState_ = ListFileState::Absent;
 };
 

@@ -42,8 +42,7 @@ protected:
     ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
     platform::Platform ports = sim.Ports();
     std::string folder = "C:\\P\\";
-    platform::AsciiTextCase lower;
-    frmStartLoad form{toolkit, ports, folder, lower};
+    frmStartLoad form{toolkit, ports, folder};
 };
 
 TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
