@@ -1,5 +1,4 @@
-// Test tooling: one picture of all the artwork, to be looked at as a user would: the caption buttons, sample
-// framed windows and the raw frame pieces.
+// Test tooling: one picture of all the artwork, to be looked at as a user would.
 #pragma once
 #include "ui/Bitmap.h"
 
@@ -9,10 +8,9 @@ namespace plivant {
 // places them, with its top corners cut as the window region cuts them (the cut pixels show `behind`).
 ui::Bitmap SampleFramedWindow(int scheme, bool active, int width, int height, ui::Rgb behind);
 
-// From the top: the four caption-button image arrays, one row each in index order, at 4× (a wider gap
-// between the schemes), and beside them the hand pointer over a light and a dark ground; the six looks (blue, olive
-// green, silver; active then inactive) as 300 × 120 sample windows at 2× and then at their real size; the eight raw
-// pieces of each look at 2×, title pieces over the edges over the bottom pieces.
+// Row by row: the four caption-button image arrays at 4× in index order; the hand pointer over a light and a dark
+// ground; the six looks (blue, olive green, silver; active then inactive) as 300 × 120 sample windows at 2×, then
+// at their real size; the eight raw pieces of each look at 2×.
 ui::Bitmap ArtContactSheet();
 
 }  // namespace plivant

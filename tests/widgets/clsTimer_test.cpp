@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -11,55 +12,53 @@
 namespace plivant {
 namespace {
 
+using Ticks = std::vector<std::string>;
+
 class ClsTimerTest : public testing::Test {
 protected:
     // The ticks a timer raised, as count@time.
-    static void Record(clsTimer& timer, std::vector<std::string>& into) {
+    static void Record(clsTimer& timer, Ticks& into) {
         timer.OnTime = [&into](int32_t n, int32_t t) { into.push_back(std::to_string(n) + "@" + std::to_string(t)); };
     }
     platform::sim::SimWindowing sim;
 };
 
-TEST_F(ClsTimerTest, StartTimerChoosesThePeriodAndKeepsInterval) {
-    // Interval, the period given, the period that results.
-    for (auto [interval, given, period] : {std::tuple{1000, 0, 1000},
+TEST_F(ClsTimerTest, PeriodsCountsAndOwnerWindows) {
+    // Interval, the period given, the period that results (10: the system's shortest).
+    for (auto [interval, given, period] : {std::array{1000, 0, 1000},
                                            {1000, -5, 1000},
                                            {1000, 1000, 1000},
                                            {1000, 250, 250},
-                                           {40, 1, 10} /* the system's shortest */,
+                                           {40, 1, 10},
                                            {40, 0, 40}}) {
         platform::sim::SimWindowing clock;
         clsTimer timer(clock);
         timer.SetInterval(static_cast<int16_t>(interval));
-        std::vector<std::string> ticks;
+        Ticks ticks;
         Record(timer, ticks);
         timer.StartTimer(static_cast<int16_t>(given));
         clock.Advance(static_cast<uint32_t>(period - 1));
-        EXPECT_TRUE(ticks.empty()) << given;
+        const bool early = !ticks.empty();
         clock.Advance(1);
-        EXPECT_EQ(ticks, std::vector<std::string>{"1@" + std::to_string(period)}) << given;
-        EXPECT_EQ(timer.Interval(), interval);
+        EXPECT_EQ(std::tuple(early, ticks, timer.Interval()),
+                  std::tuple(false, Ticks{"1@" + std::to_string(period)}, interval));
     }
-}
-
-TEST_F(ClsTimerTest, EachObjectCountsItsOwnTicksAlsoOnOneOwnerWindow) {
+    // Each object counts its own ticks, also on one owner window, whose handle is fixed while it runs.
     const auto window = sim.AddWindow(0, {0, 0, 100, 100});
-    clsTimer a(sim), b(sim), c(sim), d(sim);
-    std::vector<std::string> ta, tb;
+    clsTimer a(sim), b(sim), c(sim);
+    Ticks ta;
     Record(a, ta);
-    Record(b, tb);
+    b.SetHwnd(window);
     c.SetHwnd(window);
-    d.SetHwnd(window);
     a.StartTimer(30);
-    b.StartTimer(50);
+    b.StartTimer(10);
     c.StartTimer(10);
-    d.StartTimer(10);
+    a.SetHwnd(window);
     sim.Advance(100);
-    EXPECT_EQ(ta, (std::vector<std::string>{"1@30", "2@60", "3@90"}));
-    EXPECT_EQ(tb, (std::vector<std::string>{"1@50", "2@100"}));
-    c.StopTimer();
+    b.StopTimer();
     sim.Advance(10);
-    EXPECT_EQ(std::pair(c.TickCount(), d.TickCount()), std::pair(10, 11));
+    EXPECT_EQ(std::tuple(ta, b.TickCount(), c.TickCount(), a.hwnd(), b.hwnd()),
+              std::tuple(Ticks{"1@30", "2@60", "3@90"}, 10, 11, 0u, window));
 }
 
 TEST_F(ClsTimerTest, StartRestartsTheCountOnlyWhenStoppedAndIntervalReArmsOnlyARunningTimer) {
@@ -72,37 +71,19 @@ TEST_F(ClsTimerTest, StartRestartsTheCountOnlyWhenStoppedAndIntervalReArmsOnlyAR
     sim.Advance(20);
     EXPECT_EQ(timer.TickCount(), 3);
     timer.StopTimer();
-    sim.Advance(100);
     timer.StartTimer();
-    EXPECT_EQ(timer.TickCount(), 0);
     sim.Advance(300);
     EXPECT_EQ(timer.TickCount(), 1);
     timer.SetInterval(300);  // the same value: nothing
     timer.SetInterval(200);
-    EXPECT_EQ(sim.ActiveTimers(), 1);
     sim.Advance(1000);
-    EXPECT_EQ(timer.TickCount(), 6);
-    EXPECT_TRUE(timer.Running());
-}
-
-TEST_F(ClsTimerTest, HwndIsIgnoredWhileRunning) {
-    const auto window = sim.AddWindow(0, {0, 0, 100, 100});
-    clsTimer timer(sim);
-    timer.StartTimer();
-    timer.SetHwnd(window);
-    EXPECT_EQ(timer.hwnd(), 0u);
-    timer.StopTimer();
-    timer.SetHwnd(window);
-    EXPECT_EQ(timer.hwnd(), window);
+    EXPECT_EQ(std::tuple(timer.TickCount(), timer.Running(), sim.ActiveTimers()), std::tuple(6, true, 1));
 }
 
 TEST_F(ClsTimerTest, NoTickAfterDestructionEvenByItsOwnHandler) {
     auto timer = std::make_unique<clsTimer>(sim);
     int ticks = 0;
-    timer->OnTime = [&](int32_t, int32_t) {
-        ++ticks;
-        timer.reset();
-    };
+    timer->OnTime = [&](int32_t, int32_t) { ++ticks, timer.reset(); };
     timer->StartTimer(10);
     sim.Advance(100);
     timer = std::make_unique<clsTimer>(sim);
@@ -110,66 +91,51 @@ TEST_F(ClsTimerTest, NoTickAfterDestructionEvenByItsOwnHandler) {
     timer->StartTimer(10);
     sim.Advance(10);
     timer.reset();
-    EXPECT_EQ(sim.ActiveTimers(), 0);
     sim.Advance(100);
-    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(std::pair(ticks, sim.ActiveTimers()), std::pair(2, 0));
 }
 
-TEST_F(ClsTimerTest, WaitPumpsMessagesUntilTheNextTickAndStops) {
+// Wait pumps messages until the next tick and stops; it ends too when the object goes, when the system refuses the
+// timer, and when a request to end the program is pending.
+TEST_F(ClsTimerTest, WaitPumpsMessagesUntilTheNextTickOrAnythingThatEndsTheWait) {
     clsTimer timer(sim);
     int otherEvents = 0;
-    sim.onPump = [&] {
-        ++otherEvents;  // other events of the program run while waiting
-        sim.Advance(5);
-    };
+    sim.onPump = [&] { ++otherEvents, sim.Advance(5); };
     timer.Wait(50);
     EXPECT_EQ(std::tuple(sim.Now(), otherEvents, timer.TickCount(), timer.Running(), sim.ActiveTimers()),
               std::tuple(50u, 10, 1, false, 0));
-    // While running it returns at the next tick and leaves the timer stopped.
     timer.StartTimer(100);
     sim.Advance(70);
     timer.Wait(20);
     EXPECT_EQ(std::tuple(sim.Now(), timer.TickCount(), timer.Running()), std::tuple(150u, 1, false));
-}
-
-TEST_F(ClsTimerTest, WaitEndsWhenTheObjectIsDestroyedOrTheTimerRefused) {
-    auto timer = std::make_unique<clsTimer>(sim);
-    sim.onPump = [&] { timer.reset(); };
-    timer->Wait(10);  // returns although no tick can come any more
+    auto gone = std::make_unique<clsTimer>(sim);
+    sim.onPump = [&] { gone.reset(); };
+    gone->Wait(10);
     EXPECT_EQ(sim.ActiveTimers(), 0);
-
-    clsTimer refused(sim);
-    refused.SetHwnd(0xBAD0);  // no such window: the system refuses the timer
+    clsTimer refused(sim), quitting(sim);
+    refused.SetHwnd(0xBAD0);  // no such window
     sim.onPump = [] { FAIL() << "no message loop expected"; };
     refused.Wait(10);
-    EXPECT_FALSE(refused.Running());
-}
-
-TEST_F(ClsTimerTest, WaitGivesWayToARequestToEndTheProgram) {
-    clsTimer timer(sim);
+    const int pumps = sim.pumps;
     sim.onPump = [&] { sim.quitRequested = true; };
-    timer.Wait(10);
-    EXPECT_EQ(sim.pumps, 1);
-    EXPECT_EQ(timer.TickCount(), 0);
-    EXPECT_FALSE(timer.Running());
-    EXPECT_EQ(sim.ActiveTimers(), 0);
+    quitting.Wait(10);
+    EXPECT_EQ(
+        std::tuple(refused.Running(), sim.pumps - pumps, quitting.TickCount(), quitting.Running(), sim.ActiveTimers()),
+        std::tuple(false, 1, 0, false, 0));
 }
 
 TEST_F(ClsTimerTest, IsMouseOverComparesTheWindowUnderTheCursor) {
     const auto form = sim.AddWindow(0, {100, 100, 300, 300});
     const auto child = sim.AddWindow(form, {10, 10, 50, 50});
     clsTimer timer(sim);
-    const struct {
-        platform::Point cursor;
-        platform::WindowHandle window;
-        bool expected;
-    } cases[] = {
-        {{120, 120}, child, true}, {{120, 120}, form, false},  {{200, 200}, form, true},
-        {{149, 149}, child, true}, {{150, 150}, child, false}, {{50, 50}, form, false},
-    };
-    for (const auto& c : cases) {
-        sim.cursor = c.cursor;
-        EXPECT_EQ(timer.isMouseOver(c.window), c.expected) << c.cursor.x << "," << c.cursor.y;
+    for (auto [x, y, window, over] : {std::tuple{120, 120, child, true},
+                                      {120, 120, form, false},
+                                      {200, 200, form, true},
+                                      {149, 149, child, true},
+                                      {150, 150, child, false},
+                                      {50, 50, form, false}}) {
+        sim.cursor = {x, y};
+        EXPECT_EQ(timer.isMouseOver(window), over) << x << "," << y;
     }
 }
 
