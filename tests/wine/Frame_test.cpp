@@ -10,8 +10,8 @@
 
 #include "Screenshot.h"
 #include "WineSupport.h"
-#include "frame/NuvaXPForm.h"
 #include "art/ThemeXArt.h"
+#include "frame/NuvaXPForm.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"

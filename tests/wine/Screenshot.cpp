@@ -14,14 +14,24 @@ ui::Bitmap CaptureScreen(const RECT& area) {
     return ui::win32::ReadBitmap(screen.get(), area.right - area.left, area.bottom - area.top, area.left, area.top);
 }
 
+ui::Bitmap ShootWindow(HWND window, int margin) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT r{};
+    GetWindowRect(window, &r);
+    InflateRect(&r, margin, margin);
+    return CaptureScreen(r);
+}
+
 ui::Bitmap PrintClient(HWND window, int width, int height) {
     using namespace platform::win32;
+    RECT r{0, 0, width, height};
+    if (width == 0) GetClientRect(window, &r);
     WindowDc screen(window);
     UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    UniqueBitmap target(CreateCompatibleBitmap(screen.get(), width, height));
+    UniqueBitmap target(CreateCompatibleBitmap(screen.get(), r.right, r.bottom));
     SelectGuard selected(memory.get(), target.get());
     SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
-    return ui::win32::ReadBitmap(memory.get(), width, height);
+    return ui::win32::ReadBitmap(memory.get(), r.right, r.bottom);
 }
 
 std::string SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {

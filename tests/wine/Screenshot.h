@@ -11,8 +11,11 @@ namespace plivant::wine {
 
 // The screen's pixels in the rectangle (screen coordinates).
 ui::Bitmap CaptureScreen(const RECT& area);
-// The window's client area as it paints itself into a memory bitmap (WM_PRINTCLIENT).
-ui::Bitmap PrintClient(HWND window, int width, int height);
+// What the screen shows of a window and the margin round it, once its painting is done.
+ui::Bitmap ShootWindow(HWND window, int margin = 0);
+// The window's client area (or its top-left width × height) as it paints itself into a memory bitmap of ours
+// (WM_PRINTCLIENT; the screen's copy of a window may lag).
+ui::Bitmap PrintClient(HWND window, int width = 0, int height = 0);
 // Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); returns the path, empty on
 // failure.
 std::string SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);

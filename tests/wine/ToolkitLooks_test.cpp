@@ -1,17 +1,10 @@
 // What the toolkit's windows show and how they are named: picture buttons and windowed images are named buttons,
 // an image button paints its picture and its focus, a tooltip shows on hover, text boxes and lists paint their back
-// colour, menu items their pictures, lines their one-pixel band; and a list of 100,000 rows fills in one go.
-#include <gtest/gtest.h>
-
+// colour, menus form the bar and show their pictures, lines their one-pixel band; 100,000 rows fill in one go.
 #include <chrono>
 #include <iostream>
-#include <string>
-#include <vector>
 
-#include "Screenshot.h"
 #include "ToolkitTesting.h"
-#include "ui/Controls.h"
-#include "ui/Form.h"
 
 namespace plivant::wine {
 namespace {
@@ -19,18 +12,10 @@ namespace {
 // A picture with a border of another colour, so that a shifted or stretched copy does not match.
 ui::Bitmap Framed(int size, ui::Rgb inside) {
     ui::Bitmap picture(size, size, 0x000000);
-    for (int y = 1; y + 1 < size; ++y) {
-        for (int x = 1; x + 1 < size; ++x) picture.Set(x, y, inside);
+    for (int i = 0; i < size * size; ++i) {
+        if (i % size && i % size < size - 1 && i / size && i / size < size - 1) picture.Set(i % size, i / size, inside);
     }
     return picture;
-}
-
-// What the screen shows of a window, once its painting is done.
-ui::Bitmap Shot(HWND w) {
-    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT r{};
-    GetWindowRect(w, &r);
-    return CaptureScreen(r);
 }
 
 class ToolkitLooks : public ToolkitTest {
@@ -43,7 +28,7 @@ protected:
     ui::Form form{toolkit, "frmLooks"};
 };
 
-TEST_F(ToolkitLooks, ControlsAUserActsOnAreNamedWindowsThatTabReaches) {
+TEST_F(ToolkitLooks, ControlsAUserActsOnAreNamedWindowsThatTabReachesAndTooltipsShowOnHover) {
     ui::CommandButton cmdPicture(form, "cmdPicture"), cmdOK(form, "cmdOK");
     cmdPicture.SetStyle(1);
     cmdPicture.SetPicture(Framed(16, 0x00C000));
@@ -54,31 +39,33 @@ TEST_F(ToolkitLooks, ControlsAUserActsOnAreNamedWindowsThatTabReaches) {
     imgAbout.SetWindowed(true);
     imgAbout.SetToolTipText("About");
     ui::TextBox txtPath(form, "txtPath");
-    txtPath.SetToolTipText("Folder");
+    txtPath.Move(300, 1500, 3000, 300);
+    txtPath.SetToolTipText("The folder to mount");
     txtPath.SetText("C:\\Data");
     Show();
-    struct Case {
-        const ui::Control* control;
-        const char* cls;
-        LONG style;  // style bits it must have
-        const char* text;
-    };
-    const Case cases[] = {
+    const std::tuple<const ui::Control*, const char*, LONG, const char*> cases[] = {
         {&cmdPicture, "Button", BS_BITMAP, "Mount"},   // a picture button is named by its tooltip
         {&cmdOK, "Button", BS_PUSHBUTTON, "OK"},       // a caption names a button before its tooltip
         {&imgAbout, "Button", BS_OWNERDRAW, "About"},  // an image that acts as a button is one
         {&txtPath, "Edit", 0, "C:\\Data"},             // a text box's window text is its content
     };
-    for (const Case& c : cases) {
-        const HWND w = H(c.control->hwnd());
-        char cls[32] = {};
-        GetClassNameA(w, cls, sizeof cls);
-        EXPECT_STREQ(cls, c.cls) << c.control->Name();
-        EXPECT_EQ(GetWindowLongA(w, GWL_STYLE) & (c.style | WS_TABSTOP), c.style | WS_TABSTOP) << c.control->Name();
-        EXPECT_EQ(WindowText(w), c.text) << c.control->Name();
+    for (const auto& [control, cls, style, text] : cases) {
+        const HWND w = H(control->hwnd());
+        char name[32] = {};
+        GetClassNameA(w, name, sizeof name);
+        EXPECT_EQ(std::tuple(std::string(name), GetWindowLongA(w, GWL_STYLE) & (style | WS_TABSTOP), WindowText(w)),
+                  std::tuple(std::string(cls), style | WS_TABSTOP, std::string(text)))
+            << control->Name();
     }
     imgAbout.SetToolTipText("About Plivant");
     EXPECT_EQ(WindowText(H(imgAbout.hwnd())), "About Plivant");
+    const HWND w = H(txtPath.hwnd()), tips = toolkit.ToolTips(nullptr);
+    RECT r{};
+    GetWindowRect(w, &r);
+    SetCursorPos(r.left + 10, r.top + 5);
+    SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));  // the control passes it on to the tooltip
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tips); }));
+    EXPECT_EQ(WindowText(tips), "The folder to mount");
 }
 
 TEST_F(ToolkitLooks, AWindowedImagePaintsItsPictureOnItsContainerAndItsFocus) {
@@ -95,10 +82,9 @@ TEST_F(ToolkitLooks, AWindowedImagePaintsItsPictureOnItsContainerAndItsFocus) {
     const HWND w = H(imgAbout.hwnd());
     txtOther.SetFocus();
     const ui::Bitmap resting = PrintClient(w);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            ASSERT_EQ(resting.At(x, y), x < 24 && y < 24 ? picture.At(x, y) : PixelOf(0x00FFFF)) << x << "," << y;
-        }
+    for (int i = 0; i < 32 * 32; ++i) {
+        const int x = i % 32, y = i / 32;
+        ASSERT_EQ(resting.At(x, y), x < 24 && y < 24 ? picture.At(x, y) : PixelOf(0x00FFFF)) << x << "," << y;
     }
     // The keyboard in use (as after a Tab), the focus rectangle shows.
     SendMessageA(H(form.hwnd()), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
@@ -108,22 +94,9 @@ TEST_F(ToolkitLooks, AWindowedImagePaintsItsPictureOnItsContainerAndItsFocus) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(ToolkitLooks, ATooltipShowsWhileTheMouseRestsOnItsControl) {
-    ui::TextBox txtPath(form, "txtPath");
-    txtPath.Move(300, 300, 3000, 300);
-    txtPath.SetToolTipText("The folder to mount");
-    Show();
-    const HWND w = H(txtPath.hwnd()), tips = toolkit.ToolTips(nullptr);
-    RECT r{};
-    GetWindowRect(w, &r);
-    SetCursorPos(r.left + 10, r.top + 5);
-    SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));  // the control passes it on to the tooltip
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tips); }));
-    EXPECT_EQ(WindowText(tips), "The folder to mount");
-}
-
-TEST_F(ToolkitLooks, TextBoxesAndListsPaintTheirBackColour) {
+TEST_F(ToolkitLooks, TextBoxesListsAndLinesPaintTheirColours) {
     constexpr ui::OleColor kPanel = 0xD8E9EC;
+    form.SetBackColor(kPanel);
     ui::TextBox txtReg(form, "txtReg");
     txtReg.SetMultiLine(true);
     txtReg.SetScrollBars(ui::ScrollBars::Vertical);
@@ -135,6 +108,11 @@ TEST_F(ToolkitLooks, TextBoxesAndListsPaintTheirBackColour) {
         controls[i]->SetBackColor(kPanel);
     }
     txtReg.SetText("Line one\r\nLine two");
+    ui::Line grey(form, "Line1"), white(form, "Line2");  // the About window's separators
+    grey.SetBorderColor(0x808080);
+    white.SetBorderColor(0xFFFFFF);
+    grey.SetEnds(4500, 1500, 5850, 1500);
+    white.SetEnds(4500, 1515, 5850, 1515);
     Show();
     EXPECT_TRUE(GetWindowLongA(H(txtReg.hwnd()), GWL_STYLE) & ES_MULTILINE);
     EXPECT_EQ(SendMessageA(H(txtReg.hwnd()), EM_GETLINECOUNT, 0, 0), 2);
@@ -143,57 +121,58 @@ TEST_F(ToolkitLooks, TextBoxesAndListsPaintTheirBackColour) {
         if (c == &cboDrive) w = GetWindow(w, GW_CHILD);  // the edit field
         RECT r{};
         GetClientRect(w, &r);
-        const ui::Bitmap shot = Shot(w);
-        // Below the text, left of any scroll bar.
-        EXPECT_EQ(shot.At(r.right / 2, shot.Height() - 3), PixelOf(kPanel)) << c->Name();
+        const ui::Bitmap shot = ShootWindow(w);
+        EXPECT_EQ(shot.At(r.right / 2, shot.Height() - 3), PixelOf(kPanel)) << c->Name();  // below the text
+    }
+    const ui::Bitmap shot = PrintClient(H(form.hwnd()));
+    for (auto [y, colour] :
+         {std::pair{99, PixelOf(kPanel)}, {100, 0x808080u}, {101, 0xFFFFFFu}, {102, PixelOf(kPanel)}}) {
+        for (int x : {300, 350, 389}) EXPECT_EQ(shot.At(x, y), colour) << x << "," << y;
+        EXPECT_EQ(shot.At(390, y), PixelOf(kPanel)) << "past the end, row " << y;
     }
 }
 
-TEST_F(ToolkitLooks, MenuItemsShowTheirPicturesOwnedWithTheirMenu) {
-    ui::Menu mnuFile(form, "mnuFile", "&File");
-    ui::Menu mnuOpen(mnuFile, "mnuOpen", "&Open");
-    ui::Menu mnuHelp(form, "mnuHelp", "&Help");
+TEST_F(ToolkitLooks, VisibleMenusFormTheBarRunTheirItemsAndShowTheirPictures) {
+    ui::Menu mnuFile(form, "mnuFile", "&File"), mnuOpen(mnuFile, "mnuOpen", "&Open"), mnuHelp(form, "mnuHelp", "&Help");
     const ui::Bitmap picture = Framed(13, 0x0000C0);
     mnuHelp.SetPicture(picture);
     mnuOpen.SetPicture(picture);
+    int opened = 0;
+    mnuOpen.onClick = [&] { ++opened; };
     Show();
     const HWND w = H(form.hwnd());
-    const auto barPicture = [&] {
+    const auto barItem = [&](UINT mask) {
+        char text[32] = {};
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_BITMAP;
-        return GetMenuItemInfoA(GetMenu(w), 1, TRUE, &info) ? info.hbmpItem : nullptr;
+        info.fMask = mask;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        return GetMenuItemInfoA(GetMenu(w), 1, TRUE, &info) ? std::pair(info.hbmpItem, std::string(text))
+                                                            : std::pair(HBITMAP{}, std::string());
     };
-    ASSERT_TRUE(barPicture());
-    EXPECT_TRUE(Contains(Shot(w), picture));
-    // A popup of the form's menus shows it too, while it is open.
+    EXPECT_EQ(GetMenuItemCount(GetMenu(w)), 2);
+    EXPECT_EQ(barItem(MIIM_STRING).second, "&Help");
+    ASSERT_TRUE(barItem(MIIM_BITMAP).first);
+    EXPECT_TRUE(Contains(ShootWindow(w), picture));
+    SendMessageA(w, WM_COMMAND, MAKEWPARAM(GetMenuItemID(GetSubMenu(GetMenu(w), 0), 0), 0), 0);
+    EXPECT_EQ(opened, 1);
+    // A popup of the form's menus shows the picture too, while it is open.
     static bool shown = false;
     static const ui::Bitmap* wanted = &picture;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (HWND popup = FindWindowA("#32768", nullptr)) shown = Contains(Shot(popup), *wanted);
+        if (HWND popup = FindWindowA("#32768", nullptr)) shown = Contains(ShootWindow(popup), *wanted);
         EndMenu();
     });
     form.PopupMenu(mnuFile, 0, 0);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(shown);
     mnuHelp.SetPicture({});  // the bar is made again, without it
-    EXPECT_FALSE(barPicture());
-}
-
-TEST_F(ToolkitLooks, LinesArePaintedAsOnePixelBandsOfTheirColour) {
-    form.SetBackColor(0xD8E9EC);
-    ui::Line grey(form, "Line1"), white(form, "Line2");  // the About window's separators
-    grey.SetBorderColor(0x808080);
-    white.SetBorderColor(0xFFFFFF);
-    grey.SetEnds(150, 1500, 4500, 1500);
-    white.SetEnds(150, 1515, 4500, 1515);
-    Show();
-    const ui::Bitmap shot = PrintClient(H(form.hwnd()));
-    const ui::Rgb back = PixelOf(0xD8E9EC);
-    for (auto [y, colour] : {std::pair{99, back}, {100, 0x808080u}, {101, 0xFFFFFFu}, {102, back}}) {
-        for (int x : {10, 150, 299}) EXPECT_EQ(shot.At(x, y), colour) << x << "," << y;
-        EXPECT_EQ(shot.At(300, y), back) << "past the end, row " << y;
-    }
+    EXPECT_FALSE(barItem(MIIM_BITMAP).first);
+    mnuHelp.SetVisible(false);
+    EXPECT_EQ(GetMenuItemCount(GetMenu(w)), 1);
+    mnuFile.SetVisible(false);
+    EXPECT_EQ(GetMenu(w), nullptr);  // no standard menu bar is shown
 }
 
 TEST_F(ToolkitLooks, AHundredThousandRowsFillInOneGo) {

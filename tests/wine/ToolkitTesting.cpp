@@ -3,36 +3,20 @@
 
 #include <vector>
 
-#include "platform/win32/Handles.h"
-
 namespace plivant::wine {
 
 void ToolkitTest::Press(WORD key, WORD modifier) {
     std::vector<INPUT> input;
-    const auto add = [&](WORD vk, DWORD flags) {
-        INPUT one{};
-        one.type = INPUT_KEYBOARD;
-        one.ki.wVk = vk;
-        one.ki.dwFlags = flags;
-        input.push_back(one);
-    };
-    if (modifier) add(modifier, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (modifier) add(modifier, KEYEVENTF_KEYUP);
+    for (auto [vk, flags] :
+         {std::pair{modifier, 0ul}, {key, 0ul}, {key, KEYEVENTF_KEYUP}, {modifier, KEYEVENTF_KEYUP}}) {
+        if (!vk) continue;
+        input.push_back({});
+        input.back().type = INPUT_KEYBOARD;
+        input.back().ki.wVk = vk;
+        input.back().ki.dwFlags = flags;
+    }
     ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
     Pump();
-}
-
-ui::Bitmap PrintClient(HWND window) {
-    RECT r{};
-    GetClientRect(window, &r);
-    platform::win32::WindowDc screen(window);
-    platform::win32::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    platform::win32::UniqueBitmap target(CreateCompatibleBitmap(screen.get(), r.right, r.bottom));
-    platform::win32::SelectGuard selected(memory.get(), target.get());
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
-    return ui::win32::ReadBitmap(memory.get(), r.right, r.bottom);
 }
 
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {

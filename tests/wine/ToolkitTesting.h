@@ -7,7 +7,10 @@
 
 #include <string>
 
+#include "Screenshot.h"
 #include "platform/win32/Win32Platform.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
 #include "ui/win32/Win32Toolkit.h"
 
 namespace plivant::wine {
@@ -44,8 +47,6 @@ protected:
     ui::win32::Win32Toolkit toolkit{windowing, shell};
 };
 
-// What the window paints of its client area, into a bitmap of ours (the screen's copy of a window may lag).
-ui::Bitmap PrintClient(HWND window);
 // True when the picture stands somewhere in the shot, pixel for pixel.
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
 // A stored colour (blue-green-red) as a picture's pixel (red-green-blue).
