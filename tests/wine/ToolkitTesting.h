@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <string>

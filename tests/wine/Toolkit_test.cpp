@@ -4,8 +4,6 @@
 // windowless image comes back pixel for pixel through real GDI bitmaps.
 #include "ToolkitTesting.h"
 
-#include <commctrl.h>
-
 #include "app/ProgramWindows.h"
 #include "art/ThemeXArt.h"
 #include "widgets/ControlButton.h"
