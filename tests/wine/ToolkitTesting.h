@@ -22,8 +22,8 @@ inline HWND H(platform::WindowHandle h) {
 }
 
 inline std::string WindowText(HWND w) {
-    char text[256] = {};
-    GetWindowTextA(w, text, sizeof text);
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
