@@ -18,101 +18,80 @@
 namespace plivant::wine {
 namespace {
 
-using platform::win32::Win32DosDevices;
-using platform::win32::Win32FileSystem;
-
-bool UnderWine() {
-    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
+using Targets = std::vector<std::string>;
 
 class DosDevicesAdapter : public testing::Test {
 protected:
     void SetUp() override {
-        letter = FreeLetter();
         ASSERT_NE(letter, 0);
-        name = std::string(1, letter) + ":";
-        one = folder / "One";
-        two = folder / "Two";
         MakeFolder(one);
         MakeFolder(two);
     }
     void TearDown() override { ForgetLetter(letter); }
 
-    Win32DosDevices devices;
+    platform::win32::Win32DosDevices devices;
     TempFolder folder;
-    char letter = 0;
-    std::string name, one, two;
+    const char letter = FreeLetter();
+    const std::string name{letter, ':'}, one = folder / "One", two = folder / "Two";
 };
 
-TEST_F(DosDevicesAdapter, QueryReplyLayoutAndErrors) {
+// The reply's layout and errors; the engine defines, tells, reports, lists and removes, but never without a letter,
+// and leaves the system's disks alone.
+TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
     std::string buffer(1024, ' ');
     SetLastError(0xdeadbeef);
     EXPECT_EQ(devices.Query(name, buffer.data(), 1024), 0u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    ASSERT_TRUE(devices.Define(0, name, one));
-    const uint32_t n = devices.Query(name, buffer.data(), 1024);
-    const std::string expected = "\\??\\" + one + std::string(2, '\0');
-    EXPECT_EQ(buffer.substr(0, n + 4), expected + "    ") << "the rest of the buffer is untouched";
-    SetLastError(0xdeadbeef);
-    EXPECT_EQ(devices.Query(name, buffer.data(), 4), 0u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-}
-
-TEST_F(DosDevicesAdapter, EngineDefinesTellsReportsListsAndRemovesButNeverWithoutALetter) {
-    EXPECT_FALSE(DefineDrive(devices, "", one, 0));
-    EXPECT_FALSE(DefineDrive(devices, "1", one, 0));
+    EXPECT_FALSE(DefineDrive(devices, "", one, 0) || DefineDrive(devices, "1", one, 0));
     EXPECT_TRUE(DeviceTargets(":").empty() && DeviceTargets("1:").empty());
     EXPECT_EQ(GetDriveLetters(devices).find(letter), std::string::npos);
     ASSERT_TRUE(DefineDrive(devices, std::string(1, static_cast<char>(letter + 32)), one, 0));
+    const uint32_t n = devices.Query(name, buffer.data(), 1024);
+    EXPECT_EQ(buffer.substr(0, n + 4), "\\??\\" + one + std::string(2, '\0') + "    ") << "the rest is untouched";
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(devices.Query(name, buffer.data(), 4), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     const std::string letters = GetDriveLetters(devices);
-    EXPECT_NE(letters.find(letter), std::string::npos) << letters;
-    EXPECT_NE(letters.find('C'), std::string::npos) << letters;
+    EXPECT_TRUE(letters.find(letter) != std::string::npos && letters.find('C') != std::string::npos) << letters;
     EXPECT_EQ(letters.find_first_of(":\\ "), std::string::npos) << letters;
     EXPECT_TRUE(IsSubstDrive(devices, name));
     EXPECT_EQ(std::string(GetSubstPath(devices, name).c_str()), one);
     RemoveDrive(devices, std::string(1, letter));
     EXPECT_TRUE(DeviceTargets(name).empty());
     EXPECT_FALSE(IsSubstDrive(devices, name));
+    const auto c = DeviceTargets("C:"), z = DeviceTargets("Z:");
+    ASSERT_FALSE(c.empty());
+    EXPECT_FALSE(IsSubstDrive(devices, "C"));
+    for (const char* drive : {"C", "c", "Z"}) RemoveDrive(devices, drive);
+    EXPECT_EQ(std::tuple(DeviceTargets("C:"), DeviceTargets("Z:")), std::tuple(c, z));
 }
 
 TEST_F(DosDevicesAdapter, StackedDefinitionsAreClearedInOneRemoval) {
     ASSERT_TRUE(DefineDrive(devices, name, one, 0));
     SetLastError(0xdeadbeef);
     const bool stacked = DefineDrive(devices, name, two, 0);
-    if (!stacked && UnderWine()) {
+    if (!stacked && GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) {
         RemoveDrive(devices, name);
         EXPECT_TRUE(DeviceTargets(name).empty());
         GTEST_SKIP() << "WINE: no stacked definitions (error " << GetLastError() << ")";
     }
     ASSERT_TRUE(stacked);
-    EXPECT_EQ(DeviceTargets(name), (std::vector<std::string>{"\\??\\" + two, "\\??\\" + one}));
+    EXPECT_EQ(DeviceTargets(name), (Targets{"\\??\\" + two, "\\??\\" + one}));
     RemoveDrive(devices, name);
     EXPECT_TRUE(DeviceTargets(name).empty());
 }
 
-TEST_F(DosDevicesAdapter, DisksAreNotSubstitutionsAndRemovalLeavesThemAlone) {
-    const auto c = DeviceTargets("C:"), z = DeviceTargets("Z:");
-    ASSERT_FALSE(c.empty());
-    EXPECT_FALSE(IsSubstDrive(devices, "C"));
-    for (const char* drive : {"C", "c", "Z"}) RemoveDrive(devices, drive);
-    EXPECT_EQ(DeviceTargets("C:"), c);
-    EXPECT_EQ(DeviceTargets("Z:"), z);
-}
-
-class FileSystemAdapter : public testing::Test {
-protected:
-    Win32FileSystem files;
+// Find does not filter attributes, FileExists does; folders, long and short paths.
+TEST(FileSystemAdapter, FindExistenceAndLongAndShortPaths) {
+    platform::win32::Win32FileSystem files;
     TempFolder folder;
-};
-
-TEST_F(FileSystemAdapter, FindDoesNotFilterAttributesButFileExistsDoesAndFolderExists) {
     for (const char* name : {"plain.txt", "hidden.txt", "readonly.txt"}) WriteBytes(folder / name, "x");
     MakeFolder(folder / "sub");
     SetFileAttributesA((folder / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesA((folder / "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     bool sawHidden = false;
     ASSERT_TRUE(files.FindFiles(folder / "*", [&](const platform::FindEntry& e) {
-        if (e.name == "hidden.txt") sawHidden = (e.attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        sawHidden |= e.name == "hidden.txt" && (e.attributes & FILE_ATTRIBUTE_HIDDEN);
         return true;
     }));
     EXPECT_TRUE(sawHidden);
@@ -128,27 +107,26 @@ TEST_F(FileSystemAdapter, FindDoesNotFilterAttributesButFileExistsDoesAndFolderE
     EXPECT_TRUE(FolderExists(files, "C:\\"));
     for (const std::string& name : {std::string("plain.txt"), std::string("missing"), std::string(300, 'a')})
         EXPECT_FALSE(FolderExists(files, folder / name)) << name;
-}
-
-TEST_F(FileSystemAdapter, LongAndShortPathsRoundTrip) {
     const std::string deep = folder / "A Long Folder Name";
     MakeFolder(deep);
     const std::string shortForm = GetShortPath(files, deep);
     ASSERT_FALSE(shortForm.empty());
     EXPECT_TRUE(FolderExists(files, shortForm));
     EXPECT_TRUE(text::EqualsIgnoreCase(GetLongPath(files, shortForm), GetLongPath(files, deep)));
-    EXPECT_EQ(GetLongPath(files, deep + "\\").substr(GetLongPath(files, deep + "\\").size() - 18),
-              "A Long Folder Name");
-    EXPECT_EQ(GetLongPath(files, "C:\\"), "C:");
-    EXPECT_EQ(GetLongPath(files, folder / "missing"), "");
-    EXPECT_EQ(GetShortPath(files, folder / "missing"), "");
+    EXPECT_TRUE(GetLongPath(files, deep + "\\").ends_with("\\A Long Folder Name"));
+    EXPECT_EQ(std::tuple(GetLongPath(files, "C:\\"), GetLongPath(files, folder / "missing"),
+                         GetShortPath(files, folder / "missing")),
+              std::tuple("C:", "", ""));
 }
 
-TEST_F(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
-    const std::string path = folder / "list.ini";
+// Reading, appending, replacing atomically and deleting, the start-up list through them; a failed replacement
+// leaves the old content and no temporary file.
+TEST(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
+    platform::win32::Win32FileSystem files;
+    TempFolder folder;
+    const std::string path = folder / "mount.ini";
     EXPECT_FALSE(files.ReadFile(path));
-    ASSERT_TRUE(files.Append(path, "a\r\n"));
-    ASSERT_TRUE(files.Append(path, "b\r\n"));
+    ASSERT_TRUE(files.Append(path, "a\r\n") && files.Append(path, "b\r\n"));
     EXPECT_EQ(files.ReadFile(path), "a\r\nb\r\n");
     ASSERT_TRUE(files.Replace(path, "c\r\n"));
     EXPECT_EQ(ReadBytes(path) + ReadBytes(path + ".new~"), "c\r\n<missing>");
@@ -157,68 +135,51 @@ TEST_F(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
     EXPECT_FALSE(files.Delete(path));
     const std::vector<std::string> list{"E:\tC:\\Data", "F:\tC:\\Temp"};
     ASSERT_TRUE(SaveStartupList(files, folder.Path() + "\\", list));
-    EXPECT_EQ(ReadBytes(folder / "mount.ini"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
+    EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
     platform::win32::Win32CodePage codePage;
     EXPECT_EQ(ReadStartupList(files, codePage, folder.Path() + "\\").lines, list);
-}
-
-TEST_F(FileSystemAdapter, FailedReplaceLeavesTheOldContentAndNoTemporaryFile) {
-    const std::string path = folder / "mount.ini";
-    WriteBytes(path, "E:\tC:\\Data\r\n");
     MakeFolder(path + ".new~");  // the temporary name is taken by a folder: the write cannot start
-    EXPECT_FALSE(files.Replace(path, "F:\tC:\\Temp\r\n"));
-    EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\n");
+    EXPECT_FALSE(files.Replace(path, "G:\tC:\\Temp\r\n"));
+    EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
     RemoveDirectoryA((path + ".new~").c_str());
-
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    const bool replaced = files.Replace(path, "F:\tC:\\Temp\r\n");
+    const bool replaced = files.Replace(path, "G:\tC:\\Temp\r\n");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!replaced) {
-        EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\n");
-        EXPECT_EQ(ReadBytes(path + ".new~"), "<missing>");
+        EXPECT_EQ(ReadBytes(path) + ReadBytes(path + ".new~"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n<missing>");
     }
 }
 
-class RegistryAdapter : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kLanguageKey, &key), ERROR_SUCCESS); }
-    void TearDown() override {
-        RegCloseKey(key);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
-    }
-    void Set(const char* name, DWORD type, const std::string& bytes) {
+TEST(RegistryAdapter, EveryTextIsItsDefaultWithoutTheKeyAndValuesOfEveryShape) {
+    using namespace std::string_literals;
+    platform::win32::Win32Registry registry;
+    RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
+    EXPECT_EQ(std::tuple(LoadUiString(registry, UiString::About), LoadUiString(registry, UiString::FolderToMount)),
+              std::tuple("About", "Folder to mount"));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kLanguageKey, &key), ERROR_SUCCESS);
+    for (const auto& [name, type, bytes] : {std::tuple{"5005", REG_SZ, "Laufwerk\0"s},
+                                            {"5002", REG_EXPAND_SZ, "%TEMP%\0"s},
+                                            {"5009", REG_SZ, "\0"s},
+                                            {"5012", REG_SZ, "ab\0cd\0"s},
+                                            {"5013", REG_SZ, std::string(3000, 'x') + '\0'},
+                                            {"5018", REG_DWORD, "\1\0\0\0"s}})
         RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size()));
-    }
-    platform::win32::Win32Registry registry;
-    HKEY key = nullptr;
-};
-
-TEST_F(RegistryAdapter, ValuesOfEveryShape) {
-    using namespace std::string_literals;
-    Set("5005", REG_SZ, "Laufwerk\0"s);
-    Set("5002", REG_EXPAND_SZ, "%TEMP%\0"s);
-    Set("5009", REG_SZ, "\0"s);
-    Set("5012", REG_SZ, "ab\0cd\0"s);
-    Set("5013", REG_SZ, std::string(3000, 'x') + '\0');
-    Set("5018", REG_DWORD, "\1\0\0\0"s);
+    RegCloseKey(key);
     std::vector<std::string> texts;
-    for (UiString id : {UiString::DriveLetter, UiString::DriveCreationFailed, UiString::Title,
-                        UiString::ListOfMountedFolders, UiString::Unmount, UiString::Clear})
+    for (UiString id :
+         {UiString::DriveLetter, UiString::DriveCreationFailed, UiString::Title, UiString::ListOfMountedFolders,
+          UiString::ListOfPreviouslyMounted, UiString::Unmount, UiString::Clear})
         texts.push_back(LoadUiString(registry, id));
-    EXPECT_EQ(texts, (std::vector<std::string>{"Laufwerk", DefaultText(UiString::DriveCreationFailed), "", "ab",
-                                               "Unmount", "Clear"}));
-    EXPECT_EQ(LoadUiString(registry, UiString::ListOfPreviouslyMounted), std::string(3000, 'x'));
-}
-
-TEST(RegistryAdapterMissingKey, EveryTextIsItsDefault) {
     RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
-    platform::win32::Win32Registry registry;
-    EXPECT_EQ(LoadUiString(registry, UiString::About), "About");
-    EXPECT_EQ(LoadUiString(registry, UiString::FolderToMount), "Folder to mount");
+    EXPECT_EQ(texts, (std::vector<std::string>{"Laufwerk", DefaultText(UiString::DriveCreationFailed), "", "ab",
+                                               std::string(3000, 'x'), "Unmount", "Clear"}));
 }
 
-TEST(ProcessAdapter, ArgumentsAreEverythingAfterTheProgramNameAndItsBlanks) {
+// The arguments are everything after the program name and its blanks; the start fails critical errors silently;
+// the folder, the version and the single instance.
+TEST(ProcessAdapter, ArgumentsStartFolderVersionAndSingleInstance) {
     for (auto [commandLine, arguments] :
          {std::pair{"Plivant.exe", ""},
           {"Plivant.exe /ini", "/ini"},
@@ -229,37 +190,24 @@ TEST(ProcessAdapter, ArgumentsAreEverythingAfterTheProgramNameAndItsBlanks) {
           {"\"unterminated", ""},
           {"", ""}})
         EXPECT_EQ(platform::win32::ArgumentsOf(commandLine), arguments) << commandLine;
-}
-
-TEST(ProgramStart, TheSystemFailsCriticalErrorsSilently) {
     const UINT before = SetErrorMode(0);
     { platform::win32::Win32Platform real; }
     EXPECT_TRUE(GetErrorMode() & SEM_FAILCRITICALERRORS);
     SetErrorMode(before);
-}
-
-TEST(ProcessAdapter, FolderVersionAndSingleInstance) {
-    platform::win32::Win32Process first;
-    const std::string programFolder = first.ProgramFolder();
-    EXPECT_EQ(programFolder, TestProgramFolder());
-    EXPECT_NE(programFolder.back(), '\\');
+    platform::win32::Win32Process first, second;
     const auto version = first.Version();
-    EXPECT_EQ(version.major, PLIVANT_VERSION_MAJOR);
-    EXPECT_EQ(version.minor, PLIVANT_VERSION_MINOR);
-    EXPECT_EQ(version.revision, PLIVANT_VERSION_REVISION);
-
+    EXPECT_EQ(std::tuple(first.ProgramFolder(), version.major, version.minor, version.revision),
+              std::tuple(TestProgramFolder(), PLIVANT_VERSION_MAJOR, PLIVANT_VERSION_MINOR, PLIVANT_VERSION_REVISION));
     EXPECT_FALSE(first.PreviousInstanceRunning());
-    platform::win32::Win32Process second;
     EXPECT_TRUE(second.PreviousInstanceRunning());
 }
 
-TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndNoBestFit) {
+// Exact forms in the Western code page and no best fit; lower case follows the code page (E acute and S caron are
+// letters too; digits, signs and NULs stand).
+TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndItsLowerCase) {
     ASSERT_EQ(GetACP(), 1252u) << "the test prefix runs with the Western code page";
     platform::win32::Win32CodePage codePage;
-    const struct {
-        std::u16string text;
-        std::optional<std::string> ansi;
-    } cases[] = {
+    const std::pair<std::u16string, std::optional<std::string>> cases[] = {
         {u"", ""},
         {u"E:\tC:\\Data", "E:\tC:\\Data"},
         {u"C:\\Caf\u00e9 \u20ac\u017e\u0178", "C:\\Caf\xe9 \x80\x9e\x9f"},
@@ -267,17 +215,8 @@ TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndNoBestFit) {
         {u"C:\\Data\u221e", std::nullopt},  // best fit: "C:\Data8"
         {u"C:\\\u0100", std::nullopt},      // best fit: "C:\A"
         {u"C:\\\u4e00", std::nullopt},
-        {u"C:\\\U0001F600", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        const auto ansi = codePage.FromUtf16(c.text);
-        EXPECT_EQ(ansi, c.ansi) << "case " << &c - cases;
-    }
-}
-
-TEST(CodePageAdapter, LowerCaseFollowsTheWesternCodePage) {
-    platform::win32::Win32CodePage codePage;
-    // E acute and S caron of the code page are letters too; digits, signs and NULs stand.
+        {u"C:\\\U0001F600", std::nullopt}};
+    for (const auto& [text, ansi] : cases) EXPECT_EQ(codePage.FromUtf16(text), ansi);
     EXPECT_EQ(codePage.Lower(std::string("E:\tC:\\DATA \xC9\x8A 1\0X", 17)),
               std::string("e:\tc:\\data \xE9\x9A 1\0x", 17));
 }
