@@ -12,13 +12,12 @@
 
 namespace plivant::wine {
 
-// The real shell, with the user's answer to the dialog: the button is pressed only once the dialog is on the screen
-// and the selection it last reported has been the wanted folder for three ticks of 50 ms. Pressing as soon as the
-// selection message comes races the dialog, which applies the selection later on a busy machine, and may still be
-// filling its tree: under Wine the first dialog of a process can lose a press posted then, or move the selection
-// after it. The press is repeated every half second until the dialog has gone. A user who chooses the folder
-// selects it when the dialog shows another (WINE: a cold start of the shell can leave the initial selection on one
-// of the folder's parents).
+// The real shell, whose folder dialog the user answers once it is on the screen and the selection it last reported
+// has been the wanted folder for three ticks of 50 ms; the press is repeated every half second until the dialog has
+// gone. Pressing at the selection message races the dialog, which applies the selection later on a busy machine, and
+// under Wine the first dialog of a process can lose a press posted while it fills its tree. A user who chooses the
+// folder selects it when the dialog shows another (WINE: a cold start of the shell can leave the initial selection on
+// one of the folder's parents).
 class PressOnceSelected final : public platform::IShell {
 public:
     PressOnceSelected(WORD button, std::string wanted, bool choose = false)

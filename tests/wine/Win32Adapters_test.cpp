@@ -1,8 +1,12 @@
-// The real ports and the engine on top of them, against the system's own API (Wine here).
+// The real ports and the engine on top of them, against the system's own API (Wine here): DOS devices, files,
+// registry, process, code page and the shell's folder dialog; and the utility library as the Windows builds compile
+// it (the checksum's block folding is chosen at run time from the processor's features).
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 
+#include "ScriptedShell.h"
 #include "Version.h"
 #include "WineSupport.h"
 #include "mapping/modFiles.h"
@@ -13,7 +17,10 @@
 #include "state/StartupList.h"
 #include "state/UiStrings.h"
 #include "state/modRegistry.h"
+#include "util/DS2.h"
 #include "util/Text.h"
+#include "util/clsCrc.h"
+#include "windows/main/modFolderBrowse.h"
 
 namespace plivant::wine {
 namespace {
@@ -219,6 +226,36 @@ TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndItsLowerCase) {
     for (const auto& [text, ansi] : cases) EXPECT_EQ(codePage.FromUtf16(text), ansi);
     EXPECT_EQ(codePage.Lower(std::string("E:\tC:\\DATA \xC9\x8A 1\0X", 17)),
               std::string("e:\tc:\\data \xE9\x9A 1\0x", 17));
+}
+
+// The callback selects the initial folder: each answer is given only once the dialog shows it. OK returns that folder,
+// Cancel an empty text.
+TEST(ShellAdapter, TheFolderDialogsOkReturnsTheInitialFolderThatTheCallbackSelectedAndCancelNothing) {
+    TempFolder temp;
+    const std::string folder = temp / "Mount Me";
+    MakeFolder(folder);
+    platform::win32::Win32Windowing windowing;
+    PressOnceSelected ok(IDOK, folder), cancel(IDCANCEL, "C:\\windows");
+    EXPECT_EQ(BrowseForFolder(ok, windowing, 0, "Folder to mount", folder), folder);
+    EXPECT_EQ(BrowseForFolder(cancel, windowing, 0, "Folder to mount", "C:\\windows"), "");
+}
+
+TEST(WindowsUtil, ChecksumOfLargeBuffersMatchesTheDefinitionAndCipherFramesDiffer) {
+    std::mt19937 random(5);
+    for (const std::size_t size : {63u, 64u, 65u, 1000u, 4096u, 1u << 20}) {
+        std::vector<std::uint8_t> bytes(size);
+        std::uint32_t definition = 0xFFFFFFFFu;  // a byte at a time
+        for (auto& b : bytes) {
+            definition ^= b = static_cast<std::uint8_t>(random());
+            for (int bit = 0; bit < 8; ++bit) definition = (definition >> 1) ^ (definition & 1 ? 0xEDB88320u : 0);
+        }
+        EXPECT_EQ(clsCrc().CRC32(bytes, static_cast<std::int32_t>(size), 0), ~definition) << size << " bytes";
+    }
+    DS2 cipher;
+    std::string first = cipher.EncryptString("Plivant", "key", true),
+                second = cipher.EncryptString("Plivant", "key", true);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(cipher.DecryptString(second, "key", true), "Plivant");
 }
 
 }  // namespace

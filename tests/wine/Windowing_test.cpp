@@ -1,20 +1,13 @@
 // The real windowing port and clsTimer against the system: ticks through the message loop, none after
-// destruction, placement and regions on a real window.
-#include <windows.h>
-
+// destruction, Wait, placement and regions on a real window.
 #include <gtest/gtest.h>
-
-#include <memory>
 
 #include "WineSupport.h"
 #include "platform/win32/Win32Platform.h"
 #include "widgets/clsTimer.h"
 
-namespace plivant {
+namespace plivant::wine {
 namespace {
-
-using platform::win32::Win32Windowing;
-using wine::PumpUntil;
 
 // A plain window of its own class (a static control would be transparent to WindowFromPoint).
 HWND MakeWindow() {
@@ -25,59 +18,44 @@ HWND MakeWindow() {
         wc.lpszClassName = "PlivantProbe";
         return RegisterClassA(&wc);
     }();
-    (void)atom;
-    return CreateWindowExA(0, "PlivantProbe", "probe", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150, nullptr, nullptr,
+    return CreateWindowExA(0, MAKEINTATOM(atom), "probe", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150, nullptr, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-TEST(Win32Timer, ClsTimerTicksThroughTheMessageLoopWithItsOwnCount) {
-    Win32Windowing windowing;
-    clsTimer a(windowing), b(windowing);
-    int32_t lastA = 0, lastB = 0;
+// Each object ticks with its own count, on a thread timer or on an owner window; no tick reaches one that has gone.
+TEST(Win32Timer, ClsTimerTicksThroughTheMessageLoopWithItsOwnCountUntilItGoes) {
+    platform::win32::Win32Windowing windowing;
+    const HWND window = MakeWindow();
+    ASSERT_TRUE(window);
+    int32_t lastA = 0, lastB = 0, ticks = 0;
     DWORD timeA = 0;
-    a.OnTime = [&](int32_t n, int32_t t) {
-        lastA = n;
-        timeA = static_cast<DWORD>(t);
-    };
-    b.OnTime = [&](int32_t n, int32_t) { lastB = n; };
     const DWORD before = GetTickCount();
-    a.StartTimer(20);
-    b.StartTimer(20);
-    ASSERT_TRUE(PumpUntil([&] { return lastA >= 3 && lastB >= 3; }, 5000)) << lastA << " " << lastB;
-    EXPECT_GE(timeA, before);  // the system time of the tick
-    a.StopTimer();
-    b.StopTimer();
-}
-
-TEST(Win32Timer, NoTickReachesADestroyedObject) {
-    Win32Windowing windowing;
-    int ticks = 0;
     {
-        clsTimer timer(windowing);
-        timer.OnTime = [&](int32_t, int32_t) { ++ticks; };
-        timer.StartTimer(10);
-        ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }, 5000));
+        clsTimer a(windowing), b(windowing);
+        a.OnTime = [&](int32_t n, int32_t t) { lastA = n, timeA = static_cast<DWORD>(t), ++ticks; };
+        b.OnTime = [&](int32_t n, int32_t) { lastB = n; };
+        b.SetHwnd(reinterpret_cast<platform::WindowHandle>(window));
+        a.StartTimer(20);
+        b.StartTimer(15);
+        ASSERT_TRUE(PumpUntil([&] { return lastA >= 3 && lastB >= 3; }, 5000)) << lastA << " " << lastB;
+        EXPECT_GE(timeA, before);  // the system time of the tick
+        b.StopTimer();
         Sleep(50);  // let more ticks fall due before the object goes
     }
     const int atDestruction = ticks;
-    int spins = 0;
-    PumpUntil([&] { return ++spins > 100000; }, 300);
+    PumpFor(300);
     EXPECT_EQ(ticks, atDestruction);
+    DestroyWindow(window);
 }
 
-TEST(Win32Timer, WaitReturnsAfterOneTickAndStops) {
-    Win32Windowing windowing;
+// Wait returns after one tick and stops; it gives way to a request to end the program and leaves it queued.
+TEST(Win32Timer, WaitReturnsAfterOneTickOrARequestToEnd) {
+    platform::win32::Win32Windowing windowing;
     clsTimer timer(windowing);
     const DWORD start = GetTickCount();
     timer.Wait(100);
     EXPECT_GE(GetTickCount() - start, 80u);
-    EXPECT_EQ(timer.TickCount(), 1);
-    EXPECT_FALSE(timer.Running());
-}
-
-TEST(Win32Timer, WaitGivesWayToARequestToEndAndLeavesIt) {
-    Win32Windowing windowing;
-    clsTimer timer(windowing);
+    EXPECT_EQ(std::tuple(timer.TickCount(), timer.Running()), std::tuple(1, false));
     PostQuitMessage(3);
     timer.Wait(10);  // returns: no tick comes while the request waits
     EXPECT_FALSE(timer.Running());
@@ -86,24 +64,10 @@ TEST(Win32Timer, WaitGivesWayToARequestToEndAndLeavesIt) {
     EXPECT_EQ(msg.wParam, 3u);
 }
 
-TEST(Win32Timer, WindowTimerOnAnOwnerWindow) {
-    Win32Windowing windowing;
-    const HWND window = MakeWindow();
-    ASSERT_TRUE(window);
-    clsTimer timer(windowing);
-    uint32_t ticks = 0;
-    timer.SetHwnd(reinterpret_cast<platform::WindowHandle>(window));
-    timer.OnTime = [&](int32_t n, int32_t) { ticks = static_cast<uint32_t>(n); };
-    timer.StartTimer(15);
-    ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }, 5000));
-    timer.StopTimer();
-    DestroyWindow(window);
-}
-
 // On one real window: topmost and back without moving or sizing, a region of rectangles that is their union,
 // the window under the cursor, and the styles.
 TEST(Win32Windowing, PlaceRegionCursorAndStylesOnARealWindow) {
-    Win32Windowing windowing;
+    platform::win32::Win32Windowing windowing;
     const HWND window = MakeWindow();
     ASSERT_TRUE(window);
     const auto handle = reinterpret_cast<platform::WindowHandle>(window);
@@ -116,9 +80,9 @@ TEST(Win32Windowing, PlaceRegionCursorAndStylesOnARealWindow) {
     ASSERT_TRUE(windowing.ApplyRegion(handle, {{5, 0, 195, 1}, {0, 1, 200, 150}}, true));
     HRGN probe = CreateRectRgn(0, 0, 0, 0);
     ASSERT_EQ(GetWindowRgn(window, probe), COMPLEXREGION);
-    EXPECT_EQ((std::vector<bool>{!!PtInRegion(probe, 2, 0), !!PtInRegion(probe, 5, 0), !!PtInRegion(probe, 0, 1),
-                                 !!PtInRegion(probe, 199, 0)}),
-              (std::vector<bool>{false, true, true, false}));
+    EXPECT_EQ((std::vector<BOOL>{PtInRegion(probe, 2, 0), PtInRegion(probe, 5, 0), PtInRegion(probe, 0, 1),
+                                 PtInRegion(probe, 199, 0)}),
+              (std::vector<BOOL>{FALSE, TRUE, TRUE, FALSE}));
     DeleteObject(probe);
     ASSERT_TRUE(windowing.MoveCursor({150, 150}));
     EXPECT_EQ(*windowing.CursorPosition(), (platform::Point{150, 150}));
@@ -128,4 +92,4 @@ TEST(Win32Windowing, PlaceRegionCursorAndStylesOnARealWindow) {
 }
 
 }  // namespace
-}  // namespace plivant
+}  // namespace plivant::wine
