@@ -14,9 +14,8 @@ namespace {
 
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;
-constexpr const char* kFolder = "C:\\Apps\\Plivant\\";
-constexpr const char* kList = "C:\\Apps\\Plivant\\mount.ini";
-constexpr const char* kHistory = "C:\\Apps\\Plivant\\Plivant.ini";
+constexpr const char *kFolder = "C:\\Apps\\Plivant\\", *kList = "C:\\Apps\\Plivant\\mount.ini",
+                     *kHistory = "C:\\Apps\\Plivant\\Plivant.ini";
 
 TEST(TextLines, EveryKindOfLineEndLargeInputsAndJoiningBack) {
     for (const auto& [content, lines] :
@@ -43,6 +42,19 @@ TEST(TextLines, EveryKindOfLineEndLargeInputsAndJoiningBack) {
     EXPECT_EQ(SplitLines(JoinLines(lines)), lines);
 }
 
+TEST(StartupLine, FieldsAsTheyStand) {
+    for (auto [line, fields] : {std::pair{"E:\tC:\\Data", "E:|C:\\Data"},
+                                {"E:\tC:\\Data\tx", "E:|C:\\Data"},
+                                {"\tC:\\Data", "|C:\\Data"},
+                                {"e: \t c:\\data ", "e: | c:\\data "},
+                                {"E:\t", "E:|"},
+                                {"", "none"},
+                                {"E: C:\\Data", "none"}}) {
+        const auto pair = ParseStartupLine(line);
+        EXPECT_EQ(pair ? pair->drive + "|" + pair->folder : "none", fields);
+    }
+}
+
 class ProgramFolder : public testing::Test {
 protected:
     ProgramFolder() { fs.AddFolder("C:\\Apps\\Plivant"); }
@@ -51,82 +63,48 @@ protected:
     platform::sim::SimCodePage codePage;
 };
 
-TEST_F(ProgramFolder, AnUnseenStartupListIsAbsentALockedOneUnreadableAndLinesAreReadUnchanged) {
-    const struct {
-        uint32_t attributes;
-        bool locked;
-        ListFileState state;
-    } cases[] = {
-        {win::FILE_ATTRIBUTE_HIDDEN, false, ListFileState::Absent},
-        {win::FILE_ATTRIBUTE_SYSTEM, true, ListFileState::Absent},
-        {win::FILE_ATTRIBUTE_ARCHIVE, true, ListFileState::Unreadable},
-        {win::FILE_ATTRIBUTE_READONLY, false, ListFileState::Read},
-    };
+// An unseen list is absent, a locked one unreadable; lines are read unchanged (a last one without CR LF counts),
+// Unicode as ANSI, and a line left out makes the partial state. Saving writes each row with CR LF in order; a failed
+// save leaves the old list whole.
+TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
     EXPECT_EQ(ReadList().state, ListFileState::Absent);
     fs.AddFile(kList, "E:\tC:\\Data\r\nnot a pair\r\n\r\nF:\tC:\\Temp");
-    const Lines lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"};  // a last line without CR LF counts
-    for (const auto& c : cases) {
-        fs.SetAttributes(kList, c.attributes);
-        fs.SetLocked(kList, c.locked);
+    const Lines lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"};
+    for (const auto& [attributes, locked, state] :
+         {std::tuple{win::FILE_ATTRIBUTE_HIDDEN, false, ListFileState::Absent},
+          {win::FILE_ATTRIBUTE_SYSTEM, true, ListFileState::Absent},
+          {win::FILE_ATTRIBUTE_ARCHIVE, true, ListFileState::Unreadable},
+          {win::FILE_ATTRIBUTE_READONLY, false, ListFileState::Read}}) {
+        fs.SetAttributes(kList, attributes);
+        fs.SetLocked(kList, locked);
         const StartupListContent read = ReadList();
-        EXPECT_EQ(read.state, c.state) << "attributes " << c.attributes << " locked " << c.locked;
-        EXPECT_EQ(read.lines, c.state == ListFileState::Read ? lines : Lines{});
+        EXPECT_EQ(std::tuple(read.state, read.lines), std::tuple(state, state == ListFileState::Read ? lines : Lines{}))
+            << attributes << locked;
     }
-}
-
-TEST_F(ProgramFolder, UnicodeIsReadAsAnsiAndALineLeftOutMakesThePartialState) {
     fs.AddFile(kList,
                "\xEF\xBB\xBF"
                "E:\tC:\\Caf\xC3\xA9\r\n");
-    EXPECT_EQ(ReadList().state, ListFileState::Read);
-    EXPECT_EQ(ReadList().lines, Lines{"E:\tC:\\Caf\xE9"});
+    EXPECT_EQ(std::tuple(ReadList().state, ReadList().lines),
+              std::tuple(ListFileState::Read, Lines{"E:\tC:\\Caf\xE9"}));
     fs.AddFile(kList, "E:\tC:\\Caf\xC3\xA9\r\nG:\tC:\\\xE4\xB8\x80\r\nF:\tC:\\Temp\r\n");
-    EXPECT_EQ(ReadList().state, ListFileState::Partial);
-    EXPECT_EQ(ReadList().lines, (Lines{"E:\tC:\\Caf\xE9", "F:\tC:\\Temp"}));
-}
-
-TEST_F(ProgramFolder, SaveWritesEachRowWithCrLfInOrderAndAFailedSaveLeavesTheOldListWhole) {
+    EXPECT_EQ(std::tuple(ReadList().state, ReadList().lines),
+              std::tuple(ListFileState::Partial, Lines{"E:\tC:\\Caf\xE9", "F:\tC:\\Temp"}));
     ASSERT_TRUE(SaveStartupList(fs, kFolder, {}));
     EXPECT_EQ(fs.Content(kList), "");
     ASSERT_TRUE(SaveStartupList(fs, kFolder, {"E:\tC:\\Data", "F:\tC:\\Temp"}));
-    EXPECT_EQ(fs.Content(kList), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
     fs.SetWritable("C:\\Apps\\Plivant", false);
     EXPECT_FALSE(SaveStartupList(fs, kFolder, {"F:\tC:\\Temp"}));
     EXPECT_EQ(fs.Content(kList), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
 }
 
-TEST(StartupLine, FieldsAsTheyStand) {
-    const struct {
-        const char* line;
-        bool pair;
-        const char *drive, *folder;
-    } cases[] = {{"E:\tC:\\Data", true, "E:", "C:\\Data"},
-                 {"E:\tC:\\Data\tx", true, "E:", "C:\\Data"},
-                 {"\tC:\\Data", true, "", "C:\\Data"},
-                 {"e: \t c:\\data ", true, "e: ", " c:\\data "},
-                 {"E:\t", true, "E:", ""},
-                 {"", false, "", ""},
-                 {"E: C:\\Data", false, "", ""}};
-    for (const auto& c : cases) {
-        const auto pair = ParseStartupLine(c.line);
-        EXPECT_EQ(pair ? pair->drive + "|" + pair->folder : "none",
-                  c.pair ? std::string(c.drive) + "|" + c.folder : "none");
-    }
-}
-
-TEST_F(ProgramFolder, HistoryKeepsDuplicatesAndEmptyLinesInOrderAndClearStartsAgain) {
+// The history keeps duplicates and empty lines in order and Clear starts it again; a read-only folder or a locked
+// history reports failure and keeps the lines.
+TEST_F(ProgramFolder, HistoryAppendsInOrderClearsAndReportsFailures) {
     EXPECT_EQ(LoadHistory(fs, kFolder), Lines{});
     for (const char* folder : {"C:\\Data", "C:\\Data", "", "D:\\"}) ASSERT_TRUE(AppendHistory(fs, kFolder, folder));
     EXPECT_EQ(fs.Content(kHistory), "C:\\Data\r\nC:\\Data\r\n\r\nD:\\\r\n");
     EXPECT_EQ(LoadHistory(fs, kFolder), (Lines{"C:\\Data", "C:\\Data", "", "D:\\"}));
-    EXPECT_TRUE(ClearHistory(fs, kFolder));
-    EXPECT_FALSE(fs.Exists(kHistory));
-    EXPECT_TRUE(ClearHistory(fs, kFolder));
-    ASSERT_TRUE(AppendHistory(fs, kFolder, "C:\\Temp"));
-    EXPECT_EQ(LoadHistory(fs, kFolder), Lines{"C:\\Temp"});
-}
-
-TEST_F(ProgramFolder, AReadOnlyFolderOrLockedHistoryReportsFailureAndKeepsTheLines) {
+    EXPECT_TRUE(ClearHistory(fs, kFolder) && !fs.Exists(kHistory) && ClearHistory(fs, kFolder));
     fs.SetWritable("C:\\Apps\\Plivant", false);
     EXPECT_FALSE(AppendHistory(fs, kFolder, "C:\\Data"));  // no new file in a read-only folder
     EXPECT_FALSE(fs.Exists(kHistory));
