@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace plivant {
@@ -21,51 +22,41 @@ Bytes BytesOf(const std::string& s) {
     return {s.begin(), s.end()};
 }
 
-// The 16 rounds written out with plain arithmetic, for comparison with the table-driven transform.
-Bytes PlainEncrypt(Bytes framed, Bytes key) {
-    key.resize(std::max<size_t>(key.size(), 3), 1);
-    for (int round = 0; round < 16; ++round) {
-        for (std::size_t i = 0, p = 0; i + 1 < framed.size(); ++i, ++p) {
-            if (p == key.size() - 1) p = 0;
-            framed[i] ^= static_cast<std::uint8_t>((key[p] + framed[i + 1]) % 255);
-            framed[i + 1] ^= framed[i];
-            framed[i] ^= static_cast<std::uint8_t>((key[p + 1] + framed[i + 1]) % 255);
-        }
-    }
-    return framed;
-}
-
-TEST(DS2, ProgressRisesSixteenTimesPerTransformWithRoundedPercentages) {
-    const std::vector<std::int16_t> once{6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100};
-    DS2 cipher(CountingFrame());
-    std::vector<std::int16_t> seen;
-    cipher.Progress = [&](std::int16_t percent) { seen.push_back(percent); };
-    std::string secret = cipher.EncryptString("some text", "key"), nothing;
-    cipher.DecryptString(secret, "key");
-    cipher.DecryptString(nothing, "key");  // too short to hold a frame, it still runs the rounds
-    std::vector<std::int16_t> thrice = once;
-    for (int i = 0; i < 2; ++i) thrice.insert(thrice.end(), once.begin(), once.end());
-    EXPECT_EQ(seen, thrice);
-}
-
-// 508 and 510 put the hex output on either side of the buffer's first 1025 bytes.
-TEST(DS2, CiphertextIsFiveBytesLongerItsHexTwiceThatAndEachEncryptionDiffers) {
+// Sizes and hex digits at lengths that put the hex output on either side of the buffer's first 1025 bytes; every
+// encryption differs; decrypting gives back the text in plain, hex and byte form, and other bytes for a wrong key.
+TEST(DS2, CiphertextIsFiveBytesLongerItsHexTwiceThatEachDiffersAndAllRoundTrip) {
     DS2 cipher;
-    for (std::size_t n : {0, 1, 2, 3, 7, 507, 508, 510, 1019, 5000}) {
-        std::string text(n, '\0');
-        for (std::size_t i = 0; i < n; ++i) text[i] = static_cast<char>(i * 37);
-        EXPECT_EQ(cipher.EncryptString(text, "key").size(), n + 5);
-        std::string hex = cipher.EncryptString(text, "key", true), again = cipher.EncryptString(text, "key", true);
-        EXPECT_EQ(hex.size(), 2 * (n + 5));
-        EXPECT_EQ(hex.find_first_not_of("0123456789ABCDEF"), std::string::npos) << hex;
-        EXPECT_NE(hex, again);
-        EXPECT_EQ(cipher.DecryptString(hex, "key", true), text);
-        EXPECT_EQ(cipher.DecryptString(again, "key", true), text);
+    std::string all;
+    for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
+    for (const auto& [text, key] : {std::pair{""s, "key"s},
+                                    {"hello"s, ""s},
+                                    {"\0\xff\x01"s, "\xff\xff\xff\xff"s},
+                                    {"hi"s, "a much longer key than the text"s},
+                                    {all, "\0\x80\xff"s},
+                                    {std::string(507, 'a'), "key"s},
+                                    {std::string(508, 'b'), "x"s},
+                                    {std::string(510, 'c'), "key"s},
+                                    {std::string(1019, 'e'), "k"s},
+                                    {std::string(5000, 'd'), "key"s}}) {
+        std::string plain = cipher.EncryptString(text, key), hex = cipher.EncryptString(text, key, true),
+                    again = cipher.EncryptString(text, key, true);
+        EXPECT_EQ(std::tuple(plain.size(), hex.size(), hex.find_first_not_of("0123456789ABCDEF"), hex == again),
+                  std::tuple(text.size() + 5, 2 * text.size() + 10, std::string::npos, false));
+        EXPECT_EQ(std::tuple(cipher.DecryptString(plain, key), cipher.DecryptString(hex, key, true)),
+                  std::tuple(text, text));
+        Bytes data = BytesOf(text), keyBytes = BytesOf(key), keyAgain = BytesOf(key);
+        cipher.EncryptByte(data, keyBytes);
+        EXPECT_EQ(cipher.DecryptByte(data, keyAgain), BytesOf(text));
     }
+    std::string secret = cipher.EncryptString("attack at dawn", "right");
+    const std::string out = cipher.DecryptString(secret, "wrong");
+    EXPECT_EQ(std::tuple(out.size(), out == "attack at dawn"), std::tuple(14u, false));
 }
 
-TEST(DS2, AShortOrMissingKeyActsAsItsPaddedFormAndIsPaddedInPlace) {
-    const std::string text = "padding decides every round";
+// A key shorter than three bytes acts as its padded form and is padded in place; keys of every length from the
+// padded three to longer than the data follow the key walk of the 16 rounds, written out here with plain arithmetic.
+TEST(DS2, ShortKeysArePaddedAndTheRoundsFollowTheKeyWalkForEveryKeyLength) {
+    const std::string text = "0123456789abcdefghij";
     for (auto [key, padded] : {std::pair{""s, "\x01\x01\x01"s},
                                {"A"s, "A\x01\x01"s},
                                {"AB"s, "AB\x01"s},
@@ -79,66 +70,27 @@ TEST(DS2, AShortOrMissingKeyActsAsItsPaddedFormAndIsPaddedInPlace) {
     std::string missing = DS2(CountingFrame()).EncryptString(text);
     EXPECT_EQ(missing, DS2(CountingFrame()).EncryptString(text, ""));
     EXPECT_EQ(DS2().DecryptString(missing), text);
-}
-
-// Keys of every length from the padded three to longer than the data exercise the walk's wrap-around.
-TEST(DS2, RoundsFollowTheKeyWalkForEveryKeyLength) {
-    const std::string text = "0123456789abcdefghij";
     std::string key;
     for (int length = 0; length <= 30; ++length, key.push_back(static_cast<char>(200 + length))) {
-        Bytes data = BytesOf(text), keyBytes = BytesOf(key), framed{1, 2, 3};
+        Bytes data = BytesOf(text), keyBytes = BytesOf(key), framed = BytesOf("\1\2\3" + text + "\4\5"),
+              walk = BytesOf(key);
         DS2(CountingFrame()).EncryptByte(data, keyBytes);
-        framed.insert(framed.end(), text.begin(), text.end());
-        framed.insert(framed.end(), {4, 5});
-        EXPECT_EQ(data, PlainEncrypt(framed, BytesOf(key))) << "key length " << length;
+        walk.resize(std::max<size_t>(walk.size(), 3), 1);
+        for (int round = 0; round < 16; ++round) {
+            for (std::size_t i = 0, p = 0; i + 1 < framed.size(); ++i, ++p) {
+                if (p == walk.size() - 1) p = 0;
+                framed[i] ^= static_cast<std::uint8_t>((walk[p] + framed[i + 1]) % 255);
+                framed[i + 1] ^= framed[i];
+                framed[i] ^= static_cast<std::uint8_t>((walk[p + 1] + framed[i + 1]) % 255);
+            }
+        }
+        EXPECT_EQ(data, framed) << "key length " << length;
     }
 }
 
-TEST(DS2, DecryptGivesBackTheTextInPlainHexAndByteFormAndOtherBytesForAWrongKey) {
-    std::string all;
-    for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
-    DS2 cipher;
-    for (auto [text, key] : {std::pair{""s, "key"s},
-                             {"hello"s, ""s},
-                             {"hello"s, "x"s},
-                             {"\0\xff\x01"s, "\xff\xff\xff\xff"s},
-                             {"hi"s, "a much longer key than the text"s},
-                             {all, "\0\x80\xff"s}}) {
-        std::string plain = cipher.EncryptString(text, key), hex = cipher.EncryptString(text, key, true);
-        EXPECT_EQ(cipher.DecryptString(plain, key), text);
-        EXPECT_EQ(cipher.DecryptString(hex, key, true), text);
-        Bytes data = BytesOf(text), keyBytes = BytesOf(key), again = BytesOf(key);
-        cipher.EncryptByte(data, keyBytes);
-        EXPECT_EQ(cipher.DecryptByte(data, again), BytesOf(text));
-    }
-    std::string secret = cipher.EncryptString("attack at dawn", "right");
-    const std::string out = cipher.DecryptString(secret, "wrong");
-    EXPECT_EQ(out.size(), 14u);
-    EXPECT_NE(out, "attack at dawn");
-}
-
-TEST(DS2, DecryptingOnlyAFrameOrLessGivesAnEmptyText) {
-    DS2 cipher;
-    for (std::size_t n = 0; n <= 5; ++n) {
-        std::string text(n, 'x');
-        Bytes data(n, 7), key;
-        EXPECT_EQ(cipher.DecryptString(text, "key"), "") << n << " bytes";
-        EXPECT_TRUE(cipher.DecryptByte(data, key).empty()) << n << " bytes";
-    }
-}
-
-TEST(DS2, HexDecryptLeavesTheCallersTextDecodedAPlainOneLeavesItAlone) {
-    DS2 cipher;
-    const std::string raw = cipher.EncryptString("visible side effect", "k");
-    std::string text = cipher.EnHex(raw), untouched = raw;
-    EXPECT_EQ(cipher.DecryptString(text, "k", true), "visible side effect");
-    EXPECT_EQ(text, raw);
-    cipher.DecryptString(untouched, "k", false);
-    EXPECT_EQ(untouched, raw);
-}
-
-TEST(DS2, HexConversions) {
-    // Decoding reads pairs from the start; a character that is not a digit ends a pair's number.
+// Decoding reads pairs from the start; a character that is not a digit ends a pair's number. A hex decryption leaves
+// the caller's text decoded, a plain one leaves it alone; only a frame or less decrypts to an empty text.
+TEST(DS2, HexConversionsAndShortTexts) {
     for (auto [hex, decoded] : {std::pair{""s, ""s},
                                 {"41FF00"s, "A\xff\0"s},
                                 {"7a0f"s, "z\x0f"s},
@@ -155,10 +107,33 @@ TEST(DS2, HexConversions) {
     std::string expected;
     for (int i = 0; i < 3000; ++i) expected += "AB";
     EXPECT_EQ(cipher.EnHex(std::string(3000, '\xab')), expected) << "past the buffer's first 1024-byte steps";
+    const std::string raw = cipher.EncryptString("visible side effect", "k");
+    std::string text = cipher.EnHex(raw), untouched = raw;
+    EXPECT_EQ(cipher.DecryptString(text, "k", true), "visible side effect");
+    cipher.DecryptString(untouched, "k", false);
+    EXPECT_EQ(std::tuple(text, untouched), std::tuple(raw, raw));
+    for (std::size_t n = 0; n <= 5; ++n) {
+        std::string shortText(n, 'x');
+        Bytes data(n, 7), key;
+        EXPECT_EQ(std::tuple(cipher.DecryptString(shortText, "key"), cipher.DecryptByte(data, key).size()),
+                  std::tuple("", 0u))
+            << n << " bytes";
+    }
 }
 
-TEST(DS2, StringOperationsSwallowFailuresWhileByteOperationsPassThemOn) {
+// Progress rises sixteen times per transform with rounded percentages, also for a text too short to hold a frame;
+// a failing handler is swallowed by the string operations and passed on by the byte operations.
+TEST(DS2, ProgressAndFailuresOfItsHandler) {
+    const std::vector<std::int16_t> once{6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100};
     DS2 cipher(CountingFrame());
+    std::vector<std::int16_t> seen;
+    cipher.Progress = [&](std::int16_t percent) { seen.push_back(percent); };
+    std::string secret = cipher.EncryptString("some text", "key"), nothing;
+    cipher.DecryptString(secret, "key");
+    cipher.DecryptString(nothing, "key");
+    std::vector<std::int16_t> thrice = once;
+    for (int i = 0; i < 2; ++i) thrice.insert(thrice.end(), once.begin(), once.end());
+    EXPECT_EQ(seen, thrice);
     cipher.Progress = [](std::int16_t percent) {
         if (percent == 50) throw std::runtime_error("handler failed");
     };
