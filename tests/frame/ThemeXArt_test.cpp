@@ -44,8 +44,10 @@ TEST(ThemeXArt, SizesAndStretchedPiecesRepeatOneCrossSection) {
 TEST(ThemeXArt, TitleEndsFollowTheRoundedRegionAndInactiveLooksArePaler) {
     const auto average = [](int element, auto measure) {
         double sum = 0, count = 0;
-        for (int array = 1; array <= 8; ++array)
-            for (ui::Rgb c : ThemeXPicture(array, element).Pixels()) sum += measure(c), ++count;
+        for (int array = 1; array <= 8; ++array) {
+            const ui::Bitmap piece = ThemeXPicture(array, element);  // alive while its pixels are read
+            for (ui::Rgb c : piece.Pixels()) sum += measure(c), ++count;
+        }
         return sum / count;
     };
     const auto luma = [](ui::Rgb c) { return ui::Luma(c); };

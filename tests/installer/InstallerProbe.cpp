@@ -22,27 +22,26 @@
 
 namespace {
 
-int Run(std::string commandLine) {
+// Starts the command line exactly as given; the process, or null.
+HANDLE Launch(std::string commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         std::fprintf(stderr, "cannot run %s: error %lu\n", commandLine.c_str(), GetLastError());
-        return 127;
+        return nullptr;
     }
-    DWORD code = 126;
-    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
+    return process.hProcess;
 }
 
-int WhileRunning(const std::string& commandLine) {
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, plivant::platform::win32::kInstanceMutexName);
-    const int code = Run(commandLine);
-    CloseHandle(mutex);
-    return code;
+int Run(const std::string& commandLine) {
+    const HANDLE process = Launch(commandLine);
+    DWORD code = process ? 126 : 127;
+    if (process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+    if (process) CloseHandle(process);
+    return static_cast<int>(code);
 }
 
 int Shortcut(const char* file) {
@@ -67,19 +66,6 @@ int Shortcut(const char* file) {
     if (link) link->Release();
     CoUninitialize();
     return result;
-}
-
-bool Start(std::string commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        return false;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
 }
 
 std::string ClassOf(HWND window) {
@@ -133,11 +119,19 @@ int Devices(const char* name) {
 int main(int argc, char** argv) {
     const std::string verb = argc > 1 ? argv[1] : "";
     if (verb == "run" && argc == 3) return Run(argv[2]);
-    if (verb == "while-running" && argc == 3) return WhileRunning(argv[2]);
+    if (verb == "while-running" && argc == 3) {
+        const HANDLE mutex = CreateMutexA(nullptr, FALSE, plivant::platform::win32::kInstanceMutexName);
+        const int code = Run(argv[2]);
+        CloseHandle(mutex);
+        return code;
+    }
     if (verb == "shortcut" && argc == 3) return Shortcut(argv[2]);
     if (verb == "define" && argc == 4) return DefineDosDeviceA(0, argv[2], argv[3]) ? 0 : 1;
     if (verb == "devices" && argc == 3) return Devices(argv[2]);
-    if (verb == "start" && argc == 3) return Start(argv[2]) ? 0 : 1;
+    if (verb == "start" && argc == 3) {
+        const HANDLE process = Launch(argv[2]);
+        return process && CloseHandle(process) ? 0 : 1;
+    }
     if (verb == "path-box" && argc == 3) return PathBoxText(static_cast<DWORD>(std::atoi(argv[2])));
     std::fprintf(stderr, "usage: installer_probe run|while-running|shortcut|define|devices|start|path-box ...\n");
     return 2;

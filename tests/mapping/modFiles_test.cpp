@@ -28,35 +28,21 @@ protected:
     platform::sim::SimFileSystem fs;
 };
 
-TEST_F(PathHelpers, FileExistsFindsNormalFilesOnlyAndFolderExistsFolders) {
-    const std::pair<std::string, bool> files[] = {
-        {"C:\\Data\\plain.txt", true},
-        {"c:\\data\\PLAIN.TXT", true},
-        {"C:\\Data\\readonly.txt", true},
-        {"C:\\Data\\hidden.txt", false},
-        {"C:\\Data\\system.txt", false},
-        {"C:\\Data", false},
-        {"C:\\Data\\*.txt", true},
-        {"C:\\Only\\*.ini", false},
-        {"C:\\Data\\missing.txt", false},
-        {"Q:\\anything.txt", false},
-        {"C:\\Data\\", false},
-        {"", false},
-        {"C:\\Data\\pl?in.txt", true},
-        {std::string("C:\\Data\\plain.txt\0junk", 23), true}};  // up to the NUL
-    for (const auto& [path, exists] : files) EXPECT_EQ(FileExists(fs, path), exists) << path;
-    const std::pair<std::string, bool> folders[] = {{"C:\\Data", true},
-                                                    {"C:\\", true},
-                                                    {"C:\\Secret", true},
-                                                    {"C:\\Data\\plain.txt", false},
-                                                    {"C:\\Nothing", false},
-                                                    {"", false},
-                                                    {"C:\\" + std::string(300, 'a'), false}};
-    for (const auto& [path, exists] : folders) EXPECT_EQ(FolderExists(fs, path), exists) << path;
-}
-
-TEST_F(PathHelpers, GetLongPathSpellsEachComponentAsStored) {
-    const std::pair<std::string, const char*> cases[] = {
+// FileExists finds normal files only (read up to a NUL), FolderExists folders; long paths are spelt as stored, one
+// component at a time; short paths where the volume keeps them.
+TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
+    for (const char* path : {"C:\\Data\\plain.txt", "c:\\data\\PLAIN.TXT", "C:\\Data\\readonly.txt", "C:\\Data\\*.txt",
+                             "C:\\Data\\pl?in.txt"})
+        EXPECT_TRUE(FileExists(fs, path)) << path;
+    for (const char* path : {"C:\\Data\\hidden.txt", "C:\\Data\\system.txt", "C:\\Data", "C:\\Only\\*.ini",
+                             "C:\\Data\\missing.txt", "Q:\\anything.txt", "C:\\Data\\", ""})
+        EXPECT_FALSE(FileExists(fs, path)) << path;
+    EXPECT_TRUE(FileExists(fs, std::string("C:\\Data\\plain.txt\0junk", 23)));
+    for (const char* path : {"C:\\Data", "C:\\", "C:\\Secret"}) EXPECT_TRUE(FolderExists(fs, path)) << path;
+    for (const std::string& path :
+         std::initializer_list<std::string>{"C:\\Data\\plain.txt", "C:\\Nothing", "", "C:\\" + std::string(300, 'a')})
+        EXPECT_FALSE(FolderExists(fs, path)) << path;
+    const std::pair<std::string, const char*> longPaths[] = {
         {"C:\\PROGRA~1\\MYDATA~1", "C:\\Program Files\\My Data"},
         {"C:\\PROGRA~1\\MYDATA~1\\", "C:\\Program Files\\My Data"},
         {"c:\\program files\\my data", "c:\\Program Files\\My Data"},
@@ -73,10 +59,7 @@ TEST_F(PathHelpers, GetLongPathSpellsEachComponentAsStored) {
         // The reply of the device table, read up to the NUL; a letter mapped to a root searches "C:\" with NULs.
         {std::string("C:\\PROGRA~1\\MYDATA~1\0\0", 22) + std::string(998, ' '), "C:\\Program Files\\My Data"},
         {std::string("C:\\\0\0", 5) + std::string(1015, ' '), ""}};
-    for (const auto& [in, out] : cases) EXPECT_EQ(GetLongPath(fs, in), out) << in.c_str();
-}
-
-TEST_F(PathHelpers, GetShortPath) {
+    for (const auto& [in, out] : longPaths) EXPECT_EQ(GetLongPath(fs, in), out) << in.c_str();
     for (auto [in, out] : {std::pair<std::string, std::string>{"C:\\Program Files\\My Data", "C:\\PROGRA~1\\MYDATA~1"},
                            {"C:\\Data", "C:\\Data"},
                            {"E:\\Long Folder Name\\Inner Folder", "E:\\Long Folder Name\\Inner Folder"},

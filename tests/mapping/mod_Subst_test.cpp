@@ -14,6 +14,7 @@ using namespace plivant::win;
 using Targets = std::vector<std::string>;
 
 constexpr const char* kNetworkZ = "\\Device\\LanmanRedirector\\;Z:0000000000012345\\server\\share";
+const std::string kBlanks(1020, ' ');
 
 class MappingEngine : public testing::Test {
 protected:
@@ -25,89 +26,72 @@ protected:
     platform::sim::SimDosDevices devices;
 };
 
-TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndAppendsTheColonAndPassesAnEmptyTargetOn) {
+// Define uses the first character and appends the colon, and passes an empty target on; letter text without a drive
+// letter is refused without asking the system.
+TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndNothingIsAskedWithoutALetter) {
+    for (const char* letter : {"", ":", "1", " E", "\xE9", "\\", "-", "\t"}) {
+        EXPECT_FALSE(DefineDrive(devices, letter, "C:\\Data", 0) || IsSubstDrive(devices, letter)) << letter;
+        RemoveDrive(devices, letter);
+        EXPECT_EQ(GetSubstPath(devices, letter), kBlanks) << letter;
+    }
+    EXPECT_EQ(std::tuple(devices.DefineCalls().size(), devices.QueryCount()), std::tuple(0u, 0));
     for (const char* letter : {"E", "e:", "E: ", "E:\tC:\\Data"})
         EXPECT_TRUE(DefineDrive(devices, letter, "C:\\Data", 0));
-    EXPECT_FALSE(DefineDrive(devices, "E", "", 0));
-    EXPECT_FALSE(DefineDrive(devices, "E", std::nullopt, 0));
+    EXPECT_FALSE(DefineDrive(devices, "E", "", 0) || DefineDrive(devices, "E", std::nullopt, 0));
     const auto& calls = devices.DefineCalls();
     ASSERT_EQ(calls.size(), 6u);
     EXPECT_EQ(calls[1].name + calls[3].name + *calls[3].target, "e:E:C:\\Data");
-    EXPECT_EQ(std::pair(calls[4].target, calls[5].target),
-              std::pair(std::optional<std::string>(""), std::optional<std::string>()));
-    EXPECT_EQ(devices.Targets("E:").size(), 4u);
+    EXPECT_EQ(std::tuple(calls[4].target, calls[5].target, devices.Targets("E:").size()),
+              std::tuple(std::optional<std::string>(""), std::optional<std::string>(), 4u));
 }
 
-TEST_F(MappingEngine, LetterTextWithoutADriveLetterIsRefusedWithoutAskingTheSystem) {
-    for (const char* letter : {"", ":", "1", " E", "\xE9", "\\", "-", "\t"}) {
-        EXPECT_FALSE(DefineDrive(devices, letter, "C:\\Data", 0)) << letter;
-        EXPECT_FALSE(IsSubstDrive(devices, letter)) << letter;
-        RemoveDrive(devices, letter);
-        EXPECT_EQ(GetSubstPath(devices, letter), std::string(1020, ' ')) << letter;
-    }
-    EXPECT_TRUE(devices.DefineCalls().empty());
-    EXPECT_EQ(devices.QueryCount(), 0);
-}
-
-TEST_F(MappingEngine, TellsSubstitutionsFromOtherDrives) {
-    ASSERT_TRUE(DefineDrive(devices, "M", "C:\\Data", 0));
+// Substitutions are told from other drives; the path is the folder followed by the rest of the reply buffer, blanks
+// for an unknown letter, and a later definition without the prefix wins; a reply that does not fit counts as unknown.
+TEST_F(MappingEngine, TellsSubstitutionsAndTheirPaths) {
+    ASSERT_TRUE(DefineDrive(devices, "M", "C:\\PROGRA~1\\MYDATA~1", 0));
     for (auto [letter, subst] :
          {std::pair{"M", true}, {"m", true}, {"m: row", true}, {"C", false}, {"D", false}, {"Z", false}, {"Q", false}})
         EXPECT_EQ(IsSubstDrive(devices, letter), subst) << letter;
+    EXPECT_EQ(GetSubstPath(devices, "m"), std::string("C:\\PROGRA~1\\MYDATA~1\0\0", 22) + kBlanks.substr(22));
+    EXPECT_EQ(GetSubstPath(devices, "Q"), kBlanks);
+    devices.AddLocal("N:", "\\Device\\HarddiskVolume9");
+    ASSERT_TRUE(DefineDrive(devices, "N", "C:\\Data", 0));
+    EXPECT_EQ(GetSubstPath(devices, "N"), "\\Device\\HarddiskVolume9");
+    const std::string longFolder = "C:\\" + std::string(600, 'a');
+    ASSERT_TRUE(DefineDrive(devices, "L", longFolder, 0) && DefineDrive(devices, "L", longFolder + "b", 0));
+    EXPECT_FALSE(IsSubstDrive(devices, "L"));
+    RemoveDrive(devices, "L");
+    EXPECT_EQ(devices.Targets("L:").size(), 2u);
 }
 
-TEST_F(MappingEngine, OneRemovalClearsAStackAndTakesEachPrefixSharingFolderByItsOwnTarget) {
+// One removal clears a stack, the newest shown first, and takes each prefix-sharing folder by its own target; a free
+// letter is asked about and nothing removed; disks, optical and network drives stay, but not what is stacked on them.
+TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAlone) {
     for (const char* folder : {"C:\\One", "C:\\Two", "C:\\Three"}) ASSERT_TRUE(DefineDrive(devices, "m", folder, 0));
-    EXPECT_EQ(std::string(GetSubstPath(devices, "M").c_str()), "C:\\Three");  // the newest
-    RemoveDrive(devices, "m");
-    EXPECT_TRUE(devices.Targets("M:").empty());
+    EXPECT_EQ(std::string(GetSubstPath(devices, "M").c_str()), "C:\\Three");
     for (const char* folder : {"C:\\temp10", "C:\\temp", "C:\\temp1"})
         ASSERT_TRUE(DefineDrive(devices, "T", folder, 0));
+    RemoveDrive(devices, "m");
     RemoveDrive(devices, "T");
-    EXPECT_TRUE(devices.Targets("T:").empty());
+    EXPECT_EQ(std::tuple(devices.Targets("M:"), devices.Targets("T:")), std::tuple(Targets{}, Targets{}));
     devices.ClearLog();
-    RemoveDrive(devices, "Q");  // a free letter: asked about, nothing removed
-    EXPECT_TRUE(devices.DefineCalls().empty());
-    EXPECT_EQ(devices.QueryCount(), 1);
-}
-
-TEST_F(MappingEngine, RemovalLeavesDisksOpticalAndNetworkDrivesAloneButTakesWhatIsStackedOnThem) {
+    RemoveDrive(devices, "Q");
+    EXPECT_EQ(std::tuple(devices.DefineCalls().size(), devices.QueryCount()), std::tuple(0u, 1));
     for (bool elevated : {false, true}) {
         devices.SetElevated(elevated);
         for (const char* letter : {"C", "c", "D", "Z"}) RemoveDrive(devices, letter);
     }
     devices.SetElevated(false);
-    EXPECT_TRUE(devices.DefineCalls().empty());
-    EXPECT_EQ(devices.Targets("C:"), Targets{"\\Device\\HarddiskVolume3"});
-    EXPECT_EQ(devices.Targets("D:"), Targets{"\\Device\\CdRom0"});
-    ASSERT_TRUE(DefineDrive(devices, "Z", "C:\\Data", 0));
-    ASSERT_TRUE(DefineDrive(devices, "Z", "C:\\Temp", 0));
+    EXPECT_EQ(std::tuple(devices.DefineCalls().size(), devices.Targets("C:"), devices.Targets("D:")),
+              std::tuple(0u, Targets{"\\Device\\HarddiskVolume3"}, Targets{"\\Device\\CdRom0"}));
+    ASSERT_TRUE(DefineDrive(devices, "Z", "C:\\Data", 0) && DefineDrive(devices, "Z", "C:\\Temp", 0));
     RemoveDrive(devices, "z");
     EXPECT_EQ(devices.Targets("Z:"), Targets{kNetworkZ});
     for (const auto& call : devices.DefineCalls()) {
         if (!(call.flags & DDD_REMOVE_DEFINITION)) continue;
-        EXPECT_EQ(call.name, "z:");
-        EXPECT_EQ(call.flags, DDD_RAW_TARGET_PATH | DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE);
-        EXPECT_TRUE(call.target->starts_with("\\??\\C:\\"));
+        EXPECT_EQ(std::tuple(call.name, call.flags, call.target->starts_with("\\??\\C:\\")),
+                  std::tuple("z:", DDD_RAW_TARGET_PATH | DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, true));
     }
-}
-
-TEST_F(MappingEngine, SubstPathIsTheFolderFollowedByTheRestOfTheReplyBuffer) {
-    ASSERT_TRUE(DefineDrive(devices, "M", "C:\\PROGRA~1\\MYDATA~1", 0));
-    EXPECT_EQ(GetSubstPath(devices, "m"), std::string("C:\\PROGRA~1\\MYDATA~1\0\0", 22) + std::string(1020 - 22, ' '));
-    EXPECT_EQ(GetSubstPath(devices, "Q"), std::string(1020, ' '));  // unknown: blanks
-    devices.AddLocal("N:", "\\Device\\HarddiskVolume9");            // a later definition without the prefix wins
-    ASSERT_TRUE(DefineDrive(devices, "N", "C:\\Data", 0));
-    EXPECT_EQ(GetSubstPath(devices, "N"), "\\Device\\HarddiskVolume9");
-}
-
-TEST_F(MappingEngine, ReplyThatDoesNotFitTheBufferCountsAsUnknown) {
-    const std::string longFolder = "C:\\" + std::string(600, 'a');
-    ASSERT_TRUE(DefineDrive(devices, "L", longFolder, 0));
-    ASSERT_TRUE(DefineDrive(devices, "L", longFolder + "b", 0));
-    EXPECT_FALSE(IsSubstDrive(devices, "L"));
-    RemoveDrive(devices, "L");
-    EXPECT_EQ(devices.Targets("L:").size(), 2u);
 }
 
 // A system whose answer does not fit the buffer, or that fails.
@@ -123,21 +107,13 @@ private:
     uint32_t answer_;
 };
 
-TEST_F(MappingEngine, DriveLettersInTheSystemsOrderAndNoneWhenItFails) {
+// The letters in the system's order, none when it fails; a drive exists for any drive of the letter in either case,
+// a mapped folder too (even a missing one), from the mask alone.
+TEST_F(MappingEngine, DriveLettersAndDriveExists) {
     EXPECT_EQ(GetDriveLetters(devices), "CDZ");
-    ASSERT_TRUE(DefineDrive(devices, "m", "C:\\Data", 0));
+    ASSERT_TRUE(DefineDrive(devices, "s", "C:\\Gone", 0));
     devices.AddGlobal("A:", "\\Device\\Floppy0");
-    EXPECT_EQ(GetDriveLetters(devices), "ACDMZ");
-    for (char c = 'A'; c <= 'Z'; ++c) devices.AddGlobal(std::string(1, c) + ":", "\\Device\\X");
-    EXPECT_EQ(GetDriveLetters(devices), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    for (uint32_t answer : {0u, 2047u, 5000u}) {
-        BrokenDrives broken(answer);
-        EXPECT_EQ(GetDriveLetters(broken), "") << answer;
-    }
-}
-
-TEST_F(MappingEngine, DriveExistsForAnyDriveOfTheLetterInEitherCaseFromTheMaskAlone) {
-    ASSERT_TRUE(DefineDrive(devices, "s", "C:\\Gone", 0));  // a mapped folder counts, even a missing one
+    EXPECT_EQ(GetDriveLetters(devices), "ACDSZ");
     devices.ClearLog();
     for (auto [drive, exists] : {std::pair{"C:", true},
                                  {"c", true},
@@ -145,13 +121,19 @@ TEST_F(MappingEngine, DriveExistsForAnyDriveOfTheLetterInEitherCaseFromTheMaskAl
                                  {"S:", true},
                                  {"z:", true},
                                  {"E:", false},
-                                 {"A:", false},
+                                 {"B:", false},
                                  {"", false},
                                  {":", false},
                                  {"1:", false},
                                  {"\xC4:", false}})
         EXPECT_EQ(DriveExists(devices, drive), exists) << '"' << drive << '"';
     EXPECT_EQ(devices.QueryCount(), 0);
+    for (char c = 'A'; c <= 'Z'; ++c) devices.AddGlobal(std::string(1, c) + ":", "\\Device\\X");
+    EXPECT_EQ(GetDriveLetters(devices), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    for (uint32_t answer : {0u, 2047u, 5000u}) {
+        BrokenDrives broken(answer);
+        EXPECT_EQ(GetDriveLetters(broken), "") << answer;
+    }
     BrokenDrives failed(0);
     EXPECT_FALSE(DriveExists(failed, "C:"));
 }

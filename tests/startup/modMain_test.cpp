@@ -24,9 +24,8 @@ public:
 class EntryRoutine : public testing::Test {
 protected:
     EntryRoutine() {
-        machine.files.AddFolder("C:\\Apps\\Plivant");
-        machine.files.AddFolder("C:\\Data");
-        machine.files.AddFolder("C:\\My Documents\\Work Files");
+        for (const char* folder : {"C:\\Apps\\Plivant", "C:\\Data", "C:\\My Documents\\Work Files"})
+            machine.files.AddFolder(folder);
         machine.process.programFolder = "C:\\Apps\\Plivant";
         machine.dosDevices.AddLocal("Z:", "\\Device\\LanmanRedirector\\;Z:0000000000012345\\server\\share");
     }
@@ -48,13 +47,32 @@ TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
     machine.dosDevices.ClearLog();
     machine.process.previousInstance = true;
     for (const char* commandLine : {"/ini", "-x", "", "C:\\Data"}) EXPECT_TRUE(Run(commandLine)) << commandLine;
-    EXPECT_TRUE(windows.shown.empty());
-    EXPECT_TRUE(machine.dosDevices.DefineCalls().empty());
-    EXPECT_EQ(machine.dosDevices.QueryCount(), 0);
+    EXPECT_EQ(
+        std::tuple(windows.shown.size(), machine.dosDevices.DefineCalls().size(), machine.dosDevices.QueryCount()),
+        std::tuple(0u, 0u, 0));
     EXPECT_EQ(Mapped('X').size(), 1u);
 }
 
-TEST_F(EntryRoutine, TheProgramFolderEndsInExactlyOneBackslash) {
+// The run is chosen by the exact command line; the program folder ends in exactly one backslash.
+TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder) {
+    const std::string longLine(32000, 'a');
+    const std::tuple<std::string, std::string, bool> cases[] = {// the window after the splash, ended
+                                                                {"", "main:disabled", false},
+                                                                {"/ini", "", false},
+                                                                {"/INI", "main:/INI", false},
+                                                                {"/ini ", "main:/ini ", false},
+                                                                {"-", "", true},
+                                                                {"-e", "", true},
+                                                                {"-\xe9", "", true},
+                                                                {" -e", "main: -e", false},
+                                                                {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false},
+                                                                {longLine, "main:" + longLine, false}};
+    for (const auto& [commandLine, shown, ended] : cases) {
+        windows.shown.clear();
+        EXPECT_EQ(Run(commandLine), ended) << commandLine;
+        EXPECT_EQ(CommandLine(), commandLine);
+        EXPECT_EQ(windows.shown, (shown.empty() ? Targets{"splash"} : Targets{"splash", shown})) << commandLine;
+    }
     for (auto [reported, folder] : {std::pair{"C:\\Apps\\Plivant", "C:\\Apps\\Plivant\\"},
                                     {"C:\\Apps\\Plivant\\", "C:\\Apps\\Plivant\\"},
                                     {"D:\\", "D:\\"},
@@ -65,36 +83,12 @@ TEST_F(EntryRoutine, TheProgramFolderEndsInExactlyOneBackslash) {
     }
 }
 
-TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLine) {
-    const std::string longLine(32000, 'a');
-    const struct {
-        std::string commandLine, shown;  // the windows after the splash
-        bool ended;
-    } cases[] = {{"", "main:disabled", false},
-                 {"/ini", "", false},
-                 {"/INI", "main:/INI", false},
-                 {"/ini ", "main:/ini ", false},
-                 {"-", "", true},
-                 {"-e", "", true},
-                 {"-\xe9", "", true},
-                 {" -e", "main: -e", false},
-                 {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false},
-                 {longLine, "main:" + longLine, false}};
-    for (const auto& c : cases) {
-        windows.shown.clear();
-        EXPECT_EQ(Run(c.commandLine), c.ended) << c.commandLine;
-        EXPECT_EQ(CommandLine(), c.commandLine);
-        EXPECT_EQ(windows.shown, (c.shown.empty() ? Targets{"splash"} : Targets{"splash", c.shown})) << c.commandLine;
-    }
-}
-
 TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetterAndLeavesDisksNetworkDrivesAndOddTextsAlone) {
     machine.dosDevices.Define(0, "E:", "C:\\Data");
     machine.dosDevices.Define(0, "E:", "C:\\Temp");
     machine.dosDevices.Define(0, "F:", "C:\\Data");
     for (const char* commandLine : {"-", "-\xe9", "-1", "-:", "-e"}) EXPECT_TRUE(Run(commandLine));
-    EXPECT_TRUE(Mapped('E').empty());
-    EXPECT_EQ(Mapped('F').size(), 1u);
+    EXPECT_EQ(std::tuple(Mapped('E').size(), Mapped('F').size()), std::tuple(0u, 1u));
     for (bool elevated : {false, true}) {
         machine.dosDevices.SetElevated(elevated);
         Run("-C");
@@ -104,7 +98,11 @@ TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetterAndLeavesDisksNet
     EXPECT_EQ(Mapped('C').size() + Mapped('Z').size(), 2u);
 }
 
+// Exactly the valid lines are mapped, in short form, and the list is not rewritten; without a list nothing is; a
+// UTF-8 folder name is mapped in the ANSI code page and one in another script skipped; a drive root is a folder.
 TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
+    Run("/ini");
+    EXPECT_TRUE(machine.dosDevices.DefineCalls().empty());
     const std::string list =
         "E:\tC:\\Data\tx\r\n"                   // third field ignored
         "f:\tc:\\my documents\\work files\r\n"  // lower case, mapped in short form
@@ -117,76 +115,48 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
         "J:\tC:\\Data";                         // last line without CR LF
     machine.files.AddFile(kMountIni, list);
     EXPECT_FALSE(Run("/ini"));
-    EXPECT_EQ(Mapped('E'), (Targets{"\\??\\C:\\Data", "\\??\\C:\\Data"}));
-    EXPECT_EQ(Mapped('F'), Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"});
-    EXPECT_TRUE(Mapped('G').empty() && Mapped('H').empty());
-    EXPECT_EQ(Mapped('I').size(), 1u);
-    EXPECT_EQ(Mapped('J'), kData);
+    EXPECT_EQ(std::tuple(Mapped('E'), Mapped('F'), Mapped('G'), Mapped('H'), Mapped('I').size(), Mapped('J')),
+              std::tuple(Targets{kData[0], kData[0]}, Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"}, Targets{}, Targets{}, 1u,
+                         kData));
     EXPECT_EQ(machine.files.Content(kMountIni), list) << "the list is not rewritten";
-}
-
-TEST_F(EntryRoutine, StartupRunWithoutAListOrInADriveRootFolder) {
-    Run("/ini");
-    EXPECT_TRUE(machine.dosDevices.DefineCalls().empty());
-    machine.process.programFolder = "D:\\";
-    machine.files.AddFile("D:\\mount.ini", "K:\tC:\\Data\r\n");
-    Run("/ini");
-    EXPECT_EQ(Mapped('K'), kData);
-}
-
-std::string ManyLines() {
-    std::string content;
-    for (int i = 0; i < 100000; ++i) content += "E:\tC:\\Missing\r\n";
-    return content + "K:\tC:\\Data\r\n";
-}
-
-std::string Utf16LeMarked(std::string_view ascii) {
-    std::string bytes = "\xFF\xFE";
-    for (const char c : ascii) bytes.append({c, '\0'});
-    return bytes;
-}
-
-TEST_F(EntryRoutine, StartupRunMapsAUtf8FolderNameInTheAnsiCodePageAndSkipsAnotherScript) {
     machine.files.AddFolder("C:\\Caf\xE9", 0, "CAFE~1");
-    machine.files.AddFile(kMountIni, "E:\tC:\\Caf\xC3\xA9\r\nF:\tC:\\Caf\xC3\xA9\xE4\xB8\x80\r\nG:\tC:\\Data\r\n");
+    machine.process.programFolder = "D:\\";
+    machine.files.AddFile("D:\\mount.ini",
+                          "K:\tC:\\Caf\xC3\xA9\r\nL:\tC:\\Caf\xC3\xA9\xE4\xB8\x80\r\nM:\tC:\\Data\r\n");
     Run("/ini");
-    EXPECT_EQ(Mapped('E'), Targets{"\\??\\C:\\CAFE~1"});
-    EXPECT_TRUE(Mapped('F').empty());
-    EXPECT_EQ(Mapped('G'), kData);
+    EXPECT_EQ(std::tuple(Mapped('K'), Mapped('L'), Mapped('M')),
+              std::tuple(Targets{"\\??\\C:\\CAFE~1"}, Targets{}, kData));
 }
 
 TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarm) {
-    const struct {
-        const char* name;
-        std::string content;
-        uint32_t attributes;
-        Targets mappedOnK;
-    } cases[] = {
-        {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
-         win::FILE_ATTRIBUTE_ARCHIVE, kData},
-        {"a megabyte line", std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_ARCHIVE, kData},
-        {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_ARCHIVE,
+    std::string many, utf16 = "\xFF\xFE";
+    for (int i = 0; i < 100000; ++i) many += "E:\tC:\\Missing\r\n";
+    for (const char c : std::string("K:\tC:\\Data\r\n")) utf16.append({c, '\0'});
+    const uint32_t plain = win::FILE_ATTRIBUTE_ARCHIVE;
+    const std::tuple<const char*, std::string, uint32_t, Targets> cases[] = {
+        {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37), plain,
          kData},
-        {"past MAX_PATH", "E:\tC:\\Data\\" + std::string(300, 'a') + "\r\nK:\tC:\\Data\r\n",
-         win::FILE_ATTRIBUTE_ARCHIVE, kData},
-        {"many lines", ManyLines(), win::FILE_ATTRIBUTE_ARCHIVE, kData},
-        {"only CRs", std::string(5000, '\r'), win::FILE_ATTRIBUTE_ARCHIVE, {}},
+        {"a megabyte line", std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", plain, kData},
+        {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", plain, kData},
+        {"past MAX_PATH", "E:\tC:\\Data\\" + std::string(300, 'a') + "\r\nK:\tC:\\Data\r\n", plain, kData},
+        {"many lines", many + "K:\tC:\\Data\r\n", plain, kData},
+        {"only CRs", std::string(5000, '\r'), plain, {}},
         {"hidden: absent", "K:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_HIDDEN, {}},
         {"system: absent", "K:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_SYSTEM, {}},
-        {"lone LFs", "K:\tC:\\Data\nK:\tC:\\Missing\n", win::FILE_ATTRIBUTE_ARCHIVE, kData},
-        {"a UTF-8 mark before the first line", "\xEF\xBB\xBFK:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_ARCHIVE, kData},
-        {"UTF-16 as PowerShell writes it", Utf16LeMarked("K:\tC:\\Data\r\n"), win::FILE_ATTRIBUTE_ARCHIVE, kData},
-    };
-    for (const auto& c : cases) {
+        {"lone LFs", "K:\tC:\\Data\nK:\tC:\\Missing\n", plain, kData},
+        {"a UTF-8 mark before the first line", "\xEF\xBB\xBFK:\tC:\\Data\r\n", plain, kData},
+        {"UTF-16 as PowerShell writes it", utf16, plain, kData}};
+    for (const auto& [name, content, attributes, mapped] : cases) {
         platform::sim::SimPlatform fresh;
         fresh.files.AddFolder("C:\\Data");
         fresh.process.programFolder = "C:\\Apps\\Plivant";
         fresh.process.commandLine = "/ini";
-        fresh.files.AddFile(kMountIni, c.content, c.attributes);
+        fresh.files.AddFile(kMountIni, content, attributes);
         auto ports = fresh.Ports();
         Main(ports, windows);
-        EXPECT_EQ(fresh.dosDevices.Targets("K:"), c.mappedOnK) << c.name;
-        EXPECT_EQ(fresh.dosDevices.LogicalDriveMask(), c.mappedOnK.empty() ? 0x4u : 0x404u) << c.name;
+        EXPECT_EQ(std::tuple(fresh.dosDevices.Targets("K:"), fresh.dosDevices.LogicalDriveMask()),
+                  std::tuple(mapped, mapped.empty() ? 0x4u : 0x404u))
+            << name;
     }
 }
 

@@ -12,28 +12,21 @@ namespace {
 using Set = CaptionImageSet;
 using Look = CaptionLook;
 
+// Per theme and look, the index of minimise, close and restore, and of maximise (any other kind is restore; unknown
+// themes are silver); the disabled looks.
 TEST(CaptionImageTable, EveryThemeStateAndKindAndTheDisabledLooks) {
-    // Per theme and look: the index of minimise, close and restore, and of maximise.
-    const struct {
-        int32_t theme;
-        Look look;
-        int smallIndex, maxIndex;
-    } table[] = {
+    const std::tuple<int32_t, Look, int, int> table[] = {
         {0, Look::RestingActive, 0, 0},   {0, Look::Hover, 1, 1},           {0, Look::Pressed, 2, 2},
         {0, Look::RestingInactive, 3, 3}, {1, Look::RestingActive, 4, 5},   {1, Look::Hover, 5, 6},
         {1, Look::Pressed, 6, 7},         {1, Look::RestingInactive, 7, 8}, {2, Look::RestingActive, 11, 14},
         {2, Look::Hover, 10, 13},         {2, Look::Pressed, 9, 12},        {2, Look::RestingInactive, 8, 11},
-        {7, Look::RestingActive, 11, 14}, {-1, Look::Hover, 10, 13},  // unknown themes are silver
-    };
-    for (const auto& row : table) {
-        EXPECT_EQ((std::vector<CaptionImage>{
-                      CaptionImageFor(row.theme, 0, row.look), CaptionImageFor(row.theme, 1, row.look),
-                      CaptionImageFor(row.theme, 2, row.look), CaptionImageFor(row.theme, 4, row.look)}),
-                  (std::vector<CaptionImage>{{Set::CbMin, row.smallIndex},
-                                             {Set::CbMax, row.maxIndex},
-                                             {Set::CbClose, row.smallIndex},
-                                             {Set::CbRestore, row.smallIndex}}))
-            << row.theme;  // any other kind is restore
+        {7, Look::RestingActive, 11, 14}, {-1, Look::Hover, 10, 13}};
+    for (const auto& [theme, look, small, max] : table) {
+        EXPECT_EQ((std::vector<CaptionImage>{CaptionImageFor(theme, 0, look), CaptionImageFor(theme, 1, look),
+                                             CaptionImageFor(theme, 2, look), CaptionImageFor(theme, 4, look)}),
+                  (std::vector<CaptionImage>{
+                      {Set::CbMin, small}, {Set::CbMax, max}, {Set::CbClose, small}, {Set::CbRestore, small}}))
+            << theme;
     }
     for (auto [theme, index] : {std::pair{0, 4}, {1, 9}, {2, 10}, {7, 10}})
         EXPECT_EQ(DisabledCaptionImage(theme), (CaptionImage{Set::CbMax, index})) << theme;
@@ -53,12 +46,11 @@ protected:
         windowing.Advance(10);
         return button.Shown();
     }
-
     ControlButton button{form, "CloseButton"};
     int clicks = 0;
 };
 
-TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimer) {
+TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
     EXPECT_EQ(button.PicMain.Picture(), CaptionButtonImage(Set::CbMin, 0));
     button.SetTheme(1);
     button.SetButtonStyle(2);
@@ -77,17 +69,21 @@ TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimer) {
     EXPECT_EQ(button.MouseButtonState(), 1);
     EXPECT_EQ(Tick(true), (CaptionImage{Set::CbClose, 6}));
     EXPECT_EQ(Tick(false), (CaptionImage{Set::CbClose, 7}));  // dragged out
-    EXPECT_FALSE(button.Timer1.Armed());
-    EXPECT_EQ(button.MouseButtonState(), 0);
-
+    EXPECT_EQ(std::tuple(button.Timer1.Armed(), button.MouseButtonState()), std::tuple(false, 0));
     button.PicMain.MouseDown(1, 0, 5, 5);
     button.PicMain.Click();
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbClose, 4}));  // the click shows resting active first
+    EXPECT_EQ(std::tuple(clicks, button.Shown()),
+              std::tuple(1, CaptionImage{Set::CbClose, 4}));  // resting active first
     for (auto [ipRes, index] : {std::pair{0, 7}, {1, 4}, {-1, 4}}) {
         button.RefreshControl(static_cast<int16_t>(ipRes));
         EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbClose, index})) << ipRes;
     }
+    for (float size : {1.0f, 600.0f}) {  // any resize leaves it at 315 twips
+        button.SetWidth(size);
+        button.SetHeight(size * 2);
+        EXPECT_FLOAT_EQ(button.WidthTwips() + button.HeightTwips(), 630);
+    }
+    EXPECT_EQ(windowing.WindowRect(button.PicMain.hwnd())->Width(), 21);
 }
 
 TEST_F(ControlButtonTest, DisabledShowsTheMaximiseDisabledImageOfItsThemeForEveryKind) {
@@ -97,32 +93,25 @@ TEST_F(ControlButtonTest, DisabledShowsTheMaximiseDisabledImageOfItsThemeForEver
             button.SetButtonStyle(style);
             button.SetTheme(theme);
             button.SetEnabled(false);
-            EXPECT_EQ(button.Shown(), DisabledCaptionImage(theme)) << style << " " << theme;
+            const CaptionImage shown = button.Shown();
             button.RefreshControl(0);
-            EXPECT_EQ(button.Shown(), DisabledCaptionImage(theme)) << style << " " << theme;
+            EXPECT_EQ(std::tuple(shown, button.Shown()),
+                      std::tuple(DisabledCaptionImage(theme), DisabledCaptionImage(theme)))
+                << style << " " << theme;
         }
     }
 }
 
-TEST_F(ControlButtonTest, AnyResizeLeavesItAt315Twips) {
-    for (float size : {1.0f, 600.0f}) {
-        button.SetWidth(size);
-        button.SetHeight(size * 2);
-        EXPECT_FLOAT_EQ(button.WidthTwips() + button.HeightTwips(), 630);
-    }
-    EXPECT_EQ(windowing.WindowRect(button.PicMain.hwnd())->Width(), 21);
-}
-
+// Only what differs from the defaults is stored; an assignment redraws; read back, the values are not changes.
 TEST_F(ControlButtonTest, PersistenceStoresOnlyWhatDiffersFromDefaults) {
     ControlButton fresh(form, "a"), loaded(form, "c"), defaults(form, "d");
     fresh.InitProperties();
     ui::PropertyBag empty, bag;
     fresh.WriteProperties(empty);
     EXPECT_EQ(empty.Count(), 0u);
-
     button.RefreshControl(0);
     button.SetTheme(2);
-    EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbMin, 11}));  // an assignment redraws
+    EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbMin, 11}));
     button.SetButtonStyle(2);
     button.SetEnabled(false);
     button.SetIsActivate(false);
@@ -131,14 +120,10 @@ TEST_F(ControlButtonTest, PersistenceStoresOnlyWhatDiffersFromDefaults) {
     EXPECT_EQ(button.ChangedProperties(),
               (std::vector<std::string>{"Theme", "ButtonStyle", "Enabled", "IsActivate", "ToolTipText", "AutoRedraw"}));
     button.WriteProperties(bag);
-    EXPECT_EQ(bag.Count(), 6u);
     loaded.ReadProperties(bag);
-    EXPECT_EQ(std::tuple(loaded.Theme(), loaded.ButtonStyle(), loaded.Enabled(), loaded.IsActivate(),
-                         loaded.ToolTipText(), loaded.AutoRedraw()),
-              std::tuple(2, 2, false, false, std::string("Close"), true));
-    EXPECT_EQ(loaded.Shown(), DisabledCaptionImage(2));
-    EXPECT_TRUE(loaded.ChangedProperties().empty());
-
+    EXPECT_EQ(std::tuple(bag.Count(), loaded.Theme(), loaded.ButtonStyle(), loaded.Enabled(), loaded.IsActivate(),
+                         loaded.ToolTipText(), loaded.AutoRedraw(), loaded.Shown(), loaded.ChangedProperties().size()),
+              std::tuple(6u, 2, 2, false, false, "Close", true, DisabledCaptionImage(2), 0u));
     defaults.SetTheme(2);
     defaults.ReadProperties(ui::PropertyBag{});
     EXPECT_EQ(std::tuple(defaults.Theme(), defaults.IsActivate(), defaults.Enabled()), std::tuple(0, true, true));

@@ -27,31 +27,27 @@ protected:
         windowing.cursor = {500, 500};
         windowing.Advance(10);
     }
-
     LabelMenu label{form, "LbMenu", 1};
     platform::Point inside, onLabel;
     const std::tuple<bool, ui::OleColor, int16_t> kPlain{false, ui::kButtonFace, 0},
         kLit{true, LabelMenu::kHighlight, 1};
 };
 
+// Each input but a release lights it, with one timer, and it stays lit while the cursor is over it or its label.
 TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorIsOverIt) {
-    const std::function<void(LabelMenu&)> lighting[] = {[](LabelMenu& l) { l.Click(); },
-                                                        [](LabelMenu& l) { l.MouseDown(1, 0, 1, 1); },
-                                                        [](LabelMenu& l) { l.MouseMove(0, 0, 1, 1); },
-                                                        [](LabelMenu& l) { l.Label1.Click(); },
-                                                        [](LabelMenu& l) { l.Label1.MouseDown(2, 0, 1, 1); },
-                                                        [](LabelMenu& l) { l.Label1.MouseMove(0, 0, 1, 1); }};
-    for (const auto& input : lighting) {
-        windowing.cursor = inside;
-        input(label);
-        input(label);  // no second timer
-        EXPECT_EQ(State(), kLit);
-        EXPECT_EQ(windowing.ActiveTimers(), 1);
-        Leave();
-        EXPECT_EQ(State(), kPlain);
-    }
-    for (auto* release : {static_cast<ui::Control*>(&label), static_cast<ui::Control*>(&label.Label1)}) {
-        release->MouseUp(1, 0, 1, 1);
+    const std::function<void(ui::Control&)> lighting[] = {
+        [](ui::Control& c) { c.Click(); }, [this](ui::Control& c) { c.MouseDown(&c == &label ? 1 : 2, 0, 1, 1); },
+        [](ui::Control& c) { c.MouseMove(0, 0, 1, 1); }};
+    for (ui::Control* target : {static_cast<ui::Control*>(&label), static_cast<ui::Control*>(&label.Label1)}) {
+        for (const auto& input : lighting) {
+            windowing.cursor = inside;
+            input(*target);
+            input(*target);
+            EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kLit, 1));
+            Leave();
+            EXPECT_EQ(State(), kPlain);
+        }
+        target->MouseUp(1, 0, 1, 1);
         EXPECT_EQ(State(), kPlain);
     }
     windowing.cursor = onLabel;
@@ -64,29 +60,24 @@ TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorI
     windowing.Advance(9);
     EXPECT_EQ(State(), kLit);
     windowing.Advance(1);
-    EXPECT_EQ(State(), kPlain);
-    EXPECT_EQ(windowing.ActiveTimers(), 0);
+    EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kPlain, 0));
 }
 
-TEST_F(LabelMenuTest, BackColorSetWhileLit) {
+// A colour set while lit is the one to restore once the cursor moves over it again; without another move, the colour
+// from before the highlight comes back. Events pass their arguments through.
+TEST_F(LabelMenuTest, BackColorSetWhileLitAndEvents) {
     windowing.cursor = inside;
     label.MouseMove(0, 0, 1, 1);
     label.SetBackColor(0x123456);
-    // The cursor moves over it again: the new colour is the one to restore, the highlight returns.
     label.MouseMove(0, 0, 2, 2);
-    EXPECT_EQ(State(), kLit);
-    EXPECT_EQ(label.SavedBackColor(), 0x123456u);
+    EXPECT_EQ(std::tuple(State(), label.SavedBackColor()), std::tuple(kLit, 0x123456u));
     Leave();
     EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
-    // Without another move, the colour from before the highlight comes back.
     windowing.cursor = inside;
     label.MouseMove(0, 0, 1, 1);
     label.SetBackColor(0x00FF00);
     Leave();
     EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
-}
-
-TEST_F(LabelMenuTest, EventsPassTheirArgumentsThrough) {
     std::vector<std::string> seen;
     label.onMouseDown = [&](int16_t b, int16_t s, float x, float y) {
         seen.push_back("down " + std::to_string(b) + std::to_string(s) + std::to_string(int(x + y)));
@@ -102,8 +93,7 @@ TEST_F(LabelMenuTest, EventsPassTheirArgumentsThrough) {
 TEST_F(LabelMenuTest, WidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNonDefaults) {
     ui::PropertyBag bag;
     label.WriteProperties(bag);
-    EXPECT_EQ(bag.Count(), 0u);
-    EXPECT_EQ(label.Caption(), "&System");
+    EXPECT_EQ(std::tuple(bag.Count(), label.Caption()), std::tuple(0u, "&System"));
     label.SetCaption("&File");
     const float narrow = label.WidthTwips();
     label.SetCaption("&Much longer");
@@ -113,7 +103,6 @@ TEST_F(LabelMenuTest, WidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNon
     EXPECT_EQ(std::tuple(label.WidthTwips() - label.Label1.WidthTwips(), label.HeightTwips(), label.Label1.Left(),
                          label.Label1.Top()),
               std::tuple(210.0f, 270.0f, 75.0f, 30.0f));
-
     label.SetBackColor(0xC0FFEE);
     label.SetCaption("&Options");
     label.SetEnabled(false);
@@ -121,12 +110,11 @@ TEST_F(LabelMenuTest, WidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNon
     EXPECT_EQ(label.ChangedProperties(),
               (std::vector<std::string>{"Caption", "Caption", "BackColor", "Caption", "Enabled", "BorderStyle"}));
     label.WriteProperties(bag);
-    EXPECT_EQ(bag.Count(), 4u);
     LabelMenu loaded(form, "LbMenu", 2);
     loaded.ReadProperties(bag);
-    EXPECT_EQ(
-        std::tuple(loaded.BackColor(), loaded.Caption(), loaded.Enabled(), loaded.BorderStyle(), loaded.WidthTwips()),
-        std::tuple(0xC0FFEEu, std::string("&Options"), false, int16_t{1}, label.WidthTwips()));
+    EXPECT_EQ(std::tuple(bag.Count(), loaded.BackColor(), loaded.Caption(), loaded.Enabled(), loaded.BorderStyle(),
+                         loaded.WidthTwips()),
+              std::tuple(4u, 0xC0FFEEu, "&Options", false, int16_t{1}, label.WidthTwips()));
 }
 
 }  // namespace

@@ -17,34 +17,42 @@ protected:
         link.onClick = [this] { ++clicks; };
         form.Show();
     }
-
     ZuLinkLabel link{form, "ZuLinkLabel1"};
     int clicks = 0;
 };
 
-TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClick) {
-    const std::pair<int32_t, const char*> presets[] = {
-        {1, "mailto:"}, {2, "VB Command"}, {5, "VB Command"}, {0, "http://"}, {-1, "http://"}};
-    for (auto [event, preset] : presets) {
+// Each link event has its preset target; a click opens the target through the shell (a failure is not reported)
+// or, for a command, only raises Click. The mouse icon chooses the pointer of label and control.
+TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClickAndTheMouseIconIsThePointer) {
+    for (auto [event, preset] :
+         {std::pair{1, "mailto:"}, {2, "VB Command"}, {5, "VB Command"}, {0, "http://"}, {-1, "http://"}}) {
         link.SetLinkEvent(event);
         EXPECT_EQ(link.LinkExecute(), preset) << event;
     }
     link.SetLinkEvent(2);
-    link.lblLink.Click();  // a command only raises Click
+    link.lblLink.Click();
     EXPECT_TRUE(shell.executed.empty());
     link.SetLinkEvent(0);
     link.SetLinkExecute("http://www.example.org/");
-    shell.result = 2;  // the shell cannot open it: not reported
+    shell.result = 2;
     link.lblLink.Click();
     ASSERT_EQ(shell.executed.size(), 1u);
     const auto& call = shell.executed[0];
-    EXPECT_EQ(std::tuple(call.owner, call.verb, call.file, call.parameters, call.directory, call.show),
-              std::tuple(form.hwnd(), std::string("Open"), std::string("http://www.example.org/"), std::string(),
-                         std::string(), 1));
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(std::tuple(call.owner, call.verb, call.file, call.parameters + call.directory, call.show, clicks),
+              std::tuple(form.hwnd(), "Open", "http://www.example.org/", "", 1, 2));
+    link.SetMouseIcon(1);
+    EXPECT_EQ(std::tuple(link.lblLink.GetMousePointer(), link.GetMousePointer(), link.lblLink.MouseIcon().hotX,
+                         link.lblLink.MouseIcon().hotY),
+              std::tuple(ui::MousePointer::Custom, ui::MousePointer::Custom, 6, 8));
+    link.SetMouseIcon(0);
+    EXPECT_EQ(link.lblLink.GetMousePointer(), ui::MousePointer::Default);
+    link.SetMouseIcon(3);
+    EXPECT_EQ(link.GetMousePointer(), ui::MousePointer::Default);
 }
 
-TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutside) {
+// The hover underlines at once, colours at the next tick (pending messages run first) and ends outside; all four
+// edges of the window rectangle count as inside.
+TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideTheEdges) {
     link.SetMouseOverUnderlined(true);
     link.SetMouseOverForeColor(0x0000FF);
     link.SetMouseOverBackColor(0x00FFFF);
@@ -54,89 +62,69 @@ TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutside)
     link.onMouseMove = [&](int16_t, int16_t, float, float) { ++moves; };
     windowing.cursor = {150, 125};
     link.lblLink.MouseMove(0, 0, 10, 5);
-    EXPECT_EQ(moves, 1);
-    EXPECT_TRUE(link.lblLink.Font().underline);
-    EXPECT_EQ(link.lblLink.ForeColor(), 0x111111u);
+    EXPECT_EQ(std::tuple(moves, link.lblLink.Font().underline, link.lblLink.ForeColor()),
+              std::tuple(1, true, 0x111111u));
     const int pumps = windowing.pumps;
     windowing.Advance(10);
-    EXPECT_EQ(windowing.pumps, pumps + 1);  // pending messages run before the test
-    EXPECT_EQ(std::pair(link.lblLink.ForeColor(), link.lblLink.BackColor()), std::pair(0x0000FFu, 0x00FFFFu));
+    EXPECT_EQ(std::tuple(windowing.pumps - pumps, link.lblLink.ForeColor(), link.lblLink.BackColor()),
+              std::tuple(1, 0x0000FFu, 0x00FFFFu));
     windowing.cursor = {300, 300};
     windowing.Advance(10);
-    EXPECT_EQ(std::pair(link.lblLink.ForeColor(), link.lblLink.BackColor()), std::pair(0x111111u, 0x222222u));
-    EXPECT_FALSE(link.lblLink.Font().underline);
-    EXPECT_FALSE(link.tmrMouseOver.Armed());
-}
-
-TEST_F(ZuLinkLabelTest, AllFourEdgesOfTheWindowRectangleCountAsInside) {
-    const struct {
-        platform::Point cursor;
-        bool inside;
-    } cases[] = {
-        {{140, 120}, true},  {{240, 140}, true},  {{240, 120}, true},  {{140, 140}, true},
-        {{241, 130}, false}, {{139, 130}, false}, {{190, 141}, false}, {{190, 119}, false},
-    };
-    for (const auto& c : cases) {
+    EXPECT_EQ(std::tuple(link.lblLink.ForeColor(), link.lblLink.BackColor(), link.lblLink.Font().underline,
+                         link.tmrMouseOver.Armed()),
+              std::tuple(0x111111u, 0x222222u, false, false));
+    for (auto [x, y, inside] : {std::tuple{140, 120, true},
+                                {240, 140, true},
+                                {240, 120, true},
+                                {140, 140, true},
+                                {241, 130, false},
+                                {139, 130, false},
+                                {190, 141, false},
+                                {190, 119, false}}) {
         windowing.cursor = {150, 125};
         link.lblLink.MouseMove(0, 0, 1, 1);
-        windowing.cursor = c.cursor;
+        windowing.cursor = {x, y};
         windowing.Advance(10);
-        EXPECT_EQ(link.tmrMouseOver.Armed(), c.inside) << c.cursor.x << "," << c.cursor.y;
+        EXPECT_EQ(link.tmrMouseOver.Armed(), inside) << x << "," << y;
         windowing.cursor = {0, 0};
         windowing.Advance(10);
     }
 }
 
+// Without AutoSize the label fills the control; with it the control takes the label's size and alignment goes back
+// to 0; outside the range alignment is only stored.
 TEST_F(ZuLinkLabelTest, ResizeRuleAndAlignment) {
-    // Without AutoSize the label fills the control.
     link.SetCaption("www.example.org");
     link.SetWidth(3000);
-    EXPECT_EQ(std::pair(link.lblLink.WidthTwips(), link.lblLink.HeightTwips()), std::pair(3000.0f, 300.0f));
-    // With it the control takes the label's size, and alignment goes back to 0.
+    EXPECT_EQ(std::tuple(link.lblLink.WidthTwips(), link.lblLink.HeightTwips()), std::tuple(3000.0f, 300.0f));
     link.SetAlignment(2);
     link.SetAutoSize(true);
-    EXPECT_EQ(link.Alignment(), 0);
-    EXPECT_EQ(std::pair(link.WidthTwips(), link.HeightTwips()),
-              std::pair(link.lblLink.WidthTwips(), link.lblLink.HeightTwips()));
+    EXPECT_EQ(std::tuple(link.Alignment(), link.WidthTwips(), link.HeightTwips()),
+              std::tuple(0, link.lblLink.WidthTwips(), link.lblLink.HeightTwips()));
     link.SetAlignment(2);
     EXPECT_EQ(link.lblLink.Alignment(), ui::TextAlignment::Center);
     link.SetWidth(100);
-    EXPECT_EQ(link.Alignment(), 0);
-    EXPECT_EQ(link.lblLink.Alignment(), ui::TextAlignment::Left);
+    EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(0, ui::TextAlignment::Left));
     ui::Font big = link.Font();
     big.size = 16;
     link.SetFont(big);
     EXPECT_FLOAT_EQ(link.WidthTwips(), link.lblLink.WidthTwips());
-    // Outside the range it is only stored.
     link.SetAlignment(1);
     link.SetAlignment(7);
-    EXPECT_EQ(link.Alignment(), 7);
-    EXPECT_EQ(link.lblLink.Alignment(), ui::TextAlignment::Right);
+    EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(7, ui::TextAlignment::Right));
 }
 
-TEST_F(ZuLinkLabelTest, MouseIconChoosesThePointerOfLabelAndControl) {
-    link.SetMouseIcon(1);
-    EXPECT_EQ(std::pair(link.lblLink.GetMousePointer(), link.GetMousePointer()),
-              std::pair(ui::MousePointer::Custom, ui::MousePointer::Custom));
-    EXPECT_EQ(std::pair(link.lblLink.MouseIcon().hotX, link.lblLink.MouseIcon().hotY), std::pair(6, 8));
-    link.SetMouseIcon(0);
-    EXPECT_EQ(link.lblLink.GetMousePointer(), ui::MousePointer::Default);
-    link.SetMouseIcon(3);
-    EXPECT_EQ(link.GetMousePointer(), ui::MousePointer::Default);
-}
-
+// Persistence forgets LinkEvent and keeps the MouseIcon default quirk: 0 differs from the stored default 1, and a
+// stored control without the value gets the hand. Showing applies the stored values to the label.
 TEST_F(ZuLinkLabelTest, PersistenceForgetsLinkEventAndKeepsTheMouseIconDefaultQuirk) {
     ZuLinkLabel placed(form, "ZuLinkLabel2"), stored(form, "ZuLinkLabel3"), loaded(form, "ZuLinkLabel4");
     placed.InitProperties();
-    EXPECT_EQ(placed.Caption(), "ZuLinkLabel2");
     ui::PropertyBag initial, bag, again;
     placed.WriteProperties(initial);
-    EXPECT_TRUE(initial.Contains("MouseIcon"));  // 0 differs from the stored default 1
-    EXPECT_EQ(initial.Count(), 2u);
     stored.ReadProperties(ui::PropertyBag{});
-    EXPECT_EQ(stored.MouseIcon(), 1);  // a stored control without the value gets the hand
-    EXPECT_EQ(stored.Caption(), "lblLink");
-
+    EXPECT_EQ(std::tuple(placed.Caption(), initial.Contains("MouseIcon"), initial.Count(), stored.MouseIcon(),
+                         stored.Caption()),
+              std::tuple("ZuLinkLabel2", true, 2u, 1, "lblLink"));
     link.SetBackColor(0x010203);
     link.SetForeColor(0x040506);
     link.SetEnabled(false);
@@ -153,19 +141,16 @@ TEST_F(ZuLinkLabelTest, PersistenceForgetsLinkEventAndKeepsTheMouseIconDefaultQu
     link.SetLinkEvent(1);
     link.SetMouseIcon(0);
     link.WriteProperties(bag);
-    EXPECT_EQ(bag.Count(), 13u);  // everything but AutoSize, at its default
     loaded.SetLinkEvent(2);
     loaded.ReadProperties(bag);
-    EXPECT_EQ(loaded.LinkEvent(), 0);
-    EXPECT_EQ(loaded.LinkExecute(), "mailto:");
     loaded.WriteProperties(again);
-    EXPECT_EQ(again.Count(), 13u);
-    // Showing applies the stored values to the label.
-    EXPECT_EQ(loaded.lblLink.ForeColor(), ui::kButtonText);
+    EXPECT_EQ(
+        std::tuple(bag.Count(), again.Count(), loaded.LinkEvent(), loaded.LinkExecute(), loaded.lblLink.ForeColor()),
+        std::tuple(13u, 13u, 0, "mailto:", ui::kButtonText));  // everything but AutoSize, at its default
     loaded.Realize();
     EXPECT_EQ(std::tuple(loaded.lblLink.ForeColor(), loaded.lblLink.Enabled(), loaded.lblLink.Alignment(),
                          loaded.lblLink.Font().name),
-              std::tuple(0x040506u, false, ui::TextAlignment::Center, std::string("Tahoma")));
+              std::tuple(0x040506u, false, ui::TextAlignment::Center, "Tahoma"));
 }
 
 }  // namespace

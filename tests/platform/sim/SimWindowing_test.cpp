@@ -9,28 +9,22 @@ namespace plivant::platform::sim {
 namespace {
 
 TEST(SimWindowing, PlaceHonoursTheNoMoveNoSizeAndZOrderFlags) {
-    const struct {
-        WindowHandle insertAfter;
-        uint32_t flags;
-        Rect expected;
-        bool topmost;
-    } cases[] = {
-        {win::HWND_TOPMOST, win::SWP_NOMOVE | win::SWP_NOSIZE, {10, 20, 110, 70}, true},
-        {win::HWND_TOPMOST, win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER, {10, 20, 110, 70}, false},
-        {win::HWND_NOTOPMOST, win::SWP_NOSIZE, {1, 2, 101, 52}, false},
-        {win::HWND_TOP, win::SWP_NOMOVE, {10, 20, 13, 24}, false},
-        {win::HWND_TOP, 0, {1, 2, 4, 6}, false},
-    };
-    for (const auto& c : cases) {
+    using namespace win;
+    const std::tuple<WindowHandle, uint32_t, Rect, bool> cases[] = {
+        {HWND_TOPMOST, SWP_NOMOVE | SWP_NOSIZE, {10, 20, 110, 70}, true},
+        {HWND_TOPMOST, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER, {10, 20, 110, 70}, false},
+        {HWND_NOTOPMOST, SWP_NOSIZE, {1, 2, 101, 52}, false},
+        {HWND_TOP, SWP_NOMOVE, {10, 20, 13, 24}, false},
+        {HWND_TOP, 0, {1, 2, 4, 6}, false}};
+    for (const auto& [insertAfter, flags, expected, topmost] : cases) {
         SimWindowing sim;
         const auto w = sim.AddWindow(0, {10, 20, 110, 70});
-        EXPECT_TRUE(sim.Place(w, c.insertAfter, 1, 2, 3, 4, c.flags));
-        EXPECT_EQ(*sim.WindowRect(w), c.expected) << c.flags;
-        EXPECT_EQ(sim.Topmost(w), c.topmost) << c.flags;
-        sim.Place(w, win::HWND_NOTOPMOST, 0, 0, 0, 0, 3);
+        EXPECT_TRUE(sim.Place(w, insertAfter, 1, 2, 3, 4, flags));
+        EXPECT_EQ(std::tuple(*sim.WindowRect(w), sim.Topmost(w)), std::tuple(expected, topmost)) << flags;
+        sim.Place(w, HWND_NOTOPMOST, 0, 0, 0, 0, 3);
         EXPECT_FALSE(sim.Topmost(w));
     }
-    EXPECT_FALSE(SimWindowing().Place(0xBAD0, win::HWND_TOPMOST, 0, 0, 0, 0, 3));
+    EXPECT_FALSE(SimWindowing().Place(0xBAD0, HWND_TOPMOST, 0, 0, 0, 0, 3));
 }
 
 TEST(SimWindowing, StylesNestedRectanglesAndVisibility) {

@@ -2,6 +2,8 @@
 // ways it closes; the logo.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/WinConst.h"
 #include "platform/sim/SimPlatform.h"
 #include "state/UiStrings.h"
@@ -60,45 +62,36 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTyping) {
     }
 }
 
-TEST_F(WindowsTest, AboutCaptionsVersionSizeAndLink) {
+// The About window's captions, version, size and link; it closes with OK, Enter, Escape or the frame, and its
+// registration box takes no typing.
+TEST_F(WindowsTest, AboutCaptionsVersionSizeLinkAndTheWaysItCloses) {
     sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, "5029",
                            "\xDC"
                            "ber");
     sim.process.version = {4, 1, 0};
     frmAbout about(toolkit, ports);
     about.Show();
-    EXPECT_EQ(about.NuvaXPForm1.Caption(), std::string("\xDC"
-                                                       "ber ") +
-                                               facts::kProgramTitle);
-    EXPECT_EQ(about.lblTitle.Caption(), facts::kProgramTitle);
-    EXPECT_EQ(about.lblVersion.Caption(), "Version 4.1.0");
-    EXPECT_EQ(VersionText({4, 1, 58}), "Version 4.1.58");
+    EXPECT_EQ(std::tuple(about.NuvaXPForm1.Caption(), about.lblTitle.Caption(), about.lblVersion.Caption(),
+                         VersionText({4, 1, 58})),
+              std::tuple(std::string("\xDC"
+                                     "ber ") +
+                             facts::kProgramTitle,
+                         facts::kProgramTitle, "Version 4.1.0", "Version 4.1.58"));
     const platform::Rect r = *sim.windowing.WindowRect(about.hwnd());
-    EXPECT_EQ(std::pair(about.Width(), about.Height()), std::pair(5800.0f, 4400.0f));
-    EXPECT_EQ(std::pair(r.Width(), r.Height()), std::pair(387, 293));
+    EXPECT_EQ(std::tuple(about.Width(), about.Height(), r.Width(), r.Height()), std::tuple(5800.0f, 4400.0f, 387, 293));
     const ZuLinkLabel& link = about.ZuLinkLabel1;
-    EXPECT_EQ(link.Caption(), facts::kMaker);
-    EXPECT_TRUE(link.AutoSize() && link.Width() > 0);
-    EXPECT_EQ(link.MouseOverForeColor(), 0x0000FFu);
+    EXPECT_EQ(std::tuple(link.Caption(), link.AutoSize(), link.Width() > 0, link.MouseOverForeColor()),
+              std::tuple(facts::kMaker, true, true, 0x0000FFu));
     about.ZuLinkLabel1.lblLink.Click();
     EXPECT_EQ(sim.shell.executed.at(0).file, facts::kMakerWebAddress);
-}
-
-TEST_F(WindowsTest, AboutClosesWithOkEnterEscapeOrTheFrameAndTakesNoTyping) {
-    frmAbout about(toolkit, ports);
-    const std::pair<const char*, std::function<void()>> ways[] = {
-        {"OK", [&] { about.cmdOK.Click(); }},
-        {"Enter", [&] { about.PressDefault(); }},
-        {"Escape", [&] { about.PressCancel(); }},
-        {"frame", [&] { about.NuvaXPForm1.CloseButton.Click(); }},
-    };
-    for (const auto& [name, close] : ways) {
+    for (const auto& close : std::vector<std::function<void()>>{
+             [&] { about.cmdOK.Click(); }, [&] { about.PressDefault(); }, [&] { about.PressCancel(); },
+             [&] { about.NuvaXPForm1.CloseButton.Click(); }}) {
         about.Show();
         int16_t typed = 'x';
         about.txtReg.KeyPress(typed);
-        EXPECT_EQ(typed, 0);
         close();
-        EXPECT_FALSE(about.Loaded()) << name;
+        EXPECT_EQ(std::tuple(typed, about.Loaded()), std::tuple(0, false));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "mapping/mod_Subst.h"
 #include "platform/WinConst.h"
@@ -96,25 +97,19 @@ TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
     const std::string cyrillic =
         "\xEF\xBB\xBF"
         "E:\tC:\\\xD0\x96\r\n";  // UTF-8: a folder the code page cannot name
-    const struct {
-        const char* name;
-        uint32_t attributes;
-        bool locked, folderWritable;
-        std::string before;
-        std::optional<std::string> after;
-    } cases[] = {
-        {"locked", win::FILE_ATTRIBUTE_ARCHIVE, true, true, old, old},
-        {"partial", win::FILE_ATTRIBUTE_ARCHIVE, false, true, cyrillic, cyrillic},
+    const uint32_t plain = win::FILE_ATTRIBUTE_ARCHIVE;
+    const std::tuple<const char*, uint32_t, bool, bool, std::string, std::optional<std::string>> cases[] = {
+        {"locked", plain, true, true, old, old},
+        {"partial", plain, false, true, cyrillic, cyrillic},
         {"hidden", win::FILE_ATTRIBUTE_HIDDEN, false, true, old, "f:\tC:\\New\r\n"},
         {"read-only", win::FILE_ATTRIBUTE_READONLY, false, true, old, old},
-        {"folder refuses", win::FILE_ATTRIBUTE_ARCHIVE, false, false, old, old},
-        {"plain", win::FILE_ATTRIBUTE_ARCHIVE, false, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n"},
-    };
-    for (const auto& c : cases) {
+        {"folder refuses", plain, false, false, old, old},
+        {"plain", plain, false, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n"}};
+    for (const auto& [name, attributes, locked, folderWritable, before, after] : cases) {
         sim.files.SetWritable("C:\\P", true);
-        sim.files.AddFile(kList, c.before, c.attributes);
-        sim.files.SetLocked(kList, c.locked);
-        sim.files.SetWritable("C:\\P", c.folderWritable);
+        sim.files.AddFile(kList, before, attributes);
+        sim.files.SetLocked(kList, locked);
+        sim.files.SetWritable("C:\\P", folderWritable);
         Session([&](frmStartLoad& f) {
             sim.files.SetLocked(kList, false);  // let go of while the window is open: writable again
             EXPECT_EQ(f.txtBrowse.Text() + f.cboDrive.Text(), "");
@@ -122,7 +117,7 @@ TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
             f.cboDrive.SetText("f:");
             f.cmdAdd.Click();
         });
-        EXPECT_EQ(sim.files.Content(kList), c.after) << c.name;
+        EXPECT_EQ(sim.files.Content(kList), after) << name;
     }
 }
 
@@ -142,9 +137,10 @@ TEST_F(StartLoadTest, LargeListsWithEveryLetterInUse) {
     }
 }
 
+// A green arrow with a dark outline, symmetric, pointing down within rows and columns 4 to 19 of the shown face.
 TEST(AddPairPicture, AGreenArrowWithADarkOutlinePointingDownWithinTheShownFace) {
     const ui::Bitmap b = AddPairPicture();
-    ASSERT_EQ(b.Width() * 100 + b.Height(), 2424);
+    ASSERT_EQ(std::tuple(b.Width(), b.Height()), std::tuple(24, 24));
     ui::WritePngFile(ui::Scaled(b, 8), PLIVANT_SOURCE_DIR "/build/artifacts/add-pair-picture.png");
     const auto kind = [&](int x, int y) {  // 0 ground, 1 outline, 2 fill
         const ui::Rgb c = b.Contains(x, y) ? b.At(x, y) : kAddPictureBackground;
@@ -154,16 +150,15 @@ TEST(AddPairPicture, AGreenArrowWithADarkOutlinePointingDownWithinTheShownFace) 
     for (int y = 0; y < 24; ++y) {
         int width = 0;
         for (int x = 0; x < 24; ++x) {
-            EXPECT_EQ(kind(x, y), kind(23 - x, y)) << "not symmetric at " << x << "," << y;
-            if (kind(x, y) == 0) continue;
-            ++width;
             const bool rim = !kind(x - 1, y) || !kind(x + 1, y) || !kind(x, y - 1) || !kind(x, y + 1);
-            EXPECT_EQ(kind(x, y), rim ? 1 : 2) << x << "," << y;
-            EXPECT_TRUE(rim || ui::Green(b.At(x, y)) > ui::Red(b.At(x, y)) + 40) << "fill at " << x << "," << y;
+            EXPECT_EQ(kind(x, y), kind(23 - x, y)) << "not symmetric at " << x << "," << y;
+            EXPECT_TRUE(!kind(x, y) || kind(x, y) == (rim ? 1 : 2)) << x << "," << y;
+            EXPECT_TRUE(kind(x, y) != 2 || ui::Green(b.At(x, y)) > ui::Red(b.At(x, y)) + 40) << x << "," << y;
+            width += kind(x, y) != 0;
         }
         widths += static_cast<char>('a' + width);
     }
-    EXPECT_EQ(widths, "aaaaggggggggomkigecaaaaa");  // shaft, head, tip, all within rows and columns 4 to 19
+    EXPECT_EQ(widths, "aaaaggggggggomkigecaaaaa");
 }
 
 }  // namespace
