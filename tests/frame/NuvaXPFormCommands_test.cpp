@@ -1,4 +1,5 @@
-// The skin application, caption stripping, the title bar and caption buttons, and the menu strip.
+// The skin application, caption stripping, the title bar and caption buttons, the menu strip, and resizing by
+// the edges and bottom corners.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -285,6 +286,124 @@ TEST_F(RealHostTest, ShowingTheHostAppliesTheSkinAfterItsLoadUnlessAutoLoadIsOff
     host.Show();
     EXPECT_EQ(frame.MenuCount(), 1);
     EXPECT_TRUE(frame.LbMenu.Exists(100));
+}
+
+using Floats = std::vector<float>;
+
+class EdgesTest : public FrameTest {
+protected:
+    // The skin applied to a host of 6000 × 4500 twips at (1500, 1200).
+    void Load() {
+        frame.SetSizeTwips(6000, 4500);
+        frame.LoadXP();
+        Reset();
+    }
+    void Reset() {
+        host->left = 1500, host->top = 1200, host->width = 6000, host->height = 4500;
+        frame.SetSizeTwips(6000, 4500);
+    }
+    // Presses the handle at one screen point and releases it at another.
+    void Drag(ui::Image& handle, platform::Point from, platform::Point to) {
+        windowing.cursor = from;
+        handle.MouseDown(1, 0, 1, 1);
+        windowing.cursor = to;
+        handle.MouseMove(1, 0, 1, 1);
+        handle.MouseUp(1, 0, 1, 1);
+    }
+    Floats HostRect() const { return {host->left, host->top, host->width, host->height}; }
+};
+
+TEST_F(EdgesTest, HandlesDoNothingUntilTheSkinIsApplied) {
+    Drag(frame.Right, {10, 10}, {50, 10});
+    EXPECT_EQ(frame.DragStart(), (platform::Point{0, 0}));
+    EXPECT_EQ(frame.Right.GetMousePointer(), ui::MousePointer::Default);
+    EXPECT_FLOAT_EQ(host->width, 7000);
+    EXPECT_TRUE(host->calls.empty());
+}
+
+TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
+    Load();
+    using P = ui::MousePointer;
+    const struct {
+        ui::Image& handle;
+        P pointer;
+        platform::Point to;
+        float dLeft, dWidth, dHeight;
+    } cases[] = {{frame.Left, P::SizeWE, {510, 405}, 150, -150, 0},
+                 {frame.Right, P::SizeWE, {510, 405}, 0, 150, 0},
+                 {frame.Bottom, P::SizeNS, {510, 405}, 0, 0, 75},
+                 {frame.BottomRight, P::SizeNWSE, {510, 405}, 0, 150, 75},
+                 {frame.BottomLeft, P::SizeNESW, {480, 405}, -300, 300, 75},
+                 {frame.BottomRight, P::SizeNWSE, {200, 100}, 0, 1695 - 6000, 615 - 4500}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.handle.Name());
+        Reset();
+        Drag(c.handle, {500, 400}, c.to);
+        EXPECT_EQ(c.handle.GetMousePointer(), c.pointer);
+        EXPECT_EQ(HostRect(), (Floats{1500 + c.dLeft, 1200, 6000 + c.dWidth, 4500 + c.dHeight}));
+        // The frame follows the window, and the window gets its region for the new size.
+        EXPECT_EQ((Floats{frame.WidthTwips(), frame.HeightTwips()}), (Floats{host->width, host->height}));
+        EXPECT_EQ(HostRecord().region,
+                  RoundedTop(static_cast<int32_t>(host->width / 15), static_cast<int32_t>(host->height / 15)));
+        EXPECT_EQ(frame.DragEnd(), c.to);
+    }
+}
+
+TEST_F(EdgesTest, AStillReleaseRestylesAndTravelIsInTheScreensTwipsAndARefusedRectangleLeavesTheWindow) {
+    Load();
+    for (int i = 0; i < 5; ++i) Drag(frame.Bottom, {300, 300}, {300, 300});
+    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6000, 4500}));
+    EXPECT_FLOAT_EQ(frame.HeightTwips(), 4500);
+    EXPECT_EQ(HostRecord().style, static_cast<int32_t>(win::WS_SYSMENU));
+    EXPECT_EQ(windowing.placements.back().cy, 300);
+    // The left edge dragged far past the right one: a negative width, which the window refuses.
+    Drag(frame.Left, {100, 400}, {600, 400});
+    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6000, 4500}));
+    EXPECT_EQ(std::count(host->calls.begin(), host->calls.end(), "Move"), 6);
+    toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = 12;
+    Drag(frame.BottomRight, {500, 400}, {510, 410});
+    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6000 + 120, 4500 + 120}));
+}
+
+TEST_F(EdgesTest, TheLastPressOnAnyHandleIsTheStartAndFailingStepsAreSkipped) {
+    Load();
+    windowing.cursor = {500, 400};
+    frame.Right.MouseDown(1, 0, 0, 0);
+    windowing.cursor = {530, 400};
+    frame.Bottom.MouseUp(1, 0, 0, 0);  // released over another handle: that handle's rule, the press's start
+    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6000, 4500}));
+    windowing.cursor = {500, 430};
+    frame.Bottom.MouseUp(1, 0, 0, 0);
+    EXPECT_FLOAT_EQ(host->height, 4500 + 450);
+    host->failing = {"BorderStyle"};  // the tests count as passed: sizable, and the height is given back
+    windowing.cursor = {520, 400};
+    frame.Right.MouseUp(1, 0, 0, 0);
+    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6300, 4950}));
+    EXPECT_FLOAT_EQ(frame.WidthTwips(), 6300);
+}
+
+TEST_F(EdgesTest, NothingWhileNotSizableOrNotNormalAndTheBottomOfAMaximisedWindowBringsBackTheTaskbar) {
+    Load();
+    const auto tray = windowing.AddWindow(0, {0, 740, 1024, 768}, false);
+    windowing.SetClass(tray, "Shell_TrayWnd", "");
+    frame.Bottom.MouseMove(0, 0, 1, 1);
+    EXPECT_FALSE(windowing.Find(tray)->visible);  // only for a maximised window
+    for (const auto& [borderStyle, windowState] : {std::pair{1, 0}, {0, 0}, {2, 2}, {2, 1}}) {
+        host->borderStyle = static_cast<int16_t>(borderStyle);
+        host->windowState = static_cast<int16_t>(windowState);
+        const auto placements = windowing.placements.size();
+        frame.Right.SetMousePointer(ui::MousePointer::SizeWE);
+        Drag(frame.Right, {500, 400}, {550, 400});
+        EXPECT_FLOAT_EQ(host->width, 6000) << borderStyle << "/" << windowState;
+        EXPECT_EQ(frame.Right.GetMousePointer(), ui::MousePointer::Default);
+        EXPECT_EQ(windowing.placements.size(), placements);
+    }
+    host->windowState = 2;
+    frame.Right.MouseMove(0, 0, 1, 1);
+    EXPECT_FALSE(windowing.Find(tray)->visible);  // only the bottom handle
+    frame.Bottom.MouseMove(0, 0, 1, 1);
+    EXPECT_TRUE(windowing.Find(tray)->visible);
+    EXPECT_EQ(frame.Bottom.GetMousePointer(), ui::MousePointer::Default);
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
-// The program's text files: splitting into lines and writing them back, the start-up list (reading, atomic
-// writing, taking lines apart) and the history (load, append, clear).
+// The program's text files (lines, the start-up list, the history) and its texts in the registry (values of every
+// shape, the string table).
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "platform/WinConst.h"
 #include "platform/sim/SimCodePage.h"
 #include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimRegistry.h"
 #include "state/History.h"
 #include "state/StartupList.h"
 #include "state/TextLines.h"
+#include "state/UiStrings.h"
+#include "state/modRegistry.h"
 
 namespace plivant {
 namespace {
@@ -117,6 +122,85 @@ TEST_F(ProgramFolder, HistoryAppendsInOrderClearsAndReportsFailures) {
     fs.SetWritable("C:\\Apps\\Plivant", false);
     EXPECT_FALSE(ClearHistory(fs, kFolder));
     EXPECT_EQ(LoadHistory(fs, kFolder), Lines{"C:\\Data"});
+}
+
+using namespace plivant::win;
+using namespace std::string_literals;
+
+// Any type but a text gives the default; a missing key or value too; every key opened is closed.
+TEST(GetRegString, ValueOfEveryShapeOrTheDefault) {
+    const std::tuple<uint32_t, std::string, std::string> cases[] = {
+        {REG_SZ, "Laufwerk\0"s, "Laufwerk"},
+        {REG_SZ, "Laufwerk"s, "Laufwerk"},  // without its NUL
+        {REG_SZ, "\0"s, ""},
+        {REG_SZ, ""s, ""},
+        {REG_SZ, "ab\0cd\0"s, "ab"},
+        {REG_SZ, std::string(5000, 'x') + '\0', std::string(5000, 'x')},
+        {REG_SZ, "Lecteur \xe9\0"s, "Lecteur \xe9"},
+        {REG_EXPAND_SZ, "%TEMP%\0"s, "Drive Letter"},
+        {REG_DWORD, "\x05\0\0\0"s, "Drive Letter"},
+        {REG_BINARY, "\x01\x02"s, "Drive Letter"},
+        {REG_MULTI_SZ, "a\0b\0\0"s, "Drive Letter"}};
+    for (const auto& [type, bytes, expected] : cases) {
+        platform::sim::SimRegistry registry;
+        registry.SetValue(HKEY_CURRENT_USER, kLanguageKey, "5005", type, bytes);
+        EXPECT_EQ(GetRegString(registry, HKEY_CURRENT_USER, kLanguageKey, "5005", "Drive Letter"), expected) << bytes;
+        EXPECT_EQ(registry.OpenHandles(), 0);
+    }
+    platform::sim::SimRegistry registry;
+    EXPECT_EQ(GetRegString(registry, HKEY_CURRENT_USER, kLanguageKey, "5005"), "");
+    registry.SetString(HKEY_CURRENT_USER, kLanguageKey, "5006", "Hinzu");
+    EXPECT_EQ(std::tuple(GetRegString(registry, HKEY_CURRENT_USER, kLanguageKey, "5005", "Drive Letter"),
+                         GetRegString(registry, 0x80000002u, kLanguageKey, "5006", "Add"), registry.OpenHandles()),
+              std::tuple("Drive Letter", "Add", 0));
+}
+
+// A registry whose value grows between the size query and the read.
+class GrowingRegistry final : public platform::IRegistry {
+public:
+    class Key final : public platform::IRegistryKey {
+    public:
+        explicit Key(GrowingRegistry& registry) : registry_(registry) {}
+        ~Key() override { ++registry_.closed; }
+        int32_t QueryValue(const std::string&, uint32_t* type, uint8_t*, uint32_t* size) override {
+            *type = REG_SZ;
+            if (registry_.calls++ == 0) {
+                *size = 4;
+                return ERROR_SUCCESS;
+            }
+            *size = 40;
+            return ERROR_MORE_DATA;
+        }
+
+    private:
+        GrowingRegistry& registry_;
+    };
+    int32_t OpenKey(uint32_t, const std::string&, std::unique_ptr<platform::IRegistryKey>& key) override {
+        key = std::make_unique<Key>(*this);
+        return ERROR_SUCCESS;
+    }
+    int calls = 0, closed = 0;
+};
+
+TEST(GetRegString, ValueChangedBetweenTheTwoReadsKeepsTheDefault) {
+    GrowingRegistry registry;
+    EXPECT_EQ(GetRegString(registry, HKEY_CURRENT_USER, kLanguageKey, "5009", "Plivant"), "Plivant");
+    EXPECT_EQ(registry.closed, 1);
+}
+
+TEST(UiStrings, EveryTextHasItsOwnEnglishDefaultUnlessTheTableTranslatesIt) {
+    platform::sim::SimRegistry registry;
+    std::set<std::string> texts;
+    for (int id = 5001; id <= 5029; ++id) {
+        if (id > 5020 && id < 5029) continue;
+        const auto text = static_cast<UiString>(id);
+        EXPECT_EQ(LoadUiString(registry, text), DefaultText(text)) << id;
+        EXPECT_TRUE(*DefaultText(text) && texts.insert(DefaultText(text)).second) << id << ": empty or not its own";
+        registry.SetString(HKEY_CURRENT_USER, kLanguageKey, std::to_string(id), "T" + std::to_string(id));
+        EXPECT_EQ(LoadUiString(registry, text), "T" + std::to_string(id));
+    }
+    registry.SetString(HKEY_CURRENT_USER, kLanguageKey, "5009", "");
+    EXPECT_EQ(LoadUiString(registry, UiString::Title), "") << "an empty translation is empty, not the default";
 }
 
 }  // namespace

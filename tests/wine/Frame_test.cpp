@@ -154,11 +154,12 @@ TEST_F(FramedWindow, EachSchemeActiveAndInactive) {
         form.NuvaXPForm1.SetColorScheme(scheme);
         SetForegroundWindow(active ? hwnd : other);
         SetActiveWindow(active ? hwnd : other);
-        // Waits for the look to follow the activation (a busy machine takes its time), then lets it paint.
+        // Waits for the look to follow the activation and the screen to show it (a busy machine takes its time).
         PumpUntil([&] { return form.NuvaXPForm1.CloseButton.IsActivate() == active; }, 5000);
-        PumpFor(100);
         EXPECT_EQ(form.NuvaXPForm1.CloseButton.IsActivate(), active);
-        const ui::Bitmap shot = ShootWindow(hwnd, 12);
+        ui::Bitmap shot;
+        PumpUntil([&] { return (shot = ShootWindow(hwnd, 12)).At(292, 14) == ThemeXTitleColour(scheme, active, 2); },
+                  2000);
         EXPECT_FALSE(
             SaveArtifact(shot, std::string("frame-") + names[scheme] + (active ? "-active" : "-inactive")).empty());
         // The title bar's middle, the close button's face, the cut corner and the left edge, as drawn.

@@ -121,8 +121,10 @@ TEST_F(ToolkitLooks, TextBoxesListsAndLinesPaintTheirColours) {
         if (c == &cboDrive) w = GetWindow(w, GW_CHILD);  // the edit field
         RECT r{};
         GetClientRect(w, &r);
-        const ui::Bitmap shot = ShootWindow(w);
-        EXPECT_EQ(shot.At(r.right / 2, shot.Height() - 3), PixelOf(kPanel)) << c->Name();  // below the text
+        EXPECT_TRUE(PumpUntil([&] {  // below the text, once the screen shows it
+            const ui::Bitmap shot = ShootWindow(w);
+            return shot.At(r.right / 2, shot.Height() - 3) == PixelOf(kPanel);
+        })) << c->Name();
     }
     const ui::Bitmap shot = PrintClient(H(form.hwnd()));
     for (auto [y, colour] :
@@ -154,7 +156,7 @@ TEST_F(ToolkitLooks, VisibleMenusFormTheBarRunTheirItemsAndShowTheirPictures) {
     EXPECT_EQ(GetMenuItemCount(GetMenu(w)), 2);
     EXPECT_EQ(barItem(MIIM_STRING).second, "&Help");
     ASSERT_TRUE(barItem(MIIM_BITMAP).first);
-    EXPECT_TRUE(Contains(ShootWindow(w), picture));
+    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(w), picture); }));
     SendMessageA(w, WM_COMMAND, MAKEWPARAM(GetMenuItemID(GetSubMenu(GetMenu(w), 0), 0), 0), 0);
     EXPECT_EQ(opened, 1);
     // A popup of the form's menus shows the picture too, while it is open.

@@ -1,0 +1,400 @@
+// The small widgets on the simulated machine: LabelMenu's plain and lit states, size rule, events and persistence;
+// ZuLinkLabel's presets, link, hover look, resize rule, pointer and persistence; clsTimer's routing, periods,
+// counting, Wait, lifetimes and cursor test on the simulated clock.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "SimHost.h"
+#include "platform/sim/SimWindowing.h"
+#include "widgets/LabelMenu.h"
+#include "widgets/ZuLinkLabel.h"
+#include "widgets/clsTimer.h"
+
+namespace plivant {
+namespace {
+
+class LabelMenuTest : public test::FormTest {
+protected:
+    void SetUp() override {
+        form.Move(0, 0, 6000, 3000);
+        label.Move(60, 45, label.Width(), label.Height());  // at (4, 3) pixels
+        form.Show();
+        const auto r = *windowing.WindowRect(label.hwnd());
+        inside = {r.left + 1, r.top + 1};
+        onLabel = {r.left + 6, r.top + 3};  // over the inner label, which has no window of its own
+    }
+    // Lit, back colour and border of the control.
+    std::tuple<bool, ui::OleColor, int16_t> State() const {
+        return {label.Lit(), label.BackColor(), label.BorderStyle()};
+    }
+    // The cursor leaves and the polling timer sees it.
+    void Leave() {
+        windowing.cursor = {500, 500};
+        windowing.Advance(10);
+    }
+    LabelMenu label{form, "LbMenu", 1};
+    platform::Point inside, onLabel;
+    const std::tuple<bool, ui::OleColor, int16_t> kPlain{false, ui::kButtonFace, 0},
+        kLit{true, LabelMenu::kHighlight, 1};
+};
+
+// Each input but a release lights it, with one timer, and it stays lit while the cursor is over it or its label.
+TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorIsOverIt) {
+    const std::function<void(ui::Control&)> lighting[] = {
+        [](ui::Control& c) { c.Click(); }, [this](ui::Control& c) { c.MouseDown(&c == &label ? 1 : 2, 0, 1, 1); },
+        [](ui::Control& c) { c.MouseMove(0, 0, 1, 1); }};
+    for (ui::Control* target : {static_cast<ui::Control*>(&label), static_cast<ui::Control*>(&label.Label1)}) {
+        for (const auto& input : lighting) {
+            windowing.cursor = inside;
+            input(*target);
+            input(*target);
+            EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kLit, 1));
+            Leave();
+            EXPECT_EQ(State(), kPlain);
+        }
+        target->MouseUp(1, 0, 1, 1);
+        EXPECT_EQ(State(), kPlain);
+    }
+    windowing.cursor = onLabel;
+    label.Label1.MouseMove(0, 0, 1, 1);
+    windowing.Advance(50);
+    windowing.cursor = inside;
+    windowing.Advance(50);
+    EXPECT_EQ(State(), kLit);
+    windowing.cursor = {500, 500};
+    windowing.Advance(9);
+    EXPECT_EQ(State(), kLit);
+    windowing.Advance(1);
+    EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kPlain, 0));
+}
+
+// A colour set while lit is the one to restore once the cursor moves over it again; without another move, the colour
+// from before the highlight comes back. Events pass their arguments through.
+TEST_F(LabelMenuTest, BackColorSetWhileLitAndEvents) {
+    windowing.cursor = inside;
+    label.MouseMove(0, 0, 1, 1);
+    label.SetBackColor(0x123456);
+    label.MouseMove(0, 0, 2, 2);
+    EXPECT_EQ(std::tuple(State(), label.SavedBackColor()), std::tuple(kLit, 0x123456u));
+    Leave();
+    EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
+    windowing.cursor = inside;
+    label.MouseMove(0, 0, 1, 1);
+    label.SetBackColor(0x00FF00);
+    Leave();
+    EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
+    std::vector<std::string> seen;
+    label.onMouseDown = [&](int16_t b, int16_t s, float x, float y) {
+        seen.push_back("down " + std::to_string(b) + std::to_string(s) + std::to_string(int(x + y)));
+    };
+    label.onMouseUp = [&](int16_t b, int16_t, float, float) { seen.push_back("up " + std::to_string(b)); };
+    label.onClick = [&] { seen.push_back("click"); };
+    label.Label1.MouseDown(1, 2, 30, 40);
+    label.Label1.MouseUp(1, 0, 30, 40);
+    label.Label1.Click();
+    EXPECT_EQ(seen, (std::vector<std::string>{"down 1270", "up 1", "click"}));
+}
+
+TEST_F(LabelMenuTest, WidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNonDefaults) {
+    ui::PropertyBag bag;
+    label.WriteProperties(bag);
+    EXPECT_EQ(std::tuple(bag.Count(), label.Caption()), std::tuple(0u, "&System"));
+    label.SetCaption("&File");
+    const float narrow = label.WidthTwips();
+    label.SetCaption("&Much longer");
+    EXPECT_GT(label.WidthTwips(), narrow);
+    label.SetHeight(1000);
+    label.SetWidth(5);
+    EXPECT_EQ(std::tuple(label.WidthTwips() - label.Label1.WidthTwips(), label.HeightTwips(), label.Label1.Left(),
+                         label.Label1.Top()),
+              std::tuple(210.0f, 270.0f, 75.0f, 30.0f));
+    label.SetBackColor(0xC0FFEE);
+    label.SetCaption("&Options");
+    label.SetEnabled(false);
+    label.SetBorderStyle(1);
+    EXPECT_EQ(label.ChangedProperties(),
+              (std::vector<std::string>{"Caption", "Caption", "BackColor", "Caption", "Enabled", "BorderStyle"}));
+    label.WriteProperties(bag);
+    LabelMenu loaded(form, "LbMenu", 2);
+    loaded.ReadProperties(bag);
+    EXPECT_EQ(std::tuple(bag.Count(), loaded.BackColor(), loaded.Caption(), loaded.Enabled(), loaded.BorderStyle(),
+                         loaded.WidthTwips()),
+              std::tuple(4u, 0xC0FFEEu, "&Options", false, int16_t{1}, label.WidthTwips()));
+}
+
+class ZuLinkLabelTest : public test::FormTest {
+protected:
+    void SetUp() override {
+        form.Move(1500, 1500, 6000, 4500);  // (100, 100) pixels
+        link.Move(600, 300, 1500, 300);     // (140, 120), 100 × 20 pixels
+        link.onClick = [this] { ++clicks; };
+        form.Show();
+    }
+    ZuLinkLabel link{form, "ZuLinkLabel1"};
+    int clicks = 0;
+};
+
+// Each link event has its preset target; a click opens the target through the shell (a failure is not reported)
+// or, for a command, only raises Click. The mouse icon chooses the pointer of label and control.
+TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClickAndTheMouseIconIsThePointer) {
+    for (auto [event, preset] :
+         {std::pair{1, "mailto:"}, {2, "VB Command"}, {5, "VB Command"}, {0, "http://"}, {-1, "http://"}}) {
+        link.SetLinkEvent(event);
+        EXPECT_EQ(link.LinkExecute(), preset) << event;
+    }
+    link.SetLinkEvent(2);
+    link.lblLink.Click();
+    EXPECT_TRUE(shell.executed.empty());
+    link.SetLinkEvent(0);
+    link.SetLinkExecute("http://www.example.org/");
+    shell.result = 2;
+    link.lblLink.Click();
+    ASSERT_EQ(shell.executed.size(), 1u);
+    const auto& call = shell.executed[0];
+    EXPECT_EQ(std::tuple(call.owner, call.verb, call.file, call.parameters + call.directory, call.show, clicks),
+              std::tuple(form.hwnd(), "Open", "http://www.example.org/", "", 1, 2));
+    link.SetMouseIcon(1);
+    EXPECT_EQ(std::tuple(link.lblLink.GetMousePointer(), link.GetMousePointer(), link.lblLink.MouseIcon().hotX,
+                         link.lblLink.MouseIcon().hotY),
+              std::tuple(ui::MousePointer::Custom, ui::MousePointer::Custom, 6, 8));
+    link.SetMouseIcon(0);
+    EXPECT_EQ(link.lblLink.GetMousePointer(), ui::MousePointer::Default);
+    link.SetMouseIcon(3);
+    EXPECT_EQ(link.GetMousePointer(), ui::MousePointer::Default);
+}
+
+// The hover underlines at once, colours at the next tick (pending messages run first) and ends outside; all four
+// edges of the window rectangle count as inside.
+TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideTheEdges) {
+    link.SetMouseOverUnderlined(true);
+    link.SetMouseOverForeColor(0x0000FF);
+    link.SetMouseOverBackColor(0x00FFFF);
+    link.SetForeColor(0x111111);
+    link.SetBackColor(0x222222);
+    int moves = 0;
+    link.onMouseMove = [&](int16_t, int16_t, float, float) { ++moves; };
+    windowing.cursor = {150, 125};
+    link.lblLink.MouseMove(0, 0, 10, 5);
+    EXPECT_EQ(std::tuple(moves, link.lblLink.Font().underline, link.lblLink.ForeColor()),
+              std::tuple(1, true, 0x111111u));
+    const int pumps = windowing.pumps;
+    windowing.Advance(10);
+    EXPECT_EQ(std::tuple(windowing.pumps - pumps, link.lblLink.ForeColor(), link.lblLink.BackColor()),
+              std::tuple(1, 0x0000FFu, 0x00FFFFu));
+    windowing.cursor = {300, 300};
+    windowing.Advance(10);
+    EXPECT_EQ(std::tuple(link.lblLink.ForeColor(), link.lblLink.BackColor(), link.lblLink.Font().underline,
+                         link.tmrMouseOver.Armed()),
+              std::tuple(0x111111u, 0x222222u, false, false));
+    for (auto [x, y, inside] : {std::tuple{140, 120, true},
+                                {240, 140, true},
+                                {240, 120, true},
+                                {140, 140, true},
+                                {241, 130, false},
+                                {139, 130, false},
+                                {190, 141, false},
+                                {190, 119, false}}) {
+        windowing.cursor = {150, 125};
+        link.lblLink.MouseMove(0, 0, 1, 1);
+        windowing.cursor = {x, y};
+        windowing.Advance(10);
+        EXPECT_EQ(link.tmrMouseOver.Armed(), inside) << x << "," << y;
+        windowing.cursor = {0, 0};
+        windowing.Advance(10);
+    }
+}
+
+// Without AutoSize the label fills the control; with it the control takes the label's size and alignment goes back
+// to 0; outside the range alignment is only stored.
+TEST_F(ZuLinkLabelTest, ResizeRuleAndAlignment) {
+    link.SetCaption("www.example.org");
+    link.SetWidth(3000);
+    EXPECT_EQ(std::tuple(link.lblLink.WidthTwips(), link.lblLink.HeightTwips()), std::tuple(3000.0f, 300.0f));
+    link.SetAlignment(2);
+    link.SetAutoSize(true);
+    EXPECT_EQ(std::tuple(link.Alignment(), link.WidthTwips(), link.HeightTwips()),
+              std::tuple(0, link.lblLink.WidthTwips(), link.lblLink.HeightTwips()));
+    link.SetAlignment(2);
+    EXPECT_EQ(link.lblLink.Alignment(), ui::TextAlignment::Center);
+    link.SetWidth(100);
+    EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(0, ui::TextAlignment::Left));
+    ui::Font big = link.Font();
+    big.size = 16;
+    link.SetFont(big);
+    EXPECT_FLOAT_EQ(link.WidthTwips(), link.lblLink.WidthTwips());
+    link.SetAlignment(1);
+    link.SetAlignment(7);
+    EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(7, ui::TextAlignment::Right));
+}
+
+// Persistence forgets LinkEvent and keeps the MouseIcon default quirk: 0 differs from the stored default 1, and a
+// stored control without the value gets the hand. Showing applies the stored values to the label.
+TEST_F(ZuLinkLabelTest, PersistenceForgetsLinkEventAndKeepsTheMouseIconDefaultQuirk) {
+    ZuLinkLabel placed(form, "ZuLinkLabel2"), stored(form, "ZuLinkLabel3"), loaded(form, "ZuLinkLabel4");
+    placed.InitProperties();
+    ui::PropertyBag initial, bag, again;
+    placed.WriteProperties(initial);
+    stored.ReadProperties(ui::PropertyBag{});
+    EXPECT_EQ(std::tuple(placed.Caption(), initial.Contains("MouseIcon"), initial.Count(), stored.MouseIcon(),
+                         stored.Caption()),
+              std::tuple("ZuLinkLabel2", true, 2u, 1, "lblLink"));
+    link.SetBackColor(0x010203);
+    link.SetForeColor(0x040506);
+    link.SetEnabled(false);
+    ui::Font font = link.Font();
+    font.name = "Tahoma";
+    link.SetFont(font);
+    link.SetBorderStyle(1);
+    link.SetAlignment(2);
+    link.SetAppearance(0);
+    link.SetCaption("www.example.org");
+    link.SetMouseOverBackColor(0x0A0B0C);
+    link.SetMouseOverForeColor(0x0D0E0F);
+    link.SetMouseOverUnderlined(true);
+    link.SetLinkEvent(1);
+    link.SetMouseIcon(0);
+    link.WriteProperties(bag);
+    loaded.SetLinkEvent(2);
+    loaded.ReadProperties(bag);
+    loaded.WriteProperties(again);
+    EXPECT_EQ(
+        std::tuple(bag.Count(), again.Count(), loaded.LinkEvent(), loaded.LinkExecute(), loaded.lblLink.ForeColor()),
+        std::tuple(13u, 13u, 0, "mailto:", ui::kButtonText));  // everything but AutoSize, at its default
+    loaded.Realize();
+    EXPECT_EQ(std::tuple(loaded.lblLink.ForeColor(), loaded.lblLink.Enabled(), loaded.lblLink.Alignment(),
+                         loaded.lblLink.Font().name),
+              std::tuple(0x040506u, false, ui::TextAlignment::Center, "Tahoma"));
+}
+
+using Ticks = std::vector<std::string>;
+
+class ClsTimerTest : public testing::Test {
+protected:
+    // The ticks a timer raised, as count@time.
+    static void Record(clsTimer& timer, Ticks& into) {
+        timer.OnTime = [&into](int32_t n, int32_t t) { into.push_back(std::to_string(n) + "@" + std::to_string(t)); };
+    }
+    platform::sim::SimWindowing sim;
+};
+
+TEST_F(ClsTimerTest, PeriodsCountsAndOwnerWindows) {
+    // Interval, the period given, the period that results (10: the system's shortest).
+    for (auto [interval, given, period] : {std::array{1000, 0, 1000},
+                                           {1000, -5, 1000},
+                                           {1000, 1000, 1000},
+                                           {1000, 250, 250},
+                                           {40, 1, 10},
+                                           {40, 0, 40}}) {
+        platform::sim::SimWindowing clock;
+        clsTimer timer(clock);
+        timer.SetInterval(static_cast<int16_t>(interval));
+        Ticks ticks;
+        Record(timer, ticks);
+        timer.StartTimer(static_cast<int16_t>(given));
+        clock.Advance(static_cast<uint32_t>(period - 1));
+        const bool early = !ticks.empty();
+        clock.Advance(1);
+        EXPECT_EQ(std::tuple(early, ticks, timer.Interval()),
+                  std::tuple(false, Ticks{"1@" + std::to_string(period)}, interval));
+    }
+    // Each object counts its own ticks, also on one owner window, whose handle is fixed while it runs.
+    const auto window = sim.AddWindow(0, {0, 0, 100, 100});
+    clsTimer a(sim), b(sim), c(sim);
+    Ticks ta;
+    Record(a, ta);
+    b.SetHwnd(window);
+    c.SetHwnd(window);
+    a.StartTimer(30);
+    b.StartTimer(10);
+    c.StartTimer(10);
+    a.SetHwnd(window);
+    sim.Advance(100);
+    b.StopTimer();
+    sim.Advance(10);
+    EXPECT_EQ(std::tuple(ta, b.TickCount(), c.TickCount(), a.hwnd(), b.hwnd()),
+              std::tuple(Ticks{"1@30", "2@60", "3@90"}, 10, 11, 0u, window));
+}
+
+TEST_F(ClsTimerTest, StartRestartsTheCountOnlyWhenStoppedAndIntervalReArmsOnlyARunningTimer) {
+    clsTimer timer(sim);
+    timer.SetInterval(300);  // stopped: only stored
+    EXPECT_EQ(sim.ActiveTimers(), 0);
+    timer.StartTimer(20);
+    sim.Advance(40);
+    timer.StartTimer(100);  // running: neither restarts the count nor changes the period
+    sim.Advance(20);
+    EXPECT_EQ(timer.TickCount(), 3);
+    timer.StopTimer();
+    timer.StartTimer();
+    sim.Advance(300);
+    EXPECT_EQ(timer.TickCount(), 1);
+    timer.SetInterval(300);  // the same value: nothing
+    timer.SetInterval(200);
+    sim.Advance(1000);
+    EXPECT_EQ(std::tuple(timer.TickCount(), timer.Running(), sim.ActiveTimers()), std::tuple(6, true, 1));
+}
+
+TEST_F(ClsTimerTest, NoTickAfterDestructionEvenByItsOwnHandler) {
+    auto timer = std::make_unique<clsTimer>(sim);
+    int ticks = 0;
+    timer->OnTime = [&](int32_t, int32_t) { ++ticks, timer.reset(); };
+    timer->StartTimer(10);
+    sim.Advance(100);
+    timer = std::make_unique<clsTimer>(sim);
+    timer->OnTime = [&](int32_t, int32_t) { ++ticks; };
+    timer->StartTimer(10);
+    sim.Advance(10);
+    timer.reset();
+    sim.Advance(100);
+    EXPECT_EQ(std::pair(ticks, sim.ActiveTimers()), std::pair(2, 0));
+}
+
+// Wait pumps messages until the next tick and stops; it ends too when the object goes, when the system refuses the
+// timer, and when a request to end the program is pending.
+TEST_F(ClsTimerTest, WaitPumpsMessagesUntilTheNextTickOrAnythingThatEndsTheWait) {
+    clsTimer timer(sim);
+    int otherEvents = 0;
+    sim.onPump = [&] { ++otherEvents, sim.Advance(5); };
+    timer.Wait(50);
+    EXPECT_EQ(std::tuple(sim.Now(), otherEvents, timer.TickCount(), timer.Running(), sim.ActiveTimers()),
+              std::tuple(50u, 10, 1, false, 0));
+    timer.StartTimer(100);
+    sim.Advance(70);
+    timer.Wait(20);
+    EXPECT_EQ(std::tuple(sim.Now(), timer.TickCount(), timer.Running()), std::tuple(150u, 1, false));
+    auto gone = std::make_unique<clsTimer>(sim);
+    sim.onPump = [&] { gone.reset(); };
+    gone->Wait(10);
+    EXPECT_EQ(sim.ActiveTimers(), 0);
+    clsTimer refused(sim), quitting(sim);
+    refused.SetHwnd(0xBAD0);  // no such window
+    sim.onPump = [] { FAIL() << "no message loop expected"; };
+    refused.Wait(10);
+    const int pumps = sim.pumps;
+    sim.onPump = [&] { sim.quitRequested = true; };
+    quitting.Wait(10);
+    EXPECT_EQ(
+        std::tuple(refused.Running(), sim.pumps - pumps, quitting.TickCount(), quitting.Running(), sim.ActiveTimers()),
+        std::tuple(false, 1, 0, false, 0));
+}
+
+TEST_F(ClsTimerTest, IsMouseOverComparesTheWindowUnderTheCursor) {
+    const auto form = sim.AddWindow(0, {100, 100, 300, 300});
+    const auto child = sim.AddWindow(form, {10, 10, 50, 50});
+    clsTimer timer(sim);
+    for (auto [x, y, window, over] : {std::tuple{120, 120, child, true},
+                                      {120, 120, form, false},
+                                      {200, 200, form, true},
+                                      {149, 149, child, true},
+                                      {150, 150, child, false},
+                                      {50, 50, form, false}}) {
+        sim.cursor = {x, y};
+        EXPECT_EQ(timer.isMouseOver(window), over) << x << "," << y;
+    }
+}
+
+}  // namespace
+}  // namespace plivant
