@@ -192,7 +192,6 @@ INSTANTIATE_TEST_SUITE_P(Hosts, DoubleClickTest,
                                          std::array{2, 1, 0, 0, 2}, std::array{1, 1, 1, 0, 0},
                                          std::array{0, 1, 1, 0, 0}));
 
-// A double click from any state but normal restores; an unreadable border counts as sizable.
 TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
     frame.MaximizeButton.Click();
     EXPECT_EQ(host->windowState, 0);  // nothing before the skin is applied

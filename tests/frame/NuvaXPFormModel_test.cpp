@@ -125,7 +125,6 @@ TEST_F(ModelTest, AssignmentsReachTheirChildrenAndNotifyUnderTheirStoredNames) {
     EXPECT_EQ(host->caption, "Mount");
 }
 
-// Read in order, written with the eighth to tenth rotated; AutoLoad's default is False, the others' their initial.
 TEST_F(ModelTest, SavedDesignRoundTripsEveryValueAndStoresNoDefault) {
     const std::vector<std::string> order = {"Caption",   "Font",           "ShowMinimize", "ShowMaximize", "ShowClose",
                                             "ShowHelp",  "EnableMaximize", "Icon",         "AutoLoad",     "ShowIcon",

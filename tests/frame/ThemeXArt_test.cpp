@@ -15,7 +15,6 @@ namespace {
 
 enum Piece { kTitle = 1, kTitleLeft, kTitleRight, kLeft, kRight, kBottom, kBottomRight, kBottomLeft };
 
-// Sizes; the pieces the frame stretches repeat one cross-section along their length.
 TEST(ThemeXArt, SizesAndStretchedPiecesRepeatOneCrossSection) {
     // Per piece, the length that differs by element; the other side is 30 (title), 4 (edges, corners).
     const int lengths[8][6] = {{1, 63, 28, 35, 15, 16}, {10, 10, 11, 11, 15, 15}, {10, 10, 13, 15, 16, 14},
@@ -39,8 +38,6 @@ TEST(ThemeXArt, SizesAndStretchedPiecesRepeatOneCrossSection) {
         EXPECT_TRUE(ThemeXPicture(array, e).Empty()) << array << "," << e;
 }
 
-// The window region cuts 5, 3, 2, 1 and 1 pixels off the first rows; the outline follows that curve, with the bar
-// lighter just inside it. Inactive looks are paler and greyer; the title colour is the middle piece's row.
 TEST(ThemeXArt, TitleEndsFollowTheRoundedRegionAndInactiveLooksArePaler) {
     const auto average = [](int element, auto measure) {
         double sum = 0, count = 0;
@@ -89,8 +86,6 @@ protected:
                            {form, "Right"}, {form, "Bottom"},    {form, "BottomRight"}, {form, "BottomLeft"}};
 };
 
-// The element is twice the scheme, plus one when inactive; omitted arguments mean blue, inactive; a scheme without
-// pictures fails and changes nothing; the control shows nothing itself.
 TEST_F(ThemeXTest, ElementIsTwiceTheSchemePlusOneWhenInactiveAndOtherSchemesFail) {
     for (int16_t scheme = 0; scheme <= 2; ++scheme) {
         for (bool active : {true, false}) {

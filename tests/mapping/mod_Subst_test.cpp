@@ -29,8 +29,6 @@ protected:
     platform::sim::SimDosDevices devices;
 };
 
-// Define uses the first character and appends the colon, and passes an empty target on; letter text without a drive
-// letter is refused without asking the system.
 TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndNothingIsAskedWithoutALetter) {
     for (const char* letter : {"", ":", "1", " E", "\xE9", "\\", "-", "\t"}) {
         EXPECT_FALSE(DefineDrive(devices, letter, "C:\\Data", 0) || IsSubstDrive(devices, letter)) << letter;
@@ -48,8 +46,6 @@ TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndNothingIsAskedWithoutALetter
               std::tuple(std::optional<std::string>(""), std::optional<std::string>(), 4u));
 }
 
-// Substitutions are told from other drives; the path is the folder followed by the rest of the reply buffer, blanks
-// for an unknown letter, and a later definition without the prefix wins; a reply that does not fit counts as unknown.
 TEST_F(MappingEngine, TellsSubstitutionsAndTheirPaths) {
     ASSERT_TRUE(DefineDrive(devices, "M", "C:\\PROGRA~1\\MYDATA~1", 0));
     for (auto [letter, subst] :
@@ -67,8 +63,6 @@ TEST_F(MappingEngine, TellsSubstitutionsAndTheirPaths) {
     EXPECT_EQ(devices.Targets("L:").size(), 2u);
 }
 
-// One removal clears a stack, the newest shown first, and takes each prefix-sharing folder by its own target; a free
-// letter is asked about and nothing removed; disks, optical and network drives stay, but not what is stacked on them.
 TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAlone) {
     for (const char* folder : {"C:\\One", "C:\\Two", "C:\\Three"}) ASSERT_TRUE(DefineDrive(devices, "m", folder, 0));
     EXPECT_EQ(std::string(GetSubstPath(devices, "M").c_str()), "C:\\Three");
@@ -110,8 +104,6 @@ private:
     uint32_t answer_;
 };
 
-// The letters in the system's order, none when it fails; a drive exists for any drive of the letter in either case,
-// a mapped folder too (even a missing one), from the mask alone.
 TEST_F(MappingEngine, DriveLettersAndDriveExists) {
     EXPECT_EQ(GetDriveLetters(devices), "CDZ");
     ASSERT_TRUE(DefineDrive(devices, "s", "C:\\Gone", 0));
@@ -160,8 +152,6 @@ protected:
     platform::sim::SimFileSystem fs;
 };
 
-// FileExists finds normal files only (read up to a NUL), FolderExists folders; long paths are spelt as stored, one
-// component at a time; short paths where the volume keeps them.
 TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
     for (const char* path : {"C:\\Data\\plain.txt", "c:\\data\\PLAIN.TXT", "C:\\Data\\readonly.txt", "C:\\Data\\*.txt",
                              "C:\\Data\\pl?in.txt"})

@@ -17,9 +17,6 @@ std::string Reply(SimDosDevices& d, const std::string& name, uint32_t size = 102
     return buffer.substr(0, d.Query(name, buffer.data(), size));
 }
 
-// Stacked definitions are queried newest first and removed one at a time, by prefix (the newest match) or exactly,
-// case-insensitive; an empty or missing target pops the newest. Bad names and targets are refused, and the removal
-// of an absent name; no existence check is made.
 TEST(SimDosDevices, StacksQueriesRemovalsAndRefusals) {
     SimDosDevices d;
     for (const char* target : {"C:\\T1", "C:\\T2", "C:/T3/"}) ASSERT_TRUE(d.Define(0, "m:", target));
@@ -59,9 +56,6 @@ TEST(SimDosDevices, StacksQueriesRemovalsAndRefusals) {
     EXPECT_TRUE(d.Define(0, "M:", "C:\\does\\not\\exist"));
 }
 
-// A local definition shadows the global one; a standard user cannot remove the disk; the elevated twin has its own
-// local table and shares the global one; a network drive is popped by an empty target; the drive strings list every
-// letter once in order (a name that is no drive letter is not one).
 TEST(SimDosDevices, LocalAndGlobalTablesElevationAndTheDriveStrings) {
     SimDosDevices d;
     d.Define(0, "M:", "C:\\Data");

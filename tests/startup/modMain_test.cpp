@@ -53,7 +53,6 @@ TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
     EXPECT_EQ(Mapped('X').size(), 1u);
 }
 
-// The run is chosen by the exact command line; the program folder ends in exactly one backslash.
 TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder) {
     const std::string longLine(32000, 'a');
     const std::tuple<std::string, std::string, bool> cases[] = {// the window after the splash, ended
@@ -98,8 +97,6 @@ TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetterAndLeavesDisksNet
     EXPECT_EQ(Mapped('C').size() + Mapped('Z').size(), 2u);
 }
 
-// Exactly the valid lines are mapped, in short form, and the list is not rewritten; without a list nothing is; a
-// UTF-8 folder name is mapped in the ANSI code page and one in another script skipped; a drive root is a folder.
 TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
     Run("/ini");
     EXPECT_TRUE(machine.dosDevices.DefineCalls().empty());

@@ -68,9 +68,6 @@ protected:
     platform::sim::SimCodePage codePage;
 };
 
-// An unseen list is absent, a locked one unreadable; lines are read unchanged (a last one without CR LF counts),
-// Unicode as ANSI, and a line left out makes the partial state. Saving writes each row with CR LF in order; a failed
-// save leaves the old list whole.
 TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
     EXPECT_EQ(ReadList().state, ListFileState::Absent);
     fs.AddFile(kList, "E:\tC:\\Data\r\nnot a pair\r\n\r\nF:\tC:\\Temp");
@@ -102,8 +99,6 @@ TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
     EXPECT_EQ(fs.Content(kList), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
 }
 
-// The history keeps duplicates and empty lines in order and Clear starts it again; a read-only folder or a locked
-// history reports failure and keeps the lines.
 TEST_F(ProgramFolder, HistoryAppendsInOrderClearsAndReportsFailures) {
     EXPECT_EQ(LoadHistory(fs, kFolder), Lines{});
     for (const char* folder : {"C:\\Data", "C:\\Data", "", "D:\\"}) ASSERT_TRUE(AppendHistory(fs, kFolder, folder));
@@ -127,7 +122,6 @@ TEST_F(ProgramFolder, HistoryAppendsInOrderClearsAndReportsFailures) {
 using namespace plivant::win;
 using namespace std::string_literals;
 
-// Any type but a text gives the default; a missing key or value too; every key opened is closed.
 TEST(GetRegString, ValueOfEveryShapeOrTheDefault) {
     const std::tuple<uint32_t, std::string, std::string> cases[] = {
         {REG_SZ, "Laufwerk\0"s, "Laufwerk"},

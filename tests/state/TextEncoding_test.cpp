@@ -24,8 +24,6 @@ AnsiLines Read(const std::string& bytes) {
     return ToAnsiLines(bytes, westernCodePage);
 }
 
-// The same two lines, the second with characters beyond ASCII, in every encoding with every line end, the last
-// line ended or not.
 TEST(TextEncoding, EveryEncodingAndLineEndGivesTheSameAnsiLines) {
     const std::u16string first = u"E:\tC:\\Data", second = u"f:\tC:\\Caf\u00e9 \u20ac";
     for (const std::u16string end : {u"\r\n", u"\n", u"\r"}) {
@@ -48,8 +46,6 @@ TEST(TextEncoding, EveryEncodingAndLineEndGivesTheSameAnsiLines) {
     }
 }
 
-// What is whole is kept; a character the code page lacks, or a malformed or cut line, leaves out that line only and
-// says so. Bytes that begin UTF-8 sequences but do not complete them keep a file without a mark ANSI.
 TEST(TextEncoding, OddFilesKeepWhatIsWholeAndSayWhenSomethingWasLeftOut) {
     const Lines data{"E:\tC:\\Data"}, two{"E:\tC:\\Data", "F:\tC:\\Temp"};
     const struct {

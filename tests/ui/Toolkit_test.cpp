@@ -31,8 +31,6 @@ protected:
     RecordingForm form{toolkit, "frmTest"};
 };
 
-// The events in order, a cancelled unload; a modal show runs the modal loop; Enter and Escape press the visible,
-// enabled default and cancel buttons.
 TEST_F(ToolkitTest, FormLifecycleModalLoopAndTheDefaultAndCancelButtons) {
     form.Move(1500, 750, 3000, 1500);
     EXPECT_EQ(form.hwnd(), 0u);
@@ -69,8 +67,6 @@ TEST_F(ToolkitTest, FormLifecycleModalLoopAndTheDefaultAndCancelButtons) {
     EXPECT_EQ(pressed, (Strings{"cmdOK", "cmdCancel"}));
 }
 
-// Children are placed in their container's scale; a windowless label leaves its container under the cursor; a
-// focused control that goes is forgotten.
 TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScaleAndTheFormForgetsAFocusedControlThatGoes) {
     toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = 12;  // a screen of 120 dots per inch
     form.Move(0, 0, 6000, 6000);
@@ -101,8 +97,6 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScaleAndTheFormForgetsAFoc
     EXPECT_EQ(form.ActiveControl(), nullptr);
 }
 
-// A picture drawn when first shown takes its size at once and is drawn once; a picture set meanwhile replaces it.
-// An auto-sized label follows its caption and font.
 TEST_F(ToolkitTest, LazyPicturesAndAutoSizedLabels) {
     Image image(form, "imgLazy");
     int drawn = 0;
@@ -128,7 +122,6 @@ TEST_F(ToolkitTest, LazyPicturesAndAutoSizedLabels) {
     EXPECT_EQ(std::tuple(label.WidthTwips(), label.HeightTwips()), std::tuple(24.0f * 15, 32.0f * 15));
 }
 
-// Selection raises Click and follows removals; items are replaced at once; a text raises Change only when new.
 TEST_F(ToolkitTest, ListSelectionAndItemsAndTextChanges) {
     ComboBox combo(form, "cboDrive");
     TextBox text(form, "txtPath");
@@ -157,7 +150,6 @@ TEST_F(ToolkitTest, ListSelectionAndItemsAndTextChanges) {
     EXPECT_EQ(std::tuple(changes, text.Text()), std::tuple(2, "C:\\Dat"));
 }
 
-// The row under the pointer, and where the keyboard's popup opens: at the selected row, or where the toolkit put it.
 TEST_F(ToolkitTest, ListRowsUnderThePointerAndTheKeyboardsPopupPlace) {
     ListBox list(form, "vList");
     list.Move(0, 0, 3000, 1125);
@@ -175,7 +167,6 @@ TEST_F(ToolkitTest, ListRowsUnderThePointerAndTheKeyboardsPopupPlace) {
     EXPECT_EQ(opened, (std::vector<std::pair<float, float>>{{1500, 500}, {0, row * 2.5f}}));
 }
 
-// Control-array elements are made at run time with their windows; a popup runs the chosen item if it is enabled.
 TEST_F(ToolkitTest, ControlArraysAndPopupMenus) {
     ControlArray<PictureBox> labels(form, "LbMenu");
     EXPECT_TRUE(labels.Load(1));
@@ -220,8 +211,6 @@ TEST_F(ToolkitTest, TimerControlTicksOnlyWhileLoadedEnabledAndWithAnInterval) {
     EXPECT_EQ(std::tuple(run(500), windowing.ActiveTimers()), std::tuple(3, 0));
 }
 
-// Values equal to their default are not stored, and writing the default removes one; absent names and values of
-// another kind read as the default.
 TEST(PropertyBag, ValuesEqualToTheirDefaultAreNotStored) {
     PropertyBag bag;
     bag.WriteProperty("Theme", int32_t{0}, int32_t{0});

@@ -27,8 +27,6 @@ Bytes BytesOf(std::string_view s) {
     return {s.begin(), s.end()};
 }
 
-// Sizes and hex digits at lengths that put the hex output on either side of the buffer's first 1025 bytes; every
-// encryption differs; decrypting gives back the text in plain, hex and byte form, and other bytes for a wrong key.
 TEST(DS2, CiphertextIsFiveBytesLongerItsHexTwiceThatEachDiffersAndAllRoundTrip) {
     DS2 cipher;
     std::string all;
@@ -38,7 +36,7 @@ TEST(DS2, CiphertextIsFiveBytesLongerItsHexTwiceThatEachDiffersAndAllRoundTrip) 
                                     {"\0\xff\x01"s, "\xff\xff\xff\xff"s},
                                     {"hi"s, "a much longer key than the text"s},
                                     {all, "\0\x80\xff"s},
-                                    {std::string(507, 'a'), "key"s},
+                                    {std::string(507, 'a'), "key"s},  // hex about the buffer's first 1025 bytes
                                     {std::string(508, 'b'), "x"s},
                                     {std::string(510, 'c'), "key"s},
                                     {std::string(1019, 'e'), "k"s},
@@ -58,8 +56,6 @@ TEST(DS2, CiphertextIsFiveBytesLongerItsHexTwiceThatEachDiffersAndAllRoundTrip) 
     EXPECT_EQ(std::tuple(out.size(), out == "attack at dawn"), std::tuple(14u, false));
 }
 
-// A key shorter than three bytes acts as its padded form and is padded in place; keys of every length from the
-// padded three to longer than the data follow the key walk of the 16 rounds, written out here with plain arithmetic.
 TEST(DS2, ShortKeysArePaddedAndTheRoundsFollowTheKeyWalkForEveryKeyLength) {
     const std::string text = "0123456789abcdefghij";
     for (auto [key, padded] : {std::pair{""s, "\x01\x01\x01"s},
@@ -93,8 +89,6 @@ TEST(DS2, ShortKeysArePaddedAndTheRoundsFollowTheKeyWalkForEveryKeyLength) {
     }
 }
 
-// Decoding reads pairs from the start; a character that is not a digit ends a pair's number. A hex decryption leaves
-// the caller's text decoded, a plain one leaves it alone; only a frame or less decrypts to an empty text.
 TEST(DS2, HexConversionsAndShortTexts) {
     for (auto [hex, decoded] : {std::pair{""s, ""s},
                                 {"41FF00"s, "A\xff\0"s},
@@ -126,8 +120,6 @@ TEST(DS2, HexConversionsAndShortTexts) {
     }
 }
 
-// Progress rises sixteen times per transform with rounded percentages, also for a text too short to hold a frame;
-// a failing handler is swallowed by the string operations and passed on by the byte operations.
 TEST(DS2, ProgressAndFailuresOfItsHandler) {
     const std::vector<std::int16_t> once{6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100};
     DS2 cipher(CountingFrame());
@@ -149,7 +141,6 @@ TEST(DS2, ProgressAndFailuresOfItsHandler) {
     Bytes data = BytesOf("text"), key = BytesOf("key");
     EXPECT_THROW(cipher.EncryptByte(data, key), std::runtime_error);
 }
-
 
 TEST(ClsCrc, KnownValuesAndTheLengthRules) {
     const struct {
@@ -176,8 +167,6 @@ TEST(ClsCrc, KnownValuesAndTheLengthRules) {
     EXPECT_THROW(crc.CRC32(BytesOf("abc"), INT32_MAX, 0), std::out_of_range);
 }
 
-// Lengths around the sixteen- and 64-byte blocks at every alignment, then random buffers, initial values and
-// cuts: against zlib over the same bytes, and pieces chained through the initial value give the whole.
 TEST(ClsCrc, AgreesWithZlibAndChainsPieces) {
     std::mt19937 random(7);
     const clsCrc crc;

@@ -12,15 +12,13 @@ namespace {
 using Set = CaptionImageSet;
 using Look = CaptionLook;
 
-// Per theme and look, the index of minimise, close and restore, and of maximise (any other kind is restore; unknown
-// themes are silver); the disabled looks.
 TEST(CaptionImageTable, EveryThemeStateAndKindAndTheDisabledLooks) {
     const std::tuple<int32_t, Look, int, int> table[] = {
         {0, Look::RestingActive, 0, 0},   {0, Look::Hover, 1, 1},           {0, Look::Pressed, 2, 2},
         {0, Look::RestingInactive, 3, 3}, {1, Look::RestingActive, 4, 5},   {1, Look::Hover, 5, 6},
         {1, Look::Pressed, 6, 7},         {1, Look::RestingInactive, 7, 8}, {2, Look::RestingActive, 11, 14},
         {2, Look::Hover, 10, 13},         {2, Look::Pressed, 9, 12},        {2, Look::RestingInactive, 8, 11},
-        {7, Look::RestingActive, 11, 14}, {-1, Look::Hover, 10, 13}};
+        {7, Look::RestingActive, 11, 14}, {-1, Look::Hover, 10, 13}};  // unknown themes are silver, kind 4 restore
     for (const auto& [theme, look, small, max] : table) {
         EXPECT_EQ((std::vector<CaptionImage>{CaptionImageFor(theme, 0, look), CaptionImageFor(theme, 1, look),
                                              CaptionImageFor(theme, 2, look), CaptionImageFor(theme, 4, look)}),
@@ -102,7 +100,6 @@ TEST_F(ControlButtonTest, DisabledShowsTheMaximiseDisabledImageOfItsThemeForEver
     }
 }
 
-// Only what differs from the defaults is stored; an assignment redraws; read back, the values are not changes.
 TEST_F(ControlButtonTest, PersistenceStoresOnlyWhatDiffersFromDefaults) {
     ControlButton fresh(form, "a"), loaded(form, "c"), defaults(form, "d");
     fresh.InitProperties();

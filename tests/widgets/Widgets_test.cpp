@@ -41,7 +41,6 @@ protected:
         kLit{true, LabelMenu::kHighlight, 1};
 };
 
-// Each input but a release lights it, with one timer, and it stays lit while the cursor is over it or its label.
 TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorIsOverIt) {
     const std::function<void(ui::Control&)> lighting[] = {
         [](ui::Control& c) { c.Click(); }, [this](ui::Control& c) { c.MouseDown(&c == &label ? 1 : 2, 0, 1, 1); },
@@ -71,8 +70,6 @@ TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorI
     EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kPlain, 0));
 }
 
-// A colour set while lit is the one to restore once the cursor moves over it again; without another move, the colour
-// from before the highlight comes back. Events pass their arguments through.
 TEST_F(LabelMenuTest, BackColorSetWhileLitAndEvents) {
     windowing.cursor = inside;
     label.MouseMove(0, 0, 1, 1);
@@ -137,8 +134,6 @@ protected:
     int clicks = 0;
 };
 
-// Each link event has its preset target; a click opens the target through the shell (a failure is not reported)
-// or, for a command, only raises Click. The mouse icon chooses the pointer of label and control.
 TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClickAndTheMouseIconIsThePointer) {
     for (auto [event, preset] :
          {std::pair{1, "mailto:"}, {2, "VB Command"}, {5, "VB Command"}, {0, "http://"}, {-1, "http://"}}) {
@@ -166,8 +161,6 @@ TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClic
     EXPECT_EQ(link.GetMousePointer(), ui::MousePointer::Default);
 }
 
-// The hover underlines at once, colours at the next tick (pending messages run first) and ends outside; all four
-// edges of the window rectangle count as inside.
 TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideTheEdges) {
     link.SetMouseOverUnderlined(true);
     link.SetMouseOverForeColor(0x0000FF);
@@ -207,8 +200,6 @@ TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideT
     }
 }
 
-// Without AutoSize the label fills the control; with it the control takes the label's size and alignment goes back
-// to 0; outside the range alignment is only stored.
 TEST_F(ZuLinkLabelTest, ResizeRuleAndAlignment) {
     link.SetCaption("www.example.org");
     link.SetWidth(3000);
@@ -230,14 +221,12 @@ TEST_F(ZuLinkLabelTest, ResizeRuleAndAlignment) {
     EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(7, ui::TextAlignment::Right));
 }
 
-// Persistence forgets LinkEvent and keeps the MouseIcon default quirk: 0 differs from the stored default 1, and a
-// stored control without the value gets the hand. Showing applies the stored values to the label.
 TEST_F(ZuLinkLabelTest, PersistenceForgetsLinkEventAndKeepsTheMouseIconDefaultQuirk) {
     ZuLinkLabel placed(form, "ZuLinkLabel2"), stored(form, "ZuLinkLabel3"), loaded(form, "ZuLinkLabel4");
     placed.InitProperties();
     ui::PropertyBag initial, bag, again;
     placed.WriteProperties(initial);
-    stored.ReadProperties(ui::PropertyBag{});
+    stored.ReadProperties(ui::PropertyBag{});  // the stored default is the hand (1), a new control's 0
     EXPECT_EQ(std::tuple(placed.Caption(), initial.Contains("MouseIcon"), initial.Count(), stored.MouseIcon(),
                          stored.Caption()),
               std::tuple("ZuLinkLabel2", true, 2u, 1, "lblLink"));
@@ -352,8 +341,6 @@ TEST_F(ClsTimerTest, NoTickAfterDestructionEvenByItsOwnHandler) {
     EXPECT_EQ(std::pair(ticks, sim.ActiveTimers()), std::pair(2, 0));
 }
 
-// Wait pumps messages until the next tick and stops; it ends too when the object goes, when the system refuses the
-// timer, and when a request to end the program is pending.
 TEST_F(ClsTimerTest, WaitPumpsMessagesUntilTheNextTickOrAnythingThatEndsTheWait) {
     clsTimer timer(sim);
     int otherEvents = 0;

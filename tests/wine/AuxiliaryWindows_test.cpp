@@ -111,8 +111,6 @@ TEST_F(AuxiliaryWindows, TheEditorIsDrivenByMessagesAndWritesItsRowsOnClose) {
     EXPECT_EQ(ReadBytes(list), "f:\tc:\\users\\public\\music\r\n" + letter + "\t" + temp.Path() + "\r\n");
 }
 
-// A list another program holds open when the window loads is never replaced, even once it is let go of; a read-only
-// one cannot be, and stays whole.
 TEST_F(AuxiliaryWindows, TheEditorLeavesALockedOrReadOnlyListWhole) {
     for (const bool locked : {true, false}) {
         WriteBytes(list, "E:\tC:\\Old\r\n");

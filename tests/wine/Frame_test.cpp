@@ -99,8 +99,6 @@ protected:
     HWND hwnd = nullptr, frameView = nullptr;
 };
 
-// The skin replaces the standard frame; the host's own controls lie over it; a press with any button on the title
-// starts the system move; the maximise button fills the screen and restores.
 TEST_F(FramedWindow, TheSkinReplacesTheStandardFrameAndItsTitleAndButtonsWork) {
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     RECT client{};

@@ -103,8 +103,6 @@ TEST_F(ToolkitTest, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
               std::tuple(true, false, TRUE));
 }
 
-// A caption button and a hyperlink on one form: the button follows the real cursor by polling, the link shows
-// the hand pointer with its hot spot, takes the focus when pressed and raises KeyDown.
 TEST_F(ToolkitTest, CaptionButtonAndHyperlinkFollowTheRealCursorAndKeyboard) {
     ui::Form form(toolkit, "frmAbout");
     form.SetBorderStyle(ui::FormBorderStyle::None);
@@ -182,8 +180,6 @@ TEST_F(ToolkitTest, SplashIsTopmostAndGoneAboutASecondLater) {
     EXPECT_LT(elapsed, 3000u);
 }
 
-// Every caption-button image and every theme piece as windowless images in a picture box, painted by the real
-// window, read back, compared with its source and saved; a press and release over one clicks it.
 TEST_F(ToolkitTest, ContactSheetThroughRealGdiBitmaps) {
     ui::Form form(toolkit, "frmSheet");
     form.SetBorderStyle(ui::FormBorderStyle::None);

@@ -69,8 +69,6 @@ TEST_F(WholeRun, StartupRunMapsExactlyTheValidLinesAndNothingWithoutAVisibleList
     EXPECT_TRUE(DeviceTargets(e).empty());
 }
 
-// UTF-8 with its mark, and UTF-16 LE with its mark as Windows PowerShell 5 writes with ">": every line the ANSI code
-// page can name is mapped; a name in another script or one that only best fit would make is not.
 TEST_F(WholeRun, StartupRunMapsEveryLineTheAnsiCodePageCanNameInUnicodeLists) {
     const auto wide = [](const std::string& ansi) {
         std::wstring text(ansi.size(), L'\0');
@@ -80,8 +78,8 @@ TEST_F(WholeRun, StartupRunMapsEveryLineTheAnsiCodePageCanNameInUnicodeLists) {
     };
     const std::wstring cafe = wide(folders.Path()) + L"\\Caf\u00e9", script = wide(folders.Path()) + L"\\\u4e00";
     ASSERT_TRUE(CreateDirectoryW(cafe.c_str(), nullptr) && CreateDirectoryW(script.c_str(), nullptr));
-    MakeFolder(folders / "Data8");  // what best fit would make of the name with the infinity sign
-    for (const bool utf8 : {true, false}) {
+    MakeFolder(folders / "Data8");           // what best fit would make of the name with the infinity sign
+    for (const bool utf8 : {true, false}) {  // UTF-16 LE as Windows PowerShell 5 writes with ">"
         SCOPED_TRACE(utf8 ? "UTF-8" : "UTF-16");
         const std::string e = Letter(), f = Letter(), g = Letter(), h = Letter();
         std::wstring text;
@@ -133,7 +131,6 @@ TEST_F(WholeRun, SecondInstanceEndsAtOnceAndTouchesNothing) {
 
 const std::string kProgram = TestProgramFolder() + "\\Plivant.exe";
 
-// The icon of each size in use, as the system draws it over white, is the drawing composited the same way.
 TEST(ProgramFile, TheIconAtEverySizeIsTheDrawing) {
     using namespace platform::win32;
     HMODULE program =

@@ -43,8 +43,6 @@ protected:
     const std::string name{letter, ':'}, one = folder / "One", two = folder / "Two";
 };
 
-// The reply's layout and errors; the engine defines, tells, reports, lists and removes, but never without a letter,
-// and leaves the system's disks alone.
 TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
     std::string buffer(1024, ' ');
     SetLastError(0xdeadbeef);
@@ -89,7 +87,6 @@ TEST_F(DosDevicesAdapter, StackedDefinitionsAreClearedInOneRemoval) {
     EXPECT_TRUE(DeviceTargets(name).empty());
 }
 
-// Find does not filter attributes, FileExists does; folders, long and short paths.
 TEST(FileSystemAdapter, FindExistenceAndLongAndShortPaths) {
     platform::win32::Win32FileSystem files;
     TempFolder folder;
@@ -127,8 +124,6 @@ TEST(FileSystemAdapter, FindExistenceAndLongAndShortPaths) {
               std::tuple("C:", "", ""));
 }
 
-// Reading, appending, replacing atomically and deleting, the start-up list through them; a failed replacement
-// leaves the old content and no temporary file.
 TEST(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
     platform::win32::Win32FileSystem files;
     TempFolder folder;
@@ -185,8 +180,6 @@ TEST(RegistryAdapter, EveryTextIsItsDefaultWithoutTheKeyAndValuesOfEveryShape) {
                                                std::string(3000, 'x'), "Unmount", "Clear"}));
 }
 
-// The arguments are everything after the program name and its blanks; the start fails critical errors silently;
-// the folder, the version and the single instance.
 TEST(ProcessAdapter, ArgumentsStartFolderVersionAndSingleInstance) {
     for (auto [commandLine, arguments] :
          {std::pair{"Plivant.exe", ""},
@@ -210,8 +203,6 @@ TEST(ProcessAdapter, ArgumentsStartFolderVersionAndSingleInstance) {
     EXPECT_TRUE(second.PreviousInstanceRunning());
 }
 
-// Exact forms in the Western code page and no best fit; lower case follows the code page (E acute and S caron are
-// letters too; digits, signs and NULs stand).
 TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndItsLowerCase) {
     ASSERT_EQ(GetACP(), 1252u) << "the test prefix runs with the Western code page";
     platform::win32::Win32CodePage codePage;
@@ -229,8 +220,6 @@ TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndItsLowerCase) {
               std::string("e:\tc:\\data \xE9\x9A 1\0x", 17));
 }
 
-// The callback selects the initial folder: each answer is given only once the dialog shows it. OK returns that folder,
-// Cancel an empty text.
 TEST(ShellAdapter, TheFolderDialogsOkReturnsTheInitialFolderThatTheCallbackSelectedAndCancelNothing) {
     TempFolder temp;
     const std::string folder = temp / "Mount Me";
@@ -272,7 +261,6 @@ HWND MakeWindow() {
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-// Each object ticks with its own count, on a thread timer or on an owner window; no tick reaches one that has gone.
 TEST(Win32Timer, ClsTimerTicksThroughTheMessageLoopWithItsOwnCountUntilItGoes) {
     platform::win32::Win32Windowing windowing;
     const HWND window = MakeWindow();
@@ -298,7 +286,6 @@ TEST(Win32Timer, ClsTimerTicksThroughTheMessageLoopWithItsOwnCountUntilItGoes) {
     DestroyWindow(window);
 }
 
-// Wait returns after one tick and stops; it gives way to a request to end the program and leaves it queued.
 TEST(Win32Timer, WaitReturnsAfterOneTickOrARequestToEnd) {
     platform::win32::Win32Windowing windowing;
     clsTimer timer(windowing);
@@ -314,8 +301,6 @@ TEST(Win32Timer, WaitReturnsAfterOneTickOrARequestToEnd) {
     EXPECT_EQ(msg.wParam, 3u);
 }
 
-// On one real window: topmost and back without moving or sizing, a region of rectangles that is their union,
-// the window under the cursor, and the styles.
 TEST(Win32Windowing, PlaceRegionCursorAndStylesOnARealWindow) {
     platform::win32::Win32Windowing windowing;
     const HWND window = MakeWindow();

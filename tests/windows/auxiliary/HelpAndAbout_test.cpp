@@ -66,8 +66,6 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTyping) {
     }
 }
 
-// The About window's captions, version, size and link; it closes with OK, Enter, Escape or the frame, and its
-// registration box takes no typing.
 TEST_F(WindowsTest, AboutCaptionsVersionSizeLinkAndTheWaysItCloses) {
     sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, "5029",
                            "\xDC"

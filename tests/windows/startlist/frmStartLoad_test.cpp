@@ -89,9 +89,6 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
               Bytes("e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"));
 }
 
-// Whatever the user adds, a list that exists but could not be read, or only in part, is left as it was; one the
-// existence test does not see is replaced; a refused write leaves the old file whole. Each opening starts afresh from
-// the file.
 TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
     const std::string old = "E:\tC:\\Old\r\n";
     const std::string cyrillic =
@@ -137,7 +134,6 @@ TEST_F(StartLoadTest, LargeListsWithEveryLetterInUse) {
     }
 }
 
-// A green arrow with a dark outline, symmetric, pointing down within rows and columns 4 to 19 of the shown face.
 TEST(AddPairPicture, AGreenArrowWithADarkOutlinePointingDownWithinTheShownFace) {
     const ui::Bitmap b = AddPairPicture();
     ASSERT_EQ(std::tuple(b.Width(), b.Height()), std::tuple(24, 24));
