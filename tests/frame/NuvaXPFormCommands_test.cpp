@@ -143,9 +143,19 @@ TEST_F(CommandsTest, SetStyleClearsTheFrameBitsAndPlacesAtFifteenTwipsPerPixel) 
     EXPECT_FLOAT_EQ(host->height, 4507.5f - 750);
 }
 
-TEST_F(CommandsTest, AnyButtonOnTheTitlePiecesStartsTheSystemMove) {
+TEST_F(CommandsTest, BeforeTheSkinIsAppliedNothingHappens) {
     frame.Title.MouseDown(1, 0, 0, 0);
-    EXPECT_TRUE(windowing.sent.empty());  // before the skin is applied nothing happens
+    frame.MaximizeButton.Click();
+    windowing.cursor = {10, 10};
+    frame.Right.MouseDown(1, 0, 1, 1);
+    windowing.cursor = {50, 10};
+    frame.Right.MouseUp(1, 0, 1, 1);
+    EXPECT_EQ(std::tuple(windowing.sent.size(), host->windowState, frame.DragStart(), frame.Right.GetMousePointer(),
+                         host->width, host->calls.size()),
+              std::tuple(0u, 0, platform::Point{0, 0}, ui::MousePointer::Default, 7000.0f, 0u));
+}
+
+TEST_F(CommandsTest, AnyButtonOnTheTitlePiecesStartsTheSystemMove) {
     frame.LoadXP();
     int16_t button = 1;
     for (ui::Control* piece : std::initializer_list<ui::Control*>{&frame.Title, &frame.TitleLeft, &frame.TitleRight,
@@ -155,56 +165,21 @@ TEST_F(CommandsTest, AnyButtonOnTheTitlePiecesStartsTheSystemMove) {
         piece->MouseDown(button = 3 - button, 0, 3, 3);
         ASSERT_EQ(windowing.sent.size(), 1u) << piece->Name();
         const auto& sent = windowing.sent[0];
-        EXPECT_EQ((std::vector<uint64_t>{sent.window, sent.message, sent.wParam,
-                                         static_cast<uint64_t>(windowing.captureReleases)}),
-                  (std::vector<uint64_t>{HostWindow(), win::WM_NCLBUTTONDOWN, win::HTCAPTION,
-                                         static_cast<uint64_t>(releases + 1)}));
+        EXPECT_EQ(std::tuple(sent.window, sent.message, sent.wParam, windowing.captureReleases),
+                  std::tuple(HostWindow(), win::WM_NCLBUTTONDOWN, win::HTCAPTION, releases + 1));
     }
 }
 
-// Border style, EnableMaximize, the host's max button; the state after a double click on the title, on the icon.
-class DoubleClickTest : public CommandsTest, public testing::WithParamInterface<std::array<int, 5>> {};
-
-TEST_P(DoubleClickTest, TogglesMaximisedWhereAllowed) {
-    const auto [border, enableMax, maxButton, afterTitle, afterIcon] = GetParam();
-    frame.LoadXP();
-    host->borderStyle = static_cast<int16_t>(border);
-    host->maxButton = maxButton;
-    frame.SetEnableMaximize(enableMax);
-    host->width = 9000;
-    host->height = 6000;
-    frame.Title.DblClick();
-    EXPECT_EQ(host->windowState, afterTitle);
-    if (afterTitle == 2) {
-        EXPECT_FLOAT_EQ(frame.WidthTwips() + frame.HeightTwips(), 9000 + 6000);
-        EXPECT_EQ(HostRecord().region, RoundedTop(600, 400));
-        EXPECT_FLOAT_EQ(frame.CloseButton.Left(), 573);  // laid out again
-        frame.Caption1.DblClick();
-        EXPECT_EQ(host->windowState, 0);
-    }
-    host->windowState = 0;
-    frame.TitleIcon.DblClick();
-    EXPECT_EQ(host->windowState, afterIcon);
-}
-
-INSTANTIATE_TEST_SUITE_P(Hosts, DoubleClickTest,
-                         testing::Values(std::array{2, 1, 1, 2, 2}, std::array{2, 0, 1, 0, 2},
-                                         std::array{2, 1, 0, 0, 2}, std::array{1, 1, 1, 0, 0},
-                                         std::array{0, 1, 1, 0, 0}));
-
+// A double click on the title maximises where allowed, from any other state restores; on the icon it ignores
+// EnableMaximize and the max button; an unreadable border counts as sizable.
 TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
-    frame.MaximizeButton.Click();
-    EXPECT_EQ(host->windowState, 0);  // nothing before the skin is applied
     frame.LoadXP();
     host->width = 9000;
     host->height = 6000;
-    const auto after = [&](const std::function<void()>& act) {
-        act();
-        return host->windowState;
-    };
+    const auto after = [&](const std::function<void()>& act) { return act(), host->windowState; };
     EXPECT_EQ(after([&] { frame.MaximizeButton.Click(); }), 2);
-    EXPECT_FLOAT_EQ(frame.WidthTwips(), 9000);
-    EXPECT_EQ(HostRecord().region, RoundedTop(600, 400));
+    EXPECT_EQ(std::tuple(frame.WidthTwips() + frame.HeightTwips(), HostRecord().region, frame.CloseButton.Left()),
+              std::tuple(9000.0f + 6000, RoundedTop(600, 400), 573.0f));
     EXPECT_EQ(after([&] { frame.MaxBtnClick(); }), 0);
     EXPECT_EQ(after([&] { frame.Minimizebutton.Click(); }), 1);
     EXPECT_EQ(after([&] { frame.MaximizeButton.Click(); }), 0);
@@ -212,6 +187,18 @@ TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
     EXPECT_EQ(after([&] { frame.Caption1.DblClick(); }), 0);
     host->failing = {"BorderStyle"};
     EXPECT_EQ(after([&] { frame.Title.DblClick(); }), 2);
+    host->failing.clear();
+    // Border style, EnableMaximize, the host's max button; the state after a double click on the title, on the icon.
+    for (auto [border, enableMax, maxButton, onTitle, onIcon] :
+         {std::array{2, 1, 1, 2, 2}, {2, 0, 1, 0, 2}, {2, 1, 0, 0, 2}, {1, 1, 1, 0, 0}, {0, 1, 1, 0, 0}}) {
+        host->borderStyle = static_cast<int16_t>(border);
+        host->maxButton = maxButton;
+        frame.SetEnableMaximize(enableMax);
+        host->windowState = 0;
+        EXPECT_EQ(after([&] { frame.Title.DblClick(); }), onTitle) << border << enableMax << maxButton;
+        host->windowState = 0;
+        EXPECT_EQ(after([&] { frame.TitleIcon.DblClick(); }), onIcon) << border << enableMax << maxButton;
+    }
 }
 
 TEST_F(CommandsTest, CloseUnloadsTheHostOrEndsTheProgramWithoutReturning) {
@@ -312,14 +299,6 @@ protected:
     Floats HostRect() const { return {host->left, host->top, host->width, host->height}; }
 };
 
-TEST_F(EdgesTest, HandlesDoNothingUntilTheSkinIsApplied) {
-    Drag(frame.Right, {10, 10}, {50, 10});
-    EXPECT_EQ(frame.DragStart(), (platform::Point{0, 0}));
-    EXPECT_EQ(frame.Right.GetMousePointer(), ui::MousePointer::Default);
-    EXPECT_FLOAT_EQ(host->width, 7000);
-    EXPECT_TRUE(host->calls.empty());
-}
-
 TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
     Load();
     using P = ui::MousePointer;
@@ -348,37 +327,25 @@ TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
     }
 }
 
-TEST_F(EdgesTest, AStillReleaseRestylesAndTravelIsInTheScreensTwipsAndARefusedRectangleLeavesTheWindow) {
+TEST_F(EdgesTest, StillReleasesRefusedRectanglesTheScreensTwipsAndTheLastPressOnAnyHandle) {
     Load();
-    for (int i = 0; i < 5; ++i) Drag(frame.Bottom, {300, 300}, {300, 300});
-    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6000, 4500}));
-    EXPECT_FLOAT_EQ(frame.HeightTwips(), 4500);
-    EXPECT_EQ(HostRecord().style, static_cast<int32_t>(win::WS_SYSMENU));
-    EXPECT_EQ(windowing.placements.back().cy, 300);
-    // The left edge dragged far past the right one: a negative width, which the window refuses.
-    Drag(frame.Left, {100, 400}, {600, 400});
-    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6000, 4500}));
-    EXPECT_EQ(std::count(host->calls.begin(), host->calls.end(), "Move"), 6);
-    toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = 12;
-    Drag(frame.BottomRight, {500, 400}, {510, 410});
-    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6000 + 120, 4500 + 120}));
-}
-
-TEST_F(EdgesTest, TheLastPressOnAnyHandleIsTheStartAndFailingStepsAreSkipped) {
-    Load();
+    for (int i = 0; i < 5; ++i) Drag(frame.Bottom, {300, 300}, {300, 300});  // restyles, and leaves the window
+    Drag(frame.Left, {100, 400}, {600, 400});  // a negative width, which the window refuses
+    EXPECT_EQ(std::tuple(HostRect(), frame.HeightTwips(), HostRecord().style, windowing.placements.back().cy,
+                         std::count(host->calls.begin(), host->calls.end(), "Move")),
+              std::tuple(Floats{1500, 1200, 6000, 4500}, 4500.0f, static_cast<int32_t>(win::WS_SYSMENU), 300, 6));
     windowing.cursor = {500, 400};
     frame.Right.MouseDown(1, 0, 0, 0);
-    windowing.cursor = {530, 400};
-    frame.Bottom.MouseUp(1, 0, 0, 0);  // released over another handle: that handle's rule, the press's start
-    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6000, 4500}));
     windowing.cursor = {500, 430};
-    frame.Bottom.MouseUp(1, 0, 0, 0);
-    EXPECT_FLOAT_EQ(host->height, 4500 + 450);
-    host->failing = {"BorderStyle"};  // the tests count as passed: sizable, and the height is given back
+    frame.Bottom.MouseUp(1, 0, 0, 0);  // released over another handle: that handle's rule, the press's start
+    host->failing = {"BorderStyle"};   // the tests count as passed: sizable, and the height is given back
     windowing.cursor = {520, 400};
     frame.Right.MouseUp(1, 0, 0, 0);
-    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6300, 4950}));
-    EXPECT_FLOAT_EQ(frame.WidthTwips(), 6300);
+    EXPECT_EQ(std::tuple(HostRect(), frame.WidthTwips()), std::tuple(Floats{1500, 1200, 6300, 4950}, 6300.0f));
+    host->failing.clear();
+    toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = 12;
+    Drag(frame.BottomRight, {500, 400}, {510, 410});
+    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6300 + 120, 4950 + 120}));
 }
 
 TEST_F(EdgesTest, NothingWhileNotSizableOrNotNormalAndTheBottomOfAMaximisedWindowBringsBackTheTaskbar) {
