@@ -10,7 +10,6 @@
 #include "platform/sim/SimRegistry.h"
 #include "state/History.h"
 #include "state/StartupList.h"
-#include "state/TextLines.h"
 #include "state/UiStrings.h"
 #include "state/modRegistry.h"
 
@@ -21,44 +20,6 @@ using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 constexpr const char *kFolder = "C:\\Apps\\Plivant\\", *kList = "C:\\Apps\\Plivant\\mount.ini",
                      *kHistory = "C:\\Apps\\Plivant\\Plivant.ini";
-
-TEST(TextLines, EveryKindOfLineEndLargeInputsAndJoiningBack) {
-    for (const auto& [content, lines] :
-         std::vector<std::pair<std::string, Lines>>{{"", {}},
-                                                    {"a\r\nb\r\n", {"a", "b"}},
-                                                    {"a\r\nb", {"a", "b"}},
-                                                    {"a\nb\n", {"a", "b"}},
-                                                    {"a\rb\r", {"a", "b"}},
-                                                    {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-                                                    {"\r\r\r", {"", "", ""}},
-                                                    {"\n\r", {"", ""}},
-                                                    {"\r\n", {""}},
-                                                    {"a\n\rb", {"a", "", "b"}},
-                                                    {"E:\tC:\\x\0y\r\n"s, {"E:\tC:\\x\0y"s}},
-                                                    {"\xff\xfe\r\n", {"\xff\xfe"}}})
-        EXPECT_EQ(SplitLines(content), lines) << content;
-    const std::string megabyteLine(1 << 20, 'x');
-    EXPECT_EQ(SplitLines(megabyteLine + "\r\nend"), (Lines{megabyteLine, "end"}));
-    std::string many;
-    for (int i = 0; i < 100000; ++i) many += "l\r\n";
-    EXPECT_EQ(SplitLines(many).size() + SplitLines(std::string(100000, '\r')).size(), 200000u);
-    const Lines lines{"e:\tc:\\data", "", "f:\tc:\\temp"};
-    EXPECT_EQ(JoinLines(lines), "e:\tc:\\data\r\n\r\nf:\tc:\\temp\r\n");
-    EXPECT_EQ(SplitLines(JoinLines(lines)), lines);
-}
-
-TEST(StartupLine, FieldsAsTheyStand) {
-    for (auto [line, fields] : {std::pair{"E:\tC:\\Data", "E:|C:\\Data"},
-                                {"E:\tC:\\Data\tx", "E:|C:\\Data"},
-                                {"\tC:\\Data", "|C:\\Data"},
-                                {"e: \t c:\\data ", "e: | c:\\data "},
-                                {"E:\t", "E:|"},
-                                {"", "none"},
-                                {"E: C:\\Data", "none"}}) {
-        const auto pair = ParseStartupLine(line);
-        EXPECT_EQ(pair ? pair->drive + "|" + pair->folder : "none", fields);
-    }
-}
 
 class ProgramFolder : public testing::Test {
 protected:

@@ -368,20 +368,5 @@ TEST_F(ClsTimerTest, WaitPumpsMessagesUntilTheNextTickOrAnythingThatEndsTheWait)
         std::tuple(false, 1, 0, false, 0));
 }
 
-TEST_F(ClsTimerTest, IsMouseOverComparesTheWindowUnderTheCursor) {
-    const auto form = sim.AddWindow(0, {100, 100, 300, 300});
-    const auto child = sim.AddWindow(form, {10, 10, 50, 50});
-    clsTimer timer(sim);
-    for (auto [x, y, window, over] : {std::tuple{120, 120, child, true},
-                                      {120, 120, form, false},
-                                      {200, 200, form, true},
-                                      {149, 149, child, true},
-                                      {150, 150, child, false},
-                                      {50, 50, form, false}}) {
-        sim.cursor = {x, y};
-        EXPECT_EQ(timer.isMouseOver(window), over) << x << "," << y;
-    }
-}
-
 }  // namespace
 }  // namespace plivant
