@@ -261,7 +261,10 @@ HWND MakeWindow() {
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-TEST(Win32Timer, ClsTimerTicksThroughTheMessageLoopWithItsOwnCountUntilItGoes) {
+// clsTimer ticks through the message loop with its own count, on a thread timer or an owner window, and not after
+// it has gone; Wait returns after one tick, or at once leaving a request to end queued. The windowing port places,
+// shapes and styles a real window.
+TEST(Win32Windowing, TimersWaitPlaceRegionCursorAndStylesOnARealWindow) {
     platform::win32::Win32Windowing windowing;
     const HWND window = MakeWindow();
     ASSERT_TRUE(window);
@@ -283,11 +286,6 @@ TEST(Win32Timer, ClsTimerTicksThroughTheMessageLoopWithItsOwnCountUntilItGoes) {
     const int atDestruction = ticks;
     PumpFor(300);
     EXPECT_EQ(ticks, atDestruction);
-    DestroyWindow(window);
-}
-
-TEST(Win32Timer, WaitReturnsAfterOneTickOrARequestToEnd) {
-    platform::win32::Win32Windowing windowing;
     clsTimer timer(windowing);
     const DWORD start = GetTickCount();
     timer.Wait(100);
@@ -299,12 +297,6 @@ TEST(Win32Timer, WaitReturnsAfterOneTickOrARequestToEnd) {
     MSG msg{};
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 3u);
-}
-
-TEST(Win32Windowing, PlaceRegionCursorAndStylesOnARealWindow) {
-    platform::win32::Win32Windowing windowing;
-    const HWND window = MakeWindow();
-    ASSERT_TRUE(window);
     const auto handle = reinterpret_cast<platform::WindowHandle>(window);
     for (HWND insertAfter : {HWND_TOPMOST, HWND_NOTOPMOST}) {
         ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(insertAfter), 0, 0, 0, 0,

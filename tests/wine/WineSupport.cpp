@@ -1,9 +1,17 @@
-// Helpers for the Windows test program.
+// Helpers for the Windows test program: files, devices, the message loop, runs of Plivant.exe, screenshots, and the
+// toolkit tests' keys and picture search.
 #include "WineSupport.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <vector>
+
+#include "Screenshot.h"
+#include "ToolkitTesting.h"
+#include "platform/win32/Handles.h"
+#include "ui/sim/PngFile.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plivant::wine {
 
@@ -110,6 +118,66 @@ std::string TestProgramFolder() {
     char path[MAX_PATH];
     const std::string full(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     return full.substr(0, full.find_last_of('\\'));
+}
+
+ui::Bitmap CaptureScreen(const RECT& area) {
+    platform::win32::WindowDc screen(nullptr);
+    return ui::win32::ReadBitmap(screen.get(), area.right - area.left, area.bottom - area.top, area.left, area.top);
+}
+
+ui::Bitmap ShootWindow(HWND window, int margin) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT r{};
+    GetWindowRect(window, &r);
+    InflateRect(&r, margin, margin);
+    return CaptureScreen(r);
+}
+
+ui::Bitmap PrintClient(HWND window, int width, int height) {
+    using namespace platform::win32;
+    RECT r{0, 0, width, height};
+    if (width == 0) GetClientRect(window, &r);
+    WindowDc screen(window);
+    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    UniqueBitmap target(CreateCompatibleBitmap(screen.get(), r.right, r.bottom));
+    SelectGuard selected(memory.get(), target.get());
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+    return ui::win32::ReadBitmap(memory.get(), r.right, r.bottom);
+}
+
+std::string SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
+    const std::string folder = TestProgramFolder() + "\\..\\artifacts";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = folder + "\\" + name + ".png";
+    return ui::WritePngFile(bitmap, path) ? path : std::string();
+}
+
+void ToolkitTest::Press(WORD key, WORD modifier) {
+    std::vector<INPUT> input;
+    for (auto [vk, flags] :
+         {std::pair{modifier, 0ul}, {key, 0ul}, {key, KEYEVENTF_KEYUP}, {modifier, KEYEVENTF_KEYUP}}) {
+        if (!vk) continue;
+        input.push_back({});
+        input.back().type = INPUT_KEYBOARD;
+        input.back().ki.wVk = vk;
+        input.back().ki.dwFlags = flags;
+    }
+    ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
+    Pump();
+}
+
+bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
+    for (int y = 0; y + picture.Height() <= shot.Height(); ++y) {
+        for (int x = 0; x + picture.Width() <= shot.Width(); ++x) {
+            bool same = true;
+            for (int py = 0; same && py < picture.Height(); ++py) {
+                for (int px = 0; same && px < picture.Width(); ++px)
+                    same = shot.At(x + px, y + py) == picture.At(px, py);
+            }
+            if (same) return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace plivant::wine
