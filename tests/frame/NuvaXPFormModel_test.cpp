@@ -245,19 +245,6 @@ TEST_F(LayoutTest, ClientAreaWithAndWithoutTheMenuStripAndItsSeparators) {
     }
 }
 
-TEST_F(LayoutTest, MinimumSizeIsEnforcedBeforeLayout) {
-    for (const auto& [width, height, w, h] : {std::array<float, 4>{1000, 300, 1695, 615},
-                                              {3000, 300, 3000, 615},
-                                              {1000, 900, 1695, 900},
-                                              {1695, 615, 1695, 615},
-                                              {0, 0, 1695, 615}}) {
-        frame.SetSizeTwips(width, height);
-        EXPECT_EQ((Floats{frame.WidthTwips(), frame.HeightTwips(), frame.CloseButton.Left(), frame.Bottom.Top()}),
-                  (Floats{w, h, w / 15 - 27, h / 15 - 4}))
-            << width << " x " << height;
-    }
-}
-
 TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFailingSteps) {
     host->width = 6000;
     host->height = 4500;

@@ -126,22 +126,16 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
 }
 
 TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarm) {
-    std::string many, utf16 = "\xFF\xFE";
-    for (int i = 0; i < 100000; ++i) many += "E:\tC:\\Missing\r\n";
+    std::string utf16 = "\xFF\xFE";
     for (const char c : std::string("K:\tC:\\Data\r\n")) utf16.append({c, '\0'});
     const uint32_t plain = win::FILE_ATTRIBUTE_ARCHIVE;
     const std::tuple<const char*, std::string, uint32_t, Targets> cases[] = {
         {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37), plain,
          kData},
-        {"a megabyte line", std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", plain, kData},
         {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", plain, kData},
         {"past MAX_PATH", "E:\tC:\\Data\\" + std::string(300, 'a') + "\r\nK:\tC:\\Data\r\n", plain, kData},
-        {"many lines", many + "K:\tC:\\Data\r\n", plain, kData},
         {"only CRs", std::string(5000, '\r'), plain, {}},
         {"hidden: absent", "K:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_HIDDEN, {}},
-        {"system: absent", "K:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_SYSTEM, {}},
-        {"lone LFs", "K:\tC:\\Data\nK:\tC:\\Missing\n", plain, kData},
-        {"a UTF-8 mark before the first line", "\xEF\xBB\xBFK:\tC:\\Data\r\n", plain, kData},
         {"UTF-16 as PowerShell writes it", utf16, plain, kData}};
     for (const auto& [name, content, attributes, mapped] : cases) {
         platform::sim::SimPlatform fresh;

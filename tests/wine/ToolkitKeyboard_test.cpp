@@ -6,46 +6,14 @@
 namespace plivant::wine {
 namespace {
 
-class ToolkitKeyboard : public ToolkitTest {
+class ToolkitKeyboard : public DialogTest {
 protected:
-    // A dialog's controls, one under the other; a picture box holds one of them.
-    ToolkitKeyboard() {
-        form.Move(1500, 1500, 6000, 4500);
-        const std::vector<ui::Control*> placed{&txtPath,  &cboDrive, &picBox, &vList,
-                                               &txtNotes, &imgAbout, &cmdOK,  &cmdCancel};
-        for (size_t i = 0; i < placed.size(); ++i) placed[i]->Move(90, 90 + 450.0f * i, 3000, 400);
-        txtInner.Move(30, 30, 2000, 300);
-        txtNotes.SetMultiLine(true);
-        txtNotes.SetScrollBars(ui::ScrollBars::Vertical);
-        imgAbout.SetWindowed(true);
-        imgAbout.SetPicture(ui::Bitmap(16, 16, 0x2060C0));
-        cmdOK.SetCaption("OK");
-        cmdOK.SetDefault(true);
-        cmdCancel.SetCaption("Cancel");
-        cmdCancel.SetCancel(true);
-        for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
-        form.Show();
-        SetForegroundWindow(H(form.hwnd()));
-        Pump();
-    }
+    void SetUp() override { Show(); }
     // The control whose window has the focus (a combo box's edit field counts as the box).
     HWND Focused() const {
         const HWND focus = GetFocus();
         return GetParent(focus) == H(cboDrive.hwnd()) ? GetParent(focus) : focus;
     }
-    ui::Form form{toolkit, "frmDialog"};
-    ui::TextBox txtPath{form, "txtPath"};
-    ui::ComboBox cboDrive{form, "cboDrive"};
-    ui::PictureBox picBox{form, "picBox"};
-    ui::TextBox txtInner{picBox, "txtInner"};
-    ui::ListBox vList{form, "vList"};
-    ui::TextBox txtNotes{form, "txtNotes"};
-    ui::Image imgAbout{form, "imgAbout"};
-    ui::CommandButton cmdOK{form, "cmdOK"}, cmdCancel{form, "cmdCancel"};
-    // Creation order, which Tab follows.
-    const std::vector<ui::Control*> order{&txtPath,  &cboDrive, &txtInner, &vList,
-                                          &txtNotes, &imgAbout, &cmdOK,    &cmdCancel};
-    std::string clicked;
 };
 
 TEST_F(ToolkitKeyboard, TabFollowsTheCreationOrderAndEnterSpaceAndEscapePressTheRightButton) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "Screenshot.h"
 #include "platform/win32/Win32Platform.h"
@@ -49,6 +50,33 @@ protected:
     ui::win32::Win32Toolkit toolkit{windowing, shell};
 };
 
+// A dialog of the toolkit's controls one under the other (a picture box holds one of them, cmdBrowse is a picture
+// button); clicks are recorded; Show puts it in front.
+class DialogTest : public ToolkitTest {
+protected:
+    DialogTest();
+    void Show() {
+        form.Show();
+        SetForegroundWindow(H(form.hwnd()));
+        Pump();
+    }
+    ui::Form form{toolkit, "frmDialog"};
+    ui::TextBox txtPath{form, "txtPath"};
+    ui::ComboBox cboDrive{form, "cboDrive"};
+    ui::PictureBox picBox{form, "picBox"};
+    ui::TextBox txtInner{picBox, "txtInner"};
+    ui::ListBox vList{form, "vList"};
+    ui::TextBox txtNotes{form, "txtNotes"};
+    ui::Image imgAbout{form, "imgAbout"};
+    ui::CommandButton cmdOK{form, "cmdOK"}, cmdCancel{form, "cmdCancel"}, cmdBrowse{form, "cmdBrowse"};
+    // Creation order, which Tab follows.
+    const std::vector<ui::Control*> order{&txtPath,  &cboDrive, &txtInner,  &vList,    &txtNotes,
+                                          &imgAbout, &cmdOK,    &cmdCancel, &cmdBrowse};
+    std::string clicked;
+};
+
+// A picture with a border of another colour, so that a shifted or stretched copy does not match.
+ui::Bitmap Framed(int size, ui::Rgb inside);
 // True when the picture stands somewhere in the shot, pixel for pixel.
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
 // A stored colour (blue-green-red) as a picture's pixel (red-green-blue).

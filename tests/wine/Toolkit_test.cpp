@@ -20,17 +20,7 @@ LRESULT Send(platform::WindowHandle w, UINT message, WPARAM wParam = 0, LPARAM l
     return SendMessageA(H(w), message, wParam, lParam);
 }
 
-TEST_F(ToolkitTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltips) {
-    ui::Form form(toolkit, "frmControls");
-    form.Move(1500, 1500, 6000, 4500);
-    ui::TextBox txtPath(form, "txtPath");
-    ui::ComboBox cboDrive(form, "cboDrive");
-    ui::ListBox vList(form, "vList");
-    ui::CommandButton cmdOK(form, "cmdOK");
-    txtPath.Move(90, 90, 3000, 300);
-    cboDrive.Move(90, 600, 1200, 315);
-    vList.Move(90, 1200, 3000, 1125);
-    cmdOK.Move(3300, 90, 810, 600);
+TEST_F(DialogTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltips) {
     for (const char* item : {"E: ", "F: ", "G: "}) cboDrive.AddItem(item);
     txtPath.SetText("C:\\Data");
     vList.AddItem("X: \tC:\\Data");
@@ -39,7 +29,7 @@ TEST_F(ToolkitTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltip
     cboDrive.onClick = [&] { ++selections; };
     cmdOK.onClick = [&] { ++clicks; };
     cmdOK.SetToolTipText("Plivant");
-    form.Show();
+    Show();
     const auto text = txtPath.hwnd(), combo = cboDrive.hwnd(), list = vList.hwnd();
     char row[64] = {};
     Send(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));

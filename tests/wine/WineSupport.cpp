@@ -10,6 +10,7 @@
 #include "Screenshot.h"
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
+#include "ui/Paint.h"
 #include "ui/sim/PngFile.h"
 #include "ui/win32/Win32Toolkit.h"
 
@@ -178,6 +179,31 @@ bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
         }
     }
     return false;
+}
+
+DialogTest::DialogTest() {
+    form.Move(1500, 1500, 6000, 4500);
+    const std::vector<ui::Control*> placed{&txtPath,  &cboDrive, &picBox,    &vList,    &txtNotes,
+                                           &imgAbout, &cmdOK,    &cmdCancel, &cmdBrowse};
+    for (size_t i = 0; i < placed.size(); ++i) placed[i]->Move(90, 90 + 450.0f * i, 3000, 400);
+    txtInner.Move(30, 30, 2000, 300);
+    txtNotes.SetMultiLine(true);
+    txtNotes.SetScrollBars(ui::ScrollBars::Vertical);
+    imgAbout.SetWindowed(true);
+    imgAbout.SetPicture(ui::Bitmap(16, 16, 0x2060C0));
+    cmdOK.SetCaption("OK");
+    cmdOK.SetDefault(true);
+    cmdCancel.SetCaption("Cancel");
+    cmdCancel.SetCancel(true);
+    cmdBrowse.SetStyle(1);
+    cmdBrowse.SetPicture(Framed(16, 0x00C000));
+    for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
+}
+
+ui::Bitmap Framed(int size, ui::Rgb inside) {
+    ui::Bitmap picture(size, size, 0x000000);
+    ui::FillRect(picture, 1, 1, size - 2, size - 2, inside);
+    return picture;
 }
 
 }  // namespace plivant::wine

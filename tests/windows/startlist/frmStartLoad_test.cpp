@@ -118,22 +118,6 @@ TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
     }
 }
 
-TEST_F(StartLoadTest, LargeListsWithEveryLetterInUse) {
-    std::string many;
-    for (int i = 0; i < 100000; ++i) many += "e:\tc:\\folder " + std::to_string(i) + "\r\n";
-    for (char letter = 'A'; letter <= 'Z'; ++letter) sim.dosDevices.AddGlobal({letter, ':'}, "\\Device\\X");
-    for (const auto& [content, expected] :
-         {std::pair{many, many}, {std::string(1 << 20, 'W'), std::string(1 << 20, 'w') + "\r\n"}}) {
-        sim.files.AddFile(kList, content);
-        Session([](frmStartLoad& f) {
-            EXPECT_EQ(f.cboDrive.ListCount(), 0);
-            f.txtBrowse.SetText("C:\\X");
-            f.cmdAdd.Click();
-        });
-        EXPECT_EQ(sim.files.Content(kList), expected + "\tC:\\X\r\n");
-    }
-}
-
 TEST(AddPairPicture, AGreenArrowWithADarkOutlinePointingDownWithinTheShownFace) {
     const ui::Bitmap b = AddPairPicture();
     ASSERT_EQ(std::tuple(b.Width(), b.Height()), std::tuple(24, 24));
