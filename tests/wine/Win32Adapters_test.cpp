@@ -100,14 +100,8 @@ TEST(FileSystemAdapter, FindExistenceAndLongAndShortPaths) {
         return true;
     }));
     EXPECT_TRUE(sawHidden);
-    for (auto [name, exists] : {std::pair{"plain.txt", true},
-                                {"readonly.txt", true},
-                                {"pl*.txt", true},
-                                {"hidden.txt", false},
-                                {"sub", false},
-                                {"missing.txt", false},
-                                {"", false}})
-        EXPECT_EQ(FileExists(files, folder / name), exists) << name;
+    for (const char* name : {"plain.txt", "readonly.txt", "pl*.txt"}) EXPECT_TRUE(FileExists(files, folder / name));
+    for (const char* name : {"hidden.txt", "sub", "missing.txt", ""}) EXPECT_FALSE(FileExists(files, folder / name));
     EXPECT_EQ(files.IsDirectory(folder.Path()), static_cast<uint32_t>(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_TRUE(FolderExists(files, "C:\\"));
     for (const std::string& name : {std::string("plain.txt"), std::string("missing"), std::string(300, 'a')})
