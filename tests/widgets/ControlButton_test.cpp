@@ -91,11 +91,8 @@ TEST_F(ControlButtonTest, DisabledShowsTheMaximiseDisabledImageOfItsThemeForEver
             button.SetButtonStyle(style);
             button.SetTheme(theme);
             button.SetEnabled(false);
-            const CaptionImage shown = button.Shown();
             button.RefreshControl(0);
-            EXPECT_EQ(std::tuple(shown, button.Shown()),
-                      std::tuple(DisabledCaptionImage(theme), DisabledCaptionImage(theme)))
-                << style << " " << theme;
+            EXPECT_EQ(button.Shown(), DisabledCaptionImage(theme)) << style << " " << theme;
         }
     }
 }

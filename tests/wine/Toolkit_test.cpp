@@ -282,7 +282,10 @@ struct Container {
     }
     void End(bool parentFirst) {
         SetLastError(0);
-        if (parentFirst) box.reset(), Touch();
+        if (parentFirst) {
+            box.reset();
+            Touch();
+        }
         tmr.reset(), btn.reset(), txt.reset(), inner.reset(), cbo.reset(), lst.reset(), box.reset();
         EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
     }
