@@ -1,6 +1,5 @@
-// DS2 (frame and sizes, Progress, key padding, the key walk against a plain reading of the rounds, round trips,
-// hex conversions, the quiet failure of the string operations) and clsCrc (known checksums, the length rules,
-// chaining, agreement with zlib).
+// DS2: frame, sizes, Progress, key padding, the key walk, round trips, hex, quiet failures; clsCrc: known checksums,
+// the length rules, chaining, agreement with zlib.
 #include "util/DS2.h"
 
 #include <gtest/gtest.h>

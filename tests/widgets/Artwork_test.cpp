@@ -1,7 +1,5 @@
-// The widgets' artwork: the 51 caption-button pictures in one loop with the rules they share (size, where each
-// scheme and state stands, the colours at the table's points, the glyph, the light, the title bar behind the
-// corners); the hand pointer; sample framed windows without seams, and the contact sheet written to
-// build/artifacts/contact-sheet.png for looking at.
+// The widgets' artwork: the caption-button pictures in one loop with the rules they share, the hand pointer, sample
+// framed windows without seams, and the contact sheet written to build/artifacts for looking at.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -8,9 +8,8 @@ namespace plivant {
 // places them, with its top corners cut as the window region cuts them (the cut pixels show `behind`).
 ui::Bitmap SampleFramedWindow(int scheme, bool active, int width, int height, ui::Rgb behind);
 
-// Row by row: the four caption-button image arrays at 4× in index order; the hand pointer over a light and a dark
-// ground; the six looks (blue, olive green, silver; active then inactive) as 300 × 120 sample windows at 2×, then
-// at their real size; the eight raw pieces of each look at 2×.
+// Row by row: the caption-button arrays at 4×, the hand over a light and a dark ground, the six looks as sample
+// windows at 2× and at their real size, the eight raw pieces of each look at 2×.
 ui::Bitmap ArtContactSheet();
 
 }  // namespace plivant

@@ -1,6 +1,4 @@
-// The small widgets on the simulated machine: LabelMenu's plain and lit states, size rule, events and persistence;
-// ZuLinkLabel's presets, link, hover look, resize rule, pointer and persistence; clsTimer's routing, periods,
-// counting, Wait, lifetimes and cursor test on the simulated clock.
+// LabelMenu, ZuLinkLabel and clsTimer on the simulated machine and clock.
 #include <gtest/gtest.h>
 
 #include <array>

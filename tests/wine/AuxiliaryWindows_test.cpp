@@ -1,6 +1,5 @@
-// The start-up list editor, the help window and the About window on real windows, opened modally from the test
-// program and driven by window messages: mount.ini's bytes after an editing session, the help text read back from
-// its edit control, the About window's size; a screenshot of each among the artefacts.
+// The start-up list editor, the help window and the About window on real windows, shown modally and driven by
+// window messages; a screenshot of each among the artefacts.
 #include <functional>
 
 #include "ScriptedShell.h"

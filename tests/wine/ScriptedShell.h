@@ -12,12 +12,9 @@
 
 namespace plivant::wine {
 
-// The real shell, whose folder dialog the user answers once it is on the screen and the selection it last reported
-// has been the wanted folder for three ticks of 50 ms; the press is repeated every half second until the dialog has
-// gone. Pressing at the selection message races the dialog, which applies the selection later on a busy machine, and
-// under Wine the first dialog of a process can lose a press posted while it fills its tree. A user who chooses the
-// folder selects it when the dialog shows another (WINE: a cold start of the shell can leave the initial selection on
-// one of the folder's parents).
+// The real shell whose folder dialog the user answers once it shows the wanted folder selected for three ticks of
+// 50 ms, again every half second until it goes: the dialog applies a selection late on a busy machine, and Wine can
+// lose a press while it fills its tree. WINE: a cold shell can leave the selection on a parent: `choose` selects it.
 class PressOnceSelected final : public platform::IShell {
 public:
     PressOnceSelected(WORD button, std::string wanted, bool choose = false)

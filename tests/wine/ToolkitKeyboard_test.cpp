@@ -1,6 +1,5 @@
-// The toolkit's windows from the keyboard, as a user drives any dialog: keys typed through the system's input and
-// run by the program's own loop move the focus in creation order, press the focused, default and cancel buttons,
-// open a combo box, scroll a multi-line box and raise the keyboard's context menus; a right click opens one popup.
+// The toolkit's windows from the keyboard, typed through the system's input: focus order, default, cancel and
+// focused buttons, the combo box's keys, scrolling a multi-line box, the context menus.
 #include "ToolkitTesting.h"
 
 namespace plivant::wine {

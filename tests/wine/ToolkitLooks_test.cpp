@@ -1,6 +1,5 @@
-// What the toolkit's windows show and how they are named: picture buttons and windowed images are named buttons,
-// an image button paints its picture and its focus, a tooltip shows on hover, text boxes and lists paint their back
-// colour, menus form the bar and show their pictures, lines their one-pixel band; a list takes 100,000 rows in one go.
+// What the toolkit's windows show and how they are named: named buttons, an image's picture and focus, a tooltip on
+// hover, back colours, bulk fill, lines, menus and their pictures.
 
 #include "ToolkitTesting.h"
 

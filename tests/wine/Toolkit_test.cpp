@@ -1,8 +1,5 @@
-// The toolkit on real windows: the system's controls mirror their models and report input, tooltips are
-// registered, a modal form disables the others, a caption button and a hyperlink follow the real cursor, the splash
-// is topmost and gone a second later, every caption-button image and theme piece painted by a windowless image
-// comes back pixel for pixel; and a window's life: a peer has its window from the first messages to the last,
-// parents and children, owners and owned forms go in either order, nothing is sent to a window that has gone.
+// The toolkit on real windows: controls mirror their models, modal forms, the real cursor, the splash, every picture
+// through GDI, and a window's life (its peer bound from the first message, nothing sent to a window that has gone).
 #include <memory>
 #include <stdexcept>
 

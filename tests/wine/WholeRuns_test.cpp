@@ -1,7 +1,5 @@
-// Plivant.exe itself: whole runs (the start-up run, the removal run, a second instance), and what the file
-// carries besides its code, read back through the system (the icon at every size, the version resource). The
-// manifest is checked by scripts/test.d/shipped-files from its text: under Wine 8 the common controls' version a
-// process that asks for 6 is given varied from run to run (5 or 6), so its effect is not asserted here.
+// Plivant.exe itself: whole runs, and what the file carries besides its code (icon, version). The manifest is checked
+// from its text by scripts/test.d/shipped-files: Wine 8 gives a process asking for common controls 6 now 5, now 6.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,6 +1,5 @@
-// The real ports and the engine on top of them, against the system's own API (Wine here): DOS devices, files,
-// registry, process, code page, the shell's folder dialog, windowing and clsTimer's ticks through the message loop;
-// and the utility library as the Windows builds compile it.
+// The real ports and the engine on them, against the system's API (Wine here); the utility library as the Windows
+// builds compile it.
 #include <gtest/gtest.h>
 
 #include <optional>
