@@ -71,8 +71,8 @@ TEST_F(SplashTest, ClosesItselfAfterOneSecondDroppingTopmostFirst) {
 
 TEST_F(SplashTest, StartupRunShowsTheSplashWhichLeavesNoWindowAfterASecond) {
     sim.process.commandLine = "/ini";
-    app::ProgramWindows windows(toolkit, sim.process);
     auto ports = sim.Ports();
+    app::ProgramWindows windows(toolkit, ports);
     Main(ports, windows);
     ASSERT_NE(windows.Splash(), nullptr);
     EXPECT_TRUE(windows.Splash()->Visible());
@@ -93,8 +93,8 @@ TEST_F(SplashTest, EveryRunButASecondInstanceShowsIt) {
         ui::sim::HeadlessToolkit headless{machine.windowing, machine.shell};
         machine.process.commandLine = c.commandLine;
         machine.process.previousInstance = c.previous;
-        app::ProgramWindows windows(headless, machine.process);
         auto ports = machine.Ports();
+        app::ProgramWindows windows(headless, ports);
         Main(ports, windows);
         EXPECT_EQ(windows.Splash() != nullptr, c.shown) << c.commandLine;
     }
