@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/MessageLoop.h"
 
 namespace plivant::platform::win32 {
 
@@ -373,8 +374,7 @@ void Win32Windowing::ProcessPendingMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DeliverMessage(msg);
     }
 }
 

@@ -9,8 +9,10 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <vector>
 
+#include "platform/win32/MessageLoop.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -29,6 +31,8 @@ namespace {
 
 constexpr char kFormClass[] = "PlivantForm";
 constexpr char kViewClass[] = "PlivantView";
+// Menu commands are numbered from here, clear of IDOK and IDCANCEL, the commands that Enter and Escape send.
+constexpr UINT kFirstMenuCommand = 0x100;
 
 HINSTANCE Instance() {
     return GetModuleHandleA(nullptr);
@@ -226,9 +230,33 @@ bool ApplyCursor(const Control& target) {
     return false;
 }
 
-// Appends the visible items of a menu; each command's number is its place in byId, counted from 1. The
-// submenus are owned by the menu they are appended to.
-void AddItems(HMENU target, const std::vector<Menu*>& items, std::vector<Menu*>& byId) {
+// A menu item's picture. The system blends 32-bit menu pictures by their alpha bytes, so every pixel is opaque.
+UniqueBitmap MenuPicture(const Bitmap& picture) {
+    Bitmap opaque = picture;
+    for (int y = 0; y < opaque.Height(); ++y) {
+        for (int x = 0; x < opaque.Width(); ++x) opaque.Set(x, y, opaque.At(x, y) | 0xFF000000u);
+    }
+    return UniqueBitmap(MakeBitmap(opaque));
+}
+
+// Gives the last item of a menu its picture. The menu does not own the bitmap: pictures keeps it, and must
+// outlive the menu.
+void SetLastItemPicture(HMENU target, const Menu& item, std::vector<UniqueBitmap>& pictures) {
+    if (item.Picture().Empty()) return;
+    UniqueBitmap picture = MenuPicture(item.Picture());
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = picture.get();
+    if (SetMenuItemInfoA(target, static_cast<UINT>(GetMenuItemCount(target) - 1), TRUE, &info)) {
+        pictures.push_back(std::move(picture));
+    }
+}
+
+// Appends the visible items of a menu; each command's number is kFirstMenuCommand plus its place in byId. The
+// submenus are owned by the menu they are appended to, the items' pictures by pictures.
+void AddItems(HMENU target, const std::vector<Menu*>& items, std::vector<Menu*>& byId,
+              std::vector<UniqueBitmap>& pictures) {
     for (Menu* item : items) {
         if (!item->Visible()) continue;
         if (item->Caption() == "-") {
@@ -238,15 +266,23 @@ void AddItems(HMENU target, const std::vector<Menu*>& items, std::vector<Menu*>&
         const UINT flags = MF_STRING | (item->Enabled() ? 0 : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0);
         if (!item->Items().empty()) {
             UniqueMenu sub(CreatePopupMenu());
-            AddItems(sub.get(), item->Items(), byId);
+            AddItems(sub.get(), item->Items(), byId, pictures);
             if (AppendMenuA(target, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), item->Caption().c_str())) {
                 sub.release();
+                SetLastItemPicture(target, *item, pictures);
             }
             continue;
         }
         byId.push_back(item);
-        AppendMenuA(target, flags, byId.size(), item->Caption().c_str());
+        if (AppendMenuA(target, flags, kFirstMenuCommand + byId.size() - 1, item->Caption().c_str())) {
+            SetLastItemPicture(target, *item, pictures);
+        }
     }
+}
+
+// The menu item of a command number, or none.
+Menu* CommandItem(const std::vector<Menu*>& byId, size_t id) {
+    return id >= kFirstMenuCommand && id - kFirstMenuCommand < byId.size() ? byId[id - kFirstMenuCommand] : nullptr;
 }
 
 class WindowPeer;
@@ -284,17 +320,19 @@ public:
                 EnableWindow(w, owner_.Enabled());
                 break;
             case Aspect::Text:
-                SetWindowTextA(w, owner_.PeerText().c_str());
+                SetWindowTextA(w, WindowText().c_str());
                 break;
             case Aspect::ToolTip:
                 UpdateToolTip();
+                if (NamedByToolTip()) SetWindowTextA(w, WindowText().c_str());
                 break;
             case Aspect::Look:
                 UpdateFont();
                 InvalidateRect(w, nullptr, TRUE);
                 break;
             case Aspect::Focus:
-                ::SetFocus(w);
+                // A hidden window cannot take the focus; the form gives it to its active control when it is activated.
+                if (IsWindowVisible(w) && IsWindowEnabled(w)) ::SetFocus(w);
                 break;
             default:
                 break;
@@ -317,16 +355,26 @@ public:
     // Our own classes' messages; the system's controls report through their parent's WM_COMMAND.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void OnCommand(WORD) {}
+    // A button of ours, which Enter presses while it has the focus.
+    virtual bool IsButton() const { return false; }
+    // The parent's WM_DRAWITEM for an owner-drawn control.
+    virtual void DrawItem(const DRAWITEMSTRUCT&) {}
+    // The parent's WM_CTLCOLOR* for the control: the brush of its background, having set the colours into dc;
+    // null for the system's colours.
+    virtual HBRUSH ControlColours(HDC) { return nullptr; }
 
 protected:
-    void Attach(HWND w) {
-        hwnd_.reset(w);
-        SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
+    // The window's text: what a screen reader names it by (a text box's and a combo box's is their content).
+    virtual std::string WindowText() const { return owner_.AccessibleName(); }
+    virtual bool NamedByToolTip() const { return true; }
     virtual void UpdateFont() {}
     void UpdateToolTip();
     void RemoveToolTip();
     LRESULT Mouse(UINT message, WPARAM wParam, LPARAM lParam);
+    // The context-menu key or Shift+F10 on the control: raises ContextMenu at the control's middle when the control
+    // has a handler for it (the model moves it where it belongs). False when there is none: the key then keeps the
+    // system's meaning (a text box's own menu, or the parent's).
+    bool KeyboardContextMenu();
 
     Win32Toolkit& toolkit_;
     Control& owner_;
@@ -414,6 +462,14 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+bool WindowPeer::KeyboardContextMenu() {
+    if (!owner_.onContextMenu) return false;
+    const platform::Rect r = owner_.PixelBounds();
+    owner_.ContextMenu(static_cast<float>(r.Width()) / 2 * toolkit_.TwipsPerPixelX() / owner_.UnitX(),
+                       static_cast<float>(r.Height()) / 2 * toolkit_.TwipsPerPixelY() / owner_.UnitY());
+    return true;
+}
+
 LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND w = hwnd_.get();
     switch (message) {
@@ -450,15 +506,54 @@ LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
         case WM_MOUSEMOVE:
             return Mouse(message, wParam, lParam);
+        case WM_GETDLGCODE:
+            // Arrows and characters reach the control; Tab, Enter and Escape stay with the dialog keys.
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_SETFOCUS:
+            owner_.PeerFocused();
+            return 0;
         case WM_KEYDOWN:
             owner_.KeyDown(static_cast<int16_t>(wParam), KeyShift());
             return 0;
+        case WM_KEYUP:
+            owner_.KeyUp(static_cast<int16_t>(wParam), KeyShift());
+            return 0;
+        case WM_CHAR: {
+            int16_t key = static_cast<int16_t>(wParam);
+            owner_.KeyPress(key);
+            return 0;
+        }
+        case WM_CONTEXTMENU:
+            // Only the keyboard's is raised: the right button arrives as MouseDown, where the windows open their
+            // popups. One that came up from a child goes on up.
+            if (lParam == -1 && reinterpret_cast<HWND>(wParam) == w && KeyboardContextMenu()) return 0;
+            break;
         case WM_COMMAND:
             if (lParam != 0) {
                 if (WindowPeer* child = PeerOf(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));
                 return 0;
             }
             break;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlType != ODT_BUTTON) break;
+            if (WindowPeer* child = PeerOf(item->hwndItem)) child->DrawItem(*item);
+            return TRUE;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX: {
+            // A combo box passes on the messages of its edit field, whose parent it is.
+            const HWND control = reinterpret_cast<HWND>(lParam);
+            WindowPeer* child = PeerOf(control);
+            if (!child && GetParent(control) != w) child = PeerOf(GetParent(control));
+            if (child) {
+                if (HBRUSH brush = child->ControlColours(reinterpret_cast<HDC>(wParam))) {
+                    return reinterpret_cast<LRESULT>(brush);
+                }
+            }
+            break;
+        }
         default:
             break;
     }
@@ -502,7 +597,8 @@ class FormPeer final : public WindowPeer {
 public:
     FormPeer(Win32Toolkit& toolkit, Form& form) : WindowPeer(toolkit, form), form_(form) {
         DWORD style = WS_CLIPCHILDREN;
-        DWORD exStyle = 0;
+        // Holds controls: the dialog keys move between them (and into the views that hold more).
+        DWORD exStyle = WS_EX_CONTROLPARENT;
         switch (form.BorderStyle()) {
             case FormBorderStyle::None:
                 style |= WS_POPUP;
@@ -563,16 +659,19 @@ public:
         WindowPeer::Update(aspect);
     }
 
-    // The form's visible menus as its menu bar; none when no menu is visible.
+    // The form's visible menus as its menu bar; none when no menu is visible. The old bar goes once the window
+    // no longer shows it, and its pictures after it.
     void MakeMenuBar() {
         menuCommands_.clear();
+        std::vector<UniqueBitmap> pictures;
         UniqueMenu bar;
         if (std::any_of(form_.Menus().begin(), form_.Menus().end(), [](const Menu* m) { return m->Visible(); })) {
             bar.reset(CreateMenu());
-            AddItems(bar.get(), form_.Menus(), menuCommands_);
+            AddItems(bar.get(), form_.Menus(), menuCommands_, pictures);
         }
         SetMenu(hwnd_.get(), bar.get());
         menuBar_ = std::move(bar);
+        menuPictures_ = std::move(pictures);
         DrawMenuBar(hwnd_.get());
     }
 
@@ -583,6 +682,7 @@ public:
                 if (LOWORD(wParam) == WA_INACTIVE) {
                     form_.Deactivate();
                 } else {
+                    if (!HIWORD(wParam)) RestoreFocus();
                     form_.Activate();
                 }
                 return 0;
@@ -591,8 +691,14 @@ public:
                 return 0;  // the peer may be gone now
             case WM_COMMAND:
                 if (lParam == 0 && HIWORD(wParam) == 0) {
-                    const size_t id = LOWORD(wParam);
-                    if (id >= 1 && id <= menuCommands_.size()) menuCommands_[id - 1]->Click();
+                    const WORD id = LOWORD(wParam);
+                    if (id == IDOK) {
+                        PressEnter();
+                    } else if (id == IDCANCEL) {
+                        form_.PressCancel();
+                    } else if (Menu* item = CommandItem(menuCommands_, id)) {
+                        item->Click();
+                    }
                     return 0;
                 }
                 return WindowPeer::OnMessage(message, wParam, lParam);
@@ -620,6 +726,28 @@ public:
     }
 
 private:
+    // As a dialog box does: the control that last had the focus takes it again, else the first that Tab reaches.
+    void RestoreFocus() {
+        HWND w = hwnd_.get();
+        HWND target = nullptr;
+        if (const Control* last = form_.ActiveControl()) target = reinterpret_cast<HWND>(last->hwnd());
+        if (!target || !IsChild(w, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+            target = GetNextDlgTabItem(w, nullptr, FALSE);
+        }
+        if (target) ::SetFocus(target);
+    }
+
+    // Enter (the dialog manager's OK command): presses the button that has the focus, else the default button.
+    void PressEnter() {
+        const HWND focus = GetFocus();
+        WindowPeer* focused = focus && IsChild(hwnd_.get(), focus) ? PeerOf(focus) : nullptr;
+        if (focused && focused->IsButton()) {
+            focused->Owner().Click();
+        } else {
+            form_.PressDefault();
+        }
+    }
+
     // The window keeps using the icon it was given, so the old one goes only after the new one is in place.
     void UpdateIcon() {
         platform::win32::UniqueIcon made;
@@ -638,6 +766,7 @@ private:
     }
 
     Form& form_;
+    std::vector<UniqueBitmap> menuPictures_;  // before the bar, which shows them and so goes first
     UniqueMenu menuBar_;
     std::vector<Menu*> menuCommands_;
     platform::win32::UniqueIcon icon_;
@@ -654,17 +783,19 @@ public:
 };
 
 // The system's controls: created as children, told apart by class; their notifications arrive here through
-// the parent's WM_COMMAND, their keys and mouse through a subclass.
+// the parent's WM_COMMAND, their keys and mouse through a subclass (a combo box's through its edit field's too).
+// A windowed image is an owner-drawn button that paints its picture.
 class SystemControlPeer final : public WindowPeer {
 public:
     SystemControlPeer(Win32Toolkit& toolkit, Control& owner, PeerKind kind, HWND parent)
         : WindowPeer(toolkit, owner), kind_(kind) {
-        const char* cls = "EDIT";
+        const char* cls = "BUTTON";
         DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
         DWORD exStyle = 0;
         switch (kind) {
             case PeerKind::TextBox:
-                style |= ES_AUTOHSCROLL;
+                cls = "EDIT";
+                style |= TextBoxStyle(dynamic_cast<const TextBox*>(&owner));
                 exStyle = WS_EX_CLIENTEDGE;
                 break;
             case PeerKind::ComboBox:
@@ -676,19 +807,36 @@ public:
                 style |= LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
                 exStyle = WS_EX_CLIENTEDGE;
                 break;
-            default:
-                cls = "BUTTON";
-                style |= BS_PUSHBUTTON;
+            case PeerKind::ImageButton:
+                style |= BS_OWNERDRAW;
                 break;
+            default: {
+                const auto* button = dynamic_cast<const CommandButton*>(&owner);
+                style |= button && button->Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+                break;
+            }
         }
         const platform::Rect r = owner.PixelBounds();
         hwnd_.reset(CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), Height(r), parent, nullptr,
                                     Instance(), nullptr));
-        SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetWindowSubclass(hwnd_.get(), Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+        controlProc_ = Subclass(hwnd_.get());
+        if (kind == PeerKind::ComboBox) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            if (GetComboBoxInfo(hwnd_.get(), &info) && info.hwndItem) {
+                field_ = info.hwndItem;
+                fieldProc_ = Subclass(field_);
+            }
+        }
     }
     ~SystemControlPeer() override {
-        if (hwnd_) RemoveWindowSubclass(hwnd_.get(), Subclass, 1);
+        if (fieldProc_ && IsWindow(field_)) {
+            SetWindowLongPtrA(field_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fieldProc_));
+            SetWindowLongPtrA(field_, GWLP_USERDATA, 0);
+        }
+        if (controlProc_ && IsWindow(hwnd_.get())) {
+            SetWindowLongPtrA(hwnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+        }
     }
 
     void Update(Aspect aspect) override {
@@ -765,11 +913,43 @@ public:
                 break;
             default:
                 if (code == BN_CLICKED) owner_.Click();
+                if (code == BN_DOUBLECLICKED) owner_.DblClick();  // an owner-drawn button's second click
                 break;
         }
     }
 
+    bool IsButton() const override { return kind_ == PeerKind::Button || kind_ == PeerKind::ImageButton; }
+
+    // The picture on its container's look, with the focus rectangle while the button has the focus.
+    void DrawItem(const DRAWITEMSTRUCT& item) override {
+        const RECT& area = item.rcItem;
+        if (const Control* container = owner_.Parent()) {
+            const platform::Rect at = owner_.PixelBounds(), outer = container->PixelBounds();
+            PaintOne(item.hDC, container->Look(),
+                     RECT{-at.left, -at.top, outer.Width() - at.left, outer.Height() - at.top});
+        }
+        PaintOne(item.hDC, owner_.Look(), area);
+        if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(item.hDC, &area);
+    }
+
+    HBRUSH ControlColours(HDC dc) override {
+        if (kind_ != PeerKind::TextBox && kind_ != PeerKind::ComboBox && kind_ != PeerKind::ListBox) return nullptr;
+        const OleColor back = owner_.BackColor(), fore = owner_.ForeColor();
+        if (back == kWindowBackground && fore == kWindowText) return nullptr;
+        if (!background_ || backgroundColour_ != ColourOf(back)) {
+            backgroundColour_ = ColourOf(back);
+            background_.reset(CreateSolidBrush(backgroundColour_));
+        }
+        SetTextColor(dc, ColourOf(fore));
+        SetBkColor(dc, backgroundColour_);
+        return background_.get();
+    }
+
 protected:
+    std::string WindowText() const override {
+        return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox ? owner_.PeerText() : owner_.AccessibleName();
+    }
+    bool NamedByToolTip() const override { return kind_ != PeerKind::TextBox && kind_ != PeerKind::ComboBox; }
     void UpdateFont() override {
         font_ = MakeFont(owner_.Font());
         SendMessageA(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
@@ -779,54 +959,138 @@ private:
     // A drop-down combo box's window height includes its list.
     int Height(const platform::Rect& r) const { return kind_ == PeerKind::ComboBox ? r.Height() + 200 : r.Height(); }
 
+    static DWORD TextBoxStyle(const TextBox* box) {
+        if (!box || !box->MultiLine()) return ES_AUTOHSCROLL;
+        // Several lines wrap at the border unless there is a horizontal scroll bar.
+        const auto bars = static_cast<int16_t>(box->GetScrollBars());
+        DWORD style = ES_MULTILINE | ES_AUTOVSCROLL;
+        if (bars & static_cast<int16_t>(ScrollBars::Horizontal)) style |= ES_AUTOHSCROLL | WS_HSCROLL;
+        if (bars & static_cast<int16_t>(ScrollBars::Vertical)) style |= WS_VSCROLL;
+        return style;
+    }
+
     static std::string Text(HWND w) {
         std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
         text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
         return text;
     }
 
-    static LRESULT CALLBACK Subclass(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-        auto* peer = reinterpret_cast<SystemControlPeer*>(data);
+    // WINE: the common controls' subclassing finds its data in a window property, which costs a call to the
+    // server for every message (a list of 100,000 rows took seconds to fill instead of a tenth of one): the
+    // window procedure is replaced directly, and the window's user data leads back to the peer.
+    WNDPROC Subclass(HWND w) {
+        SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<WindowPeer*>(this)));
+        return reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SystemControlPeer::Procedure)));
+    }
+
+    // The system's own handling of a message of the control or its edit field.
+    LRESULT DefSubclassProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) const {
+        return CallWindowProcA(w == field_ ? fieldProc_ : controlProc_, w, message, wParam, lParam);
+    }
+
+    static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* peer = static_cast<SystemControlPeer*>(PeerOf(w));
         try {
-            Control& owner = peer->owner_;
-            switch (message) {
-                case WM_CHAR: {
-                    int16_t key = static_cast<int16_t>(wParam);
-                    owner.KeyPress(key);
-                    if (key == 0) return 0;  // the handler discarded the character
-                    return DefSubclassProc(w, message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
-                }
-                case WM_KEYDOWN:
-                    owner.KeyDown(static_cast<int16_t>(wParam), KeyShift());
-                    break;
-                case WM_MOUSEMOVE:
-                case WM_LBUTTONDOWN:
-                case WM_RBUTTONDOWN:
-                case WM_LBUTTONUP:
-                case WM_RBUTTONUP: {
-                    const LRESULT result = DefSubclassProc(w, message, wParam, lParam);
-                    const float x = static_cast<float>(GET_X_LPARAM(lParam)) * peer->toolkit_.TwipsPerPixelX();
-                    const float y = static_cast<float>(GET_Y_LPARAM(lParam)) * peer->toolkit_.TwipsPerPixelY();
-                    const int16_t shift = ShiftState(wParam);
-                    if (message == WM_MOUSEMOVE) owner.MouseMove(ButtonsHeld(wParam), shift, x, y);
-                    if (message == WM_LBUTTONDOWN) owner.MouseDown(1, shift, x, y);
-                    if (message == WM_RBUTTONDOWN) owner.MouseDown(2, shift, x, y);
-                    if (message == WM_LBUTTONUP) owner.MouseUp(1, shift, x, y);
-                    if (message == WM_RBUTTONUP) owner.MouseUp(2, shift, x, y);
-                    return result;
-                }
-                default:
-                    break;
-            }
+            if (const auto handled = peer->Filter(w, message, wParam, lParam)) return *handled;
         } catch (...) {
-            return 0;
+            return 0;  // an error in an event handler ends that handler, never the program
         }
-        return DefSubclassProc(w, message, wParam, lParam);
+        return peer->DefSubclassProc(w, message, wParam, lParam);
+    }
+
+    // The subclassed window's messages (the control's, or its edit field's); none for the system's own handling.
+    // Input handlers may destroy this peer: nothing of it is used after them.
+    std::optional<LRESULT> Filter(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+        Control& owner = owner_;
+        Win32Toolkit& toolkit = toolkit_;
+        // A combo box's keys arrive at its edit field, which has the focus whenever the box has.
+        const bool keys = kind_ != PeerKind::ComboBox || w == field_;
+        switch (message) {
+            case WM_GETDLGCODE:
+                return DialogCode(w, wParam, lParam);
+            case WM_SETFOCUS: {
+                const LRESULT result = DefSubclassProc(w, message, wParam, lParam);
+                owner.PeerFocused();
+                return result;
+            }
+            case WM_CHAR: {
+                if (!keys) break;
+                int16_t key = static_cast<int16_t>(wParam);
+                owner.KeyPress(key);
+                if (key == 0) return 0;  // the handler discarded the character
+                return DefSubclassProc(w, message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
+            }
+            case WM_KEYDOWN:
+                if (keys) owner.KeyDown(static_cast<int16_t>(wParam), KeyShift());
+                // WINE: the edit field of an open drop-down list keeps Enter and Escape without closing the list;
+                // the box itself closes it (taking the row under the cursor on Enter), as the field does on Windows.
+                if (w == field_ && (wParam == VK_RETURN || wParam == VK_ESCAPE) &&
+                    SendMessageA(hwnd_.get(), CB_GETDROPPEDSTATE, 0, 0)) {
+                    return SendMessageA(hwnd_.get(), WM_KEYDOWN, wParam, lParam);
+                }
+                break;
+            case WM_KEYUP:
+                if (keys) owner.KeyUp(static_cast<int16_t>(wParam), KeyShift());
+                break;
+            case WM_CONTEXTMENU:
+                if (lParam == -1) {
+                    if (KeyboardContextMenu()) return 0;
+                } else if (toolkit.TakeMouseMenuSuppression(w)) {
+                    return 0;  // the window opened its own popup when the right button went down
+                }
+                break;
+            case WM_SETCURSOR:
+                if (kind_ == PeerKind::ImageButton && LOWORD(lParam) == HTCLIENT && ApplyCursor(owner)) return TRUE;
+                break;
+            case WM_MOUSEMOVE:
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP: {
+                POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (w != hwnd_.get()) MapWindowPoints(w, hwnd_.get(), &p, 1);
+                if (message == WM_RBUTTONDOWN) toolkit.SuppressMouseMenu(nullptr);
+                const unsigned popups = toolkit.PopupsShown();
+                const LRESULT result = DefSubclassProc(w, message, wParam, lParam);
+                const float x = static_cast<float>(p.x) * toolkit.TwipsPerPixelX() / owner.UnitX();
+                const float y = static_cast<float>(p.y) * toolkit.TwipsPerPixelY() / owner.UnitY();
+                const int16_t shift = ShiftState(wParam);
+                if (message == WM_MOUSEMOVE) owner.MouseMove(ButtonsHeld(wParam), shift, x, y);
+                if (message == WM_LBUTTONDOWN) owner.MouseDown(1, shift, x, y);
+                if (message == WM_RBUTTONDOWN) owner.MouseDown(2, shift, x, y);
+                if (message == WM_LBUTTONUP) owner.MouseUp(1, shift, x, y);
+                if (message == WM_RBUTTONUP) owner.MouseUp(2, shift, x, y);
+                // A popup opened on the press is the only one: the system's menu on the release is not shown.
+                if (message == WM_RBUTTONDOWN && toolkit.PopupsShown() != popups) toolkit.SuppressMouseMenu(w);
+                return result;
+            }
+            default:
+                break;
+        }
+        return std::nullopt;
+    }
+
+    // A multi-line edit field wants every key; Tab, Enter and Escape go to the dialog keys all the same, as in a
+    // one-line box, so that they move and press alike everywhere (the box has no way to take a new line or a tab).
+    LRESULT DialogCode(HWND w, WPARAM wParam, LPARAM lParam) {
+        LRESULT code = DefSubclassProc(w, WM_GETDLGCODE, wParam, lParam);
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (kind_ == PeerKind::TextBox && msg && msg->message == WM_KEYDOWN &&
+            (msg->wParam == VK_TAB || msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+            code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+        }
+        return code;
     }
 
     PeerKind kind_;
+    HWND field_ = nullptr;  // a combo box's edit field, which goes with the box
+    WNDPROC controlProc_ = nullptr;
+    WNDPROC fieldProc_ = nullptr;
     UniqueFont font_;
     UniqueBitmap picture_;
+    UniqueBrush background_;
+    COLORREF backgroundColour_ = 0;
 };
 
 }  // namespace
@@ -844,15 +1108,16 @@ Win32Toolkit::~Win32Toolkit() = default;
 
 std::unique_ptr<Peer> Win32Toolkit::CreatePeer(Control& owner, PeerKind kind, Peer* parent) {
     HWND parentWindow = parent ? reinterpret_cast<HWND>(parent->Handle()) : nullptr;
-    switch (kind) {
-        case PeerKind::Form:
-            return std::make_unique<FormPeer>(*this, dynamic_cast<Form&>(owner));
-        case PeerKind::View:
-        case PeerKind::ImageButton:
-            return std::make_unique<ViewPeer>(*this, owner, parentWindow);
-        default:
-            return std::make_unique<SystemControlPeer>(*this, owner, kind, parentWindow);
+    if (kind == PeerKind::Form) return std::make_unique<FormPeer>(*this, dynamic_cast<Form&>(owner));
+    // A view that holds windows is a container of controls: Tab goes into it (a view that holds none stays out of
+    // the way of the dialog keys).
+    if (parentWindow) {
+        const LONG_PTR exStyle = GetWindowLongPtrA(parentWindow, GWL_EXSTYLE);
+        if (!(exStyle & WS_EX_CONTROLPARENT))
+            SetWindowLongPtrA(parentWindow, GWL_EXSTYLE, exStyle | WS_EX_CONTROLPARENT);
     }
+    if (kind == PeerKind::View) return std::make_unique<ViewPeer>(*this, owner, parentWindow);
+    return std::make_unique<SystemControlPeer>(*this, owner, kind, parentWindow);
 }
 
 SizeTwips Win32Toolkit::ScreenSize() const {
@@ -881,16 +1146,18 @@ int Win32Toolkit::MsgBox(const std::string& prompt, int buttons, const std::stri
 namespace {}  // namespace
 
 void Win32Toolkit::PopupMenu(Form& form, Menu& menu, float x, float y) {
+    ++popupsShown_;
+    std::vector<UniqueBitmap> pictures;  // before the menu, which shows them and so goes first
     UniqueMenu popup(CreatePopupMenu());
     std::vector<Menu*> byId;
-    AddItems(popup.get(), menu.Items(), byId);
+    AddItems(popup.get(), menu.Items(), byId, pictures);
     HWND owner = reinterpret_cast<HWND>(form.hwnd());
     POINT p{static_cast<LONG>(std::lround(x / twipsPerPixelX_)), static_cast<LONG>(std::lround(y / twipsPerPixelY_))};
     ClientToScreen(owner, &p);
     SetForegroundWindow(owner);
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, owner, nullptr));
-    if (chosen >= 1 && chosen <= byId.size()) byId[chosen - 1]->Click();
+    if (Menu* item = CommandItem(byId, chosen)) item->Click();
 }
 
 namespace {
@@ -912,8 +1179,7 @@ void Win32Toolkit::RunModal(Form& form) {
             if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        platform::win32::DeliverMessage(msg);
     }
     for (size_t i = 1; i < windows.size(); ++i) {
         if (IsWindow(windows[i])) EnableWindow(windows[i], TRUE);
@@ -928,10 +1194,7 @@ void Win32Toolkit::RunUntilNoFormIsLeft() {
     if (forms_ == 0) return;
     looping_ = true;
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) platform::win32::DeliverMessage(msg);
     looping_ = false;
 }
 

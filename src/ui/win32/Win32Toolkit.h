@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/win32/Handles.h"
 #include "ui/Control.h"
 #include "ui/Toolkit.h"
@@ -36,6 +38,12 @@ public:
     void FormOpened() { ++forms_; }
     void FormClosed();
     HWND ToolTips(HWND owner);
+    // Popup menus shown so far. A window that opens its popup when the right button goes down on a control is not
+    // to get the control's own menu too when the button comes up: the control's next mouse context menu is
+    // suppressed. Taking the suppression for a window answers whether it was set for that window, and clears it.
+    unsigned PopupsShown() const { return popupsShown_; }
+    void SuppressMouseMenu(HWND window) { mouseMenuSuppressed_ = window; }
+    bool TakeMouseMenuSuppression(HWND window) { return std::exchange(mouseMenuSuppressed_, nullptr) == window; }
 
 private:
     platform::IWindowing& windowing_;
@@ -44,6 +52,8 @@ private:
     float twipsPerPixelY_ = 15;
     int forms_ = 0;
     bool looping_ = false;
+    unsigned popupsShown_ = 0;
+    HWND mouseMenuSuppressed_ = nullptr;
     platform::win32::UniqueWindow toolTips_;
 };
 
