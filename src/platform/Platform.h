@@ -1,5 +1,6 @@
 // The set of ports one run of the program works with: the real ones in Plivant.exe, simulated ones in tests.
 #pragma once
+#include "platform/CodePage.h"
 #include "platform/DosDevices.h"
 #include "platform/FileSystem.h"
 #include "platform/Process.h"
@@ -16,6 +17,7 @@ struct Platform {
     IProcess& process;
     IShell& shell;
     IWindowing& windowing;
+    ICodePage& codePage;
 };
 
 }  // namespace plivant::platform

@@ -17,11 +17,16 @@ constexpr const char* kStartupSwitch = "/ini";
 
 }  // namespace
 
-const std::string& ProgramFolder() { return g_programFolder; }
-const std::string& CommandLine() { return g_commandLine; }
+const std::string& ProgramFolder() {
+    return g_programFolder;
+}
+const std::string& CommandLine() {
+    return g_commandLine;
+}
 
 void MountStartupList(platform::Platform& platform) {
-    for (const auto& line : LoadStartupList(platform.files, g_programFolder)) {
+    // A partial list is mapped too: only the lines that could not be brought into the ANSI code page are skipped.
+    for (const auto& line : ReadStartupList(platform.files, platform.codePage, g_programFolder).lines) {
         SkipOnError([&] {
             const auto pair = ParseStartupLine(line);
             if (!pair || !FolderExists(platform.files, pair->folder)) return;

@@ -2,20 +2,19 @@
 #include "state/StartupList.h"
 
 #include "mapping/modFiles.h"
+#include "state/TextEncoding.h"
 #include "state/TextLines.h"
 
 namespace plivant {
 
-StartupListContent ReadStartupList(platform::IFileSystem& files, const std::string& programFolder) {
+StartupListContent ReadStartupList(platform::IFileSystem& files, platform::ICodePage& codePage,
+                                   const std::string& programFolder) {
     const std::string path = programFolder + kStartupListName;
     if (!FileExists(files, path)) return {};
     const auto content = files.ReadFile(path);
     if (!content) return {ListFileState::Unreadable, {}};
-    return {ListFileState::Read, SplitLines(*content)};
-}
-
-std::vector<std::string> LoadStartupList(platform::IFileSystem& files, const std::string& programFolder) {
-    return ReadStartupList(files, programFolder).lines;
+    AnsiLines read = ToAnsiLines(*content, codePage);
+    return {read.complete ? ListFileState::Read : ListFileState::Partial, std::move(read.lines)};
 }
 
 bool SaveStartupList(platform::IFileSystem& files, const std::string& programFolder,

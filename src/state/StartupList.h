@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 
 namespace plivant {
@@ -12,18 +13,20 @@ inline constexpr const char* kStartupListName = "mount.ini";
 
 // What reading the list found. A file that FileExists does not see (missing, hidden or system) is absent; one
 // that it sees but that cannot be opened or read to its end is unreadable, and must not be overwritten by a
-// list built from nothing.
-enum class ListFileState { Absent, Read, Unreadable };
+// list built from nothing. A file written in UTF-8 or UTF-16 whose lines are not all brought into the ANSI code
+// page (a folder named in another script, a malformed or cut-off line) is partial: its other lines are read, and
+// it must not be overwritten either, since writing would lose the lines left out.
+enum class ListFileState { Absent, Read, Unreadable, Partial };
 
 struct StartupListContent {
     ListFileState state = ListFileState::Absent;
-    std::vector<std::string> lines;  // as they stand; empty unless the file was read
+    std::vector<std::string> lines;  // in the ANSI code page; empty when absent or unreadable
 };
 
-StartupListContent ReadStartupList(platform::IFileSystem& files, const std::string& programFolder);
-
-// The list's lines as they stand; empty when the file is absent or unreadable.
-std::vector<std::string> LoadStartupList(platform::IFileSystem& files, const std::string& programFolder);
+// Reads the list in whatever encoding another program wrote it (see DetectEncoding): the lines are ANSI text,
+// whatever the file held.
+StartupListContent ReadStartupList(platform::IFileSystem& files, platform::ICodePage& codePage,
+                                   const std::string& programFolder);
 
 // Writes the rows, each followed by CR LF, replacing the file atomically: a failed write leaves the old list.
 bool SaveStartupList(platform::IFileSystem& files, const std::string& programFolder,

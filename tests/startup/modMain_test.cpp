@@ -188,6 +188,12 @@ std::string ManyLines() {
 
 const Targets kData{"\\??\\C:\\Data"};
 
+std::string Utf16LeMarked(std::string_view ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (const char c : ascii) bytes.append({c, '\0'});
+    return bytes;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Lists, StartupRunBadInput,
     testing::Values(
@@ -203,8 +209,22 @@ INSTANTIATE_TEST_SUITE_P(
         BadListCase{"OnlyCarriageReturns", std::string(5000, '\r'), FILE_ATTRIBUTE_ARCHIVE, {}},
         BadListCase{"HiddenFileCountsAsAbsent", "K:\tC:\\Data\r\n", FILE_ATTRIBUTE_HIDDEN, {}},
         BadListCase{"SystemFileCountsAsAbsent", "K:\tC:\\Data\r\n", FILE_ATTRIBUTE_SYSTEM, {}},
-        BadListCase{"LoneLineFeeds", "K:\tC:\\Data\nK:\tC:\\Missing\n", FILE_ATTRIBUTE_ARCHIVE, kData}),
+        BadListCase{"LoneLineFeeds", "K:\tC:\\Data\nK:\tC:\\Missing\n", FILE_ATTRIBUTE_ARCHIVE, kData},
+        BadListCase{"Utf8MarkBeforeTheFirstLine",
+                    "\xEF\xBB\xBF"
+                    "K:\tC:\\Data\r\n",
+                    FILE_ATTRIBUTE_ARCHIVE, kData},
+        BadListCase{"Utf16AsPowerShellWritesIt", Utf16LeMarked("K:\tC:\\Data\r\n"), FILE_ATTRIBUTE_ARCHIVE, kData}),
     [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(EntryRoutine, StartupRunMapsAUtf8FolderNameInTheAnsiCodePageAndSkipsAnotherScript) {
+    machine.files.AddFolder("C:\\Caf\xE9", 0, "CAFE~1");
+    machine.files.AddFile(kMountIni, "E:\tC:\\Caf\xC3\xA9\r\nF:\tC:\\Caf\xC3\xA9\xE4\xB8\x80\r\nG:\tC:\\Data\r\n");
+    Run("/ini");
+    EXPECT_EQ(Mapped("E:"), Targets{"\\??\\C:\\CAFE~1"});
+    EXPECT_TRUE(Mapped("F:").empty());
+    EXPECT_EQ(Mapped("G:"), kData);
+}
 
 TEST_F(EntryRoutine, StartupRunWithoutAListMapsNothing) {
     Run("/ini");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/WinConst.h"
+#include "platform/sim/SimCodePage.h"
 #include "platform/sim/SimFileSystem.h"
 
 namespace plivant {
@@ -16,7 +17,9 @@ constexpr const char* kFile = "C:\\Apps\\Plivant\\mount.ini";
 class StartupListFile : public testing::Test {
 protected:
     StartupListFile() { fs.AddFolder("C:\\Apps\\Plivant"); }
+    StartupListContent Read() { return ReadStartupList(fs, codePage, kFolder); }
     platform::sim::SimFileSystem fs;
+    platform::sim::SimCodePage codePage;
 };
 
 TEST_F(StartupListFile, AnUnseenFileIsAbsentAndALockedOneUnreadable) {
@@ -30,12 +33,12 @@ TEST_F(StartupListFile, AnUnseenFileIsAbsentAndALockedOneUnreadable) {
         {win::FILE_ATTRIBUTE_ARCHIVE, true, ListFileState::Unreadable},
         {win::FILE_ATTRIBUTE_READONLY, false, ListFileState::Read},
     };
-    EXPECT_EQ(ReadStartupList(fs, kFolder).state, ListFileState::Absent);
+    EXPECT_EQ(Read().state, ListFileState::Absent);
     fs.AddFile(kFile, "E:\tC:\\Data\r\n");
     for (const auto& c : cases) {
         fs.SetAttributes(kFile, c.attributes);
         fs.SetLocked(kFile, c.locked);
-        const StartupListContent read = ReadStartupList(fs, kFolder);
+        const StartupListContent read = Read();
         EXPECT_EQ(read.state, c.state) << "attributes " << c.attributes << " locked " << c.locked;
         EXPECT_EQ(read.lines, c.state == ListFileState::Read ? Lines{"E:\tC:\\Data"} : Lines{});
     }
@@ -43,7 +46,18 @@ TEST_F(StartupListFile, AnUnseenFileIsAbsentAndALockedOneUnreadable) {
 
 TEST_F(StartupListFile, LinesAreReadUnchangedAndALastLineWithoutCrLfCounts) {
     fs.AddFile(kFile, "E:\tC:\\Data\r\nnot a pair\r\n\r\nF:\tC:\\Temp");
-    EXPECT_EQ(LoadStartupList(fs, kFolder), (Lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"}));
+    EXPECT_EQ(Read().lines, (Lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"}));
+}
+
+TEST_F(StartupListFile, UnicodeIsReadAsAnsiAndALineLeftOutMakesThePartialState) {
+    fs.AddFile(kFile,
+               "\xEF\xBB\xBF"
+               "E:\tC:\\Caf\xC3\xA9\r\n");
+    EXPECT_EQ(Read().state, ListFileState::Read);
+    EXPECT_EQ(Read().lines, Lines{"E:\tC:\\Caf\xE9"});
+    fs.AddFile(kFile, "E:\tC:\\Caf\xC3\xA9\r\nG:\tC:\\\xE4\xB8\x80\r\nF:\tC:\\Temp\r\n");
+    EXPECT_EQ(Read().state, ListFileState::Partial);
+    EXPECT_EQ(Read().lines, (Lines{"E:\tC:\\Caf\xE9", "F:\tC:\\Temp"}));
 }
 
 TEST_F(StartupListFile, SaveWritesEachRowWithCrLfInOrder) {

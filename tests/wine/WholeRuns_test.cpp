@@ -58,6 +58,65 @@ TEST_F(WholeRun, StartupRunMapsExactlyTheValidLines) {
     EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>") << "the start-up run writes no history";
 }
 
+std::wstring Wide(const std::string& ansi) {
+    std::wstring wide(ansi.size(), L'\0');
+    wide.resize(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+                                    static_cast<int>(wide.size())));
+    return wide;
+}
+
+std::string Utf8Marked(const std::wstring& text) {
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                                    static_cast<int>(utf8.size()), nullptr, nullptr));
+    return "\xEF\xBB\xBF" + utf8;
+}
+
+// As Windows PowerShell 5 writes with ">": UTF-16 LE with its mark, CR LF after every line.
+std::string Utf16LeMarked(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (const wchar_t c : text) bytes.append({static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)});
+    return bytes;
+}
+
+struct EncodingCase {
+    const char* name;
+    std::string (*encode)(const std::wstring&);
+};
+
+void PrintTo(const EncodingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class WholeRunEncodings : public WholeRun, public testing::WithParamInterface<EncodingCase> {};
+
+TEST_P(WholeRunEncodings, StartupRunMapsEveryLineTheAnsiCodePageCanName) {
+    const char e = Letter(), f = Letter(), g = Letter(), h = Letter();
+    const std::wstring cafe = Wide(folders.Path()) + L"\\Caf\u00e9", script = Wide(folders.Path()) + L"\\\u4e00";
+    ASSERT_TRUE(CreateDirectoryW(cafe.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(script.c_str(), nullptr));
+    MakeFolder(folders / "Data8");  // what best fit would make of the name with the infinity sign
+    const auto line = [](char letter, const std::wstring& folder) {
+        return std::wstring(1, static_cast<wchar_t>(letter)) + L":\t" + folder + L"\r\n";
+    };
+    WriteBytes(installed / "mount.ini",
+               GetParam().encode(line(e, Wide(data)) + line(f, cafe) + line(g, Wide(folders / "Data") + L"\u221e") +
+                                 line(h, script)));
+    Run("/ini");
+    RemoveDirectoryW(script.c_str());  // the ANSI clean-up cannot name it
+    char shortData[MAX_PATH];
+    ASSERT_GT(GetShortPathNameA(data.c_str(), shortData, MAX_PATH), 0u);
+    EXPECT_EQ(DeviceTargets(Name(e)), std::vector<std::string>{"\\??\\" + std::string(shortData)});
+    EXPECT_EQ(DeviceTargets(Name(f)).size(), 1u);
+    EXPECT_TRUE(DeviceTargets(Name(g)).empty()) << DeviceTargets(Name(g)).front();
+    EXPECT_TRUE(DeviceTargets(Name(h)).empty()) << DeviceTargets(Name(h)).front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, WholeRunEncodings,
+                         testing::Values(EncodingCase{"Utf8WithMark", Utf8Marked},
+                                         EncodingCase{"Utf16LeAsPowerShellWritesIt", Utf16LeMarked}),
+                         [](const auto& p) { return std::string(p.param.name); });
+
 TEST_F(WholeRun, StartupRunWithoutAListOrWithAHiddenListMapsNothing) {
     const char e = Letter();
     Run("/ini");

@@ -1,6 +1,8 @@
 // The real ports and the engine on top of them, against the system's own API (Wine here).
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "Version.h"
 #include "WineSupport.h"
 #include "mapping/modFiles.h"
@@ -204,7 +206,31 @@ TEST_F(FileSystemAdapter, StartupListSaveAndLoad) {
     const std::string programFolder = folder.Path() + "\\";
     ASSERT_TRUE(SaveStartupList(files, programFolder, {"E:\tC:\\Data", "F:\tC:\\Temp"}));
     EXPECT_EQ(ReadBytes(folder / "mount.ini"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
-    EXPECT_EQ(LoadStartupList(files, programFolder), (std::vector<std::string>{"E:\tC:\\Data", "F:\tC:\\Temp"}));
+    platform::win32::Win32CodePage codePage;
+    EXPECT_EQ(ReadStartupList(files, codePage, programFolder).lines,
+              (std::vector<std::string>{"E:\tC:\\Data", "F:\tC:\\Temp"}));
+}
+
+TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndNoBestFit) {
+    ASSERT_EQ(GetACP(), 1252u) << "the test prefix runs with the Western code page";
+    platform::win32::Win32CodePage codePage;
+    const struct {
+        std::u16string text;
+        std::optional<std::string> ansi;
+    } cases[] = {
+        {u"", ""},
+        {u"E:\tC:\\Data", "E:\tC:\\Data"},
+        {u"C:\\Caf\u00e9 \u20ac\u017e\u0178", "C:\\Caf\xe9 \x80\x9e\x9f"},
+        {std::u16string(u"C:\\a\0b", 6), std::string("C:\\a\0b", 6)},
+        {u"C:\\Data\u221e", std::nullopt},  // best fit: "C:\Data8"
+        {u"C:\\\u0100", std::nullopt},      // best fit: "C:\A"
+        {u"C:\\\u4e00", std::nullopt},
+        {u"C:\\\U0001F600", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto ansi = codePage.FromUtf16(c.text);
+        EXPECT_EQ(ansi, c.ansi) << "case " << &c - cases;
+    }
 }
 
 class RegistryAdapter : public testing::Test {

@@ -1,6 +1,7 @@
 // One simulated machine: every port's simulated side, bundled as a Platform.
 #pragma once
 #include "platform/Platform.h"
+#include "platform/sim/SimCodePage.h"
 #include "platform/sim/SimDosDevices.h"
 #include "platform/sim/SimFileSystem.h"
 #include "platform/sim/SimProcess.h"
@@ -17,8 +18,9 @@ struct SimPlatform {
     SimProcess process;
     SimShell shell;
     SimWindowing windowing;
+    SimCodePage codePage;
 
-    Platform Ports() { return Platform{dosDevices, files, registry, process, shell, windowing}; }
+    Platform Ports() { return Platform{dosDevices, files, registry, process, shell, windowing, codePage}; }
 };
 
 }  // namespace plivant::platform::sim

@@ -1,13 +1,13 @@
 // The real ports, through the ANSI entry points.
 #pragma once
 #include "platform/Platform.h"
+#include "platform/win32/Win32CodePage.h"
 
 namespace plivant::platform::win32 {
 
 class Win32DosDevices final : public IDosDevices {
 public:
-    bool Define(uint32_t flags, const std::string& deviceName,
-                         const std::optional<std::string>& target) override;
+    bool Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) override;
     uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) override;
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override;
     uint32_t LogicalDriveMask() override;
@@ -28,7 +28,7 @@ class Win32Registry final : public IRegistry {
 public:
     int32_t OpenKey(uint32_t root, const std::string& subKey, RegKey* key) override;
     int32_t QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
-                            uint32_t* size) override;
+                       uint32_t* size) override;
     int32_t CloseKey(RegKey key) override;
 };
 
@@ -49,7 +49,7 @@ private:
 class Win32Shell final : public IShell {
 public:
     intptr_t Execute(WindowHandle owner, const std::string& verb, const std::string& file,
-                          const std::string& parameters, const std::string& directory, int32_t show) override;
+                     const std::string& parameters, const std::string& directory, int32_t show) override;
     ItemList BrowseFolder(const BrowseInfo& info) override;
     bool PathFromItemList(ItemList item, char* buffer) override;
     void FreeItemList(ItemList item) override;
@@ -85,8 +85,9 @@ struct Win32Platform {
     Win32Process process;
     Win32Shell shell;
     Win32Windowing windowing;
+    Win32CodePage codePage;
 
-    Platform Ports() { return Platform{dosDevices, files, registry, process, shell, windowing}; }
+    Platform Ports() { return Platform{dosDevices, files, registry, process, shell, windowing, codePage}; }
 };
 
 // The name of the object whose existence tells that an instance is running (per logon session).

@@ -1,0 +1,30 @@
+// The system's ANSI code page through WideCharToMultiByte, refusing best fit and the default character.
+#include "platform/win32/Win32CodePage.h"
+
+#include <windows.h>
+
+#include <climits>
+
+namespace plivant::platform::win32 {
+
+std::optional<std::string> Win32CodePage::FromUtf16(std::u16string_view text) {
+    if (text.empty()) return std::string();
+    if (text.size() > INT_MAX) return std::nullopt;
+    const std::wstring wide(text.begin(), text.end());
+    const int length = static_cast<int>(wide.size());
+    // WIN32 QUIRK: with UTF-8 as the ANSI code page (a system-wide option since Windows 10) the call refuses
+    // WC_NO_BEST_FIT_CHARS and the used-default flag; there every well-formed text has its exact form.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* const usedDefaultOut = utf8 ? nullptr : &usedDefault;
+    const int size = WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, usedDefaultOut);
+    if (size <= 0 || usedDefault) return std::nullopt;
+    std::string ansi(static_cast<size_t>(size), '\0');
+    if (WideCharToMultiByte(CP_ACP, flags, wide.data(), length, ansi.data(), size, nullptr, usedDefaultOut) != size ||
+        usedDefault)
+        return std::nullopt;
+    return ansi;
+}
+
+}  // namespace plivant::platform::win32
