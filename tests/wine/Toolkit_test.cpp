@@ -353,7 +353,7 @@ public:
 TEST_F(ToolkitOnWindows, SplashIsTopmostAndGoneAboutASecondLater) {
     FixedProcess process;
     platform::win32::Win32Platform real;
-    platform::Platform ports{real.dosDevices, real.files, real.registry, process, shell, windowing};
+    platform::Platform ports{real.dosDevices, real.files, real.registry, process, shell, windowing, real.codePage};
     app::ProgramWindows windows(toolkit, ports);
     const DWORD start = GetTickCount();
     windows.ShowSplash();

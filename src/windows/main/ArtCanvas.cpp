@@ -24,23 +24,30 @@ int Byte(double v) {
 
 Shape RoundRect(double left, double top, double right, double bottom, double radius) {
     radius = std::max(0.0, std::min({radius, (right - left) / 2, (bottom - top) / 2}));
-    return [=](double x, double y) {
+    const auto inside = [=](double x, double y) {
         if (x < left || x >= right || y < top || y >= bottom) return false;
         const double cx = std::clamp(x, left + radius, right - radius);
         const double cy = std::clamp(y, top + radius, bottom - radius);
         return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
     };
+    return {inside, left, top, right, bottom};
 }
 
 Shape Ellipse(double cx, double cy, double rx, double ry) {
-    return [=](double x, double y) {
+    const auto inside = [=](double x, double y) {
         const double dx = (x - cx) / rx, dy = (y - cy) / ry;
         return dx * dx + dy * dy <= 1.0;
     };
+    return {inside, cx - rx, cy - ry, cx + rx, cy + ry};
 }
 
 Shape Polygon(std::vector<std::pair<double, double>> corners) {
-    return [corners = std::move(corners)](double x, double y) {
+    Shape shape{nullptr, 1e9, 1e9, -1e9, -1e9};
+    for (const auto& [x, y] : corners) {
+        shape.left = std::min(shape.left, x), shape.right = std::max(shape.right, x);
+        shape.top = std::min(shape.top, y), shape.bottom = std::max(shape.bottom, y);
+    }
+    shape.inside = [corners = std::move(corners)](double x, double y) {
         bool inside = false;
         for (size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
             const auto [xi, yi] = corners[i];
@@ -49,35 +56,43 @@ Shape Polygon(std::vector<std::pair<double, double>> corners) {
         }
         return inside;
     };
+    return shape;
 }
 
 Shape Arc(double cx, double cy, double inner, double outer, double from, double to) {
-    return [=](double x, double y) {
+    const auto inside = [=](double x, double y) {
         const double d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
         if (d2 < inner * inner || d2 > outer * outer) return false;
         double angle = std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
         while (angle < from) angle += 360.0;
         return angle <= to;
     };
+    return {inside, cx - outer, cy - outer, cx + outer, cy + outer};
 }
 
 Shape Stroke(double x0, double y0, double x1, double y1, double width) {
-    return [=](double x, double y) {
+    const auto inside = [=](double x, double y) {
         const double dx = x1 - x0, dy = y1 - y0;
         const double length2 = dx * dx + dy * dy;
         const double t = length2 > 0 ? std::clamp(((x - x0) * dx + (y - y0) * dy) / length2, 0.0, 1.0) : 0.0;
         const double px = x0 + t * dx - x, py = y0 + t * dy - y;
         return px * px + py * py <= width * width / 4;
     };
+    const double half = width / 2;
+    return {inside, std::min(x0, x1) - half, std::min(y0, y1) - half, std::max(x0, x1) + half, std::max(y0, y1) + half};
 }
 
 Shape Minus(Shape shape, Shape hole) {
-    return
-        [shape = std::move(shape), hole = std::move(hole)](double x, double y) { return shape(x, y) && !hole(x, y); };
+    Shape out = shape;
+    out.inside = [inside = std::move(shape.inside), cut = std::move(hole.inside)](double x, double y) {
+        return inside(x, y) && !cut(x, y);
+    };
+    return out;
 }
 
 Shape Union(Shape a, Shape b) {
-    return [a = std::move(a), b = std::move(b)](double x, double y) { return a(x, y) || b(x, y); };
+    return {[first = a.inside, second = b.inside](double x, double y) { return first(x, y) || second(x, y); },
+            std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
 Shade Flat(ui::Rgb colour) {
@@ -98,12 +113,14 @@ Canvas::Canvas(int width, int height)
 
 void Canvas::Fill(const Shape& shape, const Shade& shade, double opacity) {
     constexpr double kStep = 1.0 / kGrid;
-    for (int py = 0; py < height_; ++py) {
-        for (int px = 0; px < width_; ++px) {
+    const auto from = [](double v, int size) { return std::clamp(static_cast<int>(std::floor(v)), 0, size); };
+    const auto to = [](double v, int size) { return std::clamp(static_cast<int>(std::ceil(v)), 0, size); };
+    for (int py = from(shape.top, height_); py < to(shape.bottom, height_); ++py) {
+        for (int px = from(shape.left, width_); px < to(shape.right, width_); ++px) {
             int hits = 0;
             for (int sy = 0; sy < kGrid; ++sy) {
                 for (int sx = 0; sx < kGrid; ++sx) {
-                    if (shape(px + (sx + 0.5) * kStep, py + (sy + 0.5) * kStep)) ++hits;
+                    if (shape.inside(px + (sx + 0.5) * kStep, py + (sy + 0.5) * kStep)) ++hits;
                 }
             }
             if (hits == 0) continue;

@@ -10,8 +10,12 @@
 
 namespace plivant::art {
 
-// True where a point (pixel coordinates, x to the right, y down) lies inside the shape.
-using Shape = std::function<bool(double x, double y)>;
+// A shape: true where a point (pixel coordinates, x to the right, y down) lies inside it, and a box that holds it,
+// outside which nothing is sampled.
+struct Shape {
+    std::function<bool(double x, double y)> inside;
+    double left, top, right, bottom;
+};
 // The colour of a shape at a point, for shading.
 using Shade = std::function<ui::Rgb(double x, double y)>;
 

@@ -96,6 +96,9 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     cmdBrowse.SetToolTipText("Browse");
     Place(cmdBrowse, 5250, 1395, 615, 345);
     for (ui::Label* label : {&lblListMDrives, &lblDriveLetter, &lblHistory}) label->SetBackStyle(0);
+    // The list headings take their caption's width, so that a longer font or translation is not cut.
+    lblListMDrives.SetAutoSize(true);
+    lblHistory.SetAutoSize(true);
     lblListMDrives.SetCaption("List of Mounted Folders");
     Place(lblListMDrives, 120, 1920, 1650, 195);
     lblDriveLetter.SetCaption("Drive Letter");

@@ -163,7 +163,8 @@ protected:
     LoggedDevices devices{machine.dosDevices, log};
     LoggedFiles files{machine.files, log};
     EndingProcess process;
-    platform::Platform ports{devices, files, machine.registry, process, machine.shell, machine.windowing};
+    platform::Platform ports{devices,           files,           machine.registry, process, machine.shell,
+                             machine.windowing, machine.codePage};
     OpenedRecorder opened;
     app::ProgramWindows windows{toolkit, ports, opened};
 };
