@@ -37,24 +37,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RecordedWindows windows;
     auto ports = machine.Ports();
-    plivant::Main(ports, windows);
+    const bool ended = plivant::platform::sim::EndsTheProcess([&] { plivant::Main(ports, windows); });
 
     const std::string& commandLine = machine.process.commandLine;
     std::vector<std::string> expected;
-    int ends = 0;
+    bool ends = false;
     if (machine.process.previousInstance) {
-        ends = 1;
+        ends = true;
     } else {
         expected.push_back("splash");
         if (commandLine == "/ini") {
         } else if (!commandLine.empty() && commandLine.front() == '-') {
-            ends = 1;
+            ends = true;
         } else {
             expected.push_back(commandLine.empty() ? "main:disabled" : "main:" + commandLine);
         }
     }
     FUZZ_CHECK(windows.shown == expected);
-    FUZZ_CHECK(machine.process.endRequests == ends);
+    FUZZ_CHECK(ended == ends);
     const bool mayMap = !machine.process.previousInstance &&
                         (commandLine == "/ini" || (!commandLine.empty() && commandLine.front() == '-'));
     FUZZ_CHECK(mayMap || machine.dosDevices.DefineCalls().empty());

@@ -1,5 +1,5 @@
 // Reads a PNG file back into a portable bitmap, for tests that check what was written. stb's loader is
-// compiled once, in the PNG writer's test.
+// compiled once, in the test of the paint helpers.
 #pragma once
 #include <stb/stb_image.h>
 

@@ -3,10 +3,11 @@
 // LateBoundError; the frame's routines decide, each by its own policy, whether that skips a step or ends them.
 #pragma once
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Shell.h"
@@ -15,9 +16,15 @@
 
 namespace plivant {
 
-class LateBoundError : public std::runtime_error {
+// Derived from std::exception alone: the library's own error classes would bring its copy-on-write strings into
+// the program file.
+class LateBoundError : public std::exception {
 public:
-    using std::runtime_error::runtime_error;
+    explicit LateBoundError(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
 };
 
 enum class HostControlKind { Frame, Menu, Other };

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 
 namespace plivant {
 

@@ -24,8 +24,8 @@ public:
     // GetComputerNameA: fills the buffer with the name and a terminating zero; size holds the buffer's size on
     // entry and the name's length on success.
     virtual bool ComputerName(char*, uint32_t*) { return false; }
-    // Ends the process at once. The real side never returns; a simulated one records the request.
-    virtual void EndProcess() = 0;
+    // Ends the process at once and never returns (a simulated process throws ProcessEnded instead).
+    [[noreturn]] virtual void EndProcess() = 0;
 };
 
 }  // namespace plivant::platform

@@ -65,8 +65,12 @@ public:
     virtual uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) = 0;
     // KillTimer.
     virtual bool StopTimer(WindowHandle window, uintptr_t id) = 0;
-    // Lets the messages waiting in this thread's queue run once, then returns (what DoEvents does).
+    // Lets the messages waiting in this thread's queue run once, then returns (what DoEvents does). A request to
+    // end the program (WM_QUIT) stays in the queue for the main loop.
     virtual void ProcessPendingMessages() = 0;
+    // Whether the program has been asked to end (a WM_QUIT waits): a loop that waits for a tick gives way to it,
+    // since no tick comes while the request waits.
+    virtual bool QuitRequested() { return false; }
     // FindWindowA: the top-level window of the class with the title; 0 when there is none. (A port that does not
     // know other windows finds none.)
     virtual WindowHandle FindTopLevel(const std::string&, const std::string&) { return 0; }

@@ -10,26 +10,24 @@ namespace plivant {
 std::string GetRegString(platform::IRegistry& registry, uint32_t root, const std::string& keyPath,
                          const std::string& valueName, const std::string& defaultText) {
     std::string result = defaultText;
-    platform::RegKey key = 0;
-    // When the key cannot be opened the read below fails and the default stays.
-    if (registry.OpenKey(root, keyPath, &key) != win::ERROR_SUCCESS) key = 0;
+    // When the key cannot be opened the read below fails and the default stays. The key closes as the routine
+    // ends.
+    std::unique_ptr<platform::IRegistryKey> key;
+    if (registry.OpenKey(root, keyPath, key) != win::ERROR_SUCCESS) key.reset();
     uint32_t type = 0;
     uint32_t size = 0;
-    if (key && registry.QueryValue(key, valueName, &type, nullptr, &size) == win::ERROR_SUCCESS &&
-        type == win::REG_SZ) {
+    if (key && key->QueryValue(valueName, &type, nullptr, &size) == win::ERROR_SUCCESS && type == win::REG_SZ) {
         std::string buffer(size, ' ');
         uint32_t read = size;
         // The value may have changed between the two calls; a failed read keeps the default rather than
         // showing blanks.
-        if (registry.QueryValue(key, valueName, &type, reinterpret_cast<uint8_t*>(buffer.data()), &read) ==
-                win::ERROR_SUCCESS &&
+        if (key->QueryValue(valueName, &type, reinterpret_cast<uint8_t*>(buffer.data()), &read) == win::ERROR_SUCCESS &&
             type == win::REG_SZ) {
             buffer.resize(std::min(read, size));
             const auto nul = buffer.find('\0');
             result = nul == std::string::npos ? buffer : buffer.substr(0, nul);
         }
     }
-    if (key) registry.CloseKey(key);
     return result;
 }
 

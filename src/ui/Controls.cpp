@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace plivant::ui {
 
@@ -69,13 +70,32 @@ ViewLook Label::Look() const {
 
 Image::Image(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {}
 
-void Image::SetPicture(const Bitmap& value) {
-    picture_ = value;
-    if (!stretch_ && !picture_.Empty()) {
-        SetSizeTwips(static_cast<float>(picture_.Width()) * toolkit().TwipsPerPixelX(),
-                     static_cast<float>(picture_.Height()) * toolkit().TwipsPerPixelY());
+const Bitmap& Image::Picture() const {
+    if (draw_) {
+        picture_ = draw_();
+        draw_ = nullptr;
     }
+    return picture_;
+}
+
+void Image::SetPicture(const Bitmap& value) {
+    draw_ = nullptr;
+    picture_ = value;
+    if (!picture_.Empty()) TakeSize(picture_.Width(), picture_.Height());
     Mirror(Aspect::Look);
+}
+
+void Image::SetPicture(int width, int height, std::function<Bitmap()> draw) {
+    picture_ = Bitmap();
+    draw_ = std::move(draw);
+    TakeSize(width, height);
+    Mirror(Aspect::Look);
+}
+
+void Image::TakeSize(int width, int height) {
+    if (stretch_) return;
+    SetSizeTwips(static_cast<float>(width) * toolkit().TwipsPerPixelX(),
+                 static_cast<float>(height) * toolkit().TwipsPerPixelY());
 }
 
 void Image::SetStretch(bool value) {
@@ -86,7 +106,7 @@ void Image::SetStretch(bool value) {
 ViewLook Image::Look() const {
     ViewLook look = Control::Look();
     look.opaque = false;
-    look.picture = picture_;
+    look.picture = Picture();
     look.stretch = stretch_;
     return look;
 }

@@ -49,9 +49,12 @@ private:
 class Image : public Control {
 public:
     Image(Control& parent, std::string name, int index = -1);
-    const Bitmap& Picture() const { return picture_; }
+    const Bitmap& Picture() const;
     // Without Stretch the image takes its picture's size.
     void SetPicture(const Bitmap& value);
+    // A picture of width × height pixels that is drawn when it is first asked for, which is when it is first
+    // painted: a window that ends before it paints never draws it.
+    void SetPicture(int width, int height, std::function<Bitmap()> draw);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
     // A windowed image is a window of its own that acts as a button: it takes the focus, Tab reaches it, Space and
@@ -64,7 +67,9 @@ public:
     ViewLook Look() const override;
 
 private:
-    Bitmap picture_;
+    void TakeSize(int width, int height);
+    mutable Bitmap picture_;
+    mutable std::function<Bitmap()> draw_;
     bool stretch_ = false;
     bool windowed_ = false;
 };

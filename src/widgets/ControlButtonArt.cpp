@@ -13,7 +13,7 @@
 #include <cmath>
 #include <optional>
 
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "ui/Paint.h"
 
 namespace plivant {

@@ -9,7 +9,22 @@ namespace plivant {
 
 namespace {
 constexpr int32_t kPollMs = 1;
+
+ZuLinkLabel::AboutBox& RegisteredAboutBox() {
+    static ZuLinkLabel::AboutBox show;
+    return show;
+}
 }  // namespace
+
+void ZuLinkLabel::RegisterAboutBox(AboutBox show) {
+    RegisteredAboutBox() = std::move(show);
+}
+
+void ZuLinkLabel::ShowAboutBox() {
+    // A copy: the window shown may take the registration back while it runs.
+    const AboutBox show = RegisteredAboutBox();
+    if (show) show(ParentForm());
+}
 
 ui::CursorImage HandCursor() {
     static const ui::CursorImage hand = [] {

@@ -3,6 +3,7 @@
 // hover look is ended by a 1 ms timer that tests the cursor against the control's window rectangle.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ui/Controls.h"
@@ -48,6 +49,14 @@ public:
     int32_t MouseIcon() const { return m_MouseIcon; }
     // 0 the system's pointer, 1 the hand, on the label and the control; other values are only stored.
     void SetMouseIcon(int32_t value);
+
+    // Shows the program's About window modally over this control's form; it is unloaded when it closes. The
+    // widget knows no window: the program registers how its About window is shown, and without a registration this
+    // does nothing.
+    void ShowAboutBox();
+    using AboutBox = std::function<void(ui::Form* owner)>;
+    // Replaces the registration; an empty function takes it back.
+    static void RegisterAboutBox(AboutBox show);
 
     ui::Label lblLink;
     ui::Timer tmrMouseOver;

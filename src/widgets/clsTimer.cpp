@@ -70,8 +70,9 @@ void clsTimer::Wait(int16_t int_interval) {
         routing->waiting = false;
         return;
     }
-    // A handler run from here may destroy this object; the routing outlives it and ends the wait.
-    while (routing->waiting) windowing_.ProcessPendingMessages();
+    // A handler run from here may destroy this object; the routing outlives it and ends the wait. A request to end
+    // the program ends it too: no tick comes while the request waits in the queue, which keeps it for the main loop.
+    while (routing->waiting && !windowing_.QuitRequested()) windowing_.ProcessPendingMessages();
     if (routing->target) StopTimer();
 }
 

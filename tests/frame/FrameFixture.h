@@ -1,19 +1,16 @@
 // The frame on a toolkit form in the simulated window manager, reaching a scripted host form.
 #pragma once
-#include <gtest/gtest.h>
-
 #include <memory>
 
+#include "SimHost.h"
 #include "frame/FormHost.h"
 #include "frame/NuvaXPForm.h"
 #include "frame/ScriptedHost.h"
-#include "platform/sim/SimProcess.h"
-#include "ui/Form.h"
-#include "ui/sim/HeadlessToolkit.h"
+#include "platform/WinConst.h"
 
 namespace plivant::test {
 
-class FrameTest : public testing::Test {
+class FrameTest : public FormTest {
 protected:
     FrameTest() {
         form.Load();
@@ -22,14 +19,13 @@ protected:
     void SizePixels(float width, float height) { frame.SetSizeTwips(width * 15, height * 15); }
     platform::WindowHandle HostWindow() const { return form.hwnd(); }
     const platform::sim::SimWindowing::Window& HostRecord() const { return *windowing.Find(form.hwnd()); }
+    // The region the frame gives a window: the top corners cut row by row.
+    static platform::Region RoundedTop(int32_t w, int32_t h) {
+        return {{5, 0, w - 5, 1}, {3, 1, w - 3, 2}, {2, 2, w - 2, 3}, {1, 3, w - 1, 4}, {1, 4, w - 1, 5}, {0, 5, w, h}};
+    }
 
-    platform::sim::SimWindowing windowing;
-    platform::sim::SimShell shell;
-    ui::sim::HeadlessToolkit toolkit{windowing, shell};
-    platform::sim::SimProcess process;
-    ui::Form form{toolkit, "frmHost"};
     std::shared_ptr<ScriptedHost> host = std::make_shared<ScriptedHost>([this] { return form.hwnd(); });
-    NuvaXPForm frame{form, "NuvaXPForm1", process, host};
+    NuvaXPForm frame{form, "NuvaXPForm1", sim.process, host};
 };
 
 }  // namespace plivant::test

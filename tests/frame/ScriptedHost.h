@@ -1,4 +1,4 @@
-// A scripted host form for the frame's tests: its members hold plain values, every call is recorded, and any
+// A scripted host form for the frame's tests: its members hold plain values, its calls are recorded, and any
 // member can be told to fail the way a late-bound member that the object lacks does.
 #pragma once
 #include <functional>
@@ -11,61 +11,37 @@
 
 namespace plivant::test {
 
-// Members named in the set fail with LateBoundError.
-class Failing {
+class ScriptedMenu final : public IHostControl {
 public:
-    std::set<std::string> failing;
-
-protected:
-    void Check(const std::string& member) const {
-        if (failing.count(member)) throw LateBoundError("scripted failure of " + member);
-    }
-};
-
-class ScriptedMenu final : public IHostControl, public Failing {
-public:
-    ScriptedMenu(std::string name_, std::string tag_, std::string caption_, bool enabled_ = true)
-        : name(std::move(name_)), tag(std::move(tag_)), caption(std::move(caption_)), enabled(enabled_) {}
+    ScriptedMenu(std::string tag_, std::string caption_, bool enabled_ = true)
+        : tag(std::move(tag_)), caption(std::move(caption_)), enabled(enabled_) {}
     HostControlKind Kind() const override { return HostControlKind::Menu; }
-    std::string Tag() const override { return Check("Tag"), tag; }
-    std::string Caption() const override { return Check("Caption"), caption; }
-    bool Enabled() const override { return Check("Enabled"), enabled; }
-    void SetVisible(bool value) override {
-        Check("Visible");
-        visible = value;
-    }
+    std::string Tag() const override { return tag; }
+    std::string Caption() const override { return caption; }
+    bool Enabled() const override { return enabled; }
+    void SetVisible(bool value) override { visible = value; }
 
-    std::string name, tag, caption;
-    bool enabled = true;
-    bool visible = true;
+    std::string tag, caption;
+    bool enabled, visible = true;
 };
 
-// A control with a place and a container, or without a container when containerHwnd is empty.
-class ScriptedControl final : public IHostControl, public Failing {
+// A control with a place, in the container that the function names (none: the member is missing).
+class ScriptedControl final : public IHostControl {
 public:
     ScriptedControl(float left_, float top_, std::function<platform::WindowHandle()> container_)
         : left(left_), top(top_), container(std::move(container_)) {}
     HostControlKind Kind() const override { return HostControlKind::Other; }
-    float Left() const override { return Check("Left"), left; }
-    void SetLeft(float value) override {
-        Check("Left");
-        left = value;
-    }
-    float Top() const override { return Check("Top"), top; }
-    void SetTop(float value) override {
-        Check("Top");
-        top = value;
-    }
-    platform::WindowHandle ContainerHwnd() const override {
-        if (!container) throw LateBoundError("no container");
-        return container();
-    }
+    float Left() const override { return left; }
+    void SetLeft(float value) override { left = value; }
+    float Top() const override { return top; }
+    void SetTop(float value) override { top = value; }
+    platform::WindowHandle ContainerHwnd() const override { return container ? container() : throw Missing("x"); }
 
     float left, top;
     std::function<platform::WindowHandle()> container;
 };
 
-class ScriptedHost final : public IHostForm, public Failing {
+class ScriptedHost final : public IHostForm {
 public:
     struct Popup {
         IHostControl* menu;
@@ -74,91 +50,51 @@ public:
 
     explicit ScriptedHost(std::function<platform::WindowHandle()> window_) : window(std::move(window_)) {}
 
-    std::string Caption() const override { return Check("Caption"), caption; }
-    void SetCaption(const std::string& value) override {
-        Check("Caption");
-        caption = value;
-    }
-    void SetIcon(const ui::Bitmap& value) override {
-        Check("Icon");
-        icon = value;
-    }
-    void SetBackColor(ui::OleColor value) override {
-        Check("BackColor");
-        backColor = value;
-    }
-    float Left() const override { return Check("Left"), left; }
-    void SetLeft(float value) override {
-        Check("Left");
-        left = value;
-    }
-    float Top() const override { return Check("Top"), top; }
-    void SetTop(float value) override {
-        Check("Top");
-        top = value;
-    }
-    float Width() const override { return Check("Width"), width; }
-    void SetWidth(float value) override {
-        Check("Width");
-        width = value;
-    }
-    float Height() const override { return Check("Height"), height; }
-    void SetHeight(float value) override {
-        Check("Height");
-        height = value;
-    }
+    std::string Caption() const override { return Get("Caption", caption); }
+    void SetCaption(const std::string& value) override { Put("Caption", caption, value); }
+    void SetIcon(const ui::Bitmap& value) override { Put("Icon", icon, value); }
+    void SetBackColor(ui::OleColor value) override { Put("BackColor", backColor, value); }
+    float Left() const override { return Get("Left", left); }
+    void SetLeft(float value) override { Put("Left", left, value); }
+    float Top() const override { return Get("Top", top); }
+    void SetTop(float value) override { Put("Top", top, value); }
+    float Width() const override { return Get("Width", width); }
+    void SetWidth(float value) override { Put("Width", width, value); }
+    float Height() const override { return Get("Height", height); }
+    void SetHeight(float value) override { Put("Height", height, value); }
     void Move(float l, float t, float w, float h) override {
-        Check("Move");
-        calls.push_back("Move");
+        Record("Move");
         if (w < 0 || h < 0) throw LateBoundError("invalid size");
-        left = l;
-        top = t;
-        width = w;
-        height = h;
+        left = l, top = t, width = w, height = h;
     }
     ui::FormBorderStyle BorderStyle() const override {
-        return Check("BorderStyle"), static_cast<ui::FormBorderStyle>(borderStyle);
+        return static_cast<ui::FormBorderStyle>(Get("BorderStyle", borderStyle));
     }
-    bool MinButton() const override { return Check("MinButton"), minButton; }
-    bool MaxButton() const override { return Check("MaxButton"), maxButton; }
+    bool MinButton() const override { return Get("MinButton", minButton); }
+    bool MaxButton() const override { return Get("MaxButton", maxButton); }
     ui::FormWindowState WindowState() const override {
-        return Check("WindowState"), static_cast<ui::FormWindowState>(windowState);
+        return static_cast<ui::FormWindowState>(Get("WindowState", windowState));
     }
     void SetWindowState(ui::FormWindowState value) override {
-        Check("WindowState");
-        windowState = static_cast<int16_t>(value);
+        Put("WindowState", windowState, static_cast<int16_t>(value));
     }
-    bool Visible() const override { return Check("Visible"), visible; }
+    bool Visible() const override { return Get("Visible", visible); }
     void SetVisible(bool value) override {
-        Check("Visible");
-        calls.push_back(value ? "Visible=True" : "Visible=False");
+        Record(value ? "Visible=True" : "Visible=False", "Visible");
         visible = value;
     }
-    void Show() override {
-        Check("Show");
-        calls.push_back("Show");
-        visible = true;
-    }
+    void Show() override { Record("Show"), visible = true; }
     void ShowAs(int16_t modal, IHostForm* owner) override {
-        Check("Show");
-        calls.push_back("Show " + std::to_string(modal) + (owner == this ? " self" : owner ? " owner" : " none"));
+        Record("Show " + std::to_string(modal) + (owner == this ? " self" : owner ? " owner" : " none"), "Show");
         visible = true;
     }
-    void Unload() override {
-        Check("Unload");
-        calls.push_back("Unload");
-    }
-    void PopupMenu(IHostControl& menu, float x, float y) override {
-        Check("PopupMenu");
-        popups.push_back({&menu, x, y});
-    }
-    platform::WindowHandle hwnd() const override { return Check("hwnd"), window(); }
-    std::vector<std::shared_ptr<IHostControl>> Controls() override {
-        Check("Controls");
-        return controls;
-    }
+    void Unload() override { Record("Unload"); }
+    void PopupMenu(IHostControl& menu, float x, float y) override { popups.push_back({&menu, x, y}); }
+    platform::WindowHandle hwnd() const override { return Get("hwnd", window)(); }
+    std::vector<std::shared_ptr<IHostControl>> Controls() override { return controls; }
     void OnActivation(std::function<void(bool)> handler) override { activation = std::move(handler); }
 
+    std::set<std::string> failing;  // members that fail with LateBoundError
     std::string caption = "frmHost";
     ui::Bitmap icon;
     ui::OleColor backColor = ui::kButtonFace;
@@ -172,6 +108,25 @@ public:
     std::function<void(bool)> activation;
     std::vector<std::string> calls;
     std::vector<Popup> popups;
+
+private:
+    void Check(const std::string& member) const {
+        if (failing.count(member)) throw LateBoundError("scripted failure of " + member);
+    }
+    template <typename T>
+    T Get(const char* member, const T& value) const {
+        Check(member);
+        return value;
+    }
+    template <typename T>
+    void Put(const char* member, T& field, const T& value) {
+        Check(member);
+        field = value;
+    }
+    void Record(const std::string& call, const std::string& member = "") {
+        Check(member.empty() ? call : member);
+        calls.push_back(call);
+    }
 };
 
 }  // namespace plivant::test

@@ -1,11 +1,11 @@
-// Frame pieces: their sizes, that the stretched ones stretch cleanly, that neighbouring pieces meet without
-// seams, the rounded top corners, and the paler inactive looks.
-#include "frame/ThemeXArt.h"
+// Frame pieces and the theme control that hands them to the frame: sizes, which element each scheme and state
+// selects, pieces that stretch cleanly, the rounded top corners, and the paler inactive looks.
+#include "art/ThemeXArt.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-
+#include "SimHost.h"
+#include "frame/ThemeX.h"
 #include "ui/Paint.h"
 
 namespace plivant {
@@ -13,29 +13,18 @@ namespace {
 
 enum Piece { kTitle = 1, kTitleLeft, kTitleRight, kLeft, kRight, kBottom, kBottomRight, kBottomLeft };
 
-// Two pixels that touch across a join may differ by the step of a gradient, no more.
-constexpr int kSeamTolerance = 8;
-
-TEST(ThemeXArt, SizesOfAllPictures) {
-    struct Size {
-        int w, h;
-    };
-    const std::array<std::array<Size, 6>, 8> sizes{{
-        {{{1, 30}, {63, 30}, {28, 30}, {35, 30}, {15, 30}, {16, 30}}},
-        {{{10, 30}, {10, 30}, {11, 30}, {11, 30}, {15, 30}, {15, 30}}},
-        {{{10, 30}, {10, 30}, {13, 30}, {15, 30}, {16, 30}, {14, 30}}},
-        {{{4, 1}, {4, 182}, {4, 18}, {4, 16}, {4, 11}, {4, 7}}},
-        {{{4, 1}, {4, 140}, {4, 23}, {4, 15}, {4, 9}, {4, 8}}},
-        {{{1, 4}, {82, 4}, {13, 4}, {11, 4}, {6, 4}, {5, 4}}},
-        {{{4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}}},
-        {{{4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}}},
-    }};
+TEST(ThemeXArt, SizesOfAllPicturesAndNoneOutsideTheTable) {
+    // Per piece, the length that differs by element; the other side is 30 (title), 4 (edges, corners).
+    const int lengths[8][6] = {{1, 63, 28, 35, 15, 16}, {10, 10, 11, 11, 15, 15}, {10, 10, 13, 15, 16, 14},
+                               {1, 182, 18, 16, 11, 7}, {1, 140, 23, 15, 9, 8},   {1, 82, 13, 11, 6, 5},
+                               {4, 4, 4, 4, 4, 4},      {4, 4, 4, 4, 4, 4}};
     for (int array = 1; array <= 8; ++array) {
         for (int e = 0; e < 6; ++e) {
-            SCOPED_TRACE(testing::Message() << "Image" << array << "(" << e << ")");
-            ui::Bitmap b = ThemeXPicture(array, e);
-            EXPECT_EQ(b.Width(), sizes[static_cast<size_t>(array - 1)][static_cast<size_t>(e)].w);
-            EXPECT_EQ(b.Height(), sizes[static_cast<size_t>(array - 1)][static_cast<size_t>(e)].h);
+            const ui::Bitmap b = ThemeXPicture(array, e);
+            const int length = lengths[array - 1][e];
+            const bool vertical = array == kLeft || array == kRight;
+            EXPECT_EQ(b.Width(), vertical ? 4 : length) << array << "," << e;
+            EXPECT_EQ(b.Height(), vertical ? length : array <= kTitleRight ? 30 : 4) << array << "," << e;
         }
     }
     for (auto [array, e] : {std::pair{0, 0}, {9, 0}, {1, -1}, {1, 6}, {8, 6}})
@@ -45,102 +34,101 @@ TEST(ThemeXArt, SizesOfAllPictures) {
 // The frame stretches these along their length, so every slice across must be the same.
 TEST(ThemeXArt, StretchedPiecesRepeatOneCrossSection) {
     for (int e = 0; e < 6; ++e) {
-        SCOPED_TRACE(testing::Message() << "element " << e);
-        for (int array : {kTitle, kBottom}) {
-            ui::Bitmap b = ThemeXPicture(array, e);
+        for (int array : {kTitle, kBottom, kLeft, kRight}) {
+            const ui::Bitmap b = ThemeXPicture(array, e);
+            const bool vertical = array == kLeft || array == kRight;
             for (int y = 0; y < b.Height(); ++y)
-                for (int x = 1; x < b.Width(); ++x) ASSERT_EQ(b.At(x, y), b.At(0, y)) << array << " " << x << "," << y;
-        }
-        for (int array : {kLeft, kRight}) {
-            ui::Bitmap b = ThemeXPicture(array, e);
-            for (int y = 1; y < b.Height(); ++y)
-                for (int x = 0; x < b.Width(); ++x) ASSERT_EQ(b.At(x, y), b.At(x, 0)) << array << " " << x << "," << y;
+                for (int x = 0; x < b.Width(); ++x)
+                    ASSERT_EQ(b.At(x, y), vertical ? b.At(x, 0) : b.At(0, y))
+                        << array << "/" << e << " " << x << "," << y;
         }
     }
 }
 
-void ExpectSeam(ui::Rgb a, ui::Rgb b, const char* where, int i) {
-    EXPECT_LE(ui::ChannelDistance(a, b), kSeamTolerance)
-        << where << " " << i << ": " << std::hex << a << " against " << b;
-}
-
-TEST(ThemeXArt, NeighbouringPiecesMeetWithoutSeams) {
-    for (int e = 0; e < 6; ++e) {
-        SCOPED_TRACE(testing::Message() << "element " << e);
-        ui::Bitmap title = ThemeXPicture(kTitle, e), titleLeft = ThemeXPicture(kTitleLeft, e),
-                   titleRight = ThemeXPicture(kTitleRight, e), left = ThemeXPicture(kLeft, e),
-                   right = ThemeXPicture(kRight, e), bottom = ThemeXPicture(kBottom, e),
-                   bottomLeft = ThemeXPicture(kBottomLeft, e), bottomRight = ThemeXPicture(kBottomRight, e);
-        for (int y = 0; y < 30; ++y) {
-            ExpectSeam(titleLeft.At(titleLeft.Width() - 1, y), title.At(0, y), "title left end into middle, row", y);
-            ExpectSeam(title.At(title.Width() - 1, y), titleRight.At(0, y), "middle into title right end, row", y);
-        }
-        for (int x = 0; x < 4; ++x) {
-            ExpectSeam(titleLeft.At(x, 29), left.At(x, 0), "title left end onto left edge, column", x);
-            ExpectSeam(titleRight.At(titleRight.Width() - 4 + x, 29), right.At(x, 0),
-                       "title right end onto right edge, column", x);
-            ExpectSeam(left.At(x, left.Height() - 1), bottomLeft.At(x, 0), "left edge onto corner, column", x);
-            ExpectSeam(right.At(x, right.Height() - 1), bottomRight.At(x, 0), "right edge onto corner, column", x);
-            ExpectSeam(bottomLeft.At(3, x), bottom.At(0, x), "corner into bottom edge, row", x);
-            ExpectSeam(bottom.At(bottom.Width() - 1, x), bottomRight.At(0, x), "bottom edge into corner, row", x);
-        }
-        // The outer column of the title's ends is the window's outline, not the bar.
-        for (int y = 1; y < 30; ++y)
-            EXPECT_NE(title.At(0, y), titleLeft.At(0, y)) << "the outline runs down the outer column, row " << y;
-    }
-}
-
-// The window region cuts 5, 3, 2, 1 and 1 pixels off the first rows; the outline must follow that curve.
+// The window region cuts 5, 3, 2, 1 and 1 pixels off the first rows; the outline must follow that curve, with the
+// bar lighter just inside it. The outer column of the title's ends is the outline, not the bar.
 TEST(ThemeXArt, TitleEndsFollowTheRoundedRegion) {
-    const std::array<int, 6> firstInside{5, 3, 2, 1, 1, 0};
+    const int firstInside[] = {5, 3, 2, 1, 1, 0};
     for (int e = 0; e < 6; ++e) {
         SCOPED_TRACE(testing::Message() << "element " << e);
-        ui::Bitmap left = ThemeXPicture(kTitleLeft, e), right = ThemeXPicture(kTitleRight, e);
-        ui::Rgb outline = ThemeXPicture(kLeft, e).At(0, 0);
+        const ui::Bitmap left = ThemeXPicture(kTitleLeft, e), right = ThemeXPicture(kTitleRight, e),
+                         title = ThemeXPicture(kTitle, e);
+        const ui::Rgb outline = ThemeXPicture(kLeft, e).At(0, 0);
         EXPECT_EQ(ThemeXPicture(kRight, e).At(3, 0), outline);
-        EXPECT_EQ(ThemeXPicture(kTitle, e).At(0, 0), outline) << "the top row is the outline";
+        EXPECT_EQ(title.At(0, 0), outline) << "the top row is the outline";
         for (int y = 0; y < 6; ++y) {
-            int x = firstInside[static_cast<size_t>(y)];
+            const int x = firstInside[y];
             EXPECT_EQ(left.At(x, y), outline) << "left row " << y;
             EXPECT_EQ(right.At(right.Width() - 1 - x, y), outline) << "right row " << y;
-            if (y > 0) {
-                // Just inside the outline the bar is lighter.
-                EXPECT_GT(ui::Luma(left.At(x + 1, y)), ui::Luma(outline)) << "left row " << y;
-                EXPECT_GT(ui::Luma(right.At(right.Width() - 2 - x, y)), ui::Luma(outline)) << "right row " << y;
-            }
+            if (y == 0) continue;
+            EXPECT_GT(ui::Luma(left.At(x + 1, y)), ui::Luma(outline)) << "left row " << y;
+            EXPECT_GT(ui::Luma(right.At(right.Width() - 2 - x, y)), ui::Luma(outline)) << "right row " << y;
+            EXPECT_NE(title.At(0, y), left.At(0, y)) << "row " << y;
         }
     }
 }
 
-TEST(ThemeXArt, InactiveLooksArePaler) {
-    auto average = [](int element, auto measure) {
-        double sum = 0;
-        size_t count = 0;
+TEST(ThemeXArt, InactiveLooksArePalerAndTheTitleColourIsTheMiddlePiecesRow) {
+    const auto average = [](int element, auto measure) {
+        double sum = 0, count = 0;
         for (int array = 1; array <= 8; ++array) {
-            ui::Bitmap piece = ThemeXPicture(array, element);
-            for (ui::Rgb c : piece.Pixels()) {
-                sum += measure(c);
-                ++count;
-            }
+            const ui::Bitmap piece = ThemeXPicture(array, element);
+            for (ui::Rgb c : piece.Pixels()) sum += measure(c), ++count;
         }
-        return sum / static_cast<double>(count);
+        return sum / count;
     };
-    auto luma = [](ui::Rgb c) { return ui::Luma(c); };
-    auto chroma = [](ui::Rgb c) { return static_cast<double>(ui::Chroma(c)); };
+    const auto luma = [](ui::Rgb c) { return ui::Luma(c); };
+    const auto chroma = [](ui::Rgb c) { return static_cast<double>(ui::Chroma(c)); };
     for (int scheme = 0; scheme < 3; ++scheme) {
-        SCOPED_TRACE(testing::Message() << "scheme " << scheme);
-        EXPECT_GT(average(scheme * 2 + 1, luma), average(scheme * 2, luma) + 10);
-        EXPECT_LT(average(scheme * 2 + 1, chroma), average(scheme * 2, chroma));
-    }
-}
-
-TEST(ThemeXArt, TitleColourIsTheMiddlePiecesRow) {
-    for (int scheme = 0; scheme < 3; ++scheme) {
+        EXPECT_GT(average(scheme * 2 + 1, luma), average(scheme * 2, luma) + 10) << scheme;
+        EXPECT_LT(average(scheme * 2 + 1, chroma), average(scheme * 2, chroma)) << scheme;
         for (bool active : {true, false}) {
-            ui::Bitmap title = ThemeXPicture(kTitle, scheme * 2 + (active ? 0 : 1));
+            const ui::Bitmap title = ThemeXPicture(kTitle, scheme * 2 + (active ? 0 : 1));
             for (int y = 0; y < 30; ++y) EXPECT_EQ(ThemeXTitleColour(scheme, active, y), title.At(0, y));
         }
     }
+}
+
+class ThemeXTest : public test::FormTest {
+protected:
+    bool Change(int16_t scheme, bool active) {
+        return theme.ChangeTheme(images[3], images[1], images[0], images[2], images[4], images[5], images[7], images[6],
+                                 scheme, active);
+    }
+    // Every image shows the picture of its array in element e.
+    void ExpectElement(int e) {
+        for (int array = 1; array <= 8; ++array)
+            EXPECT_EQ(images[array - 1].Picture(), ThemeXPicture(array, e)) << array;
+    }
+
+    ThemeX theme{form, "ThemeX1"};
+    ui::Image images[8] = {{form, "Title"}, {form, "TitleLeft"}, {form, "TitleRight"},  {form, "Left"},
+                           {form, "Right"}, {form, "Bottom"},    {form, "BottomRight"}, {form, "BottomLeft"}};
+};
+
+TEST_F(ThemeXTest, ElementIsTwiceTheSchemePlusOneWhenInactive) {
+    for (int16_t scheme = 0; scheme <= 2; ++scheme) {
+        for (bool active : {true, false}) {
+            ASSERT_TRUE(Change(scheme, active));
+            ExpectElement(2 * scheme + (active ? 0 : 1));
+        }
+    }
+    // Omitted arguments mean blue, inactive.
+    ASSERT_TRUE(
+        theme.ChangeTheme(images[3], images[1], images[0], images[2], images[4], images[5], images[7], images[6]));
+    ExpectElement(1);
+}
+
+TEST_F(ThemeXTest, ASchemeWithoutPicturesFailsAndChangesNothingAndTheControlShowsNothingItself) {
+    ASSERT_TRUE(Change(1, false));
+    for (int16_t scheme : {3, -1, 20000, -20000}) {
+        for (bool active : {true, false}) {
+            EXPECT_FALSE(Change(scheme, active)) << scheme;
+            ExpectElement(3);
+        }
+    }
+    form.Show();
+    for (int e = 0; e < ThemeX::kElements; ++e) EXPECT_FALSE(theme.Image1[e].Visible());
 }
 
 }  // namespace

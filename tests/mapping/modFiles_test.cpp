@@ -17,7 +17,6 @@ protected:
         fs.AddVolume('C');
         fs.AddVolume('E', false);  // a volume that keeps no 8.3 names
         fs.AddFolder("C:\\Program Files\\My Data");
-        fs.AddFolder("C:\\Data");
         fs.AddFolder("C:\\Secret", FILE_ATTRIBUTE_HIDDEN);
         fs.AddFile("C:\\Data\\plain.txt", "x", FILE_ATTRIBUTE_ARCHIVE);
         fs.AddFile("C:\\Data\\readonly.txt", "x", FILE_ATTRIBUTE_READONLY);
@@ -29,98 +28,75 @@ protected:
     platform::sim::SimFileSystem fs;
 };
 
-struct ExistsCase {
-    const char* path;
-    bool exists;
-};
-
-class FileExistsTable : public PathHelpers, public testing::WithParamInterface<ExistsCase> {};
-
-TEST_P(FileExistsTable, FindsNormalFilesOnly) { EXPECT_EQ(FileExists(fs, GetParam().path), GetParam().exists); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, FileExistsTable,
-    testing::Values(ExistsCase{"C:\\Data\\plain.txt", true}, ExistsCase{"c:\\data\\PLAIN.TXT", true},
-                    ExistsCase{"C:\\Data\\readonly.txt", true}, ExistsCase{"C:\\Data\\hidden.txt", false},
-                    ExistsCase{"C:\\Data\\system.txt", false}, ExistsCase{"C:\\Data", false},
-                    ExistsCase{"C:\\Data\\*.txt", true}, ExistsCase{"C:\\Only\\*.ini", false},
-                    ExistsCase{"C:\\Data\\missing.txt", false}, ExistsCase{"Q:\\anything.txt", false},
-                    ExistsCase{"C:\\Data\\", false}, ExistsCase{"", false},
-                    ExistsCase{"C:\\Data\\pl?in.txt", true}));
-
-TEST_F(PathHelpers, FileExistsStopsAtTheFirstNul) {
-    EXPECT_TRUE(FileExists(fs, std::string("C:\\Data\\plain.txt\0junk", 23)));
+TEST_F(PathHelpers, FileExistsFindsNormalFilesOnlyAndFolderExistsFolders) {
+    const std::pair<std::string, bool> files[] = {
+        {"C:\\Data\\plain.txt", true},
+        {"c:\\data\\PLAIN.TXT", true},
+        {"C:\\Data\\readonly.txt", true},
+        {"C:\\Data\\hidden.txt", false},
+        {"C:\\Data\\system.txt", false},
+        {"C:\\Data", false},
+        {"C:\\Data\\*.txt", true},
+        {"C:\\Only\\*.ini", false},
+        {"C:\\Data\\missing.txt", false},
+        {"Q:\\anything.txt", false},
+        {"C:\\Data\\", false},
+        {"", false},
+        {"C:\\Data\\pl?in.txt", true},
+        {std::string("C:\\Data\\plain.txt\0junk", 23), true}};  // up to the NUL
+    for (const auto& [path, exists] : files) EXPECT_EQ(FileExists(fs, path), exists) << path;
+    const std::pair<std::string, bool> folders[] = {{"C:\\Data", true},
+                                                    {"C:\\", true},
+                                                    {"C:\\Secret", true},
+                                                    {"C:\\Data\\plain.txt", false},
+                                                    {"C:\\Nothing", false},
+                                                    {"", false},
+                                                    {"C:\\" + std::string(300, 'a'), false}};
+    for (const auto& [path, exists] : folders) EXPECT_EQ(FolderExists(fs, path), exists) << path;
 }
 
-TEST_F(PathHelpers, FolderExists) {
-    EXPECT_TRUE(FolderExists(fs, "C:\\Data"));
-    EXPECT_TRUE(FolderExists(fs, "C:\\"));
-    EXPECT_TRUE(FolderExists(fs, "C:\\Secret"));
-    EXPECT_FALSE(FolderExists(fs, "C:\\Data\\plain.txt"));
-    EXPECT_FALSE(FolderExists(fs, "C:\\Nothing"));
-    EXPECT_FALSE(FolderExists(fs, ""));
-    EXPECT_FALSE(FolderExists(fs, "C:\\" + std::string(300, 'a')));
-}
-
-struct LongCase {
-    const char* in;
-    const char* out;
-};
-
-class GetLongPathTable : public PathHelpers, public testing::WithParamInterface<LongCase> {};
-
-TEST_P(GetLongPathTable, SpellsEachComponentAsStored) { EXPECT_EQ(GetLongPath(fs, GetParam().in), GetParam().out); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, GetLongPathTable,
-    testing::Values(LongCase{"C:\\PROGRA~1\\MYDATA~1", "C:\\Program Files\\My Data"},
-                    LongCase{"C:\\PROGRA~1\\MYDATA~1\\", "C:\\Program Files\\My Data"},
-                    LongCase{"c:\\program files\\my data", "c:\\Program Files\\My Data"},
-                    LongCase{"C:\\", "C:"}, LongCase{"C:", "C:"}, LongCase{"C:\\Secret", "C:\\Secret"},
-                    LongCase{"C:\\Data\\plain.txt", "C:\\Data\\plain.txt"}, LongCase{"C:\\Missing", ""},
-                    LongCase{"C:\\Data\\missing", ""}, LongCase{"C:\\Prog*", "C:\\Program Files"},
-                    LongCase{"C:\\Prog*\\My*", ""},
-                    LongCase{"", ""}, LongCase{"Q:\\Data", ""}));
-
-TEST_F(PathHelpers, GetLongPathOfTheSubstReplyReadsUpToTheNul) {
-    const std::string reply = std::string("C:\\PROGRA~1\\MYDATA~1\0\0", 22) + std::string(998, ' ');
-    EXPECT_EQ(GetLongPath(fs, reply), "C:\\Program Files\\My Data");
-}
-
-TEST_F(PathHelpers, GetLongPathOfADriveRootReplyIsEmpty) {
-    // The reply for a letter mapped to a root: its last search is "C:\" with NULs, which finds nothing.
-    const std::string reply = std::string("C:\\\0\0", 5) + std::string(1015, ' ');
-    EXPECT_EQ(GetLongPath(fs, reply), "");
+TEST_F(PathHelpers, GetLongPathSpellsEachComponentAsStored) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"C:\\PROGRA~1\\MYDATA~1", "C:\\Program Files\\My Data"},
+        {"C:\\PROGRA~1\\MYDATA~1\\", "C:\\Program Files\\My Data"},
+        {"c:\\program files\\my data", "c:\\Program Files\\My Data"},
+        {"C:\\", "C:"},
+        {"C:", "C:"},
+        {"C:\\Secret", "C:\\Secret"},
+        {"C:\\Data\\plain.txt", "C:\\Data\\plain.txt"},
+        {"C:\\Missing", ""},
+        {"C:\\Data\\missing", ""},
+        {"C:\\Prog*", "C:\\Program Files"},
+        {"C:\\Prog*\\My*", ""},
+        {"", ""},
+        {"Q:\\Data", ""},
+        // The reply of the device table, read up to the NUL; a letter mapped to a root searches "C:\" with NULs.
+        {std::string("C:\\PROGRA~1\\MYDATA~1\0\0", 22) + std::string(998, ' '), "C:\\Program Files\\My Data"},
+        {std::string("C:\\\0\0", 5) + std::string(1015, ' '), ""}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(GetLongPath(fs, in), out) << in.c_str();
 }
 
 TEST_F(PathHelpers, GetShortPath) {
-    EXPECT_EQ(GetShortPath(fs, "C:\\Program Files\\My Data"), "C:\\PROGRA~1\\MYDATA~1");
-    EXPECT_EQ(GetShortPath(fs, "C:\\Data"), "C:\\Data");
-    EXPECT_EQ(GetShortPath(fs, "E:\\Long Folder Name\\Inner Folder"), "E:\\Long Folder Name\\Inner Folder");
-    EXPECT_EQ(GetShortPath(fs, "C:\\Missing"), "");
-    EXPECT_EQ(GetShortPath(fs, "C:\\" + std::string(400, 'x')), "");
+    for (auto [in, out] : {std::pair<std::string, std::string>{"C:\\Program Files\\My Data", "C:\\PROGRA~1\\MYDATA~1"},
+                           {"C:\\Data", "C:\\Data"},
+                           {"E:\\Long Folder Name\\Inner Folder", "E:\\Long Folder Name\\Inner Folder"},
+                           {"C:\\Missing", ""},
+                           {"C:\\" + std::string(400, 'x'), ""}})
+        EXPECT_EQ(GetShortPath(fs, in), out);
 }
 
-TEST(ShellOpen, OpensTheTargetWithTheOpenVerb) {
+TEST(ShellAndList, ShellOpenUsesTheOpenVerbAndTheListGetsOneTabStopAtSixteen) {
     platform::sim::SimShell shell;
     ShellOpen(shell, 0x1234, "http://example.invalid/", 1);
     ASSERT_EQ(shell.executed.size(), 1u);
     const auto& call = shell.executed[0];
-    EXPECT_EQ(call.owner, 0x1234u);
-    EXPECT_EQ(call.verb, "Open");
-    EXPECT_EQ(call.file, "http://example.invalid/");
-    EXPECT_EQ(call.parameters, "");
-    EXPECT_EQ(call.directory, "");
-    EXPECT_EQ(call.show, 1);
-}
-
-TEST(SetListTabStops, SendsOneStopAtSixteenAndAZero) {
+    EXPECT_EQ(std::tuple(call.owner, call.verb, call.file, call.parameters + call.directory, call.show),
+              std::tuple(0x1234u, std::string("Open"), std::string("http://example.invalid/"), std::string(), 1));
     platform::sim::SimWindowing windowing;
     SetListTabStops(windowing, 0x99);
     ASSERT_EQ(windowing.sent.size(), 1u);
-    EXPECT_EQ(windowing.sent[0].window, 0x99u);
-    EXPECT_EQ(windowing.sent[0].message, 402u);
-    EXPECT_EQ(windowing.sent[0].wParam, 2u);
+    EXPECT_EQ(std::tuple(windowing.sent[0].window, windowing.sent[0].message, windowing.sent[0].wParam),
+              std::tuple(0x99u, 402u, 2u));
     EXPECT_EQ(windowing.sent[0].lParamInts, (std::vector<int32_t>{16, 0}));
 }
 

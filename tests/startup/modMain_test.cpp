@@ -9,8 +9,9 @@
 namespace plivant {
 namespace {
 
-using namespace plivant::win;
 using Targets = std::vector<std::string>;
+constexpr const char* kMountIni = "C:\\Apps\\Plivant\\mount.ini";
+const Targets kData{"\\??\\C:\\Data"};
 
 class RecordedWindows final : public StartupWindows {
 public:
@@ -19,8 +20,6 @@ public:
     void ShowMainWindowWithMountDisabled() override { shown.push_back("main:disabled"); }
     std::vector<std::string> shown;
 };
-
-constexpr const char* kMountIni = "C:\\Apps\\Plivant\\mount.ini";
 
 class EntryRoutine : public testing::Test {
 protected:
@@ -31,13 +30,13 @@ protected:
         machine.process.programFolder = "C:\\Apps\\Plivant";
         machine.dosDevices.AddLocal("Z:", "\\Device\\LanmanRedirector\\;Z:0000000000012345\\server\\share");
     }
-    void Run(const std::string& commandLine) {
+    // Runs the program; true when it ended the process.
+    bool Run(const std::string& commandLine) {
         machine.process.commandLine = commandLine;
-        machine.dosDevices.ClearLog();
         auto ports = machine.Ports();
-        Main(ports, windows);
+        return platform::sim::EndsTheProcess([&] { Main(ports, windows); });
     }
-    Targets Mapped(const char* name) const { return machine.dosDevices.Targets(name); }
+    Targets Mapped(char letter) const { return machine.dosDevices.Targets(std::string(1, letter) + ":"); }
 
     platform::sim::SimPlatform machine;
     RecordedWindows windows;
@@ -46,88 +45,63 @@ protected:
 TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
     machine.files.AddFile(kMountIni, "E:\tC:\\Data\r\n");
     machine.dosDevices.Define(0, "X:", "C:\\Data");
+    machine.dosDevices.ClearLog();
     machine.process.previousInstance = true;
-    for (const char* commandLine : {"/ini", "-x", "", "C:\\Data"}) {
-        Run(commandLine);
-        EXPECT_EQ(machine.process.endRequests, 1) << commandLine;
-        machine.process.endRequests = 0;
-    }
+    for (const char* commandLine : {"/ini", "-x", "", "C:\\Data"}) EXPECT_TRUE(Run(commandLine)) << commandLine;
     EXPECT_TRUE(windows.shown.empty());
     EXPECT_TRUE(machine.dosDevices.DefineCalls().empty());
     EXPECT_EQ(machine.dosDevices.QueryCount(), 0);
-    EXPECT_EQ(Mapped("X:").size(), 1u);
-    EXPECT_TRUE(Mapped("E:").empty());
+    EXPECT_EQ(Mapped('X').size(), 1u);
 }
 
-struct FolderCase {
-    const char* reported;
-    const char* programFolder;
-};
-
-class ProgramFolderTable : public EntryRoutine, public testing::WithParamInterface<FolderCase> {};
-
-TEST_P(ProgramFolderTable, EndsInExactlyOneBackslash) {
-    machine.process.programFolder = GetParam().reported;
-    Run("");
-    EXPECT_EQ(ProgramFolder(), GetParam().programFolder);
+TEST_F(EntryRoutine, TheProgramFolderEndsInExactlyOneBackslash) {
+    for (auto [reported, folder] : {std::pair{"C:\\Apps\\Plivant", "C:\\Apps\\Plivant\\"},
+                                    {"C:\\Apps\\Plivant\\", "C:\\Apps\\Plivant\\"},
+                                    {"D:\\", "D:\\"},
+                                    {"", "\\"}}) {
+        machine.process.programFolder = reported;
+        Run("/ini");
+        EXPECT_EQ(ProgramFolder(), folder);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, ProgramFolderTable,
-                         testing::Values(FolderCase{"C:\\Apps\\Plivant", "C:\\Apps\\Plivant\\"},
-                                         FolderCase{"C:\\Apps\\Plivant\\", "C:\\Apps\\Plivant\\"},
-                                         FolderCase{"D:\\", "D:\\"}, FolderCase{"", "\\"}));
-
-struct DispatchCase {
-    std::string commandLine;
-    std::vector<std::string> shown;
-    bool ended;
-};
-
-class DispatchTable : public EntryRoutine, public testing::WithParamInterface<DispatchCase> {};
-
-TEST_P(DispatchTable, ChoosesTheRunByTheExactCommandLine) {
-    const auto& c = GetParam();
-    Run(c.commandLine);
-    EXPECT_EQ(CommandLine(), c.commandLine);
-    EXPECT_EQ(windows.shown, c.shown);
-    EXPECT_EQ(machine.process.endRequests, c.ended ? 1 : 0);
+TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLine) {
+    const std::string longLine(32000, 'a');
+    const struct {
+        std::string commandLine, shown;  // the windows after the splash
+        bool ended;
+    } cases[] = {{"", "main:disabled", false},
+                 {"/ini", "", false},
+                 {"/INI", "main:/INI", false},
+                 {"/ini ", "main:/ini ", false},
+                 {"-", "", true},
+                 {"-e", "", true},
+                 {"-\xe9", "", true},
+                 {" -e", "main: -e", false},
+                 {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false},
+                 {longLine, "main:" + longLine, false}};
+    for (const auto& c : cases) {
+        windows.shown.clear();
+        EXPECT_EQ(Run(c.commandLine), c.ended) << c.commandLine;
+        EXPECT_EQ(CommandLine(), c.commandLine);
+        EXPECT_EQ(windows.shown, (c.shown.empty() ? Targets{"splash"} : Targets{"splash", c.shown})) << c.commandLine;
+    }
 }
 
-const std::string kLongCommandLine(32000, 'a');
-
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, DispatchTable,
-    testing::Values(DispatchCase{"", {"splash", "main:disabled"}, false}, DispatchCase{"/ini", {"splash"}, false},
-                    DispatchCase{"/INI", {"splash", "main:/INI"}, false},
-                    DispatchCase{"/ini ", {"splash", "main:/ini "}, false}, DispatchCase{"-", {"splash"}, true},
-                    DispatchCase{"-e", {"splash"}, true}, DispatchCase{"-\xe9", {"splash"}, true},
-                    DispatchCase{" -e", {"splash", "main: -e"}, false},
-                    DispatchCase{"\"C:\\My Folder\"", {"splash", "main:\"C:\\My Folder\""}, false},
-                    DispatchCase{kLongCommandLine, {"splash", "main:" + kLongCommandLine}, false}));
-
-TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetter) {
+TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetterAndLeavesDisksNetworkDrivesAndOddTextsAlone) {
     machine.dosDevices.Define(0, "E:", "C:\\Data");
     machine.dosDevices.Define(0, "E:", "C:\\Temp");
-    Run("-e");
-    EXPECT_TRUE(Mapped("E:").empty());
-    EXPECT_EQ(machine.process.endRequests, 1);
-}
-
-TEST_F(EntryRoutine, RemovalRunLeavesDisksAndNetworkDrivesAlone) {
+    machine.dosDevices.Define(0, "F:", "C:\\Data");
+    for (const char* commandLine : {"-", "-\xe9", "-1", "-:", "-e"}) EXPECT_TRUE(Run(commandLine));
+    EXPECT_TRUE(Mapped('E').empty());
+    EXPECT_EQ(Mapped('F').size(), 1u);
     for (bool elevated : {false, true}) {
         machine.dosDevices.SetElevated(elevated);
         Run("-C");
         Run("-Z");
     }
     machine.dosDevices.SetElevated(false);
-    EXPECT_EQ(Mapped("C:").size(), 1u);
-    EXPECT_EQ(Mapped("Z:").size(), 1u);
-}
-
-TEST_F(EntryRoutine, DashAloneAndOddLettersRemoveNothing) {
-    machine.dosDevices.Define(0, "E:", "C:\\Data");
-    for (const char* commandLine : {"-", "-\xe9", "-1", "-:"}) Run(commandLine);
-    EXPECT_EQ(Mapped("E:").size(), 1u);
+    EXPECT_EQ(Mapped('C').size() + Mapped('Z').size(), 2u);
 }
 
 TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
@@ -139,45 +113,25 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
         "\r\n"                                  // empty line
         "\tC:\\Data\r\n"                        // no drive letter
         "I:\tC:\\Data\\..\\Data\r\n"            // still a folder
+        "E:\tC:\\Data\r\n"                      // a second definition stacks
         "J:\tC:\\Data";                         // last line without CR LF
     machine.files.AddFile(kMountIni, list);
-    Run("/ini");
-    EXPECT_EQ(Mapped("E:"), Targets{"\\??\\C:\\Data"});
-    EXPECT_EQ(Mapped("F:"), Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"});
-    EXPECT_TRUE(Mapped("G:").empty());
-    EXPECT_TRUE(Mapped("H:").empty());
-    EXPECT_EQ(Mapped("I:").size(), 1u);
-    EXPECT_EQ(Mapped("J:"), Targets{"\\??\\C:\\Data"});
-    EXPECT_EQ(machine.process.endRequests, 0);
+    EXPECT_FALSE(Run("/ini"));
+    EXPECT_EQ(Mapped('E'), (Targets{"\\??\\C:\\Data", "\\??\\C:\\Data"}));
+    EXPECT_EQ(Mapped('F'), Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"});
+    EXPECT_TRUE(Mapped('G').empty() && Mapped('H').empty());
+    EXPECT_EQ(Mapped('I').size(), 1u);
+    EXPECT_EQ(Mapped('J'), kData);
     EXPECT_EQ(machine.files.Content(kMountIni), list) << "the list is not rewritten";
 }
 
-TEST_F(EntryRoutine, StartupRunWithARefusedLineGoesOnWithTheNext) {
-    machine.dosDevices.SetElevated(false);
-    machine.files.AddFile(kMountIni, "E:\tC:\\Data\r\nE:\tC:\\Data\r\nK:\tC:\\Data\r\n");
+TEST_F(EntryRoutine, StartupRunWithoutAListOrInADriveRootFolder) {
     Run("/ini");
-    EXPECT_EQ(Mapped("E:").size(), 2u);
-    EXPECT_EQ(Mapped("K:").size(), 1u);
-}
-
-struct BadListCase {
-    const char* name;
-    std::string content;
-    uint32_t attributes;
-    Targets mappedOnK;
-};
-
-class StartupRunBadInput : public EntryRoutine, public testing::WithParamInterface<BadListCase> {};
-
-TEST_P(StartupRunBadInput, NoCrashAndNothingMappedWrongly) {
-    const auto& c = GetParam();
-    machine.files.AddFile(kMountIni, c.content, c.attributes);
+    EXPECT_TRUE(machine.dosDevices.DefineCalls().empty());
+    machine.process.programFolder = "D:\\";
+    machine.files.AddFile("D:\\mount.ini", "K:\tC:\\Data\r\n");
     Run("/ini");
-    EXPECT_EQ(Mapped("K:"), c.mappedOnK);
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (letter == 'C' || letter == 'K' || letter == 'Z') continue;
-        EXPECT_TRUE(Mapped(std::string(1, letter).append(":").c_str()).empty()) << letter;
-    }
+    EXPECT_EQ(Mapped('K'), kData);
 }
 
 std::string ManyLines() {
@@ -186,57 +140,54 @@ std::string ManyLines() {
     return content + "K:\tC:\\Data\r\n";
 }
 
-const Targets kData{"\\??\\C:\\Data"};
-
 std::string Utf16LeMarked(std::string_view ascii) {
     std::string bytes = "\xFF\xFE";
     for (const char c : ascii) bytes.append({c, '\0'});
     return bytes;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, StartupRunBadInput,
-    testing::Values(
-        BadListCase{"BinaryWithNuls",
-                    std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
-                    FILE_ATTRIBUTE_ARCHIVE, kData},
-        BadListCase{"MegabyteLine", std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", FILE_ATTRIBUTE_ARCHIVE, kData},
-        BadListCase{"MegabyteFolderField", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n",
-                    FILE_ATTRIBUTE_ARCHIVE, kData},
-        BadListCase{"FolderLongerThanMaxPath", "E:\tC:\\Data\\" + std::string(300, 'a') + "\r\nK:\tC:\\Data\r\n",
-                    FILE_ATTRIBUTE_ARCHIVE, kData},
-        BadListCase{"HundredThousandLines", ManyLines(), FILE_ATTRIBUTE_ARCHIVE, kData},
-        BadListCase{"OnlyCarriageReturns", std::string(5000, '\r'), FILE_ATTRIBUTE_ARCHIVE, {}},
-        BadListCase{"HiddenFileCountsAsAbsent", "K:\tC:\\Data\r\n", FILE_ATTRIBUTE_HIDDEN, {}},
-        BadListCase{"SystemFileCountsAsAbsent", "K:\tC:\\Data\r\n", FILE_ATTRIBUTE_SYSTEM, {}},
-        BadListCase{"LoneLineFeeds", "K:\tC:\\Data\nK:\tC:\\Missing\n", FILE_ATTRIBUTE_ARCHIVE, kData},
-        BadListCase{"Utf8MarkBeforeTheFirstLine",
-                    "\xEF\xBB\xBF"
-                    "K:\tC:\\Data\r\n",
-                    FILE_ATTRIBUTE_ARCHIVE, kData},
-        BadListCase{"Utf16AsPowerShellWritesIt", Utf16LeMarked("K:\tC:\\Data\r\n"), FILE_ATTRIBUTE_ARCHIVE, kData}),
-    [](const auto& p) { return std::string(p.param.name); });
-
 TEST_F(EntryRoutine, StartupRunMapsAUtf8FolderNameInTheAnsiCodePageAndSkipsAnotherScript) {
     machine.files.AddFolder("C:\\Caf\xE9", 0, "CAFE~1");
     machine.files.AddFile(kMountIni, "E:\tC:\\Caf\xC3\xA9\r\nF:\tC:\\Caf\xC3\xA9\xE4\xB8\x80\r\nG:\tC:\\Data\r\n");
     Run("/ini");
-    EXPECT_EQ(Mapped("E:"), Targets{"\\??\\C:\\CAFE~1"});
-    EXPECT_TRUE(Mapped("F:").empty());
-    EXPECT_EQ(Mapped("G:"), kData);
+    EXPECT_EQ(Mapped('E'), Targets{"\\??\\C:\\CAFE~1"});
+    EXPECT_TRUE(Mapped('F').empty());
+    EXPECT_EQ(Mapped('G'), kData);
 }
 
-TEST_F(EntryRoutine, StartupRunWithoutAListMapsNothing) {
-    Run("/ini");
-    EXPECT_EQ(windows.shown, std::vector<std::string>{"splash"});
-    EXPECT_TRUE(machine.dosDevices.DefineCalls().empty());
-}
-
-TEST_F(EntryRoutine, StartupRunForAProgramInADriveRoot) {
-    machine.process.programFolder = "D:\\";
-    machine.files.AddFile("D:\\mount.ini", "K:\tC:\\Data\r\n");
-    Run("/ini");
-    EXPECT_EQ(Mapped("K:"), kData);
+TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarm) {
+    const struct {
+        const char* name;
+        std::string content;
+        uint32_t attributes;
+        Targets mappedOnK;
+    } cases[] = {
+        {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
+         win::FILE_ATTRIBUTE_ARCHIVE, kData},
+        {"a megabyte line", std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_ARCHIVE, kData},
+        {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_ARCHIVE,
+         kData},
+        {"past MAX_PATH", "E:\tC:\\Data\\" + std::string(300, 'a') + "\r\nK:\tC:\\Data\r\n",
+         win::FILE_ATTRIBUTE_ARCHIVE, kData},
+        {"many lines", ManyLines(), win::FILE_ATTRIBUTE_ARCHIVE, kData},
+        {"only CRs", std::string(5000, '\r'), win::FILE_ATTRIBUTE_ARCHIVE, {}},
+        {"hidden: absent", "K:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_HIDDEN, {}},
+        {"system: absent", "K:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_SYSTEM, {}},
+        {"lone LFs", "K:\tC:\\Data\nK:\tC:\\Missing\n", win::FILE_ATTRIBUTE_ARCHIVE, kData},
+        {"a UTF-8 mark before the first line", "\xEF\xBB\xBFK:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_ARCHIVE, kData},
+        {"UTF-16 as PowerShell writes it", Utf16LeMarked("K:\tC:\\Data\r\n"), win::FILE_ATTRIBUTE_ARCHIVE, kData},
+    };
+    for (const auto& c : cases) {
+        platform::sim::SimPlatform fresh;
+        fresh.files.AddFolder("C:\\Data");
+        fresh.process.programFolder = "C:\\Apps\\Plivant";
+        fresh.process.commandLine = "/ini";
+        fresh.files.AddFile(kMountIni, c.content, c.attributes);
+        auto ports = fresh.Ports();
+        Main(ports, windows);
+        EXPECT_EQ(fresh.dosDevices.Targets("K:"), c.mappedOnK) << c.name;
+        EXPECT_EQ(fresh.dosDevices.LogicalDriveMask(), c.mappedOnK.empty() ? 0x4u : 0x404u) << c.name;
+    }
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "PngRead.h"
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "ui/Paint.h"
 #include "ui/sim/PngFile.h"
 

@@ -6,75 +6,66 @@
 #include <memory>
 #include <vector>
 
-#include "platform/WinConst.h"
 #include "platform/sim/SimWindowing.h"
 
 namespace plivant {
 namespace {
 
-using platform::sim::SimWindowing;
-
-struct Tick {
-    int32_t ticks;
-    int32_t time;
-    friend bool operator==(const Tick&, const Tick&) = default;
-};
-
 class ClsTimerTest : public testing::Test {
 protected:
-    void Record(clsTimer& timer, std::vector<Tick>& into) {
-        timer.OnTime = [&into](int32_t n, int32_t t) { into.push_back({n, t}); };
+    // The ticks a timer raised, as count@time.
+    static void Record(clsTimer& timer, std::vector<std::string>& into) {
+        timer.OnTime = [&into](int32_t n, int32_t t) { into.push_back(std::to_string(n) + "@" + std::to_string(t)); };
     }
-    SimWindowing sim;
+    platform::sim::SimWindowing sim;
 };
 
-struct PeriodCase {
-    int16_t interval;
-    int16_t given;
-    uint32_t expectedPeriod;
-};
-
-class StartTimerPeriod : public ClsTimerTest, public testing::WithParamInterface<PeriodCase> {};
-
-TEST_P(StartTimerPeriod, ChoosesThePeriodAndKeepsInterval) {
-    const auto& c = GetParam();
-    clsTimer timer(sim);
-    timer.SetInterval(c.interval);
-    std::vector<Tick> ticks;
-    Record(timer, ticks);
-    timer.StartTimer(c.given);
-    sim.Advance(c.expectedPeriod - 1);
-    EXPECT_TRUE(ticks.empty());
-    sim.Advance(1);
-    ASSERT_EQ(ticks.size(), 1u);
-    EXPECT_EQ(ticks[0], (Tick{1, static_cast<int32_t>(c.expectedPeriod)}));
-    EXPECT_EQ(timer.Interval(), c.interval);
+TEST_F(ClsTimerTest, StartTimerChoosesThePeriodAndKeepsInterval) {
+    // Interval, the period given, the period that results.
+    for (auto [interval, given, period] : {std::tuple{1000, 0, 1000},
+                                           {1000, -5, 1000},
+                                           {1000, 1000, 1000},
+                                           {1000, 250, 250},
+                                           {40, 1, 10} /* the system's shortest */,
+                                           {40, 0, 40}}) {
+        platform::sim::SimWindowing clock;
+        clsTimer timer(clock);
+        timer.SetInterval(static_cast<int16_t>(interval));
+        std::vector<std::string> ticks;
+        Record(timer, ticks);
+        timer.StartTimer(static_cast<int16_t>(given));
+        clock.Advance(static_cast<uint32_t>(period - 1));
+        EXPECT_TRUE(ticks.empty()) << given;
+        clock.Advance(1);
+        EXPECT_EQ(ticks, std::vector<std::string>{"1@" + std::to_string(period)}) << given;
+        EXPECT_EQ(timer.Interval(), interval);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Periods, StartTimerPeriod,
-                         testing::Values(PeriodCase{1000, 0, 1000}, PeriodCase{1000, -5, 1000},
-                                         PeriodCase{1000, 1000, 1000}, PeriodCase{1000, 250, 250},
-                                         PeriodCase{40, 1, 10},  // the system's shortest period
-                                         PeriodCase{40, 0, 40}));
-
-TEST_F(ClsTimerTest, EachObjectReceivesItsOwnTicksWithTheCallbackValues) {
-    clsTimer a(sim), b(sim);
-    std::vector<Tick> ta, tb;
+TEST_F(ClsTimerTest, EachObjectCountsItsOwnTicksAlsoOnOneOwnerWindow) {
+    const auto window = sim.AddWindow(0, {0, 0, 100, 100});
+    clsTimer a(sim), b(sim), c(sim), d(sim);
+    std::vector<std::string> ta, tb;
     Record(a, ta);
     Record(b, tb);
+    c.SetHwnd(window);
+    d.SetHwnd(window);
     a.StartTimer(30);
     b.StartTimer(50);
+    c.StartTimer(10);
+    d.StartTimer(10);
     sim.Advance(100);
-    EXPECT_EQ(ta, (std::vector<Tick>{{1, 30}, {2, 60}, {3, 90}}));
-    EXPECT_EQ(tb, (std::vector<Tick>{{1, 50}, {2, 100}}));
-    EXPECT_EQ(a.TickCount(), 3);
-    EXPECT_EQ(b.TickCount(), 2);
+    EXPECT_EQ(ta, (std::vector<std::string>{"1@30", "2@60", "3@90"}));
+    EXPECT_EQ(tb, (std::vector<std::string>{"1@50", "2@100"}));
+    c.StopTimer();
+    sim.Advance(10);
+    EXPECT_EQ(std::pair(c.TickCount(), d.TickCount()), std::pair(10, 11));
 }
 
-TEST_F(ClsTimerTest, StartTimerResetsTheCountOnlyWhenStopped) {
+TEST_F(ClsTimerTest, StartRestartsTheCountOnlyWhenStoppedAndIntervalReArmsOnlyARunningTimer) {
     clsTimer timer(sim);
-    std::vector<Tick> ticks;
-    Record(timer, ticks);
+    timer.SetInterval(300);  // stopped: only stored
+    EXPECT_EQ(sim.ActiveTimers(), 0);
     timer.StartTimer(20);
     sim.Advance(40);
     timer.StartTimer(100);  // running: neither restarts the count nor changes the period
@@ -82,37 +73,16 @@ TEST_F(ClsTimerTest, StartTimerResetsTheCountOnlyWhenStopped) {
     EXPECT_EQ(timer.TickCount(), 3);
     timer.StopTimer();
     sim.Advance(100);
-    EXPECT_EQ(timer.TickCount(), 3);
-    timer.StartTimer(20);
+    timer.StartTimer();
     EXPECT_EQ(timer.TickCount(), 0);
-    sim.Advance(20);
-    EXPECT_EQ(ticks.back().ticks, 1);
-}
-
-TEST_F(ClsTimerTest, IntervalChangeReArmsTheOneRunningTimer) {
-    clsTimer timer(sim);
-    timer.StartTimer();
-    ASSERT_EQ(sim.ActiveTimers(), 1);
-    timer.SetInterval(1000);  // same value: nothing
-    EXPECT_EQ(sim.ActiveTimers(), 1);
-    timer.SetInterval(200);
-    EXPECT_EQ(sim.ActiveTimers(), 1);
-    int ticks = 0;
-    timer.OnTime = [&](int32_t, int32_t) { ++ticks; };
-    sim.Advance(1000);
-    EXPECT_EQ(ticks, 5);
-    timer.StopTimer();
-    EXPECT_EQ(sim.ActiveTimers(), 0);
-}
-
-TEST_F(ClsTimerTest, IntervalChangeWhileStoppedOnlyStores) {
-    clsTimer timer(sim);
-    timer.SetInterval(300);
-    EXPECT_EQ(sim.ActiveTimers(), 0);
-    EXPECT_FALSE(timer.Running());
-    timer.StartTimer();
     sim.Advance(300);
     EXPECT_EQ(timer.TickCount(), 1);
+    timer.SetInterval(300);  // the same value: nothing
+    timer.SetInterval(200);
+    EXPECT_EQ(sim.ActiveTimers(), 1);
+    sim.Advance(1000);
+    EXPECT_EQ(timer.TickCount(), 6);
+    EXPECT_TRUE(timer.Running());
 }
 
 TEST_F(ClsTimerTest, HwndIsIgnoredWhileRunning) {
@@ -126,35 +96,7 @@ TEST_F(ClsTimerTest, HwndIsIgnoredWhileRunning) {
     EXPECT_EQ(timer.hwnd(), window);
 }
 
-TEST_F(ClsTimerTest, TwoObjectsOnOneOwnerWindowKeepTheirOwnTimers) {
-    const auto window = sim.AddWindow(0, {0, 0, 100, 100});
-    clsTimer a(sim), b(sim);
-    a.SetHwnd(window);
-    b.SetHwnd(window);
-    a.StartTimer(10);
-    b.StartTimer(10);
-    sim.Advance(30);
-    EXPECT_EQ(a.TickCount(), 3);
-    EXPECT_EQ(b.TickCount(), 3);
-    a.StopTimer();
-    sim.Advance(10);
-    EXPECT_EQ(a.TickCount(), 3);
-    EXPECT_EQ(b.TickCount(), 4);
-}
-
-TEST_F(ClsTimerTest, NoTickAfterDestruction) {
-    auto timer = std::make_unique<clsTimer>(sim);
-    int ticks = 0;
-    timer->OnTime = [&](int32_t, int32_t) { ++ticks; };
-    timer->StartTimer(10);
-    sim.Advance(10);
-    timer.reset();
-    EXPECT_EQ(sim.ActiveTimers(), 0);
-    sim.Advance(100);
-    EXPECT_EQ(ticks, 1);
-}
-
-TEST_F(ClsTimerTest, AHandlerMayDestroyItsOwnTimer) {
+TEST_F(ClsTimerTest, NoTickAfterDestructionEvenByItsOwnHandler) {
     auto timer = std::make_unique<clsTimer>(sim);
     int ticks = 0;
     timer->OnTime = [&](int32_t, int32_t) {
@@ -163,8 +105,14 @@ TEST_F(ClsTimerTest, AHandlerMayDestroyItsOwnTimer) {
     };
     timer->StartTimer(10);
     sim.Advance(100);
-    EXPECT_EQ(ticks, 1);
+    timer = std::make_unique<clsTimer>(sim);
+    timer->OnTime = [&](int32_t, int32_t) { ++ticks; };
+    timer->StartTimer(10);
+    sim.Advance(10);
+    timer.reset();
     EXPECT_EQ(sim.ActiveTimers(), 0);
+    sim.Advance(100);
+    EXPECT_EQ(ticks, 2);
 }
 
 TEST_F(ClsTimerTest, WaitPumpsMessagesUntilTheNextTickAndStops) {
@@ -175,45 +123,43 @@ TEST_F(ClsTimerTest, WaitPumpsMessagesUntilTheNextTickAndStops) {
         sim.Advance(5);
     };
     timer.Wait(50);
-    EXPECT_EQ(sim.Now(), 50u);
-    EXPECT_EQ(otherEvents, 10);
-    EXPECT_EQ(timer.TickCount(), 1);
-    EXPECT_FALSE(timer.Running());
-    EXPECT_EQ(sim.ActiveTimers(), 0);
-}
-
-TEST_F(ClsTimerTest, WaitWhileRunningReturnsAtTheNextTickAndLeavesItStopped) {
-    clsTimer timer(sim);
+    EXPECT_EQ(std::tuple(sim.Now(), otherEvents, timer.TickCount(), timer.Running(), sim.ActiveTimers()),
+              std::tuple(50u, 10, 1, false, 0));
+    // While running it returns at the next tick and leaves the timer stopped.
     timer.StartTimer(100);
     sim.Advance(70);
-    sim.onPump = [&] { sim.Advance(10); };
     timer.Wait(20);
-    EXPECT_EQ(sim.Now(), 100u);
-    EXPECT_EQ(timer.TickCount(), 1);
-    EXPECT_FALSE(timer.Running());
+    EXPECT_EQ(std::tuple(sim.Now(), timer.TickCount(), timer.Running()), std::tuple(150u, 1, false));
 }
 
-TEST_F(ClsTimerTest, ObjectDestroyedDuringItsWaitEndsTheWait) {
+TEST_F(ClsTimerTest, WaitEndsWhenTheObjectIsDestroyedOrTheTimerRefused) {
     auto timer = std::make_unique<clsTimer>(sim);
     sim.onPump = [&] { timer.reset(); };
     timer->Wait(10);  // returns although no tick can come any more
-    EXPECT_EQ(timer, nullptr);
     EXPECT_EQ(sim.ActiveTimers(), 0);
+
+    clsTimer refused(sim);
+    refused.SetHwnd(0xBAD0);  // no such window: the system refuses the timer
+    sim.onPump = [] { FAIL() << "no message loop expected"; };
+    refused.Wait(10);
+    EXPECT_FALSE(refused.Running());
 }
 
-TEST_F(ClsTimerTest, WaitOnARefusedTimerReturnsAtOnce) {
+TEST_F(ClsTimerTest, WaitGivesWayToARequestToEndTheProgram) {
     clsTimer timer(sim);
-    timer.SetHwnd(0xBAD0);  // no such window: the system refuses the timer
-    sim.onPump = [] { FAIL() << "no message loop expected"; };
+    sim.onPump = [&] { sim.quitRequested = true; };
     timer.Wait(10);
+    EXPECT_EQ(sim.pumps, 1);
+    EXPECT_EQ(timer.TickCount(), 0);
     EXPECT_FALSE(timer.Running());
+    EXPECT_EQ(sim.ActiveTimers(), 0);
 }
 
 TEST_F(ClsTimerTest, IsMouseOverComparesTheWindowUnderTheCursor) {
     const auto form = sim.AddWindow(0, {100, 100, 300, 300});
     const auto child = sim.AddWindow(form, {10, 10, 50, 50});
     clsTimer timer(sim);
-    struct {
+    const struct {
         platform::Point cursor;
         platform::WindowHandle window;
         bool expected;

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "ScriptedShell.h"
 #include "WineSupport.h"
 #include "platform/win32/Win32Platform.h"
 #include "windows/main/modFolderBrowse.h"
@@ -15,101 +16,15 @@
 namespace plivant {
 namespace {
 
-// The real shell, with the user's answer to the dialog: the button is pressed only once the dialog reports that
-// its selection has changed to the wanted folder. Pressing it as soon as the selection message is sent races the
-// dialog, which applies the selection later on a busy machine.
-class PressOnceSelected final : public platform::IShell {
-public:
-    PressOnceSelected(WORD button, std::string wanted) : button_(button), wanted_(std::move(wanted)) {}
-    intptr_t Execute(platform::WindowHandle o, const std::string& v, const std::string& f, const std::string& p,
-                     const std::string& d, int32_t s) override {
-        return real_.Execute(o, v, f, p, d, s);
-    }
-    platform::ItemList BrowseFolder(const platform::BrowseInfo& info) override {
-        platform::BrowseInfo watched = info;
-        watched.callback = [this, &info](platform::WindowHandle dialog, uint32_t message, intptr_t value,
-                                         intptr_t data) {
-            const int32_t result = info.callback ? info.callback(dialog, message, value, data) : 0;
-            // A dialog that never reaches the folder is cancelled after a while: the test then fails, not hangs.
-            if (message == BFFM_INITIALIZED) SetTimer(reinterpret_cast<HWND>(dialog), 1, 20000, GiveUp);
-            char path[MAX_PATH] = {};
-            if (message == BFFM_SELCHANGED && !pressed_ &&
-                SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(value), path) &&
-                lstrcmpiA(path, wanted_.c_str()) == 0) {
-                pressed_ = true;
-                PostMessageA(reinterpret_cast<HWND>(dialog), WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), 0);
-            }
-            return result;
-        };
-        return real_.BrowseFolder(watched);
-    }
-    bool PathFromItemList(platform::ItemList item, char* buffer) override {
-        return real_.PathFromItemList(item, buffer);
-    }
-    void FreeItemList(platform::ItemList item) override { real_.FreeItemList(item); }
-    void* AllocateLocal(size_t bytes) override { return real_.AllocateLocal(bytes); }
-    void FreeLocal(void* block) override { real_.FreeLocal(block); }
-
-private:
-    static void CALLBACK GiveUp(HWND dialog, UINT, UINT_PTR id, DWORD) {
-        KillTimer(dialog, id);
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    }
-
-    platform::win32::Win32Shell real_;
-    WORD button_;
-    std::string wanted_;
-    bool pressed_ = false;
-};
-
-// The real windowing, counting the selection messages the program sends.
-class CountSelections final : public platform::IWindowing {
-public:
-    intptr_t Send(platform::WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
-        if (message == BFFM_SETSELECTIONA) ++selections;
-        return real_.Send(window, message, wParam, lParam);
-    }
-    int32_t ReadLong(platform::WindowHandle w, int32_t i) override { return real_.ReadLong(w, i); }
-    int32_t WriteLong(platform::WindowHandle w, int32_t i, int32_t v) override { return real_.WriteLong(w, i, v); }
-    bool Place(platform::WindowHandle w, platform::WindowHandle a, int32_t x, int32_t y, int32_t cx, int32_t cy,
-               uint32_t f) override {
-        return real_.Place(w, a, x, y, cx, cy, f);
-    }
-    bool ApplyRegion(platform::WindowHandle w, const platform::Region& r, bool d) override {
-        return real_.ApplyRegion(w, r, d);
-    }
-    std::optional<platform::Point> CursorPosition() override { return real_.CursorPosition(); }
-    bool MoveCursor(platform::Point p) override { return real_.MoveCursor(p); }
-    platform::WindowHandle WindowAt(platform::Point p) override { return real_.WindowAt(p); }
-    std::optional<platform::Rect> WindowRect(platform::WindowHandle w) override { return real_.WindowRect(w); }
-    bool ReleaseMouseCapture() override { return real_.ReleaseMouseCapture(); }
-    uintptr_t StartTimer(platform::WindowHandle w, uintptr_t id, uint32_t e, platform::TimerCallback c) override {
-        return real_.StartTimer(w, id, e, std::move(c));
-    }
-    bool StopTimer(platform::WindowHandle w, uintptr_t id) override { return real_.StopTimer(w, id); }
-    void ProcessPendingMessages() override { real_.ProcessPendingMessages(); }
-
-    int selections = 0;
-
-private:
-    platform::win32::Win32Windowing real_;
-};
-
-TEST(FolderBrowseDialog, OkReturnsTheInitialFolderThatTheCallbackSelected) {
+// Each answer is given only once the dialog shows the initial folder, so it also proves the selection.
+TEST(FolderBrowseDialog, OkReturnsTheInitialFolderThatTheCallbackSelectedAndCancelNothing) {
     wine::TempFolder temp;
     const std::string folder = temp / "Mount Me";
     wine::MakeFolder(folder);
-    PressOnceSelected shell(IDOK, folder);
-    CountSelections windowing;
-    EXPECT_EQ(BrowseForFolder(shell, windowing, 0, "Folder to mount", folder), folder);
-    EXPECT_EQ(windowing.selections, 1);
-}
-
-TEST(FolderBrowseDialog, CancelReturnsNothing) {
-    PressOnceSelected shell(IDCANCEL, "C:\\windows");
-    CountSelections windowing;
-    EXPECT_EQ(BrowseForFolder(shell, windowing, 0, "Folder to mount", "C:\\windows"), "");
-    EXPECT_EQ(windowing.selections, 1);
+    platform::win32::Win32Windowing windowing;
+    wine::PressOnceSelected ok(IDOK, folder), cancel(IDCANCEL, "C:\\windows");
+    EXPECT_EQ(BrowseForFolder(ok, windowing, 0, "Folder to mount", folder), folder);
+    EXPECT_EQ(BrowseForFolder(cancel, windowing, 0, "Folder to mount", "C:\\windows"), "");
 }
 
 }  // namespace

@@ -1,51 +1,40 @@
-// The toolkit's windows from the keyboard, as a user drives any dialog: keys typed through the system's input
-// and run by the program's own message loop move the focus in creation order, press the focused, the default and
-// the cancel button, open a combo box and the keyboard's context menus; the right button opens one popup only.
-#include <windows.h>
-
+// The toolkit's windows from the keyboard, as a user drives any dialog: keys typed through the system's input and
+// run by the program's own loop move the focus in creation order, press the focused, default and cancel buttons,
+// open a combo box, scroll a multi-line box and raise the keyboard's context menus; a right click opens one popup.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/win32/Win32Platform.h"
+#include "ToolkitTesting.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
-#include "ui/win32/Win32Toolkit.h"
 
-namespace plivant {
+namespace plivant::wine {
 namespace {
 
-HWND H(platform::WindowHandle h) {
-    return reinterpret_cast<HWND>(h);
-}
-
-// A dialog's controls in creation order; a picture box holds one more.
+// A dialog's controls, one under the other; a picture box holds one of them.
 class DialogForm : public ui::Form {
 public:
     explicit DialogForm(ui::Toolkit& toolkit) : ui::Form(toolkit, "frmDialog") {
         Move(1500, 1500, 6000, 4500);
-        txtPath.Move(90, 90, 3000, 300);
-        cboDrive.Move(90, 500, 1200, 315);
-        picBox.Move(90, 900, 3000, 500);
+        const std::vector<ui::Control*> placed{&txtPath,  &cboDrive, &picBox, &vList,
+                                               &txtNotes, &imgAbout, &cmdOK,  &cmdCancel};
+        for (size_t i = 0; i < placed.size(); ++i) placed[i]->Move(90, 90 + 450.0f * i, 3000, 400);
         txtInner.Move(30, 30, 2000, 300);
-        vList.Move(90, 1500, 3000, 900);
         txtNotes.SetMultiLine(true);
         txtNotes.SetScrollBars(ui::ScrollBars::Vertical);
-        txtNotes.Move(90, 2500, 3000, 900);
         imgAbout.SetWindowed(true);
         imgAbout.SetPicture(ui::Bitmap(16, 16, 0x2060C0));
-        imgAbout.Move(3300, 1500, 240, 240);
-        cmdOK.Move(3300, 90, 1200, 345);
         cmdOK.SetCaption("OK");
         cmdOK.SetDefault(true);
-        cmdCancel.Move(3300, 500, 1200, 345);
         cmdCancel.SetCaption("Cancel");
         cmdCancel.SetCancel(true);
-        for (ui::Control* c : std::vector<ui::Control*>{&txtPath, &cboDrive, &txtInner, &vList, &txtNotes, &imgAbout,
-                                                        &cmdOK, &cmdCancel}) {
-            c->onClick = [this, c] { clicked += c->Name() + " "; };
-        }
+        for (ui::Control* c : Order()) c->onClick = [this, c] { clicked += c->Name() + " "; };
+    }
+    // Creation order, which Tab follows.
+    std::vector<ui::Control*> Order() {
+        return {&txtPath, &cboDrive, &txtInner, &vList, &txtNotes, &imgAbout, &cmdOK, &cmdCancel};
     }
     ui::TextBox txtPath{*this, "txtPath"};
     ui::ComboBox cboDrive{*this, "cboDrive"};
@@ -59,62 +48,36 @@ public:
     std::string clicked;
 };
 
-class ToolkitKeyboard : public testing::Test {
+class ToolkitKeyboard : public ToolkitTest {
 protected:
     void SetUp() override {
         form.Show();
         SetForegroundWindow(H(form.hwnd()));
         Pump();
     }
-    // Runs the messages waiting, through the program's own loop (the one DoEvents runs).
-    void Pump() { windowing.ProcessPendingMessages(); }
-    // Types a key through the system's input, with Shift or Alt held, and lets the program take it.
-    void Press(WORD key, WORD modifier = 0) {
-        std::vector<INPUT> input;
-        const auto add = [&](WORD vk, DWORD flags) {
-            INPUT one{};
-            one.type = INPUT_KEYBOARD;
-            one.ki.wVk = vk;
-            one.ki.dwFlags = flags;
-            input.push_back(one);
-        };
-        if (modifier) add(modifier, 0);
-        add(key, 0);
-        add(key, KEYEVENTF_KEYUP);
-        if (modifier) add(modifier, KEYEVENTF_KEYUP);
-        ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
-        Pump();
-    }
     // The control whose window has the focus (a combo box's edit field counts as the box).
     HWND Focused() const {
-        HWND focus = GetFocus();
+        const HWND focus = GetFocus();
         return GetParent(focus) == H(form.cboDrive.hwnd()) ? GetParent(focus) : focus;
     }
-
-    platform::win32::Win32Windowing windowing;
-    platform::win32::Win32Shell shell;
-    ui::win32::Win32Toolkit toolkit{windowing, shell};
     DialogForm form{toolkit};
 };
 
 TEST_F(ToolkitKeyboard, TabAndShiftTabFollowTheCreationOrderIntoContainers) {
-    const std::vector<ui::Control*> order{&form.txtPath,  &form.cboDrive, &form.txtInner, &form.vList,
-                                          &form.txtNotes, &form.imgAbout, &form.cmdOK,    &form.cmdCancel};
-    // Shown, the form gives the focus to its first control.
-    ASSERT_EQ(Focused(), H(form.txtPath.hwnd()));
+    const std::vector<ui::Control*> order = form.Order();
+    ASSERT_EQ(Focused(), H(form.txtPath.hwnd()));  // shown, the form gives the focus to its first control
     for (size_t i = 1; i <= order.size(); ++i) {
         Press(VK_TAB);
         const ui::Control* expected = order[i % order.size()];
-        EXPECT_EQ(Focused(), H(expected->hwnd())) << "Tab " << i << " to " << expected->Name();
-        EXPECT_EQ(form.ActiveControl(), expected) << "Tab " << i;
+        EXPECT_EQ(Focused(), H(expected->hwnd())) << "Tab to " << expected->Name();
+        EXPECT_EQ(form.ActiveControl(), expected) << "Tab to " << expected->Name();
     }
     for (size_t i = order.size(); i-- > 0;) {
         Press(VK_TAB, VK_SHIFT);
         EXPECT_EQ(Focused(), H(order[i]->hwnd())) << "Shift+Tab to " << order[i]->Name();
     }
-    // The form remembers its active control when it is activated again.
+    // Activated again, the form gives the focus back to its active control.
     form.cmdOK.SetFocus();
-    EXPECT_EQ(Focused(), H(form.cmdOK.hwnd()));
     SendMessageA(H(form.hwnd()), WM_ACTIVATE, WA_ACTIVE, 0);
     EXPECT_EQ(Focused(), H(form.cmdOK.hwnd()));
 }
@@ -136,10 +99,9 @@ TEST_F(ToolkitKeyboard, EnterSpaceAndEscapePressTheRightButton) {
         c.focus->SetFocus();
         form.clicked.clear();
         Press(c.key);
-        EXPECT_EQ(form.clicked, c.clicked) << c.focus->Name() << " key " << c.key;
+        EXPECT_EQ(form.clicked, c.clicked) << c.focus->Name() << ", key " << c.key;
     }
-    // Without a visible default button, Enter presses nothing.
-    form.cmdOK.SetVisible(false);
+    form.cmdOK.SetVisible(false);  // without a visible default button, Enter presses nothing
     form.txtPath.SetFocus();
     form.clicked.clear();
     Press(VK_RETURN);
@@ -158,16 +120,12 @@ TEST_F(ToolkitKeyboard, TheComboBoxEditFieldReportsItsKeysAndAltDownOpensTheList
     form.cboDrive.SetFocus();
     Press('X');
     EXPECT_EQ(keys, "down88 press120 up88 ");
-    EXPECT_EQ(form.cboDrive.Text(), "");
-    char text[16] = {};
-    GetWindowTextA(H(form.cboDrive.hwnd()), text, sizeof text);
-    EXPECT_STREQ(text, "");
-
-    EXPECT_FALSE(SendMessageA(H(form.cboDrive.hwnd()), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(WindowText(H(form.cboDrive.hwnd())), "");
+    const auto dropped = [&] { return SendMessageA(H(form.cboDrive.hwnd()), CB_GETDROPPEDSTATE, 0, 0) != 0; };
     Press(VK_DOWN, VK_MENU);
-    EXPECT_TRUE(SendMessageA(H(form.cboDrive.hwnd()), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_TRUE(dropped());
     Press(VK_ESCAPE);  // closes the list, and is not the form's Escape
-    EXPECT_FALSE(SendMessageA(H(form.cboDrive.hwnd()), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_FALSE(dropped());
     EXPECT_EQ(form.clicked, "");
 }
 
@@ -177,9 +135,7 @@ TEST_F(ToolkitKeyboard, PageAndArrowKeysScrollAMultiLineBoxThatTakesNoTyping) {
     form.txtNotes.SetText(text);
     form.txtNotes.onKeyPress = [](int16_t& key) { key = 0; };
     form.txtNotes.SetFocus();
-    const HWND w = H(form.txtNotes.hwnd());
-    const auto firstVisible = [&] { return SendMessageA(w, EM_GETFIRSTVISIBLELINE, 0, 0); };
-    ASSERT_EQ(firstVisible(), 0);
+    const auto firstVisible = [&] { return SendMessageA(H(form.txtNotes.hwnd()), EM_GETFIRSTVISIBLELINE, 0, 0); };
     Press(VK_NEXT);
     const LRESULT page = firstVisible();
     EXPECT_GT(page, 0);
@@ -197,29 +153,22 @@ TEST_F(ToolkitKeyboard, PageAndArrowKeysScrollAMultiLineBoxThatTakesNoTyping) {
 // Counts the popup menus shown (each is a window of the menu class) and closes each at once.
 class MenuCounter {
 public:
-    MenuCounter() {
-        hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-        timer_ = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
-        count_ = 0;
-    }
+    MenuCounter() : hook_(SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())) { count_ = 0; }
     ~MenuCounter() {
         KillTimer(nullptr, timer_);
         UnhookWindowsHookEx(hook_);
     }
-    int Count() const { return count_; }
+    static inline int count_ = 0;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
         char name[16] = {};
-        if (code == HCBT_CREATEWND && GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name) &&
-            std::string(name) == "#32768") {
-            ++count_;
-        }
+        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+        if (code == HCBT_CREATEWND && std::string(name) == "#32768") ++count_;
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    static inline int count_ = 0;
     HHOOK hook_;
-    UINT_PTR timer_;
+    UINT_PTR timer_ = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
 };
 
 TEST_F(ToolkitKeyboard, KeyboardContextMenusAreRaisedAndARightClickOpensOnePopup) {
@@ -230,7 +179,7 @@ TEST_F(ToolkitKeyboard, KeyboardContextMenusAreRaisedAndARightClickOpensOnePopup
     form.vList.SetListIndex(2);
     std::vector<std::string> raised;
     form.vList.onContextMenu = [&](float x, float y) {
-        raised.push_back("vList " + std::to_string(form.vList.ItemAt(x, y)));
+        raised.push_back("vList row " + std::to_string(form.vList.ItemAt(x, y)));
         form.PopupMenu(mnuPopup, x, y);
     };
     // The path box opens the window's popup when the right button goes down, as the windows do.
@@ -245,9 +194,8 @@ TEST_F(ToolkitKeyboard, KeyboardContextMenusAreRaisedAndARightClickOpensOnePopup
         int menus;  // the window's popup, or the text box's own menu
     };
     const Case cases[] = {
-        {&form.vList, kShiftF10, {"vList 2"}, 1},  // at the selected row
-        {&form.vList, kMenuKey, {"vList 2"}, 1},  {&form.vList, kRightButton, {}, 0},
-        {&form.txtPath, kRightButton, {}, 1},   // the window's popup only
+        {&form.vList, kShiftF10, {"vList row 2"}, 1}, {&form.vList, kMenuKey, {"vList row 2"}, 1},
+        {&form.vList, kRightButton, {}, 0},           {&form.txtPath, kRightButton, {}, 1},
         {&form.txtNotes, kRightButton, {}, 1},  // the box's own menu works
         {&form.txtNotes, kShiftF10, {}, 1},
     };
@@ -263,10 +211,10 @@ TEST_F(ToolkitKeyboard, KeyboardContextMenusAreRaisedAndARightClickOpensOnePopup
             SendMessageA(w, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
             Pump();
         }
-        EXPECT_EQ(raised, c.raised) << c.control->Name() << " case " << c.how;
-        EXPECT_EQ(menus.Count(), c.menus) << c.control->Name() << " case " << c.how;
+        EXPECT_EQ(raised, c.raised) << c.control->Name() << ", case " << c.how;
+        EXPECT_EQ(MenuCounter::count_, c.menus) << c.control->Name() << ", case " << c.how;
     }
 }
 
 }  // namespace
-}  // namespace plivant
+}  // namespace plivant::wine

@@ -8,6 +8,7 @@
 #include "mapping/modFiles.h"
 #include "mapping/mod_DriveInfo.h"
 #include "mapping/mod_Subst.h"
+#include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32Platform.h"
 #include "state/StartupList.h"
 #include "state/UiStrings.h"
@@ -43,38 +44,30 @@ protected:
     std::string name, one, two;
 };
 
-TEST_F(DosDevicesAdapter, DefineQueryAndTheReplyLayout) {
-    ASSERT_TRUE(devices.Define(0, name, one));
+TEST_F(DosDevicesAdapter, QueryReplyLayoutAndErrors) {
     std::string buffer(1024, ' ');
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(devices.Query(name, buffer.data(), 1024), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    ASSERT_TRUE(devices.Define(0, name, one));
     const uint32_t n = devices.Query(name, buffer.data(), 1024);
-    const std::string expected = "\\??\\" + one;
-    EXPECT_EQ(n, expected.size() + 2);
-    EXPECT_EQ(buffer.substr(0, n), expected + std::string(2, '\0'));
-    EXPECT_EQ(buffer.substr(n, 4), "    ") << "the rest of the buffer is untouched";
-
+    const std::string expected = "\\??\\" + one + std::string(2, '\0');
+    EXPECT_EQ(buffer.substr(0, n + 4), expected + "    ") << "the rest of the buffer is untouched";
     SetLastError(0xdeadbeef);
     EXPECT_EQ(devices.Query(name, buffer.data(), 4), 0u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
 }
 
-TEST_F(DosDevicesAdapter, UnknownNameQueryFailsWithFileNotFound) {
-    std::string buffer(1024, ' ');
-    SetLastError(0xdeadbeef);
-    EXPECT_EQ(devices.Query(name, buffer.data(), 1024), 0u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-}
-
-TEST_F(DosDevicesAdapter, LogicalDrivesIncludeTheSubstitutedLetter) {
+TEST_F(DosDevicesAdapter, EngineDefinesTellsReportsListsAndRemovesButNeverWithoutALetter) {
+    EXPECT_FALSE(DefineDrive(devices, "", one, 0));
+    EXPECT_FALSE(DefineDrive(devices, "1", one, 0));
+    EXPECT_TRUE(DeviceTargets(":").empty() && DeviceTargets("1:").empty());
     EXPECT_EQ(GetDriveLetters(devices).find(letter), std::string::npos);
-    ASSERT_TRUE(DefineDrive(devices, name, one, 0));
+    ASSERT_TRUE(DefineDrive(devices, std::string(1, static_cast<char>(letter + 32)), one, 0));
     const std::string letters = GetDriveLetters(devices);
     EXPECT_NE(letters.find(letter), std::string::npos) << letters;
     EXPECT_NE(letters.find('C'), std::string::npos) << letters;
     EXPECT_EQ(letters.find_first_of(":\\ "), std::string::npos) << letters;
-}
-
-TEST_F(DosDevicesAdapter, EngineDefinesTellsReportsAndRemoves) {
-    ASSERT_TRUE(DefineDrive(devices, std::string(1, static_cast<char>(letter + 32)), one, 0));
     EXPECT_TRUE(IsSubstDrive(devices, name));
     EXPECT_EQ(std::string(GetSubstPath(devices, name).c_str()), one);
     RemoveDrive(devices, std::string(1, letter));
@@ -98,24 +91,12 @@ TEST_F(DosDevicesAdapter, StackedDefinitionsAreClearedInOneRemoval) {
 }
 
 TEST_F(DosDevicesAdapter, DisksAreNotSubstitutionsAndRemovalLeavesThemAlone) {
-    const auto before = DeviceTargets("C:");
-    ASSERT_FALSE(before.empty());
+    const auto c = DeviceTargets("C:"), z = DeviceTargets("Z:");
+    ASSERT_FALSE(c.empty());
     EXPECT_FALSE(IsSubstDrive(devices, "C"));
-    RemoveDrive(devices, "C");
-    RemoveDrive(devices, "c");
-    EXPECT_EQ(DeviceTargets("C:"), before);
-    if (!DeviceTargets("Z:").empty()) {
-        const auto z = DeviceTargets("Z:");
-        RemoveDrive(devices, "Z");
-        EXPECT_EQ(DeviceTargets("Z:"), z);
-    }
-}
-
-TEST_F(DosDevicesAdapter, LetterTextWithoutALetterNeverReachesTheSystem) {
-    EXPECT_FALSE(DefineDrive(devices, "", one, 0));
-    EXPECT_FALSE(DefineDrive(devices, "1", one, 0));
-    EXPECT_TRUE(DeviceTargets(":").empty());
-    EXPECT_TRUE(DeviceTargets("1:").empty());
+    for (const char* drive : {"C", "c", "Z"}) RemoveDrive(devices, drive);
+    EXPECT_EQ(DeviceTargets("C:"), c);
+    EXPECT_EQ(DeviceTargets("Z:"), z);
 }
 
 class FileSystemAdapter : public testing::Test {
@@ -124,37 +105,29 @@ protected:
     TempFolder folder;
 };
 
-TEST_F(FileSystemAdapter, FindDoesNotFilterAttributesAndFileExistsDoes) {
-    WriteBytes(folder / "plain.txt", "x");
-    WriteBytes(folder / "hidden.txt", "x");
-    WriteBytes(folder / "readonly.txt", "x");
+TEST_F(FileSystemAdapter, FindDoesNotFilterAttributesButFileExistsDoesAndFolderExists) {
+    for (const char* name : {"plain.txt", "hidden.txt", "readonly.txt"}) WriteBytes(folder / name, "x");
     MakeFolder(folder / "sub");
     SetFileAttributesA((folder / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesA((folder / "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-
     bool sawHidden = false;
     ASSERT_TRUE(files.FindFiles(folder / "*", [&](const platform::FindEntry& e) {
         if (e.name == "hidden.txt") sawHidden = (e.attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         return true;
     }));
     EXPECT_TRUE(sawHidden);
-
-    EXPECT_TRUE(FileExists(files, folder / "plain.txt"));
-    EXPECT_TRUE(FileExists(files, folder / "readonly.txt"));
-    EXPECT_FALSE(FileExists(files, folder / "hidden.txt"));
-    EXPECT_FALSE(FileExists(files, folder / "sub"));
-    EXPECT_FALSE(FileExists(files, folder / "missing.txt"));
-    EXPECT_TRUE(FileExists(files, folder / "pl*.txt"));
-    EXPECT_FALSE(FileExists(files, folder.Path() + "\\"));
-}
-
-TEST_F(FileSystemAdapter, FolderExistsAndTheDirectoryValue) {
-    WriteBytes(folder / "file", "x");
+    for (auto [name, exists] : {std::pair{"plain.txt", true},
+                                {"readonly.txt", true},
+                                {"pl*.txt", true},
+                                {"hidden.txt", false},
+                                {"sub", false},
+                                {"missing.txt", false},
+                                {"", false}})
+        EXPECT_EQ(FileExists(files, folder / name), exists) << name;
     EXPECT_EQ(files.IsDirectory(folder.Path()), static_cast<uint32_t>(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_TRUE(FolderExists(files, "C:\\"));
-    EXPECT_FALSE(FolderExists(files, folder / "file"));
-    EXPECT_FALSE(FolderExists(files, folder / "missing"));
-    EXPECT_FALSE(FolderExists(files, folder.Path() + "\\" + std::string(300, 'a')));
+    for (const std::string& name : {std::string("plain.txt"), std::string("missing"), std::string(300, 'a')})
+        EXPECT_FALSE(FolderExists(files, folder / name)) << name;
 }
 
 TEST_F(FileSystemAdapter, LongAndShortPathsRoundTrip) {
@@ -171,18 +144,22 @@ TEST_F(FileSystemAdapter, LongAndShortPathsRoundTrip) {
     EXPECT_EQ(GetShortPath(files, folder / "missing"), "");
 }
 
-TEST_F(FileSystemAdapter, ReadAppendReplaceDelete) {
+TEST_F(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
     const std::string path = folder / "list.ini";
     EXPECT_FALSE(files.ReadFile(path));
     ASSERT_TRUE(files.Append(path, "a\r\n"));
     ASSERT_TRUE(files.Append(path, "b\r\n"));
     EXPECT_EQ(files.ReadFile(path), "a\r\nb\r\n");
     ASSERT_TRUE(files.Replace(path, "c\r\n"));
-    EXPECT_EQ(ReadBytes(path), "c\r\n");
-    EXPECT_EQ(ReadBytes(path + ".new~"), "<missing>");
+    EXPECT_EQ(ReadBytes(path) + ReadBytes(path + ".new~"), "c\r\n<missing>");
     ASSERT_TRUE(files.Delete(path));
     EXPECT_EQ(ReadBytes(path), "<missing>");
     EXPECT_FALSE(files.Delete(path));
+    const std::vector<std::string> list{"E:\tC:\\Data", "F:\tC:\\Temp"};
+    ASSERT_TRUE(SaveStartupList(files, folder.Path() + "\\", list));
+    EXPECT_EQ(ReadBytes(folder / "mount.ini"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
+    platform::win32::Win32CodePage codePage;
+    EXPECT_EQ(ReadStartupList(files, codePage, folder.Path() + "\\").lines, list);
 }
 
 TEST_F(FileSystemAdapter, FailedReplaceLeavesTheOldContentAndNoTemporaryFile) {
@@ -199,37 +176,6 @@ TEST_F(FileSystemAdapter, FailedReplaceLeavesTheOldContentAndNoTemporaryFile) {
     if (!replaced) {
         EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\n");
         EXPECT_EQ(ReadBytes(path + ".new~"), "<missing>");
-    }
-}
-
-TEST_F(FileSystemAdapter, StartupListSaveAndLoad) {
-    const std::string programFolder = folder.Path() + "\\";
-    ASSERT_TRUE(SaveStartupList(files, programFolder, {"E:\tC:\\Data", "F:\tC:\\Temp"}));
-    EXPECT_EQ(ReadBytes(folder / "mount.ini"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
-    platform::win32::Win32CodePage codePage;
-    EXPECT_EQ(ReadStartupList(files, codePage, programFolder).lines,
-              (std::vector<std::string>{"E:\tC:\\Data", "F:\tC:\\Temp"}));
-}
-
-TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndNoBestFit) {
-    ASSERT_EQ(GetACP(), 1252u) << "the test prefix runs with the Western code page";
-    platform::win32::Win32CodePage codePage;
-    const struct {
-        std::u16string text;
-        std::optional<std::string> ansi;
-    } cases[] = {
-        {u"", ""},
-        {u"E:\tC:\\Data", "E:\tC:\\Data"},
-        {u"C:\\Caf\u00e9 \u20ac\u017e\u0178", "C:\\Caf\xe9 \x80\x9e\x9f"},
-        {std::u16string(u"C:\\a\0b", 6), std::string("C:\\a\0b", 6)},
-        {u"C:\\Data\u221e", std::nullopt},  // best fit: "C:\Data8"
-        {u"C:\\\u0100", std::nullopt},      // best fit: "C:\A"
-        {u"C:\\\u4e00", std::nullopt},
-        {u"C:\\\U0001F600", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        const auto ansi = codePage.FromUtf16(c.text);
-        EXPECT_EQ(ansi, c.ansi) << "case " << &c - cases;
     }
 }
 
@@ -256,14 +202,13 @@ TEST_F(RegistryAdapter, ValuesOfEveryShape) {
     Set("5012", REG_SZ, "ab\0cd\0"s);
     Set("5013", REG_SZ, std::string(3000, 'x') + '\0');
     Set("5018", REG_DWORD, "\1\0\0\0"s);
-    EXPECT_EQ(LoadUiString(registry, UiString::DriveLetter), "Laufwerk");
-    EXPECT_EQ(LoadUiString(registry, UiString::DriveCreationFailed),
-              "Drive Creation Failed.  Please check your drive letter and path selections.");
-    EXPECT_EQ(LoadUiString(registry, UiString::Title), "");
-    EXPECT_EQ(LoadUiString(registry, UiString::ListOfMountedFolders), "ab");
+    std::vector<std::string> texts;
+    for (UiString id : {UiString::DriveLetter, UiString::DriveCreationFailed, UiString::Title,
+                        UiString::ListOfMountedFolders, UiString::Unmount, UiString::Clear})
+        texts.push_back(LoadUiString(registry, id));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Laufwerk", DefaultText(UiString::DriveCreationFailed), "", "ab",
+                                               "Unmount", "Clear"}));
     EXPECT_EQ(LoadUiString(registry, UiString::ListOfPreviouslyMounted), std::string(3000, 'x'));
-    EXPECT_EQ(LoadUiString(registry, UiString::Unmount), "Unmount");
-    EXPECT_EQ(LoadUiString(registry, UiString::Clear), "Clear");
 }
 
 TEST(RegistryAdapterMissingKey, EveryTextIsItsDefault) {
@@ -273,23 +218,25 @@ TEST(RegistryAdapterMissingKey, EveryTextIsItsDefault) {
     EXPECT_EQ(LoadUiString(registry, UiString::FolderToMount), "Folder to mount");
 }
 
-struct ArgumentsCase {
-    const char* commandLine;
-    const char* arguments;
-};
-
-class CommandLineArguments : public testing::TestWithParam<ArgumentsCase> {};
-
-TEST_P(CommandLineArguments, EverythingAfterTheProgramNameAndItsBlanks) {
-    EXPECT_EQ(platform::win32::ArgumentsOf(GetParam().commandLine), GetParam().arguments);
+TEST(ProcessAdapter, ArgumentsAreEverythingAfterTheProgramNameAndItsBlanks) {
+    for (auto [commandLine, arguments] :
+         {std::pair{"Plivant.exe", ""},
+          {"Plivant.exe /ini", "/ini"},
+          {"\"C:\\Program Files\\Plivant.exe\" -e", "-e"},
+          {"\"C:\\P\\Plivant.exe\"-e", "-e"},
+          {"\"C:\\Program Files\\Plivant.exe\"   \"C:\\My Folder\" ", "\"C:\\My Folder\" "},
+          {"Plivant.exe\t-", "-"},
+          {"\"unterminated", ""},
+          {"", ""}})
+        EXPECT_EQ(platform::win32::ArgumentsOf(commandLine), arguments) << commandLine;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CommandLineArguments,
-    testing::Values(ArgumentsCase{"Plivant.exe", ""}, ArgumentsCase{"Plivant.exe /ini", "/ini"},
-                    ArgumentsCase{"\"C:\\Program Files\\Plivant.exe\" -e", "-e"},
-                    ArgumentsCase{"\"C:\\Program Files\\Plivant.exe\"   \"C:\\My Folder\" ", "\"C:\\My Folder\" "},
-                    ArgumentsCase{"Plivant.exe\t-", "-"}, ArgumentsCase{"\"unterminated", ""}, ArgumentsCase{"", ""}));
+TEST(ProgramStart, TheSystemFailsCriticalErrorsSilently) {
+    const UINT before = SetErrorMode(0);
+    { platform::win32::Win32Platform real; }
+    EXPECT_TRUE(GetErrorMode() & SEM_FAILCRITICALERRORS);
+    SetErrorMode(before);
+}
 
 TEST(ProcessAdapter, FolderVersionAndSingleInstance) {
     platform::win32::Win32Process first;
@@ -304,6 +251,35 @@ TEST(ProcessAdapter, FolderVersionAndSingleInstance) {
     EXPECT_FALSE(first.PreviousInstanceRunning());
     platform::win32::Win32Process second;
     EXPECT_TRUE(second.PreviousInstanceRunning());
+}
+
+TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndNoBestFit) {
+    ASSERT_EQ(GetACP(), 1252u) << "the test prefix runs with the Western code page";
+    platform::win32::Win32CodePage codePage;
+    const struct {
+        std::u16string text;
+        std::optional<std::string> ansi;
+    } cases[] = {
+        {u"", ""},
+        {u"E:\tC:\\Data", "E:\tC:\\Data"},
+        {u"C:\\Caf\u00e9 \u20ac\u017e\u0178", "C:\\Caf\xe9 \x80\x9e\x9f"},
+        {std::u16string(u"C:\\a\0b", 6), std::string("C:\\a\0b", 6)},
+        {u"C:\\Data\u221e", std::nullopt},  // best fit: "C:\Data8"
+        {u"C:\\\u0100", std::nullopt},      // best fit: "C:\A"
+        {u"C:\\\u4e00", std::nullopt},
+        {u"C:\\\U0001F600", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto ansi = codePage.FromUtf16(c.text);
+        EXPECT_EQ(ansi, c.ansi) << "case " << &c - cases;
+    }
+}
+
+TEST(CodePageAdapter, LowerCaseFollowsTheWesternCodePage) {
+    platform::win32::Win32CodePage codePage;
+    // E acute and S caron of the code page are letters too; digits, signs and NULs stand.
+    EXPECT_EQ(codePage.Lower(std::string("E:\tC:\\DATA \xC9\x8A 1\0X", 17)),
+              std::string("e:\tc:\\data \xE9\x9A 1\0x", 17));
 }
 
 }  // namespace

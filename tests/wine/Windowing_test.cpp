@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "WineSupport.h"
 #include "platform/win32/Win32Platform.h"
 #include "widgets/clsTimer.h"
 
@@ -13,23 +14,7 @@ namespace plivant {
 namespace {
 
 using platform::win32::Win32Windowing;
-
-// Runs the thread's message loop until the condition holds or the time is up.
-template <typename Condition>
-bool PumpUntil(Condition done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        } else {
-            Sleep(1);
-        }
-    }
-    return true;
-}
+using wine::PumpUntil;
 
 // A plain window of its own class (a static control would be transparent to WindowFromPoint).
 HWND MakeWindow() {
@@ -90,6 +75,17 @@ TEST(Win32Timer, WaitReturnsAfterOneTickAndStops) {
     EXPECT_FALSE(timer.Running());
 }
 
+TEST(Win32Timer, WaitGivesWayToARequestToEndAndLeavesIt) {
+    Win32Windowing windowing;
+    clsTimer timer(windowing);
+    PostQuitMessage(3);
+    timer.Wait(10);  // returns: no tick comes while the request waits
+    EXPECT_FALSE(timer.Running());
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
 TEST(Win32Timer, WindowTimerOnAnOwnerWindow) {
     Win32Windowing windowing;
     const HWND window = MakeWindow();
@@ -104,47 +100,30 @@ TEST(Win32Timer, WindowTimerOnAnOwnerWindow) {
     DestroyWindow(window);
 }
 
-TEST(Win32Windowing, PlaceTopmostAndBackWithoutMovingOrSizing) {
+// On one real window: topmost and back without moving or sizing, a region of rectangles that is their union,
+// the window under the cursor, and the styles.
+TEST(Win32Windowing, PlaceRegionCursorAndStylesOnARealWindow) {
     Win32Windowing windowing;
     const HWND window = MakeWindow();
     ASSERT_TRUE(window);
     const auto handle = reinterpret_cast<platform::WindowHandle>(window);
-    ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(HWND_TOPMOST), 0, 0, 0, 0,
-                                SWP_NOMOVE | SWP_NOSIZE));
-    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(*windowing.WindowRect(handle), (platform::Rect{100, 100, 300, 250}));
-    ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(HWND_NOTOPMOST), 0, 0, 0, 0,
-                                SWP_NOMOVE | SWP_NOSIZE));
-    EXPECT_FALSE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    DestroyWindow(window);
-}
-
-TEST(Win32Windowing, RegionOfRectanglesIsTheirUnion) {
-    Win32Windowing windowing;
-    const HWND window = MakeWindow();
-    ASSERT_TRUE(window);
-    const auto handle = reinterpret_cast<platform::WindowHandle>(window);
+    for (HWND insertAfter : {HWND_TOPMOST, HWND_NOTOPMOST}) {
+        ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(insertAfter), 0, 0, 0, 0,
+                                    SWP_NOMOVE | SWP_NOSIZE));
+        EXPECT_EQ((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, insertAfter == HWND_TOPMOST);
+        EXPECT_EQ(*windowing.WindowRect(handle), (platform::Rect{100, 100, 300, 250}));
+    }
     ASSERT_TRUE(windowing.ApplyRegion(handle, {{5, 0, 195, 1}, {0, 1, 200, 150}}, true));
     HRGN probe = CreateRectRgn(0, 0, 0, 0);
     ASSERT_EQ(GetWindowRgn(window, probe), COMPLEXREGION);
-    EXPECT_FALSE(PtInRegion(probe, 2, 0));
-    EXPECT_TRUE(PtInRegion(probe, 5, 0));
-    EXPECT_TRUE(PtInRegion(probe, 0, 1));
-    EXPECT_FALSE(PtInRegion(probe, 199, 0));
+    EXPECT_EQ((std::vector<bool>{!!PtInRegion(probe, 2, 0), !!PtInRegion(probe, 5, 0), !!PtInRegion(probe, 0, 1),
+                                 !!PtInRegion(probe, 199, 0)}),
+              (std::vector<bool>{false, true, true, false}));
     DeleteObject(probe);
-    DestroyWindow(window);
-}
-
-TEST(Win32Windowing, WindowUnderTheCursorAndStyles) {
-    Win32Windowing windowing;
-    const HWND window = MakeWindow();
-    ASSERT_TRUE(window);
-    const auto handle = reinterpret_cast<platform::WindowHandle>(window);
     ASSERT_TRUE(windowing.MoveCursor({150, 150}));
     EXPECT_EQ(*windowing.CursorPosition(), (platform::Point{150, 150}));
     EXPECT_EQ(windowing.WindowAt({150, 150}), handle);
-    const int32_t style = windowing.ReadLong(handle, GWL_STYLE);
-    EXPECT_TRUE(static_cast<uint32_t>(style) & WS_POPUP);
+    EXPECT_TRUE(static_cast<uint32_t>(windowing.ReadLong(handle, GWL_STYLE)) & WS_POPUP);
     DestroyWindow(window);
 }
 

@@ -65,10 +65,6 @@ std::string ReadBytes(const std::string& path) {
     return content;
 }
 
-void MakeFolder(const std::string& path) {
-    CreateDirectoryA(path.c_str(), nullptr);
-}
-
 std::vector<std::string> DeviceTargets(const std::string& name) {
     std::vector<char> buffer(65536);
     const DWORD n = QueryDosDeviceA(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
@@ -93,6 +89,24 @@ void ForgetLetter(char letter) {
     for (int i = 0; i < 64 && !DeviceTargets(name).empty(); ++i) {
         DefineDosDeviceA(DDD_REMOVE_DEFINITION, name.c_str(), nullptr);
     }
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Pump();
+        Sleep(1);
+    }
+    return true;
 }
 
 RunResult RunProgram(const std::string& program, const std::string& arguments, DWORD timeoutMs) {

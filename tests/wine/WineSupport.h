@@ -1,7 +1,8 @@
-// Helpers for the Windows test program: temporary folders, device queries, running Plivant.exe.
+// Helpers for the Windows test program: temporary folders, device queries, the message loop, running Plivant.exe.
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,10 @@ private:
 };
 
 void WriteBytes(const std::string& path, const std::string& bytes);
-std::string ReadBytes(const std::string& path);
-void MakeFolder(const std::string& path);
+std::string ReadBytes(const std::string& path);  // "<missing>" when the file cannot be opened
+inline void MakeFolder(const std::string& path) {
+    CreateDirectoryA(path.c_str(), nullptr);
+}
 
 // The targets of a device name, newest first; empty when the name is unknown.
 std::vector<std::string> DeviceTargets(const std::string& name);
@@ -31,6 +34,15 @@ std::vector<std::string> DeviceTargets(const std::string& name);
 char FreeLetter(const std::string& avoid = "");
 // Removes every definition of a letter, whatever its targets (for cleaning up after a test).
 void ForgetLetter(char letter);
+
+// Runs the messages waiting for the thread.
+void Pump();
+// Runs the thread's message loop until the condition holds (true) or the time is up (false); without a condition,
+// for that time.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+inline void PumpFor(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
 
 struct RunResult {
     DWORD exitCode = 0;

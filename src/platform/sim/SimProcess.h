@@ -1,10 +1,12 @@
-// A scripted process: what the platform says about this run, and a record of the request to end it.
+// A scripted process: what the platform says about this run; ending it throws ProcessEnded, which
+// EndsTheProcess catches for the test that runs the program.
 #pragma once
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "platform/Process.h"
+#include "util/ErrorPolicy.h"
 
 namespace plivant::platform::sim {
 
@@ -14,7 +16,7 @@ public:
     std::string CommandLineArguments() override { return commandLine; }
     std::string ProgramFolder() override { return programFolder; }
     VersionNumbers Version() override { return version; }
-    void EndProcess() override { ++endRequests; }
+    [[noreturn]] void EndProcess() override { throw ProcessEnded{}; }
     bool ComputerName(char* buffer, uint32_t* size) override {
         if (computerName.size() + 1 > *size) return false;
         std::memcpy(buffer, computerName.c_str(), computerName.size() + 1);
@@ -26,8 +28,18 @@ public:
     std::string commandLine;
     std::string programFolder = "C:\\Program Files\\Plivant";
     VersionNumbers version{1, 0, 0};
-    int endRequests = 0;
     std::string computerName = "BUILDHOST";
 };
+
+// Runs a routine of the program (Main, a click); true when it ended the process.
+template <typename Routine>
+bool EndsTheProcess(Routine&& routine) {
+    try {
+        routine();
+        return false;
+    } catch (const ProcessEnded&) {
+        return true;
+    }
+}
 
 }  // namespace plivant::platform::sim

@@ -16,16 +16,32 @@ std::string SimRegistry::KeyName(uint32_t root, const std::string& subKey) {
     return std::to_string(root) + "\\" + text::ToUpperAscii(path);
 }
 
-int32_t SimRegistry::OpenKey(uint32_t root, const std::string& subKey, RegKey* key) {
+// An open key: a handle of the registry's table, closed when the key goes.
+class SimRegistry::Key final : public IRegistryKey {
+public:
+    Key(SimRegistry& registry, RegKey handle) : registry_(registry), handle_(handle) {}
+    ~Key() override { registry_.CloseKey(handle_); }
+    int32_t QueryValue(const std::string& valueName, uint32_t* type, uint8_t* data, uint32_t* size) override {
+        return registry_.QueryValue(handle_, valueName, type, data, size);
+    }
+
+private:
+    SimRegistry& registry_;
+    RegKey handle_;
+};
+
+int32_t SimRegistry::OpenKey(uint32_t root, const std::string& subKey, std::unique_ptr<IRegistryKey>& key) {
+    key.reset();
     const auto name = KeyName(root, subKey);
     if (!keys_.count(name)) return ERROR_FILE_NOT_FOUND;
-    *key = next_++;
-    open_[*key] = name;
+    const RegKey handle = next_++;
+    open_[handle] = name;
+    key = std::make_unique<Key>(*this, handle);
     return ERROR_SUCCESS;
 }
 
 int32_t SimRegistry::QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
-                                     uint32_t* size) {
+                                uint32_t* size) {
     ++queries_;
     const auto handle = open_.find(key);
     if (handle == open_.end()) return ERROR_INVALID_HANDLE;
@@ -48,7 +64,9 @@ int32_t SimRegistry::QueryValue(RegKey key, const std::string& valueName, uint32
     return ERROR_SUCCESS;
 }
 
-int32_t SimRegistry::CloseKey(RegKey key) { return open_.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE; }
+int32_t SimRegistry::CloseKey(RegKey key) {
+    return open_.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
 
 void SimRegistry::SetValue(uint32_t root, const std::string& subKey, const std::string& name, uint32_t type,
                            const std::string& bytes) {
@@ -60,6 +78,8 @@ void SimRegistry::SetString(uint32_t root, const std::string& subKey, const std:
     SetValue(root, subKey, name, REG_SZ, value + std::string(1, '\0'));
 }
 
-void SimRegistry::DeleteKey(uint32_t root, const std::string& subKey) { keys_.erase(KeyName(root, subKey)); }
+void SimRegistry::DeleteKey(uint32_t root, const std::string& subKey) {
+    keys_.erase(KeyName(root, subKey));
+}
 
 }  // namespace plivant::platform::sim

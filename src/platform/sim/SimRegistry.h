@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,7 @@ namespace plivant::platform::sim {
 
 class SimRegistry final : public IRegistry {
 public:
-    int32_t OpenKey(uint32_t root, const std::string& subKey, RegKey* key) override;
-    int32_t QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
-                            uint32_t* size) override;
-    int32_t CloseKey(RegKey key) override;
+    int32_t OpenKey(uint32_t root, const std::string& subKey, std::unique_ptr<IRegistryKey>& key) override;
 
     void SetValue(uint32_t root, const std::string& subKey, const std::string& name, uint32_t type,
                   const std::string& bytes);
@@ -28,6 +26,11 @@ public:
     int QueryCount() const { return queries_; }
 
 private:
+    using RegKey = uintptr_t;
+    class Key;
+    int32_t QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data, uint32_t* size);
+    int32_t CloseKey(RegKey key);
+
     struct Value {
         uint32_t type;
         std::string bytes;

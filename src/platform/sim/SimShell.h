@@ -25,11 +25,8 @@ public:
         return result;
     }
     // Calls the callback with "initialised" for the dialog window, then returns the scripted choice.
-    ItemList BrowseFolder(const BrowseInfo& info) override;
-    bool PathFromItemList(ItemList item, char* buffer) override;
-    void FreeItemList(ItemList item) override;
-    void* AllocateLocal(size_t bytes) override;
-    void FreeLocal(void* block) override;
+    std::unique_ptr<IItemList> BrowseFolder(const BrowseInfo& info) override;
+    std::unique_ptr<ILocalBlock> AllocateLocal(size_t bytes) override;
 
     std::vector<Call> executed;
     intptr_t result = 42;
@@ -50,9 +47,12 @@ public:
     int LiveLocalBlocks() const { return static_cast<int>(blocks_.size()); }
 
 private:
-    std::map<ItemList, std::string> items_;
-    ItemList nextItem_ = 0x7000;
-    std::map<void*, std::unique_ptr<char[]>> blocks_;
+    class Item;
+    class Block;
+    using ItemId = uintptr_t;
+    std::map<ItemId, std::string> items_;  // the items not yet freed
+    ItemId nextItem_ = 0x7000;
+    std::map<void*, std::unique_ptr<char[]>> blocks_;  // the blocks not yet freed
 };
 
 }  // namespace plivant::platform::sim

@@ -54,6 +54,7 @@ public:
     uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) override;
     bool StopTimer(WindowHandle window, uintptr_t id) override;
     void ProcessPendingMessages() override;
+    bool QuitRequested() override { return quitRequested; }
     WindowHandle FindTopLevel(const std::string& className, const std::string& title) override;
     WindowHandle Reparent(WindowHandle child, WindowHandle newParent) override;
 
@@ -76,6 +77,7 @@ public:
     Point cursor{};
     std::function<void()> onPump;  // run by every pass of pending messages; tests advance the clock here
     int pumps = 0;
+    bool quitRequested = false;  // a request to end the program waits in the queue
     int captureReleases = 0;
     std::vector<Message> sent;
     std::vector<Placement> placements;

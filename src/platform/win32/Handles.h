@@ -1,6 +1,8 @@
 // Move-only owners of GDI, USER and kernel handles, and the scoped guards that pair a Get with a Release.
 #pragma once
 #include <windows.h>
+// After windows.h: CoTaskMemFree, which the lean windows.h leaves out.
+#include <objbase.h>
 
 #include <utility>
 
@@ -54,6 +56,8 @@ PLIVANT_HANDLE_TRAITS(MemoryDcTraits, HDC, DeleteDC, nullptr);
 PLIVANT_HANDLE_TRAITS(LocalTraits, HLOCAL, LocalFree, nullptr);
 PLIVANT_HANDLE_TRAITS(KernelTraits, HANDLE, CloseHandle, nullptr);
 PLIVANT_HANDLE_TRAITS(FindTraits, HANDLE, FindClose, INVALID_HANDLE_VALUE);
+PLIVANT_HANDLE_TRAITS(RegKeyTraits, HKEY, RegCloseKey, nullptr);
+PLIVANT_HANDLE_TRAITS(CoTaskMemTraits, void*, CoTaskMemFree, nullptr);
 #undef PLIVANT_HANDLE_TRAITS
 
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
@@ -69,6 +73,8 @@ using UniqueMemoryDc = Unique<MemoryDcTraits>;
 using UniqueLocal = Unique<LocalTraits>;
 using UniqueKernelHandle = Unique<KernelTraits>;
 using UniqueFind = Unique<FindTraits>;
+using UniqueRegKey = Unique<RegKeyTraits>;
+using UniqueCoTaskMem = Unique<CoTaskMemTraits>;
 
 // GetDC / ReleaseDC.
 class WindowDc {
@@ -86,11 +92,13 @@ private:
     HDC dc_;
 };
 
-// BeginPaint / EndPaint.
+// BeginPaint / EndPaint; a failed BeginPaint has nothing to end.
 class PaintGuard {
 public:
     explicit PaintGuard(HWND window) : window_(window) { dc_ = BeginPaint(window_, &paint_); }
-    ~PaintGuard() { EndPaint(window_, &paint_); }
+    ~PaintGuard() {
+        if (dc_) EndPaint(window_, &paint_);
+    }
     PaintGuard(const PaintGuard&) = delete;
     PaintGuard& operator=(const PaintGuard&) = delete;
     HDC dc() const { return dc_; }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace plivant::platform::win32 {
@@ -25,6 +26,15 @@ std::optional<std::string> Win32CodePage::FromUtf16(std::u16string_view text) {
         usedDefault)
         return std::nullopt;
     return ansi;
+}
+
+std::string Win32CodePage::Lower(std::string text) {
+    // In pieces, since the call counts in DWORDs; it changes letters only, NULs included in the text.
+    constexpr size_t kPiece = 1u << 30;
+    for (size_t at = 0; at < text.size(); at += kPiece) {
+        CharLowerBuffA(text.data() + at, static_cast<DWORD>(std::min(kPiece, text.size() - at)));
+    }
+    return text;
 }
 
 }  // namespace plivant::platform::win32

@@ -14,6 +14,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
+#include "util/ErrorPolicy.h"
 
 namespace plivant::platform::win32 {
 
@@ -36,6 +37,10 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }
 
 }  // namespace
+
+Win32Platform::Win32Platform() {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
 
 bool Win32DosDevices::Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) {
     return DefineDosDeviceA(flags, deviceName.c_str(), target ? target->c_str() : nullptr) != FALSE;
@@ -112,39 +117,41 @@ bool Win32FileSystem::Delete(const std::string& path) {
     return DeleteFileA(path.c_str()) != FALSE;
 }
 
-int32_t Win32Registry::OpenKey(uint32_t root, const std::string& subKey, RegKey* key) {
+namespace {
+
+class Win32RegistryKey final : public IRegistryKey {
+public:
+    explicit Win32RegistryKey(HKEY key) : key_(key) {}
+    int32_t QueryValue(const std::string& valueName, uint32_t* type, uint8_t* data, uint32_t* size) override {
+        DWORD valueType = 0;
+        DWORD valueSize = size ? *size : 0;
+        const LONG result =
+            RegQueryValueExA(key_.get(), valueName.c_str(), nullptr, &valueType, data, size ? &valueSize : nullptr);
+        if (type) *type = valueType;
+        if (size) *size = valueSize;
+        return result;
+    }
+
+private:
+    UniqueRegKey key_;
+};
+
+}  // namespace
+
+int32_t Win32Registry::OpenKey(uint32_t root, const std::string& subKey, std::unique_ptr<IRegistryKey>& key) {
+    key.reset();
     HKEY opened = nullptr;
     const LONG result = RegOpenKeyA(reinterpret_cast<HKEY>(static_cast<uintptr_t>(root)), subKey.c_str(), &opened);
-    *key = reinterpret_cast<RegKey>(opened);
+    if (result == ERROR_SUCCESS && opened) key = std::make_unique<Win32RegistryKey>(opened);
     return result;
-}
-
-int32_t Win32Registry::QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
-                                  uint32_t* size) {
-    DWORD valueType = 0;
-    DWORD valueSize = size ? *size : 0;
-    const LONG result = RegQueryValueExA(reinterpret_cast<HKEY>(key), valueName.c_str(), nullptr, &valueType, data,
-                                         size ? &valueSize : nullptr);
-    if (type) *type = valueType;
-    if (size) *size = valueSize;
-    return result;
-}
-
-int32_t Win32Registry::CloseKey(RegKey key) {
-    return ::RegCloseKey(reinterpret_cast<HKEY>(key));
-}
-
-Win32Process::~Win32Process() {
-    if (instanceMutex_) CloseHandle(instanceMutex_);
 }
 
 bool Win32Process::PreviousInstanceRunning() {
     if (!instanceMutex_) {
         SetLastError(ERROR_SUCCESS);
-        instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+        instanceMutex_.reset(CreateMutexA(nullptr, FALSE, kInstanceMutexName));
         if (instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
-            CloseHandle(instanceMutex_);
-            instanceMutex_ = nullptr;
+            instanceMutex_.reset();
             return true;
         }
     }
@@ -153,12 +160,14 @@ bool Win32Process::PreviousInstanceRunning() {
 
 std::string ArgumentsOf(const std::string& commandLine) {
     size_t at = 0;
-    // The program's name: quoted (up to the closing quote) or up to the first blank.
+    // The program's name, as CommandLineToArgvW takes it: a quoted one ends at its closing quote whatever follows,
+    // another at the first blank.
     if (at < commandLine.size() && commandLine[at] == '"') {
         const auto close = commandLine.find('"', at + 1);
         at = close == std::string::npos ? commandLine.size() : close + 1;
+    } else {
+        while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
     }
-    while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
     while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
     return commandLine.substr(at);
 }
@@ -220,16 +229,38 @@ struct BrowseRouting {
 int CALLBACK RouteBrowse(HWND dialog, UINT message, LPARAM value, LPARAM routing) {
     const auto* r = reinterpret_cast<const BrowseRouting*>(routing);
     if (!r || !r->callback || !*r->callback) return 0;
-    try {
-        return (*r->callback)(reinterpret_cast<WindowHandle>(dialog), message, value, r->data);
-    } catch (...) {
-        return 0;
-    }
+    int result = 0;
+    StopOnError([&] { result = (*r->callback)(reinterpret_cast<WindowHandle>(dialog), message, value, r->data); });
+    return result;
 }
 
 }  // namespace
 
-ItemList Win32Shell::BrowseFolder(const BrowseInfo& info) {
+namespace {
+
+class Win32ItemList final : public IItemList {
+public:
+    explicit Win32ItemList(LPITEMIDLIST item) : item_(item) {}
+    bool Path(char* buffer) const override {
+        return SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(item_.get()), buffer) != FALSE;
+    }
+
+private:
+    UniqueCoTaskMem item_;
+};
+
+class Win32LocalBlock final : public ILocalBlock {
+public:
+    explicit Win32LocalBlock(HLOCAL block) : block_(block) {}
+    void* Address() const override { return block_.get(); }  // a fixed block's handle is its address
+
+private:
+    UniqueLocal block_;
+};
+
+}  // namespace
+
+std::unique_ptr<IItemList> Win32Shell::BrowseFolder(const BrowseInfo& info) {
     // The new dialog style needs OLE on this thread.
     const HRESULT ole = OleInitialize(nullptr);
     BrowseRouting routing{&info.callback, info.callbackData};
@@ -241,23 +272,12 @@ ItemList Win32Shell::BrowseFolder(const BrowseInfo& info) {
     browse.lParam = reinterpret_cast<LPARAM>(&routing);
     const LPITEMIDLIST item = SHBrowseForFolderA(&browse);
     if (SUCCEEDED(ole)) OleUninitialize();
-    return reinterpret_cast<ItemList>(item);
+    return item ? std::make_unique<Win32ItemList>(item) : nullptr;
 }
 
-bool Win32Shell::PathFromItemList(ItemList item, char* buffer) {
-    return SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(item), buffer) != FALSE;
-}
-
-void Win32Shell::FreeItemList(ItemList item) {
-    CoTaskMemFree(reinterpret_cast<void*>(item));
-}
-
-void* Win32Shell::AllocateLocal(size_t bytes) {
-    return LocalAlloc(LPTR, bytes);
-}
-
-void Win32Shell::FreeLocal(void* block) {
-    LocalFree(block);
+std::unique_ptr<ILocalBlock> Win32Shell::AllocateLocal(size_t bytes) {
+    const HLOCAL block = LocalAlloc(LPTR, bytes);
+    return block ? std::make_unique<Win32LocalBlock>(block) : nullptr;
 }
 
 intptr_t Win32Windowing::Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
@@ -336,7 +356,8 @@ void CALLBACK RouteTimer(HWND window, UINT message, UINT_PTR id, DWORD time) {
     const auto found = table.find({window, id});
     if (found == table.end()) return;
     const TimerCallback callback = found->second.callback;  // the callback may stop its own timer
-    callback(reinterpret_cast<WindowHandle>(window), message, id, time);
+    // As in the window procedures: an error in the handler ends that handler, never the program.
+    StopOnError([&] { callback(reinterpret_cast<WindowHandle>(window), message, id, time); });
 }
 
 }  // namespace
@@ -364,6 +385,11 @@ bool Win32Windowing::StopTimer(WindowHandle window, uintptr_t id) {
     const HWND hwnd = reinterpret_cast<HWND>(window);
     TimerTable().erase({hwnd, id});
     return KillTimer(hwnd, id) != FALSE;
+}
+
+bool Win32Windowing::QuitRequested() {
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
 }
 
 void Win32Windowing::ProcessPendingMessages() {

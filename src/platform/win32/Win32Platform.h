@@ -2,6 +2,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Handles.h"
 
 namespace plivant::platform::win32 {
 
@@ -26,15 +27,11 @@ public:
 
 class Win32Registry final : public IRegistry {
 public:
-    int32_t OpenKey(uint32_t root, const std::string& subKey, RegKey* key) override;
-    int32_t QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
-                       uint32_t* size) override;
-    int32_t CloseKey(RegKey key) override;
+    int32_t OpenKey(uint32_t root, const std::string& subKey, std::unique_ptr<IRegistryKey>& key) override;
 };
 
 class Win32Process final : public IProcess {
 public:
-    ~Win32Process() override;
     bool PreviousInstanceRunning() override;
     std::string CommandLineArguments() override;
     std::string ProgramFolder() override;
@@ -43,18 +40,15 @@ public:
     bool ComputerName(char* buffer, uint32_t* size) override;
 
 private:
-    void* instanceMutex_ = nullptr;
+    UniqueKernelHandle instanceMutex_;  // held while the program runs: it tells a second instance to end
 };
 
 class Win32Shell final : public IShell {
 public:
     intptr_t Execute(WindowHandle owner, const std::string& verb, const std::string& file,
                      const std::string& parameters, const std::string& directory, int32_t show) override;
-    ItemList BrowseFolder(const BrowseInfo& info) override;
-    bool PathFromItemList(ItemList item, char* buffer) override;
-    void FreeItemList(ItemList item) override;
-    void* AllocateLocal(size_t bytes) override;
-    void FreeLocal(void* block) override;
+    std::unique_ptr<IItemList> BrowseFolder(const BrowseInfo& info) override;
+    std::unique_ptr<ILocalBlock> AllocateLocal(size_t bytes) override;
 };
 
 class Win32Windowing final : public IWindowing {
@@ -74,11 +68,16 @@ public:
     uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) override;
     bool StopTimer(WindowHandle window, uintptr_t id) override;
     void ProcessPendingMessages() override;
+    bool QuitRequested() override;
     WindowHandle FindTopLevel(const std::string& className, const std::string& title) override;
     WindowHandle Reparent(WindowHandle child, WindowHandle newParent) override;
 };
 
 struct Win32Platform {
+    // The system is told once, as the program starts, to fail critical errors silently: a test for a folder on an
+    // empty removable or optical drive answers false instead of asking the user for a disk.
+    Win32Platform();
+
     Win32DosDevices dosDevices;
     Win32FileSystem files;
     Win32Registry registry;

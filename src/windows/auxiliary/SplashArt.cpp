@@ -1,4 +1,4 @@
-// The splash window's pictures: a manila folder and a grey drive, shaded from the upper left.
+// The auxiliary windows' pictures: a manila folder and a grey drive, shaded from the upper left.
 #include "windows/auxiliary/SplashArt.h"
 
 #include <algorithm>
@@ -60,17 +60,24 @@ void Arrow(Bitmap& b, int x, int y, int length, int thickness) {
 }  // namespace
 
 Bitmap SplashProgramPicture() {
-    Bitmap b(40, 40, kSplashBackground);
+    Bitmap b(kSplashProgramPictureSize, kSplashProgramPictureSize, kSplashBackground);
     Drive(b, 6, 22, 32, 14);
     Folder(b, 2, 4, 24, 20);
     return b;
 }
 
 Bitmap SplashMountPicture() {
-    Bitmap b(150, 85, kSplashBackground);
+    Bitmap b(kSplashMountPictureWidth, kSplashMountPictureHeight, kSplashBackground);
     Folder(b, 6, 18, 46, 38);
     Arrow(b, 58, 40, 34, 8);
     Drive(b, 98, 26, 46, 28);
+    return b;
+}
+
+Bitmap AboutLogo() {
+    Bitmap b(88, 88, kSplashBackground);
+    Drive(b, 13, 48, 71, 31);
+    Folder(b, 4, 9, 53, 44);
     return b;
 }
 

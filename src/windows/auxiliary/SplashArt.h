@@ -1,4 +1,5 @@
-// The splash window's two pictures, drawn by code on the splash's background colour.
+// The auxiliary windows' pictures, drawn by code on their background colour: the splash's two and the About
+// window's logo.
 #pragma once
 #include "ui/Bitmap.h"
 
@@ -7,10 +8,16 @@ namespace plivant {
 // The splash's background, 0xD8E9EC as a stored colour.
 inline constexpr ui::Rgb kSplashBackground = 0xECE9D8;
 
-// The program's picture: a folder in front of a drive, 40 × 40 pixels.
+// The program's picture: a folder in front of a drive.
+inline constexpr int kSplashProgramPictureSize = 40;
 ui::Bitmap SplashProgramPicture();
 
-// A folder carried by an arrow onto a drive, 150 × 85 pixels.
+// A folder carried by an arrow onto a drive.
+inline constexpr int kSplashMountPictureWidth = 150;
+inline constexpr int kSplashMountPictureHeight = 85;
 ui::Bitmap SplashMountPicture();
+
+// The About window's logo: the program's picture drawn large, a folder in front of a drive, 88 × 88 pixels.
+ui::Bitmap AboutLogo();
 
 }  // namespace plivant

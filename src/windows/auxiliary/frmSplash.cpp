@@ -42,10 +42,11 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     Frame1.Move(0, -45, 4095, 4335);
     Frame1.SetBorderStyle(ui::ControlBorderStyle::None);
     Frame1.SetBackColor(kFrameBack);
+    // The pictures are drawn at the first paint: a removal run ends before its splash paints.
     Image1.Move(240, 300, 600, 600);
-    Image1.SetPicture(SplashProgramPicture());
+    Image1.SetPicture(kSplashProgramPictureSize, kSplashProgramPictureSize, SplashProgramPicture);
     Image2.Move(922, 2400, 2250, 1275);  // 150 × 85 pixels, centred
-    Image2.SetPicture(SplashMountPicture());
+    Image2.SetPicture(kSplashMountPictureWidth, kSplashMountPictureHeight, SplashMountPicture);
     lblName.SetBackStyle(0);
     lblName.SetFont(Palatino(15.75f));
     lblName.SetAlignment(ui::TextAlignment::Center);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "ui/Paint.h"
 #include "windows/main/ArtCanvas.h"
 

@@ -15,30 +15,29 @@ constexpr uint32_t kFlags = win::BIF_RETURNONLYFSDIRS | win::BIF_DONTGOBELOWDOMA
 std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windowing, platform::WindowHandle owner,
                             const std::string& title, const std::string& initialFolder) {
     std::string result;
-    // The initial folder, NUL-ended, in a zero-filled local-heap block whose address the callback receives.
-    void* block = shell.AllocateLocal(initialFolder.size() + 1);
-    if (block) std::memcpy(block, initialFolder.c_str(), initialFolder.size() + 1);
+    // The initial folder, NUL-ended, in a zero-filled local-heap block whose address the callback receives; the
+    // block is freed as the routine ends, the chosen item once its path is read.
+    const std::unique_ptr<platform::ILocalBlock> block = shell.AllocateLocal(initialFolder.size() + 1);
+    if (block) std::memcpy(block->Address(), initialFolder.c_str(), initialFolder.size() + 1);
     SkipOnError([&] {
         platform::BrowseInfo info;
         info.owner = owner;
         info.title = title;
         info.flags = kFlags;
-        info.callbackData = reinterpret_cast<intptr_t>(block);
+        info.callbackData = block ? reinterpret_cast<intptr_t>(block->Address()) : 0;
         info.callback = [&windowing](platform::WindowHandle dialog, uint32_t message, intptr_t, intptr_t data) {
             // Once the dialog is ready, select the initial folder: a non-zero first value says the second is a
             // path. Without the block there is nothing to select.
             if (message == win::BFFM_INITIALIZED && data != 0) windowing.Send(dialog, win::BFFM_SETSELECTIONA, 1, data);
             return int32_t{0};
         };
-        const platform::ItemList item = shell.BrowseFolder(info);
-        if (item == 0) return;
+        const std::unique_ptr<platform::IItemList> item = shell.BrowseFolder(info);
+        if (!item) return;
         char buffer[win::MAX_PATH] = {};
-        shell.PathFromItemList(item, buffer);
+        item->Path(buffer);
         result.assign(buffer, strnlen(buffer, sizeof buffer));
         while (!result.empty() && result.back() == ' ') result.pop_back();
-        shell.FreeItemList(item);
     });
-    if (block) shell.FreeLocal(block);
     return result;
 }
 

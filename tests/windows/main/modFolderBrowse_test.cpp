@@ -6,7 +6,6 @@
 
 #include <optional>
 
-#include "platform/WinConst.h"
 #include "platform/sim/SimShell.h"
 
 namespace plivant {
@@ -15,57 +14,41 @@ namespace {
 using platform::sim::SimShell;
 using platform::sim::SimWindowing;
 
-struct ChoiceCase {
-    std::optional<std::string> choice;
-    std::string expected;
-};
-
-class BrowseChoice : public testing::TestWithParam<ChoiceCase> {};
-
-TEST_P(BrowseChoice, ResultAndEveryBlockFreed) {
-    SimShell shell;
-    SimWindowing windowing;
-    shell.browseChoice = GetParam().choice;
-    EXPECT_EQ(BrowseForFolder(shell, windowing, 0x1234, "Folder to mount", "C:\\Program Files\\Plivant"),
-              GetParam().expected);
-    EXPECT_EQ(shell.LiveItemLists(), 0);
-    EXPECT_EQ(shell.LiveLocalBlocks(), 0);
+TEST(BrowseForFolder, ResultAndEveryBlockFreed) {
+    const std::pair<std::optional<std::string>, std::string> choices[] = {
+        {std::nullopt, ""},                 // cancel
+        {"", ""},                           // an item without a file-system path
+        {"D:\\", "D:\\"},                   // a drive root
+        {"C:\\My Data   ", "C:\\My Data"},  // trailing blanks go
+        {"C:\\Tab\t", "C:\\Tab\t"},         // only blanks
+        {std::string(259, 'x'), std::string(259, 'x')}};
+    for (const auto& [choice, expected] : choices) {
+        SimShell shell;
+        SimWindowing windowing;
+        shell.browseChoice = choice;
+        EXPECT_EQ(BrowseForFolder(shell, windowing, 0x1234, "Folder to mount", "C:\\Program Files\\Plivant"), expected);
+        EXPECT_EQ(shell.LiveItemLists() + shell.LiveLocalBlocks(), 0);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Choices, BrowseChoice,
-                         testing::Values(ChoiceCase{std::nullopt, ""},             // cancel
-                                         ChoiceCase{std::string(""), ""},          // an item without a file-system path
-                                         ChoiceCase{std::string("D:\\"), "D:\\"},  // a drive root
-                                         ChoiceCase{std::string("C:\\Data"), "C:\\Data"},
-                                         ChoiceCase{std::string("C:\\My Data   "),
-                                                    "C:\\My Data"},                          // trailing blanks go
-                                         ChoiceCase{std::string("C:\\Tab\t"), "C:\\Tab\t"},  // only blanks
-                                         ChoiceCase{std::string(259, 'x'), std::string(259, 'x')}));
-
-TEST(BrowseForFolder, DialogSettingsAndTheInitialSelection) {
+TEST(BrowseForFolder, DialogSettingsAndTheInitialSelectionOrNoneWithoutALocalBlock) {
     SimShell shell;
     SimWindowing windowing;
     shell.browseChoice = "E:\\Music";
     BrowseForFolder(shell, windowing, 0x4242, "Folder to mount", "C:\\Program Files\\Plivant");
     ASSERT_EQ(shell.browses.size(), 1u);
     const auto& browse = shell.browses[0];
-    EXPECT_EQ(browse.owner, 0x4242u);
-    EXPECT_EQ(browse.title, "Folder to mount");
-    EXPECT_EQ(browse.flags, 0x43u);
-    EXPECT_EQ(browse.callbackDataText, "C:\\Program Files\\Plivant");
+    EXPECT_EQ(std::tuple(browse.owner, browse.title, browse.flags, browse.callbackDataText),
+              std::tuple(0x4242u, std::string("Folder to mount"), 0x43u, std::string("C:\\Program Files\\Plivant")));
     EXPECT_EQ(browse.callbackResults, (std::vector<int32_t>{0, 0}));
     // Only the "initialised" message selects: exactly one message, to the dialog.
     ASSERT_EQ(windowing.sent.size(), 1u);
-    EXPECT_EQ(windowing.sent[0].window, SimShell::kDialog);
-    EXPECT_EQ(windowing.sent[0].message, 0x466u);
-    EXPECT_NE(windowing.sent[0].wParam, 0u);
-    EXPECT_EQ(windowing.sent[0].lParamText, "C:\\Program Files\\Plivant");
-}
+    const auto& sent = windowing.sent[0];
+    EXPECT_EQ(std::tuple(sent.window, sent.message, sent.wParam != 0, sent.lParamText),
+              std::tuple(SimShell::kDialog, 0x466u, true, std::string("C:\\Program Files\\Plivant")));
 
-TEST(BrowseForFolder, WithoutALocalBlockTheDialogOpensWithoutSelection) {
-    SimShell shell;
-    SimWindowing windowing;
     shell.localHeapExhausted = true;
+    windowing.sent.clear();
     shell.browseChoice = "C:\\Data";
     EXPECT_EQ(BrowseForFolder(shell, windowing, 0, "t", "C:\\"), "C:\\Data");
     EXPECT_TRUE(windowing.sent.empty());

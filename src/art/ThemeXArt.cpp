@@ -3,7 +3,7 @@
 // Every scheme is one palette: a 1-pixel outline round the window, the title bar's vertical gradient and the
 // cross-section of the 4-pixel edges. The pieces are cut from that palette so that they meet without seams
 // wherever the frame places them, and the stretched pieces repeat one cross-section along their length.
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,6 @@
 // The frame pieces of the three colour schemes (blue, olive green, silver), active and inactive, drawn by code.
+// Shared artwork, below both its users: the frame's theme control draws these pieces, and the caption buttons
+// show the title bar's colour in their corners.
 #pragma once
 #include "ui/Bitmap.h"
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "frame/ThemeXArt.h"
+#include "art/ThemeXArt.h"
 #include "ui/Paint.h"
 #include "widgets/ControlButtonArt.h"
 #include "widgets/HandCursorArt.h"

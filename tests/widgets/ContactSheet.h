@@ -1,5 +1,5 @@
-// One picture of all the artwork, to be looked at as a user would: the caption buttons, sample framed windows
-// and the raw frame pieces.
+// Test tooling: one picture of all the artwork, to be looked at as a user would: the caption buttons, sample
+// framed windows and the raw frame pieces.
 #pragma once
 #include "ui/Bitmap.h"
 

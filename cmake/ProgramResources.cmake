@@ -1,0 +1,60 @@
+# What Plivant.exe carries besides its code, all from the one project version: the application manifest, the
+# version resource and the program icon; and the program file itself stripped, with the unstripped copy beside
+# it (Plivant.unstripped.exe) for debugging.
+include(ExternalProject)
+
+# The icon is drawn by the program's own drawing code, which therefore runs here at build time: a build of
+# the portable code for this machine, shared by the Windows presets, makes the icon maker.
+set(HOST_TOOLS_DIR ${CMAKE_SOURCE_DIR}/build/host-tools)
+find_program(HOST_CXX NAMES c++ g++ REQUIRED)
+find_program(HOST_CC NAMES cc gcc REQUIRED)
+ExternalProject_Add(host_tools
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${HOST_TOOLS_DIR}
+  CMAKE_GENERATOR Ninja
+  CMAKE_ARGS -DPLIVANT_HOST_TOOLS=ON -DCMAKE_C_COMPILER=${HOST_CC} -DCMAKE_CXX_COMPILER=${HOST_CXX}
+  BUILD_COMMAND ${CMAKE_COMMAND} --build ${HOST_TOOLS_DIR} --target plivant_icon
+  BUILD_BYPRODUCTS ${HOST_TOOLS_DIR}/plivant_icon
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON)
+
+set(PLIVANT_ICON ${CMAKE_BINARY_DIR}/generated/Plivant.ico)
+add_custom_command(OUTPUT ${PLIVANT_ICON}
+  COMMAND ${HOST_TOOLS_DIR}/plivant_icon ${PLIVANT_ICON}
+  DEPENDS host_tools ${HOST_TOOLS_DIR}/plivant_icon
+  COMMENT "Drawing the program icon")
+add_custom_target(plivant_icon_file DEPENDS ${PLIVANT_ICON})
+
+configure_file(${CMAKE_SOURCE_DIR}/cmake/Plivant.manifest.in ${CMAKE_BINARY_DIR}/generated/Plivant.manifest @ONLY)
+
+# The resource compiler reports no dependencies: they are named here, and by every other directory whose
+# targets compile the resource script (the Windows test program carries the program's resources too).
+set(PLIVANT_RC_DEPENDS ${PLIVANT_ICON} ${CMAKE_BINARY_DIR}/generated/Plivant.manifest
+    ${CMAKE_BINARY_DIR}/generated/Version.h)
+set_source_files_properties(src/app/Plivant.rc PROPERTIES OBJECT_DEPENDS "${PLIVANT_RC_DEPENDS}")
+add_dependencies(Plivant plivant_icon_file)
+
+# comctl32 is delay-loaded: a run that shows only the splash (the removal run, the start-up run) never loads it.
+set(COMCTL32_DELAY ${CMAKE_BINARY_DIR}/generated/libcomctl32-delay.a)
+file(STRINGS ${CMAKE_SOURCE_DIR}/cmake/comctl32-delay.def COMCTL32_DEF)
+list(FILTER COMCTL32_DEF EXCLUDE REGEX "^;")
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  list(TRANSFORM COMCTL32_DEF REPLACE "@[0-9]+$" "")
+endif()
+list(JOIN COMCTL32_DEF "\n" COMCTL32_DEF)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/comctl32-delay.def CONTENT "${COMCTL32_DEF}\n")
+add_custom_command(OUTPUT ${COMCTL32_DELAY}
+  COMMAND ${CMAKE_DLLTOOL} --kill-at --input-def ${CMAKE_BINARY_DIR}/generated/comctl32-delay.def
+          --dllname comctl32.dll --output-delaylib ${COMCTL32_DELAY}
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/comctl32-delay.def
+  COMMENT "Delay-load library for comctl32")
+add_custom_target(comctl32_delay DEPENDS ${COMCTL32_DELAY})
+add_dependencies(Plivant comctl32_delay)
+# After the program's libraries and ahead of the ordinary import libraries, so that these names resolve to the
+# delay-loaded imports.
+target_link_libraries(Plivant PRIVATE ${COMCTL32_DELAY})
+
+add_custom_command(TARGET Plivant POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Plivant> ${CMAKE_BINARY_DIR}/Plivant.unstripped.exe
+  COMMAND ${CMAKE_STRIP} --strip-all $<TARGET_FILE:Plivant>
+  VERBATIM)

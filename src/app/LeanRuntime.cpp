@@ -1,0 +1,82 @@
+// What Plivant.exe takes from the C++ runtime in place of libstdc++'s own, because those pieces weigh more than
+// the program: the library's throw helpers live in one object whose logic errors carry a copy-on-write string,
+// which drags in both string implementations and the random device (about 75 KB), and its default terminate
+// handler prints a demangled name through a printf engine (about 70 KB) on a console a GUI program does not have.
+// Defining these symbols here keeps the linker from pulling those objects out of the static library.
+#include <cstdlib>
+#include <exception>
+#include <new>
+#include <typeinfo>
+
+namespace {
+
+// A failure the library reports with a message: the program's error policies catch every exception alike and
+// never read the message, so it keeps the text it was given and allocates nothing.
+class LibraryError final : public std::exception {
+public:
+    explicit LibraryError(const char* message) noexcept : message_(message) {}
+    const char* what() const noexcept override { return message_; }
+
+private:
+    const char* message_;
+};
+
+}  // namespace
+
+namespace __gnu_cxx {
+// The default terminate handler, when an exception escapes: the process ends as it does after the library's
+// report, which has no console to go to.
+void __verbose_terminate_handler() {
+    std::abort();
+}
+}  // namespace __gnu_cxx
+
+namespace std {
+
+void __throw_bad_exception() {
+    throw bad_exception();
+}
+void __throw_bad_alloc() {
+    throw bad_alloc();
+}
+void __throw_bad_array_new_length() {
+    throw bad_array_new_length();
+}
+void __throw_bad_cast() {
+    throw bad_cast();
+}
+void __throw_bad_typeid() {
+    throw bad_typeid();
+}
+void __throw_logic_error(const char* message) {
+    throw LibraryError(message);
+}
+void __throw_domain_error(const char* message) {
+    throw LibraryError(message);
+}
+void __throw_invalid_argument(const char* message) {
+    throw LibraryError(message);
+}
+void __throw_length_error(const char* message) {
+    throw LibraryError(message);
+}
+void __throw_out_of_range(const char* message) {
+    throw LibraryError(message);
+}
+void __throw_out_of_range_fmt(const char* format, ...) {
+    throw LibraryError(format);
+}
+void __throw_runtime_error(const char* message) {
+    throw LibraryError(message);
+}
+void __throw_range_error(const char* message) {
+    throw LibraryError(message);
+}
+void __throw_overflow_error(const char* message) {
+    throw LibraryError(message);
+}
+void __throw_underflow_error(const char* message) {
+    throw LibraryError(message);
+}
+
+}  // namespace std

@@ -1,0 +1,230 @@
+// Painting on real windows: colours, fonts, a control's look with its windowless children, the pointers of the
+// controls, and the bitmaps shared with the system.
+#include "ui/win32/Painting.h"
+
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "ui/win32/Win32Toolkit.h"
+
+namespace plivant::ui::win32 {
+
+using platform::win32::SelectGuard;
+using platform::win32::UniqueBitmap;
+using platform::win32::UniqueBrush;
+using platform::win32::UniqueCursor;
+using platform::win32::UniqueFont;
+using platform::win32::WindowDc;
+
+namespace {
+
+int CALLBACK FaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// A face the system lacks is replaced by Tahoma, the face of the era's window captions, rather than by whatever
+// the font mapper picks (Wine picks a raster face that cannot be bold).
+const char* InstalledFace(const std::string& name) {
+    static std::map<std::string, bool> known;
+    auto it = known.find(name);
+    if (it == known.end()) {
+        LOGFONTA wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(wanted.lfFaceName, name.c_str(), LF_FACESIZE);
+        bool found = false;
+        WindowDc screen(nullptr);
+        EnumFontFamiliesExA(screen.get(), &wanted, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
+        it = known.emplace(name, found).first;
+    }
+    return it->second ? name.c_str() : "Tahoma";
+}
+
+BITMAPINFO DibInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) {
+    // 0x00RRGGBB in memory is the DIB's blue, green, red, unused byte order.
+    const BITMAPINFO info = DibInfo(picture.Width(), picture.Height());
+    const int width = stretch ? area.right - area.left : picture.Width();
+    const int height = stretch ? area.bottom - area.top : picture.Height();
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, area.left, area.top, width, height, 0, 0, picture.Width(), picture.Height(),
+                  picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+LPCSTR StandardCursor(MousePointer pointer) {
+    switch (pointer) {
+        case MousePointer::Arrow:
+            return IDC_ARROW;
+        case MousePointer::Cross:
+            return IDC_CROSS;
+        case MousePointer::IBeam:
+            return IDC_IBEAM;
+        case MousePointer::SizeNESW:
+            return IDC_SIZENESW;
+        case MousePointer::SizeNS:
+            return IDC_SIZENS;
+        case MousePointer::SizeNWSE:
+            return IDC_SIZENWSE;
+        case MousePointer::SizeWE:
+            return IDC_SIZEWE;
+        case MousePointer::UpArrow:
+            return IDC_UPARROW;
+        case MousePointer::Hourglass:
+            return IDC_WAIT;
+        case MousePointer::NoDrop:
+            return IDC_NO;
+        default:
+            return nullptr;
+    }
+}
+
+// Custom pointers are made once per image and kept for the program's life: a cursor in use must not go.
+HCURSOR CustomCursor(const CursorImage& image) {
+    static std::vector<std::pair<CursorImage, UniqueCursor>> made;
+    for (const auto& [known, cursor] : made) {
+        if (known == image) return cursor.get();
+    }
+    const int w = image.colour.Width(), h = image.colour.Height();
+    const int stride = ((w + 15) / 16) * 2;
+    std::vector<uint8_t> mask(static_cast<size_t>(stride * h), 0);
+    Bitmap colour = image.colour;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const size_t i = static_cast<size_t>(y * w + x);
+            if (i < image.transparent.size() && image.transparent[i]) {
+                mask[static_cast<size_t>(y * stride + x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
+                colour.Set(x, y, 0);
+            }
+        }
+    }
+    UniqueBitmap maskBitmap(CreateBitmap(w, h, 1, 1, mask.data()));
+    UniqueBitmap colourBitmap(MakeBitmap(colour));
+    ICONINFO info{FALSE, static_cast<DWORD>(image.hotX), static_cast<DWORD>(image.hotY), maskBitmap.get(),
+                  colourBitmap.get()};
+    made.emplace_back(image, UniqueCursor(CreateIconIndirect(&info)));
+    return made.back().second.get();
+}
+
+// The windowless children of a control, drawn with the control's client origin at (dx, dy).
+void PaintWindowlessChildren(HDC dc, const Control& control, int dx, int dy, const Control* skip) {
+    for (const Control* child : control.Children()) {
+        if (child == skip || !child->Windowless() || !child->Visible()) continue;
+        RECT r = RectOf(child->PixelBounds());
+        OffsetRect(&r, dx, dy);
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        PaintOne(dc, child->Look(), r);
+        RestoreDC(dc, saved);
+    }
+}
+
+}  // namespace
+
+COLORREF ColourOf(OleColor c) {
+    return IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF);
+}
+
+UniqueFont MakeFont(const Font& font) {
+    WindowDc screen(nullptr);
+    const int height =
+        -MulDiv(static_cast<int>(std::lround(font.size * 100)), GetDeviceCaps(screen.get(), LOGPIXELSY), 7200);
+    return UniqueFont(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
+                                  font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, InstalledFace(font.name)));
+}
+
+void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
+    if (look.opaque) {
+        UniqueBrush brush(CreateSolidBrush(ColourOf(look.back)));
+        FillRect(dc, &area, brush.get());
+    }
+    if (!look.picture.Empty()) DrawPicture(dc, look.picture, area, look.stretch);
+    if (!look.text.empty()) {
+        UniqueFont font = MakeFont(look.font);
+        SelectGuard selected(dc, font.get());
+        SetTextColor(dc, ColourOf(look.fore));
+        SetBkMode(dc, TRANSPARENT);
+        UINT format = look.alignment == TextAlignment::Right    ? DT_RIGHT
+                      : look.alignment == TextAlignment::Center ? DT_CENTER
+                                                                : DT_LEFT;
+        format |= look.wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
+        RECT text = area;
+        DrawTextA(dc, look.text.c_str(), static_cast<int>(look.text.size()), &text, format);
+    }
+    if (look.border != ControlBorderStyle::None) {
+        RECT edge = area;
+        if (look.threeD) {
+            DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
+        } else {
+            FrameRect(dc, &edge, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        }
+    }
+}
+
+RECT RectOf(const platform::Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+bool ApplyCursor(const Control& target) {
+    const MousePointer pointer = target.GetMousePointer();
+    if (pointer == MousePointer::Custom && !target.MouseIcon().Empty()) {
+        SetCursor(CustomCursor(target.MouseIcon()));
+        return true;
+    }
+    if (LPCSTR id = StandardCursor(pointer)) {
+        SetCursor(LoadCursorA(nullptr, id));
+        return true;
+    }
+    return false;
+}
+
+void PaintLook(HDC dc, const Control& control, int width, int height) {
+    const ViewLook look = control.Look();
+    PaintOne(dc, look, RECT{0, 0, width, height});
+    if (look.showsContainer && control.Parent()) {
+        const platform::Rect at = control.PixelBounds();
+        PaintWindowlessChildren(dc, *control.Parent(), -at.left, -at.top, &control);
+    }
+    PaintWindowlessChildren(dc, control, 0, 0, nullptr);
+}
+
+HBITMAP MakeBitmap(const Bitmap& bitmap) {
+    if (bitmap.Empty()) return nullptr;
+    const BITMAPINFO info = DibInfo(bitmap.Width(), bitmap.Height());
+    void* bits = nullptr;
+    HBITMAP made = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (made && bits) std::memcpy(bits, bitmap.Pixels().data(), bitmap.Pixels().size() * sizeof(Rgb));
+    return made;
+}
+
+Bitmap ReadBitmap(HDC dc, int width, int height, int left, int top) {
+    Bitmap result(width, height);
+    platform::win32::UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    UniqueBitmap target(MakeBitmap(result));
+    if (!memory || !target) return {};
+    {
+        SelectGuard selected(memory.get(), target.get());
+        BitBlt(memory.get(), 0, 0, width, height, dc, left, top, SRCCOPY);
+    }
+    BITMAPINFO info = DibInfo(width, height);
+    std::vector<Rgb> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    GetDIBits(memory.get(), target.get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) result.Set(x, y, pixels[static_cast<size_t>(y * width + x)] & 0xFFFFFF);
+    }
+    return result;
+}
+
+}  // namespace plivant::ui::win32

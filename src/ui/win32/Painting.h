@@ -1,0 +1,21 @@
+// Painting on real windows, for the peers: colours, fonts, a look drawn into a device context, and the mouse
+// pointers of the controls. (PaintLook, MakeBitmap and ReadBitmap, which tests use too, are in Win32Toolkit.h.)
+#pragma once
+#include <windows.h>
+
+#include "platform/Windowing.h"
+#include "platform/win32/Handles.h"
+#include "ui/Control.h"
+
+namespace plivant::ui::win32 {
+
+// A stored colour (a system colour by its index, or blue-green-red) as the screen's colour.
+COLORREF ColourOf(OleColor c);
+platform::win32::UniqueFont MakeFont(const Font& font);
+// Background, picture, text and border of a look, in the area.
+void PaintOne(HDC dc, const ViewLook& look, const RECT& area);
+RECT RectOf(const platform::Rect& r);
+// Shows the control's own pointer; false when it has none (the window's class pointer then stays).
+bool ApplyCursor(const Control& target);
+
+}  // namespace plivant::ui::win32

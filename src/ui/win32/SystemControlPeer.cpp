@@ -1,0 +1,351 @@
+// The peers of the system's controls: text boxes, combo boxes, list boxes, buttons and windowed images.
+#include <windowsx.h>
+
+#include <optional>
+
+#include "ui/Controls.h"
+#include "ui/win32/Painting.h"
+#include "ui/win32/WindowPeer.h"
+#include "util/ErrorPolicy.h"
+
+namespace plivant::ui::win32 {
+
+using platform::win32::UniqueBitmap;
+using platform::win32::UniqueBrush;
+using platform::win32::UniqueFont;
+
+namespace {
+
+// The system's controls: created as children, told apart by class; their notifications arrive here through
+// the parent's WM_COMMAND, their keys and mouse through a subclass (a combo box's through its edit field's too).
+// A windowed image is an owner-drawn button that paints its picture.
+class SystemControlPeer final : public WindowPeer {
+public:
+    SystemControlPeer(Win32Toolkit& toolkit, Control& owner, PeerKind kind, HWND parent)
+        : WindowPeer(toolkit, owner), kind_(kind) {
+        const char* cls = "BUTTON";
+        DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
+        DWORD exStyle = 0;
+        switch (kind) {
+            case PeerKind::TextBox:
+                cls = "EDIT";
+                style |= TextBoxStyle(dynamic_cast<const TextBox*>(&owner));
+                exStyle = WS_EX_CLIENTEDGE;
+                break;
+            case PeerKind::ComboBox:
+                cls = "COMBOBOX";
+                style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
+                break;
+            case PeerKind::ListBox:
+                cls = "LISTBOX";
+                style |= LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+                exStyle = WS_EX_CLIENTEDGE;
+                break;
+            case PeerKind::ImageButton:
+                style |= BS_OWNERDRAW;
+                break;
+            default: {
+                const auto* button = dynamic_cast<const CommandButton*>(&owner);
+                style |= button && button->Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+                break;
+            }
+        }
+        const platform::Rect r = owner.PixelBounds();
+        const HWND made = CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), Height(r), parent, nullptr,
+                                          Instance(), nullptr);
+        if (!made) return;
+        Bind(made);
+        controlProc_ = Subclass(made);
+        if (kind == PeerKind::ComboBox) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            if (GetComboBoxInfo(made, &info) && info.hwndItem) {
+                field_ = info.hwndItem;
+                fieldProc_ = Subclass(field_);
+            }
+        }
+    }
+    ~SystemControlPeer() override { DestroyOwnWindow(); }
+
+    void Update(Aspect aspect) override {
+        HWND w = hwnd_;
+        if (!w) return;  // the window went with its parent
+        auto* list = dynamic_cast<ListControl*>(&owner_);
+        const bool combo = kind_ == PeerKind::ComboBox;
+        switch (aspect) {
+            case Aspect::Bounds: {
+                const platform::Rect r = owner_.PixelBounds();
+                SetWindowPos(w, nullptr, r.left, r.top, r.Width(), Height(r), SWP_NOZORDER | SWP_NOACTIVATE);
+                return;
+            }
+            case Aspect::ItemAppended:
+                if (list && list->ListCount() > 0) {
+                    SendMessageA(w, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                                 reinterpret_cast<LPARAM>(list->Items().back().c_str()));
+                }
+                return;
+            case Aspect::ItemRemoved:
+                if (list) SendMessageA(w, combo ? CB_DELETESTRING : LB_DELETESTRING, list->LastRemovedIndex(), 0);
+                return;
+            case Aspect::Items:
+                if (!list) return;
+                // One repaint for the whole fill, and the list's storage reserved at once.
+                SendMessageA(w, WM_SETREDRAW, FALSE, 0);
+                SendMessageA(w, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+                if (!combo) SendMessageA(w, LB_INITSTORAGE, list->Items().size(), 0);
+                for (const auto& item : list->Items()) {
+                    SendMessageA(w, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+                }
+                SendMessageA(w, WM_SETREDRAW, TRUE, 0);
+                InvalidateRect(w, nullptr, TRUE);
+                [[fallthrough]];
+            case Aspect::Selection:
+                if (list)
+                    SendMessageA(w, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list->ListIndex()), 0);
+                if (combo) SetWindowTextA(w, owner_.PeerText().c_str());
+                return;
+            case Aspect::Look:
+                if (kind_ == PeerKind::Button) {
+                    const ViewLook look = owner_.Look();
+                    picture_.reset(MakeBitmap(look.picture));
+                    LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_BITMAP);
+                    if (picture_) style |= BS_BITMAP;
+                    SetWindowLongPtrA(w, GWL_STYLE, style);
+                    SendMessageA(w, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
+                }
+                break;
+            default:
+                break;
+        }
+        WindowPeer::Update(aspect);
+    }
+
+    void OnCommand(WORD code) override {
+        HWND w = hwnd_;
+        switch (kind_) {
+            case PeerKind::TextBox:
+                if (code == EN_CHANGE) owner_.PeerTextChanged(Text(w));
+                break;
+            case PeerKind::ComboBox:
+                if (code == CBN_SELCHANGE) {
+                    owner_.PeerSelectionChanged(static_cast<int>(SendMessageA(w, CB_GETCURSEL, 0, 0)));
+                } else if (code == CBN_EDITCHANGE) {
+                    owner_.PeerTextChanged(Text(w));
+                }
+                break;
+            case PeerKind::ListBox:
+                if (code == LBN_SELCHANGE) {
+                    owner_.PeerSelectionChanged(static_cast<int>(SendMessageA(w, LB_GETCURSEL, 0, 0)));
+                } else if (code == LBN_DBLCLK) {
+                    owner_.DblClick();
+                }
+                break;
+            default:
+                if (code == BN_CLICKED) owner_.Click();
+                if (code == BN_DOUBLECLICKED) owner_.DblClick();  // an owner-drawn button's second click
+                break;
+        }
+    }
+
+    bool IsButton() const override { return kind_ == PeerKind::Button || kind_ == PeerKind::ImageButton; }
+
+    // The picture on its container's look, with the focus rectangle while the button has the focus.
+    void DrawItem(const DRAWITEMSTRUCT& item) override {
+        const RECT& area = item.rcItem;
+        if (const Control* container = owner_.Parent()) {
+            const platform::Rect at = owner_.PixelBounds(), outer = container->PixelBounds();
+            PaintOne(item.hDC, container->Look(),
+                     RECT{-at.left, -at.top, outer.Width() - at.left, outer.Height() - at.top});
+        }
+        PaintOne(item.hDC, owner_.Look(), area);
+        if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(item.hDC, &area);
+    }
+
+    HBRUSH ControlColours(HDC dc) override {
+        if (kind_ != PeerKind::TextBox && kind_ != PeerKind::ComboBox && kind_ != PeerKind::ListBox) return nullptr;
+        const OleColor back = owner_.BackColor(), fore = owner_.ForeColor();
+        if (back == kWindowBackground && fore == kWindowText) return nullptr;
+        if (!background_ || backgroundColour_ != ColourOf(back)) {
+            backgroundColour_ = ColourOf(back);
+            background_.reset(CreateSolidBrush(backgroundColour_));
+        }
+        SetTextColor(dc, ColourOf(fore));
+        SetBkColor(dc, backgroundColour_);
+        return background_.get();
+    }
+
+protected:
+    std::string WindowText() const override {
+        return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox ? owner_.PeerText() : owner_.AccessibleName();
+    }
+    bool NamedByToolTip() const override { return kind_ != PeerKind::TextBox && kind_ != PeerKind::ComboBox; }
+    void UpdateFont() override {
+        if (!hwnd_) return;
+        font_ = MakeFont(owner_.Font());
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    }
+
+private:
+    // A drop-down combo box's window height includes its list.
+    int Height(const platform::Rect& r) const { return kind_ == PeerKind::ComboBox ? r.Height() + 200 : r.Height(); }
+
+    static DWORD TextBoxStyle(const TextBox* box) {
+        if (!box || !box->MultiLine()) return ES_AUTOHSCROLL;
+        // Several lines wrap at the border unless there is a horizontal scroll bar.
+        const auto bars = static_cast<int16_t>(box->GetScrollBars());
+        DWORD style = ES_MULTILINE | ES_AUTOVSCROLL;
+        if (bars & static_cast<int16_t>(ScrollBars::Horizontal)) style |= ES_AUTOHSCROLL | WS_HSCROLL;
+        if (bars & static_cast<int16_t>(ScrollBars::Vertical)) style |= WS_VSCROLL;
+        return style;
+    }
+
+    static std::string Text(HWND w) {
+        std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
+        text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+
+    // WINE: the common controls' subclassing finds its data in a window property, which costs a call to the
+    // server for every message (a list of 100,000 rows took seconds to fill instead of a tenth of one): the
+    // window procedure is replaced directly, and the window's user data leads back to the peer. It stays until the
+    // window's last message, which tells the peer the window has gone.
+    WNDPROC Subclass(HWND w) {
+        SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<WindowPeer*>(this)));
+        return reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SystemControlPeer::Procedure)));
+    }
+
+    static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* peer = static_cast<SystemControlPeer*>(PeerOf(w));
+        if (!peer) return DefWindowProcA(w, message, wParam, lParam);
+        // Taken now: an input handler may destroy the peer, and with it the window.
+        const WNDPROC original = w == peer->field_ ? peer->fieldProc_ : peer->controlProc_;
+        const auto system = [&](UINT m, WPARAM wp, LPARAM lp) {
+            return IsWindow(w) ? CallWindowProcA(original, w, m, wp, lp) : 0;
+        };
+        if (message == WM_NCDESTROY) {
+            const LRESULT result = CallWindowProcA(original, w, message, wParam, lParam);
+            peer->Gone(w);
+            return result;
+        }
+        if (peer->Detached()) return system(message, wParam, lParam);
+        // An error in an event handler ends that handler, never the program.
+        std::optional<LRESULT> handled;
+        if (!StopOnError([&] { handled = peer->Filter(w, message, wParam, lParam, system); })) return 0;
+        return handled ? *handled : system(message, wParam, lParam);
+    }
+
+    // The last message of the control's window or of its edit field.
+    void Gone(HWND w) {
+        if (w != field_) {
+            Unbind();
+            return;
+        }
+        SetWindowLongPtrA(field_, GWLP_USERDATA, 0);
+        field_ = nullptr;
+    }
+
+    // The subclassed window's messages (the control's, or its edit field's); none for the system's own handling,
+    // which system gives. Input handlers may destroy this peer: nothing of it is used after them.
+    template <typename System>
+    std::optional<LRESULT> Filter(HWND w, UINT message, WPARAM wParam, LPARAM lParam, const System& system) {
+        Control& owner = owner_;
+        Win32Toolkit& toolkit = toolkit_;
+        const HWND box = hwnd_;
+        // A combo box's keys arrive at its edit field, which has the focus whenever the box has.
+        const bool keys = kind_ != PeerKind::ComboBox || w == field_;
+        switch (message) {
+            case WM_GETDLGCODE:
+                return DialogCode(system(message, wParam, lParam), lParam);
+            case WM_SETFOCUS: {
+                const LRESULT result = system(message, wParam, lParam);
+                owner.PeerFocused();
+                return result;
+            }
+            case WM_CHAR: {
+                if (!keys) break;
+                int16_t key = static_cast<int16_t>(wParam);
+                owner.KeyPress(key);
+                if (key == 0) return 0;  // the handler discarded the character
+                return system(message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
+            }
+            case WM_KEYDOWN:
+                if (keys) owner.KeyDown(static_cast<int16_t>(wParam), KeyShift());
+                // WINE: the edit field of an open drop-down list keeps Enter and Escape without closing the list;
+                // the box itself closes it (taking the row under the cursor on Enter), as the field does on Windows.
+                if (box != w && IsWindow(box) && (wParam == VK_RETURN || wParam == VK_ESCAPE) &&
+                    SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
+                    return SendMessageA(box, WM_KEYDOWN, wParam, lParam);
+                }
+                break;
+            case WM_KEYUP:
+                if (keys) owner.KeyUp(static_cast<int16_t>(wParam), KeyShift());
+                break;
+            case WM_CONTEXTMENU:
+                if (lParam == -1) {
+                    if (KeyboardContextMenu()) return 0;
+                } else if (toolkit.TakeMouseMenuSuppression(w)) {
+                    return 0;  // the window opened its own popup when the right button went down
+                }
+                break;
+            case WM_SETCURSOR:
+                if (kind_ == PeerKind::ImageButton && LOWORD(lParam) == HTCLIENT && ApplyCursor(owner)) return TRUE;
+                break;
+            case WM_MOUSEMOVE:
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP: {
+                POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (w != box) MapWindowPoints(w, box, &p, 1);
+                RelayToToolTip(message, wParam, p);
+                if (message == WM_RBUTTONDOWN) toolkit.SuppressMouseMenu(nullptr);
+                const unsigned popups = toolkit.PopupsShown();
+                const LRESULT result = system(message, wParam, lParam);
+                const float x = static_cast<float>(p.x) * toolkit.TwipsPerPixelX() / owner.UnitX();
+                const float y = static_cast<float>(p.y) * toolkit.TwipsPerPixelY() / owner.UnitY();
+                const int16_t shift = ShiftState(wParam);
+                if (message == WM_MOUSEMOVE) owner.MouseMove(ButtonsHeld(wParam), shift, x, y);
+                if (message == WM_LBUTTONDOWN) owner.MouseDown(1, shift, x, y);
+                if (message == WM_RBUTTONDOWN) owner.MouseDown(2, shift, x, y);
+                if (message == WM_LBUTTONUP) owner.MouseUp(1, shift, x, y);
+                if (message == WM_RBUTTONUP) owner.MouseUp(2, shift, x, y);
+                // A popup opened on the press is the only one: the system's menu on the release is not shown.
+                if (message == WM_RBUTTONDOWN && toolkit.PopupsShown() != popups) toolkit.SuppressMouseMenu(w);
+                return result;
+            }
+            default:
+                break;
+        }
+        return std::nullopt;
+    }
+
+    // A multi-line edit field wants every key; Tab, Enter and Escape go to the dialog keys all the same, as in a
+    // one-line box, so that they move and press alike everywhere (the box has no way to take a new line or a tab).
+    LRESULT DialogCode(LRESULT code, LPARAM lParam) const {
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (kind_ == PeerKind::TextBox && msg && msg->message == WM_KEYDOWN &&
+            (msg->wParam == VK_TAB || msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+            code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+        }
+        return code;
+    }
+
+    PeerKind kind_;
+    HWND field_ = nullptr;  // a combo box's edit field, which goes with the box
+    WNDPROC controlProc_ = nullptr;
+    WNDPROC fieldProc_ = nullptr;
+    UniqueFont font_;
+    UniqueBitmap picture_;
+    UniqueBrush background_;
+    COLORREF backgroundColour_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> MakeSystemControlPeer(Win32Toolkit& toolkit, Control& owner, PeerKind kind, HWND parent) {
+    UseCommonControls();
+    return std::make_unique<SystemControlPeer>(toolkit, owner, kind, parent);
+}
+
+}  // namespace plivant::ui::win32

@@ -1,0 +1,65 @@
+// FramedForm: the frame's stored settings and the window that follows it.
+#include "windows/FramedForm.h"
+
+#include <algorithm>
+
+#include "windows/main/MountArt.h"
+
+namespace plivant {
+
+namespace {
+// The background a host takes under a new frame: NuvaXPForm's default, 0xD8E9EC.
+constexpr ui::OleColor kHostBackground = 0xD8E9EC;
+constexpr int kIconPixels = 16;
+}  // namespace
+
+ui::Font FrameCaptionFont() {
+    ui::Font font;
+    font.name = "Courier New";
+    font.size = 9.75f;
+    font.bold = true;
+    return font;
+}
+
+FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, std::string name, const std::string& caption,
+                       float width, float height)
+    : ui::Form(toolkit, std::move(name)), NuvaXPForm1(*this, "NuvaXPForm1", process) {
+    // A fixed window without minimise and maximise boxes: the frame then offers only its close button, and the
+    // window keeps the size its controls were laid out for.
+    SetBorderStyle(ui::FormBorderStyle::FixedSingle);
+    SetMinButton(false);
+    SetMaxButton(false);
+    SetBackColor(kHostBackground);
+    SetCaption(caption);
+    // The frame first: the window follows its size.
+    NuvaXPForm1.Move(0, 0, width, height);
+    Move(0, 0, width, height);
+    ui::PropertyBag design;
+    design.Store("Caption", caption);
+    design.Store("Font", FrameCaptionFont());
+    design.Store("Icon", ProgramIcon(kIconPixels).colour);
+    design.Store("ShowMinimize", false);
+    design.Store("ShowMaximize", false);
+    design.Store("EnableMaximize", false);
+    design.Store("AutoLoad", true);
+    NuvaXPForm1.ReadProperties(design);
+}
+
+void FramedForm::Form_Resize() {
+    SetWidth(NuvaXPForm1.Width());
+    SetHeight(NuvaXPForm1.Height());
+}
+
+void FramedForm::PlaceOverOwner() {
+    const ui::SizeTwips screen = toolkit().ScreenSize();
+    float left = (screen.width - Width()) / 2, top = (screen.height - Height()) / 2;
+    if (const ui::Form* owner = Owner(); owner && owner->Loaded()) {
+        left = owner->Left() + (owner->Width() - Width()) / 2;
+        top = owner->Top() + (owner->Height() - Height()) / 2;
+    }
+    left = std::clamp(left, 0.0f, std::max(0.0f, screen.width - Width()));
+    top = std::clamp(top, 0.0f, std::max(0.0f, screen.height - Height()));
+    Move(left, top, Width(), Height());
+}
+
+}  // namespace plivant

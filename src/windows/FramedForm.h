@@ -1,0 +1,30 @@
+// A window of the program drawn inside the skinned frame: the settings its frame is stored with, the window
+// following the frame's size, and its place over the window that opened it.
+#pragma once
+#include <string>
+
+#include "frame/NuvaXPForm.h"
+#include "ui/Form.h"
+
+namespace plivant {
+
+// The frame's title font in the program's windows.
+ui::Font FrameCaptionFont();
+
+class FramedForm : public ui::Form {
+public:
+    NuvaXPForm NuvaXPForm1;
+
+protected:
+    // The frame is stored with the caption, the title font, the program's icon, its minimise and maximise buttons
+    // hidden, maximising disabled and AutoLoad on; frame and window start at width × height twips.
+    FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, std::string name, const std::string& caption,
+               float width, float height);
+
+    // The window takes the width and then the height of its frame.
+    void Form_Resize() override;
+    // Centred over the owner, or on the screen when there is none; kept on the screen.
+    void PlaceOverOwner();
+};
+
+}  // namespace plivant

@@ -1,0 +1,36 @@
+// frmAbout: names the program, its title and version, and links to the maker's web page.
+#pragma once
+#include <string>
+
+#include "platform/Platform.h"
+#include "ui/Controls.h"
+#include "widgets/ZuLinkLabel.h"
+#include "windows/FramedForm.h"
+
+namespace plivant {
+
+// "Version " and the version as major.minor.revision.
+std::string VersionText(const platform::VersionNumbers& version);
+
+class frmAbout : public FramedForm {
+public:
+    frmAbout(ui::Toolkit& toolkit, platform::Platform& platform);
+
+    ui::Image Image2;
+    ui::Label lblTitle;
+    ui::Label lblVersion;
+    ui::TextBox txtReg;
+    ZuLinkLabel ZuLinkLabel1;
+    ui::Line Line1;
+    ui::Line Line2;
+    ui::CommandButton cmdOK;
+
+protected:
+    void Form_Load() override;
+
+private:
+    platform::IRegistry& registry_;
+    platform::IProcess& process_;
+};
+
+}  // namespace plivant

@@ -1,0 +1,71 @@
+// frmHelp: the help text and the box that shows it.
+#include "windows/auxiliary/frmHelp.h"
+
+#include "state/UiStrings.h"
+#include "util/ErrorPolicy.h"
+#include "util/Text.h"
+#include "windows/ProgramFacts.h"
+
+namespace plivant {
+
+namespace {
+
+constexpr const char* kIndent = "   ";
+constexpr const char* kLineEnd = "\r\n";
+constexpr size_t kDotsBeyondHeading = 8;
+constexpr float kWidth = 5745, kHeight = 4560;
+
+void AppendItem(std::string& text, const char* number, const std::string& item) {
+    bool first = true;
+    for (const std::string& piece : text::SplitAt(item, '|')) {
+        text += first ? number : kIndent;
+        text += piece;
+        text += kLineEnd;
+        first = false;
+    }
+}
+
+}  // namespace
+
+std::string HelpText(const std::string& heading, const std::string& item1, const std::string& item2,
+                     const std::string& closing) {
+    std::string text = kLineEnd;
+    text += std::string(kIndent) + "..: " + heading + " :.." + kLineEnd;
+    text += kIndent + std::string(kDotsBeyondHeading + heading.size(), '.') + kLineEnd;
+    text += kLineEnd;
+    AppendItem(text, "1. ", item1);
+    text += std::string(kIndent) + kLineEnd;
+    AppendItem(text, "2. ", item2);
+    text += std::string(kIndent) + kLineEnd;
+    text += kIndent + closing + " " + facts::kMaker + kLineEnd;
+    return text;
+}
+
+frmHelp::frmHelp(ui::Toolkit& toolkit, platform::Platform& platform)
+    : FramedForm(toolkit, platform.process, "frmHelp", "Help", kWidth, kHeight),
+      txtHelp(*this, "txtHelp"),
+      registry_(platform.registry) {
+    txtHelp.SetMultiLine(true);
+    txtHelp.SetScrollBars(ui::ScrollBars::Vertical);
+    ui::Font arial;
+    arial.name = "Arial";
+    arial.size = 9.75f;
+    txtHelp.SetFont(arial);
+    txtHelp.Move(165, 570, 5415, 3825);
+    // Display only: the text can be selected, copied and scrolled, but no character reaches it.
+    txtHelp.onKeyPress = [](int16_t& KeyAscii) { KeyAscii = 0; };
+}
+
+void frmHelp::Form_Load() {
+    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
+    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
+    SkipOnError([&] { NuvaXPForm1.SetCaption(LoadUiString(registry_, UiString::Help)); });
+    SkipOnError([&] {
+        txtHelp.SetText(HelpText(
+            LoadUiString(registry_, UiString::HelpHeading), LoadUiString(registry_, UiString::HelpParagraph1),
+            LoadUiString(registry_, UiString::HelpParagraph2), LoadUiString(registry_, UiString::DevelopedBy)));
+    });
+    PlaceOverOwner();
+}
+
+}  // namespace plivant

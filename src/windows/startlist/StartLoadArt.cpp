@@ -1,0 +1,46 @@
+// The add button's arrow: a shaft and a head, symmetric about the picture's middle, shaded from a light green at
+// the top to a deep green at the tip, with a dark green outline.
+#include "windows/startlist/StartLoadArt.h"
+
+#include "ui/Paint.h"
+
+namespace plivant {
+
+namespace {
+
+constexpr int kSize = 24;
+constexpr int kShaftTop = 4, kHeadTop = 12, kTip = 18;
+constexpr ui::Rgb kOutline = 0x1B4D1B;
+constexpr ui::Rgb kTopGreen = 0x8BE38B;
+constexpr ui::Rgb kBottomGreen = 0x23902A;
+
+// Half the arrow's width in a row, measured from the middle (11.5); 0 outside the arrow.
+int HalfWidth(int y) {
+    if (y >= kShaftTop && y < kHeadTop) return 3;
+    if (y >= kHeadTop && y <= kTip) return kTip + 1 - y;
+    return 0;
+}
+
+bool Inside(int x, int y) {
+    const int half = HalfWidth(y);
+    return half > 0 && x >= kSize / 2 - half && x < kSize / 2 + half;
+}
+
+}  // namespace
+
+ui::Bitmap AddPairPicture() {
+    ui::Bitmap b(kSize, kSize, kAddPictureBackground);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            if (!Inside(x, y)) continue;
+            const bool edge = !Inside(x - 1, y) || !Inside(x + 1, y) || !Inside(x, y - 1) || !Inside(x, y + 1);
+            const double t = double(y - kShaftTop) / (kTip - kShaftTop);
+            ui::Rgb fill = ui::Mix(kTopGreen, kBottomGreen, t);
+            if (x < kSize / 2) fill = ui::Lighter(fill, 0.18);  // lit from the left
+            b.Set(x, y, edge ? kOutline : fill);
+        }
+    }
+    return b;
+}
+
+}  // namespace plivant

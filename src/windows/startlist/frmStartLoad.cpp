@@ -1,0 +1,115 @@
+// frmStartLoad: loading the list and the free letters, choosing a folder, adding and removing pairs, and writing
+// the list on closing.
+#include "windows/startlist/frmStartLoad.h"
+
+#include "mapping/mod_DriveInfo.h"
+#include "state/UiStrings.h"
+#include "util/ErrorPolicy.h"
+#include "windows/main/modFolderBrowse.h"
+#include "windows/startlist/StartLoadArt.h"
+
+namespace plivant {
+
+namespace {
+constexpr int16_t kDeleteKey = 46;
+constexpr float kWidth = 6045, kHeight = 3225;
+
+void DiscardKey(int16_t& KeyAscii) {
+    KeyAscii = 0;
+}
+}  // namespace
+
+frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, const std::string& programFolder)
+    : FramedForm(toolkit, platform.process, "frmStartLoad", "Mount @ Win Startup", kWidth, kHeight),
+      cboDrive(*this, "cboDrive"),
+      txtBrowse(*this, "txtBrowse"),
+      cmdBrowse(*this, "cmdBrowse"),
+      cmdAdd(*this, "cmdAdd"),
+      vList(*this, "vList"),
+      platform_(platform),
+      programFolder_(programFolder) {
+    cboDrive.Move(150, 705, 615, 315);
+    cboDrive.SetToolTipText("Drive Letter");
+    txtBrowse.Move(825, 720, 4335, 285);
+    txtBrowse.SetToolTipText("Folder path to mount");
+    cmdBrowse.Move(5205, 720, 330, 315);
+    cmdBrowse.SetCaption("...");
+    cmdBrowse.SetToolTipText("Browse");
+    cmdAdd.Move(5580, 720, 330, 315);
+    cmdAdd.SetStyle(1);
+    cmdAdd.SetPicture(AddPairPicture());
+    cmdAdd.SetToolTipText("Add");
+    vList.Move(90, 1320, 5865, 1800);
+
+    cboDrive.onKeyPress = DiscardKey;
+    txtBrowse.onKeyPress = DiscardKey;
+    cmdAdd.onClick = [this] { cmdAdd_Click(); };
+    cmdBrowse.onClick = [this] { cmdBrowse_Click(); };
+    vList.onKeyUp = [this](int16_t KeyCode, int16_t Shift) { vList_KeyUp(KeyCode, Shift); };
+}
+
+void frmStartLoad::Form_Load() {
+    // Only the file survives from one opening to the next: the boxes start empty again.
+    txtBrowse.SetText("");
+    cboDrive.SetItems({});
+    cboDrive.SetText("");
+    vList.SetItems({});
+    platform::IRegistry& registry = platform_.registry;
+    SkipOnError([&] {
+        const std::string caption = LoadUiString(registry, UiString::MountAtStartup);
+        SetCaption(caption);
+        NuvaXPForm1.SetCaption(caption);
+    });
+    SkipOnError([&] { txtBrowse.SetToolTipText(LoadUiString(registry, UiString::FolderPathToMount)); });
+    SkipOnError([&] { cboDrive.SetToolTipText(LoadUiString(registry, UiString::DriveLetter)); });
+    SkipOnError([&] { cmdAdd.SetToolTipText(LoadUiString(registry, UiString::Add)); });
+    SkipOnError([&] { cmdBrowse.SetToolTipText(LoadUiString(registry, UiString::Browse)); });
+    SkipOnError([&] { vList.SetToolTipText(LoadUiString(registry, UiString::ListToMount)); });
+    SkipOnError([&] { LoadList(); });
+    SkipOnError([&] { LoadDrives(); });
+    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
+    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
+    PlaceOverOwner();
+}
+
+void frmStartLoad::LoadList() {
+    // Until the list has been read whole, a failure here counts as a list that could not be read.
+    listState_ = ListFileState::Unreadable;
+    StartupListContent content = ReadStartupList(platform_.files, platform_.codePage, programFolder_);
+    listState_ = content.state;
+    for (std::string& line : content.lines) line = platform_.codePage.Lower(std::move(line));
+    vList.SetItems(std::move(content.lines));
+}
+
+void frmStartLoad::LoadDrives() {
+    std::vector<std::string> free;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string drive{letter, ':'};
+        if (!DriveExists(platform_.dosDevices, drive)) free.push_back(drive);
+    }
+    cboDrive.SetItems(std::move(free));
+}
+
+void frmStartLoad::cmdBrowse_Click() {
+    const std::string title = LoadUiString(platform_.registry, UiString::FolderToMount);
+    const std::string folder = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, programFolder_);
+    if (!folder.empty()) txtBrowse.SetText(folder);
+}
+
+void frmStartLoad::cmdAdd_Click() {
+    if (txtBrowse.Text().empty()) return;
+    vList.AddItem(cboDrive.Text() + "\t" + txtBrowse.Text());
+}
+
+void frmStartLoad::vList_KeyUp(int16_t KeyCode, int16_t) {
+    if (KeyCode == kDeleteKey && vList.ListIndex() >= 0) vList.RemoveItem(vList.ListIndex());
+}
+
+void frmStartLoad::Form_Unload(int16_t&) {
+    // A list that exists but could not be read (or only in part) is never replaced by what the window shows: that
+    // would destroy the user's list. Only a list that was read, or that was not there, is written.
+    if (listState_ != ListFileState::Absent && listState_ != ListFileState::Read) return;
+    SkipOnError([&] { SaveStartupList(platform_.files, programFolder_, vList.Items()); });
+}
+
+}  // namespace plivant

@@ -1,0 +1,24 @@
+// A simulated machine with the headless toolkit on its screen, and a form on it: the ground the tests of
+// controls and windows stand on.
+#pragma once
+#include <gtest/gtest.h>
+
+#include "platform/sim/SimPlatform.h"
+#include "ui/Form.h"
+#include "ui/sim/HeadlessToolkit.h"
+
+namespace plivant::test {
+
+struct SimScreen {
+    platform::sim::SimPlatform sim;
+    platform::sim::SimWindowing& windowing = sim.windowing;
+    platform::sim::SimShell& shell = sim.shell;
+    ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
+};
+
+class FormTest : public testing::Test, public SimScreen {
+protected:
+    ui::Form form{toolkit, "frmHost"};
+};
+
+}  // namespace plivant::test

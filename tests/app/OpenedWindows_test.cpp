@@ -1,0 +1,66 @@
+// The windows the main window opens: one shared instance each, made on first use and shown modally over the owner;
+// ShowAboutBox through the same About window, which is unloaded and dropped afterwards.
+#include "app/OpenedWindows.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/sim/SimPlatform.h"
+#include "ui/sim/HeadlessToolkit.h"
+
+namespace plivant {
+namespace {
+
+class OpenedWindowsTest : public testing::Test {
+protected:
+    OpenedWindowsTest() {
+        owner.Move(1500, 1500, 9000, 6000);
+        owner.Show();
+        toolkit.onModal = [this](ui::Form& form) {
+            shown.push_back(form.Name() + (form.Owner() == &owner ? "" : " without its owner"));
+            EXPECT_EQ(form.Left() + form.Width() / 2, 6000) << form.Name() << " is not centred over its owner";
+            if (reenter) reenter();
+            form.Unload();
+        };
+    }
+    platform::sim::SimPlatform sim;
+    ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
+    platform::Platform ports = sim.Ports();
+    ui::Form owner{toolkit, "frmMount"};
+    app::ProgramOpenedWindows windows{toolkit, ports};
+    std::vector<std::string> shown;
+    std::function<void()> reenter;
+};
+
+TEST_F(OpenedWindowsTest, EachWindowIsMadeOnceAndShownModallyOverItsOwner) {
+    std::vector<ui::Form*> made;
+    for (int round = 0; round < 2; ++round) {
+        windows.ShowStartupListEditor(owner);
+        windows.ShowHelp(owner);
+        windows.ShowAbout(owner);
+        made.insert(made.end(), {windows.Editor(), windows.Help(), windows.AboutWindow()});
+    }
+    EXPECT_EQ(std::vector(made.begin(), made.begin() + 3), std::vector(made.begin() + 3, made.end()));
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"frmStartLoad", "frmHelp", "frmAbout", "frmStartLoad", "frmHelp", "frmAbout"}));
+}
+
+TEST_F(OpenedWindowsTest, ShowAboutBoxDropsTheWindowAfterwardsButLeavesAnOpenOneAlone) {
+    ZuLinkLabel link(owner, "ZuLinkLabel1");
+    link.ShowAboutBox();
+    EXPECT_EQ(windows.AboutWindow(), nullptr);
+    reenter = [&] { windows.AboutWindow()->ZuLinkLabel1.ShowAboutBox(); };  // from the open window's own label
+    windows.ShowAbout(owner);
+    EXPECT_EQ(shown, (std::vector<std::string>{"frmAbout", "frmAbout"}));
+    EXPECT_NE(windows.AboutWindow(), nullptr);
+}
+
+TEST(ShowAboutBox, WithoutARegisteredWindowNothingOpens) {
+    platform::sim::SimPlatform sim;
+    ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
+    ui::Form form{toolkit, "frmHost"};
+    ZuLinkLabel(form, "ZuLinkLabel1").ShowAboutBox();
+    EXPECT_EQ(toolkit.modalRuns, 0);
+}
+
+}  // namespace
+}  // namespace plivant

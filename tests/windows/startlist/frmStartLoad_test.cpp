@@ -1,0 +1,170 @@
+// frmStartLoad on the simulated machine: loading, editing and the bytes written on closing, the lists that must not
+// be overwritten, bad lists; the add button's picture.
+#include "windows/startlist/frmStartLoad.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "mapping/mod_Subst.h"
+#include "platform/WinConst.h"
+#include "platform/sim/SimPlatform.h"
+#include "state/UiStrings.h"
+#include "ui/Paint.h"
+#include "ui/sim/HeadlessToolkit.h"
+#include "ui/sim/PngFile.h"
+#include "windows/startlist/StartLoadArt.h"
+
+namespace plivant {
+namespace {
+
+constexpr const char* kList = "C:\\P\\mount.ini";
+constexpr int16_t kDelete = 46;
+
+template <size_t N>
+std::string Bytes(const char (&text)[N]) {  // with the NULs it holds
+    return std::string(text, N - 1);
+}
+
+class StartLoadTest : public testing::Test {
+protected:
+    StartLoadTest() { sim.files.AddFolder("C:\\P"); }
+    // Opens the window modally, lets the user act, and closes it through the frame's close button.
+    void Session(const std::function<void(frmStartLoad&)>& act) {
+        toolkit.onModal = [&](ui::Form&) {
+            act(form);
+            form.NuvaXPForm1.CloseButton.Click();
+        };
+        form.Show(1);
+        EXPECT_FALSE(form.Loaded());
+    }
+    platform::sim::SimPlatform sim;
+    ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
+    platform::Platform ports = sim.Ports();
+    std::string folder = "C:\\P\\";
+    frmStartLoad form{toolkit, ports, folder};
+};
+
+TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
+    sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, "5003", "Beim Start");
+    sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, "5006", "Dazu");
+    sim.dosDevices.AddGlobal("D:", "\\Device\\CdRom0");
+    ASSERT_TRUE(DefineDrive(sim.dosDevices, "S", "C:\\Gone", 0));  // a mapped folder names a drive too
+    sim.files.AddFile(kList, Bytes("E:\tC:\\My Data\r\nNo Tab\rX:\t\xC4Q\x01\0Z\n"));
+    sim.shell.browseChoice = "C:\\Data";
+    Session([&](frmStartLoad& f) {
+        std::string letters, tips;
+        for (const auto& item : f.cboDrive.Items()) letters += item;
+        EXPECT_EQ(letters, "A:B:E:F:G:H:I:J:K:L:M:N:O:P:Q:R:T:U:V:W:X:Y:Z:");
+        for (ui::Control* c :
+             std::initializer_list<ui::Control*>{&f.cboDrive, &f.txtBrowse, &f.cmdBrowse, &f.cmdAdd, &f.vList})
+            tips += c->ToolTipText() + "|";
+        EXPECT_EQ(tips, "Drive Letter|Folder path to mount|Browse|Dazu|List to mount|");
+        EXPECT_EQ(f.Caption() + "|" + f.NuvaXPForm1.Caption(), "Beim Start|Beim Start");
+        EXPECT_FALSE(f.NuvaXPForm1.ShowMinimize() || f.NuvaXPForm1.ShowMaximize() || f.NuvaXPForm1.EnableMaximize());
+        f.cmdAdd.Click();     // an empty folder box: nothing
+        f.cmdBrowse.Click();  // the picker fills the folder box
+        f.cmdAdd.Click();     // no letter chosen: the row begins with the TAB
+        f.cboDrive.SetListIndex(2);
+        f.cmdAdd.Click();
+        f.cmdAdd.Click();  // both boxes keep their values: the same row again
+        for (ui::Control* box : std::initializer_list<ui::Control*>{&f.txtBrowse, &f.cboDrive}) {
+            for (int16_t typed : {'q', '\b', '\x16'}) {
+                box->KeyPress(typed);
+                EXPECT_EQ(typed, 0) << box->Name();
+            }
+        }
+        f.vList.KeyUp(kDelete, 0);  // nothing selected
+        f.vList.SetListIndex(1);
+        f.vList.KeyUp(45, 0);  // Insert
+        f.vList.KeyUp(kDelete, 0);
+        sim.shell.browseChoice.reset();  // cancelled: the box keeps its folder
+        f.cmdBrowse.Click();
+        EXPECT_EQ(f.txtBrowse.Text(), "C:\\Data");
+        EXPECT_EQ(sim.shell.browses.at(0).owner, f.hwnd());
+    });
+    EXPECT_EQ(sim.shell.browses[0].title + "|" + sim.shell.browses[0].callbackDataText, "Folder to mount|C:\\P\\");
+    EXPECT_EQ(sim.files.Content(kList),
+              Bytes("e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"));
+}
+
+// Whatever the user adds, a list that exists but could not be read, or only in part, is left as it was; one the
+// existence test does not see is replaced; a refused write leaves the old file whole. Each opening starts afresh from
+// the file.
+TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
+    const std::string old = "E:\tC:\\Old\r\n";
+    const std::string cyrillic =
+        "\xEF\xBB\xBF"
+        "E:\tC:\\\xD0\x96\r\n";  // UTF-8: a folder the code page cannot name
+    const struct {
+        const char* name;
+        uint32_t attributes;
+        bool locked, folderWritable;
+        std::string before;
+        std::optional<std::string> after;
+    } cases[] = {
+        {"locked", win::FILE_ATTRIBUTE_ARCHIVE, true, true, old, old},
+        {"partial", win::FILE_ATTRIBUTE_ARCHIVE, false, true, cyrillic, cyrillic},
+        {"hidden", win::FILE_ATTRIBUTE_HIDDEN, false, true, old, "f:\tC:\\New\r\n"},
+        {"read-only", win::FILE_ATTRIBUTE_READONLY, false, true, old, old},
+        {"folder refuses", win::FILE_ATTRIBUTE_ARCHIVE, false, false, old, old},
+        {"plain", win::FILE_ATTRIBUTE_ARCHIVE, false, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n"},
+    };
+    for (const auto& c : cases) {
+        sim.files.SetWritable("C:\\P", true);
+        sim.files.AddFile(kList, c.before, c.attributes);
+        sim.files.SetLocked(kList, c.locked);
+        sim.files.SetWritable("C:\\P", c.folderWritable);
+        Session([&](frmStartLoad& f) {
+            sim.files.SetLocked(kList, false);  // let go of while the window is open: writable again
+            EXPECT_EQ(f.txtBrowse.Text() + f.cboDrive.Text(), "");
+            f.txtBrowse.SetText("C:\\New");
+            f.cboDrive.SetText("f:");
+            f.cmdAdd.Click();
+        });
+        EXPECT_EQ(sim.files.Content(kList), c.after) << c.name;
+    }
+}
+
+TEST_F(StartLoadTest, LargeListsWithEveryLetterInUse) {
+    std::string many;
+    for (int i = 0; i < 100000; ++i) many += "e:\tc:\\folder " + std::to_string(i) + "\r\n";
+    for (char letter = 'A'; letter <= 'Z'; ++letter) sim.dosDevices.AddGlobal({letter, ':'}, "\\Device\\X");
+    for (const auto& [content, expected] :
+         {std::pair{many, many}, {std::string(1 << 20, 'W'), std::string(1 << 20, 'w') + "\r\n"}}) {
+        sim.files.AddFile(kList, content);
+        Session([](frmStartLoad& f) {
+            EXPECT_EQ(f.cboDrive.ListCount(), 0);
+            f.txtBrowse.SetText("C:\\X");
+            f.cmdAdd.Click();
+        });
+        EXPECT_EQ(sim.files.Content(kList), expected + "\tC:\\X\r\n");
+    }
+}
+
+TEST(AddPairPicture, AGreenArrowWithADarkOutlinePointingDownWithinTheShownFace) {
+    const ui::Bitmap b = AddPairPicture();
+    ASSERT_EQ(b.Width() * 100 + b.Height(), 2424);
+    ui::WritePngFile(ui::Scaled(b, 8), PLIVANT_SOURCE_DIR "/build/artifacts/add-pair-picture.png");
+    const auto kind = [&](int x, int y) {  // 0 ground, 1 outline, 2 fill
+        const ui::Rgb c = b.Contains(x, y) ? b.At(x, y) : kAddPictureBackground;
+        return c == kAddPictureBackground ? 0 : ui::Luma(c) < 90 ? 1 : 2;
+    };
+    std::string widths;  // per row, as letters: the arrow's outline from top to tip
+    for (int y = 0; y < 24; ++y) {
+        int width = 0;
+        for (int x = 0; x < 24; ++x) {
+            EXPECT_EQ(kind(x, y), kind(23 - x, y)) << "not symmetric at " << x << "," << y;
+            if (kind(x, y) == 0) continue;
+            ++width;
+            const bool rim = !kind(x - 1, y) || !kind(x + 1, y) || !kind(x, y - 1) || !kind(x, y + 1);
+            EXPECT_EQ(kind(x, y), rim ? 1 : 2) << x << "," << y;
+            EXPECT_TRUE(rim || ui::Green(b.At(x, y)) > ui::Red(b.At(x, y)) + 40) << "fill at " << x << "," << y;
+        }
+        widths += static_cast<char>('a' + width);
+    }
+    EXPECT_EQ(widths, "aaaaggggggggomkigecaaaaa");  // shaft, head, tip, all within rows and columns 4 to 19
+}
+
+}  // namespace
+}  // namespace plivant

@@ -1,0 +1,207 @@
+// The start-up list editor, the help window and the About window on real windows, opened modally from the test
+// program and driven by window messages: mount.ini's bytes after an editing session, the help text read back from
+// its edit control, the About window's size; a screenshot of each among the artefacts.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "Screenshot.h"
+#include "ScriptedShell.h"
+#include "WineSupport.h"
+#include "app/OpenedWindows.h"
+#include "state/UiStrings.h"
+#include "ui/win32/Win32Toolkit.h"
+
+namespace plivant::wine {
+namespace {
+
+HWND H(platform::WindowHandle h) {
+    return reinterpret_cast<HWND>(h);
+}
+
+std::string TextOf(HWND w) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// Steps run one per tick of a thread timer, inside whatever loop runs (the modal window's, a dialog's); a step still
+// running holds the others back. A window still open long after the last step fails the test instead of hanging it.
+class Script {
+public:
+    Script(std::function<ui::Form*()> form, std::vector<std::function<void()>> steps)
+        : form_(std::move(form)), steps_(std::move(steps)) {
+        current_ = this;
+        id_ = SetTimer(nullptr, 0, 40, Tick);
+    }
+    ~Script() {
+        KillTimer(nullptr, id_);
+        current_ = nullptr;
+    }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        Script* s = current_;
+        if (!s || s->busy_) return;
+        s->busy_ = true;
+        if (s->next_ < s->steps_.size()) {
+            s->steps_[s->next_++]();
+        } else if (ui::Form* form = s->form_(); ++s->idle_ > 100 && form && form->Loaded()) {
+            ADD_FAILURE() << form->Name() << " is still open after its last step";
+            form->Unload();
+        }
+        s->busy_ = false;
+    }
+    inline static Script* current_ = nullptr;
+    std::function<ui::Form*()> form_;
+    std::vector<std::function<void()>> steps_;
+    size_t next_ = 0;
+    int idle_ = 0;
+    bool busy_ = false;
+    UINT_PTR id_ = 0;
+};
+
+void Click(HWND w, int x, int y) {
+    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// Typed characters (a letter, Backspace, Ctrl+V) are discarded.
+void TypeInto(HWND w) {
+    const std::string before = TextOf(w);
+    for (WPARAM c : {WPARAM{'x'}, WPARAM{'\b'}, WPARAM{0x16}}) SendMessageA(w, WM_CHAR, c, 1);
+    EXPECT_EQ(TextOf(w), before);
+}
+
+// Steps that end a session: a screenshot among the artefacts, then the frame's close button.
+std::vector<std::function<void()>> ShootAndClose(std::vector<std::function<void()>> steps,
+                                                 std::function<FramedForm*()> form, const std::string& name) {
+    steps.push_back([=] {
+        HWND w = H(form()->hwnd());
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RECT r{};
+        GetWindowRect(w, &r);
+        EXPECT_FALSE(SaveArtifact(CaptureScreen(r), name).empty());
+    });
+    steps.push_back([=] { Click(H(form()->NuvaXPForm1.CloseButton.PicMain.hwnd()), 5, 5); });
+    return steps;
+}
+
+class AuxiliaryWindows : public testing::Test {
+protected:
+    AuxiliaryWindows() {
+        owner.Move(1500, 1500, 9000, 6000);
+        owner.Show();
+    }
+    platform::win32::Win32Platform real;
+    platform::Platform ports = real.Ports();
+    ui::win32::Win32Toolkit toolkit{real.windowing, real.shell};
+    ui::Form owner{toolkit, "frmMount"};
+    TempFolder temp;
+    const std::string folder = temp.Path() + "\\", list = folder + "mount.ini";
+};
+
+TEST_F(AuxiliaryWindows, TheEditorIsDrivenByMessagesAndWritesItsRowsOnClose) {
+    WriteBytes(list, "E:\tC:\\Projects\\Website\r\nF:\tC:\\Users\\Public\\Music\r\n");
+    const std::string letter{FreeLetter(), ':'};
+    PressOnceSelected shell(IDOK, temp.Path(), true);  // the scripted user chooses the folder and confirms it
+    platform::Platform withDialog{real.dosDevices, real.files,     real.registry, real.process,
+                                  shell,           real.windowing, real.codePage};
+    frmStartLoad editor(toolkit, withDialog, folder);
+    const auto steps = std::vector<std::function<void()>>{
+        [&] {
+            HWND combo = H(editor.cboDrive.hwnd());
+            const auto find = [&](const std::string& item) {
+                return SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(item.c_str()));
+            };
+            EXPECT_EQ(find("C:"), CB_ERR);
+            SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(find(letter)), 0);
+            SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+            TypeInto(H(editor.txtBrowse.hwnd()));
+            if (HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr)) TypeInto(edit);
+            SendMessageA(H(editor.cmdBrowse.hwnd()), BM_CLICK, 0, 0);
+        },
+        [&] { SendMessageA(H(editor.cmdAdd.hwnd()), BM_CLICK, 0, 0); },
+        [&] {
+            HWND rows = H(editor.vList.hwnd());
+            Click(rows, 5, 3);  // the first row
+            SendMessageA(rows, WM_KEYDOWN, VK_DELETE, 0x01530001);
+            SendMessageA(rows, WM_KEYUP, VK_DELETE, 0xC1530001);
+        }};
+    Script script([&] { return &editor; }, ShootAndClose(
+                                               steps, [&] { return &editor; }, "wine-startlist"));
+    editor.Show(1, &owner);
+    EXPECT_EQ(ReadBytes(list), "f:\tc:\\users\\public\\music\r\n" + letter + "\t" + temp.Path() + "\r\n");
+}
+
+// A list another program holds open when the window loads is never replaced, even once it is let go of; a read-only
+// one cannot be, and stays whole.
+TEST_F(AuxiliaryWindows, TheEditorLeavesALockedOrReadOnlyListWhole) {
+    for (const bool locked : {true, false}) {
+        WriteBytes(list, "E:\tC:\\Old\r\n");
+        HANDLE holder = locked ? CreateFileA(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                               : INVALID_HANDLE_VALUE;
+        if (!locked) SetFileAttributesA(list.c_str(), FILE_ATTRIBUTE_READONLY);
+        frmStartLoad editor(toolkit, ports, folder);
+        const auto add = [&] {
+            if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
+            editor.txtBrowse.SetText("C:\\New");
+            SendMessageA(H(editor.cmdAdd.hwnd()), BM_CLICK, 0, 0);
+        };
+        Script script([&] { return &editor; }, ShootAndClose(
+                                                   {add}, [&] { return &editor; }, "wine-startlist-kept"));
+        editor.Show(1, &owner);
+        SetFileAttributesA(list.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!locked && ReadBytes(list) != "E:\tC:\\Old\r\n")
+            GTEST_SKIP() << "WINE: a rename replaces a read-only file (Windows refuses it)";
+        EXPECT_EQ(ReadBytes(list), "E:\tC:\\Old\r\n") << (locked ? "locked" : "read-only");
+    }
+}
+
+TEST_F(AuxiliaryWindows, TheHelpTextIsReadBackFromItsEditWhichTakesNoTyping) {
+    app::ProgramOpenedWindows windows(toolkit, ports);
+    std::string shown;
+    const auto read = [&] {
+        HWND edit = H(windows.Help()->txtHelp.hwnd());
+        EXPECT_NE(GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE, 0);
+        shown = TextOf(edit);
+        TypeInto(edit);
+        SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0x01500001);  // the arrow keys still move through the text
+        DWORD from = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), 0);
+        EXPECT_GT(from, 0u);
+    };
+    Script script([&] { return windows.Help(); }, ShootAndClose(
+                                                      {read}, [&] { return windows.Help(); }, "wine-help"));
+    windows.ShowHelp(owner);
+    EXPECT_EQ(shown, HelpText(DefaultText(UiString::HelpHeading), DefaultText(UiString::HelpParagraph1),
+                              DefaultText(UiString::HelpParagraph2), DefaultText(UiString::DevelopedBy)));
+}
+
+TEST_F(AuxiliaryWindows, TheAboutWindowIs5800By4400TwipsAndEscapeOrEnterClosesIt) {
+    app::ProgramOpenedWindows windows(toolkit, ports);
+    for (const WPARAM key : {WPARAM{VK_ESCAPE}, WPARAM{VK_RETURN}}) {
+        RECT r{};
+        const auto press = [&] {
+            HWND w = H(windows.AboutWindow()->hwnd());
+            GetWindowRect(w, &r);
+            EXPECT_EQ(TextOf(w), "About Plivant");
+            HWND focus = GetFocus() ? GetFocus() : w;
+            PostMessageA(focus, WM_KEYDOWN, key, 1);
+            PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+        };
+        auto steps = ShootAndClose(
+            {}, [&] { return windows.AboutWindow(); }, "wine-about");
+        steps.back() = press;  // closed by the key instead of the frame's button
+        Script script([&] { return windows.AboutWindow(); }, steps);
+        windows.ShowAbout(owner);
+        EXPECT_FALSE(windows.AboutWindow()->Loaded()) << key;
+        EXPECT_EQ(std::pair(r.right - r.left, r.bottom - r.top), std::pair(387L, 293L));  // 5800 and 4400 / 15
+    }
+}
+
+}  // namespace
+}  // namespace plivant::wine

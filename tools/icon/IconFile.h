@@ -1,0 +1,17 @@
+// The Windows icon file format: one file holding the program's icon at several sizes, for the program file's
+// resources, the installer and the shortcuts.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "windows/main/MountArt.h"
+
+namespace plivant::tools {
+
+// The bytes of an .ico file with one image per entry, in the given order. Images up to 255 pixels are stored
+// as 32-bit device-independent bitmaps (with the transparency mask older renderers read), larger ones as PNG,
+// as the system's own 256-pixel icons are. Throws std::invalid_argument for an image that is not square, is
+// larger than 256 pixels, or whose alpha does not cover every pixel.
+std::vector<uint8_t> IconFile(const std::vector<IconArt>& images);
+
+}  // namespace plivant::tools
