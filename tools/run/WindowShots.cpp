@@ -58,15 +58,18 @@ int main(int argc, char** argv) {
         GetWindowTextA(window, title, sizeof title);
         if (plivant::ui::WritePngFile(shot, path)) std::printf("window \"%s\": %s\n", title, path.c_str());
     }
+    int mapped = 0;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const char name[] = {letter, ':', 0};
         char targets[4096];
         if (QueryDosDeviceA(name, targets, sizeof targets) > 0 && std::string(targets).starts_with("\\??\\")) {
             std::printf("mapped %s %s\n", name, targets + 4);
+            ++mapped;
         }
     }
+    if (mapped == 0) std::printf("mapped: no letter\n");
     std::fflush(stdout);
-    if (found.process == 0) return 1;
+    if (found.process == 0) return 0;  // nothing left to close
     plivant::platform::win32::UniqueKernelHandle process(
         OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, found.process));
     // Closing the main window ends the program; a program that does not end in time is ended.
