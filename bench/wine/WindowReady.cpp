@@ -24,20 +24,20 @@ struct Search {
     HWND found;
 };
 
+BOOL CALLBACK Visit(HWND w, LPARAM data) {
+    auto& s = *reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    char text[64] = "";
+    GetWindowThreadProcessId(w, &owner);
+    GetWindowTextA(w, text, sizeof text);
+    if (owner != s.process || !IsWindowVisible(w) || lstrcmpA(text, s.title) != 0) return TRUE;
+    s.found = w;
+    return FALSE;
+}
+
 HWND MainWindow(DWORD process, const char* title) {
     Search search{process, title, nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            char text[64] = "";
-            GetWindowThreadProcessId(w, &owner);
-            GetWindowTextA(w, text, sizeof text);
-            if (owner != s.process || !IsWindowVisible(w) || lstrcmpA(text, s.title) != 0) return TRUE;
-            s.found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

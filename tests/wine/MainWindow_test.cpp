@@ -102,15 +102,17 @@ protected:
         const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
         return {20, index * height + height / 2};
     }
-    // Picks an item of the popup that has just opened, from the keyboard.
-    void ChooseInPopup(int item) {
+    // Picks an item of the popup that has just opened, from the keyboard; a picture of the window with it open.
+    void ChooseInPopup(int item, const char* picture = nullptr) {
         ASSERT_TRUE(PumpUntil([&] { return !Find(0, "#32768").empty(); }, 10000));
+        if (picture) Picture(picture, true);
         for (int i = 0; i < item; ++i) Type(Find(0, "#32768").front(), VK_DOWN);
         Type(Find(0, "#32768").front(), VK_RETURN);
     }
-    void Picture(const char* name) {
-        RECT r{};
+    void Picture(const char* name, bool withPopup = false) {
+        RECT r{}, popup{};
         GetWindowRect(main, &r);
+        if (withPopup && GetWindowRect(Find(0, "#32768").front(), &popup)) UnionRect(&r, &r, &popup);
         EXPECT_FALSE(SaveArtifact(CaptureScreen(r), name).empty());
     }
 
@@ -130,6 +132,24 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
     EXPECT_EQ(Text(Child("Edit")), data);
     ASSERT_NE(Child("Button", "About"), nullptr) << "the About image is a window named by its tooltip";
     Picture("main-window-empty");
+    // Tab goes round the controls in the window's order, each window named as a screen reader names it.
+    const std::vector<HWND> order{Child("Button", "Plivant"),
+                                  Child("Button", "Setup [Mount as Win Boot]"),
+                                  Child("Button", "Help"),
+                                  Child("Button", "About"),
+                                  Child("Edit"),
+                                  Child("Button", "..."),
+                                  Find(Child("ComboBox"), "Edit").at(0),
+                                  lists[0],
+                                  lists[1],
+                                  Child("Button", "Plivant")};
+    GUITHREADINFO focus{};
+    focus.cbSize = sizeof focus;
+    for (HWND expected : order) {
+        EXPECT_TRUE(
+            PumpUntil([&] { return GetGUIThreadInfo(run.dwThreadId, &focus) && focus.hwndFocus == expected; }, 5000));
+        Type(focus.hwndFocus, VK_TAB);
+    }
     TypeLetter(used[0]);
     PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);  // the mount button, named by its tooltip
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
@@ -157,7 +177,7 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
     TypeLetter(used[0]);
     Picture("main-window");  // a folder in the path box, a letter chosen, both lists
     PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);
-    ChooseInPopup(2);  // Clear
+    ChooseInPopup(2, "main-window-popup");  // Clear
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[1]) == 0; }, 10000));
     EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>");
 }

@@ -165,7 +165,7 @@ ui::Bitmap AboutPicture(Rgb back) {
 }
 
 ui::Bitmap UnmountMenuPicture(Rgb menu) {
-    Canvas c(kMenuPictureSize, kMenuPictureSize);
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
     Drive(c, 0, 7, 15, 7, 1);
     Badge(c, 11.5, 4.5, 4.5, kRedLight, kRedDark, kRedRim, 1);
     Cross(c, 11.5, 4.5, 1.6, 1.5);
@@ -173,7 +173,7 @@ ui::Bitmap UnmountMenuPicture(Rgb menu) {
 }
 
 ui::Bitmap MountMenuPicture(Rgb menu) {
-    Canvas c(kMenuPictureSize, kMenuPictureSize);
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
     Drive(c, 0, 7, 15, 7, 1);
     Badge(c, 11.5, 4.5, 4.5, kGreenLight, kGreenDark, kGreenRim, 1);
     DownArrow(c, 11.5, 4.5, 4.5);
@@ -181,7 +181,7 @@ ui::Bitmap MountMenuPicture(Rgb menu) {
 }
 
 ui::Bitmap ClearMenuPicture(Rgb menu) {
-    Canvas c(kMenuPictureSize, kMenuPictureSize);
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
     const Rgb rim = 0x3C4E6A;
     c.Fill(RoundRect(3, 2, 13, 4, 0.5), Flat(rim));  // lid
     c.Fill(RoundRect(6, 1, 10, 2, 0), Flat(rim));    // handle

@@ -38,9 +38,9 @@ ui::Bitmap HelpButtonPicture(ui::Rgb face);
 // The About image, 63 × 60: the program's icon with a blue "i" sign.
 ui::Bitmap AboutPicture(ui::Rgb back);
 
-// 16 × 16 pictures beside the popup menus' items: a drive with a red cross (Unmount), a drive with a green arrow
-// (Mount), a waste bin (Clear).
-inline constexpr int kMenuPictureSize = 16;
+// Pictures beside the popup menus' items, 16 × 16 with a margin of 3 pixels on the right that keeps them off the
+// item's text: a drive with a red cross (Unmount), a drive with a green arrow (Mount), a waste bin (Clear).
+inline constexpr int kMenuPictureWidth = 19, kMenuPictureHeight = 16;
 ui::Bitmap UnmountMenuPicture(ui::Rgb menu);
 ui::Bitmap MountMenuPicture(ui::Rgb menu);
 ui::Bitmap ClearMenuPicture(ui::Rgb menu);

@@ -24,6 +24,8 @@ constexpr ui::OleColor kBackground = 0xD8E9EC;
 // What the pictures are laid on: the window's colour, which is also the face of the era's buttons.
 constexpr ui::Rgb kPictureGround = ui::RgbOf(kBackground);
 constexpr float kFrameWidth = 6015, kFrameHeight = 4815;
+// Where the frame shows its icon, in pixels below the title bar's top edge.
+constexpr int kIconTop = 7;
 constexpr const char* kNoDriveLetter = "No drive letter;";
 constexpr const char* kErrorTitle = "ERROR!";
 
@@ -33,17 +35,13 @@ ui::PropertyBag FrameDesign() {
     bag.Store("Caption", "Plivant");
     bag.Store("EnableMaximize", false);
     bag.Store("AutoLoad", true);
-    bag.Store("Icon", TitleBarIcon(7));
+    bag.Store("Icon", TitleBarIcon(kIconTop));
     ui::Font font;
     font.name = "Trebuchet MS";
     font.size = 9.75f;
     font.bold = true;
     bag.Store("Font", font);
     return bag;
-}
-
-void Place(ui::Control& control, float left, float top, float width, float height) {
-    control.Move(left, top, width, height);
 }
 
 }  // namespace
@@ -72,11 +70,11 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
       opened_(opened) {
     SetCaption("Plivant");
     SetBackColor(kBackground);
-    SetIcon(TitleBarIcon(7));
+    // The window keeps the program file's icon for the taskbar; the frame shows the one laid on its title bar.
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - kFrameWidth) / 2, (screen.height - kFrameHeight) / 2, kFrameWidth, kFrameHeight);
     NuvaXPForm1.ReadProperties(FrameDesign());
-    Place(NuvaXPForm1, 0, 0, kFrameWidth, kFrameHeight);
+    NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
     for (auto [button, picture] : {std::pair{&cmdOK, MountButtonPicture(kPictureGround)},
                                    std::pair{&cmdBoot, StartupButtonPicture(kPictureGround)},
@@ -84,31 +82,31 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
         button->SetStyle(1);
         button->SetPicture(picture);
     }
-    Place(cmdOK, 195, 600, 810, 600);
-    Place(cmdBoot, 1155, 600, 810, 600);
-    Place(cmdHelp, 2145, 585, 810, 600);
+    cmdOK.Move(195, 600, 810, 600);
+    cmdBoot.Move(1155, 600, 810, 600);
+    cmdHelp.Move(2145, 585, 810, 600);
     imgAbout.SetWindowed(true);
     imgAbout.SetPicture(AboutPicture(kPictureGround));
     imgAbout.SetToolTipText("About");
-    Place(imgAbout, 5020, 450, 945, 900);
-    Place(txtPath, 90, 1410, 5055, 300);
+    imgAbout.Move(5020, 450, 945, 900);
+    txtPath.Move(90, 1410, 5055, 300);
     cmdBrowse.SetCaption("...");
     cmdBrowse.SetToolTipText("Browse");
-    Place(cmdBrowse, 5250, 1395, 615, 345);
+    cmdBrowse.Move(5250, 1395, 615, 345);
     for (ui::Label* label : {&lblListMDrives, &lblDriveLetter, &lblHistory}) label->SetBackStyle(0);
     // The list headings take their caption's width, so that a longer font or translation is not cut.
     lblListMDrives.SetAutoSize(true);
     lblHistory.SetAutoSize(true);
     lblListMDrives.SetCaption("List of Mounted Folders");
-    Place(lblListMDrives, 120, 1920, 1650, 195);
+    lblListMDrives.Move(120, 1920, 1650, 195);
     lblDriveLetter.SetCaption("Drive Letter");
-    Place(lblDriveLetter, 4200, 1920, 825, 195);
+    lblDriveLetter.Move(4200, 1920, 825, 195);
     cboDrive.SetToolTipText("Drive Letter");
-    Place(cboDrive, 5235, 1830, 615, 315);
-    Place(vList, 90, 2190, 5850, 1125);
+    cboDrive.Move(5235, 1830, 615, 315);
+    vList.Move(90, 2190, 5850, 1125);
     lblHistory.SetCaption("List of Previously Mounted Folders");
-    Place(lblHistory, 105, 3350, 2415, 195);
-    Place(oList, 90, 3600, 5850, 1125);
+    lblHistory.Move(105, 3350, 2415, 195);
+    oList.Move(90, 3600, 5850, 1125);
     // Used only as popups: not on the menu bar, nor mirrored by the frame.
     mnuMenu.SetVisible(false);
     mnuo.SetVisible(false);
@@ -200,8 +198,8 @@ void frmMount::LoadHistoryList() {
 }
 
 void frmMount::ConfigureMenuBitmaps() {
-    menuBitmaps_ = MenuBitmapSettings{};
-    const ui::Rgb menu = ui::RgbOf(menuBitmaps_.colours[0]);
+    // The pictures are laid on the configured menu colour.
+    const ui::Rgb menu = ui::RgbOf(kMenuBitmapSettings.colours[0]);
     mnuMenuUnmount.SetPicture(UnmountMenuPicture(menu));
     mnuoMount.SetPicture(MountMenuPicture(menu));
     mnuoClear.SetPicture(ClearMenuPicture(menu));

@@ -29,6 +29,7 @@ struct MenuBitmapSettings {
     bool switch1 = true;
     bool switch2 = true;
 };
+inline constexpr MenuBitmapSettings kMenuBitmapSettings{};
 
 class frmMount : public ui::Form {
 public:
@@ -36,8 +37,6 @@ public:
 
     // Rebuilds the mapped-folders list from the system's device table: one row per letter mapped to a folder.
     void GetDriveData();
-    // The settings handed to the menu-bitmap control at the last load.
-    const MenuBitmapSettings& MenuBitmaps() const { return menuBitmaps_; }
 
     // In the order a user reaches them with Tab; the frame lies under them all.
     NuvaXPForm NuvaXPForm1;
@@ -88,7 +87,6 @@ private:
 
     platform::Platform& platform_;
     IOpenedWindows& opened_;
-    MenuBitmapSettings menuBitmaps_;
 };
 
 }  // namespace plivant

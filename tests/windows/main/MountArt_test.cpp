@@ -75,9 +75,9 @@ TEST(MountArt, PicturesShowTheirSignOnTheirBackground) {
                                  {HelpButtonPicture, 46, 32, 22, 22, 24, 24, White},  // the question mark's dot
                                  {AboutPicture, 63, 60, 14, 20, 30, 28, Manila},
                                  {AboutPicture, 63, 60, 38, 40, 44, 50, Blue},
-                                 {UnmountMenuPicture, 16, 16, 11, 1, 12, 3, Red},
-                                 {MountMenuPicture, 16, 16, 8, 2, 10, 4, Green},
-                                 {ClearMenuPicture, 16, 16, 5, 5, 11, 13, Blue},
+                                 {UnmountMenuPicture, 19, 16, 11, 1, 12, 3, Red},
+                                 {MountMenuPicture, 19, 16, 8, 2, 10, 4, Green},
+                                 {ClearMenuPicture, 19, 16, 5, 5, 11, 13, Blue},
                                  {[](ui::Rgb) { return TitleBarIcon(7); }, 16, 16, 3, 6, 11, 9, Manila}};
     ui::Bitmap sheet(1040, 196, 0xFFFFFF);
     int x = 4;
