@@ -178,10 +178,7 @@ void frmMount::LoadCaptions() {
 void frmMount::FillFreeLetters() {
     // The box is filled in one go, so that its window repaints once.
     std::vector<std::string> items;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (!DriveExists(platform_.dosDevices, std::string(1, letter) + ":"))
-            items.push_back(std::string(1, letter) + ": ");
-    }
+    for (const char letter : FreeDriveLetters(platform_.dosDevices)) items.push_back(std::string(1, letter) + ": ");
     cboDrive.SetItems(std::move(items));
 }
 

@@ -1,6 +1,6 @@
 // The main window on a simulated machine, opened by the program's own start, with one log of the calls that
 // matter, in order: devices defined, drives listed or tested, files searched, read, written and deleted, message
-// boxes shown. A run of equal entries is one entry with its count ("mask*26").
+// boxes shown.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -23,13 +23,7 @@ public:
     }
     Log Take() {
         Flush();
-        Log out;
-        for (size_t i = 0, n = 1; i < entries_.size(); i += n) {
-            for (n = 1; i + n < entries_.size() && entries_[i + n] == entries_[i];) ++n;
-            out.push_back(n == 1 ? entries_[i] : entries_[i] + "*" + std::to_string(n));
-        }
-        entries_.clear();
-        return out;
+        return std::exchange(entries_, {});
     }
 
 private:
