@@ -16,24 +16,12 @@ namespace plivant {
 namespace {
 
 using Family = bool (*)(ui::Rgb);
-bool Manila(ui::Rgb c) {
-    return ui::Red(c) > 150 && ui::Red(c) - ui::Blue(c) > 60 && ui::Green(c) - ui::Blue(c) > 20;
-}
-bool Grey(ui::Rgb c) {
-    return ui::Chroma(c) < 16 && ui::Luma(c) > 100;
-}
-bool Blue(ui::Rgb c) {
-    return ui::Blue(c) - ui::Red(c) > 30;
-}
-bool Green(ui::Rgb c) {
-    return ui::Green(c) - ui::Red(c) > 40 && ui::Green(c) - ui::Blue(c) > 40;
-}
-bool Red(ui::Rgb c) {
-    return ui::Red(c) - ui::Green(c) > 60;
-}
-bool White(ui::Rgb c) {
-    return ui::Luma(c) > 240;
-}
+const Family Manila = [](ui::Rgb c) { return ui::Red(c) > 150 && ui::Red(c) - ui::Blue(c) > 60 && ui::Green(c) > 150; };
+const Family Grey = [](ui::Rgb c) { return ui::Chroma(c) < 16 && ui::Luma(c) > 100; };
+const Family Blue = [](ui::Rgb c) { return ui::Blue(c) - ui::Red(c) > 30; };
+const Family Green = [](ui::Rgb c) { return ui::Green(c) - ui::Red(c) > 40 && ui::Green(c) - ui::Blue(c) > 40; };
+const Family Red = [](ui::Rgb c) { return ui::Red(c) - ui::Green(c) > 60; };
+const Family White = [](ui::Rgb c) { return ui::Luma(c) > 240; };
 
 // Most pixels of the box (x0, y0)-(x1, y1) are of the family.
 bool Mostly(const ui::Bitmap& b, int x0, int y0, int x1, int y1, Family is) {
