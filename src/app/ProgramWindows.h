@@ -1,32 +1,62 @@
-// The program's own windows as the entry routine opens them.
+// The program's own windows as the entry routine opens them: the splash in every run, and in an interactive run
+// the main window, loaded before its path box is filled or its mount button disabled, and shown last.
 #pragma once
 #include <memory>
 
-#include "platform/Process.h"
+#include "app/OpenedWindows.h"
+#include "platform/Platform.h"
 #include "startup/StartupWindows.h"
 #include "ui/Toolkit.h"
 #include "windows/auxiliary/frmSplash.h"
+#include "windows/main/OpenedWindows.h"
+#include "windows/main/frmMount.h"
 
 namespace plivant::app {
 
-// The main window is still to come: until then an interactive run opens no window but the splash.
 class ProgramWindows final : public StartupWindows {
 public:
-    ProgramWindows(ui::Toolkit& toolkit, platform::IProcess& process) : toolkit_(toolkit), process_(process) {}
+    // The main window opens the program's own editor, help and About windows.
+    ProgramWindows(ui::Toolkit& toolkit, platform::Platform& platform)
+        : toolkit_(toolkit),
+          platform_(platform),
+          ownOpened_(std::make_unique<ProgramOpenedWindows>(toolkit, platform)),
+          opened_(*ownOpened_) {}
+    // The main window opens the given ones.
+    ProgramWindows(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWindows& opened)
+        : toolkit_(toolkit), platform_(platform), opened_(opened) {}
 
     void ShowSplash() override {
-        if (!splash_) splash_ = std::make_unique<frmSplash>(toolkit_, process_);
+        if (!splash_) splash_ = std::make_unique<frmSplash>(toolkit_, platform_.process);
         splash_->Show();
     }
-    void ShowMainWindowWithPath(const std::string&) override {}
-    void ShowMainWindowWithMountDisabled() override {}
+    void ShowMainWindowWithPath(const std::string& path) override {
+        frmMount& window = MainWindow();
+        window.txtPath.SetText(path);
+        window.Show();
+    }
+    void ShowMainWindowWithMountDisabled() override {
+        frmMount& window = MainWindow();
+        window.cmdOK.SetEnabled(false);
+        window.Show();
+    }
 
     frmSplash* Splash() const { return splash_.get(); }
+    frmMount* Main() const { return main_.get(); }
 
 private:
+    // The first touch of the window makes it and runs its loading.
+    frmMount& MainWindow() {
+        if (!main_) main_ = std::make_unique<frmMount>(toolkit_, platform_, opened_);
+        main_->Load();
+        return *main_;
+    }
+
     ui::Toolkit& toolkit_;
-    platform::IProcess& process_;
+    platform::Platform& platform_;
+    std::unique_ptr<ProgramOpenedWindows> ownOpened_;
+    IOpenedWindows& opened_;
     std::unique_ptr<frmSplash> splash_;
+    std::unique_ptr<frmMount> main_;
 };
 
 }  // namespace plivant::app

@@ -11,7 +11,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     plivant::platform::win32::Win32Platform real;
     auto ports = real.Ports();
     plivant::ui::win32::Win32Toolkit toolkit(real.windowing, real.shell);
-    plivant::app::ProgramWindows windows(toolkit, real.process);
+    plivant::app::ProgramWindows windows(toolkit, ports);
     plivant::Main(ports, windows);
     toolkit.RunUntilNoFormIsLeft();
     return 0;

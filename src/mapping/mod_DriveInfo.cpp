@@ -28,4 +28,13 @@ bool DriveExists(platform::IDosDevices& devices, const std::string& drive) {
     return (devices.LogicalDriveMask() >> bit & 1u) != 0;
 }
 
+std::string FreeDriveLetters(platform::IDosDevices& devices) {
+    const uint32_t present = devices.LogicalDriveMask();
+    std::string letters;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if ((present >> (letter - 'A') & 1u) == 0) letters.push_back(letter);
+    }
+    return letters;
+}
+
 }  // namespace plivant

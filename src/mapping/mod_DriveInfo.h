@@ -14,4 +14,8 @@ std::string GetDriveLetters(platform::IDosDevices& devices);
 // logical drives only, so an empty removable or optical drive is never touched.
 bool DriveExists(platform::IDosDevices& devices, const std::string& drive);
 
+// The letters A-Z, in order, for which DriveExists answers false, from one reading of the mask: a drive box is
+// filled from one moment's drives, at a twenty-sixth of the cost.
+std::string FreeDriveLetters(platform::IDosDevices& devices);
+
 }  // namespace plivant

@@ -74,6 +74,11 @@ inline constexpr uint32_t BIF_NEWDIALOGSTYLE = 0x40;
 inline constexpr uint32_t BFFM_INITIALIZED = 1;
 inline constexpr uint32_t BFFM_SETSELECTIONA = 0x466;
 
+// Message boxes: buttons and icons
+inline constexpr int32_t MB_OK = 0x0;
+inline constexpr int32_t MB_ICONHAND = 0x10;
+inline constexpr int32_t MB_ICONINFORMATION = 0x40;
+
 // ShowWindow commands
 inline constexpr int32_t SW_SHOWNORMAL = 1;
 

@@ -146,7 +146,9 @@ public:
 
 TEST_F(ToolkitTest, SplashIsTopmostAndGoneAboutASecondLater) {
     FixedProcess process;
-    app::ProgramWindows windows(toolkit, process);
+    platform::win32::Win32Platform real;
+    platform::Platform ports{real.dosDevices, real.files, real.registry, process, shell, windowing, real.codePage};
+    app::ProgramWindows windows(toolkit, ports);
     const DWORD start = GetTickCount();
     windows.ShowSplash();
     const HWND splash = H(windows.Splash()->hwnd());

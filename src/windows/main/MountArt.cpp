@@ -1,16 +1,194 @@
-// The main window's pictures.
+// The main window's pictures: the same folder and drive as the splash, shaded from the upper left, drawn at any
+// size with edges on whole pixels so that the small sizes stay crisp.
 #include "windows/main/MountArt.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "art/ThemeXArt.h"
 #include "ui/Paint.h"
-#include "windows/auxiliary/SplashArt.h"
+#include "windows/main/ArtCanvas.h"
 
 namespace plivant {
 
+namespace {
+
+using art::Canvas;
+using art::Flat;
+using art::RoundRect;
+using art::Vertical;
+using ui::Rgb;
+
+double Px(double v) {
+    return std::round(v);
+}
+
+// The width of outlines for a drawing of the given size: one pixel up to 32, then growing with the size.
+double Line(double size) {
+    return std::max(1.0, Px(size / 28));
+}
+
+// A grey drive case of w × h at (x, y): a dark slot and a green light.
+void Drive(Canvas& c, double x, double y, double w, double h, double line) {
+    x = Px(x), y = Px(y), w = Px(w), h = Px(h);
+    const double r = std::max(1.0, Px(h * 0.18));
+    c.Outlined(RoundRect(x, y, x + w, y + h, r), RoundRect(x + line, y + line, x + w - line, y + h - line, r - 1),
+               Vertical(y, y + h, 0xF6F6F6, 0x9A9A9A), 0x585858);
+    c.Fill(RoundRect(x + line, y + line, x + w - line, y + line + std::max(1.0, Px(h * 0.1)), 0), Flat(0xFFFFFF), 0.8);
+    const double slotY = Px(y + h * 0.52), slotH = std::max(1.0, Px(h * 0.13));
+    c.Fill(RoundRect(Px(x + w * 0.14), slotY, Px(x + w * 0.6), slotY + slotH, 0), Flat(0x5E5E5E));
+    const double led = std::max(2.0, Px(h * 0.2));
+    const double ledX = Px(x + w - line - std::max(1.0, Px(w * 0.1)) - led);
+    c.Fill(RoundRect(ledX, slotY, ledX + led, slotY + led, led * 0.25),
+           Vertical(slotY, slotY + led, 0x8CF08C, 0x1E9E2E));
+}
+
+// A manila folder of w × h at (x, y): a tab at the upper left and a front flap a little lower.
+void Folder(Canvas& c, double x, double y, double w, double h, double line) {
+    x = Px(x), y = Px(y), w = Px(w), h = Px(h);
+    const double r = std::max(1.0, Px(h * 0.1));
+    const double tabW = Px(w * 0.42), tabH = std::max(line + 2, Px(h * 0.28));
+    const double backTop = Px(y + tabH * 0.5);
+    const art::Shape back =
+        art::Union(RoundRect(x, y, x + tabW, y + tabH + r, r), RoundRect(x, backTop, x + w, y + h, r));
+    const art::Shape backInset = art::Union(RoundRect(x + line, y + line, x + tabW - line, y + tabH + r, r - 1),
+                                            RoundRect(x + line, backTop + line, x + w - line, y + h - line, r - 1));
+    c.Outlined(back, backInset, Vertical(y, y + h, 0xF2CD5A, 0xD49A1A), 0x9A7016);
+    const double frontTop = Px(y + tabH + std::max(1.0, h * 0.08));
+    c.Outlined(RoundRect(x, frontTop, x + w, y + h, r),
+               RoundRect(x + line, frontTop + line, x + w - line, y + h - line, r - 1),
+               Vertical(frontTop, y + h, 0xFFEBAA, 0xF0B630), 0xA8801A);
+}
+
+// An arrow pointing right from x0 to x1 along y, in a deep blue.
+void Arrow(Canvas& c, double x0, double x1, double y, double thickness) {
+    const double head = thickness * 1.8;
+    const Rgb top = 0x5C93EA, bottom = 0x1A4DA8;
+    c.Fill(RoundRect(x0, y - thickness / 2, x1 - head + 1, y + thickness / 2, 0),
+           Vertical(y - head, y + head, top, bottom));
+    c.Fill(art::Polygon({{x1 - head, y - head}, {x1, y}, {x1 - head, y + head}}),
+           Vertical(y - head, y + head, top, bottom));
+}
+
+// A round badge of radius r at (cx, cy), shaded from its upper part, with a darker rim.
+void Badge(Canvas& c, double cx, double cy, double r, Rgb light, Rgb dark, Rgb rim, double line) {
+    c.Outlined(art::Ellipse(cx, cy, r, r), art::Ellipse(cx, cy, r - line, r - line),
+               Vertical(cy - r, cy + r, light, dark), rim);
+}
+
+void QuestionMark(Canvas& c, double cx, double cy, double r) {
+    const double hookY = cy - r * 0.2, mean = r * 0.28, t = r * 0.2;
+    c.Fill(art::Arc(cx, hookY, mean - t / 2, mean + t / 2, -60, 200), Flat(0xFFFFFF));
+    const double endX = cx + mean * 0.5, endY = hookY + mean * 0.866;
+    c.Fill(art::Stroke(endX, endY, cx, cy + r * 0.22, t), Flat(0xFFFFFF));
+    c.Fill(art::Ellipse(cx, cy + r * 0.52, t * 0.62, t * 0.62), Flat(0xFFFFFF));
+}
+
+void InfoSign(Canvas& c, double cx, double cy, double r) {
+    c.Fill(art::Ellipse(cx, cy - r * 0.45, r * 0.14, r * 0.14), Flat(0xFFFFFF));
+    c.Fill(RoundRect(cx - r * 0.12, cy - r * 0.2, cx + r * 0.12, cy + r * 0.58, r * 0.04), Flat(0xFFFFFF));
+}
+
+void PowerSign(Canvas& c, double cx, double cy, double r) {
+    c.Fill(art::Arc(cx, cy, r * 0.38, r * 0.56, 125, 415), Flat(0xFFFFFF));
+    c.Fill(art::Stroke(cx, cy - r * 0.62, cx, cy - r * 0.08, r * 0.18), Flat(0xFFFFFF));
+}
+
+void Cross(Canvas& c, double cx, double cy, double half, double width) {
+    c.Fill(art::Stroke(cx - half, cy - half, cx + half, cy + half, width), Flat(0xFFFFFF));
+    c.Fill(art::Stroke(cx - half, cy + half, cx + half, cy - half, width), Flat(0xFFFFFF));
+}
+
+void DownArrow(Canvas& c, double cx, double cy, double r) {
+    c.Fill(RoundRect(cx - r * 0.18, cy - r * 0.6, cx + r * 0.18, cy + r * 0.05, 0), Flat(0xFFFFFF));
+    c.Fill(art::Polygon({{cx - r * 0.55, cy - r * 0.05}, {cx + r * 0.55, cy - r * 0.05}, {cx, cy + r * 0.6}}),
+           Flat(0xFFFFFF));
+}
+
+// The program's icon drawn into a square of the given size at (x, y).
+void ProgramIconAt(Canvas& c, double x, double y, double size) {
+    const double u = size / 16, line = Line(size);
+    Drive(c, x, y + 8 * u, 16 * u, 7 * u, line);
+    Folder(c, x + 1 * u, y + 1 * u, 12 * u, 10 * u, line);
+}
+
+constexpr Rgb kGreenLight = 0x5CD65C, kGreenDark = 0x1E8C2E, kGreenRim = 0x166A22;
+constexpr Rgb kBlueLight = 0x5C9CF0, kBlueDark = 0x1A50B0, kBlueRim = 0x143C86;
+constexpr Rgb kRedLight = 0xF07060, kRedDark = 0xC02828, kRedRim = 0x8C1C1C;
+
+}  // namespace
+
 IconArt ProgramIcon(int pixels) {
-    IconArt icon;
-    icon.colour = ui::Stretched(SplashProgramPicture(), pixels, pixels);
-    icon.alpha.assign(static_cast<size_t>(pixels > 0 ? pixels * pixels : 0), 255);
-    return icon;
+    Canvas c(pixels, pixels);
+    ProgramIconAt(c, 0, 0, pixels);
+    return IconArt{c.Colours(), c.Coverage()};
+}
+
+ui::Bitmap TitleBarIcon(int iconTop) {
+    Canvas c(16, 16);
+    ProgramIconAt(c, 0, 0, 16);
+    return c.Over([iconTop](int row) { return ThemeXTitleColour(0, true, std::clamp(iconTop + row, 0, 29)); });
+}
+
+ui::Bitmap MountButtonPicture(Rgb face) {
+    Canvas c(kButtonPictureWidth, kButtonPictureHeight);
+    Folder(c, 0, 5, 18, 16, 1);
+    Arrow(c, 19, 28, 14, 4);
+    Drive(c, 29, 8, 17, 14, 1);
+    return c.Over(face);
+}
+
+ui::Bitmap StartupButtonPicture(Rgb face) {
+    Canvas c(kButtonPictureWidth, kButtonPictureHeight);
+    c.Outlined(RoundRect(9, 2, 29, 29, 1), RoundRect(10, 3, 28, 28, 0), Vertical(2, 29, 0xFFFFFF, 0xE2E2E2), 0x6E6E6E);
+    for (int row = 0; row < 5; ++row) {
+        c.Fill(RoundRect(12, 7 + row * 4, row % 2 == 0 ? 26 : 22, 9 + row * 4, 0), Flat(0x7C93B8));
+    }
+    Badge(c, 31, 21, 9.5, kGreenLight, kGreenDark, kGreenRim, 1);
+    PowerSign(c, 31, 21, 9.5);
+    return c.Over(face);
+}
+
+ui::Bitmap HelpButtonPicture(Rgb face) {
+    Canvas c(kButtonPictureWidth, kButtonPictureHeight);
+    Badge(c, 23, 16, 14, kBlueLight, kBlueDark, kBlueRim, 1);
+    QuestionMark(c, 23, 16, 14);
+    return c.Over(face);
+}
+
+ui::Bitmap AboutPicture(Rgb back) {
+    Canvas c(63, 60);
+    ProgramIconAt(c, 4, 2, 48);
+    Badge(c, 48, 45, 12.5, kBlueLight, kBlueDark, kBlueRim, 1);
+    InfoSign(c, 48, 45, 12.5);
+    return c.Over(back);
+}
+
+ui::Bitmap UnmountMenuPicture(Rgb menu) {
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
+    Drive(c, 0, 7, 15, 7, 1);
+    Badge(c, 11.5, 4.5, 4.5, kRedLight, kRedDark, kRedRim, 1);
+    Cross(c, 11.5, 4.5, 1.6, 1.5);
+    return c.Over(menu);
+}
+
+ui::Bitmap MountMenuPicture(Rgb menu) {
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
+    Drive(c, 0, 7, 15, 7, 1);
+    Badge(c, 11.5, 4.5, 4.5, kGreenLight, kGreenDark, kGreenRim, 1);
+    DownArrow(c, 11.5, 4.5, 4.5);
+    return c.Over(menu);
+}
+
+ui::Bitmap ClearMenuPicture(Rgb menu) {
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
+    const Rgb rim = 0x3C4E6A;
+    c.Fill(RoundRect(3, 2, 13, 4, 0.5), Flat(rim));  // lid
+    c.Fill(RoundRect(6, 1, 10, 2, 0), Flat(rim));    // handle
+    c.Outlined(art::Polygon({{3.5, 4}, {12.5, 4}, {11.5, 15}, {4.5, 15}}),
+               art::Polygon({{4.6, 4}, {11.4, 4}, {10.5, 14}, {5.5, 14}}), Vertical(4, 15, 0xB8C8E0, 0x7890B8), rim);
+    for (double x : {6.5, 8.5, 10.0}) c.Fill(RoundRect(x - 0.5, 6, x + 0.5, 12.5, 0), Flat(0x50648A));
+    return c.Over(menu);
 }
 
 }  // namespace plivant

@@ -1,0 +1,36 @@
+// BareFrame.exe: one window in the program's frame, with no controls, on the program's toolkit; it runs until the
+// window is closed. The baseline against which the main window's time to be ready is measured.
+#include <windows.h>
+
+#include "frame/NuvaXPForm.h"
+#include "platform/win32/Win32Platform.h"
+#include "ui/Form.h"
+#include "ui/win32/Win32Toolkit.h"
+
+namespace {
+
+class frmBare final : public plivant::ui::Form {
+public:
+    frmBare(plivant::ui::Toolkit& toolkit, plivant::platform::IProcess& process)
+        : plivant::ui::Form(toolkit, "frmBare"), NuvaXPForm1(*this, "NuvaXPForm1", process) {
+        SetCaption("Bare");
+        Move(3000, 2000, 6015, 4815);
+        plivant::ui::PropertyBag bag;
+        bag.Store("Caption", "Bare");
+        bag.Store("AutoLoad", true);
+        NuvaXPForm1.ReadProperties(bag);
+        NuvaXPForm1.Move(0, 0, 6015, 4815);
+    }
+    plivant::NuvaXPForm NuvaXPForm1;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    plivant::platform::win32::Win32Platform real;
+    plivant::ui::win32::Win32Toolkit toolkit(real.windowing, real.shell);
+    frmBare form(toolkit, real.process);
+    form.Show();
+    toolkit.RunUntilNoFormIsLeft();
+    return 0;
+}

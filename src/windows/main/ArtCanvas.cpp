@@ -1,0 +1,180 @@
+// The sampling painter.
+#include "windows/main/ArtCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "ui/Paint.h"
+
+namespace plivant::art {
+
+namespace {
+// Samples per pixel along each axis: 16 levels of coverage, enough for edges at 16 pixels to look smooth.
+constexpr int kGrid = 4;
+
+double Channel(ui::Rgb c, int shift) {
+    return static_cast<double>((c >> shift) & 0xFF) / 255.0;
+}
+
+int Byte(double v) {
+    return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
+}
+}  // namespace
+
+Shape RoundRect(double left, double top, double right, double bottom, double radius) {
+    radius = std::max(0.0, std::min({radius, (right - left) / 2, (bottom - top) / 2}));
+    const auto inside = [=](double x, double y) {
+        if (x < left || x >= right || y < top || y >= bottom) return false;
+        const double cx = std::clamp(x, left + radius, right - radius);
+        const double cy = std::clamp(y, top + radius, bottom - radius);
+        return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
+    };
+    return {inside, left, top, right, bottom};
+}
+
+Shape Ellipse(double cx, double cy, double rx, double ry) {
+    const auto inside = [=](double x, double y) {
+        const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+        return dx * dx + dy * dy <= 1.0;
+    };
+    return {inside, cx - rx, cy - ry, cx + rx, cy + ry};
+}
+
+Shape Polygon(std::vector<std::pair<double, double>> corners) {
+    Shape shape{nullptr, 1e9, 1e9, -1e9, -1e9};
+    for (const auto& [x, y] : corners) {
+        shape.left = std::min(shape.left, x), shape.right = std::max(shape.right, x);
+        shape.top = std::min(shape.top, y), shape.bottom = std::max(shape.bottom, y);
+    }
+    shape.inside = [corners = std::move(corners)](double x, double y) {
+        bool inside = false;
+        for (size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+            const auto [xi, yi] = corners[i];
+            const auto [xj, yj] = corners[j];
+            if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
+        }
+        return inside;
+    };
+    return shape;
+}
+
+Shape Arc(double cx, double cy, double inner, double outer, double from, double to) {
+    const auto inside = [=](double x, double y) {
+        const double d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
+        if (d2 < inner * inner || d2 > outer * outer) return false;
+        double angle = std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+        while (angle < from) angle += 360.0;
+        return angle <= to;
+    };
+    return {inside, cx - outer, cy - outer, cx + outer, cy + outer};
+}
+
+Shape Stroke(double x0, double y0, double x1, double y1, double width) {
+    const auto inside = [=](double x, double y) {
+        const double dx = x1 - x0, dy = y1 - y0;
+        const double length2 = dx * dx + dy * dy;
+        const double t = length2 > 0 ? std::clamp(((x - x0) * dx + (y - y0) * dy) / length2, 0.0, 1.0) : 0.0;
+        const double px = x0 + t * dx - x, py = y0 + t * dy - y;
+        return px * px + py * py <= width * width / 4;
+    };
+    const double half = width / 2;
+    return {inside, std::min(x0, x1) - half, std::min(y0, y1) - half, std::max(x0, x1) + half, std::max(y0, y1) + half};
+}
+
+Shape Minus(Shape shape, Shape hole) {
+    Shape out = shape;
+    out.inside = [inside = std::move(shape.inside), cut = std::move(hole.inside)](double x, double y) {
+        return inside(x, y) && !cut(x, y);
+    };
+    return out;
+}
+
+Shape Union(Shape a, Shape b) {
+    return {[first = a.inside, second = b.inside](double x, double y) { return first(x, y) || second(x, y); },
+            std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+Shade Flat(ui::Rgb colour) {
+    return [colour](double, double) { return colour; };
+}
+
+Shade Vertical(double top, double bottom, ui::Rgb topColour, ui::Rgb bottomColour) {
+    return [=](double, double y) {
+        const double t = bottom > top ? std::clamp((y - top) / (bottom - top), 0.0, 1.0) : 0.0;
+        return ui::Mix(topColour, bottomColour, t);
+    };
+}
+
+Canvas::Canvas(int width, int height)
+    : width_(std::max(0, width)),
+      height_(std::max(0, height)),
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_)) {}
+
+void Canvas::Fill(const Shape& shape, const Shade& shade, double opacity) {
+    constexpr double kStep = 1.0 / kGrid;
+    const auto from = [](double v, int size) { return std::clamp(static_cast<int>(std::floor(v)), 0, size); };
+    const auto to = [](double v, int size) { return std::clamp(static_cast<int>(std::ceil(v)), 0, size); };
+    for (int py = from(shape.top, height_); py < to(shape.bottom, height_); ++py) {
+        for (int px = from(shape.left, width_); px < to(shape.right, width_); ++px) {
+            int hits = 0;
+            for (int sy = 0; sy < kGrid; ++sy) {
+                for (int sx = 0; sx < kGrid; ++sx) {
+                    if (shape.inside(px + (sx + 0.5) * kStep, py + (sy + 0.5) * kStep)) ++hits;
+                }
+            }
+            if (hits == 0) continue;
+            const double a = opacity * hits / (kGrid * kGrid);
+            const ui::Rgb c = shade(px + 0.5, py + 0.5);
+            Pixel& p = pixels_[static_cast<size_t>(py) * static_cast<size_t>(width_) + static_cast<size_t>(px)];
+            p.r = Channel(c, 16) * a + p.r * (1 - a);
+            p.g = Channel(c, 8) * a + p.g * (1 - a);
+            p.b = Channel(c, 0) * a + p.b * (1 - a);
+            p.a = a + p.a * (1 - a);
+        }
+    }
+}
+
+void Canvas::Outlined(const Shape& shape, const Shape& inset, const Shade& body, ui::Rgb outline) {
+    Fill(shape, Flat(outline));
+    Fill(inset, body);
+}
+
+ui::Bitmap Canvas::Colours() const {
+    ui::Bitmap out(width_, height_);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const Pixel& p = pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+            if (p.a <= 0) continue;
+            out.Set(x, y, ui::MakeRgb(Byte(p.r / p.a), Byte(p.g / p.a), Byte(p.b / p.a)));
+        }
+    }
+    return out;
+}
+
+std::vector<uint8_t> Canvas::Coverage() const {
+    std::vector<uint8_t> out;
+    out.reserve(pixels_.size());
+    for (const Pixel& p : pixels_) out.push_back(static_cast<uint8_t>(Byte(p.a)));
+    return out;
+}
+
+ui::Bitmap Canvas::Over(ui::Rgb background) const {
+    return Over([background](int) { return background; });
+}
+
+ui::Bitmap Canvas::Over(const std::function<ui::Rgb(int row)>& background) const {
+    ui::Bitmap out(width_, height_);
+    for (int y = 0; y < height_; ++y) {
+        const ui::Rgb behind = background(y);
+        for (int x = 0; x < width_; ++x) {
+            const Pixel& p = pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+            out.Set(x, y,
+                    ui::MakeRgb(Byte(p.r + Channel(behind, 16) * (1 - p.a)), Byte(p.g + Channel(behind, 8) * (1 - p.a)),
+                                Byte(p.b + Channel(behind, 0) * (1 - p.a))));
+        }
+    }
+    return out;
+}
+
+}  // namespace plivant::art

@@ -1,0 +1,97 @@
+// frmMount: the mapped-folders list and the history list, their popup menus and the popups' commands.
+#include "mapping/modFiles.h"
+#include "mapping/mod_DriveInfo.h"
+#include "mapping/mod_Subst.h"
+#include "startup/modMain.h"
+#include "state/History.h"
+#include "util/ErrorPolicy.h"
+#include "util/Text.h"
+#include "windows/main/frmMount.h"
+
+namespace plivant {
+
+namespace {
+
+constexpr int16_t kRightButton = 2;
+
+// What a row shows of the folder behind a mapped letter: its long form; a drive root as the root itself; the
+// system's own text when the folder cannot be found any more, so that the row still says what the letter holds.
+std::string FolderOfLetter(platform::Platform& platform, const std::string& letter) {
+    const std::string target(text::UpToNul(GetSubstPath(platform.dosDevices, letter)));
+    if (target.size() == 3 && target[1] == ':' && target[2] == '\\') return target;
+    const std::string longPath = GetLongPath(platform.files, target);
+    return longPath.empty() ? target : longPath;
+}
+
+}  // namespace
+
+void frmMount::GetDriveData() {
+    const std::string letters = GetDriveLetters(platform_.dosDevices);
+    std::vector<std::string> rows;
+    for (const char c : letters) {
+        SkipOnError([&] {
+            const std::string letter(1, text::ToUpperAscii(c));
+            if (IsSubstDrive(platform_.dosDevices, letter)) {
+                rows.push_back(letter + ": \t" + FolderOfLetter(platform_, letter));
+            }
+        });
+    }
+    vList.SetItems(std::move(rows));
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Popups
+
+void frmMount::OpenPopup(ui::ListBox& list, ui::Menu& menu, float x, float y) {
+    SkipOnError([&] { PopupMenu(menu, list.Left() + x, list.Top() + y); });
+}
+
+// The popup's commands act on the selected row: a right press on a row selects it first, so that they act on the
+// row the user pointed at; a press below the last row leaves the selection as it is.
+void frmMount::vList_MouseDown(int16_t Button, float X, float Y) {
+    if (Button != kRightButton) return;
+    SkipOnError([&] {
+        if (const int row = vList.ItemAt(X, Y); row >= 0) vList.SetListIndex(row);
+    });
+    OpenPopup(vList, mnuMenu, X, Y);
+}
+
+void frmMount::oList_MouseDown(int16_t Button, float X, float Y) {
+    if (Button != kRightButton) return;
+    SkipOnError([&] {
+        if (const int row = oList.ItemAt(X, Y); row >= 0) oList.SetListIndex(row);
+    });
+    OpenPopup(oList, mnuo, X, Y);
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Commands
+
+void frmMount::mnuMenuUnmount_Click() {
+    if (vList.ListIndex() < 0) return;
+    const std::string row = vList.List(vList.ListIndex());
+    if (row.empty()) return;
+    SkipOnError([&] { RemoveDrive(platform_.dosDevices, row.substr(0, 1) + ":"); });
+    SkipOnError([&] { GetDriveData(); });
+}
+
+void frmMount::mnuoMount_Click() {
+    if (oList.ListIndex() < 0) return;
+    const std::string folder = oList.List(oList.ListIndex());
+    if (folder.empty()) return;
+    if (!FolderExists(platform_.files, folder)) return;
+    SkipOnError([&] {
+        // An empty drive box names no letter: the engine refuses it, and the user hears so like any refusal.
+        if (!MountOnFreeLetter(cboDrive.Text(), GetShortPath(platform_.files, folder))) ShowMountFailure();
+    });
+    RefillDriveBox();
+    SkipOnError([&] { GetDriveData(); });
+}
+
+void frmMount::mnuoClear_Click() {
+    // A file that cannot be deleted (read-only, or open elsewhere) keeps its lines for the next start.
+    SkipOnError([&] { ClearHistory(platform_.files, ProgramFolder()); });
+    SkipOnError([&] { oList.Clear(); });
+}
+
+}  // namespace plivant

@@ -1,0 +1,186 @@
+// The real Plivant.exe driven from this process the way a user or a screen reader drives it: windows found by
+// class and name, keys and clicks sent as window messages. Mount from the command line's folder, Unmount through
+// the list's popup, Mount again from the history and Clear it from the keyboard; pictures of the window.
+#include <gtest/gtest.h>
+
+#include "Screenshot.h"
+#include "WineSupport.h"
+
+namespace plivant::wine {
+namespace {
+
+std::string Text(HWND w) {
+    char text[1024] = "";
+    SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// A list's row read as a screen reader reads it, in Unicode.
+std::string Row(HWND list, int index) {
+    wchar_t row[1024] = L"";
+    char ansi[2048] = "";
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(row));
+    WideCharToMultiByte(CP_ACP, 0, row, -1, ansi, sizeof ansi, nullptr, nullptr);
+    return ansi;
+}
+
+LRESULT Rows(HWND list) {
+    return SendMessageA(list, LB_GETCOUNT, 0, 0);
+}
+
+// A key as the keyboard sends it to the window with the focus.
+void Type(HWND w, UINT key, char character = 0) {
+    PostMessageA(w, WM_KEYDOWN, key, 1);
+    if (character) PostMessageA(w, WM_CHAR, static_cast<BYTE>(character), 1);
+    PostMessageA(w, WM_KEYUP, key, 0xC0000001);
+}
+
+struct Search {
+    DWORD process;
+    std::string cls, text;  // an empty text: any
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Visit(HWND w, LPARAM data) {
+    auto& s = *reinterpret_cast<Search*>(data);
+    char cls[64] = "";
+    DWORD owner = 0;
+    GetClassNameA(w, cls, sizeof cls);
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == s.process && IsWindowVisible(w) && s.cls == cls && (s.text.empty() || Text(w) == s.text))
+        s.found.push_back(w);
+    return TRUE;
+}
+
+class MainWindowRun : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\Plivant.exe").c_str(), program.c_str(), FALSE));
+        MakeFolder(data);
+        used = {FreeLetter(), FreeLetter(std::string(1, FreeLetter()))};
+    }
+    void TearDown() override {
+        Close();
+        for (char letter : used) ForgetLetter(letter);
+    }
+    // Top-level windows of the program (parent null) or a window's children, in Z order.
+    std::vector<HWND> Find(HWND parent, const char* cls, const char* text = "") {
+        Search search{run.dwProcessId, cls, text, {}};
+        parent ? EnumChildWindows(parent, Visit, reinterpret_cast<LPARAM>(&search))
+               : EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    HWND Child(const char* cls, const char* text = "") {
+        const auto found = Find(main, cls, text);
+        return found.empty() ? nullptr : found.front();
+    }
+    // Starts the program with the argument text as the shell passes it; its main window, once the splash has gone.
+    void Start(const std::string& arguments) {
+        std::string commandLine = "\"" + program + "\" " + arguments;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &startup, &run));
+        ASSERT_TRUE(PumpUntil([&] { return Find(0, "PlivantForm", "Splash").empty() && Windows() == 1; }, 10000));
+        main = Find(0, "PlivantForm", "Plivant").front();
+        lists = Find(main, "ListBox");
+    }
+    size_t Windows() { return Find(0, "PlivantForm", "Plivant").size(); }
+    void Close() {  // closing the main window ends the process
+        if (!run.hProcess) return;
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForSingleObject(run.hProcess, 10000), WAIT_OBJECT_0);
+        CloseHandle(run.hThread);
+        CloseHandle(run.hProcess);
+        run = {};
+    }
+    void TypeLetter(char letter) {
+        Type(Find(Child("ComboBox"), "Edit").at(0), static_cast<UINT>(letter), static_cast<char>(letter + 32));
+        ASSERT_TRUE(PumpUntil([&] { return Text(Child("ComboBox")) == std::string(1, letter) + ": "; }, 10000));
+    }
+    POINT RowMiddle(HWND list, int index) {
+        const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+        return {20, index * height + height / 2};
+    }
+    // Picks an item of the popup that has just opened, from the keyboard; a picture of the window with it open.
+    void ChooseInPopup(int item, const char* picture = nullptr) {
+        ASSERT_TRUE(PumpUntil([&] { return !Find(0, "#32768").empty(); }, 10000));
+        if (picture) Picture(picture, true);
+        for (int i = 0; i < item; ++i) Type(Find(0, "#32768").front(), VK_DOWN);
+        Type(Find(0, "#32768").front(), VK_RETURN);
+    }
+    void Picture(const char* name, bool withPopup = false) {
+        RECT r{}, popup{};
+        GetWindowRect(main, &r);
+        if (withPopup && GetWindowRect(Find(0, "#32768").front(), &popup)) UnionRect(&r, &r, &popup);
+        EXPECT_FALSE(SaveArtifact(CaptureScreen(r), name).empty());
+    }
+
+    TempFolder installed, folders;
+    const std::string program = installed / "Plivant.exe", data = folders / "My Data";
+    std::string used;
+    PROCESS_INFORMATION run{};
+    HWND main = nullptr;
+    std::vector<HWND> lists;
+};
+
+TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
+    const std::string s(1, used[0]), t(1, used[1]);
+    char shortData[MAX_PATH];
+    GetShortPathNameA(data.c_str(), shortData, MAX_PATH);
+    Start(data);  // unquoted, with its space
+    EXPECT_EQ(Text(Child("Edit")), data);
+    ASSERT_NE(Child("Button", "About"), nullptr) << "the About image is a window named by its tooltip";
+    Picture("main-window-empty");
+    // Tab goes round the controls in the window's order, each window named as a screen reader names it.
+    const std::vector<HWND> order{Child("Button", "Plivant"),
+                                  Child("Button", "Setup [Mount as Win Boot]"),
+                                  Child("Button", "Help"),
+                                  Child("Button", "About"),
+                                  Child("Edit"),
+                                  Child("Button", "..."),
+                                  Find(Child("ComboBox"), "Edit").at(0),
+                                  lists[0],
+                                  lists[1],
+                                  Child("Button", "Plivant")};
+    GUITHREADINFO focus{};
+    focus.cbSize = sizeof focus;
+    for (HWND expected : order) {
+        EXPECT_TRUE(
+            PumpUntil([&] { return GetGUIThreadInfo(run.dwThreadId, &focus) && focus.hwndFocus == expected; }, 5000));
+        Type(focus.hwndFocus, VK_TAB);
+    }
+    TypeLetter(used[0]);
+    PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);  // the mount button, named by its tooltip
+    ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
+    EXPECT_EQ(DeviceTargets(s + ":"), std::vector<std::string>{"\\??\\" + std::string(shortData)});
+    EXPECT_EQ(Row(lists[0], 0), s + ": \t" + data);
+    EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), data + "\r\n");
+    EXPECT_EQ(Text(Child("ComboBox")), "");
+    const POINT row = RowMiddle(lists[0], 0);
+    PostMessageA(lists[0], WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(row.x, row.y));
+    ChooseInPopup(1);  // Unmount
+    ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 0; }, 10000));
+    EXPECT_TRUE(DeviceTargets(s + ":").empty());
+    Close();
+
+    Start(data);
+    ASSERT_EQ(Row(lists[1], 0), data);
+    TypeLetter(used[1]);
+    const POINT first = RowMiddle(lists[1], 0);
+    PostMessageA(lists[1], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.x, first.y));
+    PostMessageA(lists[1], WM_LBUTTONUP, 0, MAKELPARAM(first.x, first.y));
+    PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);  // the Menu key
+    ChooseInPopup(1);                                                                // Mount
+    ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
+    EXPECT_EQ(Row(lists[0], 0), t + ": \t" + data);
+    TypeLetter(used[0]);
+    Picture("main-window");  // a folder in the path box, a letter chosen, both lists
+    PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);
+    ChooseInPopup(2, "main-window-popup");  // Clear
+    ASSERT_TRUE(PumpUntil([&] { return Rows(lists[1]) == 0; }, 10000));
+    EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>");
+}
+
+}  // namespace
+}  // namespace plivant::wine
