@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/Paint.h"
+
 namespace plivant::ui {
 
 Label::Label(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {
@@ -279,7 +281,7 @@ void CommandButton::SetStyle(int16_t value) {
 ViewLook CommandButton::Look() const {
     ViewLook look = Control::Look();
     look.text = caption_;
-    if (style_ == 1) look.picture = picture_;
+    if (style_ == 1) look.picture = Enabled() ? picture_ : Greyed(picture_);
     return look;
 }
 

@@ -203,6 +203,7 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
     const Bitmap& Picture() const { return picture_; }
+    // A disabled button shows its picture greyed.
     void SetPicture(const Bitmap& value);
     int16_t Style() const { return style_; }
     void SetStyle(int16_t value);
@@ -214,6 +215,9 @@ public:
     std::optional<PeerKind> Kind() const override { return PeerKind::Button; }
     std::string PeerText() const override { return caption_; }
     ViewLook Look() const override;
+
+protected:
+    void EnabledChanged() override { Mirror(Aspect::Look); }
 
 private:
     friend class Form;

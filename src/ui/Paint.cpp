@@ -68,6 +68,21 @@ Bitmap Stretched(const Bitmap& src, int width, int height) {
     return out;
 }
 
+Bitmap Greyed(const Bitmap& src) {
+    if (src.Empty()) return src;
+    Bitmap out = src;
+    const Rgb background = src.At(0, 0);
+    for (int y = 0; y < src.Height(); ++y) {
+        for (int x = 0; x < src.Width(); ++x) {
+            const Rgb c = src.At(x, y);
+            if (c == background) continue;
+            const int grey = static_cast<int>(Luma(c));
+            out.Set(x, y, Mix(MakeRgb(grey, grey, grey), background, 0.55));
+        }
+    }
+    return out;
+}
+
 Bitmap Scaled(const Bitmap& src, int factor) {
     if (factor < 1) return Bitmap();
     return Stretched(src, src.Width() * factor, src.Height() * factor);

@@ -35,5 +35,8 @@ void Blit(Bitmap& target, const Bitmap& src, int x, int y);
 Bitmap Stretched(const Bitmap& src, int width, int height);
 // Each pixel becomes a factor × factor block.
 Bitmap Scaled(const Bitmap& src, int factor);
+// The picture as a disabled button shows it: its background (the colour of its top-left pixel) as it is, every
+// other pixel a pale grey of its own brightness.
+Bitmap Greyed(const Bitmap& src);
 
 }  // namespace plivant::ui

@@ -72,5 +72,18 @@ TEST(PngFile, RoundTripKeepsEveryChannelAndAnEmptyBitmapOrUnwritablePathFails) {
     EXPECT_FALSE(WritePngFile(Bitmap(2, 2), "/nonexistent-folder/plivant.png"));
 }
 
+TEST(Paint, AGreyedPictureKeepsItsBackgroundAndTurnsTheRestPaleGrey) {
+    Bitmap picture(3, 1, 0xECE9D8);
+    picture.Set(1, 0, 0xD02020);
+    picture.Set(2, 0, 0x000000);
+    const Bitmap greyed = Greyed(picture);
+    EXPECT_EQ(greyed.At(0, 0), 0xECE9D8u);
+    for (int x = 1; x < 3; ++x) {
+        EXPECT_LT(Chroma(greyed.At(x, 0)), 12) << x;
+        EXPECT_GT(Luma(greyed.At(x, 0)), Luma(picture.At(x, 0))) << x;
+    }
+    EXPECT_LT(Luma(greyed.At(2, 0)), Luma(greyed.At(1, 0)));  // darker stays darker
+}
+
 }  // namespace
 }  // namespace plivant::ui

@@ -2,6 +2,7 @@
 // hover, back colours, bulk fill, lines, menus and their pictures.
 
 #include "ToolkitTesting.h"
+#include "ui/Paint.h"
 
 namespace plivant::wine {
 namespace {
@@ -16,7 +17,7 @@ TEST_F(ToolkitLooks, ControlsAUserActsOnAreNamedWindowsThatTabReachesAndTooltips
     txtPath.SetText("C:\\Data");
     Show();
     const std::tuple<const ui::Control*, const char*, LONG, const char*> cases[] = {
-        {&cmdBrowse, "Button", BS_BITMAP, "Browse"},   // a picture button is named by its tooltip
+        {&cmdBrowse, "Button", BS_OWNERDRAW, "Browse"},  // a picture button draws itself, named by its tooltip
         {&cmdOK, "Button", BS_PUSHBUTTON, "OK"},       // a caption names a button before its tooltip
         {&imgAbout, "Button", BS_OWNERDRAW, "About"},  // an image that acts as a button is one
         {&txtPath, "Edit", 0, "C:\\Data"}};            // a text box's window text is its content
@@ -30,6 +31,10 @@ TEST_F(ToolkitLooks, ControlsAUserActsOnAreNamedWindowsThatTabReachesAndTooltips
     }
     imgAbout.SetToolTipText("About Plivant");
     EXPECT_EQ(WindowText(H(imgAbout.hwnd())), "About Plivant");
+    // A picture button shows its picture, and greyed (not blanked) while disabled.
+    EXPECT_TRUE(Contains(PrintClient(H(cmdBrowse.hwnd())), cmdBrowse.Picture()));
+    cmdBrowse.SetEnabled(false);
+    EXPECT_TRUE(Contains(PrintClient(H(cmdBrowse.hwnd())), ui::Greyed(cmdBrowse.Picture())));
     const HWND w = H(txtPath.hwnd()), tips = toolkit.ToolTips(nullptr);
     RECT r{};
     GetWindowRect(w, &r);

@@ -173,6 +173,63 @@ void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
     }
 }
 
+namespace {
+// The few calls of the theme library that a button's face needs, found when first asked for.
+struct ThemeCalls {
+    using Open = HANDLE(WINAPI*)(HWND, LPCWSTR);
+    using Close = HRESULT(WINAPI*)(HANDLE);
+    using Draw = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
+    using Content = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, RECT*);
+    Open open = nullptr;
+    Close close = nullptr;
+    Draw draw = nullptr;
+    Content content = nullptr;
+};
+
+// A function of a library found by name (cast through the generic function type, which any function type may be).
+template <typename Function>
+Function Find(HMODULE library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+const ThemeCalls& Themes() {
+    static const ThemeCalls calls = [] {
+        ThemeCalls found;
+        if (HMODULE library = LoadLibraryA("uxtheme.dll")) {
+            found.open = Find<ThemeCalls::Open>(library, "OpenThemeData");
+            found.close = Find<ThemeCalls::Close>(library, "CloseThemeData");
+            found.draw = Find<ThemeCalls::Draw>(library, "DrawThemeBackground");
+            found.content = Find<ThemeCalls::Content>(library, "GetThemeBackgroundContentRect");
+        }
+        if (!found.open || !found.close || !found.draw || !found.content) found = ThemeCalls{};
+        return found;
+    }();
+    return calls;
+}
+
+// The theme's part and states of a push button.
+constexpr int kPushButtonPart = 1, kNormal = 1, kHot = 2, kPressed = 3, kDisabled = 4;
+}  // namespace
+
+RECT DrawPushButtonFace(HWND button, HDC dc, const RECT& area, bool pushed, bool disabled, bool hot) {
+    const ThemeCalls& themes = Themes();
+    if (HANDLE theme = themes.open ? themes.open(button, L"BUTTON") : nullptr) {
+        const int state = disabled ? kDisabled : pushed ? kPressed : hot ? kHot : kNormal;
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+        themes.draw(theme, dc, kPushButtonPart, state, &area, nullptr);
+        RECT inside = area;
+        themes.content(theme, dc, kPushButtonPart, state, &area, &inside);
+        themes.close(theme);
+        return inside;
+    }
+    RECT edges = area;
+    DrawFrameControl(dc, &edges, DFC_BUTTON,
+                     DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0));
+    RECT inside = area;
+    InflateRect(&inside, -2, -2);
+    return inside;
+}
+
 RECT RectOf(const platform::Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }

@@ -15,6 +15,10 @@ platform::win32::UniqueFont MakeFont(const Font& font);
 // Background, picture, text and border of a look, in the area.
 void PaintOne(HDC dc, const ViewLook& look, const RECT& area);
 RECT RectOf(const platform::Rect& r);
+// A push button's face and edges as the system draws them: in the current visual style when one is active (the
+// theme library is loaded on first use, so a run without buttons never loads it), in the classic look otherwise.
+// Returns the area inside the edges.
+RECT DrawPushButtonFace(HWND button, HDC dc, const RECT& area, bool pushed, bool disabled, bool hot);
 // Shows the control's own pointer; false when it has none (the window's class pointer then stays).
 bool ApplyCursor(const Control& target);
 

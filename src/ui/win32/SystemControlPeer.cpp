@@ -45,8 +45,10 @@ public:
                 style |= BS_OWNERDRAW;
                 break;
             default: {
+                // A picture button draws itself, so that its picture shows greyed, not blanked, while disabled.
                 const auto* button = dynamic_cast<const CommandButton*>(&owner);
-                style |= button && button->Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+                pictureButton_ = button && button->Style() == 1;
+                style |= pictureButton_ ? BS_OWNERDRAW : button && button->Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
                 break;
             }
         }
@@ -105,7 +107,7 @@ public:
                 if (combo) SetWindowTextA(w, owner_.PeerText().c_str());
                 return;
             case Aspect::Look:
-                if (kind_ == PeerKind::Button) {
+                if (kind_ == PeerKind::Button && !pictureButton_) {
                     const ViewLook look = owner_.Look();
                     picture_.reset(MakeBitmap(look.picture));
                     LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_BITMAP);
@@ -152,6 +154,10 @@ public:
     // The picture on its container's look, with the focus rectangle while the button has the focus.
     void DrawItem(const DRAWITEMSTRUCT& item) override {
         const RECT& area = item.rcItem;
+        if (pictureButton_) {
+            DrawPictureButton(item);
+            return;
+        }
         if (const Control* container = owner_.Parent()) {
             const platform::Rect at = owner_.PixelBounds(), outer = container->PixelBounds();
             PaintOne(item.hDC, container->Look(),
@@ -159,6 +165,32 @@ public:
         }
         PaintOne(item.hDC, owner_.Look(), area);
         if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(item.hDC, &area);
+    }
+
+    // The system's push-button face, and the picture (the model greys it while disabled) centred inside it, one
+    // pixel lower and further right while pressed.
+    void DrawPictureButton(const DRAWITEMSTRUCT& item) {
+        const bool pushed = (item.itemState & ODS_SELECTED) != 0, disabled = (item.itemState & ODS_DISABLED) != 0;
+        const bool hot = (item.itemState & ODS_HOTLIGHT) != 0;
+        const RECT inside = DrawPushButtonFace(item.hwndItem, item.hDC, item.rcItem, pushed, disabled, hot);
+        const ViewLook look = owner_.Look();
+        if (!look.picture.Empty()) {
+            const int shift = pushed ? 1 : 0;
+            const int left = (inside.left + inside.right - look.picture.Width()) / 2 + shift;
+            const int top = (inside.top + inside.bottom - look.picture.Height()) / 2 + shift;
+            ViewLook picture;
+            picture.opaque = false;
+            picture.picture = look.picture;
+            const int saved = SaveDC(item.hDC);
+            IntersectClipRect(item.hDC, inside.left, inside.top, inside.right, inside.bottom);
+            PaintOne(item.hDC, picture, RECT{left, top, left + look.picture.Width(), top + look.picture.Height()});
+            RestoreDC(item.hDC, saved);
+        }
+        if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+            RECT focus = inside;
+            InflateRect(&focus, -1, -1);
+            DrawFocusRect(item.hDC, &focus);
+        }
     }
 
     HBRUSH ControlColours(HDC dc) override {
@@ -332,6 +364,7 @@ private:
     }
 
     PeerKind kind_;
+    bool pictureButton_ = false;
     HWND field_ = nullptr;  // a combo box's edit field, which goes with the box
     WNDPROC controlProc_ = nullptr;
     WNDPROC fieldProc_ = nullptr;
