@@ -9,6 +9,7 @@
 //   installer_probe start COMMANDLINE          starts the command line and returns at once
 //   installer_probe path-box MILLISECONDS      waits for a Plivant window holding a text box (not a combo box's),
 //                                              prints that box's text and closes the window
+//   installer_probe wait-ended MILLISECONDS    waits until no Plivant runs; 1 when one still runs after the time
 #include <windows.h>
 
 #include <objbase.h>
@@ -96,8 +97,9 @@ int PathBoxText(DWORD milliseconds) {
              w = FindWindowExA(nullptr, w, "PlivantForm", nullptr)) {
             const HWND box = IsWindowVisible(w) ? PathBox(w) : nullptr;
             if (!box) continue;
+            // Asked of the window itself: GetWindowText reads only the caption of another process's window.
             char text[1024] = "";
-            GetWindowTextA(box, text, sizeof(text));
+            SendMessageA(box, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
             std::printf("%s\n", text);
             PostMessageA(w, WM_CLOSE, 0, 0);
             return 0;
@@ -105,6 +107,18 @@ int PathBoxText(DWORD milliseconds) {
         Sleep(50);
     } while (GetTickCount() - start < milliseconds);
     return 1;
+}
+
+// Waits until no Plivant runs (its single-instance object is gone): 0, or 1 when it still runs after the time.
+int WaitEnded(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, plivant::platform::win32::kInstanceMutexName);
+        if (!mutex) return 0;
+        CloseHandle(mutex);
+        if (GetTickCount() - start >= milliseconds) return 1;
+        Sleep(50);
+    }
 }
 
 int Devices(const char* name) {
@@ -133,6 +147,7 @@ int main(int argc, char** argv) {
         return process && CloseHandle(process) ? 0 : 1;
     }
     if (verb == "path-box" && argc == 3) return PathBoxText(static_cast<DWORD>(std::atoi(argv[2])));
-    std::fprintf(stderr, "usage: installer_probe run|while-running|shortcut|define|devices|start|path-box ...\n");
+    if (verb == "wait-ended" && argc == 3) return WaitEnded(static_cast<DWORD>(std::atoi(argv[2])));
+    std::fprintf(stderr, "usage: installer_probe run|while-running|shortcut|define|devices|start|path-box|wait-ended ...\n");
     return 2;
 }
