@@ -71,17 +71,15 @@ TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
     EXPECT_EQ(std::tuple(DeviceTargets("C:"), DeviceTargets("Z:")), std::tuple(c, z));
 }
 
-TEST_F(DosDevicesAdapter, StackedDefinitionsAreClearedInOneRemoval) {
+// Windows stacks a second definition over the first; Wine refuses it and keeps the first. One removal clears the
+// letter either way.
+TEST_F(DosDevicesAdapter, ASecondDefinitionStacksOrIsRefusedAndOneRemovalClearsTheLetter) {
     ASSERT_TRUE(DefineDrive(devices, name, one, 0));
-    SetLastError(0xdeadbeef);
     const bool stacked = DefineDrive(devices, name, two, 0);
-    if (!stacked && GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) {
-        RemoveDrive(devices, name);
-        EXPECT_TRUE(DeviceTargets(name).empty());
-        GTEST_SKIP() << "WINE: no stacked definitions (error " << GetLastError() << ")";
-    }
-    ASSERT_TRUE(stacked);
-    EXPECT_EQ(DeviceTargets(name), (Targets{"\\??\\" + two, "\\??\\" + one}));
+    const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    EXPECT_EQ(stacked, !wine);
+    const Targets expected = stacked ? Targets{"\\??\\" + two, "\\??\\" + one} : Targets{"\\??\\" + one};
+    EXPECT_EQ(DeviceTargets(name), expected);
     RemoveDrive(devices, name);
     EXPECT_TRUE(DeviceTargets(name).empty());
 }
@@ -213,8 +211,10 @@ TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndItsLowerCase) {
               std::string("e:\tc:\\data \xE9\x9A 1\0x", 17));
 }
 
+// The folder sits on the drive's root: under the user's profile, a shell that has just started may still be
+// creating its special folders and leave the selection on the profile (seen on a fresh prefix under load).
 TEST(ShellAdapter, TheFolderDialogsOkReturnsTheInitialFolderThatTheCallbackSelectedAndCancelNothing) {
-    TempFolder temp;
+    TempFolder temp("C:\\");
     const std::string folder = temp / "Mount Me";
     MakeFolder(folder);
     platform::win32::Win32Windowing windowing;

@@ -96,6 +96,13 @@ bool Win32FileSystem::Append(const std::string& path, const std::string& bytes) 
 }
 
 bool Win32FileSystem::Replace(const std::string& path, const std::string& bytes) {
+    // A file the user marked read-only stays as it is. Windows refuses to rename over it anyway, but some systems
+    // (Wine among them) would replace it.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     const std::string temporary = path + ".new~";
     {
         auto file = OpenFile(temporary, GENERIC_WRITE, CREATE_ALWAYS);
