@@ -25,6 +25,7 @@ public:
     }
     std::unique_ptr<platform::IItemList> BrowseFolder(const platform::BrowseInfo& info) override {
         current_ = this;
+        program_ = info;
         selected_.clear();
         platform::BrowseInfo watched = info;
         watched.callback = [this, &info](platform::WindowHandle dialog, uint32_t message, intptr_t value,
@@ -63,6 +64,11 @@ private:
             if (act) PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(self->button_, BN_CLICKED), 0);
         } else if (act && self->choose_) {
             SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(self->wanted_.c_str()));
+        } else if (act && self->selected_.empty() && self->program_.callback) {
+            // WINE: a shell that has just started, on a busy machine, can drop the selection made while the dialog
+            // initialised, leaving no folder selected: the dialog announces itself again, and the program selects.
+            self->program_.callback(reinterpret_cast<platform::WindowHandle>(dialog), BFFM_INITIALIZED, 0,
+                                    self->program_.callbackData);
         }
     }
     static void CALLBACK GiveUp(HWND dialog, UINT, UINT_PTR id, DWORD) {
@@ -75,6 +81,7 @@ private:
     WORD button_;
     std::string wanted_;
     bool choose_;
+    platform::BrowseInfo program_;
     std::string selected_;
     int steady_ = 0;
 };

@@ -33,12 +33,12 @@ void RemoveTree(const std::string& path) {
 
 }  // namespace
 
-TempFolder::TempFolder(const char* base) {
-    char temporary[MAX_PATH], name[MAX_PATH];
-    if (!base) GetTempPathA(MAX_PATH, temporary);
+TempFolder::TempFolder() {
+    char base[MAX_PATH], name[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
     static int counter = 0;
     do {
-        std::snprintf(name, sizeof name, "%splivant-%lu-%d", base ? base : temporary, GetCurrentProcessId(), ++counter);
+        std::snprintf(name, sizeof name, "%splivant-%lu-%d", base, GetCurrentProcessId(), ++counter);
     } while (!CreateDirectoryA(name, nullptr));
     path_ = name;
 }

@@ -11,8 +11,7 @@ namespace plivant::wine {
 // A new empty folder under the temporary folder, removed with its content at the end of the scope.
 class TempFolder {
 public:
-    // A new folder in the temporary folder, or in `base` (with its trailing backslash) when given.
-    explicit TempFolder(const char* base = nullptr);
+    TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
