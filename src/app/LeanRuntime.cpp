@@ -5,6 +5,7 @@
 // Defining these symbols here keeps the linker from pulling those objects out of the static library.
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <new>
 #include <typeinfo>
 
@@ -78,5 +79,15 @@ void __throw_overflow_error(const char* message) {
 void __throw_underflow_error(const char* message) {
     throw LibraryError(message);
 }
+
+#if !__cpp_rtti
+// Built without run-time type information (the shipped program), make_shared's control blocks name this in a
+// member that only code compiled against old library headers calls, to ask whether a type is make_shared's tag.
+// The library's definition comes with its shared_ptr object, a pool of mutexes and guarded statics (about 4 KB);
+// this one answers as the library does when it is itself built without type information.
+bool _Sp_make_shared_tag::_S_eq(const type_info&) noexcept {
+    return false;
+}
+#endif
 
 }  // namespace std

@@ -16,6 +16,11 @@
 
 namespace plivant {
 
+namespace ui {
+class Form;
+class Menu;
+}  // namespace ui
+
 // Derived from std::exception alone: the library's own error classes would bring its copy-on-write strings into
 // the program file.
 class LateBoundError : public std::exception {
@@ -49,6 +54,8 @@ public:
     virtual void SetVisible(bool) { throw Missing("Visible"); }
     // The window handle of the control's container ("Container.hwnd").
     virtual platform::WindowHandle ContainerHwnd() const { throw Missing("Container"); }
+    // The toolkit's menu behind a menu item; none for anything else.
+    virtual ui::Menu* ToolkitMenu() const { return nullptr; }
 
 protected:
     static LateBoundError Missing(const std::string& member) { return LateBoundError("no member " + member); }
@@ -90,6 +97,8 @@ public:
     // Subscribes to the form's Activate (true) and Deactivate (false) events; replaces an earlier subscriber, and
     // an empty handler ends the subscription.
     virtual void OnActivation(std::function<void(bool active)> handler) = 0;
+    // The toolkit's form behind the host; none for a host that is not one.
+    virtual ui::Form* ToolkitForm() const { return nullptr; }
 };
 
 }  // namespace plivant

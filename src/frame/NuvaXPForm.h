@@ -32,8 +32,10 @@ public:
 
     // The host form is reached through parentObject; without one, through the toolkit form that contains the
     // control.
-    NuvaXPForm(ui::Control& container, std::string name, platform::IProcess& process,
+    NuvaXPForm(ui::Control& container, std::string_view name, platform::IProcess& process,
                std::shared_ptr<IHostForm> parentObject = nullptr);
+    static constexpr std::string_view kTypeName = "NuvaXPForm";
+    std::string_view TypeName() const override { return kTypeName; }
     ~NuvaXPForm() override;
 
     // Properties.

@@ -15,6 +15,7 @@
 namespace plivant::ui {
 
 class Form;
+class UserControl;
 
 // What a plain view window paints: background, picture, text, border.
 struct ViewLook {
@@ -37,7 +38,7 @@ using MouseHandler = std::function<void(int16_t button, int16_t shift, float x, 
 
 class Control {
 public:
-    Control(Control& parent, std::string name, int index = -1);
+    Control(Control& parent, std::string_view name, int index = -1);
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -131,6 +132,9 @@ public:
     // For the peers. A control without a kind has no window of its own: its container's window paints it
     // (when it is visible) and passes it the mouse input over it.
     virtual std::optional<PeerKind> Kind() const { return PeerKind::View; }
+    // The control as a user control, or none. (The shipped program is built without run-time type information:
+    // the toolkit's other classes tell what they are by their kind, see PeerKind.)
+    virtual UserControl* AsUserControl() { return nullptr; }
     bool Windowless() const { return !Kind().has_value(); }
     platform::Rect PixelBounds() const;
     virtual ViewLook Look() const;
@@ -144,7 +148,7 @@ public:
 
 protected:
     // A top-level control (a form).
-    Control(Toolkit& toolkit, std::string name);
+    Control(Toolkit& toolkit, std::string_view name);
     void Mirror(Aspect aspect);
     Peer* GetPeer() const { return peer_.get(); }
     // Of a top-level control: the child that last took the focus, or none.

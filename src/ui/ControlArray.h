@@ -11,7 +11,7 @@ namespace plivant::ui {
 template <typename T>
 class ControlArray {
 public:
-    ControlArray(Control& container, std::string name) : container_(container), name_(std::move(name)) {}
+    ControlArray(Control& container, std::string_view name) : container_(container), name_(name) {}
 
     // Creates element index (hidden, as the platform creates them) and its window when the container has one.
     // An index already in use is an error: nothing is created and false is returned.

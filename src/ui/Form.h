@@ -14,7 +14,7 @@ class Menu;
 
 class Form : public Control {
 public:
-    Form(Toolkit& toolkit, std::string name);
+    Form(Toolkit& toolkit, std::string_view name);
     ~Form() override;
 
     const std::string& Caption() const { return caption_; }
@@ -64,7 +64,7 @@ public:
     std::function<void()> onActivate;
     std::function<void()> onDeactivate;
 
-    std::optional<PeerKind> Kind() const override { return PeerKind::Form; }
+    std::optional<PeerKind> Kind() const final { return PeerKind::Form; }
     std::string PeerText() const override { return caption_; }
     ViewLook Look() const override;
 
@@ -91,11 +91,16 @@ private:
     Bitmap icon_;
 };
 
+// The control as a form, or none.
+inline Form* AsForm(Control* control) {
+    return control && control->Kind() == PeerKind::Form ? static_cast<Form*>(control) : nullptr;
+}
+
 // A menu of a form, or an item of a menu.
 class Menu {
 public:
-    Menu(Form& form, std::string name, std::string caption, int index = -1);
-    Menu(Menu& parent, std::string name, std::string caption, int index = -1);
+    Menu(Form& form, std::string_view name, std::string_view caption, int index = -1);
+    Menu(Menu& parent, std::string_view name, std::string_view caption, int index = -1);
     ~Menu();
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;

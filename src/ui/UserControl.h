@@ -2,6 +2,7 @@
 // bag and the property-changed notification that marks a setting as changed for saving.
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/Control.h"
@@ -11,7 +12,12 @@ namespace plivant::ui {
 
 class UserControl : public Control {
 public:
-    UserControl(Control& host, std::string name, int index = -1) : Control(host, std::move(name), index) {}
+    UserControl(Control& host, std::string_view name, int index = -1) : Control(host, name, index) {}
+
+    UserControl* AsUserControl() final { return this; }
+    // The control's class, as VB's TypeName names a user control: "TypeOf x Is NuvaXPForm" reads
+    // x.TypeName() == "NuvaXPForm" here, since the shipped program is built without run-time type information.
+    virtual std::string_view TypeName() const = 0;
 
     // A new instance placed on its host.
     void InitProperties() { UserControl_InitProperties(); }
@@ -29,7 +35,7 @@ public:
     ui::Font AmbientFont() const { return Parent() ? Parent()->Font() : ui::Font{}; }
 
 protected:
-    void PropertyChanged(const std::string& name) { changed_.push_back(name); }
+    void PropertyChanged(std::string_view name) { changed_.emplace_back(name); }
     virtual void UserControl_InitProperties() {}
     virtual void UserControl_ReadProperties(const PropertyBag&) {}
     virtual void UserControl_WriteProperties(PropertyBag&) {}

@@ -29,7 +29,7 @@ public:
         switch (kind) {
             case PeerKind::TextBox:
                 cls = "EDIT";
-                style |= TextBoxStyle(dynamic_cast<const TextBox*>(&owner));
+                style |= TextBoxStyle(static_cast<const TextBox&>(owner));
                 exStyle = WS_EX_CLIENTEDGE;
                 break;
             case PeerKind::ComboBox:
@@ -44,11 +44,9 @@ public:
             case PeerKind::ImageButton:
                 style |= BS_OWNERDRAW;
                 break;
-            default: {
-                const auto* button = dynamic_cast<const CommandButton*>(&owner);
-                style |= button && button->Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            default:  // a command button
+                style |= static_cast<const CommandButton&>(owner).Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
                 break;
-            }
         }
         const platform::Rect r = owner.PixelBounds();
         const HWND made = CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), Height(r), parent, nullptr,
@@ -70,8 +68,8 @@ public:
     void Update(Aspect aspect) override {
         HWND w = hwnd_;
         if (!w) return;  // the window went with its parent
-        auto* list = dynamic_cast<ListControl*>(&owner_);
         const bool combo = kind_ == PeerKind::ComboBox;
+        auto* list = combo || kind_ == PeerKind::ListBox ? static_cast<ListControl*>(&owner_) : nullptr;
         switch (aspect) {
             case Aspect::Bounds: {
                 const platform::Rect r = owner_.PixelBounds();
@@ -189,10 +187,10 @@ private:
     // A drop-down combo box's window height includes its list.
     int Height(const platform::Rect& r) const { return kind_ == PeerKind::ComboBox ? r.Height() + 200 : r.Height(); }
 
-    static DWORD TextBoxStyle(const TextBox* box) {
-        if (!box || !box->MultiLine()) return ES_AUTOHSCROLL;
+    static DWORD TextBoxStyle(const TextBox& box) {
+        if (!box.MultiLine()) return ES_AUTOHSCROLL;
         // Several lines wrap at the border unless there is a horizontal scroll bar.
-        const auto bars = static_cast<int16_t>(box->GetScrollBars());
+        const auto bars = static_cast<int16_t>(box.GetScrollBars());
         DWORD style = ES_MULTILINE | ES_AUTOVSCROLL;
         if (bars & static_cast<int16_t>(ScrollBars::Horizontal)) style |= ES_AUTOHSCROLL | WS_HSCROLL;
         if (bars & static_cast<int16_t>(ScrollBars::Vertical)) style |= WS_VSCROLL;
