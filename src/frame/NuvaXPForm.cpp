@@ -24,7 +24,7 @@ ui::Font TitleFont() {
 
 }  // namespace
 
-NuvaXPForm::NuvaXPForm(ui::Control& container, std::string_view name, platform::IProcess& process,
+NuvaXPForm::NuvaXPForm(ui::Control& container, const char* name, platform::IProcess& process,
                        std::shared_ptr<IHostForm> parentObject)
     : ui::UserControl(container, name),
       ThemeX1(*this, "ThemeX1"),

@@ -32,7 +32,7 @@ public:
 
     // The host form is reached through parentObject; without one, through the toolkit form that contains the
     // control.
-    NuvaXPForm(ui::Control& container, std::string_view name, platform::IProcess& process,
+    NuvaXPForm(ui::Control& container, const char* name, platform::IProcess& process,
                std::shared_ptr<IHostForm> parentObject = nullptr);
     static constexpr std::string_view kTypeName = "NuvaXPForm";
     std::string_view TypeName() const override { return kTypeName; }

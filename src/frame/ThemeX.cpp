@@ -7,7 +7,7 @@
 
 namespace plivant {
 
-ThemeX::ThemeX(ui::Control& host, std::string_view name, int index)
+ThemeX::ThemeX(ui::Control& host, const char* name, int index)
     : ui::UserControl(host, name, index),
       Image1(*this, "Image1"),
       Image2(*this, "Image2"),

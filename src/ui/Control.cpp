@@ -8,13 +8,13 @@
 
 namespace plivant::ui {
 
-Control::Control(Control& parent, std::string_view name, int index)
+Control::Control(Control& parent, const char* name, int index)
     : toolkit_(parent.toolkit_), parent_(&parent), name_(name), index_(index) {
     parent.children_.push_back(this);
     font_ = parent.font_;
 }
 
-Control::Control(Toolkit& toolkit, std::string_view name) : toolkit_(toolkit), name_(name) {}
+Control::Control(Toolkit& toolkit, const char* name) : toolkit_(toolkit), name_(name) {}
 
 Control::~Control() {
     if (parent_ && TopLevel().focused_ == this) TopLevel().focused_ = nullptr;

@@ -38,7 +38,7 @@ using MouseHandler = std::function<void(int16_t button, int16_t shift, float x, 
 
 class Control {
 public:
-    Control(Control& parent, std::string_view name, int index = -1);
+    Control(Control& parent, const char* name, int index = -1);
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -148,7 +148,7 @@ public:
 
 protected:
     // A top-level control (a form).
-    Control(Toolkit& toolkit, std::string_view name);
+    Control(Toolkit& toolkit, const char* name);
     void Mirror(Aspect aspect);
     Peer* GetPeer() const { return peer_.get(); }
     // Of a top-level control: the child that last took the focus, or none.

@@ -7,7 +7,7 @@
 
 namespace plivant::ui {
 
-Label::Label(Control& parent, std::string_view name, int index) : Control(parent, name, index) {
+Label::Label(Control& parent, const char* name, int index) : Control(parent, name, index) {
     SetForeColor(kButtonText);
 }
 
@@ -68,7 +68,7 @@ ViewLook Label::Look() const {
     return look;
 }
 
-Image::Image(Control& parent, std::string_view name, int index) : Control(parent, name, index) {}
+Image::Image(Control& parent, const char* name, int index) : Control(parent, name, index) {}
 
 const Bitmap& Image::Picture() const {
     if (draw_) {
@@ -111,7 +111,7 @@ ViewLook Image::Look() const {
     return look;
 }
 
-PictureBox::PictureBox(Control& parent, std::string_view name, int index) : Control(parent, name, index) {}
+PictureBox::PictureBox(Control& parent, const char* name, int index) : Control(parent, name, index) {}
 
 void PictureBox::SetPicture(const Bitmap& value) {
     picture_ = value;
@@ -130,7 +130,7 @@ ViewLook PictureBox::Look() const {
     return look;
 }
 
-Line::Line(Control& parent, std::string_view name, int index) : Control(parent, name, index) {
+Line::Line(Control& parent, const char* name, int index) : Control(parent, name, index) {
     SetBackColor(0x000000);
 }
 
@@ -146,7 +146,7 @@ void Line::SetEnds(float x1, float y1, float x2, float y2) {
          std::max(std::fabs(y2 - y1), onePixelY));
 }
 
-TextBox::TextBox(Control& parent, std::string_view name, int index) : Control(parent, name, index) {
+TextBox::TextBox(Control& parent, const char* name, int index) : Control(parent, name, index) {
     SetBackColor(kWindowBackground);
     SetForeColor(kWindowText);
 }
@@ -203,7 +203,7 @@ void ListControl::SetListIndex(int index) {
     Selected();
 }
 
-ListBox::ListBox(Control& parent, std::string_view name, int index) : ListControl(parent, name, index) {
+ListBox::ListBox(Control& parent, const char* name, int index) : ListControl(parent, name, index) {
     SetBackColor(kWindowBackground);
     SetForeColor(kWindowText);
 }
@@ -235,7 +235,7 @@ void ListBox::ContextMenu(float x, float y) {
     Control::ContextMenu(x, y);
 }
 
-ComboBox::ComboBox(Control& parent, std::string_view name, int index) : ListControl(parent, name, index) {
+ComboBox::ComboBox(Control& parent, const char* name, int index) : ListControl(parent, name, index) {
     SetBackColor(kWindowBackground);
     SetForeColor(kWindowText);
 }
@@ -259,7 +259,7 @@ void ComboBox::Selected() {
     Click();
 }
 
-CommandButton::CommandButton(Control& parent, std::string_view name, int index) : Control(parent, name, index) {}
+CommandButton::CommandButton(Control& parent, const char* name, int index) : Control(parent, name, index) {}
 
 void CommandButton::SetCaption(const std::string& value) {
     caption_ = value;
@@ -283,7 +283,7 @@ ViewLook CommandButton::Look() const {
     return look;
 }
 
-Timer::Timer(Control& parent, std::string_view name, int index)
+Timer::Timer(Control& parent, const char* name, int index)
     : Control(parent, name, index), self_(std::make_shared<Timer*>(this)) {
     SetVisible(false);  // nothing to paint
 }

@@ -13,7 +13,7 @@ namespace plivant::ui {
 
 class Label : public Control {
 public:
-    Label(Control& parent, std::string_view name, int index = -1);
+    Label(Control& parent, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
     // Automatic sizing: the label takes the size of its caption in its font.
@@ -48,7 +48,7 @@ private:
 
 class Image : public Control {
 public:
-    Image(Control& parent, std::string_view name, int index = -1);
+    Image(Control& parent, const char* name, int index = -1);
     const Bitmap& Picture() const;
     // Without Stretch the image takes its picture's size.
     void SetPicture(const Bitmap& value);
@@ -76,7 +76,7 @@ private:
 
 class PictureBox : public Control {
 public:
-    PictureBox(Control& parent, std::string_view name, int index = -1);
+    PictureBox(Control& parent, const char* name, int index = -1);
     const Bitmap& Picture() const { return picture_; }
     void SetPicture(const Bitmap& value);
     bool AutoRedraw() const { return autoRedraw_; }
@@ -93,7 +93,7 @@ private:
 
 class Line : public Control {
 public:
-    Line(Control& parent, std::string_view name, int index = -1);
+    Line(Control& parent, const char* name, int index = -1);
     float X1() const { return x1_; }
     float Y1() const { return y1_; }
     float X2() const { return x2_; }
@@ -111,7 +111,7 @@ enum class ScrollBars : int16_t { None = 0, Horizontal = 1, Vertical = 2, Both =
 
 class TextBox : public Control {
 public:
-    TextBox(Control& parent, std::string_view name, int index = -1);
+    TextBox(Control& parent, const char* name, int index = -1);
     const std::string& Text() const { return text_; }
     // Raises Change when the text differs.
     void SetText(const std::string& value);
@@ -164,7 +164,7 @@ protected:
 
 class ListBox : public ListControl {
 public:
-    ListBox(Control& parent, std::string_view name, int index = -1);
+    ListBox(Control& parent, const char* name, int index = -1);
     std::optional<PeerKind> Kind() const final { return PeerKind::ListBox; }
     // The item under a point in the list's own scale, as the list shows it now; -1 where there is none (below the
     // last row, or no window).
@@ -180,7 +180,7 @@ public:
 
 class ComboBox : public ListControl {
 public:
-    ComboBox(Control& parent, std::string_view name, int index = -1);
+    ComboBox(Control& parent, const char* name, int index = -1);
     // The edit field: the selected item's text, or what was typed.
     const std::string& Text() const { return text_; }
     void SetText(const std::string& value);
@@ -199,7 +199,7 @@ private:
 // A command button; with style 1 (graphical) it shows its picture.
 class CommandButton : public Control {
 public:
-    CommandButton(Control& parent, std::string_view name, int index = -1);
+    CommandButton(Control& parent, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
     const Bitmap& Picture() const { return picture_; }
@@ -228,7 +228,7 @@ private:
 // form is loaded. It has no window.
 class Timer : public Control {
 public:
-    Timer(Control& parent, std::string_view name, int index = -1);
+    Timer(Control& parent, const char* name, int index = -1);
     ~Timer() override;
     int32_t Interval() const { return interval_; }
     void SetInterval(int32_t value);

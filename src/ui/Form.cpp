@@ -8,7 +8,7 @@
 
 namespace plivant::ui {
 
-Form::Form(Toolkit& toolkit, std::string_view name) : Control(toolkit, name) {
+Form::Form(Toolkit& toolkit, const char* name) : Control(toolkit, name) {
     SetVisible(false);
     SetBackColor(kButtonFace);
     SetScaleMode(ScaleMode::Twips);
@@ -128,13 +128,13 @@ ViewLook Form::Look() const {
     return look;
 }
 
-Menu::Menu(Form& form, std::string_view name, std::string_view caption, int index)
+Menu::Menu(Form& form, const char* name, const char* caption, int index)
     : form_(form), name_(name), index_(index), caption_(caption) {
     form.menus_.push_back(this);
     form_.MenusChanged();
 }
 
-Menu::Menu(Menu& parent, std::string_view name, std::string_view caption, int index)
+Menu::Menu(Menu& parent, const char* name, const char* caption, int index)
     : form_(parent.form_), parent_(&parent), name_(name), index_(index), caption_(caption) {
     parent.items_.push_back(this);
     form_.MenusChanged();

@@ -14,7 +14,7 @@ class Menu;
 
 class Form : public Control {
 public:
-    Form(Toolkit& toolkit, std::string_view name);
+    Form(Toolkit& toolkit, const char* name);
     ~Form() override;
 
     const std::string& Caption() const { return caption_; }
@@ -99,8 +99,8 @@ inline Form* AsForm(Control* control) {
 // A menu of a form, or an item of a menu.
 class Menu {
 public:
-    Menu(Form& form, std::string_view name, std::string_view caption, int index = -1);
-    Menu(Menu& parent, std::string_view name, std::string_view caption, int index = -1);
+    Menu(Form& form, const char* name, const char* caption, int index = -1);
+    Menu(Menu& parent, const char* name, const char* caption, int index = -1);
     ~Menu();
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;

@@ -20,7 +20,7 @@ public:
 
     // The stored value, or the default when the name is absent or holds another kind of value.
     template <typename T>
-    T ReadProperty(std::string_view name, const T& defaultValue) const {
+    T ReadProperty(const char* name, const T& defaultValue) const {
         reads_.emplace_back(name);
         const auto found = values_.find(name);
         if (found == values_.end()) return defaultValue;
@@ -33,12 +33,12 @@ public:
         }
         return defaultValue;
     }
-    std::string ReadProperty(std::string_view name, const char* defaultValue) const {
+    std::string ReadProperty(const char* name, const char* defaultValue) const {
         return ReadProperty<std::string>(name, std::string(defaultValue));
     }
 
     template <typename T>
-    void WriteProperty(std::string_view name, const T& value, const T& defaultValue) {
+    void WriteProperty(const char* name, const T& value, const T& defaultValue) {
         writes_.emplace_back(name);
         if (value == defaultValue) {
             if (const auto found = values_.find(name); found != values_.end()) values_.erase(found);
@@ -46,15 +46,15 @@ public:
             Store(name, value);
         }
     }
-    void WriteProperty(std::string_view name, const std::string& value, const char* defaultValue) {
+    void WriteProperty(const char* name, const std::string& value, const char* defaultValue) {
         WriteProperty<std::string>(name, value, std::string(defaultValue));
     }
 
-    bool Contains(std::string_view name) const { return values_.find(name) != values_.end(); }
+    bool Contains(const char* name) const { return values_.find(name) != values_.end(); }
     size_t Count() const { return values_.size(); }
     // Set-up of a saved design, as a designer would have stored it.
     template <typename T>
-    void Store(std::string_view name, const T& value) {
+    void Store(const char* name, const T& value) {
         if constexpr (std::is_same_v<T, bool>) {
             values_.insert_or_assign(std::string(name), Value(value));
         } else if constexpr (std::is_integral_v<T>) {
@@ -63,7 +63,7 @@ public:
             values_.insert_or_assign(std::string(name), Value(value));
         }
     }
-    void Store(std::string_view name, const char* text) {
+    void Store(const char* name, const char* text) {
         values_.insert_or_assign(std::string(name), Value(std::string(text)));
     }
 

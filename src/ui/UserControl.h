@@ -12,7 +12,7 @@ namespace plivant::ui {
 
 class UserControl : public Control {
 public:
-    UserControl(Control& host, std::string_view name, int index = -1) : Control(host, name, index) {}
+    UserControl(Control& host, const char* name, int index = -1) : Control(host, name, index) {}
 
     UserControl* AsUserControl() final { return this; }
     // The control's class, as VB's TypeName names a user control: "TypeOf x Is NuvaXPForm" reads
@@ -35,7 +35,7 @@ public:
     ui::Font AmbientFont() const { return Parent() ? Parent()->Font() : ui::Font{}; }
 
 protected:
-    void PropertyChanged(std::string_view name) { changed_.emplace_back(name); }
+    void PropertyChanged(const char* name) { changed_.emplace_back(name); }
     virtual void UserControl_InitProperties() {}
     virtual void UserControl_ReadProperties(const PropertyBag&) {}
     virtual void UserControl_WriteProperties(PropertyBag&) {}

@@ -29,7 +29,7 @@ CaptionImage DisabledCaptionImage(int32_t theme);
 
 class ControlButton : public ui::UserControl {
 public:
-    ControlButton(ui::Control& host, std::string_view name, int index = -1);
+    ControlButton(ui::Control& host, const char* name, int index = -1);
     std::string_view TypeName() const override { return "ControlButton"; }
 
     bool AutoRedraw() const { return PicMain.AutoRedraw(); }

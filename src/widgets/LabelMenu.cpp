@@ -9,7 +9,7 @@ constexpr float kWidthMargin = 210;
 constexpr int16_t kPollMs = 10;
 }  // namespace
 
-LabelMenu::LabelMenu(ui::Control& host, std::string_view name, int index)
+LabelMenu::LabelMenu(ui::Control& host, const char* name, int index)
     : ui::UserControl(host, name, index), Label1(*this, "Label1") {
     Control::SetBackColor(ui::kButtonFace);
     Label1.SetBackStyle(0);

@@ -16,7 +16,7 @@ class LabelMenu : public ui::UserControl {
 public:
     static constexpr ui::OleColor kHighlight = 0xEED2C1;
 
-    LabelMenu(ui::Control& host, std::string_view name, int index = -1);
+    LabelMenu(ui::Control& host, const char* name, int index = -1);
     std::string_view TypeName() const override { return "LabelMenu"; }
 
     ui::OleColor BackColor() const { return Control::BackColor(); }

@@ -34,7 +34,7 @@ ui::CursorImage HandCursor() {
     return hand;
 }
 
-ZuLinkLabel::ZuLinkLabel(ui::Control& host, std::string_view name, int index)
+ZuLinkLabel::ZuLinkLabel(ui::Control& host, const char* name, int index)
     : ui::UserControl(host, name, index), lblLink(*this, "lblLink"), tmrMouseOver(*this, "tmrMouseOver") {
     lblLink.SetCaption("lblLink");
     lblLink.SetMouseIcon(HandCursor());

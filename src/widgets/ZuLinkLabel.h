@@ -15,7 +15,7 @@ class ZuLinkLabel : public ui::UserControl {
 public:
     static constexpr const char* kCommandMarker = "VB Command";
 
-    ZuLinkLabel(ui::Control& host, std::string_view name, int index = -1);
+    ZuLinkLabel(ui::Control& host, const char* name, int index = -1);
     std::string_view TypeName() const override { return "ZuLinkLabel"; }
 
     ui::OleColor BackColor() const { return m_BackColor; }
