@@ -59,14 +59,8 @@ void FormHost::Move(float left, float top, float width, float height) {
     form_.Move(left, top, width, height);
 }
 
-void FormHost::OnActivation(std::function<void(bool active)> handler) {
-    if (!handler) {
-        form_.onActivate = nullptr;
-        form_.onDeactivate = nullptr;
-        return;
-    }
-    form_.onActivate = [handler] { handler(true); };
-    form_.onDeactivate = [handler] { handler(false); };
+void FormHost::OnActivation(ui::Handler<void(bool active)> handler) {
+    form_.onActivation = handler;
 }
 
 }  // namespace plivant

@@ -81,7 +81,7 @@ public:
     // The controls on the form at any depth (but not the parts of a user control), then the menus and their
     // items.
     std::vector<std::shared_ptr<IHostControl>> Controls() override;
-    void OnActivation(std::function<void(bool active)> handler) override;
+    void OnActivation(ui::Handler<void(bool active)> handler) override;
 
 private:
     ui::Form& form_;

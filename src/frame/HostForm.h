@@ -4,7 +4,6 @@
 #pragma once
 #include <cstdint>
 #include <exception>
-#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -12,6 +11,7 @@
 
 #include "platform/Shell.h"
 #include "ui/Bitmap.h"
+#include "ui/Handler.h"
 #include "ui/Types.h"
 
 namespace plivant {
@@ -96,7 +96,7 @@ public:
     virtual std::vector<std::shared_ptr<IHostControl>> Controls() = 0;
     // Subscribes to the form's Activate (true) and Deactivate (false) events; replaces an earlier subscriber, and
     // an empty handler ends the subscription.
-    virtual void OnActivation(std::function<void(bool active)> handler) = 0;
+    virtual void OnActivation(ui::Handler<void(bool active)> handler) = 0;
     // The toolkit's form behind the host; none for a host that is not one.
     virtual ui::Form* ToolkitForm() const { return nullptr; }
 };

@@ -4,7 +4,6 @@
 // look follows a colour scheme and the host's active state.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -115,8 +114,8 @@ public:
 
     // Events. Click, DblClick, MouseDown and MouseMove of the client area arrive through the control's own
     // onClick, onDblClick, onMouseDown and onMouseMove.
-    std::function<void(int16_t& ClientTop, int16_t& ClientHeight, int16_t& ClientWidth)> onresize;
-    std::function<void()> onCloseForm;
+    ui::Handler<void(int16_t& ClientTop, int16_t& ClientHeight, int16_t& ClientWidth)> onresize;
+    ui::Handler<void()> onCloseForm;
 
     // Children, in painting order.
     ThemeX ThemeX1;

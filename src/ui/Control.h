@@ -3,12 +3,12 @@
 // from a test, arrives through the input methods and raises the control's events.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/Handler.h"
 #include "ui/Toolkit.h"
 #include "ui/Types.h"
 
@@ -34,7 +34,7 @@ struct ViewLook {
     bool showsContainer = false;
 };
 
-using MouseHandler = std::function<void(int16_t button, int16_t shift, float x, float y)>;
+using MouseHandler = Handler<void(int16_t button, int16_t shift, float x, float y)>;
 
 class Control {
 public:
@@ -118,16 +118,16 @@ public:
     // The window reports that the control took the focus.
     void PeerFocused();
 
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
+    Handler<void()> onClick;
+    Handler<void()> onDblClick;
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;
-    std::function<void(int16_t keyCode, int16_t shift)> onKeyDown;
-    std::function<void(int16_t keyCode, int16_t shift)> onKeyUp;
-    std::function<void(int16_t& keyAscii)> onKeyPress;
-    std::function<void(float x, float y)> onContextMenu;
-    std::function<void()> onResize;
+    Handler<void(int16_t keyCode, int16_t shift)> onKeyDown;
+    Handler<void(int16_t keyCode, int16_t shift)> onKeyUp;
+    Handler<void(int16_t& keyAscii)> onKeyPress;
+    Handler<void(float x, float y)> onContextMenu;
+    Handler<void()> onResize;
 
     // For the peers. A control without a kind has no window of its own: its container's window paints it
     // (when it is visible) and passes it the mouse input over it.

@@ -123,7 +123,7 @@ public:
     ui::ScrollBars GetScrollBars() const { return scrollBars_; }
     void SetScrollBars(ui::ScrollBars value) { scrollBars_ = value; }
 
-    std::function<void()> onChange;
+    Handler<void()> onChange;
     std::optional<PeerKind> Kind() const final { return PeerKind::TextBox; }
     std::string PeerText() const override { return text_; }
     void PeerTextChanged(const std::string& text) override;
@@ -184,7 +184,7 @@ public:
     // The edit field: the selected item's text, or what was typed.
     const std::string& Text() const { return text_; }
     void SetText(const std::string& value);
-    std::function<void()> onChange;
+    Handler<void()> onChange;
     std::optional<PeerKind> Kind() const final { return PeerKind::ComboBox; }
     std::string PeerText() const override { return text_; }
     void PeerTextChanged(const std::string& text) override;
@@ -233,7 +233,7 @@ public:
     int32_t Interval() const { return interval_; }
     void SetInterval(int32_t value);
 
-    std::function<void()> onTimer;
+    Handler<void()> onTimer;
     std::optional<PeerKind> Kind() const override { return std::nullopt; }
     // For tests: whether a system timer is armed.
     bool Armed() const { return id_ != 0; }

@@ -99,13 +99,13 @@ bool Form::PressCancel() {
 void Form::Activate() {
     active_ = true;
     Form_Activate();
-    if (onActivate) onActivate();
+    if (onActivation) onActivation(true);
 }
 
 void Form::Deactivate() {
     active_ = false;
     Form_Deactivate();
-    if (onDeactivate) onDeactivate();
+    if (onActivation) onActivation(false);
 }
 
 void Form::UserMoved(float left, float top) {

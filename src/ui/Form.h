@@ -2,7 +2,6 @@
 // show, an owner, its menus, unloading, and the Load, Activate, Deactivate, Resize and Unload events.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -60,9 +59,9 @@ public:
     void UserResized(float width, float height) { SetSizeTwips(width, height); }
     void UserWindowState(FormWindowState state);
 
-    // Subscribers outside the form (a frame control on it).
-    std::function<void()> onActivate;
-    std::function<void()> onDeactivate;
+    // A subscriber outside the form (a frame control on it): true when the form is activated, false when it is
+    // deactivated.
+    Handler<void(bool active)> onActivation;
 
     std::optional<PeerKind> Kind() const final { return PeerKind::Form; }
     std::string PeerText() const override { return caption_; }
@@ -129,7 +128,7 @@ public:
     void Click() {
         if (onClick) onClick();
     }
-    std::function<void()> onClick;
+    Handler<void()> onClick;
 
 private:
     Form& form_;
