@@ -130,10 +130,15 @@ public:
 
     ui::ViewLook Look() const override;
 
+    // The design-time events (see ui::UserControl).
+    void InitProperties() { UserControl_InitProperties(); }
+    void ReadProperties(const ui::PropertyBag& bag) { UserControl_ReadProperties(bag); }
+    void WriteProperties(ui::PropertyBag& bag) { UserControl_WriteProperties(bag); }
+
 protected:
-    void UserControl_InitProperties() override;
-    void UserControl_ReadProperties(const ui::PropertyBag& bag) override;
-    void UserControl_WriteProperties(ui::PropertyBag& bag) override;
+    void UserControl_InitProperties();
+    void UserControl_ReadProperties(const ui::PropertyBag& bag);
+    void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override { Repos(); }
     void UserControl_Show() override;
     void BeforeUnrealize() override;

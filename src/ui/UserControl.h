@@ -19,11 +19,9 @@ public:
     // x.TypeName() == "NuvaXPForm" here, since the shipped program is built without run-time type information.
     virtual std::string_view TypeName() const = 0;
 
-    // A new instance placed on its host.
-    void InitProperties() { UserControl_InitProperties(); }
-    // Loading from and saving to the host's saved design.
-    void ReadProperties(const PropertyBag& bag) { UserControl_ReadProperties(bag); }
-    void WriteProperties(PropertyBag& bag) { UserControl_WriteProperties(bag); }
+    // The design-time events are each control's own, raised on the control itself (InitProperties: a new instance
+    // placed on its host; ReadProperties and WriteProperties: loading from and saving to the host's saved design),
+    // never through this base: the program file then carries only those that the program raises.
 
     // The names given to the property-changed notification, in order.
     const std::vector<std::string>& ChangedProperties() const { return changed_; }
@@ -36,9 +34,6 @@ public:
 
 protected:
     void PropertyChanged(const char* name) { changed_.emplace_back(name); }
-    virtual void UserControl_InitProperties() {}
-    virtual void UserControl_ReadProperties(const PropertyBag&) {}
-    virtual void UserControl_WriteProperties(PropertyBag&) {}
     virtual void UserControl_Resize() {}
     virtual void UserControl_Show() {}
     void Resized() override {

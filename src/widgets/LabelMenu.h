@@ -40,9 +40,13 @@ public:
 
     ui::Label Label1;
 
+    // The design-time events (see ui::UserControl).
+    void ReadProperties(const ui::PropertyBag& bag) { UserControl_ReadProperties(bag); }
+    void WriteProperties(ui::PropertyBag& bag) { UserControl_WriteProperties(bag); }
+
 protected:
-    void UserControl_ReadProperties(const ui::PropertyBag& bag) override;
-    void UserControl_WriteProperties(ui::PropertyBag& bag) override;
+    void UserControl_ReadProperties(const ui::PropertyBag& bag);
+    void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override;
 
 private:
