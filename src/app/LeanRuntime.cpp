@@ -5,7 +5,10 @@
 // Defining these symbols here keeps the linker from pulling those objects out of the static library.
 #include <cxxabi.h>
 
+#include <unwind.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <memory>
 #include <new>
@@ -44,6 +47,54 @@ extern "C" __cxa_eh_globals* __cxa_get_globals() noexcept {
 }
 extern "C" __cxa_eh_globals* __cxa_get_globals_fast() noexcept {
     return &exceptionsInFlight;
+}
+
+// Room for a thrown object. The library's allocator adds an emergency pool for when the heap is exhausted, and a
+// lock for it that brings the threads runtime (together about 4.5 KB); the program throws one exception at a time,
+// so a reserve for one small object (std::bad_alloc, say) serves the same purpose.
+namespace {
+// What the library keeps in front of every thrown object (__cxa_refcounted_exception), its fields as they are.
+struct ThrownHeader {
+    int referenceCount;
+    struct {
+        void* exceptionType;
+        void* exceptionDestructor;
+        void* unexpectedHandler;
+        void* terminateHandler;
+        void* nextException;
+        int handlerCount;
+        int handlerSwitchValue;
+        const unsigned char* actionRecord;
+        const unsigned char* languageSpecificData;
+        _Unwind_Ptr catchTemp;
+        void* adjustedPtr;
+        _Unwind_Exception unwindHeader;
+    } exception;
+};
+
+alignas(ThrownHeader) unsigned char reserve[sizeof(ThrownHeader) + 64];
+bool reserveInUse = false;
+}  // namespace
+
+extern "C" void* __cxa_allocate_exception(std::size_t size) noexcept {
+    size += sizeof(ThrownHeader);
+    void* block = std::malloc(size);
+    if (!block && !reserveInUse && size <= sizeof reserve) {
+        block = reserve;
+        reserveInUse = true;
+    }
+    if (!block) std::terminate();
+    std::memset(block, 0, sizeof(ThrownHeader));
+    return static_cast<unsigned char*>(block) + sizeof(ThrownHeader);
+}
+
+extern "C" void __cxa_free_exception(void* object) noexcept {
+    void* block = static_cast<unsigned char*>(object) - sizeof(ThrownHeader);
+    if (block == reserve) {
+        reserveInUse = false;
+    } else {
+        std::free(block);
+    }
 }
 }  // namespace __cxxabiv1
 
