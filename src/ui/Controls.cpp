@@ -85,9 +85,9 @@ void Image::SetPicture(const Bitmap& value) {
     Mirror(Aspect::Look);
 }
 
-void Image::SetPicture(int width, int height, std::function<Bitmap()> draw) {
+void Image::SetPicture(int width, int height, Handler<Bitmap()> draw) {
     picture_ = Bitmap();
-    draw_ = std::move(draw);
+    draw_ = draw;
     TakeSize(width, height);
     Mirror(Aspect::Look);
 }

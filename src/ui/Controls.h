@@ -2,7 +2,6 @@
 // buttons, and the timer.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,7 +53,7 @@ public:
     void SetPicture(const Bitmap& value);
     // A picture of width × height pixels that is drawn when it is first asked for, which is when it is first
     // painted: a window that ends before it paints never draws it.
-    void SetPicture(int width, int height, std::function<Bitmap()> draw);
+    void SetPicture(int width, int height, Handler<Bitmap()> draw);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
     // A windowed image is a window of its own that acts as a button: it takes the focus, Tab reaches it, Space and
@@ -69,7 +68,7 @@ public:
 private:
     void TakeSize(int width, int height);
     mutable Bitmap picture_;
-    mutable std::function<Bitmap()> draw_;
+    mutable Handler<Bitmap()> draw_;
     bool stretch_ = false;
     bool windowed_ = false;
 };

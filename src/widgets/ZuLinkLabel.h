@@ -3,7 +3,6 @@
 // hover look is ended by a 1 ms timer that tests the cursor against the control's window rectangle.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "ui/Controls.h"
@@ -55,8 +54,8 @@ public:
     // widget knows no window: the program registers how its About window is shown, and without a registration this
     // does nothing.
     void ShowAboutBox();
-    using AboutBox = std::function<void(ui::Form* owner)>;
-    // Replaces the registration; an empty function takes it back.
+    using AboutBox = ui::Handler<void(ui::Form* owner)>;
+    // Replaces the registration; an empty handler takes it back.
     static void RegisterAboutBox(AboutBox show);
 
     ui::Label lblLink;
