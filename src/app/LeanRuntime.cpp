@@ -50,8 +50,9 @@ extern "C" __cxa_eh_globals* __cxa_get_globals_fast() noexcept {
 }
 
 // Room for a thrown object. The library's allocator adds an emergency pool for when the heap is exhausted, and a
-// lock for it that brings the threads runtime (together about 4.5 KB); the program throws one exception at a time,
-// so a reserve for one small object (std::bad_alloc, say) serves the same purpose.
+// lock for it that brings the threads runtime (together about 4.5 KB). What the program throws while the heap is
+// exhausted is the one std::bad_alloc, so a reserve for one small object serves the same purpose; with the reserve
+// taken too the process ends, as it does when the library's pool runs out.
 namespace {
 // What the library keeps in front of every thrown object (__cxa_refcounted_exception), its fields as they are.
 struct ThrownHeader {
