@@ -7,7 +7,8 @@
 namespace plivant {
 
 HostControlKind ControlItem::Kind() const {
-    return dynamic_cast<const NuvaXPForm*>(&control_) ? HostControlKind::Frame : HostControlKind::Other;
+    const ui::UserControl* user = control_.AsUserControl();
+    return user && user->TypeName() == NuvaXPForm::kTypeName ? HostControlKind::Frame : HostControlKind::Other;
 }
 
 platform::WindowHandle ControlItem::ContainerHwnd() const {
@@ -16,15 +17,15 @@ platform::WindowHandle ControlItem::ContainerHwnd() const {
 }
 
 void FormHost::ShowAs(int16_t modal, IHostForm* owner) {
-    auto* ownerHost = dynamic_cast<FormHost*>(owner);
-    if (owner && !ownerHost) throw LateBoundError("the owner is not a form");
-    form_.Show(modal, ownerHost ? &ownerHost->form_ : nullptr);
+    ui::Form* ownerForm = owner ? owner->ToolkitForm() : nullptr;
+    if (owner && !ownerForm) throw LateBoundError("the owner is not a form");
+    form_.Show(modal, ownerForm);
 }
 
 void FormHost::PopupMenu(IHostControl& menu, float x, float y) {
-    auto* item = dynamic_cast<MenuItem*>(&menu);
+    ui::Menu* item = menu.ToolkitMenu();
     if (!item) throw LateBoundError("not a menu");
-    form_.PopupMenu(item->Menu(), x, y);
+    form_.PopupMenu(*item, x, y);
 }
 
 namespace {
@@ -32,7 +33,7 @@ namespace {
 void AddControls(ui::Control& container, std::vector<std::shared_ptr<IHostControl>>& found) {
     for (ui::Control* child : container.Children()) {
         found.push_back(std::make_shared<ControlItem>(*child));
-        if (!dynamic_cast<ui::UserControl*>(child)) AddControls(*child, found);
+        if (!child->AsUserControl()) AddControls(*child, found);
     }
 }
 
@@ -58,14 +59,8 @@ void FormHost::Move(float left, float top, float width, float height) {
     form_.Move(left, top, width, height);
 }
 
-void FormHost::OnActivation(std::function<void(bool active)> handler) {
-    if (!handler) {
-        form_.onActivate = nullptr;
-        form_.onDeactivate = nullptr;
-        return;
-    }
-    form_.onActivate = [handler] { handler(true); };
-    form_.onDeactivate = [handler] { handler(false); };
+void FormHost::OnActivation(ui::Handler<void(bool active)> handler) {
+    form_.onActivation = handler;
 }
 
 }  // namespace plivant

@@ -41,6 +41,7 @@ public:
     bool Enabled() const override { return menu_.Enabled(); }
     void SetVisible(bool value) override { menu_.SetVisible(value); }
     ui::Menu& Menu() const { return menu_; }
+    ui::Menu* ToolkitMenu() const override { return &menu_; }
 
 private:
     ui::Menu& menu_;
@@ -50,6 +51,7 @@ class FormHost final : public IHostForm {
 public:
     explicit FormHost(ui::Form& form) : form_(form) {}
     ui::Form& Form() const { return form_; }
+    ui::Form* ToolkitForm() const override { return &form_; }
 
     std::string Caption() const override { return form_.Caption(); }
     void SetCaption(const std::string& value) override { form_.SetCaption(value); }
@@ -79,7 +81,7 @@ public:
     // The controls on the form at any depth (but not the parts of a user control), then the menus and their
     // items.
     std::vector<std::shared_ptr<IHostControl>> Controls() override;
-    void OnActivation(std::function<void(bool active)> handler) override;
+    void OnActivation(ui::Handler<void(bool active)> handler) override;
 
 private:
     ui::Form& form_;

@@ -4,7 +4,6 @@
 #pragma once
 #include <cstdint>
 #include <exception>
-#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -12,9 +11,15 @@
 
 #include "platform/Shell.h"
 #include "ui/Bitmap.h"
+#include "ui/Handler.h"
 #include "ui/Types.h"
 
 namespace plivant {
+
+namespace ui {
+class Form;
+class Menu;
+}  // namespace ui
 
 // Derived from std::exception alone: the library's own error classes would bring its copy-on-write strings into
 // the program file.
@@ -49,6 +54,8 @@ public:
     virtual void SetVisible(bool) { throw Missing("Visible"); }
     // The window handle of the control's container ("Container.hwnd").
     virtual platform::WindowHandle ContainerHwnd() const { throw Missing("Container"); }
+    // The toolkit's menu behind a menu item; none for anything else.
+    virtual ui::Menu* ToolkitMenu() const { return nullptr; }
 
 protected:
     static LateBoundError Missing(const std::string& member) { return LateBoundError("no member " + member); }
@@ -89,7 +96,9 @@ public:
     virtual std::vector<std::shared_ptr<IHostControl>> Controls() = 0;
     // Subscribes to the form's Activate (true) and Deactivate (false) events; replaces an earlier subscriber, and
     // an empty handler ends the subscription.
-    virtual void OnActivation(std::function<void(bool active)> handler) = 0;
+    virtual void OnActivation(ui::Handler<void(bool active)> handler) = 0;
+    // The toolkit's form behind the host; none for a host that is not one.
+    virtual ui::Form* ToolkitForm() const { return nullptr; }
 };
 
 }  // namespace plivant

@@ -24,9 +24,9 @@ ui::Font TitleFont() {
 
 }  // namespace
 
-NuvaXPForm::NuvaXPForm(ui::Control& container, std::string name, platform::IProcess& process,
+NuvaXPForm::NuvaXPForm(ui::Control& container, const char* name, platform::IProcess& process,
                        std::shared_ptr<IHostForm> parentObject)
-    : ui::UserControl(container, std::move(name)),
+    : ui::UserControl(container, name),
       ThemeX1(*this, "ThemeX1"),
       TitleLeft(*this, "TitleLeft"),
       Title(*this, "Title"),
@@ -115,7 +115,7 @@ NuvaXPForm::~NuvaXPForm() {
 
 IHostForm& NuvaXPForm::ParentObject() {
     if (!parentObject_) {
-        auto* form = dynamic_cast<ui::Form*>(Parent());
+        ui::Form* form = ui::AsForm(Parent());
         if (!form) throw LateBoundError("the container is not a form");
         parentObject_ = std::make_shared<FormHost>(*form);
     }

@@ -4,7 +4,6 @@
 // look follows a colour scheme and the host's active state.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,8 +31,10 @@ public:
 
     // The host form is reached through parentObject; without one, through the toolkit form that contains the
     // control.
-    NuvaXPForm(ui::Control& container, std::string name, platform::IProcess& process,
+    NuvaXPForm(ui::Control& container, const char* name, platform::IProcess& process,
                std::shared_ptr<IHostForm> parentObject = nullptr);
+    static constexpr std::string_view kTypeName = "NuvaXPForm";
+    std::string_view TypeName() const override { return kTypeName; }
     ~NuvaXPForm() override;
 
     // Properties.
@@ -113,8 +114,8 @@ public:
 
     // Events. Click, DblClick, MouseDown and MouseMove of the client area arrive through the control's own
     // onClick, onDblClick, onMouseDown and onMouseMove.
-    std::function<void(int16_t& ClientTop, int16_t& ClientHeight, int16_t& ClientWidth)> onresize;
-    std::function<void()> onCloseForm;
+    ui::Handler<void(int16_t& ClientTop, int16_t& ClientHeight, int16_t& ClientWidth)> onresize;
+    ui::Handler<void()> onCloseForm;
 
     // Children, in painting order.
     ThemeX ThemeX1;
@@ -129,10 +130,15 @@ public:
 
     ui::ViewLook Look() const override;
 
+    // The design-time events (see ui::UserControl).
+    void InitProperties() { UserControl_InitProperties(); }
+    void ReadProperties(const ui::PropertyBag& bag) { UserControl_ReadProperties(bag); }
+    void WriteProperties(ui::PropertyBag& bag) { UserControl_WriteProperties(bag); }
+
 protected:
-    void UserControl_InitProperties() override;
-    void UserControl_ReadProperties(const ui::PropertyBag& bag) override;
-    void UserControl_WriteProperties(ui::PropertyBag& bag) override;
+    void UserControl_InitProperties();
+    void UserControl_ReadProperties(const ui::PropertyBag& bag);
+    void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override { Repos(); }
     void UserControl_Show() override;
     void BeforeUnrealize() override;

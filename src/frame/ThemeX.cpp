@@ -7,8 +7,8 @@
 
 namespace plivant {
 
-ThemeX::ThemeX(ui::Control& host, std::string name, int index)
-    : ui::UserControl(host, std::move(name), index),
+ThemeX::ThemeX(ui::Control& host, const char* name, int index)
+    : ui::UserControl(host, name, index),
       Image1(*this, "Image1"),
       Image2(*this, "Image2"),
       Image3(*this, "Image3"),

@@ -14,7 +14,8 @@ class ThemeX : public ui::UserControl {
 public:
     static constexpr int kElements = 6;
 
-    ThemeX(ui::Control& host, std::string name, int index = -1);
+    ThemeX(ui::Control& host, const char* name, int index = -1);
+    std::string_view TypeName() const override { return "ThemeX"; }
 
     // Copies element e = 2 × IsTheme + (IsActive ? 0 : 1) of each array into the frame's images, in a fixed
     // order. An element without a picture (a scheme outside 0–2) fails before anything is copied: false.

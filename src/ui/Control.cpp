@@ -8,13 +8,13 @@
 
 namespace plivant::ui {
 
-Control::Control(Control& parent, std::string name, int index)
-    : toolkit_(parent.toolkit_), parent_(&parent), name_(std::move(name)), index_(index) {
+Control::Control(Control& parent, const char* name, int index)
+    : toolkit_(parent.toolkit_), parent_(&parent), name_(name), index_(index) {
     parent.children_.push_back(this);
     font_ = parent.font_;
 }
 
-Control::Control(Toolkit& toolkit, std::string name) : toolkit_(toolkit), name_(std::move(name)) {}
+Control::Control(Toolkit& toolkit, const char* name) : toolkit_(toolkit), name_(name) {}
 
 Control::~Control() {
     if (parent_ && TopLevel().focused_ == this) TopLevel().focused_ = nullptr;
@@ -26,7 +26,7 @@ Control::~Control() {
 Form* Control::ParentForm() {
     Control* c = this;
     while (c->parent_) c = c->parent_;
-    return dynamic_cast<Form*>(c);
+    return AsForm(c);
 }
 
 float Control::UnitX() const {

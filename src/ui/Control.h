@@ -3,18 +3,19 @@
 // from a test, arrives through the input methods and raises the control's events.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/Handler.h"
 #include "ui/Toolkit.h"
 #include "ui/Types.h"
 
 namespace plivant::ui {
 
 class Form;
+class UserControl;
 
 // What a plain view window paints: background, picture, text, border.
 struct ViewLook {
@@ -33,11 +34,11 @@ struct ViewLook {
     bool showsContainer = false;
 };
 
-using MouseHandler = std::function<void(int16_t button, int16_t shift, float x, float y)>;
+using MouseHandler = Handler<void(int16_t button, int16_t shift, float x, float y)>;
 
 class Control {
 public:
-    Control(Control& parent, std::string name, int index = -1);
+    Control(Control& parent, const char* name, int index = -1);
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -117,20 +118,23 @@ public:
     // The window reports that the control took the focus.
     void PeerFocused();
 
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
+    Handler<void()> onClick;
+    Handler<void()> onDblClick;
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;
-    std::function<void(int16_t keyCode, int16_t shift)> onKeyDown;
-    std::function<void(int16_t keyCode, int16_t shift)> onKeyUp;
-    std::function<void(int16_t& keyAscii)> onKeyPress;
-    std::function<void(float x, float y)> onContextMenu;
-    std::function<void()> onResize;
+    Handler<void(int16_t keyCode, int16_t shift)> onKeyDown;
+    Handler<void(int16_t keyCode, int16_t shift)> onKeyUp;
+    Handler<void(int16_t& keyAscii)> onKeyPress;
+    Handler<void(float x, float y)> onContextMenu;
+    Handler<void()> onResize;
 
     // For the peers. A control without a kind has no window of its own: its container's window paints it
     // (when it is visible) and passes it the mouse input over it.
     virtual std::optional<PeerKind> Kind() const { return PeerKind::View; }
+    // The control as a user control, or none. (The shipped program is built without run-time type information:
+    // the toolkit's other classes tell what they are by their kind, see PeerKind.)
+    virtual UserControl* AsUserControl() { return nullptr; }
     bool Windowless() const { return !Kind().has_value(); }
     platform::Rect PixelBounds() const;
     virtual ViewLook Look() const;
@@ -144,7 +148,7 @@ public:
 
 protected:
     // A top-level control (a form).
-    Control(Toolkit& toolkit, std::string name);
+    Control(Toolkit& toolkit, const char* name);
     void Mirror(Aspect aspect);
     Peer* GetPeer() const { return peer_.get(); }
     // Of a top-level control: the child that last took the focus, or none.

@@ -11,13 +11,13 @@ namespace plivant::ui {
 template <typename T>
 class ControlArray {
 public:
-    ControlArray(Control& container, std::string name) : container_(container), name_(std::move(name)) {}
+    ControlArray(Control& container, const char* name) : container_(container), name_(name) {}
 
     // Creates element index (hidden, as the platform creates them) and its window when the container has one.
     // An index already in use is an error: nothing is created and false is returned.
     bool Load(int index) {
         if (elements_.count(index)) return false;
-        auto element = std::make_unique<T>(container_, name_, index);
+        auto element = std::make_unique<T>(container_, name_.c_str(), index);
         element->SetVisible(false);
         element->Realize();
         elements_.emplace(index, std::move(element));

@@ -9,7 +9,7 @@
 
 namespace plivant::ui {
 
-Label::Label(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {
+Label::Label(Control& parent, const char* name, int index) : Control(parent, name, index) {
     SetForeColor(kButtonText);
 }
 
@@ -70,7 +70,7 @@ ViewLook Label::Look() const {
     return look;
 }
 
-Image::Image(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {}
+Image::Image(Control& parent, const char* name, int index) : Control(parent, name, index) {}
 
 const Bitmap& Image::Picture() const {
     if (draw_) {
@@ -87,9 +87,9 @@ void Image::SetPicture(const Bitmap& value) {
     Mirror(Aspect::Look);
 }
 
-void Image::SetPicture(int width, int height, std::function<Bitmap()> draw) {
+void Image::SetPicture(int width, int height, Handler<Bitmap()> draw) {
     picture_ = Bitmap();
-    draw_ = std::move(draw);
+    draw_ = draw;
     TakeSize(width, height);
     Mirror(Aspect::Look);
 }
@@ -113,7 +113,7 @@ ViewLook Image::Look() const {
     return look;
 }
 
-PictureBox::PictureBox(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {}
+PictureBox::PictureBox(Control& parent, const char* name, int index) : Control(parent, name, index) {}
 
 void PictureBox::SetPicture(const Bitmap& value) {
     picture_ = value;
@@ -132,7 +132,7 @@ ViewLook PictureBox::Look() const {
     return look;
 }
 
-Line::Line(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {
+Line::Line(Control& parent, const char* name, int index) : Control(parent, name, index) {
     SetBackColor(0x000000);
 }
 
@@ -148,7 +148,7 @@ void Line::SetEnds(float x1, float y1, float x2, float y2) {
          std::max(std::fabs(y2 - y1), onePixelY));
 }
 
-TextBox::TextBox(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {
+TextBox::TextBox(Control& parent, const char* name, int index) : Control(parent, name, index) {
     SetBackColor(kWindowBackground);
     SetForeColor(kWindowText);
 }
@@ -205,7 +205,7 @@ void ListControl::SetListIndex(int index) {
     Selected();
 }
 
-ListBox::ListBox(Control& parent, std::string name, int index) : ListControl(parent, std::move(name), index) {
+ListBox::ListBox(Control& parent, const char* name, int index) : ListControl(parent, name, index) {
     SetBackColor(kWindowBackground);
     SetForeColor(kWindowText);
 }
@@ -237,7 +237,7 @@ void ListBox::ContextMenu(float x, float y) {
     Control::ContextMenu(x, y);
 }
 
-ComboBox::ComboBox(Control& parent, std::string name, int index) : ListControl(parent, std::move(name), index) {
+ComboBox::ComboBox(Control& parent, const char* name, int index) : ListControl(parent, name, index) {
     SetBackColor(kWindowBackground);
     SetForeColor(kWindowText);
 }
@@ -261,7 +261,7 @@ void ComboBox::Selected() {
     Click();
 }
 
-CommandButton::CommandButton(Control& parent, std::string name, int index) : Control(parent, std::move(name), index) {}
+CommandButton::CommandButton(Control& parent, const char* name, int index) : Control(parent, name, index) {}
 
 void CommandButton::SetCaption(const std::string& value) {
     caption_ = value;
@@ -285,8 +285,8 @@ ViewLook CommandButton::Look() const {
     return look;
 }
 
-Timer::Timer(Control& parent, std::string name, int index)
-    : Control(parent, std::move(name), index), self_(std::make_shared<Timer*>(this)) {
+Timer::Timer(Control& parent, const char* name, int index)
+    : Control(parent, name, index), self_(std::make_shared<Timer*>(this)) {
     SetVisible(false);  // nothing to paint
 }
 

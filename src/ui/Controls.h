@@ -2,7 +2,6 @@
 // buttons, and the timer.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,7 +12,7 @@ namespace plivant::ui {
 
 class Label : public Control {
 public:
-    Label(Control& parent, std::string name, int index = -1);
+    Label(Control& parent, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
     // Automatic sizing: the label takes the size of its caption in its font.
@@ -48,13 +47,13 @@ private:
 
 class Image : public Control {
 public:
-    Image(Control& parent, std::string name, int index = -1);
+    Image(Control& parent, const char* name, int index = -1);
     const Bitmap& Picture() const;
     // Without Stretch the image takes its picture's size.
     void SetPicture(const Bitmap& value);
     // A picture of width × height pixels that is drawn when it is first asked for, which is when it is first
     // painted: a window that ends before it paints never draws it.
-    void SetPicture(int width, int height, std::function<Bitmap()> draw);
+    void SetPicture(int width, int height, Handler<Bitmap()> draw);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
     // A windowed image is a window of its own that acts as a button: it takes the focus, Tab reaches it, Space and
@@ -69,14 +68,14 @@ public:
 private:
     void TakeSize(int width, int height);
     mutable Bitmap picture_;
-    mutable std::function<Bitmap()> draw_;
+    mutable Handler<Bitmap()> draw_;
     bool stretch_ = false;
     bool windowed_ = false;
 };
 
 class PictureBox : public Control {
 public:
-    PictureBox(Control& parent, std::string name, int index = -1);
+    PictureBox(Control& parent, const char* name, int index = -1);
     const Bitmap& Picture() const { return picture_; }
     void SetPicture(const Bitmap& value);
     bool AutoRedraw() const { return autoRedraw_; }
@@ -93,7 +92,7 @@ private:
 
 class Line : public Control {
 public:
-    Line(Control& parent, std::string name, int index = -1);
+    Line(Control& parent, const char* name, int index = -1);
     float X1() const { return x1_; }
     float Y1() const { return y1_; }
     float X2() const { return x2_; }
@@ -111,7 +110,7 @@ enum class ScrollBars : int16_t { None = 0, Horizontal = 1, Vertical = 2, Both =
 
 class TextBox : public Control {
 public:
-    TextBox(Control& parent, std::string name, int index = -1);
+    TextBox(Control& parent, const char* name, int index = -1);
     const std::string& Text() const { return text_; }
     // Raises Change when the text differs.
     void SetText(const std::string& value);
@@ -123,8 +122,8 @@ public:
     ui::ScrollBars GetScrollBars() const { return scrollBars_; }
     void SetScrollBars(ui::ScrollBars value) { scrollBars_ = value; }
 
-    std::function<void()> onChange;
-    std::optional<PeerKind> Kind() const override { return PeerKind::TextBox; }
+    Handler<void()> onChange;
+    std::optional<PeerKind> Kind() const final { return PeerKind::TextBox; }
     std::string PeerText() const override { return text_; }
     void PeerTextChanged(const std::string& text) override;
 
@@ -164,8 +163,8 @@ protected:
 
 class ListBox : public ListControl {
 public:
-    ListBox(Control& parent, std::string name, int index = -1);
-    std::optional<PeerKind> Kind() const override { return PeerKind::ListBox; }
+    ListBox(Control& parent, const char* name, int index = -1);
+    std::optional<PeerKind> Kind() const final { return PeerKind::ListBox; }
     // The item under a point in the list's own scale, as the list shows it now; -1 where there is none (below the
     // last row, or no window).
     int ItemAt(float x, float y) const;
@@ -180,12 +179,12 @@ public:
 
 class ComboBox : public ListControl {
 public:
-    ComboBox(Control& parent, std::string name, int index = -1);
+    ComboBox(Control& parent, const char* name, int index = -1);
     // The edit field: the selected item's text, or what was typed.
     const std::string& Text() const { return text_; }
     void SetText(const std::string& value);
-    std::function<void()> onChange;
-    std::optional<PeerKind> Kind() const override { return PeerKind::ComboBox; }
+    Handler<void()> onChange;
+    std::optional<PeerKind> Kind() const final { return PeerKind::ComboBox; }
     std::string PeerText() const override { return text_; }
     void PeerTextChanged(const std::string& text) override;
 
@@ -199,7 +198,7 @@ private:
 // A command button; with style 1 (graphical) it shows its picture.
 class CommandButton : public Control {
 public:
-    CommandButton(Control& parent, std::string name, int index = -1);
+    CommandButton(Control& parent, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
     const Bitmap& Picture() const { return picture_; }
@@ -212,7 +211,7 @@ public:
     void SetDefault(bool value) { default_ = value; }
     bool Cancel() const { return cancel_; }
     void SetCancel(bool value) { cancel_ = value; }
-    std::optional<PeerKind> Kind() const override { return PeerKind::Button; }
+    std::optional<PeerKind> Kind() const final { return PeerKind::Button; }
     std::string PeerText() const override { return caption_; }
     ViewLook Look() const override;
 
@@ -232,12 +231,12 @@ private:
 // form is loaded. It has no window.
 class Timer : public Control {
 public:
-    Timer(Control& parent, std::string name, int index = -1);
+    Timer(Control& parent, const char* name, int index = -1);
     ~Timer() override;
     int32_t Interval() const { return interval_; }
     void SetInterval(int32_t value);
 
-    std::function<void()> onTimer;
+    Handler<void()> onTimer;
     std::optional<PeerKind> Kind() const override { return std::nullopt; }
     // For tests: whether a system timer is armed.
     bool Armed() const { return id_ != 0; }

@@ -8,7 +8,7 @@
 
 namespace plivant::ui {
 
-Form::Form(Toolkit& toolkit, std::string name) : Control(toolkit, std::move(name)) {
+Form::Form(Toolkit& toolkit, const char* name) : Control(toolkit, name) {
     SetVisible(false);
     SetBackColor(kButtonFace);
     SetScaleMode(ScaleMode::Twips);
@@ -38,7 +38,7 @@ void Form::SetIcon(const Bitmap& value) {
 namespace {
 void RaiseShow(Control& container) {
     for (Control* child : container.Children()) {
-        if (auto* user = dynamic_cast<UserControl*>(child)) user->HostShown();
+        if (UserControl* user = child->AsUserControl()) user->HostShown();
         RaiseShow(*child);
     }
 }
@@ -76,7 +76,7 @@ bool Form::Unload() {
 namespace {
 CommandButton* FindButton(const Control& container, bool CommandButton::*which) {
     for (Control* child : container.Children()) {
-        auto* button = dynamic_cast<CommandButton*>(child);
+        auto* button = child->Kind() == PeerKind::Button ? static_cast<CommandButton*>(child) : nullptr;
         if (button && button->*which && button->Visible() && button->Enabled()) return button;
         if (CommandButton* found = FindButton(*child, which)) return found;
     }
@@ -99,13 +99,13 @@ bool Form::PressCancel() {
 void Form::Activate() {
     active_ = true;
     Form_Activate();
-    if (onActivate) onActivate();
+    if (onActivation) onActivation(true);
 }
 
 void Form::Deactivate() {
     active_ = false;
     Form_Deactivate();
-    if (onDeactivate) onDeactivate();
+    if (onActivation) onActivation(false);
 }
 
 void Form::UserMoved(float left, float top) {
@@ -128,14 +128,14 @@ ViewLook Form::Look() const {
     return look;
 }
 
-Menu::Menu(Form& form, std::string name, std::string caption, int index)
-    : form_(form), name_(std::move(name)), index_(index), caption_(std::move(caption)) {
+Menu::Menu(Form& form, const char* name, const char* caption, int index)
+    : form_(form), name_(name), index_(index), caption_(caption) {
     form.menus_.push_back(this);
     form_.MenusChanged();
 }
 
-Menu::Menu(Menu& parent, std::string name, std::string caption, int index)
-    : form_(parent.form_), parent_(&parent), name_(std::move(name)), index_(index), caption_(std::move(caption)) {
+Menu::Menu(Menu& parent, const char* name, const char* caption, int index)
+    : form_(parent.form_), parent_(&parent), name_(name), index_(index), caption_(caption) {
     parent.items_.push_back(this);
     form_.MenusChanged();
 }

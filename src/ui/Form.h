@@ -2,7 +2,6 @@
 // show, an owner, its menus, unloading, and the Load, Activate, Deactivate, Resize and Unload events.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,7 @@ class Menu;
 
 class Form : public Control {
 public:
-    Form(Toolkit& toolkit, std::string name);
+    Form(Toolkit& toolkit, const char* name);
     ~Form() override;
 
     const std::string& Caption() const { return caption_; }
@@ -60,11 +59,11 @@ public:
     void UserResized(float width, float height) { SetSizeTwips(width, height); }
     void UserWindowState(FormWindowState state);
 
-    // Subscribers outside the form (a frame control on it).
-    std::function<void()> onActivate;
-    std::function<void()> onDeactivate;
+    // A subscriber outside the form (a frame control on it): true when the form is activated, false when it is
+    // deactivated.
+    Handler<void(bool active)> onActivation;
 
-    std::optional<PeerKind> Kind() const override { return PeerKind::Form; }
+    std::optional<PeerKind> Kind() const final { return PeerKind::Form; }
     std::string PeerText() const override { return caption_; }
     ViewLook Look() const override;
 
@@ -91,11 +90,16 @@ private:
     Bitmap icon_;
 };
 
+// The control as a form, or none.
+inline Form* AsForm(Control* control) {
+    return control && control->Kind() == PeerKind::Form ? static_cast<Form*>(control) : nullptr;
+}
+
 // A menu of a form, or an item of a menu.
 class Menu {
 public:
-    Menu(Form& form, std::string name, std::string caption, int index = -1);
-    Menu(Menu& parent, std::string name, std::string caption, int index = -1);
+    Menu(Form& form, const char* name, const char* caption, int index = -1);
+    Menu(Menu& parent, const char* name, const char* caption, int index = -1);
     ~Menu();
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
@@ -124,7 +128,7 @@ public:
     void Click() {
         if (onClick) onClick();
     }
-    std::function<void()> onClick;
+    Handler<void()> onClick;
 
 private:
     Form& form_;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -19,8 +20,8 @@ public:
 
     // The stored value, or the default when the name is absent or holds another kind of value.
     template <typename T>
-    T ReadProperty(const std::string& name, const T& defaultValue) const {
-        reads_.push_back(name);
+    T ReadProperty(const char* name, const T& defaultValue) const {
+        reads_.emplace_back(name);
         const auto found = values_.find(name);
         if (found == values_.end()) return defaultValue;
         if constexpr (std::is_same_v<T, bool>) {
@@ -32,41 +33,39 @@ public:
         }
         return defaultValue;
     }
-    std::string ReadProperty(const std::string& name, const char* defaultValue) const {
+    std::string ReadProperty(const char* name, const char* defaultValue) const {
         return ReadProperty<std::string>(name, std::string(defaultValue));
     }
 
     template <typename T>
-    void WriteProperty(const std::string& name, const T& value, const T& defaultValue) {
-        writes_.push_back(name);
+    void WriteProperty(const char* name, const T& value, const T& defaultValue) {
+        writes_.emplace_back(name);
         if (value == defaultValue) {
-            values_.erase(name);
-        } else if constexpr (std::is_same_v<T, bool>) {
-            values_[name] = value;
-        } else if constexpr (std::is_integral_v<T>) {
-            values_[name] = static_cast<int64_t>(value);
+            if (const auto found = values_.find(name); found != values_.end()) values_.erase(found);
         } else {
-            values_[name] = value;
+            Store(name, value);
         }
     }
-    void WriteProperty(const std::string& name, const std::string& value, const char* defaultValue) {
+    void WriteProperty(const char* name, const std::string& value, const char* defaultValue) {
         WriteProperty<std::string>(name, value, std::string(defaultValue));
     }
 
-    bool Contains(const std::string& name) const { return values_.count(name) != 0; }
+    bool Contains(const char* name) const { return values_.find(name) != values_.end(); }
     size_t Count() const { return values_.size(); }
     // Set-up of a saved design, as a designer would have stored it.
     template <typename T>
-    void Store(const std::string& name, const T& value) {
+    void Store(const char* name, const T& value) {
         if constexpr (std::is_same_v<T, bool>) {
-            values_[name] = value;
+            values_.insert_or_assign(std::string(name), Value(value));
         } else if constexpr (std::is_integral_v<T>) {
-            values_[name] = static_cast<int64_t>(value);
+            values_.insert_or_assign(std::string(name), Value(static_cast<int64_t>(value)));
         } else {
-            values_[name] = Value(value);
+            values_.insert_or_assign(std::string(name), Value(value));
         }
     }
-    void Store(const std::string& name, const char* text) { values_[name] = std::string(text); }
+    void Store(const char* name, const char* text) {
+        values_.insert_or_assign(std::string(name), Value(std::string(text)));
+    }
 
     // The names asked for and written, in order, whether stored or not: the order is part of a control's
     // saved format.
@@ -74,7 +73,7 @@ public:
     const std::vector<std::string>& WrittenNames() const { return writes_; }
 
 private:
-    std::map<std::string, Value> values_;
+    std::map<std::string, Value, std::less<>> values_;
     mutable std::vector<std::string> reads_;
     std::vector<std::string> writes_;
 };

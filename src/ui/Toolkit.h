@@ -17,6 +17,9 @@ class Form;
 class Menu;
 
 // ImageButton: a picture that acts as a button of its own (focus, Tab, Space and Enter, a name for screen readers).
+// Form, TextBox, ComboBox, ListBox and Button each belong to the toolkit class of that name (Button: CommandButton),
+// which declares its kind final: code that treats one of these classes apart asks the kind, since the shipped
+// program is built without run-time type information.
 enum class PeerKind { Form, View, TextBox, ComboBox, ListBox, Button, ImageButton };
 
 // What changed in the model, for the peer to mirror. Items: every item anew; ItemAppended: the last item is new;

@@ -2,6 +2,7 @@
 // bag and the property-changed notification that marks a setting as changed for saving.
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/Control.h"
@@ -11,13 +12,16 @@ namespace plivant::ui {
 
 class UserControl : public Control {
 public:
-    UserControl(Control& host, std::string name, int index = -1) : Control(host, std::move(name), index) {}
+    UserControl(Control& host, const char* name, int index = -1) : Control(host, name, index) {}
 
-    // A new instance placed on its host.
-    void InitProperties() { UserControl_InitProperties(); }
-    // Loading from and saving to the host's saved design.
-    void ReadProperties(const PropertyBag& bag) { UserControl_ReadProperties(bag); }
-    void WriteProperties(PropertyBag& bag) { UserControl_WriteProperties(bag); }
+    UserControl* AsUserControl() final { return this; }
+    // The control's class, as VB's TypeName names a user control: "TypeOf x Is NuvaXPForm" reads
+    // x.TypeName() == "NuvaXPForm" here, since the shipped program is built without run-time type information.
+    virtual std::string_view TypeName() const = 0;
+
+    // The design-time events are each control's own, raised on the control itself (InitProperties: a new instance
+    // placed on its host; ReadProperties and WriteProperties: loading from and saving to the host's saved design),
+    // never through this base: the program file then carries only those that the program raises.
 
     // The names given to the property-changed notification, in order.
     const std::vector<std::string>& ChangedProperties() const { return changed_; }
@@ -29,10 +33,7 @@ public:
     ui::Font AmbientFont() const { return Parent() ? Parent()->Font() : ui::Font{}; }
 
 protected:
-    void PropertyChanged(const std::string& name) { changed_.push_back(name); }
-    virtual void UserControl_InitProperties() {}
-    virtual void UserControl_ReadProperties(const PropertyBag&) {}
-    virtual void UserControl_WriteProperties(PropertyBag&) {}
+    void PropertyChanged(const char* name) { changed_.emplace_back(name); }
     virtual void UserControl_Resize() {}
     virtual void UserControl_Show() {}
     void Resized() override {

@@ -36,8 +36,8 @@ CaptionImage DisabledCaptionImage(int32_t theme) {
     return {CaptionImageSet::CbMax, theme == 0 ? 4 : theme == 1 ? 9 : 10};
 }
 
-ControlButton::ControlButton(ui::Control& host, std::string name, int index)
-    : ui::UserControl(host, std::move(name), index), PicMain(*this, "PicMain"), Timer1(*this, "Timer1") {
+ControlButton::ControlButton(ui::Control& host, const char* name, int index)
+    : ui::UserControl(host, name, index), PicMain(*this, "PicMain"), Timer1(*this, "Timer1") {
     PicMain.SetBackColor(ui::kWindowBackground);
     PicMain.SetBorderStyle(ui::ControlBorderStyle::None);
     Timer1.SetInterval(kPollMs);

@@ -29,7 +29,8 @@ CaptionImage DisabledCaptionImage(int32_t theme);
 
 class ControlButton : public ui::UserControl {
 public:
-    ControlButton(ui::Control& host, std::string name, int index = -1);
+    ControlButton(ui::Control& host, const char* name, int index = -1);
+    std::string_view TypeName() const override { return "ControlButton"; }
 
     bool AutoRedraw() const { return PicMain.AutoRedraw(); }
     void SetAutoRedraw(bool value);
@@ -57,10 +58,15 @@ public:
     ui::PictureBox PicMain;
     ui::Timer Timer1;
 
+    // The design-time events (see ui::UserControl).
+    void InitProperties() { UserControl_InitProperties(); }
+    void ReadProperties(const ui::PropertyBag& bag) { UserControl_ReadProperties(bag); }
+    void WriteProperties(ui::PropertyBag& bag) { UserControl_WriteProperties(bag); }
+
 protected:
-    void UserControl_InitProperties() override;
-    void UserControl_ReadProperties(const ui::PropertyBag& bag) override;
-    void UserControl_WriteProperties(ui::PropertyBag& bag) override;
+    void UserControl_InitProperties();
+    void UserControl_ReadProperties(const ui::PropertyBag& bag);
+    void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override;
 
 private:

@@ -158,8 +158,8 @@ double LightPosition(int x, int y) {
 Rgb FillColour(const Look& look, int x, int y) {
     double t = LightPosition(x, y);
     // The light spreads over the upper-left third before it fades; past the centre colour the shading goes on
-    // more gently.
-    double eased = t < 0 ? t : t <= 1 ? std::pow(t, 1.3) : 1 + 0.5 * (t - 1);
+    // more gently. (t to the power 1.3 by its logarithm: MinGW's pow, for this one call, weighs 2 KB.)
+    double eased = t < 0 ? t : t <= 1 ? std::exp(1.3 * std::log(t)) : 1 + 0.5 * (t - 1);
     return Mix(look.upperLeft, look.centre, eased);
 }
 

@@ -9,8 +9,8 @@ constexpr float kWidthMargin = 210;
 constexpr int16_t kPollMs = 10;
 }  // namespace
 
-LabelMenu::LabelMenu(ui::Control& host, std::string name, int index)
-    : ui::UserControl(host, std::move(name), index), Label1(*this, "Label1") {
+LabelMenu::LabelMenu(ui::Control& host, const char* name, int index)
+    : ui::UserControl(host, name, index), Label1(*this, "Label1") {
     Control::SetBackColor(ui::kButtonFace);
     Label1.SetBackStyle(0);
     Label1.SetAutoSize(true);

@@ -16,7 +16,8 @@ class LabelMenu : public ui::UserControl {
 public:
     static constexpr ui::OleColor kHighlight = 0xEED2C1;
 
-    LabelMenu(ui::Control& host, std::string name, int index = -1);
+    LabelMenu(ui::Control& host, const char* name, int index = -1);
+    std::string_view TypeName() const override { return "LabelMenu"; }
 
     ui::OleColor BackColor() const { return Control::BackColor(); }
     void SetBackColor(ui::OleColor value);
@@ -39,9 +40,13 @@ public:
 
     ui::Label Label1;
 
+    // The design-time events (see ui::UserControl).
+    void ReadProperties(const ui::PropertyBag& bag) { UserControl_ReadProperties(bag); }
+    void WriteProperties(ui::PropertyBag& bag) { UserControl_WriteProperties(bag); }
+
 protected:
-    void UserControl_ReadProperties(const ui::PropertyBag& bag) override;
-    void UserControl_WriteProperties(ui::PropertyBag& bag) override;
+    void UserControl_ReadProperties(const ui::PropertyBag& bag);
+    void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override;
 
 private:

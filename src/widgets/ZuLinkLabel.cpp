@@ -34,8 +34,8 @@ ui::CursorImage HandCursor() {
     return hand;
 }
 
-ZuLinkLabel::ZuLinkLabel(ui::Control& host, std::string name, int index)
-    : ui::UserControl(host, std::move(name), index), lblLink(*this, "lblLink"), tmrMouseOver(*this, "tmrMouseOver") {
+ZuLinkLabel::ZuLinkLabel(ui::Control& host, const char* name, int index)
+    : ui::UserControl(host, name, index), lblLink(*this, "lblLink"), tmrMouseOver(*this, "tmrMouseOver") {
     lblLink.SetCaption("lblLink");
     lblLink.SetMouseIcon(HandCursor());
     Control::SetMouseIcon(HandCursor());  // the control carries the same pointer image

@@ -3,7 +3,6 @@
 // hover look is ended by a 1 ms timer that tests the cursor against the control's window rectangle.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "ui/Controls.h"
@@ -15,7 +14,8 @@ class ZuLinkLabel : public ui::UserControl {
 public:
     static constexpr const char* kCommandMarker = "VB Command";
 
-    ZuLinkLabel(ui::Control& host, std::string name, int index = -1);
+    ZuLinkLabel(ui::Control& host, const char* name, int index = -1);
+    std::string_view TypeName() const override { return "ZuLinkLabel"; }
 
     ui::OleColor BackColor() const { return m_BackColor; }
     void SetBackColor(ui::OleColor value);
@@ -54,17 +54,22 @@ public:
     // widget knows no window: the program registers how its About window is shown, and without a registration this
     // does nothing.
     void ShowAboutBox();
-    using AboutBox = std::function<void(ui::Form* owner)>;
-    // Replaces the registration; an empty function takes it back.
+    using AboutBox = ui::Handler<void(ui::Form* owner)>;
+    // Replaces the registration; an empty handler takes it back.
     static void RegisterAboutBox(AboutBox show);
 
     ui::Label lblLink;
     ui::Timer tmrMouseOver;
 
+    // The design-time events (see ui::UserControl).
+    void InitProperties() { UserControl_InitProperties(); }
+    void ReadProperties(const ui::PropertyBag& bag) { UserControl_ReadProperties(bag); }
+    void WriteProperties(ui::PropertyBag& bag) { UserControl_WriteProperties(bag); }
+
 protected:
-    void UserControl_InitProperties() override;
-    void UserControl_ReadProperties(const ui::PropertyBag& bag) override;
-    void UserControl_WriteProperties(ui::PropertyBag& bag) override;
+    void UserControl_InitProperties();
+    void UserControl_ReadProperties(const ui::PropertyBag& bag);
+    void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override { ResizeRule(); }
     void UserControl_Show() override;
 

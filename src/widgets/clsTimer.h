@@ -2,10 +2,10 @@
 // that re-enters the message loop until the next tick, and tells whether the cursor is over a window.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "platform/Windowing.h"
+#include "ui/Handler.h"
 
 namespace plivant {
 
@@ -32,7 +32,7 @@ public:
     bool isMouseOver(platform::WindowHandle window);
 
     // Event: the tick count since the last StartTimer and the system time of the tick.
-    std::function<void(int32_t Int_Ticks, int32_t DwTime)> OnTime;
+    ui::Handler<void(int32_t Int_Ticks, int32_t DwTime)> OnTime;
 
 private:
     // What the system's callback reaches: cleared when the object goes, so a late tick finds nobody.

@@ -21,9 +21,9 @@ ui::Font FrameCaptionFont() {
     return font;
 }
 
-FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, std::string name, const std::string& caption,
+FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const char* name, const std::string& caption,
                        float width, float height)
-    : ui::Form(toolkit, std::move(name)), NuvaXPForm1(*this, "NuvaXPForm1", process) {
+    : ui::Form(toolkit, name), NuvaXPForm1(*this, "NuvaXPForm1", process) {
     // A fixed window without minimise and maximise boxes: the frame then offers only its close button, and the
     // window keeps the size its controls were laid out for.
     SetBorderStyle(ui::FormBorderStyle::FixedSingle);

@@ -18,7 +18,7 @@ public:
 protected:
     // The frame is stored with the caption, the title font, the program's icon, its minimise and maximise buttons
     // hidden, maximising disabled and AutoLoad on; frame and window start at width × height twips.
-    FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, std::string name, const std::string& caption,
+    FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const char* name, const std::string& caption,
                float width, float height);
 
     // The window takes the width and then the height of its frame.

@@ -92,7 +92,7 @@ public:
     void PopupMenu(IHostControl& menu, float x, float y) override { popups.push_back({&menu, x, y}); }
     platform::WindowHandle hwnd() const override { return Get("hwnd", window)(); }
     std::vector<std::shared_ptr<IHostControl>> Controls() override { return controls; }
-    void OnActivation(std::function<void(bool)> handler) override { activation = std::move(handler); }
+    void OnActivation(ui::Handler<void(bool)> handler) override { activation = handler; }
 
     std::set<std::string> failing;  // members that fail with LateBoundError
     std::string caption = "frmHost";
@@ -105,7 +105,7 @@ public:
     bool visible = true;
     std::function<platform::WindowHandle()> window;
     std::vector<std::shared_ptr<IHostControl>> controls;
-    std::function<void(bool)> activation;
+    ui::Handler<void(bool)> activation;
     std::vector<std::string> calls;
     std::vector<Popup> popups;
 

@@ -11,8 +11,6 @@ namespace plivant::tools {
 
 namespace {
 
-constexpr int kLargestBitmapEntry = 255;  // a directory entry stores 1..255, and 0 for 256
-
 void Put16(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(static_cast<uint8_t>(v));
     out.push_back(static_cast<uint8_t>(v >> 8));
@@ -29,39 +27,6 @@ void Check(const IconArt& image) {
     if (image.alpha.size() != static_cast<size_t>(n) * static_cast<size_t>(n)) {
         throw std::invalid_argument("icon alpha must cover every pixel");
     }
-}
-
-// BITMAPINFOHEADER, the colours bottom-up as blue, green, red, alpha, then the AND mask (1 = transparent), each
-// mask row padded to 32 bits. The header's height counts both halves.
-std::vector<uint8_t> BitmapEntry(const IconArt& image) {
-    const int n = image.colour.Width();
-    const size_t maskStride = static_cast<size_t>((n + 31) / 32) * 4;
-    std::vector<uint8_t> out;
-    Put32(out, 40);
-    Put32(out, static_cast<uint32_t>(n));
-    Put32(out, static_cast<uint32_t>(2 * n));
-    Put16(out, 1);
-    Put16(out, 32);
-    Put32(out, 0);  // uncompressed
-    Put32(out, static_cast<uint32_t>(n * n * 4 + maskStride * n));
-    for (int i = 0; i < 4; ++i) Put32(out, 0);
-    for (int y = n - 1; y >= 0; --y) {
-        for (int x = 0; x < n; ++x) {
-            const ui::Rgb c = image.colour.At(x, y);
-            out.push_back(static_cast<uint8_t>(ui::Blue(c)));
-            out.push_back(static_cast<uint8_t>(ui::Green(c)));
-            out.push_back(static_cast<uint8_t>(ui::Red(c)));
-            out.push_back(image.alpha[static_cast<size_t>(y * n + x)]);
-        }
-    }
-    for (int y = n - 1; y >= 0; --y) {
-        std::vector<uint8_t> row(maskStride, 0);
-        for (int x = 0; x < n; ++x) {
-            if (image.alpha[static_cast<size_t>(y * n + x)] == 0) row[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
-        }
-        out.insert(out.end(), row.begin(), row.end());
-    }
-    return out;
 }
 
 void Append(void* context, void* data, int size) {
@@ -90,7 +55,7 @@ std::vector<uint8_t> IconFile(const std::vector<IconArt>& images) {
     std::vector<std::vector<uint8_t>> entries;
     for (const IconArt& image : images) {
         Check(image);
-        entries.push_back(image.colour.Width() > kLargestBitmapEntry ? PngEntry(image) : BitmapEntry(image));
+        entries.push_back(PngEntry(image));
     }
     std::vector<uint8_t> out;
     Put16(out, 0);
@@ -99,8 +64,8 @@ std::vector<uint8_t> IconFile(const std::vector<IconArt>& images) {
     uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
     for (size_t i = 0; i < images.size(); ++i) {
         const int n = images[i].colour.Width();
-        out.push_back(static_cast<uint8_t>(n > kLargestBitmapEntry ? 0 : n));
-        out.push_back(static_cast<uint8_t>(n > kLargestBitmapEntry ? 0 : n));
+        out.push_back(static_cast<uint8_t>(n == 256 ? 0 : n));  // a directory entry stores 1..255, and 0 for 256
+        out.push_back(static_cast<uint8_t>(n == 256 ? 0 : n));
         out.push_back(0);  // no palette
         out.push_back(0);
         Put16(out, 1);   // planes

@@ -8,10 +8,10 @@
 
 namespace plivant::tools {
 
-// The bytes of an .ico file with one image per entry, in the given order. Images up to 255 pixels are stored
-// as 32-bit device-independent bitmaps (with the transparency mask older renderers read), larger ones as PNG,
-// as the system's own 256-pixel icons are. Throws std::invalid_argument for an image that is not square, is
-// larger than 256 pixels, or whose alpha does not cover every pixel.
+// The bytes of an .ico file with one image per entry, in the given order, each stored as a PNG: Windows reads PNG
+// entries of any size since Vista, and they take a fraction of a bitmap's room in the program file. Throws
+// std::invalid_argument for an image that is not square, is larger than 256 pixels, or whose alpha does not cover
+// every pixel.
 std::vector<uint8_t> IconFile(const std::vector<IconArt>& images);
 
 }  // namespace plivant::tools

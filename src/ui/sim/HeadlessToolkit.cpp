@@ -22,7 +22,10 @@ public:
     }
     // Lists show every row from the first, kListRowPixels high.
     int ItemAt(platform::Point p) const override {
-        const auto* list = dynamic_cast<const ListControl*>(&owner_);
+        const auto kind = owner_.Kind();
+        const auto* list = kind == PeerKind::ListBox || kind == PeerKind::ComboBox
+                               ? static_cast<const ListControl*>(&owner_)
+                               : nullptr;
         if (!list || p.y < 0) return -1;
         const int row = p.y / HeadlessToolkit::kListRowPixels;
         return row < list->ListCount() ? row : -1;

@@ -29,7 +29,7 @@ public:
         switch (kind) {
             case PeerKind::TextBox:
                 cls = "EDIT";
-                style |= TextBoxStyle(dynamic_cast<const TextBox*>(&owner));
+                style |= TextBoxStyle(static_cast<const TextBox&>(owner));
                 exStyle = WS_EX_CLIENTEDGE;
                 break;
             case PeerKind::ComboBox:
@@ -44,11 +44,11 @@ public:
             case PeerKind::ImageButton:
                 style |= BS_OWNERDRAW;
                 break;
-            default: {
+            default: {  // a command button
                 // A picture button draws itself, so that its picture shows greyed, not blanked, while disabled.
-                const auto* button = dynamic_cast<const CommandButton*>(&owner);
-                pictureButton_ = button && button->Style() == 1;
-                style |= pictureButton_ ? BS_OWNERDRAW : button && button->Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+                const auto& button = static_cast<const CommandButton&>(owner);
+                pictureButton_ = button.Style() == 1;
+                style |= pictureButton_ ? BS_OWNERDRAW : button.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
                 break;
             }
         }
@@ -72,8 +72,8 @@ public:
     void Update(Aspect aspect) override {
         HWND w = hwnd_;
         if (!w) return;  // the window went with its parent
-        auto* list = dynamic_cast<ListControl*>(&owner_);
         const bool combo = kind_ == PeerKind::ComboBox;
+        auto* list = combo || kind_ == PeerKind::ListBox ? static_cast<ListControl*>(&owner_) : nullptr;
         switch (aspect) {
             case Aspect::Bounds: {
                 const platform::Rect r = owner_.PixelBounds();
@@ -221,10 +221,10 @@ private:
     // A drop-down combo box's window height includes its list.
     int Height(const platform::Rect& r) const { return kind_ == PeerKind::ComboBox ? r.Height() + 200 : r.Height(); }
 
-    static DWORD TextBoxStyle(const TextBox* box) {
-        if (!box || !box->MultiLine()) return ES_AUTOHSCROLL;
+    static DWORD TextBoxStyle(const TextBox& box) {
+        if (!box.MultiLine()) return ES_AUTOHSCROLL;
         // Several lines wrap at the border unless there is a horizontal scroll bar.
-        const auto bars = static_cast<int16_t>(box->GetScrollBars());
+        const auto bars = static_cast<int16_t>(box.GetScrollBars());
         DWORD style = ES_MULTILINE | ES_AUTOVSCROLL;
         if (bars & static_cast<int16_t>(ScrollBars::Horizontal)) style |= ES_AUTOHSCROLL | WS_HSCROLL;
         if (bars & static_cast<int16_t>(ScrollBars::Vertical)) style |= WS_VSCROLL;

@@ -35,7 +35,7 @@ Win32Toolkit::~Win32Toolkit() = default;
 
 std::unique_ptr<Peer> Win32Toolkit::CreatePeer(Control& owner, PeerKind kind, Peer* parent) {
     HWND parentWindow = parent ? reinterpret_cast<HWND>(parent->Handle()) : nullptr;
-    if (kind == PeerKind::Form) return MakeFormPeer(*this, dynamic_cast<Form&>(owner));
+    if (kind == PeerKind::Form) return MakeFormPeer(*this, static_cast<Form&>(owner));
     // A view that holds windows is a container of controls: Tab goes into it (a view that holds none stays out of
     // the way of the dialog keys).
     if (parentWindow) {

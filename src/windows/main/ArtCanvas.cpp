@@ -95,15 +95,18 @@ Shape Union(Shape a, Shape b) {
             std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
+ui::Rgb Shade::operator()(double, double y) const {
+    if (topColour == bottomColour) return topColour;
+    const double t = bottom > top ? std::clamp((y - top) / (bottom - top), 0.0, 1.0) : 0.0;
+    return ui::Mix(topColour, bottomColour, t);
+}
+
 Shade Flat(ui::Rgb colour) {
-    return [colour](double, double) { return colour; };
+    return {0, 0, colour, colour};
 }
 
 Shade Vertical(double top, double bottom, ui::Rgb topColour, ui::Rgb bottomColour) {
-    return [=](double, double y) {
-        const double t = bottom > top ? std::clamp((y - top) / (bottom - top), 0.0, 1.0) : 0.0;
-        return ui::Mix(topColour, bottomColour, t);
-    };
+    return {top, bottom, topColour, bottomColour};
 }
 
 Canvas::Canvas(int width, int height)
@@ -163,7 +166,7 @@ ui::Bitmap Canvas::Over(ui::Rgb background) const {
     return Over([background](int) { return background; });
 }
 
-ui::Bitmap Canvas::Over(const std::function<ui::Rgb(int row)>& background) const {
+ui::Bitmap Canvas::Over(ui::Handler<ui::Rgb(int row)> background) const {
     ui::Bitmap out(width_, height_);
     for (int y = 0; y < height_; ++y) {
         const ui::Rgb behind = background(y);

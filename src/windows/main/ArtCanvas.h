@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/Bitmap.h"
+#include "ui/Handler.h"
 
 namespace plivant::art {
 
@@ -16,8 +17,13 @@ struct Shape {
     std::function<bool(double x, double y)> inside;
     double left, top, right, bottom;
 };
-// The colour of a shape at a point, for shading.
-using Shade = std::function<ui::Rgb(double x, double y)>;
+// The colour of a shape at a point, for shading: one colour, or one that changes from top to bottom (a value
+// rather than any function, as the pictures need no other and each function kept would weigh in the program).
+struct Shade {
+    double top, bottom;
+    ui::Rgb topColour, bottomColour;
+    ui::Rgb operator()(double x, double y) const;
+};
 
 Shape RoundRect(double left, double top, double right, double bottom, double radius);
 Shape Ellipse(double cx, double cy, double rx, double ry);
@@ -54,7 +60,7 @@ public:
     // The picture laid over a background colour.
     ui::Bitmap Over(ui::Rgb background) const;
     // The picture laid over a background that differs by row (a title bar's shading).
-    ui::Bitmap Over(const std::function<ui::Rgb(int row)>& background) const;
+    ui::Bitmap Over(ui::Handler<ui::Rgb(int row)> background) const;
 
 private:
     struct Pixel {
