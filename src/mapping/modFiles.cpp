@@ -28,7 +28,9 @@ bool FileExists(platform::IFileSystem& files, const std::string& path) {
     return found;
 }
 
-bool FolderExists(platform::IFileSystem& files, const std::string& path) { return files.IsDirectory(path) != 0; }
+bool FolderExists(platform::IFileSystem& files, const std::string& path) {
+    return files.IsDirectory(path) != 0;
+}
 
 std::string GetLongPath(platform::IFileSystem& files, const std::string& path) {
     if (path.empty()) return {};

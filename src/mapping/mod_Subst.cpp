@@ -10,10 +10,14 @@ namespace {
 
 constexpr std::string_view kSubstPrefix = "\\??\\";
 
-bool IsDriveLetterText(const std::string& letter) { return !letter.empty() && text::IsAsciiLetter(letter[0]); }
+bool IsDriveLetterText(const std::string& letter) {
+    return !letter.empty() && text::IsAsciiLetter(letter[0]);
+}
 
 // The device name in the caller's case, for defining and removing.
-std::string DeviceName(const std::string& letter) { return std::string(1, letter[0]) + ":"; }
+std::string DeviceName(const std::string& letter) {
+    return std::string(1, letter[0]) + ":";
+}
 
 // The letter's definition list in a blank-filled buffer of kReplyBufferSize characters, and the count the
 // system returned (0 when it does not know the name, or when the letter text is not a drive letter).

@@ -8,31 +8,49 @@ namespace plivant {
 
 const char* DefaultText(UiString id) {
     switch (id) {
-        case UiString::FolderToMount: return "Folder to mount";
+        case UiString::FolderToMount:
+            return "Folder to mount";
         case UiString::DriveCreationFailed:
             return "Drive Creation Failed.  Please check your drive letter and path selections.";
-        case UiString::MountAtStartup: return "Mount @ Windows Startup";
-        case UiString::FolderPathToMount: return "Folder path to mount";
-        case UiString::DriveLetter: return "Drive Letter";
-        case UiString::Add: return "Add";
-        case UiString::Browse: return "Browse";
-        case UiString::ListToMount: return "List to mount";
-        case UiString::Title: return "Plivant";
-        case UiString::SetupMountAsWinBoot: return "Setup [Mount as Win Boot]";
-        case UiString::Help: return "Help";
-        case UiString::ListOfMountedFolders: return "List of Mounted Folders";
-        case UiString::ListOfPreviouslyMounted: return "List of Previously Mounted Folders";
-        case UiString::HelpHeading: return "PLIVANT HELP";
+        case UiString::MountAtStartup:
+            return "Mount @ Windows Startup";
+        case UiString::FolderPathToMount:
+            return "Folder path to mount";
+        case UiString::DriveLetter:
+            return "Drive Letter";
+        case UiString::Add:
+            return "Add";
+        case UiString::Browse:
+            return "Browse";
+        case UiString::ListToMount:
+            return "List to mount";
+        case UiString::Title:
+            return "Plivant";
+        case UiString::SetupMountAsWinBoot:
+            return "Setup [Mount as Win Boot]";
+        case UiString::Help:
+            return "Help";
+        case UiString::ListOfMountedFolders:
+            return "List of Mounted Folders";
+        case UiString::ListOfPreviouslyMounted:
+            return "List of Previously Mounted Folders";
+        case UiString::HelpHeading:
+            return "PLIVANT HELP";
         case UiString::HelpParagraph1:
             return "Right-Click on folder in explorer|and select mount. Select the drive|letter and mount.";
         case UiString::HelpParagraph2:
             return "Mount on win startup will mount a|selected folder to a drive letter|when run from the startup "
                    "menu|with the switch /ini.";
-        case UiString::DevelopedBy: return "Developed by";
-        case UiString::Unmount: return "Unmount";
-        case UiString::Clear: return "Clear";
-        case UiString::Mount: return "Mount";
-        case UiString::About: return "About";
+        case UiString::DevelopedBy:
+            return "Developed by";
+        case UiString::Unmount:
+            return "Unmount";
+        case UiString::Clear:
+            return "Clear";
+        case UiString::Mount:
+            return "Mount";
+        case UiString::About:
+            return "About";
     }
     return "";
 }

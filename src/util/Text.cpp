@@ -5,8 +5,12 @@
 
 namespace plivant::text {
 
-char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char ToUpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char ToLowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string ToUpperAscii(std::string_view s) {
     std::string out(s);
@@ -29,7 +33,9 @@ bool StartsWithIgnoreCase(std::string_view s, std::string_view prefix) {
     return s.size() >= prefix.size() && EqualsIgnoreCase(s.substr(0, prefix.size()), prefix);
 }
 
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 std::string TrimBlanks(std::string_view s) {
     const auto first = s.find_first_not_of(' ');
@@ -38,7 +44,9 @@ std::string TrimBlanks(std::string_view s) {
     return std::string(s.substr(first, last - first + 1));
 }
 
-std::string_view UpToNul(std::string_view s) { return s.substr(0, s.find('\0')); }
+std::string_view UpToNul(std::string_view s) {
+    return s.substr(0, s.find('\0'));
+}
 
 std::vector<std::string> SplitAt(std::string_view s, char separator) {
     std::vector<std::string> pieces;

@@ -19,7 +19,9 @@ std::string NtPathOf(const std::string& dosPath) {
     return "\\??\\" + path;
 }
 
-SimDosDevices::SimDosDevices() { AddGlobal("C:", "\\Device\\HarddiskVolume3"); }
+SimDosDevices::SimDosDevices() {
+    AddGlobal("C:", "\\Device\\HarddiskVolume3");
+}
 
 void SimDosDevices::AddGlobal(const std::string& name, const std::string& target) {
     auto& list = global_[text::ToUpperAscii(name)];
@@ -31,7 +33,9 @@ void SimDosDevices::AddLocal(const std::string& name, const std::string& target)
     list.insert(list.begin(), target);
 }
 
-void SimDosDevices::RemoveAllGlobal(const std::string& name) { global_.erase(text::ToUpperAscii(name)); }
+void SimDosDevices::RemoveAllGlobal(const std::string& name) {
+    global_.erase(text::ToUpperAscii(name));
+}
 
 void SimDosDevices::ClearLog() {
     defineCalls_.clear();
@@ -54,8 +58,7 @@ std::vector<std::string> SimDosDevices::Targets(const std::string& name) const {
     return list ? *list : std::vector<std::string>{};
 }
 
-bool SimDosDevices::Define(uint32_t flags, const std::string& deviceName,
-                                    const std::optional<std::string>& target) {
+bool SimDosDevices::Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) {
     defineCalls_.push_back({flags, deviceName, target});
     const std::string name(text::UpToNul(deviceName));
     if (name.empty() || name.back() == '\\') return Fail(ERROR_INVALID_NAME);
@@ -93,7 +96,7 @@ bool SimDosDevices::Remove(uint32_t flags, const std::string& key, const std::op
         const std::string wanted = raw.empty() || (flags & DDD_RAW_TARGET_PATH) ? raw : NtPathOf(raw);
         match = std::find_if(list.begin(), list.end(), [&](const std::string& entry) {
             return (flags & DDD_EXACT_MATCH_ON_REMOVE) ? text::EqualsIgnoreCase(entry, wanted)
-                                                        : text::StartsWithIgnoreCase(entry, wanted);
+                                                       : text::StartsWithIgnoreCase(entry, wanted);
         });
     }
     if (match == list.end()) return Fail(ERROR_FILE_NOT_FOUND);

@@ -22,8 +22,7 @@ public:
     // A machine with a Global C: on a hard disk.
     SimDosDevices();
 
-    bool Define(uint32_t flags, const std::string& deviceName,
-                         const std::optional<std::string>& target) override;
+    bool Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) override;
     uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) override;
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override;
     uint32_t LogicalDriveMask() override;

@@ -13,14 +13,17 @@ using namespace plivant::win;
 
 namespace {
 
-bool HasWildcard(const std::string& s) { return s.find_first_of("*?") != std::string::npos; }
+bool HasWildcard(const std::string& s) {
+    return s.find_first_of("*?") != std::string::npos;
+}
 
 // Windows wildcard match, case-insensitive: '*' any run, '?' one character.
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
     if (pattern == "*.*") pattern = "*";
     size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || text::ToUpperAscii(pattern[p]) == text::ToUpperAscii(name[n]))) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || text::ToUpperAscii(pattern[p]) == text::ToUpperAscii(name[n]))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == '*') {
@@ -315,7 +318,9 @@ void SimFileSystem::SetAttributes(const std::string& path, uint32_t attributes) 
     if (Node* node = Find(path)) node->attributes = attributes;
 }
 
-bool SimFileSystem::Exists(const std::string& path) const { return Find(path) != nullptr; }
+bool SimFileSystem::Exists(const std::string& path) const {
+    return Find(path) != nullptr;
+}
 
 std::optional<std::string> SimFileSystem::Content(const std::string& path) const {
     const Node* node = Find(path);

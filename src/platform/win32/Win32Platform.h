@@ -1,8 +1,8 @@
 // The real ports, through the ANSI entry points.
 #pragma once
 #include "platform/Platform.h"
-#include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32CodePage.h"
 
 namespace plivant::platform::win32 {
 
