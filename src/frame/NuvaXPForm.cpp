@@ -15,11 +15,7 @@ using namespace nuvaxp;
 namespace {
 
 ui::Font TitleFont() {
-    ui::Font font;
-    font.name = "Trebuchet MS";
-    font.size = 9.75f;
-    font.bold = true;
-    return font;
+    return {.name = "Trebuchet MS", .size = 9.75f, .bold = true};
 }
 
 }  // namespace

@@ -14,11 +14,7 @@ constexpr int kIconPixels = 16;
 }  // namespace
 
 ui::Font FrameCaptionFont() {
-    ui::Font font;
-    font.name = "Courier New";
-    font.size = 9.75f;
-    font.bold = true;
-    return font;
+    return {.name = "Courier New", .size = 9.75f, .bold = true};
 }
 
 FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const char* name, const std::string& caption,

@@ -15,11 +15,7 @@ constexpr float kWidth = 5800, kHeight = 4400;
 constexpr float kSeparatorTop = 3330;
 
 ui::Font TitleFont() {
-    ui::Font font;
-    font.name = "Arial";
-    font.size = 14.25f;
-    font.bold = true;
-    return font;
+    return {.name = "Arial", .size = 14.25f, .bold = true};
 }
 
 ui::PropertyBag LinkDesign() {

@@ -11,11 +11,7 @@ constexpr ui::OleColor kFrameBack = 0xD8E9EC;
 constexpr uint32_t kNoMoveNoSize = win::SWP_NOSIZE | win::SWP_NOMOVE;
 
 ui::Font Palatino(float size) {
-    ui::Font font;
-    font.name = "Palatino Linotype";
-    font.size = size;
-    font.bold = true;
-    return font;
+    return {.name = "Palatino Linotype", .size = size, .bold = true};
 }
 }  // namespace
 

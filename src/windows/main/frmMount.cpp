@@ -36,11 +36,7 @@ ui::PropertyBag FrameDesign() {
     bag.Store("EnableMaximize", false);
     bag.Store("AutoLoad", true);
     bag.Store("Icon", TitleBarIcon(kIconTop));
-    ui::Font font;
-    font.name = "Trebuchet MS";
-    font.size = 9.75f;
-    font.bold = true;
-    bag.Store("Font", font);
+    bag.Store("Font", ui::Font{.name = "Trebuchet MS", .size = 9.75f, .bold = true});
     return bag;
 }
 
