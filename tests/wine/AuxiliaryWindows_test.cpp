@@ -16,17 +16,17 @@ void Click(HWND w, int x, int y) {
     SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-// Steps run one per tick of a thread timer, inside whatever loop runs (the modal window's, a dialog's); a step still
-// running holds the others back. After them, a screenshot among the artefacts, then the frame's close button unless
-// the last step closes the window. A window still open long after the last step fails the test instead of hanging it.
+// A screenshot among the artefacts, then the steps, then (unless they close it) the frame's close button, one per tick
+// of a thread timer inside whatever loop runs (the modal window's, a dialog's); a step still running holds the others
+// back. A window still open long after the last step fails the test instead of hanging it.
 class Script {
 public:
     Script(std::function<FramedForm*()> form, std::vector<std::function<void()>> steps, const std::string& shot,
-           bool lastCloses = false)
+           bool stepsClose = false)
         : form_(std::move(form)), steps_(std::move(steps)) {
-        steps_.insert(lastCloses ? steps_.end() - 1 : steps_.end(),
-                      [this, shot] { EXPECT_FALSE(SaveArtifact(ShootWindow(H(form_()->hwnd())), shot).empty()); });
-        if (!lastCloses) steps_.push_back([this] { Click(H(form_()->NuvaXPForm1.CloseButton.PicMain.hwnd()), 5, 5); });
+        steps_.insert(steps_.begin(),
+                      [this, shot] { EXPECT_TRUE(SaveArtifact(ShootWindow(H(form_()->hwnd())), shot)); });
+        if (!stepsClose) steps_.push_back([this] { Click(H(form_()->NuvaXPForm1.CloseButton.PicMain.hwnd()), 5, 5); });
         current_ = this;
         id_ = SetTimer(nullptr, 0, 40, Tick);
     }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "Screenshot.h"
+#include "WineSupport.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "Screenshot.h"
 #include "Version.h"
 #include "WineSupport.h"
 #include "platform/win32/Handles.h"
@@ -37,10 +36,9 @@ protected:
         used.push_back(FreeLetter(used));
         return {used.back(), ':'};
     }
-    RunResult Run(const std::string& arguments) {
-        const RunResult result = RunProgram(program, arguments);
-        EXPECT_TRUE(result.finished) << "Plivant.exe " << arguments << " did not end";
-        return result;
+    // A second instance that did not end at once would show its window and never end.
+    void Run(const std::string& arguments) {
+        EXPECT_TRUE(RunProgram(program, arguments)) << "Plivant.exe " << arguments << " did not end";
     }
 
     TempFolder installed, folders;
@@ -96,7 +94,7 @@ TEST_F(WholeRun, RemovalRunRemovesTheLetterInEitherCaseAndNothingElse) {
     const auto c = DeviceTargets("C:"), z = DeviceTargets("Z:");
     ASSERT_FALSE(c.empty());
     ASSERT_TRUE(DefineDosDeviceA(0, x.c_str(), data.c_str()));
-    for (const char* odd : {"-", "-\xe9", "-1", "-C", "-Z", "-c"}) Run(odd);  // the system's drives stay
+    for (const char* odd : {"-", "-1", "-C", "-z"}) Run(odd);  // the system's drives stay
     EXPECT_EQ(std::tuple(DeviceTargets(x).size(), DeviceTargets("C:"), DeviceTargets("Z:")), std::tuple(1u, c, z));
     Run(std::string("-") + static_cast<char>(x[0] + 32));
     EXPECT_TRUE(DeviceTargets(x).empty());
@@ -109,10 +107,10 @@ TEST_F(WholeRun, SecondInstanceEndsAtOnceAndTouchesNothing) {
     // A running instance is what holds the instance object.
     HANDLE running = CreateMutexA(nullptr, FALSE, platform::win32::kInstanceMutexName);
     ASSERT_NE(running, nullptr);
-    const RunResult removal = Run(std::string("-") + x[0]), startup = Run("/ini");
+    Run(std::string("-") + x[0]);
+    Run("/ini");
     CloseHandle(running);
     EXPECT_EQ(std::tuple(DeviceTargets(x).size(), DeviceTargets(e).size()), std::tuple(1u, 0u));
-    EXPECT_LT(std::max(removal.milliseconds, startup.milliseconds), 10000u);
     Run(std::string("-") + x[0]);  // once the first instance is gone the same run works
     EXPECT_TRUE(DeviceTargets(x).empty());
 }
@@ -127,12 +125,7 @@ TEST(ProgramFile, TheIconAtEverySizeIsTheDrawing) {
     for (const int n : {16, 24, 32, 48, 256}) {
         UniqueIcon icon(static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(1), IMAGE_ICON, n, n, 0)));
         ASSERT_TRUE(icon) << "no icon of " << n << " pixels, error " << GetLastError();
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(icon.get(), &info));
-        UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
-        BITMAP bitmap{};
-        GetObjectA(colour.get(), sizeof bitmap, &bitmap);
-        EXPECT_EQ(bitmap.bmWidth, n) << "the system took another size than the one asked for";
+        // Drawn at its size: an image the system took at another size and stretched would not match.
         UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
         UniqueBitmap target(CreateBitmap(n, n, 1, 32, nullptr));
         SelectGuard selected(dc.get(), target.get());
@@ -147,7 +140,7 @@ TEST(ProgramFile, TheIconAtEverySizeIsTheDrawing) {
             worst = std::max(worst, ui::ChannelDistance(drawn.Pixels()[i], expected));
         }
         EXPECT_LE(worst, 2) << n << " pixels: the program file's icon differs from the drawing code's";
-        if (n == 256) SaveArtifact(drawn, "program-icon-256");
+        EXPECT_TRUE(n != 256 || SaveArtifact(drawn, "program-icon-256"));
     }
     FreeLibrary(program);
 }

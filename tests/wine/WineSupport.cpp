@@ -7,7 +7,6 @@
 #include <iterator>
 #include <vector>
 
-#include "Screenshot.h"
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
 #include "ui/Paint.h"
@@ -95,24 +94,20 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
-RunResult RunProgram(const std::string& program, const std::string& arguments, DWORD timeoutMs) {
+bool RunProgram(const std::string& program, const std::string& arguments) {
     std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    RunResult result;
-    const DWORD start = GetTickCount();
     if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
-        return result;
+        return false;
     }
-    result.finished = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
-    result.milliseconds = GetTickCount() - start;
-    if (!result.finished) TerminateProcess(process.hProcess, 99);
-    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    const bool finished = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
+    if (!finished) TerminateProcess(process.hProcess, 99);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return result;
+    return finished;
 }
 
 std::string TestProgramFolder() {
@@ -134,10 +129,10 @@ ui::Bitmap ShootWindow(HWND window, int margin) {
     return CaptureScreen(r);
 }
 
-ui::Bitmap PrintClient(HWND window, int width, int height) {
+ui::Bitmap PrintClient(HWND window) {
     using namespace platform::win32;
-    RECT r{0, 0, width, height};
-    if (width == 0) GetClientRect(window, &r);
+    RECT r{};
+    GetClientRect(window, &r);
     WindowDc screen(window);
     UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
     UniqueBitmap target(CreateCompatibleBitmap(screen.get(), r.right, r.bottom));
@@ -146,11 +141,10 @@ ui::Bitmap PrintClient(HWND window, int width, int height) {
     return ui::win32::ReadBitmap(memory.get(), r.right, r.bottom);
 }
 
-std::string SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
+bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
     const std::string folder = TestProgramFolder() + "\\..\\artifacts";
     CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string path = folder + "\\" + name + ".png";
-    return ui::WritePngFile(bitmap, path) ? path : std::string();
+    return ui::WritePngFile(bitmap, folder + "\\" + name + ".png");
 }
 
 void ToolkitTest::Press(WORD key, WORD modifier) {
