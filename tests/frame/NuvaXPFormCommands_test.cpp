@@ -61,11 +61,9 @@ TEST_P(LoadXPTest, FitsTheHostToTheFrameAndChoosesTheButtons) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BorderStyles, LoadXPTest,
-                         testing::Values(std::array{0, 1, 1, 0, 0, 1}, std::array{0, 0, 0, 0, 0, 0},
-                                         std::array{1, 0, 1, 0, 0, 1}, std::array{1, 0, 0, 0, 0, 0},
-                                         std::array{1, 1, 1, 1, 1, 0}, std::array{1, 1, 0, 1, 1, 0},
-                                         std::array{2, 1, 1, 1, 1, 1}, std::array{2, 1, 0, 1, 1, 0},
-                                         std::array{2, 0, 1, 1, 1, 1}));
+                         testing::Values(std::array{0, 1, 1, 0, 0, 1}, std::array{1, 0, 0, 0, 0, 0},
+                                         std::array{1, 1, 1, 1, 1, 0}, std::array{2, 1, 1, 1, 1, 1},
+                                         std::array{2, 1, 0, 1, 1, 0}, std::array{2, 0, 1, 1, 1, 1}));
 
 TEST_F(CommandsTest, LoadXPShowsPlainlyAtItsFirstFailureOrModallyOrOwnedOnRequest) {
     host->failing = {"BorderStyle"};
