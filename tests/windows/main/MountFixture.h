@@ -1,6 +1,5 @@
-// The main window on a simulated machine, opened by the program's own start, with one log of the calls that
-// matter, in order: devices defined, drives listed or tested, files searched, read, written and deleted, message
-// boxes shown.
+// The main window on a simulated machine, opened by the program's own start; a system that can refuse every
+// definition, and the windows the main window opens recorded rather than shown.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,78 +11,23 @@ namespace plivant::test {
 
 using Log = std::vector<std::string>;
 
-class Recorder {
+class RefusingDevices final : public platform::IDosDevices {
 public:
-    explicit Recorder(ui::sim::HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
-    template <typename T>
-    T Note(const std::string& entry, T result) {
-        Flush();
-        entries_.push_back(entry);
-        return result;
-    }
-    Log Take() {
-        Flush();
-        return std::exchange(entries_, {});
-    }
-
-private:
-    void Flush() {
-        for (; seen_ < toolkit_.messageBoxes.size(); ++seen_) {
-            const auto& box = toolkit_.messageBoxes[seen_];
-            entries_.push_back("msgbox " + std::to_string(box.buttons) + " " + box.title + ": " + box.prompt);
-        }
-    }
-    ui::sim::HeadlessToolkit& toolkit_;
-    Log entries_;
-    size_t seen_ = 0;
-};
-
-class LoggedDevices final : public platform::IDosDevices {
-public:
-    LoggedDevices(platform::IDosDevices& real, Recorder& log) : real_(real), log_(log) {}
+    explicit RefusingDevices(platform::IDosDevices& real) : real_(real) {}
     bool Define(uint32_t flags, const std::string& name, const std::optional<std::string>& target) override {
-        const bool done = !refuse && real_.Define(flags, name, target);
-        return log_.Note("define " + std::to_string(flags) + " " + name + " " + target.value_or("<none>"), done);
+        return !refuse && real_.Define(flags, name, target);
     }
     uint32_t Query(const std::string& name, char* buffer, uint32_t size) override {
         return real_.Query(name, buffer, size);
     }
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override {
-        return log_.Note("drives", real_.LogicalDriveStrings(size, buffer));
+        return real_.LogicalDriveStrings(size, buffer);
     }
-    uint32_t LogicalDriveMask() override { return log_.Note("mask", real_.LogicalDriveMask() | takenMeanwhile); }
-    bool refuse = false;          // the system refuses every definition
-    uint32_t takenMeanwhile = 0;  // letters another program took after the drive box was filled
+    uint32_t LogicalDriveMask() override { return real_.LogicalDriveMask(); }
+    bool refuse = false;
 
 private:
     platform::IDosDevices& real_;
-    Recorder& log_;
-};
-
-class LoggedFiles final : public platform::IFileSystem {
-public:
-    LoggedFiles(platform::IFileSystem& real, Recorder& log) : real_(real), log_(log) {}
-    bool FindFiles(const std::string& pattern, const std::function<bool(const platform::FindEntry&)>& visit) override {
-        return log_.Note("find " + pattern, real_.FindFiles(pattern, visit));
-    }
-    uint32_t ShortPathName(const std::string& path, char* buffer, uint32_t size) override {
-        return log_.Note("short " + path, real_.ShortPathName(path, buffer, size));
-    }
-    uint32_t IsDirectory(const std::string& path) override {
-        return log_.Note("isdir " + path, real_.IsDirectory(path));
-    }
-    std::optional<std::string> ReadFile(const std::string& path) override {
-        return log_.Note("read " + path, real_.ReadFile(path));
-    }
-    bool Append(const std::string& path, const std::string& bytes) override {
-        return log_.Note("append " + path + " " + bytes, real_.Append(path, bytes));
-    }
-    bool Replace(const std::string& path, const std::string& bytes) override { return real_.Replace(path, bytes); }
-    bool Delete(const std::string& path) override { return log_.Note("delete " + path, real_.Delete(path)); }
-
-private:
-    platform::IFileSystem& real_;
-    Recorder& log_;
 };
 
 class OpenedRecorder final : public IOpenedWindows {
@@ -102,11 +46,10 @@ protected:
         for (const char* folder : {"C:\\Apps\\Plivant", "C:\\My Data", "C:\\Temp"}) sim.files.AddFolder(folder);
         sim.process.programFolder = "C:\\Apps\\Plivant";
     }
-    // The program's start with the command line; the log begins after it.
+    // The program's start with the command line.
     frmMount& Start(const std::string& commandLine = "C:\\My Data") {
         sim.process.commandLine = commandLine;
         Main(ports, windows);
-        log.Take();
         return *windows.Main();
     }
     void Map(const std::string& name, const std::string& folder) { sim.dosDevices.Define(0, name, folder); }
@@ -119,11 +62,16 @@ protected:
         };
     }
     std::string History() const { return sim.files.Content(kHistoryFile).value_or("<missing>"); }
+    // The message boxes shown since the last call, as title and text.
+    Log Said() {
+        Log texts;
+        for (const auto& box : toolkit.messageBoxes) texts.push_back(box.title + ": " + box.prompt);
+        toolkit.messageBoxes.clear();
+        return texts;
+    }
 
-    Recorder log{toolkit};
-    LoggedDevices devices{sim.dosDevices, log};
-    LoggedFiles files{sim.files, log};
-    platform::Platform ports{devices, files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
+    RefusingDevices devices{sim.dosDevices};
+    platform::Platform ports{devices, sim.files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
     OpenedRecorder opened;
     app::ProgramWindows windows{toolkit, ports, opened};
 };
