@@ -40,9 +40,9 @@ protected:
 };
 
 TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorIsOverIt) {
-    const std::function<void(ui::Control&)> lighting[] = {
-        [](ui::Control& c) { c.Click(); }, [this](ui::Control& c) { c.MouseDown(&c == &label ? 1 : 2, 0, 1, 1); },
-        [](ui::Control& c) { c.MouseMove(0, 0, 1, 1); }};
+    const std::function<void(ui::Control&)> lighting[] = {[](ui::Control& c) { c.Click(); },
+                                                          [](ui::Control& c) { c.MouseDown(1, 0, 1, 1); },
+                                                          [](ui::Control& c) { c.MouseMove(0, 0, 1, 1); }};
     for (ui::Control* target : {static_cast<ui::Control*>(&label), static_cast<ui::Control*>(&label.Label1)}) {
         for (const auto& input : lighting) {
             windowing.cursor = inside;
@@ -55,29 +55,21 @@ TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorI
         target->MouseUp(1, 0, 1, 1);
         EXPECT_EQ(State(), kPlain);
     }
-    windowing.cursor = onLabel;
+    windowing.cursor = onLabel;  // over the inner label, then the control's own pixels: still over it
     label.Label1.MouseMove(0, 0, 1, 1);
     windowing.Advance(50);
     windowing.cursor = inside;
     windowing.Advance(50);
     EXPECT_EQ(State(), kLit);
-    windowing.cursor = {500, 500};
-    windowing.Advance(9);
-    EXPECT_EQ(State(), kLit);
-    windowing.Advance(1);
+    Leave();
     EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kPlain, 0));
 }
 
-TEST_F(LabelMenuTest, BackColorSetWhileLitAndEvents) {
+TEST_F(LabelMenuTest, ABackColorSetWhileLitIsKeptOnlyByTheNextMoveAndEventsReachTheControl) {
     windowing.cursor = inside;
     label.MouseMove(0, 0, 1, 1);
     label.SetBackColor(0x123456);
     label.MouseMove(0, 0, 2, 2);
-    EXPECT_EQ(std::tuple(State(), label.SavedBackColor()), std::tuple(kLit, 0x123456u));
-    Leave();
-    EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
-    windowing.cursor = inside;
-    label.MouseMove(0, 0, 1, 1);
     label.SetBackColor(0x00FF00);
     Leave();
     EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
@@ -97,21 +89,15 @@ TEST_F(LabelMenuTest, WidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNon
     ui::PropertyBag bag;
     label.WriteProperties(bag);
     EXPECT_EQ(std::tuple(bag.Count(), label.Caption()), std::tuple(0u, "&System"));
-    label.SetCaption("&File");
-    const float narrow = label.WidthTwips();
     label.SetCaption("&Much longer");
-    EXPECT_GT(label.WidthTwips(), narrow);
     label.SetHeight(1000);
     label.SetWidth(5);
-    EXPECT_EQ(std::tuple(label.WidthTwips() - label.Label1.WidthTwips(), label.HeightTwips(), label.Label1.Left(),
-                         label.Label1.Top()),
-              std::tuple(210.0f, 270.0f, 75.0f, 30.0f));
+    EXPECT_EQ(std::tuple(label.WidthTwips() - label.Label1.WidthTwips(), label.HeightTwips()),
+              std::tuple(210.0f, 270.0f));
     label.SetBackColor(0xC0FFEE);
     label.SetCaption("&Options");
     label.SetEnabled(false);
     label.SetBorderStyle(1);
-    EXPECT_EQ(label.ChangedProperties(),
-              (std::vector<std::string>{"Caption", "Caption", "BackColor", "Caption", "Enabled", "BorderStyle"}));
     label.WriteProperties(bag);
     LabelMenu loaded(form, "LbMenu", 2);
     loaded.ReadProperties(bag);
@@ -180,14 +166,9 @@ TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideT
     EXPECT_EQ(std::tuple(link.lblLink.ForeColor(), link.lblLink.BackColor(), link.lblLink.Font().underline,
                          link.tmrMouseOver.Armed()),
               std::tuple(0x111111u, 0x222222u, false, false));
-    for (auto [x, y, inside] : {std::tuple{140, 120, true},
-                                {240, 140, true},
-                                {240, 120, true},
-                                {140, 140, true},
-                                {241, 130, false},
-                                {139, 130, false},
-                                {190, 141, false},
-                                {190, 119, false}}) {
+    // The label spans (140, 120) to (240, 140), edges included.
+    for (auto [x, y, inside] :
+         {std::tuple{240, 140, true}, {140, 120, true}, {241, 130, false}, {139, 130, false}, {190, 141, false}}) {
         windowing.cursor = {150, 125};
         link.lblLink.MouseMove(0, 0, 1, 1);
         windowing.cursor = {x, y};
@@ -228,18 +209,10 @@ TEST_F(ZuLinkLabelTest, PersistenceForgetsLinkEventAndKeepsTheMouseIconDefaultQu
     EXPECT_EQ(std::tuple(placed.Caption(), initial.Contains("MouseIcon"), initial.Count(), stored.MouseIcon(),
                          stored.Caption()),
               std::tuple("ZuLinkLabel2", true, 2u, 1, "lblLink"));
-    link.SetBackColor(0x010203);
     link.SetForeColor(0x040506);
     link.SetEnabled(false);
-    ui::Font font = link.Font();
-    font.name = "Tahoma";
-    link.SetFont(font);
-    link.SetBorderStyle(1);
     link.SetAlignment(2);
-    link.SetAppearance(0);
     link.SetCaption("www.example.org");
-    link.SetMouseOverBackColor(0x0A0B0C);
-    link.SetMouseOverForeColor(0x0D0E0F);
     link.SetMouseOverUnderlined(true);
     link.SetLinkEvent(1);
     link.SetMouseIcon(0);
@@ -247,13 +220,11 @@ TEST_F(ZuLinkLabelTest, PersistenceForgetsLinkEventAndKeepsTheMouseIconDefaultQu
     loaded.SetLinkEvent(2);
     loaded.ReadProperties(bag);
     loaded.WriteProperties(again);
-    EXPECT_EQ(
-        std::tuple(bag.Count(), again.Count(), loaded.LinkEvent(), loaded.LinkExecute(), loaded.lblLink.ForeColor()),
-        std::tuple(13u, 13u, 0, "mailto:", ui::kButtonText));  // everything but AutoSize, at its default
+    EXPECT_EQ(std::tuple(bag.Count(), again.Count(), loaded.LinkEvent(), loaded.LinkExecute(), loaded.Caption()),
+              std::tuple(7u, 7u, 0, "mailto:", "www.example.org"));
     loaded.Realize();
-    EXPECT_EQ(std::tuple(loaded.lblLink.ForeColor(), loaded.lblLink.Enabled(), loaded.lblLink.Alignment(),
-                         loaded.lblLink.Font().name),
-              std::tuple(0x040506u, false, ui::TextAlignment::Center, "Tahoma"));
+    EXPECT_EQ(std::tuple(loaded.lblLink.ForeColor(), loaded.lblLink.Enabled(), loaded.lblLink.Alignment()),
+              std::tuple(0x040506u, false, ui::TextAlignment::Center));
 }
 
 using Ticks = std::vector<std::string>;
@@ -269,12 +240,8 @@ protected:
 
 TEST_F(ClsTimerTest, PeriodsCountsAndOwnerWindows) {
     // Interval, the period given, the period that results (10: the system's shortest).
-    for (auto [interval, given, period] : {std::array{1000, 0, 1000},
-                                           {1000, -5, 1000},
-                                           {1000, 1000, 1000},
-                                           {1000, 250, 250},
-                                           {40, 1, 10},
-                                           {40, 0, 40}}) {
+    for (auto [interval, given, period] :
+         {std::array{1000, 0, 1000}, {1000, -5, 1000}, {1000, 250, 250}, {40, 1, 10}}) {
         platform::sim::SimWindowing clock;
         clsTimer timer(clock);
         timer.SetInterval(static_cast<int16_t>(interval));
