@@ -30,23 +30,6 @@ void Type(HWND w, UINT key, char character = 0) {
     PostMessageA(w, WM_KEYUP, key, 0xC0000001);
 }
 
-struct Search {
-    DWORD process;
-    std::string cls, text;  // an empty text: any
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK Visit(HWND w, LPARAM data) {
-    auto& s = *reinterpret_cast<Search*>(data);
-    char cls[64] = "";
-    DWORD owner = 0;
-    GetClassNameA(w, cls, sizeof cls);
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == s.process && IsWindowVisible(w) && s.cls == cls && (s.text.empty() || Text(w) == s.text))
-        s.found.push_back(w);
-    return TRUE;
-}
-
 class MainWindowRun : public testing::Test {
 protected:
     void SetUp() override {
@@ -58,16 +41,9 @@ protected:
         Close();
         for (char letter : used) ForgetLetter(letter);
     }
-    // Top-level windows of the program (parent null) or a window's children, in Z order.
-    std::vector<HWND> Find(HWND parent, const char* cls, const char* text = "") {
-        Search search{run.dwProcessId, cls, text, {}};
-        parent ? EnumChildWindows(parent, Visit, reinterpret_cast<LPARAM>(&search))
-               : EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-    HWND Child(const char* cls, const char* text = "") {
-        const auto found = Find(main, cls, text);
-        return found.empty() ? nullptr : found.front();
+    // A child of the main window (or of another), by class and name; after: the one found before.
+    HWND Child(const char* cls, const char* text = nullptr, HWND parent = nullptr, HWND after = nullptr) {
+        return FindWindowExA(parent ? parent : main, after, cls, text);
     }
     // Starts the program with the folder as the shell passes it (unquoted); its main window, once the splash has gone.
     void Start() {
@@ -76,11 +52,15 @@ protected:
         startup.cb = sizeof startup;
         ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &run));
-        ASSERT_TRUE(PumpUntil([&] { return Find(0, "PlivantForm", "Splash").empty() && Windows() == 1; }, 10000));
-        main = Find(0, "PlivantForm", "Plivant").front();
-        lists = Find(main, "ListBox");
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                return !FindWindowA("PlivantForm", "Splash") && IsWindowVisible(FindWindowA("PlivantForm", "Plivant"));
+            },
+            10000));
+        main = FindWindowA("PlivantForm", "Plivant");
+        lists = {Child("ListBox"), Child("ListBox", nullptr, nullptr, Child("ListBox"))};
+        combo = Child("Edit", nullptr, Child("ComboBox"));
     }
-    size_t Windows() { return Find(0, "PlivantForm", "Plivant").size(); }
     void Close() {  // closing the main window ends the process
         if (!run.hProcess) return;
         PostMessageA(main, WM_CLOSE, 0, 0);
@@ -90,14 +70,14 @@ protected:
         run = {};
     }
     void TypeLetter(char letter) {
-        Type(Find(Child("ComboBox"), "Edit").at(0), static_cast<UINT>(letter), static_cast<char>(letter + 32));
+        Type(combo, static_cast<UINT>(letter), static_cast<char>(letter + 32));
         ASSERT_TRUE(PumpUntil([&] { return Text(Child("ComboBox")) == std::string(1, letter) + ": "; }, 10000));
     }
     // Picks an item of the popup that has just opened, from the keyboard; with a name, a picture of the window with
     // the popup open first.
     void ChooseInPopup(int item, const char* picture = nullptr) {
-        ASSERT_TRUE(PumpUntil([&] { return !Find(0, "#32768").empty(); }, 10000));
-        const HWND popup = Find(0, "#32768").front();
+        ASSERT_TRUE(PumpUntil([&] { return FindWindowA("#32768", nullptr) != nullptr; }, 10000));
+        const HWND popup = FindWindowA("#32768", nullptr);
         RECT r{}, menu{};
         if (picture && GetWindowRect(main, &r) && GetWindowRect(popup, &menu) && UnionRect(&r, &r, &menu)) {
             EXPECT_TRUE(SaveArtifact(CaptureScreen(r), picture));
@@ -115,7 +95,7 @@ protected:
     const std::string program = installed / "Plivant.exe", data = folders / "My Data";
     std::string used;
     PROCESS_INFORMATION run{};
-    HWND main = nullptr;
+    HWND main = nullptr, combo = nullptr;
     std::vector<HWND> lists;
 };
 
@@ -133,7 +113,7 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
                                   Child("Button", "About"),
                                   Child("Edit"),
                                   Child("Button", "..."),
-                                  Find(Child("ComboBox"), "Edit").at(0),
+                                  combo,
                                   lists[0],
                                   lists[1],
                                   Child("Button", "Plivant")};

@@ -73,13 +73,11 @@ TEST_F(ToolkitTest, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
               std::tuple(true, false, TRUE));
 }
 
-TEST_F(ToolkitTest, CaptionButtonAndHyperlinkFollowTheRealCursorAndKeyboard) {
+// The caption button's hover follows the real cursor through the windowing port (checked on a real window); here
+// the hyperlink's hand, built from its picture, and its focus and keys.
+TEST_F(ToolkitTest, TheHyperlinkShowsTheHandAndTakesTheFocusAndKeys) {
     ui::Form form(toolkit, "frmAbout");
-    form.SetBorderStyle(ui::FormBorderStyle::None);
-    form.Move(1500, 1500, 4500, 1500);  // (100, 100) pixels at 15 twips per pixel
-    ControlButton button(form, "CloseButton");
-    button.SetButtonStyle(2);
-    button.Move(300, 150, 315, 315);
+    form.Move(1500, 1500, 4500, 1500);
     ZuLinkLabel link(form, "ZuLinkLabel1");
     link.Move(900, 300, 2000, 300);
     link.SetMouseIcon(1);
@@ -88,19 +86,6 @@ TEST_F(ToolkitTest, CaptionButtonAndHyperlinkFollowTheRealCursorAndKeyboard) {
     link.onKeyDown = [&](int16_t key, int16_t) { keys.push_back(key); };
     form.Show();
     Pump();
-    RECT r{};
-    GetWindowRect(H(button.hwnd()), &r);
-    ASSERT_EQ(r.right - r.left, 21);
-    SetCursorPos(r.left + 10, r.top + 10);
-    Send(button.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    EXPECT_TRUE(PumpUntil([&] { return button.Shown() == CaptionImage{CaptionImageSet::CbClose, 1}; }));
-    EXPECT_TRUE(button.Timer1.Armed());
-    SetCursorPos(r.right + 200, r.bottom + 200);
-    EXPECT_TRUE(PumpUntil([&] { return !button.Timer1.Armed(); })) << "the polling never ended the hover";
-    EXPECT_EQ(button.Shown(), (CaptionImage{CaptionImageSet::CbClose, 0}));
-
-    GetWindowRect(H(link.hwnd()), &r);
-    SetCursorPos(r.left + 5, r.top + 5);
     const auto cursor = [&] {
         Send(link.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(H(link.hwnd())), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return GetCursor();
