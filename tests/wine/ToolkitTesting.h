@@ -75,13 +75,4 @@ protected:
     std::string clicked;
 };
 
-// A picture with a border of another colour, so that a shifted or stretched copy does not match.
-ui::Bitmap Framed(int size, ui::Rgb inside);
-// True when the picture stands somewhere in the shot, pixel for pixel.
-bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
-// A stored colour (blue-green-red) as a picture's pixel (red-green-blue).
-inline ui::Rgb PixelOf(ui::OleColor c) {
-    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
-
 }  // namespace plivant::wine

@@ -129,18 +129,6 @@ ui::Bitmap ShootWindow(HWND window, int margin) {
     return CaptureScreen(r);
 }
 
-ui::Bitmap PrintClient(HWND window) {
-    using namespace platform::win32;
-    RECT r{};
-    GetClientRect(window, &r);
-    WindowDc screen(window);
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    UniqueBitmap target(CreateCompatibleBitmap(screen.get(), r.right, r.bottom));
-    SelectGuard selected(memory.get(), target.get());
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
-    return ui::win32::ReadBitmap(memory.get(), r.right, r.bottom);
-}
-
 bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
     const std::string folder = TestProgramFolder() + "\\..\\artifacts";
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -190,14 +178,8 @@ DialogTest::DialogTest() {
     cmdCancel.SetCaption("Cancel");
     cmdCancel.SetCancel(true);
     cmdBrowse.SetStyle(1);
-    cmdBrowse.SetPicture(Framed(16, 0x00C000));
+    cmdBrowse.SetPicture(ui::Bitmap(16, 16, 0x00C000));
     for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
-}
-
-ui::Bitmap Framed(int size, ui::Rgb inside) {
-    ui::Bitmap picture(size, size, 0x000000);
-    ui::FillRect(picture, 1, 1, size - 2, size - 2, inside);
-    return picture;
 }
 
 }  // namespace plivant::wine

@@ -52,9 +52,8 @@ std::string TestProgramFolder();
 ui::Bitmap CaptureScreen(const RECT& area);
 // What the screen shows of a window and the margin round it, once its painting is done.
 ui::Bitmap ShootWindow(HWND window, int margin = 0);
-// The window's client area as it paints itself into a memory bitmap of ours (WM_PRINTCLIENT; the screen's copy of
-// a window may lag).
-ui::Bitmap PrintClient(HWND window);
+// True when the picture stands somewhere in the shot, pixel for pixel.
+bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
 // Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); false on failure.
 bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);
 
