@@ -16,13 +16,6 @@ ui::Bitmap Picture(ui::Rgb colour) {
     return ui::Bitmap(16, 16, colour);
 }
 
-TEST_F(ModelTest, ComputerNameTooLongForTheBufferLeavesItsSpaces) {
-    sim.process.computerName = "A";
-    EXPECT_EQ(frame.GetCompName(), std::string("A\0", 2) + std::string(253, ' '));
-    sim.process.computerName = std::string(300, 'X');
-    EXPECT_EQ(frame.GetCompName(), std::string(255, ' '));
-}
-
 TEST_F(ModelTest, ContainerCheckMovesDirectChildrenAndStopsAtTheFirstError) {
     auto other = windowing.AddWindow(0, {0, 0, 10, 10});
     auto a = std::make_shared<ScriptedControl>(100, 200, [this] { return HostWindow(); });

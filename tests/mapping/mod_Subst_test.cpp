@@ -152,20 +152,5 @@ TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
         EXPECT_EQ(GetShortPath(fs, in), out);
 }
 
-TEST(ShellAndList, ShellOpenUsesTheOpenVerbAndTheListGetsOneTabStopAtSixteen) {
-    platform::sim::SimShell shell;
-    ShellOpen(shell, 0x1234, "http://example.invalid/", 1);
-    ASSERT_EQ(shell.executed.size(), 1u);
-    const auto& call = shell.executed[0];
-    EXPECT_EQ(std::tuple(call.owner, call.verb, call.file, call.parameters + call.directory, call.show),
-              std::tuple(0x1234u, std::string("Open"), std::string("http://example.invalid/"), std::string(), 1));
-    platform::sim::SimWindowing windowing;
-    SetListTabStops(windowing, 0x99);
-    ASSERT_EQ(windowing.sent.size(), 1u);
-    EXPECT_EQ(std::tuple(windowing.sent[0].window, windowing.sent[0].message, windowing.sent[0].wParam),
-              std::tuple(0x99u, 402u, 2u));
-    EXPECT_EQ(windowing.sent[0].lParamInts, (std::vector<int32_t>{16, 0}));
-}
-
 }  // namespace
 }  // namespace plivant

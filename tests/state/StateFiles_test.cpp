@@ -104,39 +104,6 @@ TEST(GetRegString, ValueOfEveryShapeOrTheDefault) {
               std::tuple("", "Add", 0));
 }
 
-// A registry whose value grows between the size query and the read.
-class GrowingRegistry final : public platform::IRegistry {
-public:
-    class Key final : public platform::IRegistryKey {
-    public:
-        explicit Key(GrowingRegistry& registry) : registry_(registry) {}
-        ~Key() override { ++registry_.closed; }
-        int32_t QueryValue(const std::string&, uint32_t* type, uint8_t*, uint32_t* size) override {
-            *type = REG_SZ;
-            if (registry_.calls++ == 0) {
-                *size = 4;
-                return ERROR_SUCCESS;
-            }
-            *size = 40;
-            return ERROR_MORE_DATA;
-        }
-
-    private:
-        GrowingRegistry& registry_;
-    };
-    int32_t OpenKey(uint32_t, const std::string&, std::unique_ptr<platform::IRegistryKey>& key) override {
-        key = std::make_unique<Key>(*this);
-        return ERROR_SUCCESS;
-    }
-    int calls = 0, closed = 0;
-};
-
-TEST(GetRegString, ValueChangedBetweenTheTwoReadsKeepsTheDefault) {
-    GrowingRegistry registry;
-    EXPECT_EQ(GetRegString(registry, HKEY_CURRENT_USER, kLanguageKey, "5009", "Plivant"), "Plivant");
-    EXPECT_EQ(registry.closed, 1);
-}
-
 TEST(UiStrings, EveryTextHasItsOwnEnglishDefaultUnlessTheTableTranslatesIt) {
     platform::sim::SimRegistry registry;
     std::set<std::string> texts;
