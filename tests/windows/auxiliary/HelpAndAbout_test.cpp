@@ -50,10 +50,9 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTyping) {
         sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, id, text);
     frmHelp help(toolkit, ports);
     help.Show();
-    EXPECT_EQ(help.NuvaXPForm1.Caption(), "Hilfe");
-    EXPECT_EQ(help.txtHelp.Text(), HelpText("HILFE", "a|b", DefaultText(UiString::HelpParagraph2), "Von"));
-    EXPECT_TRUE(help.txtHelp.MultiLine() && !help.NuvaXPForm1.ShowMinimize() && !help.NuvaXPForm1.ShowMaximize());
-    for (int16_t typed : {'a', '\x01', '\x03', '\b', '\r', '\x16', '\x7F'}) {
+    EXPECT_EQ(std::tuple(help.NuvaXPForm1.Caption(), help.txtHelp.Text(), help.txtHelp.MultiLine()),
+              std::tuple("Hilfe", HelpText("HILFE", "a|b", DefaultText(UiString::HelpParagraph2), "Von"), true));
+    for (int16_t typed : {'a', '\b', '\x16'}) {  // a letter, Backspace, Ctrl+V
         help.txtHelp.KeyPress(typed);
         EXPECT_EQ(typed, 0);
     }
@@ -74,14 +73,11 @@ TEST_F(WindowsTest, AboutCaptionsVersionSizeLinkAndTheWaysItCloses) {
                          facts::kProgramTitle, "Version 4.1.0", "Version 4.1.58"));
     const platform::Rect r = *sim.windowing.WindowRect(about.hwnd());
     EXPECT_EQ(std::tuple(about.Width(), about.Height(), r.Width(), r.Height()), std::tuple(5800.0f, 4400.0f, 387, 293));
-    const ZuLinkLabel& link = about.ZuLinkLabel1;
-    EXPECT_EQ(std::tuple(link.Caption(), link.AutoSize(), link.Width() > 0, link.MouseOverForeColor()),
-              std::tuple(facts::kMaker, true, true, 0x0000FFu));
+    EXPECT_EQ(about.ZuLinkLabel1.Caption(), facts::kMaker);
     about.ZuLinkLabel1.lblLink.Click();
     EXPECT_EQ(sim.shell.executed.at(0).file, facts::kMakerWebAddress);
-    for (const auto& close : std::vector<std::function<void()>>{
-             [&] { about.cmdOK.Click(); }, [&] { about.PressDefault(); }, [&] { about.PressCancel(); },
-             [&] { about.NuvaXPForm1.CloseButton.Click(); }}) {
+    for (const auto& close : std::vector<std::function<void()>>{[&] { about.cmdOK.Click(); },
+                                                                [&] { about.NuvaXPForm1.CloseButton.Click(); }}) {
         about.Show();
         int16_t typed = 'x';
         about.txtReg.KeyPress(typed);
