@@ -112,18 +112,6 @@ TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     EXPECT_FLOAT_EQ(host->popups[0].y, 45 + 30 + 450 + 270 - 80);
 }
 
-TEST_F(CommandsTest, BeforeTheSkinIsAppliedNothingHappens) {
-    frame.Title.MouseDown(1, 0, 0, 0);
-    frame.MaximizeButton.Click();
-    windowing.cursor = {10, 10};
-    frame.Right.MouseDown(1, 0, 1, 1);
-    windowing.cursor = {50, 10};
-    frame.Right.MouseUp(1, 0, 1, 1);
-    EXPECT_EQ(std::tuple(windowing.sent.size(), host->windowState, frame.DragStart(), frame.Right.GetMousePointer(),
-                         host->width, host->calls.size()),
-              std::tuple(0u, 0, platform::Point{0, 0}, ui::MousePointer::Default, 7000.0f, 0u));
-}
-
 // A double click on the title maximises where allowed, from any other state restores; on the icon it ignores
 // EnableMaximize and the max button; an unreadable border counts as sizable.
 TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {

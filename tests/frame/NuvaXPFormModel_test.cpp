@@ -31,21 +31,6 @@ TEST_F(ModelTest, ContainerCheckMovesDirectChildrenAndStopsAtTheFirstError) {
               (std::vector<float>{250, 75, 450}));  // the frame sits on the host too
 }
 
-TEST_F(ModelTest, ChildFormsAreShownIntoTheClientAreaAndCounted) {
-    frame.LoadXP();
-    ui::Form childForm(toolkit, "frmChild");
-    childForm.Load();
-    auto child = std::make_shared<ScriptedHost>([&] { return childForm.hwnd(); });
-    EXPECT_TRUE(frame.ShowChild(*child) && frame.ShowChild(*child));
-    EXPECT_EQ(child->calls, (std::vector<std::string>{"Show 0 owner", "Show 0 owner"}));
-    EXPECT_EQ(windowing.Find(childForm.hwnd())->parent, frame.PicMain.hwnd());
-    child->failing = {"Show"};
-    EXPECT_FALSE(frame.ShowChild(*child));
-    EXPECT_EQ(frame.NChildForm(), 2);
-    for (int i = 0; i < 5; ++i) frame.CloseChildForm();
-    EXPECT_EQ(frame.NChildForm(), 0);
-}
-
 TEST_F(ModelTest, IconAssignmentShowsOrHidesTheTitleIconAndIconTopIsKept) {
     SizePixels(400, 300);
     frame.SetIcon(ui::Bitmap{});

@@ -30,21 +30,6 @@ TEST(Paint, MixEndsExtrapolatesAndClampsAndTheMeasures) {
     EXPECT_GT(Luma(0x00FF00), Luma(0xFF0000));
 }
 
-TEST(Paint, StretchScaleAndClippedBlitAndFill) {
-    Bitmap src(2, 1);
-    src.Set(0, 0, 0x111111);
-    src.Set(1, 0, 0x222222);
-    EXPECT_EQ(Stretched(src, 5, 1), Scaled(Stretched(src, 5, 1), 1));
-    EXPECT_EQ(std::tuple(Stretched(src, 5, 2).At(2, 1), Stretched(src, 5, 2).At(3, 0), Scaled(src, 3).At(3, 2)),
-              std::tuple(0x111111u, 0x222222u, 0x222222u));
-    Bitmap target(4, 3, 0x000000);  // both clip at the edges
-    Blit(target, Bitmap(3, 3, 0xABCDEF), 2, -1);
-    FillRect(target, -2, 2, 3, 5, 0x123456);
-    const Rgb expected[3][4] = {{0, 0, 0xABCDEF, 0xABCDEF}, {0, 0, 0xABCDEF, 0xABCDEF}, {0x123456, 0, 0, 0}};
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(target.At(x, y), expected[y][x]) << x << "," << y;
-}
-
 TEST(PngFile, RoundTripKeepsEveryChannelAndAnEmptyBitmapOrUnwritablePathFails) {
     Bitmap b(3, 2);
     const Rgb colours[] = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xFEDCBA, 0xFFFFFF};

@@ -193,20 +193,5 @@ TEST_F(ToolkitTest, TimerControlTicksOnlyWhileLoadedEnabledAndWithAnInterval) {
     EXPECT_EQ(std::tuple(run(500), windowing.ActiveTimers()), std::tuple(3, 0));
 }
 
-TEST(PropertyBag, ValuesEqualToTheirDefaultAreNotStored) {
-    PropertyBag bag;
-    bag.WriteProperty("Theme", int32_t{0}, int32_t{0});
-    bag.WriteProperty("Caption", std::string("&System"), "&System");
-    EXPECT_EQ(bag.Count(), 0u);
-    bag.WriteProperty("Theme", int32_t{2}, int32_t{0});
-    bag.WriteProperty("Caption", std::string("&File"), "&System");
-    EXPECT_EQ(std::tuple(bag.Count(), bag.ReadProperty("Theme", int32_t{0}), bag.ReadProperty("Caption", "&System")),
-              std::tuple(2u, 2, "&File"));
-    // A missing name, or a stored value of another type, reads as the default.
-    EXPECT_EQ(bag.ReadProperty("Missing", int16_t{7}) + bag.ReadProperty("Caption", int32_t{5}), 12);
-    bag.WriteProperty("Theme", int32_t{0}, int32_t{0});
-    EXPECT_FALSE(bag.Contains("Theme"));
-}
-
 }  // namespace
 }  // namespace plivant::ui

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "WineSupport.h"
+#include "ui/Types.h"
 #include "windows/main/MountArt.h"
 
 namespace plivant::wine {
@@ -74,14 +75,13 @@ protected:
         Type(combo, static_cast<UINT>(letter), static_cast<char>(letter + 32));
         ASSERT_TRUE(PumpUntil([&] { return Text(Child("ComboBox")) == std::string(1, letter) + ": "; }, 10000));
     }
-    // Picks an item of the popup that has just opened, from the keyboard; with a name, once the popup shows the
-    // picture of the history's items, a picture of the window with it open.
+    // Picks an item of the popup that has just opened, from the keyboard; with a name, a picture of the window with
+    // the popup open first.
     void ChooseInPopup(int item, const char* picture = nullptr) {
         ASSERT_TRUE(PumpUntil([&] { return FindWindowA("#32768", nullptr) != nullptr; }, 10000));
         const HWND popup = FindWindowA("#32768", nullptr);
         RECT r{}, menu{};
         if (picture && GetWindowRect(main, &r) && GetWindowRect(popup, &menu) && UnionRect(&r, &r, &menu)) {
-            EXPECT_TRUE(PumpUntil([&] { return Contains(CaptureScreen(menu), ClearMenuPicture(0xFFFFFF)); }, 5000));
             EXPECT_TRUE(SaveArtifact(CaptureScreen(r), picture));
         }
         for (int i = 0; i < item; ++i) Type(popup, VK_DOWN);
@@ -107,15 +107,10 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
     GetShortPathNameA(data.c_str(), shortData, MAX_PATH);
     Start();
     EXPECT_EQ(Text(Child("Edit")), data);
-    // The About image paints its picture on the window's colour, exactly; its tooltip shows on hover.
+    // The About image paints its picture on the window's colour, exactly.
     RECT r{};
     GetWindowRect(main, &r);
     EXPECT_TRUE(PumpUntil([&] { return Contains(CaptureScreen(r), AboutPicture(ui::RgbOf(0xD8E9EC))); }, 5000));
-    const HWND about = Child("Button", "About");
-    GetWindowRect(about, &r);
-    SetCursorPos(r.left + 5, r.top + 5);
-    PostMessageA(about, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(FindWindowA("tooltips_class32", "About")); }, 5000));
     // Tab goes round the controls in the window's order, each window named as a screen reader names it (the picture
     // buttons by their tooltips).
     const std::vector<HWND> order{Child("Button", "Plivant"),

@@ -5,6 +5,7 @@
 
 #include "ToolkitTesting.h"
 #include "app/ProgramWindows.h"
+#include "ui/Paint.h"
 #include "widgets/ControlButton.h"
 #include "widgets/ZuLinkLabel.h"
 #include "windows/auxiliary/SplashArt.h"
@@ -55,6 +56,24 @@ TEST_F(DialogTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltips
     EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 0);
     form.Unload();
     EXPECT_EQ(std::tuple(IsWindow(H(list)), toolkit.FormCount()), std::tuple(FALSE, 0));
+}
+
+TEST_F(DialogTest, APopupItemShowsItsPictureWhileItIsOpen) {
+    ui::Menu mnuPopup(form, "mnuPopup", "Popup"), mnuItem(mnuPopup, "mnuItem", "&Item");
+    mnuPopup.SetVisible(false);
+    static ui::Bitmap picture(13, 13, 0x000000);  // framed, so that a shifted or stretched copy differs
+    ui::FillRect(picture, 1, 1, 11, 11, 0x0000C0);
+    mnuItem.SetPicture(picture);
+    Show();
+    static bool shown = false;
+    static int ticks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (HWND popup = FindWindowA("#32768", nullptr)) shown = Contains(ShootWindow(popup), picture);
+        if (shown || ++ticks > 60) EndMenu();
+    });
+    form.PopupMenu(mnuPopup, 0, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(shown);
 }
 
 TEST_F(ToolkitTest, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
@@ -155,49 +174,42 @@ TEST_F(ToolkitTest, APeerHasItsWindowFromItsFirstMessagesAndAnErrorInATimerEndsO
     windowing.StopTimer(0, id);
 }
 
-// A container with controls of every kind, a user control, and a running timer whose handler works on a control.
+// A container with a nested box, system controls, a user control, and a running timer whose handler works on a
+// control.
 struct Container {
-    explicit Container(ui::Form& form) {
-        box = std::make_unique<ui::PictureBox>(form, "picBox");
-        inner = std::make_unique<ui::PictureBox>(*box, "picInner");
-        txt = std::make_unique<ui::TextBox>(*inner, "txtPath");
-        cbo = std::make_unique<ui::ComboBox>(*box, "cboDrive");
-        lst = std::make_unique<ui::ListBox>(*box, "vList");
-        btn = std::make_unique<ControlButton>(*box, "CloseButton");
-        tmr = std::make_unique<ui::Timer>(*box, "tmrTick");
-        for (ui::Control* c : Windowed()) c->Move(30, 30, 1500, 600);
-        cbo->SetToolTipText("Drive");
+    explicit Container(ui::Form& form)
+        : box(std::make_unique<ui::PictureBox>(form, "picBox")),
+          inner(std::make_unique<ui::PictureBox>(*box, "picInner")),
+          txt(std::make_unique<ui::TextBox>(*inner, "txtPath")),
+          lst(std::make_unique<ui::ListBox>(*box, "vList")),
+          btn(std::make_unique<ControlButton>(*box, "CloseButton")),
+          tmr(std::make_unique<ui::Timer>(*box, "tmrTick")) {
+        for (ui::Control* c : std::initializer_list<ui::Control*>{box.get(), inner.get(), txt.get(), lst.get()})
+            c->Move(30, 30, 1500, 600);
         tmr->SetInterval(1);
         tmr->onTimer = [this] { txt->SetText("tick " + std::to_string(++ticks)); };
         box->Realize();
-        for (ui::Control* c : Windowed()) windows.push_back(H(c->hwnd()));
+        for (ui::Control* c : std::initializer_list<ui::Control*>{box.get(), inner.get(), txt.get(), lst.get()})
+            windows.push_back(H(c->hwnd()));
     }
-    std::vector<ui::Control*> Windowed() const { return {box.get(), inner.get(), txt.get(), cbo.get(), lst.get()}; }
-    // Works on every child whose window went with the parent: the peers know, and send the windows nothing.
-    void Touch() {
-        for (ui::Control* c : std::vector<ui::Control*>{inner.get(), txt.get(), cbo.get(), lst.get()})
-            EXPECT_EQ(c->hwnd(), 0u) << c->Name();
-        txt->SetText("after");
-        txt->SetFocus();
-        cbo->AddItem("G: ");
-        cbo->SetListIndex(0);
-        lst->SetItems({"X: \tC:\\One"});
-        inner->Move(60, 60, 1000, 300);
-        inner->SetVisible(false);
-        btn->SetEnabled(false);
-    }
+    // Ends the container before or after its children; the children whose windows went with it are worked on
+    // first: the peers know, and send the windows nothing.
     void End(bool parentFirst) {
         SetLastError(0);
         if (parentFirst) {
             box.reset();
-            Touch();
+            EXPECT_EQ(txt->hwnd() + lst->hwnd(), 0u);
+            txt->SetText("after");
+            txt->SetFocus();
+            lst->SetItems({"X: \tC:\\One"});
+            inner->Move(60, 60, 1000, 300);
+            btn->SetEnabled(false);
         }
-        tmr.reset(), btn.reset(), txt.reset(), inner.reset(), cbo.reset(), lst.reset(), box.reset();
+        tmr.reset(), btn.reset(), txt.reset(), inner.reset(), lst.reset(), box.reset();
         EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
     }
     std::unique_ptr<ui::PictureBox> box, inner;
     std::unique_ptr<ui::TextBox> txt;
-    std::unique_ptr<ui::ComboBox> cbo;
     std::unique_ptr<ui::ListBox> lst;
     std::unique_ptr<ControlButton> btn;
     std::unique_ptr<ui::Timer> tmr;
@@ -215,17 +227,17 @@ TEST_F(ToolkitTest, ParentsAndChildrenGoInEitherOrderWithTimersRunning) {
             Container controls(form);
             ASSERT_TRUE(PumpUntil([&] { return controls.ticks > 0; }));
             ui::Timer tmrEnd(form, "tmrEnd");
+            tmrEnd.onTimer = [&] {
+                tmrEnd.SetEnabled(false);
+                controls.End(parentFirst);
+            };
             if (fromTick) {
                 tmrEnd.SetInterval(5);
-                tmrEnd.onTimer = [&] {
-                    tmrEnd.SetEnabled(false);
-                    controls.End(parentFirst);
-                };
                 tmrEnd.Realize();
-                ASSERT_TRUE(PumpUntil([&] { return !controls.box; }));
             } else {
                 controls.End(parentFirst);
             }
+            ASSERT_TRUE(PumpUntil([&] { return !controls.box; }));
             for (HWND gone : controls.windows) EXPECT_FALSE(IsWindow(gone));
             form.Unload();
             EXPECT_EQ(toolkit.FormCount(), 0);

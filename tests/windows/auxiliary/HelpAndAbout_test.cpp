@@ -31,7 +31,7 @@ TEST(HelpText, EnglishAndTranslatedPieces) {
          "a\r\n"
          "   selected folder to a drive letter\r\n   when run from the startup menu\r\n   with the switch /ini.\r\n"
          "   \r\n   Von Corvinel\r\n"},
-        {"HILFE", "no bar", "ends in a bar|",
+        {"HILFE", "no bar", "ends in a bar|",  // the heading's dots as long as it; a bar ends the paragraph's line
          "\r\n   ..: HILFE :..\r\n   .............\r\n\r\n1. no bar\r\n   \r\n2. ends in a bar\r\n   \r\n   \r\n"
          "   Von Corvinel\r\n"},
     };
