@@ -56,17 +56,7 @@ TEST(ThemeXArt, PiecesMeetWithoutSeams) {
     }
 }
 
-TEST(ThemeXArt, TitleEndsFollowTheRoundedRegionAndInactiveLooksArePaler) {
-    const auto average = [](int element, auto measure) {
-        double sum = 0, count = 0;
-        for (int array = 1; array <= 8; ++array) {
-            const ui::Bitmap piece = ThemeXPicture(array, element);  // alive while its pixels are read
-            for (ui::Rgb c : piece.Pixels()) sum += measure(c), ++count;
-        }
-        return sum / count;
-    };
-    const auto luma = [](ui::Rgb c) { return ui::Luma(c); };
-    const auto chroma = [](ui::Rgb c) { return static_cast<double>(ui::Chroma(c)); };
+TEST(ThemeXArt, TitleEndsFollowTheRoundedRegion) {
     for (int e = 0; e < 6; ++e) {
         SCOPED_TRACE(testing::Message() << "element " << e);
         const ui::Bitmap left = ThemeXPicture(kTitleLeft, e), right = ThemeXPicture(kTitleRight, e),
@@ -82,9 +72,6 @@ TEST(ThemeXArt, TitleEndsFollowTheRoundedRegionAndInactiveLooksArePaler) {
             EXPECT_NE(title.At(0, y), left.At(0, y)) << "the outer column is the outline, row " << y;
         }
         for (int y = 0; y < 30; ++y) EXPECT_EQ(ThemeXTitleColour(e / 2, e % 2 == 0, y), title.At(0, y));
-        if (e % 2 == 0) continue;
-        EXPECT_GT(average(e, luma), average(e - 1, luma) + 10);
-        EXPECT_LT(average(e, chroma), average(e - 1, chroma));
     }
 }
 

@@ -54,11 +54,9 @@ TEST(ControlButtonArt, EveryImageFollowsTheRulesOfItsSlot) {
                 EXPECT_EQ(std::pair(b.At(3, 3), b.At(16, 10)), std::pair(min.At(3, 3), min.At(16, 10)));
                 EXPECT_EQ(ui::Luma(b.At(2, 2)) < ui::Luma(b.At(18, 18)), state == 2);
             }
-            // The corners show the title bar of the scheme and state behind; the frame is as light as the fill.
+            // The corners show the title bar of the scheme and state behind.
             const ui::Bitmap title = ThemeXPicture(1, scheme * 2 + (state == 3 ? 1 : 0));
             for (auto [x, y] : {std::pair{0, 0}, {20, 0}, {0, 20}, {20, 20}}) EXPECT_EQ(b.At(x, y), title.At(0, 4 + y));
-            for (auto [x, y] : {std::pair{10, 0}, {0, 10}, {20, 10}, {10, 20}})
-                EXPECT_GE(ui::Luma(b.At(x, y)), ui::Luma(b.At(16, 10))) << x << "," << y;
             const ui::Rgb glyph = set == Set::CbMin ? b.At(8, 14) : set == Set::CbClose ? b.At(10, 10) : b.At(5, 11);
             for (int y = 2; y <= 18; ++y) {
                 for (int x = 2; x <= 18; ++x) {
@@ -69,13 +67,6 @@ TEST(ControlButtonArt, EveryImageFollowsTheRulesOfItsSlot) {
                 }
             }
         }
-    }
-    // One resting look per scheme, at its stated colours (upper left and centre of the face).
-    for (const auto& [set, index, upperLeft, centre] : {std::tuple{Set::CbMin, 0, 0x9FBFFFu, 0x1F6FF0u},
-                                                        {Set::CbRestore, 6, 0x585D47u, 0x6E7354u},
-                                                        {Set::CbClose, 11, 0xE06A68u, 0xC9504Eu}}) {
-        const ui::Bitmap b = CaptionButtonImage(set, index);
-        EXPECT_EQ(std::pair(b.At(3, 3), b.At(16, 10)), std::pair(upperLeft, centre)) << int(set) << index;
     }
 }
 
