@@ -6,32 +6,41 @@
 //   installer_probe shortcut FILE.lnk          prints the shortcut's target, arguments and working folder, one a line
 //   installer_probe define X: FOLDER           maps the letter to the folder
 //   installer_probe devices X:                 prints the letter's targets, one a line (none when unmapped)
+//   installer_probe start COMMANDLINE          starts the command line and returns at once
+//   installer_probe path-box MILLISECONDS      waits for a Plivant window holding a text box (not a combo box's),
+//                                              prints that box's text and closes the window
 #include <windows.h>
 
 #include <objbase.h>
 #include <shlobj.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/win32/Win32Platform.h"
 
 namespace {
 
-// Runs the command line exactly as given; its exit code (127: it could not start, 126: it did not end).
-int Run(std::string commandLine) {
+// Starts the command line exactly as given; the process, or null.
+HANDLE Launch(std::string commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         std::fprintf(stderr, "cannot run %s: error %lu\n", commandLine.c_str(), GetLastError());
-        return 127;
+        return nullptr;
     }
-    DWORD code = 126;
-    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    return process.hProcess;
+}
+
+int Run(const std::string& commandLine) {
+    const HANDLE process = Launch(commandLine);
+    DWORD code = process ? 126 : 127;
+    if (process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+    if (process) CloseHandle(process);
     return static_cast<int>(code);
 }
 
@@ -59,6 +68,45 @@ int Shortcut(const char* file) {
     return result;
 }
 
+std::string ClassOf(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+// The first text box among a window's descendants that is not a combo box's edit field.
+HWND PathBox(HWND window) {
+    HWND found = nullptr;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM result) -> BOOL {
+            if (lstrcmpiA(ClassOf(child).c_str(), "Edit") != 0) return TRUE;
+            if (lstrcmpiA(ClassOf(GetParent(child)).c_str(), "ComboBox") == 0) return TRUE;
+            *reinterpret_cast<HWND*>(result) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+int PathBoxText(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        for (HWND w = FindWindowExA(nullptr, nullptr, "PlivantForm", nullptr); w;
+             w = FindWindowExA(nullptr, w, "PlivantForm", nullptr)) {
+            const HWND box = IsWindowVisible(w) ? PathBox(w) : nullptr;
+            if (!box) continue;
+            char text[1024] = "";
+            GetWindowTextA(box, text, sizeof(text));
+            std::printf("%s\n", text);
+            PostMessageA(w, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < milliseconds);
+    return 1;
+}
+
 int Devices(const char* name) {
     char targets[4096];
     const DWORD n = QueryDosDeviceA(name, targets, sizeof(targets));
@@ -80,6 +128,11 @@ int main(int argc, char** argv) {
     if (verb == "shortcut" && argc == 3) return Shortcut(argv[2]);
     if (verb == "define" && argc == 4) return DefineDosDeviceA(0, argv[2], argv[3]) ? 0 : 1;
     if (verb == "devices" && argc == 3) return Devices(argv[2]);
-    std::fprintf(stderr, "usage: installer_probe run|while-running|shortcut|define|devices ...\n");
+    if (verb == "start" && argc == 3) {
+        const HANDLE process = Launch(argv[2]);
+        return process && CloseHandle(process) ? 0 : 1;
+    }
+    if (verb == "path-box" && argc == 3) return PathBoxText(static_cast<DWORD>(std::atoi(argv[2])));
+    std::fprintf(stderr, "usage: installer_probe run|while-running|shortcut|define|devices|start|path-box ...\n");
     return 2;
 }
