@@ -1,5 +1,5 @@
 // The main window on a simulated machine, opened by the program's own start; a system that can refuse every
-// definition, and the windows the main window opens recorded rather than shown.
+// definition, a log of the calls that matter, and the windows the main window opens recorded rather than shown.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -11,23 +11,79 @@ namespace plivant::test {
 
 using Log = std::vector<std::string>;
 
-class RefusingDevices final : public platform::IDosDevices {
+// One log of the calls that matter, in order: devices defined and drives listed, files searched, tested, read,
+// written and deleted, and the message boxes shown (noted when the next call comes, or when the log is taken).
+class CallLog {
 public:
-    explicit RefusingDevices(platform::IDosDevices& real) : real_(real) {}
+    explicit CallLog(ui::sim::HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
+    template <typename T>
+    T Note(const std::string& entry, T result) {
+        Flush();
+        entries_.push_back(entry);
+        return result;
+    }
+    Log Take() {
+        Flush();
+        return std::exchange(entries_, {});
+    }
+
+private:
+    void Flush() {
+        for (const auto& boxes = toolkit_.messageBoxes; seen_ < boxes.size(); ++seen_)
+            entries_.push_back("msgbox " + std::to_string(boxes[seen_].buttons) + " " + boxes[seen_].title);
+    }
+    ui::sim::HeadlessToolkit& toolkit_;
+    Log entries_;
+    size_t seen_ = 0;
+};
+
+class LoggedDevices final : public platform::IDosDevices {
+public:
+    LoggedDevices(platform::IDosDevices& real, CallLog& log) : real_(real), log_(log) {}
     bool Define(uint32_t flags, const std::string& name, const std::optional<std::string>& target) override {
-        return !refuse && real_.Define(flags, name, target);
+        const bool done = !refuse && real_.Define(flags, name, target);
+        return log_.Note("define " + std::to_string(flags) + " " + name + " " + target.value_or("<none>"), done);
     }
     uint32_t Query(const std::string& name, char* buffer, uint32_t size) override {
         return real_.Query(name, buffer, size);
     }
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override {
-        return real_.LogicalDriveStrings(size, buffer);
+        return log_.Note("drives", real_.LogicalDriveStrings(size, buffer));
     }
-    uint32_t LogicalDriveMask() override { return real_.LogicalDriveMask(); }
-    bool refuse = false;
+    uint32_t LogicalDriveMask() override { return log_.Note("mask", real_.LogicalDriveMask()); }
+    bool refuse = false;  // the system refuses every definition
 
 private:
     platform::IDosDevices& real_;
+    CallLog& log_;
+};
+
+class LoggedFiles final : public platform::IFileSystem {
+public:
+    LoggedFiles(platform::IFileSystem& real, CallLog& log) : real_(real), log_(log) {}
+    bool FindFiles(const std::string& pattern, const std::function<bool(const platform::FindEntry&)>& visit) override {
+        return log_.Note("find " + pattern, real_.FindFiles(pattern, visit));
+    }
+    uint32_t ShortPathName(const std::string& path, char* buffer, uint32_t size) override {
+        return log_.Note("short " + path, real_.ShortPathName(path, buffer, size));
+    }
+    uint32_t IsDirectory(const std::string& path) override {
+        return log_.Note("isdir " + path, real_.IsDirectory(path));
+    }
+    std::optional<std::string> ReadFile(const std::string& path) override {
+        return log_.Note("read " + path, real_.ReadFile(path));
+    }
+    bool Append(const std::string& path, const std::string& bytes) override {
+        return log_.Note("append " + path + " " + bytes, real_.Append(path, bytes));
+    }
+    bool Replace(const std::string& path, const std::string& bytes) override {
+        return log_.Note("replace " + path, real_.Replace(path, bytes));
+    }
+    bool Delete(const std::string& path) override { return log_.Note("delete " + path, real_.Delete(path)); }
+
+private:
+    platform::IFileSystem& real_;
+    CallLog& log_;
 };
 
 class OpenedRecorder final : public IOpenedWindows {
@@ -65,13 +121,16 @@ protected:
     // The message boxes shown since the last call, as title and text.
     Log Said() {
         Log texts;
-        for (const auto& box : toolkit.messageBoxes) texts.push_back(box.title + ": " + box.prompt);
-        toolkit.messageBoxes.clear();
+        for (; said_ < toolkit.messageBoxes.size(); ++said_)
+            texts.push_back(toolkit.messageBoxes[said_].title + ": " + toolkit.messageBoxes[said_].prompt);
         return texts;
     }
+    size_t said_ = 0;
 
-    RefusingDevices devices{sim.dosDevices};
-    platform::Platform ports{devices, sim.files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
+    CallLog log{toolkit};
+    LoggedDevices devices{sim.dosDevices, log};
+    LoggedFiles files{sim.files, log};
+    platform::Platform ports{devices, files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
     OpenedRecorder opened;
     app::ProgramWindows windows{toolkit, ports, opened};
 };

@@ -115,6 +115,54 @@ INSTANTIATE_TEST_SUITE_P(Handler, MountAgain,
                                          Case{"LetterTakenMeanwhile", 0, "T: ", "", false, true, {kFailed}, kTemp}),
                          Name);
 
+// Each handler's exact sequence of engine, file and message calls. T: is mapped to C:\Temp and the history holds
+// C:\My Data; the OK button, or a right press on row 0 of a list whose popup offers the item picked.
+struct Calls {
+    const char* name;
+    std::string drive, path, pick;
+    bool refuse;
+    Log log;
+};
+
+class HandlerCalls : public MountTest, public testing::WithParamInterface<Calls> {};
+
+TEST_P(HandlerCalls, InTheirExactOrder) {
+    const Calls& c = GetParam();
+    Map("T:", "C:\\Temp");
+    sim.files.AddFile(kHistoryFile, "C:\\My Data\r\n");
+    frmMount& w = Start(c.path);
+    w.cboDrive.SetText(c.drive);
+    devices.refuse = c.refuse;
+    log.Take();
+    PickInPopups(c.pick);
+    if (c.pick.empty()) w.cmdOK.Click();
+    if (!c.pick.empty()) (c.pick == "mnuMenuUnmount" ? w.vList : w.oList).MouseDown(2, 0, 100, 30);
+    EXPECT_EQ(log.Take(), c.log);
+}
+
+const std::string kFile = kHistoryFile, kAppend = "append " + kFile + " C:\\My Data\r\n";
+const Log kTried{"isdir C:\\My Data", "short C:\\My Data", "mask"}, kRefill{"drives", "find C:\\Temp", "mask"};
+Log Then(Log log, const Log& more) {
+    log.insert(log.end(), more.begin(), more.end());
+    return log;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Handler, HandlerCalls,
+    testing::Values(Calls{"NoLetter", "", "C:\\My Data", "", false, {"msgbox 64 Plivant"}},
+                    Calls{"FolderMissing", "S: ", "C:\\Gone", "", false,
+                          Then({"isdir C:\\Gone", "append " + kFile + " C:\\Gone\r\n"}, kRefill)},
+                    Calls{"Refused", "S: ", "C:\\My Data", "", true,
+                          Then(kTried, Then({"define 0 S: C:\\MYDATA~1", "msgbox 16 ERROR!", kAppend}, kRefill))},
+                    Calls{"Mounted", "S: ", "C:\\My Data", "", false,
+                          Then(kTried, {"define 0 S: C:\\MYDATA~1", kAppend, "drives", "find C:\\MYDATA~1",
+                                        "find C:\\Temp", "mask"})},
+                    Calls{"Unmount", "", "", "mnuMenuUnmount", false, {"define 7 T: \\??\\C:\\Temp", "drives"}},
+                    Calls{"MountAgain", "S: ", "", "mnuoMount", false,
+                          Then(kTried,
+                               {"define 0 S: C:\\MYDATA~1", "mask", "drives", "find C:\\MYDATA~1", "find C:\\Temp"})},
+                    Calls{"Clear", "", "", "mnuoClear", false, {"find " + kFile, "delete " + kFile}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 TEST_F(MountTest, UnmountRemovesEveryStackedDefinitionOfTheRowPressed) {
     Map("S:", "C:\\Temp");
     Map("S:", "C:\\My Data");
@@ -197,8 +245,6 @@ TEST_F(MountTest, ButtonsOpenTheOtherWindowsAndClosingEndsTheProgram) {
     frmMount& w = Start();
     for (ui::Control* c : std::initializer_list<ui::Control*>{&w.cmdBoot, &w.cmdHelp, &w.imgAbout}) c->Click();
     EXPECT_EQ(opened.shown, (Log{"editor:frmMount", "help:frmMount", "about:frmMount"}));
-    w.UserResized(9000, 7000);  // the window follows its frame
-    EXPECT_EQ(std::pair(w.WidthTwips(), w.HeightTwips()), std::pair(w.NuvaXPForm1.WidthTwips(), 4815.0f));
     EXPECT_TRUE(platform::sim::EndsTheProcess([&] { w.NuvaXPForm1.CloseButton.Click(); }));
     EXPECT_TRUE(platform::sim::EndsTheProcess([&] { w.Unload(); }));
 }
