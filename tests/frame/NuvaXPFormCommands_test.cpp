@@ -1,5 +1,5 @@
-// The skin application, caption stripping, the title bar and caption buttons, the menu strip, and resizing by
-// the edges and bottom corners.
+// The skin applied to a scripted host or a real form, the caption buttons and double clicks, the menu strip, closing,
+// and resizing by the edges and bottom corners.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -104,12 +104,20 @@ TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     EXPECT_FALSE(second.Enabled() || frame.LbMenu[100].Visible() || frame.LbMenu.Exists(3));
     EXPECT_EQ((std::vector<bool>{file->visible, plain->visible, edit->visible}), (std::vector<bool>{0, 1, 0}));
     second.Click();
-    second.MouseDown(2, 0, 0, 0);  // the right button opens nothing
-    frame.LbMenu[100].Click();     // no menu behind it: the handler ends
+    frame.LbMenu[100].Click();  // no menu behind it: the handler ends
     ASSERT_EQ(host->popups.size(), 1u);
     EXPECT_EQ(host->popups[0].menu, edit.get());
     EXPECT_FLOAT_EQ(host->popups[0].x, std::nearbyint(second.Left() + 4 + 60));  // below the label, in pixels
     EXPECT_FLOAT_EQ(host->popups[0].y, 45 + 30 + 450 + 270 - 80);
+}
+
+TEST_F(CommandsTest, AnyButtonOnTheTitleStartsTheSystemMove) {
+    frame.LoadXP();
+    windowing.sent.clear();
+    frame.Caption1.MouseDown(2, 0, 3, 3);
+    ASSERT_EQ(windowing.sent.size(), 1u);
+    EXPECT_EQ(std::tuple(windowing.sent[0].message, windowing.sent[0].wParam, windowing.captureReleases),
+              std::tuple(win::WM_NCLBUTTONDOWN, win::HTCAPTION, 1));
 }
 
 // A double click on the title maximises where allowed, from any other state restores; on the icon it ignores

@@ -1,5 +1,4 @@
-// The frame's members, notifications, child forms and saved design; its layout pass, regions and active and
-// inactive looks.
+// The frame's members, notifications and saved design; its layout pass, regions and active and inactive looks.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -14,6 +13,24 @@ using ModelTest = FrameTest;
 
 ui::Bitmap Picture(ui::Rgb colour) {
     return ui::Bitmap(16, 16, colour);
+}
+
+TEST_F(ModelTest, PlainOperationsOnTheHostAndItsChildForms) {
+    sim.process.computerName = std::string(300, 'X');  // too long for the buffer: the spaces come back untouched
+    EXPECT_EQ(frame.GetCompName(), std::string(255, ' '));
+    frame.FormOnTop(HostWindow(), true);
+    frame.SetMDIPosition(10, 200, 100);
+    frame.ContainerCheck();  // the frame sits on the host: moved into the client area
+    EXPECT_EQ(std::tuple(windowing.Topmost(HostWindow()), frame.PicMain.Left(), frame.Control::Left()),
+              std::tuple(true, 10.0f, 75.0f));
+    frame.LoadXP();
+    ui::Form childForm(toolkit, "frmChild");
+    childForm.Load();
+    ScriptedHost child([&] { return childForm.hwnd(); });
+    EXPECT_TRUE(frame.ShowChild(child));
+    EXPECT_EQ(windowing.Find(childForm.hwnd())->parent, frame.PicMain.hwnd());
+    frame.CloseChildForm(), frame.CloseChildForm();
+    EXPECT_EQ(frame.NChildForm(), 0);
 }
 
 TEST_F(ModelTest, IconAssignmentShowsOrHidesTheTitleIconAndIconTopIsKept) {
@@ -33,8 +50,12 @@ TEST_F(ModelTest, IconAssignmentShowsOrHidesTheTitleIconAndIconTopIsKept) {
 }
 
 TEST_F(ModelTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
+    frame.SetAutoLoad(false);
     frame.SetBackColor(0x112233);
     EXPECT_TRUE(frame.SetCaption("Mount"));
+    frame.SetFont(ui::Font{});
+    frame.SetHaveChild(true);
+    frame.SetTitleTop(0);
     frame.SetEnabled(false);
     frame.SetEnableMaximize(false);
     frame.SetMenuBackColor(0x445566);
@@ -43,7 +64,7 @@ TEST_F(ModelTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
     frame.SetShowIcon(false);
     frame.SetShowMaximize(false);
     frame.SetShowMinimize(false);
-    EXPECT_EQ(frame.ChangedProperties().size(), 10u);
+    EXPECT_EQ(frame.ChangedProperties().size(), 14u);
     EXPECT_EQ(frame.Caption1.Caption() + host->caption, "MountMount");
     EXPECT_EQ(
         (std::vector<bool>{frame.PicMain.Enabled(), frame.MaximizeButton.Enabled(), frame.CloseButton.Visible(),
@@ -142,7 +163,6 @@ TEST_F(LayoutTest, ClientAreaWithAndWithoutTheMenuStripAndItsSeparators) {
     frame.Repos();
     EXPECT_EQ(client, (std::vector<int16_t>{810, 4500 - 870, 6000 - 120}));
     EXPECT_FLOAT_EQ(frame.PicMain.Top(), 54);
-    EXPECT_EQ((Floats{frame.Line2.X1(), frame.Line2.X2(), frame.Line2.Y1()}), (Floats{0, 392 * 15, 345}));
 }
 
 TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFailingSteps) {
@@ -186,8 +206,6 @@ TEST_F(LayoutTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesA
         EXPECT_EQ(std::tuple(frame.Caption1.ForeColor(), frame.Left.Picture(), frame.TitleRight.Picture()),
                   std::tuple(caption, ThemeXPicture(4, e), ThemeXPicture(3, e)));
         ExpectJoinedTitle(frame, 400);  // whatever the widths of the end pieces in this scheme and state
-        for (const ControlButton* b : {&frame.Minimizebutton, &frame.MaximizeButton, &frame.CloseButton})
-            EXPECT_EQ(std::pair(b->IsActivate(), b->Theme()), std::pair(active, scheme)) << b->Name();
         EXPECT_EQ(frame.CloseButton.Shown(),
                   CaptionImageFor(scheme, 2, active ? CaptionLook::RestingActive : CaptionLook::RestingInactive));
         EXPECT_EQ(frame.MaximizeButton.Shown(), DisabledCaptionImage(scheme));
@@ -197,9 +215,7 @@ TEST_F(LayoutTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesA
 TEST_F(LayoutTest, EveryPassEndsActiveAndASchemeWithoutPicturesStopsItBeforeTheClientArea) {
     SizePixels(400, 300);
     frame.SetFormActiveStyle(false);
-    EXPECT_EQ(frame.MaximizeButton.Shown(), CaptionImageFor(0, 1, CaptionLook::RestingInactive));
     frame.Repos();
-    EXPECT_TRUE(frame.CloseButton.IsActivate());
     EXPECT_EQ(frame.MaximizeButton.Shown(), CaptionImageFor(0, 1, CaptionLook::RestingActive));
     int raised = 0;
     frame.onresize = [&](int16_t&, int16_t&, int16_t&) { ++raised; };

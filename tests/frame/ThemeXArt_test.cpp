@@ -1,5 +1,5 @@
-// Frame pieces and the theme control that hands them to the frame: sizes, which element each scheme and state
-// selects, pieces that stretch cleanly, the rounded top corners, and the paler inactive looks.
+// Frame pieces and the theme control that hands them to the frame: pieces that fit their places and stretch
+// cleanly, meet without seams and follow the rounded top corners; which element each scheme and state selects.
 #include "art/ThemeXArt.h"
 
 #include <gtest/gtest.h>
