@@ -1,5 +1,5 @@
-// The widgets' artwork: the caption-button pictures in one loop with the rules they share, the hand pointer, and
-// the contact sheet written to build/artifacts for looking at.
+// The widgets' artwork: the caption-button pictures in one loop with the rules they share (and on a contact sheet
+// for looking at), and the hand pointer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,7 +35,9 @@ bool Solid(Set set, int x, int y) {
     return false;
 }
 
+// Each image is also laid on a contact sheet at 4×, one row per kind, written to build/artifacts for looking at.
 TEST(ControlButtonArt, EveryImageFollowsTheRulesOfItsSlot) {
+    ui::Bitmap sheet(15 * 92 + 8, 4 * 92 + 8, 0xA8A8B0);
     for (Set set : {Set::CbMin, Set::CbMax, Set::CbClose, Set::CbRestore}) {
         const int count = CaptionImageCount(set), perScheme = count / 3;
         EXPECT_EQ(count, set == Set::CbMax ? 15 : 12);
@@ -44,6 +46,7 @@ TEST(ControlButtonArt, EveryImageFollowsTheRulesOfItsSlot) {
             SCOPED_TRACE(testing::Message() << int(set) << " " << i);
             const ui::Bitmap b = CaptionButtonImage(set, i);
             ASSERT_EQ(std::pair(b.Width(), b.Height()), std::pair(21, 21));
+            ui::Blit(sheet, ui::Scaled(b, 4), 8 + 92 * i, 8 + 92 * static_cast<int>(set));
             // Scheme (blue, olive, silver) and state (resting, hover, pressed, inactive, disabled): blue and olive in
             // order, silver backwards from the last index.
             const int scheme = i < 2 * perScheme ? i / perScheme : 2,
@@ -68,6 +71,9 @@ TEST(ControlButtonArt, EveryImageFollowsTheRulesOfItsSlot) {
             }
         }
     }
+    const auto dir = std::filesystem::path(PLIVANT_SOURCE_DIR) / "build" / "artifacts";
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(ui::WritePngFile(sheet, (dir / "contact-sheet.png").string()));
 }
 
 TEST(HandCursorArt, HotSpotAtTheFingertipAndAnOutlineClosingTheFill) {
@@ -84,40 +90,6 @@ TEST(HandCursorArt, HotSpotAtTheFingertipAndAnOutlineClosingTheFill) {
         fill += opaque(x, y) && c != 0;
     }
     EXPECT_EQ(std::tuple(hand.hotX, hand.hotY, opaque(6, 8), fill > 100), std::tuple(6, 8, true, true));
-}
-
-// All the pictures in one, to be looked at as a user would: the caption buttons at 4×, the hand over a light and a
-// dark ground, the frame pieces of each look at 2×.
-TEST(ContactSheet, IsWrittenForLookingAt) {
-    std::vector<std::vector<ui::Bitmap>> rows;
-    for (Set set : {Set::CbMin, Set::CbMax, Set::CbClose, Set::CbRestore}) {
-        rows.emplace_back();
-        for (int i = 0; i < CaptionImageCount(set); ++i)
-            rows.back().push_back(ui::Scaled(CaptionButtonImage(set, i), 4));
-    }
-    const CursorArt hand = HandPointer();
-    rows.emplace_back();
-    for (ui::Rgb ground : {0xFFFFFFu, 0x3A6EA5u}) {
-        ui::Bitmap shown(32, 32, ground);
-        for (int i = 0; i < 32 * 32; ++i)
-            if (!hand.transparent[static_cast<size_t>(i)]) shown.Set(i % 32, i / 32, hand.colour.Pixels()[i]);
-        rows.back().push_back(ui::Scaled(shown, 4));
-    }
-    for (int e = 0; e < 6; ++e) {
-        rows.emplace_back();
-        for (int array : {2, 1, 3, 4, 5, 8, 6, 7}) rows.back().push_back(ui::Scaled(ThemeXPicture(array, e), 2));
-    }
-    ui::Bitmap sheet(1500, 1300, 0xA8A8B0);
-    int y = 8;
-    for (const auto& row : rows) {
-        int x = 8, height = 0;
-        for (const ui::Bitmap& b : row)
-            ui::Blit(sheet, b, x, y), x += b.Width() + 8, height = std::max(height, b.Height());
-        y += height + 8;
-    }
-    const auto dir = std::filesystem::path(PLIVANT_SOURCE_DIR) / "build" / "artifacts";
-    std::filesystem::create_directories(dir);
-    EXPECT_TRUE(ui::WritePngFile(sheet, (dir / "contact-sheet.png").string()));
 }
 
 }  // namespace
