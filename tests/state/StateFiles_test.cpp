@@ -1,5 +1,5 @@
-// The program's text files (lines, the start-up list, the history) and its texts in the registry (values of every
-// shape, the string table).
+// The program's text files (the start-up list, the history) and its texts in the registry (values of every shape,
+// the string table).
 #include <gtest/gtest.h>
 
 #include <set>
@@ -44,11 +44,6 @@ TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
         EXPECT_EQ(std::tuple(read.state, read.lines), std::tuple(state, state == ListFileState::Read ? lines : Lines{}))
             << attributes << locked;
     }
-    fs.AddFile(kList,
-               "\xEF\xBB\xBF"
-               "E:\tC:\\Caf\xC3\xA9\r\n");
-    EXPECT_EQ(std::tuple(ReadList().state, ReadList().lines),
-              std::tuple(ListFileState::Read, Lines{"E:\tC:\\Caf\xE9"}));
     fs.AddFile(kList, "E:\tC:\\Caf\xC3\xA9\r\nG:\tC:\\\xE4\xB8\x80\r\nF:\tC:\\Temp\r\n");
     EXPECT_EQ(std::tuple(ReadList().state, ReadList().lines),
               std::tuple(ListFileState::Partial, Lines{"E:\tC:\\Caf\xE9", "F:\tC:\\Temp"}));
@@ -71,13 +66,9 @@ TEST_F(ProgramFolder, HistoryAppendsInOrderClearsAndReportsFailures) {
     EXPECT_FALSE(fs.Exists(kHistory));
     fs.SetWritable("C:\\Apps\\Plivant", true);
     ASSERT_TRUE(AppendHistory(fs, kFolder, "C:\\Data"));
-    fs.SetLocked(kHistory, true);
+    fs.SetLocked(kHistory, true);  // open elsewhere: neither written nor read
     EXPECT_FALSE(AppendHistory(fs, kFolder, "C:\\Temp"));
     EXPECT_EQ(LoadHistory(fs, kFolder), Lines{});
-    fs.SetLocked(kHistory, false);
-    fs.SetWritable("C:\\Apps\\Plivant", false);
-    EXPECT_FALSE(ClearHistory(fs, kFolder));
-    EXPECT_EQ(LoadHistory(fs, kFolder), Lines{"C:\\Data"});
 }
 
 using namespace plivant::win;
@@ -86,7 +77,6 @@ using namespace std::string_literals;
 TEST(GetRegString, ValueOfEveryShapeOrTheDefault) {
     const std::tuple<uint32_t, std::string, std::string> cases[] = {
         {REG_SZ, "Laufwerk"s, "Laufwerk"},  // without its NUL
-        {REG_SZ, ""s, ""},
         {REG_SZ, "ab\0cd\0"s, "ab"},
         {REG_SZ, std::string(5000, 'x') + '\0', std::string(5000, 'x')},
         {REG_EXPAND_SZ, "%TEMP%\0"s, "Drive Letter"},

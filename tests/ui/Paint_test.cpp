@@ -1,4 +1,4 @@
-// The portable bitmap, the colour arithmetic and copying the artwork uses, and PNG files written from it.
+// The colour arithmetic the artwork uses, and PNG files written from a portable bitmap.
 #include "ui/Paint.h"
 
 #include <gtest/gtest.h>

