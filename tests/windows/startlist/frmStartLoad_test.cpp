@@ -1,5 +1,5 @@
 // frmStartLoad on the simulated machine: loading, editing and the bytes written on closing, the lists that must not
-// be overwritten, bad lists; the add button's picture.
+// be overwritten; the add button's picture.
 #include "windows/startlist/frmStartLoad.h"
 
 #include <gtest/gtest.h>
