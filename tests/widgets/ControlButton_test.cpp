@@ -1,5 +1,5 @@
-// ControlButton: the image table, every transition of its look under the polling timer, the disabled look, and
-// the persisted properties.
+// ControlButton: the image table, every transition of its look under the polling timer, the fixed size, the
+// disabled look, and the persisted properties.
 #include "widgets/ControlButton.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ protected:
     int clicks = 0;
 };
 
-TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimer) {
+TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
     EXPECT_EQ(button.PicMain.Picture(), CaptionButtonImage(Set::CbMin, 0));
     button.SetTheme(1);
     button.SetButtonStyle(2);
@@ -74,6 +74,10 @@ TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimer) {
         button.RefreshControl(static_cast<int16_t>(ipRes));
         EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbClose, index})) << ipRes;
     }
+    button.SetWidth(1), button.SetHeight(1200);  // any resize leaves it at 315 twips, 21 pixels
+    EXPECT_EQ(
+        std::tuple(button.WidthTwips(), button.HeightTwips(), windowing.WindowRect(button.PicMain.hwnd())->Width()),
+        std::tuple(315.0f, 315.0f, 21));
 }
 
 TEST_F(ControlButtonTest, DisabledShowsTheMaximiseDisabledImageOfItsThemeWhateverItsKind) {
