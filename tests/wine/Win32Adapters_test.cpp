@@ -224,10 +224,18 @@ TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
         a.StartTimer(20);
         b.StartTimer(15);
         ASSERT_TRUE(PumpUntil([&] { return lastA >= 3 && lastB >= 3; }, 5000)) << lastA << " " << lastB;
-        Sleep(50);  // let more ticks fall due before the objects go
+        // The objects go with a tick due: the system holds a timer message for this thread.
+        for (const DWORD start = GetTickCount(); !(HIWORD(GetQueueStatus(QS_TIMER)) & QS_TIMER);) {
+            ASSERT_LT(GetTickCount() - start, 5000u);
+        }
     }
     const int atDestruction = ticks;
-    PumpUntil([] { return false; }, 300);
+    int later = 0;  // a timer started afterwards ticks twice only once every earlier due tick has been taken
+    clsTimer sentinel(windowing);
+    sentinel.OnTime = [&](int32_t, int32_t) { ++later; };
+    sentinel.StartTimer(20);
+    ASSERT_TRUE(PumpUntil([&] { return later >= 2; }, 5000));
+    sentinel.StopTimer();
     EXPECT_EQ(ticks, atDestruction);
     clsTimer timer(windowing);
     const DWORD start = GetTickCount();

@@ -136,6 +136,7 @@ bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
 }
 
 void ToolkitTest::Press(WORD key, WORD modifier) {
+    const SHORT toggle = GetKeyState(key) & 1;  // flips with each press the thread takes
     std::vector<INPUT> input;
     for (auto [vk, flags] :
          {std::pair{modifier, 0ul}, {key, 0ul}, {key, KEYEVENTF_KEYUP}, {modifier, KEYEVENTF_KEYUP}}) {
@@ -146,7 +147,9 @@ void ToolkitTest::Press(WORD key, WORD modifier) {
         input.back().ki.dwFlags = flags;
     }
     ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
-    Pump();
+    // The input reaches this thread through the system's queue: done once the key and the modifier are released.
+    ASSERT_TRUE(PumpUntil(
+        [&] { return (GetKeyState(key) & 1) != toggle && GetKeyState(key) >= 0 && GetKeyState(modifier) >= 0; }));
 }
 
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
