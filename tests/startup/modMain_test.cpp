@@ -53,11 +53,14 @@ TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
 }
 
 TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder) {
-    const std::tuple<std::string, std::string, bool> cases[] = {
-        // the window after the splash, ended
-        {"", "main:disabled", false},   {"/ini", "", false},
-        {"/ini ", "main:/ini ", false}, {"-e", "", true},
-        {" -e", "main: -e", false},     {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false}};
+    // Each command line, the window shown after the splash, and whether the run ended the process.
+    const std::tuple<std::string, std::string, bool> cases[] = {{"", "main:disabled", false},
+                                                                {"/ini", "", false},
+                                                                {"/INI", "main:/INI", false},
+                                                                {"/ini ", "main:/ini ", false},
+                                                                {"-e", "", true},
+                                                                {" -e", "main: -e", false},
+                                                                {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false}};
     for (const auto& [commandLine, shown, ended] : cases) {
         windows.shown.clear();
         EXPECT_EQ(Run(commandLine), ended) << commandLine;
