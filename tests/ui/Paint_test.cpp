@@ -1,13 +1,7 @@
-// The colour arithmetic the artwork uses, and PNG files written from a portable bitmap.
+// The colour arithmetic the artwork uses.
 #include "ui/Paint.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-
-#define STB_IMAGE_IMPLEMENTATION
-#include "PngRead.h"
-#include "ui/sim/PngFile.h"
 
 namespace plivant::ui {
 namespace {
@@ -28,18 +22,6 @@ TEST(Paint, MixEndsExtrapolatesAndClampsAndTheMeasures) {
     EXPECT_EQ(Chroma(0x808080) + Chroma(0x20A040), 0x80);
     EXPECT_NEAR(Luma(0xFFFFFF), 255.0, 1e-9);
     EXPECT_GT(Luma(0x00FF00), Luma(0xFF0000));
-}
-
-TEST(PngFile, RoundTripKeepsEveryChannelAndAnEmptyBitmapOrUnwritablePathFails) {
-    Bitmap b(3, 2);
-    const Rgb colours[] = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xFEDCBA, 0xFFFFFF};
-    for (int i = 0; i < 6; ++i) b.Set(i % 3, i / 3, colours[i]);
-    const auto path = (std::filesystem::temp_directory_path() / "plivant-png-roundtrip.png").string();
-    ASSERT_TRUE(WritePngFile(b, path));
-    EXPECT_EQ(test::ReadPngFile(path), b);
-    std::filesystem::remove(path);
-    EXPECT_FALSE(WritePngFile(Bitmap(), path));
-    EXPECT_FALSE(WritePngFile(Bitmap(2, 2), "/nonexistent-folder/plivant.png"));
 }
 
 }  // namespace
