@@ -153,16 +153,14 @@ void ToolkitTest::Press(WORD key, WORD modifier) {
 }
 
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
-    for (int y = 0; y + picture.Height() <= shot.Height(); ++y) {
-        for (int x = 0; x + picture.Width() <= shot.Width(); ++x) {
-            bool same = true;
-            for (int py = 0; same && py < picture.Height(); ++py) {
-                for (int px = 0; same && px < picture.Width(); ++px)
-                    same = shot.At(x + px, y + py) == picture.At(px, py);
-            }
-            if (same) return true;
-        }
-    }
+    const int columns = shot.Width() - picture.Width() + 1, rows = shot.Height() - picture.Height() + 1;
+    const auto at = [&](int x, int y) {
+        for (int i = 0; i < picture.Width() * picture.Height(); ++i)
+            if (shot.At(x + i % picture.Width(), y + i / picture.Width()) != picture.Pixels()[i]) return false;
+        return true;
+    };
+    for (int i = 0; columns > 0 && i < columns * rows; ++i)
+        if (at(i % columns, i / columns)) return true;
     return false;
 }
 
