@@ -184,6 +184,8 @@ protected:
 
 using RealHostTest = FormTest;
 
+// The skin on a real window (its style, region, menu strip and place under the controls) is checked under Wine;
+// here what only the model shows: nothing without AutoLoad, and the run-time labels going and coming with the window.
 TEST_F(RealHostTest, ShowingTheHostAppliesTheSkinAfterItsLoadUnlessAutoLoadIsOff) {
     frmTest plain(toolkit, sim.process), host(toolkit, sim.process);
     plain.NuvaXPForm1.ReadProperties(ui::PropertyBag{});
@@ -195,26 +197,11 @@ TEST_F(RealHostTest, ShowingTheHostAppliesTheSkinAfterItsLoadUnlessAutoLoadIsOff
     host.NuvaXPForm1.ReadProperties(bag);
     host.Show();
     NuvaXPForm& frame = host.NuvaXPForm1;
-    ASSERT_NE(frame.MyForm(), nullptr);
-    EXPECT_EQ(host.Caption(), "Test window");
-    EXPECT_FALSE(frame.MaximizeButton.Visible() || host.mnuFile.Visible());
-    EXPECT_EQ(
-        std::tuple(host.Width() + host.Height(), frame.MenuCount(), windowing.Find(host.hwnd())->region.has_value()),
-        std::tuple(6000.0f + 4500, 1, true));
-    // The frame's window went under the host's own controls.
-    const platform::WindowHandle frameWindow = static_cast<ui::Control&>(frame).hwnd();
-    EXPECT_TRUE(std::any_of(windowing.placements.begin(), windowing.placements.end(), [&](const auto& p) {
-        return p.window == frameWindow && p.insertAfter == win::HWND_BOTTOM;
-    }));
-    host.Deactivate();  // the host's activation reaches the frame
-    EXPECT_FALSE(frame.CloseButton.IsActivate());
-    host.Activate();
-    EXPECT_TRUE(frame.CloseButton.IsActivate());
-    // Unloading takes the run-time labels with the window; showing again mirrors the menu afresh.
+    EXPECT_EQ(std::tuple(host.Caption(), frame.MaximizeButton.Visible(), host.mnuFile.Visible(), frame.MenuCount()),
+              std::tuple("Test window", false, false, 1));
     host.mnuFile.SetVisible(true);
     frame.CloseButton.Click();
-    EXPECT_FALSE(host.Loaded());
-    EXPECT_EQ(frame.MenuCount(), 0);
+    EXPECT_EQ(std::tuple(host.Loaded(), frame.MenuCount()), std::tuple(false, 0));
     host.Show();
     EXPECT_EQ(std::tuple(frame.MenuCount(), frame.LbMenu.Exists(100)), std::tuple(1, true));
 }
