@@ -167,19 +167,6 @@ TEST_P(Clear, EmptiesTheListWhetherOrNotTheFileCanGo) {
 
 INSTANTIATE_TEST_SUITE_P(HistoryFile, Clear, testing::Values(0, win::FILE_ATTRIBUTE_READONLY, 0x100, -1));
 
-TEST_F(MountTest, HistoryKeepsRepeatsAndStartsAFileAfterClear) {
-    sim.files.AddFile(kHistoryFile, "C:\\Temp\r\n");
-    frmMount& w = Start();
-    PickInPopups("mnuoClear");
-    w.oList.ContextMenu(0, 0);
-    for (const char* drive : {"S: ", "X: ", "Y: "}) {
-        w.cboDrive.SetText(drive);
-        w.cmdOK.Click();
-    }
-    EXPECT_EQ(History(), "C:\\My Data\r\nC:\\My Data\r\nC:\\My Data\r\n");
-    EXPECT_TRUE(w.oList.Items().empty()) << "the list shows the file as loaded";
-}
-
 TEST_F(MountTest, BrowseStartsInTheProgramFolderAndACancelKeepsThePath) {
     // The folder without its backslash, a root with it; a cancel keeps the path.
     const std::tuple<const char*, std::optional<std::string>, const char*, const char*> cases[] = {
