@@ -111,15 +111,6 @@ TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     EXPECT_FLOAT_EQ(host->popups[0].y, 45 + 30 + 450 + 270 - 80);
 }
 
-TEST_F(CommandsTest, AnyButtonOnTheTitleStartsTheSystemMove) {
-    frame.LoadXP();
-    windowing.sent.clear();
-    frame.Caption1.MouseDown(2, 0, 3, 3);
-    ASSERT_EQ(windowing.sent.size(), 1u);
-    EXPECT_EQ(std::tuple(windowing.sent[0].message, windowing.sent[0].wParam, windowing.captureReleases),
-              std::tuple(win::WM_NCLBUTTONDOWN, win::HTCAPTION, 1));
-}
-
 // A double click on the title maximises where allowed, from any other state restores; on the icon it ignores
 // EnableMaximize and the max button; an unreadable border counts as sizable.
 TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
