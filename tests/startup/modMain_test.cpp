@@ -53,14 +53,16 @@ TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
 }
 
 TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder) {
-    // Each command line, the window shown after the splash, and whether the run ended the process.
-    const std::tuple<std::string, std::string, bool> cases[] = {{"", "main:disabled", false},
-                                                                {"/ini", "", false},
-                                                                {"/INI", "main:/INI", false},
-                                                                {"/ini ", "main:/ini ", false},
-                                                                {"-e", "", true},
-                                                                {" -e", "main: -e", false},
-                                                                {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false}};
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        // the command line, the window shown after the splash, whether the run ended the process
+        {"", "main:disabled", false},
+        {"/ini", "", false},
+        {"/ini ", "main:/ini ", false},
+        {"/INI", "main:/INI", false},
+        {"-e", "", true},
+        {" -e", "main: -e", false},
+        {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false},
+    };
     for (const auto& [commandLine, shown, ended] : cases) {
         windows.shown.clear();
         EXPECT_EQ(Run(commandLine), ended) << commandLine;
