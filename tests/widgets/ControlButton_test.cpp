@@ -1,5 +1,5 @@
-// ControlButton: the image table, every transition of its look under the polling timer, the fixed size, the
-// disabled look, and the persisted properties.
+// ControlButton: the image table, every transition of its look under the polling timer, the fixed size, and the
+// persisted properties (a disabled close button loaded from them shows the maximise button's disabled look).
 #include "widgets/ControlButton.h"
 
 #include <gtest/gtest.h>
@@ -78,14 +78,6 @@ TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
     EXPECT_EQ(
         std::tuple(button.WidthTwips(), button.HeightTwips(), windowing.WindowRect(button.PicMain.hwnd())->Width()),
         std::tuple(315.0f, 315.0f, 21));
-}
-
-TEST_F(ControlButtonTest, DisabledShowsTheMaximiseDisabledImageOfItsThemeWhateverItsKind) {
-    button.SetButtonStyle(2);
-    button.SetTheme(1);
-    button.SetEnabled(false);
-    button.RefreshControl(0);
-    EXPECT_EQ(button.Shown(), DisabledCaptionImage(1));
 }
 
 TEST_F(ControlButtonTest, PersistenceStoresOnlyWhatDiffersFromDefaults) {
