@@ -135,22 +135,6 @@ TEST_F(ToolkitTest, ListSelectionAndItemsAndTextChanges) {
     EXPECT_EQ(std::tuple(changes, text.Text()), std::tuple(2, "C:\\Dat"));
 }
 
-TEST_F(ToolkitTest, ListRowsUnderThePointerAndTheKeyboardsPopupPlace) {
-    ListBox list(form, "vList");
-    list.Move(0, 0, 3000, 1125);
-    list.SetItems({"C:", "D:", "E:"});
-    const float row = sim::HeadlessToolkit::kListRowPixels * 15.0f;
-    form.Show();
-    for (auto [y, item] : {std::pair{row - 1, 0}, {row, 1}, {row * 3, -1}, {-1.0f, -1}})
-        EXPECT_EQ(list.ItemAt(10, y), item) << y;
-    std::vector<std::pair<float, float>> opened;
-    list.onContextMenu = [&opened](float x, float y) { opened.push_back({x, y}); };
-    list.ContextMenu(1500, 500);
-    list.SetListIndex(2);
-    list.ContextMenu(1500, 500);
-    EXPECT_EQ(opened, (std::vector<std::pair<float, float>>{{1500, 500}, {0, row * 2.5f}}));
-}
-
 TEST_F(ToolkitTest, ControlArraysAndPopupMenus) {
     ControlArray<PictureBox> labels(form, "LbMenu");
     form.Show();
