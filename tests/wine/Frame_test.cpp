@@ -131,7 +131,7 @@ TEST_F(FramedWindow, EachSchemeActiveAndInactive) {
         const auto seen = [&] {
             return std::vector<ui::Rgb>{shot.At(12 + 280, 12 + 2), shot.At(12 + 376, 12 + 8), shot.At(13, 162)};
         };
-        PumpUntil([&] { return (shot = ShootWindow(hwnd, 12), seen() == drawn); }, 3000);
+        PumpUntil([&] { return (shot = ShootWindow(hwnd, 12), seen() == drawn); }, 10000);
         EXPECT_EQ(std::tuple(seen(), shot.At(12, 12)), std::tuple(drawn, shot.At(7, 7)));
         EXPECT_TRUE(SaveArtifact(shot, name + (active ? "-active" : "-inactive")));
     }
