@@ -1,6 +1,5 @@
 // The skinned frame on a real window: its looks in every scheme, active and inactive (captured as PNG), the
-// window region the system holds, the system move started from the title bar, and maximising. (Resizing by the
-// edges is the native tests' on the cursor and placements this suite checks.)
+// window region the system holds, the system move started from the title bar, resizing by an edge and maximising.
 #include "ToolkitTesting.h"
 #include "art/ThemeXArt.h"
 #include "frame/NuvaXPForm.h"
@@ -59,6 +58,17 @@ protected:
         EXPECT_NE(GetWindowRgn(hwnd, held), ERROR);
         EXPECT_TRUE(EqualRgn(held, expected)) << s.cx << " x " << s.cy;
         DeleteObject(held), DeleteObject(expected);
+    }
+    // Presses the frame's view at a client point, moves to another with the cursor, and releases there.
+    void Drag(POINT from, POINT to) {
+        POINT screen = from;
+        ClientToScreen(hwnd, &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageA(frameView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+        SetCursorPos(screen.x + to.x - from.x, screen.y + to.y - from.y);
+        SendMessageA(frameView, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+        SendMessageA(frameView, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+        Pump();
     }
     platform::win32::Win32Platform real;
     ui::win32::Win32Toolkit toolkit{real.windowing, real.shell};
@@ -136,6 +146,23 @@ TEST_F(FramedWindow, EachSchemeActiveAndInactive) {
         EXPECT_TRUE(SaveArtifact(shot, name + (active ? "-active" : "-inactive")));
     }
     DestroyWindow(other);
+}
+
+TEST_F(FramedWindow, DraggingTheRightEdgeOrTheCornerResizesTheWindow) {
+    ASSERT_TRUE(SetCursorPos(398, 250));
+    POINT check{};
+    GetCursorPos(&check);
+    if (check.x != 398 || check.y != 250) GTEST_SKIP() << "WINE: the cursor cannot be placed on this display";
+    RECT before{}, after{};
+    GetWindowRect(hwnd, &before);
+    Drag({398, 150}, {408, 150});
+    GetWindowRect(hwnd, &after);
+    EXPECT_EQ((std::vector<LONG>{after.left, after.top, Size().cx, Size().cy}),
+              (std::vector<LONG>{before.left, before.top, 410, 300}));
+    EXPECT_FLOAT_EQ(form.NuvaXPForm1.WidthTwips(), 410 * 15.0f);
+    Drag({408, 298}, {428, 318});  // the bottom-right corner: 20 pixels right and down
+    EXPECT_EQ(std::tuple(Size().cx, Size().cy), std::tuple(430, 320));
+    ExpectRoundedTop();
 }
 
 }  // namespace
