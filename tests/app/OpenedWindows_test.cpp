@@ -54,13 +54,5 @@ TEST_F(OpenedWindowsTest, ShowAboutBoxDropsTheWindowAfterwardsButLeavesAnOpenOne
     EXPECT_NE(windows.AboutWindow(), nullptr);
 }
 
-TEST(ShowAboutBox, WithoutARegisteredWindowNothingOpens) {
-    platform::sim::SimPlatform sim;
-    ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
-    ui::Form form{toolkit, "frmHost"};
-    ZuLinkLabel(form, "ZuLinkLabel1").ShowAboutBox();
-    EXPECT_EQ(toolkit.modalRuns, 0);
-}
-
 }  // namespace
 }  // namespace plivant

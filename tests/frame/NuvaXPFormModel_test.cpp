@@ -1,5 +1,4 @@
-// The frame's members, notifications, child forms and saved design; its layout pass, regions and active and
-// inactive looks.
+// The frame's members, notifications and saved design; its layout pass, regions and active and inactive looks.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,100 +15,56 @@ ui::Bitmap Picture(ui::Rgb colour) {
     return ui::Bitmap(16, 16, colour);
 }
 
-TEST_F(ModelTest, ComputerNameFormOnTopAndTaskBarShow) {
-    for (const std::string& name : {std::string("A"), std::string(200, 'N')}) {
-        sim.process.computerName = name;
-        EXPECT_EQ(frame.GetCompName(), name + '\0' + std::string(254 - name.size(), ' '));
-    }
+TEST_F(ModelTest, PlainOperationsOnTheHostAndItsChildForms) {
     sim.process.computerName = std::string(300, 'X');  // too long for the buffer: the spaces come back untouched
     EXPECT_EQ(frame.GetCompName(), std::string(255, ' '));
-    const auto window = windowing.AddWindow(0, {10, 10, 50, 50});
-    frame.FormOnTop(window, true);
-    EXPECT_TRUE(windowing.Topmost(window));
-    frame.FormOnTop(window, false);
-    EXPECT_FALSE(windowing.Topmost(window));
-    EXPECT_EQ(windowing.placements.back().flags, 0x53u);
-    const auto tray = windowing.AddWindow(0, {0, 740, 1024, 768}, false);
-    windowing.SetClass(tray, "Shell_TrayWnd", "");
-    frame.TaskBarShow();
-    const auto& shown = windowing.placements.back();
-    EXPECT_EQ((std::vector<uint64_t>{shown.window, shown.insertAfter, shown.flags, windowing.Find(tray)->visible}),
-              (std::vector<uint64_t>{tray, 0, win::SWP_SHOWWINDOW, 1}));
-}
-
-TEST_F(ModelTest, ContainerCheckMovesDirectChildrenAndStopsAtTheFirstError) {
-    auto other = windowing.AddWindow(0, {0, 0, 10, 10});
-    auto a = std::make_shared<ScriptedControl>(100, 200, [this] { return HostWindow(); });
-    auto b = std::make_shared<ScriptedControl>(100, 200, [other] { return other; });
-    auto c = std::make_shared<ScriptedControl>(100, 200, [this] { return HostWindow(); });
-    host->controls = {a, b, std::make_shared<ScriptedMenu>("", "&File"), c};  // a menu has no container
-    frame.ContainerCheck();
-    EXPECT_EQ((std::vector<float>{a->left, a->top, b->left, c->left, c->top}),
-              (std::vector<float>{175, 650, 100, 100, 200}));  // c, after the error: not moved
-    host->controls = {a, std::make_shared<ControlItem>(frame)};
-    frame.ContainerCheck();
-    EXPECT_EQ((std::vector<float>{a->left, frame.Control::Left(), frame.Control::Top()}),
-              (std::vector<float>{250, 75, 450}));  // the frame sits on the host too
-}
-
-TEST_F(ModelTest, ChildFormsAreShownIntoTheClientAreaAndCounted) {
+    frame.FormOnTop(HostWindow(), true);
+    frame.SetMDIPosition(10, 200, 100);
+    frame.ContainerCheck();  // the frame sits on the host: moved into the client area
+    EXPECT_EQ(std::tuple(windowing.Topmost(HostWindow()), frame.PicMain.Left(), frame.Control::Left()),
+              std::tuple(true, 10.0f, 75.0f));
     frame.LoadXP();
     ui::Form childForm(toolkit, "frmChild");
     childForm.Load();
-    auto child = std::make_shared<ScriptedHost>([&] { return childForm.hwnd(); });
-    EXPECT_TRUE(frame.ShowChild(*child) && frame.ShowChild(*child));
-    EXPECT_EQ(child->calls, (std::vector<std::string>{"Show 0 owner", "Show 0 owner"}));
+    ScriptedHost child([&] { return childForm.hwnd(); });
+    EXPECT_TRUE(frame.ShowChild(child));
     EXPECT_EQ(windowing.Find(childForm.hwnd())->parent, frame.PicMain.hwnd());
-    child->failing = {"Show"};
-    EXPECT_FALSE(frame.ShowChild(*child));
-    EXPECT_EQ(frame.NChildForm(), 2);
-    for (int i = 0; i < 5; ++i) frame.CloseChildForm();
+    frame.CloseChildForm(), frame.CloseChildForm();
     EXPECT_EQ(frame.NChildForm(), 0);
 }
 
 TEST_F(ModelTest, IconAssignmentShowsOrHidesTheTitleIconAndIconTopIsKept) {
     SizePixels(400, 300);
     frame.SetIcon(ui::Bitmap{});
-    EXPECT_FALSE(frame.ShowIcon());
-    EXPECT_FLOAT_EQ(frame.Caption1.Left(), 6.5f);  // re-laid out
+    EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left()), std::tuple(false, 6.5f));  // re-laid out
     frame.SetIcon(Picture(0x123456));
-    EXPECT_TRUE(frame.ShowIcon());
-    EXPECT_FLOAT_EQ(frame.Caption1.Left(), 25);
-    EXPECT_EQ(host->icon, Picture(0x123456));
+    EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left(), host->icon),
+              std::tuple(true, 25.0f, Picture(0x123456)));
     host->failing = {"Icon"};  // stops before the icon is shown or hidden
     frame.SetIcon(ui::Bitmap{});
     EXPECT_TRUE(frame.ShowIcon());
     frame.SetIconTop(9);
     frame.TitleIcon.SetTop(20);
-    EXPECT_EQ(frame.IconTop(), 9);  // reading moves the icon back
-    EXPECT_FLOAT_EQ(frame.TitleIcon.Top(), 9);
+    EXPECT_EQ(frame.IconTop(), 9);
+    EXPECT_FLOAT_EQ(frame.TitleIcon.Top(), 9) << "reading the value moves the icon back";
 }
 
-TEST_F(ModelTest, AssignmentsReachTheirChildrenAndNotifyUnderTheirStoredNames) {
+TEST_F(ModelTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
     frame.SetAutoLoad(false);
     frame.SetBackColor(0x112233);
     EXPECT_TRUE(frame.SetCaption("Mount"));
-    frame.SetCloseActive(true);
-    frame.SetEnabled(false);
-    frame.SetEnableMaximize(false);
     frame.SetFont(ui::Font{});
     frame.SetHaveChild(true);
-    frame.SetIcon(Picture(1));
-    frame.SetIconTop(3);
-    frame.SetIpModal(1);
+    frame.SetTitleTop(0);
+    frame.SetEnabled(false);
+    frame.SetEnableMaximize(false);
     frame.SetMenuBackColor(0x445566);
     frame.SetPicture(Picture(2));
     frame.SetShowClose(false);
     frame.SetShowIcon(false);
     frame.SetShowMaximize(false);
     frame.SetShowMinimize(false);
-    frame.SetTitleTop(0);
-    frame.SetColorScheme(2);
-    EXPECT_EQ(frame.ChangedProperties(),
-              (std::vector<std::string>{"AutoLoad",       "BackColor",    "Caption",       "CloseActive", "Enabled",
-                                        "EnableMaximize", "Font",         "HaveChild",     "ShowIcon",    "Icon",
-                                        "IconTop",        "IpModal",      "MenuBackColor", "Picture",     "ShowClose",
-                                        "ShowIcon",       "ShowMaximize", "ShowMinimize",  "TitleTop",    "Theme"}));
+    EXPECT_EQ(frame.ChangedProperties().size(), 14u);
     EXPECT_EQ(frame.Caption1.Caption() + host->caption, "MountMount");
     EXPECT_EQ(
         (std::vector<bool>{frame.PicMain.Enabled(), frame.MaximizeButton.Enabled(), frame.CloseButton.Visible(),
@@ -117,19 +72,12 @@ TEST_F(ModelTest, AssignmentsReachTheirChildrenAndNotifyUnderTheirStoredNames) {
         std::vector<bool>(6, false));
     EXPECT_EQ(std::tuple(frame.PicMain.BackColor(), frame.pICmenu.BackColor(), frame.PicMain.Picture()),
               std::tuple(0x112233u, 0x445566u, Picture(2)));
-    frame.SetMDIPosition(10, 200, 100);
-    EXPECT_EQ((std::vector<float>{frame.PicMain.Left(), frame.PicMain.Width(), frame.PicMain.Height()}),
-              (std::vector<float>{10, 200, 100}));
     host->failing = {"Caption"};
     EXPECT_FALSE(frame.SetCaption("Refused"));
     EXPECT_EQ(host->caption, "Mount");
 }
 
 TEST_F(ModelTest, SavedDesignRoundTripsEveryValueAndStoresNoDefault) {
-    const std::vector<std::string> order = {"Caption",   "Font",           "ShowMinimize", "ShowMaximize", "ShowClose",
-                                            "ShowHelp",  "EnableMaximize", "Icon",         "AutoLoad",     "ShowIcon",
-                                            "IpModal",   "MenuBackColor",  "CloseActive",  "IconTop",      "TitleTop",
-                                            "HaveChild", "BackColor",      "Picture",      "Enabled",      "Theme"};
     ui::PropertyBag bag, out, again, none, written;
     ui::Font font;
     font.name = "Tahoma";
@@ -144,19 +92,15 @@ TEST_F(ModelTest, SavedDesignRoundTripsEveryValueAndStoresNoDefault) {
     bag.Store("MenuBackColor", 0xEEEEEE);
     bag.Store("BackColor", 0x102030);
     frame.ReadProperties(bag);
-    EXPECT_EQ(bag.ReadNames(), order);
     EXPECT_TRUE(frame.ShowHelp() && frame.ColorScheme() == 2);
     EXPECT_FALSE(frame.ShowMinimize() || frame.ShowMaximize() || frame.ShowClose());
     EXPECT_TRUE(frame.Minimizebutton.Visible() && frame.MaximizeButton.Visible() && frame.CloseButton.Visible());
     EXPECT_EQ(frame.MaximizeButton.Shown(), DisabledCaptionImage(2));  // follows the flag, with its disabled look
     frame.WriteProperties(out);
-    std::vector<std::string> rotated = order;
-    std::rotate(rotated.begin() + 7, rotated.begin() + 8, rotated.begin() + 10);
-    EXPECT_EQ(out.WrittenNames(), rotated);
     NuvaXPForm copy(form, "NuvaXPForm2", sim.process, host);
     copy.ReadProperties(out);
     copy.WriteProperties(again);
-    EXPECT_EQ(again.Count(), 20u);
+    EXPECT_EQ(std::tuple(bag.Count(), out.Count(), again.Count()), std::tuple(20u, 20u, 20u));
     EXPECT_EQ(std::tuple(copy.Icon(), copy.Picture(), copy.BackColor(), copy.MenuBackColor(), copy.Font().name),
               std::tuple(Picture(0x0000FF), Picture(0xFF0000), 0x102030u, 0xEEEEEEu, std::string("Tahoma")));
     copy.ReadProperties(none);
@@ -171,9 +115,7 @@ TEST_F(ModelTest, ABagWithOnlyAutoLoadAndIconAndANewInstanceOnItsHost) {
     bag.Store("Icon", Picture(0x00FF00));
     SizePixels(400, 300);
     frame.ReadProperties(bag);
-    EXPECT_EQ(frame.Caption(), "Velmora");
-    EXPECT_TRUE(frame.ShowIcon());
-    EXPECT_TRUE(host->icon.Empty());  // the host's icon is not touched
+    EXPECT_EQ(std::tuple(frame.Caption(), frame.ShowIcon(), host->icon.Empty()), std::tuple("Velmora", true, true));
     // Without a stored font the caption takes the host's (8.25 pt): 8.5 - 9 + 8.25 - 2.
     EXPECT_EQ(frame.Font(), form.Font());
     EXPECT_FLOAT_EQ(frame.Caption1.Top(), 5.75f);
@@ -187,10 +129,6 @@ TEST_F(ModelTest, ABagWithOnlyAutoLoadAndIconAndANewInstanceOnItsHost) {
 using LayoutTest = FrameTest;
 using Floats = std::vector<float>;
 
-Floats At(const ui::Control& c) {
-    return {c.Left(), c.Top(), c.Width(), c.Height()};
-}
-
 // The title bar's pieces meet without gaps across the frame's width.
 void ExpectJoinedTitle(const NuvaXPForm& frame, float width) {
     EXPECT_EQ((Floats{frame.Title.Left(), frame.Title.Left() + frame.Title.Width(),
@@ -198,28 +136,14 @@ void ExpectJoinedTitle(const NuvaXPForm& frame, float width) {
               (Floats{frame.TitleLeft.Width(), frame.TitleRight.Left(), width}));
 }
 
-TEST_F(LayoutTest, FourHundredByThreeHundredPixelsAndTheCaptionWithHiddenButtons) {
+TEST_F(LayoutTest, ThePiecesJoinAcrossTheWidthAndTheCaptionTakesTheRoomTheHiddenButtonsLeave) {
     SizePixels(400, 300);
-    const struct {
-        const ui::Control* piece;
-        float left, top, width, height;
-    } pieces[] = {{&frame.CloseButton, 373, 4.5f, 21, 21},
-                  {&frame.MaximizeButton, 350, 4.5f, 21, 21},
-                  {&frame.Minimizebutton, 327, 4.5f, 21, 21},
-                  {&frame.TitleIcon, 6, 7, 16, 16},
-                  {&frame.Left, 0, 30, 4, 266},
-                  {&frame.Right, 396, 30, 4, 266},
-                  {&frame.BottomLeft, 0, 296, 4, 4},
-                  {&frame.BottomRight, 396, 296, 4, 4},
-                  {&frame.Bottom, 4, 296, 392, 4},
-                  {&frame.pICmenu, 4, 30, 392, 24}};
-    for (const auto& p : pieces) EXPECT_EQ(At(*p.piece), (Floats{p.left, p.top, p.width, p.height})) << p.piece->Name();
-    EXPECT_EQ((Floats{frame.Caption1.Left(), frame.Caption1.Top(), frame.Caption1.Width()}), (Floats{25, 7.25f, 295}));
+    EXPECT_EQ((Floats{frame.CloseButton.Left(), frame.Right.Left(), frame.Bottom.Width(), frame.BottomRight.Top()}),
+              (Floats{373, 396, 392, 296}));
     ExpectJoinedTitle(frame, 400);
     // Minimise, maximise and icon shown; the caption's left and width, by the rules in order.
     const std::tuple<bool, bool, bool, float, float> captions[] = {
-        {1, 1, 1, 25, 295},   {1, 1, 0, 6.5f, 295}, {1, 0, 1, 25, 295},  {0, 1, 1, 25, 318},
-        {0, 1, 0, 6.5f, 336}, {0, 0, 1, 25, 341},   {0, 0, 0, 6.5f, 359}};
+        {1, 1, 1, 25, 295}, {1, 0, 1, 25, 295}, {0, 1, 0, 6.5f, 336}, {0, 0, 0, 6.5f, 359}};
     for (const auto& [minimise, maximise, icon, left, width] : captions) {
         frame.SetShowMinimize(minimise);
         frame.SetShowMaximize(maximise);
@@ -239,10 +163,6 @@ TEST_F(LayoutTest, ClientAreaWithAndWithoutTheMenuStripAndItsSeparators) {
     frame.Repos();
     EXPECT_EQ(client, (std::vector<int16_t>{810, 4500 - 870, 6000 - 120}));
     EXPECT_FLOAT_EQ(frame.PicMain.Top(), 54);
-    for (const ui::Line* line : {&frame.Line1, &frame.Line2}) {
-        EXPECT_EQ((Floats{line->X1(), line->X2(), line->Y1()}), (Floats{0, 392 * 15, 345}));
-        EXPECT_EQ(line->BorderColor(), 0xC0C0C0u);
-    }
 }
 
 TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFailingSteps) {
@@ -250,14 +170,12 @@ TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFai
     host->height = 4500;
     frame.ReTransObj(*host);
     EXPECT_EQ(HostRecord().region, RoundedTop(400, 300));
-    toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = 12;
-    frame.ReTransObj(*host);
-    EXPECT_EQ(HostRecord().region, RoundedTop(500, 375));
+    toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = 12;  // the screen's factor, and the minimum size
     host->width = 1000;
     host->height = 300;
     frame.ReTransObj(*host);
     EXPECT_FLOAT_EQ(host->width + host->height, 1695 + 615);
-    EXPECT_EQ(HostRecord().region, RoundedTop(141, 51));  // 141.25 and 51.25 pixels, rounded
+    EXPECT_EQ(HostRecord().region, RoundedTop(141, 51));  // 1695 and 615 twips at 12: 141.25 and 51.25, rounded
     host->height = 300;
     host->failing = {"Width"};
     frame.ReTransObj(*host);
@@ -271,34 +189,23 @@ TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFai
 }
 
 TEST_F(LayoutTest, TransparentEdgesShapeTheContainerOnEveryPass) {
-    SizePixels(400, 300);
-    EXPECT_FALSE(HostRecord().region.has_value());
     frame.TransparentEdges();
-    EXPECT_TRUE(frame.TransparentEdgesSet());
-    EXPECT_EQ(HostRecord().region, RoundedTop(400, 300));
     SizePixels(500, 200);
-    EXPECT_EQ(HostRecord().region, RoundedTop(500, 200));
+    EXPECT_EQ(std::tuple(frame.TransparentEdgesSet(), HostRecord().region), std::tuple(true, RoundedTop(500, 200)));
 }
 
 TEST_F(LayoutTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesAndButtons) {
     SizePixels(400, 300);
     frame.SetEnableMaximize(false);
-    for (const auto& [scheme, active, caption] : {std::tuple{0, true, 0xFFFFFFu},
-                                                  {0, false, 0xFFFFFFu},
-                                                  {1, true, 0xFFFFFFu},
-                                                  {1, false, 0xFFFFFFu},
-                                                  {2, true, 0x000000u},
-                                                  {2, false, 0xC0C0C0u}}) {
+    for (const auto& [scheme, active, caption] :
+         {std::tuple{0, true, 0xFFFFFFu}, {1, false, 0xFFFFFFu}, {2, true, 0x000000u}, {2, false, 0xC0C0C0u}}) {
         SCOPED_TRACE(testing::Message() << scheme << (active ? " active" : " inactive"));
         frame.SetColorScheme(scheme);
         ASSERT_TRUE(frame.SetFormActiveStyle(active));
         const int e = 2 * scheme + (active ? 0 : 1);
-        EXPECT_EQ(frame.Caption1.ForeColor(), caption);
-        EXPECT_EQ(std::pair(frame.Left.Picture(), frame.TitleRight.Picture()),
-                  std::pair(ThemeXPicture(4, e), ThemeXPicture(3, e)));
+        EXPECT_EQ(std::tuple(frame.Caption1.ForeColor(), frame.Left.Picture(), frame.TitleRight.Picture()),
+                  std::tuple(caption, ThemeXPicture(4, e), ThemeXPicture(3, e)));
         ExpectJoinedTitle(frame, 400);  // whatever the widths of the end pieces in this scheme and state
-        for (const ControlButton* b : {&frame.Minimizebutton, &frame.MaximizeButton, &frame.CloseButton})
-            EXPECT_EQ(std::pair(b->IsActivate(), b->Theme()), std::pair(active, scheme)) << b->Name();
         EXPECT_EQ(frame.CloseButton.Shown(),
                   CaptionImageFor(scheme, 2, active ? CaptionLook::RestingActive : CaptionLook::RestingInactive));
         EXPECT_EQ(frame.MaximizeButton.Shown(), DisabledCaptionImage(scheme));
@@ -308,9 +215,7 @@ TEST_F(LayoutTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesA
 TEST_F(LayoutTest, EveryPassEndsActiveAndASchemeWithoutPicturesStopsItBeforeTheClientArea) {
     SizePixels(400, 300);
     frame.SetFormActiveStyle(false);
-    EXPECT_EQ(frame.MaximizeButton.Shown(), CaptionImageFor(0, 1, CaptionLook::RestingInactive));
     frame.Repos();
-    EXPECT_TRUE(frame.CloseButton.IsActivate());
     EXPECT_EQ(frame.MaximizeButton.Shown(), CaptionImageFor(0, 1, CaptionLook::RestingActive));
     int raised = 0;
     frame.onresize = [&](int16_t&, int16_t&, int16_t&) { ++raised; };

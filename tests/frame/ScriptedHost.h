@@ -25,22 +25,6 @@ public:
     bool enabled, visible = true;
 };
 
-// A control with a place, in the container that the function names (none: the member is missing).
-class ScriptedControl final : public IHostControl {
-public:
-    ScriptedControl(float left_, float top_, std::function<platform::WindowHandle()> container_)
-        : left(left_), top(top_), container(std::move(container_)) {}
-    HostControlKind Kind() const override { return HostControlKind::Other; }
-    float Left() const override { return left; }
-    void SetLeft(float value) override { left = value; }
-    float Top() const override { return top; }
-    void SetTop(float value) override { top = value; }
-    platform::WindowHandle ContainerHwnd() const override { return container ? container() : throw Missing("x"); }
-
-    float left, top;
-    std::function<platform::WindowHandle()> container;
-};
-
 class ScriptedHost final : public IHostForm {
 public:
     struct Popup {

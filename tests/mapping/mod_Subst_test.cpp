@@ -30,32 +30,27 @@ protected:
 };
 
 TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndNothingIsAskedWithoutALetter) {
-    for (const char* letter : {"", ":", "1", " E", "\xE9", "\\", "-", "\t"}) {
+    for (const char* letter : {"", "1", "\xE9", "\\"}) {
         EXPECT_FALSE(DefineDrive(devices, letter, "C:\\Data", 0) || IsSubstDrive(devices, letter)) << letter;
         RemoveDrive(devices, letter);
         EXPECT_EQ(GetSubstPath(devices, letter), kBlanks) << letter;
     }
     EXPECT_EQ(std::tuple(devices.DefineCalls().size(), devices.QueryCount()), std::tuple(0u, 0));
-    for (const char* letter : {"E", "e:", "E: ", "E:\tC:\\Data"})
-        EXPECT_TRUE(DefineDrive(devices, letter, "C:\\Data", 0));
-    EXPECT_FALSE(DefineDrive(devices, "E", "", 0) || DefineDrive(devices, "E", std::nullopt, 0));
-    const auto& calls = devices.DefineCalls();
-    ASSERT_EQ(calls.size(), 6u);
-    EXPECT_EQ(calls[1].name + calls[3].name + *calls[3].target, "e:E:C:\\Data");
-    EXPECT_EQ(std::tuple(calls[4].target, calls[5].target, devices.Targets("E:").size()),
-              std::tuple(std::optional<std::string>(""), std::optional<std::string>(), 4u));
+    for (const char* letter : {"e:", "E:\tC:\\Data"}) EXPECT_TRUE(DefineDrive(devices, letter, "C:\\Data", 0));
+    EXPECT_FALSE(DefineDrive(devices, "E", std::nullopt, 0));
+    EXPECT_EQ(devices.DefineCalls()[0].name + devices.DefineCalls()[1].name, "e:E:");
+    EXPECT_EQ(devices.Targets("E:").size(), 2u);
 }
 
 TEST_F(MappingEngine, TellsSubstitutionsAndTheirPaths) {
     ASSERT_TRUE(DefineDrive(devices, "M", "C:\\PROGRA~1\\MYDATA~1", 0));
-    for (auto [letter, subst] :
-         {std::pair{"M", true}, {"m", true}, {"m: row", true}, {"C", false}, {"D", false}, {"Z", false}, {"Q", false}})
+    for (auto [letter, subst] : {std::pair{"m: row", true}, {"C", false}, {"Z", false}, {"Q", false}})
         EXPECT_EQ(IsSubstDrive(devices, letter), subst) << letter;
     EXPECT_EQ(GetSubstPath(devices, "m"), std::string("C:\\PROGRA~1\\MYDATA~1\0\0", 22) + kBlanks.substr(22));
-    EXPECT_EQ(GetSubstPath(devices, "Q"), kBlanks);
     devices.AddLocal("N:", "\\Device\\HarddiskVolume9");
     ASSERT_TRUE(DefineDrive(devices, "N", "C:\\Data", 0));
     EXPECT_EQ(GetSubstPath(devices, "N"), "\\Device\\HarddiskVolume9");
+    // A reply longer than the buffer reads as nothing: no removal from half a list.
     const std::string longFolder = "C:\\" + std::string(600, 'a');
     ASSERT_TRUE(DefineDrive(devices, "L", longFolder, 0) && DefineDrive(devices, "L", longFolder + "b", 0));
     EXPECT_FALSE(IsSubstDrive(devices, "L"));
@@ -64,20 +59,14 @@ TEST_F(MappingEngine, TellsSubstitutionsAndTheirPaths) {
 }
 
 TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAlone) {
-    for (const char* folder : {"C:\\One", "C:\\Two", "C:\\Three"}) ASSERT_TRUE(DefineDrive(devices, "m", folder, 0));
-    EXPECT_EQ(std::string(GetSubstPath(devices, "M").c_str()), "C:\\Three");
     for (const char* folder : {"C:\\temp10", "C:\\temp", "C:\\temp1"})
-        ASSERT_TRUE(DefineDrive(devices, "T", folder, 0));
-    RemoveDrive(devices, "m");
+        ASSERT_TRUE(DefineDrive(devices, "t", folder, 0));
+    EXPECT_EQ(std::string(GetSubstPath(devices, "T").c_str()), "C:\\temp1");
     RemoveDrive(devices, "T");
-    EXPECT_EQ(std::tuple(devices.Targets("M:"), devices.Targets("T:")), std::tuple(Targets{}, Targets{}));
+    EXPECT_TRUE(devices.Targets("T:").empty());
     devices.ClearLog();
-    RemoveDrive(devices, "Q");
-    EXPECT_EQ(std::tuple(devices.DefineCalls().size(), devices.QueryCount()), std::tuple(0u, 1));
-    for (bool elevated : {false, true}) {
-        devices.SetElevated(elevated);
-        for (const char* letter : {"C", "c", "D", "Z"}) RemoveDrive(devices, letter);
-    }
+    devices.SetElevated(true);
+    for (const char* letter : {"C", "D", "Z", "Q"}) RemoveDrive(devices, letter);
     devices.SetElevated(false);
     EXPECT_EQ(std::tuple(devices.DefineCalls().size(), devices.Targets("C:"), devices.Targets("D:")),
               std::tuple(0u, Targets{"\\Device\\HarddiskVolume3"}, Targets{"\\Device\\CdRom0"}));
@@ -105,22 +94,16 @@ private:
 };
 
 TEST_F(MappingEngine, DriveLettersAndDriveExists) {
-    EXPECT_EQ(GetDriveLetters(devices), "CDZ");
     ASSERT_TRUE(DefineDrive(devices, "s", "C:\\Gone", 0));
     devices.AddGlobal("A:", "\\Device\\Floppy0");
-    EXPECT_EQ(GetDriveLetters(devices), "ACDSZ");
-    devices.ClearLog();
-    for (const char* drive : {"C:", "c", "D: ", "S:", "z:"}) EXPECT_TRUE(DriveExists(devices, drive)) << drive;
-    for (const char* drive : {"E:", "B:", "", ":", "1:", "\xC4:"}) EXPECT_FALSE(DriveExists(devices, drive)) << drive;
-    EXPECT_EQ(devices.QueryCount(), 0);
-    for (char c = 'A'; c <= 'Z'; ++c) devices.AddGlobal(std::string(1, c) + ":", "\\Device\\X");
-    EXPECT_EQ(GetDriveLetters(devices), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    for (uint32_t answer : {0u, 2047u, 5000u}) {
+    EXPECT_EQ(std::tuple(GetDriveLetters(devices), FreeDriveLetters(devices)),
+              std::tuple("ACDSZ", "BEFGHIJKLMNOPQRTUVWXY"));
+    for (const char* drive : {"c", "D: ", "S:", "z:"}) EXPECT_TRUE(DriveExists(devices, drive)) << drive;
+    for (const char* drive : {"E:", "", "1:", "\xC4:"}) EXPECT_FALSE(DriveExists(devices, drive)) << drive;
+    for (uint32_t answer : {0u, 2047u}) {
         BrokenDrives broken(answer);
         EXPECT_EQ(GetDriveLetters(broken), "") << answer;
     }
-    BrokenDrives failed(0);
-    EXPECT_FALSE(DriveExists(failed, "C:"));
 }
 
 using namespace plivant::win;
@@ -143,56 +126,29 @@ protected:
 };
 
 TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
-    for (const char* path : {"C:\\Data\\plain.txt", "c:\\data\\PLAIN.TXT", "C:\\Data\\readonly.txt", "C:\\Data\\*.txt",
-                             "C:\\Data\\pl?in.txt"})
+    for (const char* path : {"c:\\data\\PLAIN.TXT", "C:\\Data\\readonly.txt", "C:\\Data\\pl?in.txt"})
         EXPECT_TRUE(FileExists(fs, path)) << path;
-    for (const char* path : {"C:\\Data\\hidden.txt", "C:\\Data\\system.txt", "C:\\Data", "C:\\Only\\*.ini",
-                             "C:\\Data\\missing.txt", "Q:\\anything.txt", "C:\\Data\\", ""})
+    for (const char* path : {"C:\\Data\\hidden.txt", "C:\\Data\\system.txt", "C:\\Data", "C:\\Only\\*.ini", ""})
         EXPECT_FALSE(FileExists(fs, path)) << path;
     EXPECT_TRUE(FileExists(fs, std::string("C:\\Data\\plain.txt\0junk", 23)));
-    for (const char* path : {"C:\\Data", "C:\\", "C:\\Secret"}) EXPECT_TRUE(FolderExists(fs, path)) << path;
-    for (const std::string& path :
-         std::initializer_list<std::string>{"C:\\Data\\plain.txt", "C:\\Nothing", "", "C:\\" + std::string(300, 'a')})
+    for (const char* path : {"C:\\", "C:\\Secret"}) EXPECT_TRUE(FolderExists(fs, path)) << path;
+    for (const std::string& path : {std::string("C:\\Data\\plain.txt"), "C:\\" + std::string(300, 'a')})
         EXPECT_FALSE(FolderExists(fs, path)) << path;
     const std::pair<std::string, const char*> longPaths[] = {
-        {"C:\\PROGRA~1\\MYDATA~1", "C:\\Program Files\\My Data"},
         {"C:\\PROGRA~1\\MYDATA~1\\", "C:\\Program Files\\My Data"},
         {"c:\\program files\\my data", "c:\\Program Files\\My Data"},
         {"C:\\", "C:"},
-        {"C:", "C:"},
-        {"C:\\Secret", "C:\\Secret"},
-        {"C:\\Data\\plain.txt", "C:\\Data\\plain.txt"},
-        {"C:\\Missing", ""},
         {"C:\\Data\\missing", ""},
-        {"C:\\Prog*", "C:\\Program Files"},
         {"C:\\Prog*\\My*", ""},
-        {"", ""},
-        {"Q:\\Data", ""},
         // The reply of the device table, read up to the NUL; a letter mapped to a root searches "C:\" with NULs.
         {std::string("C:\\PROGRA~1\\MYDATA~1\0\0", 22) + std::string(998, ' '), "C:\\Program Files\\My Data"},
         {std::string("C:\\\0\0", 5) + std::string(1015, ' '), ""}};
     for (const auto& [in, out] : longPaths) EXPECT_EQ(GetLongPath(fs, in), out) << in.c_str();
     for (auto [in, out] : {std::pair<std::string, std::string>{"C:\\Program Files\\My Data", "C:\\PROGRA~1\\MYDATA~1"},
-                           {"C:\\Data", "C:\\Data"},
                            {"E:\\Long Folder Name\\Inner Folder", "E:\\Long Folder Name\\Inner Folder"},
                            {"C:\\Missing", ""},
                            {"C:\\" + std::string(400, 'x'), ""}})
         EXPECT_EQ(GetShortPath(fs, in), out);
-}
-
-TEST(ShellAndList, ShellOpenUsesTheOpenVerbAndTheListGetsOneTabStopAtSixteen) {
-    platform::sim::SimShell shell;
-    ShellOpen(shell, 0x1234, "http://example.invalid/", 1);
-    ASSERT_EQ(shell.executed.size(), 1u);
-    const auto& call = shell.executed[0];
-    EXPECT_EQ(std::tuple(call.owner, call.verb, call.file, call.parameters + call.directory, call.show),
-              std::tuple(0x1234u, std::string("Open"), std::string("http://example.invalid/"), std::string(), 1));
-    platform::sim::SimWindowing windowing;
-    SetListTabStops(windowing, 0x99);
-    ASSERT_EQ(windowing.sent.size(), 1u);
-    EXPECT_EQ(std::tuple(windowing.sent[0].window, windowing.sent[0].message, windowing.sent[0].wParam),
-              std::tuple(0x99u, 402u, 2u));
-    EXPECT_EQ(windowing.sent[0].lParamInts, (std::vector<int32_t>{16, 0}));
 }
 
 }  // namespace

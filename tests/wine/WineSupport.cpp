@@ -7,7 +7,6 @@
 #include <iterator>
 #include <vector>
 
-#include "Screenshot.h"
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
 #include "ui/Paint.h"
@@ -95,24 +94,20 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
-RunResult RunProgram(const std::string& program, const std::string& arguments, DWORD timeoutMs) {
+bool RunProgram(const std::string& program, const std::string& arguments) {
     std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    RunResult result;
-    const DWORD start = GetTickCount();
     if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
-        return result;
+        return false;
     }
-    result.finished = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
-    result.milliseconds = GetTickCount() - start;
-    if (!result.finished) TerminateProcess(process.hProcess, 99);
-    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    const bool finished = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
+    if (!finished) TerminateProcess(process.hProcess, 99);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return result;
+    return finished;
 }
 
 std::string TestProgramFolder() {
@@ -134,26 +129,14 @@ ui::Bitmap ShootWindow(HWND window, int margin) {
     return CaptureScreen(r);
 }
 
-ui::Bitmap PrintClient(HWND window, int width, int height) {
-    using namespace platform::win32;
-    RECT r{0, 0, width, height};
-    if (width == 0) GetClientRect(window, &r);
-    WindowDc screen(window);
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    UniqueBitmap target(CreateCompatibleBitmap(screen.get(), r.right, r.bottom));
-    SelectGuard selected(memory.get(), target.get());
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
-    return ui::win32::ReadBitmap(memory.get(), r.right, r.bottom);
-}
-
-std::string SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
+bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
     const std::string folder = TestProgramFolder() + "\\..\\artifacts";
     CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string path = folder + "\\" + name + ".png";
-    return ui::WritePngFile(bitmap, path) ? path : std::string();
+    return ui::WritePngFile(bitmap, folder + "\\" + name + ".png");
 }
 
 void ToolkitTest::Press(WORD key, WORD modifier) {
+    const SHORT toggle = GetKeyState(key) & 1;  // flips with each press the thread takes
     std::vector<INPUT> input;
     for (auto [vk, flags] :
          {std::pair{modifier, 0ul}, {key, 0ul}, {key, KEYEVENTF_KEYUP}, {modifier, KEYEVENTF_KEYUP}}) {
@@ -164,20 +147,20 @@ void ToolkitTest::Press(WORD key, WORD modifier) {
         input.back().ki.dwFlags = flags;
     }
     ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
-    Pump();
+    // The input reaches this thread through the system's queue: done once the key and the modifier are released.
+    ASSERT_TRUE(PumpUntil(
+        [&] { return (GetKeyState(key) & 1) != toggle && GetKeyState(key) >= 0 && GetKeyState(modifier) >= 0; }));
 }
 
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
-    for (int y = 0; y + picture.Height() <= shot.Height(); ++y) {
-        for (int x = 0; x + picture.Width() <= shot.Width(); ++x) {
-            bool same = true;
-            for (int py = 0; same && py < picture.Height(); ++py) {
-                for (int px = 0; same && px < picture.Width(); ++px)
-                    same = shot.At(x + px, y + py) == picture.At(px, py);
-            }
-            if (same) return true;
-        }
-    }
+    const int columns = shot.Width() - picture.Width() + 1, rows = shot.Height() - picture.Height() + 1;
+    const auto at = [&](int x, int y) {
+        for (int i = 0; i < picture.Width() * picture.Height(); ++i)
+            if (shot.At(x + i % picture.Width(), y + i / picture.Width()) != picture.Pixels()[i]) return false;
+        return true;
+    };
+    for (int i = 0; columns > 0 && i < columns * rows; ++i)
+        if (at(i % columns, i / columns)) return true;
     return false;
 }
 
@@ -196,14 +179,8 @@ DialogTest::DialogTest() {
     cmdCancel.SetCaption("Cancel");
     cmdCancel.SetCancel(true);
     cmdBrowse.SetStyle(1);
-    cmdBrowse.SetPicture(Framed(16, 0x00C000));
+    cmdBrowse.SetPicture(ui::Bitmap(16, 16, 0x00C000));
     for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
-}
-
-ui::Bitmap Framed(int size, ui::Rgb inside) {
-    ui::Bitmap picture(size, size, 0x000000);
-    ui::FillRect(picture, 1, 1, size - 2, size - 2, inside);
-    return picture;
 }
 
 }  // namespace plivant::wine

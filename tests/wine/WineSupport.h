@@ -1,10 +1,13 @@
-// Helpers for the Windows test program: temporary folders, device queries, the message loop, running Plivant.exe.
+// Helpers for the Windows test program: temporary folders, device queries, the message loop, running Plivant.exe,
+// pictures of what the screen or a window shows.
 #pragma once
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "ui/Bitmap.h"
 
 namespace plivant::wine {
 
@@ -37,22 +40,21 @@ void ForgetLetter(char letter);
 
 // Runs the messages waiting for the thread.
 void Pump();
-// Runs the thread's message loop until the condition holds (true) or the time is up (false); without a condition,
-// for that time.
+// Runs the thread's message loop until the condition holds (true) or the time is up (false).
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-inline void PumpFor(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}
 
-struct RunResult {
-    DWORD exitCode = 0;
-    bool finished = false;
-    DWORD milliseconds = 0;
-};
-// Runs program with the argument text and waits for it to end (at most timeoutMs).
-RunResult RunProgram(const std::string& program, const std::string& arguments, DWORD timeoutMs = 30000);
-
+// Runs program with the argument text; true when it ended within 30 seconds.
+bool RunProgram(const std::string& program, const std::string& arguments);
 // The folder holding this test program (and Plivant.exe beside it).
 std::string TestProgramFolder();
+
+// The screen's pixels in the rectangle (screen coordinates).
+ui::Bitmap CaptureScreen(const RECT& area);
+// What the screen shows of a window and the margin round it, once its painting is done.
+ui::Bitmap ShootWindow(HWND window, int margin = 0);
+// True when the picture stands somewhere in the shot, pixel for pixel.
+bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
+// Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); false on failure.
+bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);
 
 }  // namespace plivant::wine

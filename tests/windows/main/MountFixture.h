@@ -1,6 +1,5 @@
-// The main window on a simulated machine, opened by the program's own start, with one log of the calls that
-// matter, in order: devices defined, drives listed or tested, files searched, read, written and deleted, message
-// boxes shown.
+// The main window on a simulated machine, opened by the program's own start; a system that can refuse every
+// definition, a log of the calls that matter, and the windows the main window opens recorded rather than shown.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,9 +11,11 @@ namespace plivant::test {
 
 using Log = std::vector<std::string>;
 
-class Recorder {
+// One log of the calls that matter, in order: devices defined and drives listed, files searched, tested, read,
+// written and deleted, and the message boxes shown (noted when the next call comes, or when the log is taken).
+class CallLog {
 public:
-    explicit Recorder(ui::sim::HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
+    explicit CallLog(ui::sim::HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
     template <typename T>
     T Note(const std::string& entry, T result) {
         Flush();
@@ -28,10 +29,8 @@ public:
 
 private:
     void Flush() {
-        for (; seen_ < toolkit_.messageBoxes.size(); ++seen_) {
-            const auto& box = toolkit_.messageBoxes[seen_];
-            entries_.push_back("msgbox " + std::to_string(box.buttons) + " " + box.title + ": " + box.prompt);
-        }
+        for (const auto& boxes = toolkit_.messageBoxes; seen_ < boxes.size(); ++seen_)
+            entries_.push_back("msgbox " + std::to_string(boxes[seen_].buttons) + " " + boxes[seen_].title);
     }
     ui::sim::HeadlessToolkit& toolkit_;
     Log entries_;
@@ -40,7 +39,7 @@ private:
 
 class LoggedDevices final : public platform::IDosDevices {
 public:
-    LoggedDevices(platform::IDosDevices& real, Recorder& log) : real_(real), log_(log) {}
+    LoggedDevices(platform::IDosDevices& real, CallLog& log) : real_(real), log_(log) {}
     bool Define(uint32_t flags, const std::string& name, const std::optional<std::string>& target) override {
         const bool done = !refuse && real_.Define(flags, name, target);
         return log_.Note("define " + std::to_string(flags) + " " + name + " " + target.value_or("<none>"), done);
@@ -51,18 +50,17 @@ public:
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override {
         return log_.Note("drives", real_.LogicalDriveStrings(size, buffer));
     }
-    uint32_t LogicalDriveMask() override { return log_.Note("mask", real_.LogicalDriveMask() | takenMeanwhile); }
-    bool refuse = false;          // the system refuses every definition
-    uint32_t takenMeanwhile = 0;  // letters another program took after the drive box was filled
+    uint32_t LogicalDriveMask() override { return log_.Note("mask", real_.LogicalDriveMask()); }
+    bool refuse = false;  // the system refuses every definition
 
 private:
     platform::IDosDevices& real_;
-    Recorder& log_;
+    CallLog& log_;
 };
 
 class LoggedFiles final : public platform::IFileSystem {
 public:
-    LoggedFiles(platform::IFileSystem& real, Recorder& log) : real_(real), log_(log) {}
+    LoggedFiles(platform::IFileSystem& real, CallLog& log) : real_(real), log_(log) {}
     bool FindFiles(const std::string& pattern, const std::function<bool(const platform::FindEntry&)>& visit) override {
         return log_.Note("find " + pattern, real_.FindFiles(pattern, visit));
     }
@@ -78,12 +76,14 @@ public:
     bool Append(const std::string& path, const std::string& bytes) override {
         return log_.Note("append " + path + " " + bytes, real_.Append(path, bytes));
     }
-    bool Replace(const std::string& path, const std::string& bytes) override { return real_.Replace(path, bytes); }
+    bool Replace(const std::string& path, const std::string& bytes) override {
+        return log_.Note("replace " + path, real_.Replace(path, bytes));
+    }
     bool Delete(const std::string& path) override { return log_.Note("delete " + path, real_.Delete(path)); }
 
 private:
     platform::IFileSystem& real_;
-    Recorder& log_;
+    CallLog& log_;
 };
 
 class OpenedRecorder final : public IOpenedWindows {
@@ -102,11 +102,10 @@ protected:
         for (const char* folder : {"C:\\Apps\\Plivant", "C:\\My Data", "C:\\Temp"}) sim.files.AddFolder(folder);
         sim.process.programFolder = "C:\\Apps\\Plivant";
     }
-    // The program's start with the command line; the log begins after it.
+    // The program's start with the command line.
     frmMount& Start(const std::string& commandLine = "C:\\My Data") {
         sim.process.commandLine = commandLine;
         Main(ports, windows);
-        log.Take();
         return *windows.Main();
     }
     void Map(const std::string& name, const std::string& folder) { sim.dosDevices.Define(0, name, folder); }
@@ -119,8 +118,16 @@ protected:
         };
     }
     std::string History() const { return sim.files.Content(kHistoryFile).value_or("<missing>"); }
+    // The message boxes shown since the last call, as title and text.
+    Log Said() {
+        Log texts;
+        for (; said_ < toolkit.messageBoxes.size(); ++said_)
+            texts.push_back(toolkit.messageBoxes[said_].title + ": " + toolkit.messageBoxes[said_].prompt);
+        return texts;
+    }
+    size_t said_ = 0;
 
-    Recorder log{toolkit};
+    CallLog log{toolkit};
     LoggedDevices devices{sim.dosDevices, log};
     LoggedFiles files{sim.files, log};
     platform::Platform ports{devices, files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
