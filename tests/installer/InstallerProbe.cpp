@@ -148,6 +148,7 @@ int main(int argc, char** argv) {
     }
     if (verb == "path-box" && argc == 3) return PathBoxText(static_cast<DWORD>(std::atoi(argv[2])));
     if (verb == "wait-ended" && argc == 3) return WaitEnded(static_cast<DWORD>(std::atoi(argv[2])));
-    std::fprintf(stderr, "usage: installer_probe run|while-running|shortcut|define|devices|start|path-box|wait-ended ...\n");
+    std::fprintf(stderr,
+                 "usage: installer_probe run|while-running|shortcut|define|devices|start|path-box|wait-ended ...\n");
     return 2;
 }

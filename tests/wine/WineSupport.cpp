@@ -32,12 +32,12 @@ void RemoveTree(const std::string& path) {
 
 }  // namespace
 
-TempFolder::TempFolder() {
-    char base[MAX_PATH], name[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
+TempFolder::TempFolder(const char* base) {
+    char temporary[MAX_PATH], name[MAX_PATH];
+    if (!base) GetTempPathA(MAX_PATH, temporary);
     static int counter = 0;
     do {
-        std::snprintf(name, sizeof name, "%splivant-%lu-%d", base, GetCurrentProcessId(), ++counter);
+        std::snprintf(name, sizeof name, "%splivant-%lu-%d", base ? base : temporary, GetCurrentProcessId(), ++counter);
     } while (!CreateDirectoryA(name, nullptr));
     path_ = name;
 }

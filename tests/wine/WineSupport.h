@@ -14,7 +14,8 @@ namespace plivant::wine {
 // A new empty folder under the temporary folder, removed with its content at the end of the scope.
 class TempFolder {
 public:
-    TempFolder();
+    // In `base` (ending in a backslash) instead of the temporary folder when given.
+    explicit TempFolder(const char* base = nullptr);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
