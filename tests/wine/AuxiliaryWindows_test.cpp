@@ -6,6 +6,7 @@
 #include "ToolkitTesting.h"
 #include "WineSupport.h"
 #include "app/OpenedWindows.h"
+#include "state/UiStrings.h"
 
 namespace plivant::wine {
 namespace {

@@ -63,9 +63,9 @@ TEST_F(DialogTest, APictureButtonShowsItsPictureGreyedWhileDisabled) {
     Show();
     const HWND button = H(cmdBrowse.hwnd());
     EXPECT_NE(GetWindowLongA(button, GWL_STYLE) & BS_OWNERDRAW, 0);
-    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), cmdBrowse.Picture()); }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), cmdBrowse.Picture()); }));
     cmdBrowse.SetEnabled(false);
-    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }));
 }
 
 TEST_F(DialogTest, APopupItemShowsItsPictureWhileItIsOpen) {

@@ -65,6 +65,36 @@ TEST_F(WholeRun, StartupRunMapsExactlyTheValidLinesAndNothingWithoutAVisibleList
     EXPECT_TRUE(DeviceTargets(e).empty());
 }
 
+// A list as Notepad saves it (UTF-8 with a mark) maps its first line too; one that Windows PowerShell 5 writes with
+// ">" (UTF-16 LE with a mark) maps every line whose folder the ANSI code page can name, and none through a best fit.
+TEST_F(WholeRun, StartupRunReadsListsAsNotepadAndPowerShellWriteThem) {
+    const std::string d = Letter();
+    WriteBytes(list, "\xEF\xBB\xBF" + d + "\t" + data + "\r\n");
+    Run("/ini");
+    EXPECT_EQ(DeviceTargets(d), mappedData);
+    const auto wide = [](const std::string& ansi) {
+        std::wstring text(ansi.size(), L'\0');
+        text.resize(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), text.data(),
+                                        static_cast<int>(text.size())));
+        return text;
+    };
+    const std::wstring cafe = wide(folders.Path()) + L"\\Caf\u00e9", script = wide(folders.Path()) + L"\\\u4e00";
+    ASSERT_TRUE(CreateDirectoryW(cafe.c_str(), nullptr) && CreateDirectoryW(script.c_str(), nullptr));
+    MakeFolder(folders / "Data8");  // what best fit would make of the name with the infinity sign
+    const std::string e = Letter(), f = Letter(), g = Letter(), h = Letter();
+    std::string bytes = "\xFF\xFE";
+    for (const auto& [letter, folder] :
+         {std::pair{e, wide(data)}, {f, cafe}, {g, wide(folders / "Data") + L"\u221e"}, {h, script}}) {
+        for (const wchar_t c : wide(letter) + L"\t" + folder + L"\r\n")
+            bytes.append({static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)});
+    }
+    WriteBytes(list, bytes);
+    Run("/ini");
+    EXPECT_EQ(std::tuple(DeviceTargets(e), DeviceTargets(f).size(), DeviceTargets(g), DeviceTargets(h)),
+              std::tuple(mappedData, 1u, Targets{}, Targets{}));
+    RemoveDirectoryW(script.c_str());  // the ANSI clean-up cannot name it
+}
+
 TEST_F(WholeRun, RemovalRunRemovesTheLetterInEitherCaseAndNothingElse) {
     const std::string x = Letter();
     const auto c = DeviceTargets("C:"), z = DeviceTargets("Z:");
