@@ -82,7 +82,10 @@ protected:
         const HWND popup = FindWindowA("#32768", nullptr);
         RECT r{}, menu{};
         if (picture && GetWindowRect(main, &r) && GetWindowRect(popup, &menu) && UnionRect(&r, &r, &menu)) {
-            EXPECT_TRUE(SaveArtifact(CaptureScreen(r), picture));
+            ui::Bitmap shot;  // once the popup has painted its pictures
+            const ui::Bitmap clear = ClearMenuPicture(ui::RgbOf(GetSysColor(COLOR_MENU)));
+            PumpUntil([&] { return Contains(shot = CaptureScreen(r), clear); }, 5000);
+            EXPECT_TRUE(SaveArtifact(shot, picture));
         }
         for (int i = 0; i < item; ++i) Type(popup, VK_DOWN);
         Type(popup, VK_RETURN);
