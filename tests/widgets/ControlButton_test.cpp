@@ -1,4 +1,4 @@
-// ControlButton: the image table, every transition of its look under the polling timer, the fixed size, and the
+// ControlButton: every transition of its look under the polling timer, the fixed size, and the
 // persisted properties (a disabled close button loaded from them shows the maximise button's disabled look).
 #include "widgets/ControlButton.h"
 
@@ -11,22 +11,6 @@ namespace {
 
 using Set = CaptionImageSet;
 using Look = CaptionLook;
-
-TEST(CaptionImageTable, EveryThemeStateAndKindAndTheDisabledLooks) {
-    const std::tuple<int32_t, Look, int, int> table[] = {
-        {0, Look::RestingActive, 0, 0}, {0, Look::RestingInactive, 3, 3},
-        {1, Look::Hover, 5, 6},         {2, Look::RestingActive, 11, 14},
-        {2, Look::Pressed, 9, 12},      {-1, Look::Hover, 10, 13}};  // unknown: silver
-    for (const auto& [theme, look, small, max] : table) {
-        EXPECT_EQ((std::vector<CaptionImage>{CaptionImageFor(theme, 0, look), CaptionImageFor(theme, 1, look),
-                                             CaptionImageFor(theme, 2, look), CaptionImageFor(theme, 4, look)}),
-                  (std::vector<CaptionImage>{
-                      {Set::CbMin, small}, {Set::CbMax, max}, {Set::CbClose, small}, {Set::CbRestore, small}}))
-            << theme;
-    }
-    for (auto [theme, index] : {std::pair{0, 4}, {1, 9}, {2, 10}, {7, 10}})
-        EXPECT_EQ(DisabledCaptionImage(theme), (CaptionImage{Set::CbMax, index})) << theme;
-}
 
 class ControlButtonTest : public test::FormTest {
 protected:
