@@ -33,22 +33,6 @@ TEST_F(ModelTest, PlainOperationsOnTheHostAndItsChildForms) {
     EXPECT_EQ(frame.NChildForm(), 0);
 }
 
-TEST_F(ModelTest, IconAssignmentShowsOrHidesTheTitleIconAndIconTopIsKept) {
-    SizePixels(400, 300);
-    frame.SetIcon(ui::Bitmap{});
-    EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left()), std::tuple(false, 6.5f));  // re-laid out
-    frame.SetIcon(Picture(0x123456));
-    EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left(), host->icon),
-              std::tuple(true, 25.0f, Picture(0x123456)));
-    host->failing = {"Icon"};  // stops before the icon is shown or hidden
-    frame.SetIcon(ui::Bitmap{});
-    EXPECT_TRUE(frame.ShowIcon());
-    frame.SetIconTop(9);
-    frame.TitleIcon.SetTop(20);
-    EXPECT_EQ(frame.IconTop(), 9);
-    EXPECT_FLOAT_EQ(frame.TitleIcon.Top(), 9) << "reading the value moves the icon back";
-}
-
 TEST_F(ModelTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
     frame.SetAutoLoad(false);
     frame.SetBackColor(0x112233);
@@ -109,7 +93,7 @@ TEST_F(ModelTest, SavedDesignRoundTripsEveryValueAndStoresNoDefault) {
     EXPECT_EQ(written.Count(), 0u);
 }
 
-TEST_F(ModelTest, ABagWithOnlyAutoLoadAndIconAndANewInstanceOnItsHost) {
+TEST_F(ModelTest, ABagWithOnlyAutoLoadAndIconANewInstanceOnItsHostAndTheIconAssignedLater) {
     ui::PropertyBag bag;
     bag.Store("AutoLoad", true);
     bag.Store("Icon", Picture(0x00FF00));
@@ -124,6 +108,19 @@ TEST_F(ModelTest, ABagWithOnlyAutoLoadAndIconAndANewInstanceOnItsHost) {
     frame.InitProperties();
     EXPECT_EQ(std::tuple(host->backColor, frame.Caption(), frame.ShowIcon(), frame.ColorScheme()),
               std::tuple(0xD8E9ECu, std::string("Form1"), false, 0));
+    // Assigned, the icon shows or hides the title icon and the caption is laid out again; IconTop is kept.
+    frame.SetIcon(ui::Bitmap{});
+    EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left()), std::tuple(false, 6.5f));  // re-laid out
+    frame.SetIcon(Picture(0x123456));
+    EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left(), host->icon),
+              std::tuple(true, 25.0f, Picture(0x123456)));
+    host->failing = {"Icon"};  // stops before the icon is shown or hidden
+    frame.SetIcon(ui::Bitmap{});
+    EXPECT_TRUE(frame.ShowIcon());
+    frame.SetIconTop(9);
+    frame.TitleIcon.SetTop(20);
+    EXPECT_EQ(frame.IconTop(), 9);
+    EXPECT_FLOAT_EQ(frame.TitleIcon.Top(), 9) << "reading the value moves the icon back";
 }
 
 using LayoutTest = FrameTest;
@@ -136,8 +133,15 @@ void ExpectJoinedTitle(const NuvaXPForm& frame, float width) {
               (Floats{frame.TitleLeft.Width(), frame.TitleRight.Left(), width}));
 }
 
-TEST_F(LayoutTest, ThePiecesJoinAcrossTheWidthAndTheCaptionTakesTheRoomTheHiddenButtonsLeave) {
+// The client area the frame reports (top, height, width) leaves room for the menu strip and its separators when it
+// shows; transparent edges shape the container on every pass.
+TEST_F(LayoutTest, ThePiecesJoinAcrossTheWidthTheCaptionTakesTheRoomTheHiddenButtonsLeaveAndTheClientAreaTheRest) {
+    std::vector<int16_t> client;
+    frame.onresize = [&](int16_t& t, int16_t& h, int16_t& w) { client = {t, h, w}; };
+    frame.TransparentEdges();
     SizePixels(400, 300);
+    EXPECT_EQ(std::tuple(client, frame.PicMain.Top(), frame.TransparentEdgesSet(), HostRecord().region),
+              std::tuple(std::vector<int16_t>{450, 4500 - 510, 6000 - 120}, 30.0f, true, RoundedTop(400, 300)));
     EXPECT_EQ((Floats{frame.CloseButton.Left(), frame.Right.Left(), frame.Bottom.Width(), frame.BottomRight.Top()}),
               (Floats{373, 396, 392, 296}));
     ExpectJoinedTitle(frame, 400);
@@ -151,18 +155,9 @@ TEST_F(LayoutTest, ThePiecesJoinAcrossTheWidthAndTheCaptionTakesTheRoomTheHidden
         EXPECT_EQ((Floats{frame.Caption1.Left(), frame.Caption1.Width()}), (Floats{left, width}))
             << minimise << maximise << icon;
     }
-}
-
-TEST_F(LayoutTest, ClientAreaWithAndWithoutTheMenuStripAndItsSeparators) {
-    std::vector<int16_t> client;
-    frame.onresize = [&](int16_t& t, int16_t& h, int16_t& w) { client = {t, h, w}; };
-    SizePixels(400, 300);
-    EXPECT_EQ(client, (std::vector<int16_t>{450, 4500 - 510, 6000 - 120}));
-    EXPECT_FLOAT_EQ(frame.PicMain.Top(), 30);
     frame.pICmenu.SetVisible(true);
     frame.Repos();
-    EXPECT_EQ(client, (std::vector<int16_t>{810, 4500 - 870, 6000 - 120}));
-    EXPECT_FLOAT_EQ(frame.PicMain.Top(), 54);
+    EXPECT_EQ(std::tuple(client, frame.PicMain.Top()), std::tuple(std::vector<int16_t>{810, 4500 - 870, 5880}, 54.0f));
 }
 
 TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFailingSteps) {
@@ -188,12 +183,6 @@ TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFai
     EXPECT_EQ(HostRecord().region, before);
 }
 
-TEST_F(LayoutTest, TransparentEdgesShapeTheContainerOnEveryPass) {
-    frame.TransparentEdges();
-    SizePixels(500, 200);
-    EXPECT_EQ(std::tuple(frame.TransparentEdgesSet(), HostRecord().region), std::tuple(true, RoundedTop(500, 200)));
-}
-
 TEST_F(LayoutTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesAndButtons) {
     SizePixels(400, 300);
     frame.SetEnableMaximize(false);
@@ -210,19 +199,13 @@ TEST_F(LayoutTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesA
                   CaptionImageFor(scheme, 2, active ? CaptionLook::RestingActive : CaptionLook::RestingInactive));
         EXPECT_EQ(frame.MaximizeButton.Shown(), DisabledCaptionImage(scheme));
     }
-}
-
-TEST_F(LayoutTest, EveryPassEndsActiveAndASchemeWithoutPicturesStopsItBeforeTheClientArea) {
-    SizePixels(400, 300);
-    frame.SetFormActiveStyle(false);
-    frame.Repos();
-    EXPECT_EQ(frame.MaximizeButton.Shown(), CaptionImageFor(0, 1, CaptionLook::RestingActive));
-    int raised = 0;
+    frame.Repos();  // every pass ends active
+    EXPECT_EQ(frame.CloseButton.Shown(), CaptionImageFor(2, 2, CaptionLook::RestingActive));
+    int raised = 0;  // a scheme without pictures stops the pass before the client area
     frame.onresize = [&](int16_t&, int16_t&, int16_t&) { ++raised; };
     frame.SetColorScheme(3);
-    EXPECT_FALSE(frame.Repos() || frame.SetFormActiveStyle(true));
-    EXPECT_EQ(raised, 0);
-    EXPECT_EQ(frame.Title.Picture(), ThemeXPicture(1, 0));  // unchanged
+    EXPECT_EQ(std::tuple(frame.Repos() || frame.SetFormActiveStyle(true), raised, frame.Title.Picture()),
+              std::tuple(false, 0, ThemeXPicture(1, 4)));
 }
 
 }  // namespace

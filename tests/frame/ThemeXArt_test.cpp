@@ -34,14 +34,15 @@ TEST(ThemeXArt, PiecesFitTheirPlacesAndStretchedOnesRepeatOneCrossSection) {
         EXPECT_TRUE(ThemeXPicture(array, e).Empty()) << array << "," << e;
 }
 
-TEST(ThemeXArt, PiecesMeetWithoutSeams) {
+TEST(ThemeXArt, PiecesMeetWithoutSeamsAndTheTitlesEndsFollowTheRoundedRegion) {
     for (int e = 0; e < 6; ++e) {
+        SCOPED_TRACE(testing::Message() << "element " << e);
         const auto piece = [e](int array) { return ThemeXPicture(array, e); };
         const ui::Bitmap title = piece(kTitle), left = piece(kTitleLeft), right = piece(kTitleRight),
                          edgeL = piece(kLeft), edgeR = piece(kRight), bottom = piece(kBottom),
                          cornerL = piece(kBottomLeft), cornerR = piece(kBottomRight);
-        const auto meet = [e](ui::Rgb a, ui::Rgb b, const char* where, int i) {
-            EXPECT_LE(ui::ChannelDistance(a, b), 8) << where << " " << i << ", element " << e;
+        const auto meet = [](ui::Rgb a, ui::Rgb b, const char* where, int i) {
+            EXPECT_LE(ui::ChannelDistance(a, b), 8) << where << " " << i;
         };
         for (int y = 0; y < 30; ++y) meet(left.At(left.Width() - 1, y), title.At(0, y), "title's left end", y);
         for (int y = 0; y < 4; ++y) meet(title.At(0, y), right.At(0, y), "title's right end", y);  // above the buttons
@@ -53,16 +54,8 @@ TEST(ThemeXArt, PiecesMeetWithoutSeams) {
             meet(cornerL.At(3, i), bottom.At(0, i), "bottom's left end", i);
             meet(bottom.At(0, i), cornerR.At(0, i), "bottom's right end", i);
         }
-    }
-}
-
-TEST(ThemeXArt, TitleEndsFollowTheRoundedRegion) {
-    for (int e = 0; e < 6; ++e) {
-        SCOPED_TRACE(testing::Message() << "element " << e);
-        const ui::Bitmap left = ThemeXPicture(kTitleLeft, e), right = ThemeXPicture(kTitleRight, e),
-                         title = ThemeXPicture(kTitle, e);
-        const ui::Rgb outline = ThemeXPicture(kLeft, e).At(0, 0);
-        EXPECT_EQ(std::pair(ThemeXPicture(kRight, e).At(3, 0), title.At(0, 0)), std::pair(outline, outline));
+        const ui::Rgb outline = edgeL.At(0, 0);  // the title's ends follow the rounded corners
+        EXPECT_EQ(std::pair(edgeR.At(3, 0), title.At(0, 0)), std::pair(outline, outline));
         const int firstInside[] = {5, 3, 2, 1, 1, 0}, w = right.Width();
         for (int y = 0; y < 6; ++y) {
             const int x = firstInside[y];

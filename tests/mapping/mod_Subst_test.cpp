@@ -106,8 +106,6 @@ TEST_F(MappingEngine, DriveLettersAndDriveExists) {
     }
 }
 
-using namespace plivant::win;
-
 class PathHelpers : public testing::Test {
 protected:
     PathHelpers() {

@@ -72,7 +72,6 @@ TEST_F(ProgramFolder, HistoryAppendsInOrderClearsAndReportsFailures) {
 }
 
 using namespace plivant::win;
-using namespace std::string_literals;
 
 TEST(GetRegString, ValueOfEveryShapeOrTheDefault) {
     const std::tuple<uint32_t, std::string, std::string> cases[] = {

@@ -90,7 +90,7 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScaleAndTheFormForgetsAFoc
     EXPECT_EQ(form.ActiveControl(), nullptr);
 }
 
-TEST_F(ToolkitTest, LazyPicturesAndAutoSizedLabels) {
+TEST_F(ToolkitTest, LazyPicturesAutoSizedLabelsListSelectionAndItemsAndTextChanges) {
     Image image(form, "imgLazy");
     int drawn = 0;
     image.SetPicture(4, 3, [&] { return ++drawn, Bitmap(4, 3, 0x123456); });
@@ -111,9 +111,6 @@ TEST_F(ToolkitTest, LazyPicturesAndAutoSizedLabels) {
     label.SetFont(big);
     label.SetCaption("ab");
     EXPECT_EQ(std::tuple(label.WidthTwips(), label.HeightTwips()), std::tuple(24.0f * 15, 32.0f * 15));
-}
-
-TEST_F(ToolkitTest, ListSelectionAndItemsAndTextChanges) {
     ComboBox combo(form, "cboDrive");
     TextBox text(form, "txtPath");
     int clicks = 0, changes = 0;

@@ -1,4 +1,4 @@
-// ControlButton: the image table, every transition of its look under the polling timer, the fixed size, and the
+// ControlButton: every transition of its look under the polling timer, the fixed size, and the
 // persisted properties (a disabled close button loaded from them shows the maximise button's disabled look).
 #include "widgets/ControlButton.h"
 
@@ -11,22 +11,6 @@ namespace {
 
 using Set = CaptionImageSet;
 using Look = CaptionLook;
-
-TEST(CaptionImageTable, EveryThemeStateAndKindAndTheDisabledLooks) {
-    const std::tuple<int32_t, Look, int, int> table[] = {
-        {0, Look::RestingActive, 0, 0}, {0, Look::RestingInactive, 3, 3},
-        {1, Look::Hover, 5, 6},         {2, Look::RestingActive, 11, 14},
-        {2, Look::Pressed, 9, 12},      {-1, Look::Hover, 10, 13}};  // unknown: silver
-    for (const auto& [theme, look, small, max] : table) {
-        EXPECT_EQ((std::vector<CaptionImage>{CaptionImageFor(theme, 0, look), CaptionImageFor(theme, 1, look),
-                                             CaptionImageFor(theme, 2, look), CaptionImageFor(theme, 4, look)}),
-                  (std::vector<CaptionImage>{
-                      {Set::CbMin, small}, {Set::CbMax, max}, {Set::CbClose, small}, {Set::CbRestore, small}}))
-            << theme;
-    }
-    for (auto [theme, index] : {std::pair{0, 4}, {1, 9}, {2, 10}, {7, 10}})
-        EXPECT_EQ(DisabledCaptionImage(theme), (CaptionImage{Set::CbMax, index})) << theme;
-}
 
 class ControlButtonTest : public test::FormTest {
 protected:
@@ -49,30 +33,30 @@ protected:
 TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
     EXPECT_EQ(button.PicMain.Picture(), CaptionButtonImage(Set::CbMin, 0));
     button.SetTheme(1);
-    button.SetButtonStyle(2);
+    button.SetButtonStyle(4);  // from 3 on: the restore button
     button.SetIsActivate(false);
-    EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbClose, 4}));  // setting IsActivate alone changes nothing
+    EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbRestore, 4}));  // setting IsActivate alone changes nothing
     button.PicMain.MouseMove(0, 0, 5, 5);
     EXPECT_TRUE(button.Timer1.Armed());
-    EXPECT_EQ(Tick(true), (CaptionImage{Set::CbClose, 5}));   // hover
-    EXPECT_EQ(Tick(false), (CaptionImage{Set::CbClose, 7}));  // left: resting, in the inactive look
+    EXPECT_EQ(Tick(true), (CaptionImage{Set::CbRestore, 5}));   // hover
+    EXPECT_EQ(Tick(false), (CaptionImage{Set::CbRestore, 7}));  // left: resting, in the inactive look
     EXPECT_FALSE(button.Timer1.Armed());
     button.PicMain.MouseDown(2, 0, 5, 5);  // only the left button presses
     EXPECT_EQ(button.MouseButtonState(), 0);
     button.PicMain.MouseMove(1, 0, 5, 5);  // moved with the button held: pressed
-    EXPECT_EQ(Tick(true), (CaptionImage{Set::CbClose, 6}));
+    EXPECT_EQ(Tick(true), (CaptionImage{Set::CbRestore, 6}));
     button.PicMain.MouseDown(1, 0, 5, 5);
     EXPECT_EQ(button.MouseButtonState(), 1);
-    EXPECT_EQ(Tick(true), (CaptionImage{Set::CbClose, 6}));
-    EXPECT_EQ(Tick(false), (CaptionImage{Set::CbClose, 7}));  // dragged out
+    EXPECT_EQ(Tick(true), (CaptionImage{Set::CbRestore, 6}));
+    EXPECT_EQ(Tick(false), (CaptionImage{Set::CbRestore, 7}));  // dragged out
     EXPECT_EQ(std::tuple(button.Timer1.Armed(), button.MouseButtonState()), std::tuple(false, 0));
     button.PicMain.MouseDown(1, 0, 5, 5);
     button.PicMain.Click();
     EXPECT_EQ(std::tuple(clicks, button.Shown()),
-              std::tuple(1, CaptionImage{Set::CbClose, 4}));  // resting active first
+              std::tuple(1, CaptionImage{Set::CbRestore, 4}));  // resting active first
     for (auto [ipRes, index] : {std::pair{0, 7}, {1, 4}, {-1, 4}}) {
         button.RefreshControl(static_cast<int16_t>(ipRes));
-        EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbClose, index})) << ipRes;
+        EXPECT_EQ(button.Shown(), (CaptionImage{Set::CbRestore, index})) << ipRes;
     }
     button.SetWidth(1), button.SetHeight(1200);  // any resize leaves it at 315 twips, 21 pixels
     EXPECT_EQ(

@@ -39,7 +39,7 @@ protected:
         kLit{true, LabelMenu::kHighlight, 1};
 };
 
-TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorIsOverIt) {
+TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseItStaysLitWhileTheCursorIsOverItAndKeepsABackColorSetMeanwhile) {
     const std::function<void(ui::Control&)> lighting[] = {[](ui::Control& c) { c.Click(); },
                                                           [](ui::Control& c) { c.MouseDown(1, 0, 1, 1); },
                                                           [](ui::Control& c) { c.MouseMove(0, 0, 1, 1); }};
@@ -61,9 +61,7 @@ TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseAndItStaysLitWhileTheCursorI
     EXPECT_EQ(State(), kLit);
     Leave();
     EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kPlain, 0));
-}
-
-TEST_F(LabelMenuTest, ABackColorSetWhileLitIsKeptOnlyByTheNextMove) {
+    // A back colour set while lit is kept only by the next move.
     windowing.cursor = inside;
     label.MouseMove(0, 0, 1, 1);
     label.SetBackColor(0x123456);
@@ -160,18 +158,7 @@ TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideT
     }
 }
 
-TEST_F(ZuLinkLabelTest, ResizeRuleAndAlignment) {
-    link.SetCaption("www.example.org");
-    link.SetAlignment(2);
-    link.SetAutoSize(true);  // an auto-sized link is as large as its label, left-aligned
-    EXPECT_EQ(std::tuple(link.Alignment(), link.WidthTwips(), link.HeightTwips()),
-              std::tuple(0, link.lblLink.WidthTwips(), link.lblLink.HeightTwips()));
-    link.SetAlignment(1);
-    link.SetAlignment(7);  // an unknown value is kept and aligns right
-    EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(7, ui::TextAlignment::Right));
-}
-
-TEST_F(ZuLinkLabelTest, PersistenceKeepsWhatDiffersAndForgetsTheLinkEvent) {
+TEST_F(ZuLinkLabelTest, PersistenceKeepsWhatDiffersAndForgetsTheLinkEventAndTheResizeRuleAndAlignment) {
     ZuLinkLabel placed(form, "ZuLinkLabel2"), loaded(form, "ZuLinkLabel3");
     placed.InitProperties();  // a new control: its name, and no pointer (0) where the stored default is the hand (1)
     placed.SetLinkEvent(1);
@@ -182,6 +169,14 @@ TEST_F(ZuLinkLabelTest, PersistenceKeepsWhatDiffersAndForgetsTheLinkEvent) {
     EXPECT_EQ(std::tuple(bag.Count(), loaded.Caption(), loaded.MouseIcon(), loaded.LinkEvent(), loaded.LinkExecute(),
                          loaded.MouseOverUnderlined()),
               std::tuple(4u, "ZuLinkLabel2", 0, 0, "mailto:", true));
+    link.SetCaption("www.example.org");
+    link.SetAlignment(2);
+    link.SetAutoSize(true);  // an auto-sized link is as large as its label, left-aligned
+    EXPECT_EQ(std::tuple(link.Alignment(), link.WidthTwips(), link.HeightTwips()),
+              std::tuple(0, link.lblLink.WidthTwips(), link.lblLink.HeightTwips()));
+    link.SetAlignment(1);
+    link.SetAlignment(7);  // an unknown value is kept and aligns right
+    EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(7, ui::TextAlignment::Right));
 }
 
 using Ticks = std::vector<std::string>;
@@ -229,7 +224,7 @@ TEST_F(ClsTimerTest, PeriodsCountsAndOwnerWindows) {
               std::tuple(Ticks{"1@30", "2@60", "3@90"}, 10, 11, 0u, window));
 }
 
-TEST_F(ClsTimerTest, StartRestartsTheCountOnlyWhenStoppedAndIntervalReArmsOnlyARunningTimer) {
+TEST_F(ClsTimerTest, StartRestartsTheCountOnlyWhenStoppedIntervalReArmsOnlyARunningTimerAndNoTickFollowsDestruction) {
     clsTimer timer(sim);
     timer.SetInterval(300);  // stopped: only stored
     EXPECT_EQ(sim.ActiveTimers(), 0);
@@ -246,19 +241,17 @@ TEST_F(ClsTimerTest, StartRestartsTheCountOnlyWhenStoppedAndIntervalReArmsOnlyAR
     timer.SetInterval(200);
     sim.Advance(1000);
     EXPECT_EQ(std::tuple(timer.TickCount(), timer.Running(), sim.ActiveTimers()), std::tuple(6, true, 1));
-}
-
-TEST_F(ClsTimerTest, NoTickAfterDestructionEvenByItsOwnHandler) {
-    auto timer = std::make_unique<clsTimer>(sim);
+    timer.StopTimer();  // and no tick after destruction, even by its own handler
+    auto owned = std::make_unique<clsTimer>(sim);
     int ticks = 0;
-    timer->OnTime = [&](int32_t, int32_t) { ++ticks, timer.reset(); };
-    timer->StartTimer(10);
+    owned->OnTime = [&](int32_t, int32_t) { ++ticks, owned.reset(); };
+    owned->StartTimer(10);
     sim.Advance(100);
-    timer = std::make_unique<clsTimer>(sim);
-    timer->OnTime = [&](int32_t, int32_t) { ++ticks; };
-    timer->StartTimer(10);
+    owned = std::make_unique<clsTimer>(sim);
+    owned->OnTime = [&](int32_t, int32_t) { ++ticks; };
+    owned->StartTimer(10);
     sim.Advance(10);
-    timer.reset();
+    owned.reset();
     sim.Advance(100);
     EXPECT_EQ(std::pair(ticks, sim.ActiveTimers()), std::pair(2, 0));
 }

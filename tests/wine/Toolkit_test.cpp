@@ -52,6 +52,12 @@ TEST_F(DialogTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltips
     EXPECT_EQ(std::tuple(changes, selections, clicks), std::tuple(1, 2, 1));
     const HWND tips = toolkit.ToolTips(nullptr);
     EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    RECT r{};  // the cursor on the button, and the button passes the move on to the tooltip
+    GetWindowRect(H(cmdOK.hwnd()), &r);
+    SetCursorPos(r.left + 10, r.top + 5);
+    Send(cmdOK.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tips); }));
+    EXPECT_EQ(WindowText(tips), "Plivant");
     cmdOK.SetToolTipText("");
     EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 0);
     form.Unload();
@@ -66,6 +72,75 @@ TEST_F(DialogTest, APictureButtonShowsItsPictureGreyedWhileDisabled) {
     EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), cmdBrowse.Picture()); }));
     cmdBrowse.SetEnabled(false);
     EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }));
+}
+
+// A box that takes no typing: the drive box still reports its keys and opens with Alt+Down, the notes still scroll.
+TEST_F(DialogTest, TheDriveBoxReportsItsKeysAndOpensWithAltDownAndTheNotesScrollWithoutTyping) {
+    for (const char* item : {"E: ", "F: "}) cboDrive.AddItem(item);
+    std::string keys, text;
+    cboDrive.onKeyDown = [&](int16_t key, int16_t) { keys += "down" + std::to_string(key) + " "; };
+    cboDrive.onKeyUp = [&](int16_t key, int16_t) { keys += "up" + std::to_string(key) + " "; };
+    cboDrive.onKeyPress = txtNotes.onKeyPress = [&](int16_t& key) {
+        keys += "press" + std::to_string(key) + " ";
+        key = 0;
+    };
+    for (int i = 0; i < 60; ++i) text += "Line " + std::to_string(i) + "\r\n";
+    txtNotes.SetText(text);
+    Show();
+    cboDrive.SetFocus();
+    Press('X');
+    EXPECT_EQ(std::tuple(keys, WindowText(H(cboDrive.hwnd()))), std::tuple("down88 press120 up88 ", ""));
+    const auto dropped = [&] { return Send(cboDrive.hwnd(), CB_GETDROPPEDSTATE) != 0; };
+    Press(VK_DOWN, VK_MENU);
+    EXPECT_TRUE(PumpUntil(dropped));
+    Press(VK_ESCAPE);  // closes the list, and is not the form's Escape
+    EXPECT_TRUE(PumpUntil([&] { return !dropped(); }));
+    EXPECT_EQ(clicked, "");
+
+    txtNotes.SetFocus();
+    const auto firstVisible = [&] { return Send(txtNotes.hwnd(), EM_GETFIRSTVISIBLELINE); };
+    Press(VK_NEXT);
+    const LRESULT page = firstVisible();
+    Press(VK_NEXT);
+    EXPECT_EQ(std::tuple(page > 0, firstVisible() > page), std::tuple(true, true));
+    for (WORD key : {VK_PRIOR, VK_PRIOR}) Press(key);
+    EXPECT_EQ(firstVisible(), 0);
+    for (int i = 0; i < 30; ++i) Press(VK_DOWN);
+    Press('X');
+    EXPECT_EQ(std::tuple(firstVisible() > 0, txtNotes.Text()), std::tuple(true, text));
+}
+
+// Back colours on the system controls (below their text), and the About window's grey and white separator lines.
+TEST_F(DialogTest, TextBoxesListsAndLinesPaintTheirColours) {
+    constexpr ui::OleColor kPanel = 0xD8E9EC;
+    constexpr ui::Rgb kPanelPixel = 0xECE9D8;  // red-green-blue on the screen
+    form.SetBackColor(kPanel);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&txtNotes, &vList, &cboDrive}) c->SetBackColor(kPanel);
+    ui::Line grey(form, "Line1"), white(form, "Line2");
+    grey.SetBorderColor(0x808080);
+    white.SetBorderColor(0xFFFFFF);
+    grey.SetEnds(4500, 1500, 5850, 1500);  // pixels 300 to 389 of row 100
+    white.SetEnds(4500, 1515, 5850, 1515);
+    Show();
+    for (HWND w : {H(txtNotes.hwnd()), H(vList.hwnd()), GetWindow(H(cboDrive.hwnd()), GW_CHILD)}) {
+        EXPECT_TRUE(PumpUntil([&] {
+            const ui::Bitmap shot = ShootWindow(w);
+            return shot.At(shot.Width() / 2, shot.Height() - 3) == kPanelPixel;
+        })) << WindowText(w);
+    }
+    RECT client{};
+    GetClientRect(H(form.hwnd()), &client);
+    MapWindowPoints(H(form.hwnd()), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const std::pair<int, ui::Rgb> rows[] = {{99, kPanelPixel}, {100, 0x808080}, {101, 0xFFFFFF}, {102, kPanelPixel}};
+    std::string wrong;  // the pixels, as x * 1000 + y, that the screen does not show as expected yet
+    EXPECT_TRUE(PumpUntil([&] {
+        const ui::Bitmap shot = CaptureScreen(client);
+        wrong.clear();
+        for (auto [y, colour] : rows)
+            for (int x : {300, 350, 389, 390})
+                if (shot.At(x, y) != (x < 390 ? colour : kPanelPixel)) wrong += std::to_string(x * 1000 + y) + " ";
+        return wrong.empty();
+    })) << wrong;
 }
 
 TEST_F(DialogTest, APopupItemShowsItsPictureWhileItIsOpen) {

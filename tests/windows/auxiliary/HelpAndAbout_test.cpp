@@ -20,22 +20,11 @@
 namespace plivant {
 namespace {
 
-TEST(HelpText, EnglishAndTranslatedPieces) {
-    const struct {
-        std::string heading, item1, item2, expected;
-    } cases[] = {
-        {DefaultText(UiString::HelpHeading), DefaultText(UiString::HelpParagraph1),
-         DefaultText(UiString::HelpParagraph2),
-         "\r\n   ..: PLIVANT HELP :..\r\n   ....................\r\n\r\n1. Right-Click on folder in explorer\r\n"
-         "   and select mount. Select the drive\r\n   letter and mount.\r\n   \r\n2. Mount on win startup will mount "
-         "a\r\n"
-         "   selected folder to a drive letter\r\n   when run from the startup menu\r\n   with the switch /ini.\r\n"
-         "   \r\n   Von Corvinel\r\n"},
-        {"HILFE", "no bar", "ends in a bar|",  // the heading's dots as long as it; a bar ends the paragraph's line
-         "\r\n   ..: HILFE :..\r\n   .............\r\n\r\n1. no bar\r\n   \r\n2. ends in a bar\r\n   \r\n   \r\n"
-         "   Von Corvinel\r\n"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(HelpText(c.heading, c.item1, c.item2, "Von"), c.expected);
+// The heading's dots are as long as it; a bar ends the paragraph's line.
+TEST(HelpText, TheDotsFollowTheHeadingAndABarEndsAParagraphsLine) {
+    EXPECT_EQ(HelpText("HILFE", "no bar", "ends in a bar|", "Von"),
+              "\r\n   ..: HILFE :..\r\n   .............\r\n\r\n1. no bar\r\n   \r\n2. ends in a bar\r\n   \r\n   \r\n"
+              "   Von Corvinel\r\n");
 }
 
 class WindowsTest : public testing::Test {
@@ -45,7 +34,7 @@ protected:
     platform::Platform ports = sim.Ports();
 };
 
-TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTyping) {
+TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsCaptionsVersionLinkAndWaysToClose) {
     for (const auto& [id, text] : {std::pair{"5011", "Hilfe"}, {"5014", "HILFE"}, {"5015", "a|b"}, {"5017", "Von"}})
         sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, id, text);
     frmHelp help(toolkit, ports);
@@ -56,9 +45,6 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTyping) {
         help.txtHelp.KeyPress(typed);
         EXPECT_EQ(typed, 0);
     }
-}
-
-TEST_F(WindowsTest, AboutCaptionsVersionLinkAndTheWaysItCloses) {
     sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, "5029", "Info");
     sim.process.version = {4, 1, 0};
     frmAbout about(toolkit, ports);

@@ -4,13 +4,11 @@
 
 #include "MountFixture.h"
 #include "platform/WinConst.h"
-#include "state/UiStrings.h"
 
 namespace plivant::test {
 
 namespace {
 
-const Log kNone;
 constexpr float kRow = ui::sim::HeadlessToolkit::kListRowPixels * 15;
 
 TEST_F(MountTest, LoadsTheFreeLettersTheHistoryAndTheMappedFoldersBeforeTheCommandLineFillsThePath) {
@@ -26,15 +24,6 @@ TEST_F(MountTest, LoadsTheFreeLettersTheHistoryAndTheMappedFoldersBeforeTheComma
     EXPECT_EQ(sim.windowing.sent.back().lParamInts, (std::vector<int32_t>{16, 0}));  // the list's tab stop
     EXPECT_EQ(w.txtPath.Text(), "\"C:\\My Data\"");
     EXPECT_TRUE(w.Visible() && w.cmdOK.Enabled() && w.NuvaXPForm1.CloseActive() && !w.NuvaXPForm1.EnableMaximize());
-}
-
-TEST_F(MountTest, CaptionsAndTooltipsComeFromTheLanguageTable) {
-    for (int id : {5005, 5009, 5012, 5018})
-        sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, std::to_string(id), "T" + std::to_string(id));
-    frmMount& w = Start();
-    EXPECT_EQ(w.NuvaXPForm1.Caption() + w.cmdOK.ToolTipText() + w.lblDriveLetter.Caption() + w.cboDrive.ToolTipText() +
-                  w.vList.ToolTipText() + w.mnuMenuUnmount.Caption() + w.imgAbout.ToolTipText(),
-              "T5009T5009T5005T5005T5012T5018About");
 }
 
 TEST_F(MountTest, BoxesDiscardTypingButTheDriveBoxTakesALowerCaseLetterForItsItem) {
@@ -141,7 +130,7 @@ TEST_F(MountTest, UnmountRemovesEveryStackedDefinitionOfTheRowPressed) {
     w.vList.SetListIndex(0);
     sim.dosDevices.Define(win::DDD_REMOVE_DEFINITION, "U:", std::nullopt);
     w.vList.ContextMenu(0, 0);
-    EXPECT_EQ(std::tuple(w.vList.Items().size(), Said()), std::tuple(0u, kNone));
+    EXPECT_EQ(std::tuple(w.vList.Items().size(), Said()), std::tuple(0u, Log{}));
 }
 
 TEST_F(MountTest, RowsShowTheLongFolderTheRootItselfAndTheSystemsTextForAGoneFolder) {
@@ -207,7 +196,7 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         w.oList.SetListIndex(0);
         w.cboDrive.SetText("T: ");
         w.mnuoMount.Click();
-        EXPECT_EQ(std::tuple(sim.dosDevices.Targets("T:"), Said()), std::tuple(kNone, kNone)) << rows;
+        EXPECT_EQ(std::tuple(sim.dosDevices.Targets("T:"), Said()), std::tuple(Log{}, Log{})) << rows;
     }
     for (char c = 'A'; c <= 'Z'; ++c) sim.dosDevices.AddGlobal(std::string(1, c) + ":", "\\Device\\Disk");
     frmMount w(toolkit, ports, opened);
