@@ -28,9 +28,8 @@ public:
         program_ = info;
         selected_.clear();
         platform::BrowseInfo watched = info;
-        watched.callback = [this, &info](platform::WindowHandle dialog, uint32_t message, intptr_t value,
-                                         intptr_t data) {
-            const int32_t result = info.callback ? info.callback(dialog, message, value, data) : 0;
+        watched.callback = [this](platform::WindowHandle dialog, uint32_t message, intptr_t value, intptr_t data) {
+            const int32_t result = program_.callback ? program_.callback(dialog, message, value, data) : 0;
             if (message == BFFM_INITIALIZED) {
                 // A dialog that never reaches the folder is cancelled after a while: the test then fails, not hangs.
                 SetTimer(reinterpret_cast<HWND>(dialog), kGiveUpTimer, 20000, GiveUp);
