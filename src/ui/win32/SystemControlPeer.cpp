@@ -122,6 +122,21 @@ public:
         WindowPeer::Update(aspect);
     }
 
+    int ItemAt(platform::Point p) const override {
+        if (kind_ != PeerKind::ListBox || !hwnd_) return -1;
+        const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+        return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
+    }
+
+    platform::Rect ItemBounds(int index) const override {
+        RECT r{};
+        if (kind_ != PeerKind::ListBox || !hwnd_ ||
+            SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
+            return {};
+        }
+        return {r.left, r.top, r.right, r.bottom};
+    }
+
     void OnCommand(WORD code) override {
         HWND w = hwnd_;
         switch (kind_) {

@@ -147,21 +147,6 @@ void WindowPeer::Update(Aspect aspect) {
     }
 }
 
-int WindowPeer::ItemAt(platform::Point p) const {
-    if (!hwnd_) return -1;
-    const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
-    return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
-}
-
-platform::Rect WindowPeer::ItemBounds(int index) const {
-    RECT r{};
-    if (!hwnd_ ||
-        SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
-        return {};
-    }
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 void WindowPeer::RemoveToolTip() {
     if (!toolOwner_) return;
     TTTOOLINFOA info = ToolInfo(toolOwner_, hwnd_);

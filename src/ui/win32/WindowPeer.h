@@ -52,8 +52,6 @@ public:
     bool Detached() const { return detached_; }
 
     void Update(Aspect aspect) override;
-    int ItemAt(platform::Point p) const override;
-    platform::Rect ItemBounds(int index) const override;
 
     // The window's first and last messages.
     void Bind(HWND w);
