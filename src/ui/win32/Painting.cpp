@@ -53,16 +53,6 @@ BITMAPINFO DibInfo(int width, int height) {
     return info;
 }
 
-void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) {
-    // 0x00RRGGBB in memory is the DIB's blue, green, red, unused byte order.
-    const BITMAPINFO info = DibInfo(picture.Width(), picture.Height());
-    const int width = stretch ? area.right - area.left : picture.Width();
-    const int height = stretch ? area.bottom - area.top : picture.Height();
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, area.left, area.top, width, height, 0, 0, picture.Width(), picture.Height(),
-                  picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
-}
-
 LPCSTR StandardCursor(MousePointer pointer) {
     switch (pointer) {
         case MousePointer::Arrow:
@@ -134,6 +124,16 @@ void PaintWindowlessChildren(HDC dc, const Control& control, int dx, int dy, con
 
 COLORREF ColourOf(OleColor c) {
     return IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF);
+}
+
+void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) {
+    // 0x00RRGGBB in memory is the DIB's blue, green, red, unused byte order.
+    const BITMAPINFO info = DibInfo(picture.Width(), picture.Height());
+    const int width = stretch ? area.right - area.left : picture.Width();
+    const int height = stretch ? area.bottom - area.top : picture.Height();
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, area.left, area.top, width, height, 0, 0, picture.Width(), picture.Height(),
+                  picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 UniqueFont MakeFont(const Font& font) {

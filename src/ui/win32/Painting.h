@@ -12,6 +12,8 @@ namespace plivant::ui::win32 {
 // A stored colour (a system colour by its index, or blue-green-red) as the screen's colour.
 COLORREF ColourOf(OleColor c);
 platform::win32::UniqueFont MakeFont(const Font& font);
+// A picture at the area's top left corner, or stretched over the area.
+void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch);
 // Background, picture, text and border of a look, in the area.
 void PaintOne(HDC dc, const ViewLook& look, const RECT& area);
 RECT RectOf(const platform::Rect& r);

@@ -193,12 +193,10 @@ public:
             const int shift = pushed ? 1 : 0;
             const int left = (inside.left + inside.right - look.picture.Width()) / 2 + shift;
             const int top = (inside.top + inside.bottom - look.picture.Height()) / 2 + shift;
-            ViewLook picture;
-            picture.opaque = false;
-            picture.picture = look.picture;
             const int saved = SaveDC(item.hDC);
             IntersectClipRect(item.hDC, inside.left, inside.top, inside.right, inside.bottom);
-            PaintOne(item.hDC, picture, RECT{left, top, left + look.picture.Width(), top + look.picture.Height()});
+            DrawPicture(item.hDC, look.picture,
+                        RECT{left, top, left + look.picture.Width(), top + look.picture.Height()}, false);
             RestoreDC(item.hDC, saved);
         }
         if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
