@@ -220,10 +220,7 @@ public:
     }
 
 protected:
-    std::string WindowText() const override {
-        return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox ? owner_.PeerText() : owner_.AccessibleName();
-    }
-    bool NamedByToolTip() const override { return kind_ != PeerKind::TextBox && kind_ != PeerKind::ComboBox; }
+    bool ShowsContent() const override { return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox; }
     void UpdateFont() override {
         if (!hwnd_) return;
         font_ = MakeFont(owner_.Font());

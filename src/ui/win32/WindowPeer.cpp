@@ -132,7 +132,7 @@ void WindowPeer::Update(Aspect aspect) {
             break;
         case Aspect::ToolTip:
             UpdateToolTip();
-            if (NamedByToolTip()) SetWindowTextA(w, WindowText().c_str());
+            if (!ShowsContent()) SetWindowTextA(w, WindowText().c_str());
             break;
         case Aspect::Look:
             UpdateFont();
