@@ -10,7 +10,6 @@
 
 namespace plivant::ui::win32 {
 
-using platform::win32::UniqueBitmap;
 using platform::win32::UniqueBrush;
 using platform::win32::UniqueFont;
 
@@ -106,16 +105,6 @@ public:
                     SendMessageA(w, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list->ListIndex()), 0);
                 if (combo) SetWindowTextA(w, owner_.PeerText().c_str());
                 return;
-            case Aspect::Look:
-                if (kind_ == PeerKind::Button && !pictureButton_) {
-                    const ViewLook look = owner_.Look();
-                    picture_.reset(MakeBitmap(look.picture));
-                    LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_BITMAP);
-                    if (picture_) style |= BS_BITMAP;
-                    SetWindowLongPtrA(w, GWL_STYLE, style);
-                    SendMessageA(w, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
-                }
-                break;
             default:
                 break;
         }
@@ -379,7 +368,6 @@ private:
     WNDPROC controlProc_ = nullptr;
     WNDPROC fieldProc_ = nullptr;
     UniqueFont font_;
-    UniqueBitmap picture_;
     UniqueBrush background_;
     COLORREF backgroundColour_ = 0;
 };
