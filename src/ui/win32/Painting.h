@@ -21,6 +21,8 @@ RECT RectOf(const platform::Rect& r);
 // theme library is loaded on first use, so a run without buttons never loads it), in the classic look otherwise.
 // Returns the area inside the edges.
 RECT DrawPushButtonFace(HWND button, HDC dc, const RECT& area, bool pushed, bool disabled, bool hot);
+// An icon, or a cursor with the image's hot spot, of the image: its transparent pixels show what lies under it.
+HICON MakeIcon(const CursorImage& image, bool cursor);
 // Shows the control's own pointer; false when it has none (the window's class pointer then stays).
 bool ApplyCursor(const Control& target);
 
