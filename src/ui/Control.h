@@ -148,6 +148,9 @@ public:
     virtual void PeerSelectionChanged(int) {}
     float UnitX() const;  // twips per unit of the own scale
     float UnitY() const;
+    // A length in pixels of the control's window, in the control's own scale.
+    float FromPixelsX(float pixels) const { return pixels * toolkit_.TwipsPerPixelX() / UnitX(); }
+    float FromPixelsY(float pixels) const { return pixels * toolkit_.TwipsPerPixelY() / UnitY(); }
 
 protected:
     // A top-level control (a form).

@@ -333,8 +333,8 @@ private:
                 if (message == WM_RBUTTONDOWN) toolkit.SuppressMouseMenu(nullptr);
                 const unsigned popups = toolkit.PopupsShown();
                 const LRESULT result = system(message, wParam, lParam);
-                const float x = static_cast<float>(p.x) * toolkit.TwipsPerPixelX() / owner.UnitX();
-                const float y = static_cast<float>(p.y) * toolkit.TwipsPerPixelY() / owner.UnitY();
+                const float x = owner.FromPixelsX(static_cast<float>(p.x));
+                const float y = owner.FromPixelsY(static_cast<float>(p.y));
                 const int16_t shift = ShiftState(wParam);
                 if (message == WM_MOUSEMOVE) owner.MouseMove(ButtonsHeld(wParam), shift, x, y);
                 if (message == WM_LBUTTONDOWN) owner.MouseDown(1, shift, x, y);

@@ -183,8 +183,8 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     Control& receiver = target ? *target : owner_;
     platform::Rect origin{};
     if (target) origin = target->PixelBounds();
-    const float x = static_cast<float>(p.x - origin.left) * toolkit_.TwipsPerPixelX() / receiver.UnitX();
-    const float y = static_cast<float>(p.y - origin.top) * toolkit_.TwipsPerPixelY() / receiver.UnitY();
+    const float x = receiver.FromPixelsX(static_cast<float>(p.x - origin.left));
+    const float y = receiver.FromPixelsY(static_cast<float>(p.y - origin.top));
     const int16_t shift = ShiftState(wParam);
     switch (message) {
         case WM_LBUTTONDOWN:
@@ -228,8 +228,8 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
 bool WindowPeer::KeyboardContextMenu() {
     if (!owner_.onContextMenu) return false;
     const platform::Rect r = owner_.PixelBounds();
-    owner_.ContextMenu(static_cast<float>(r.Width()) / 2 * toolkit_.TwipsPerPixelX() / owner_.UnitX(),
-                       static_cast<float>(r.Height()) / 2 * toolkit_.TwipsPerPixelY() / owner_.UnitY());
+    owner_.ContextMenu(owner_.FromPixelsX(static_cast<float>(r.Width()) / 2),
+                       owner_.FromPixelsY(static_cast<float>(r.Height()) / 2));
     return true;
 }
 
