@@ -17,16 +17,14 @@ Control::Control(Control& parent, const char* name, int index)
 Control::Control(Toolkit& toolkit, const char* name) : toolkit_(toolkit), name_(name) {}
 
 Control::~Control() {
-    if (parent_ && TopLevel().focused_ == this) TopLevel().focused_ = nullptr;
+    if (Control& top = TopLevel(); top.focused_ == this) top.focused_ = nullptr;
     peer_.reset();
     if (parent_) std::erase(parent_->children_, this);
     for (Control* child : children_) child->parent_ = nullptr;
 }
 
 Form* Control::ParentForm() {
-    Control* c = this;
-    while (c->parent_) c = c->parent_;
-    return AsForm(c);
+    return AsForm(&TopLevel());
 }
 
 float Control::UnitX() const {

@@ -140,11 +140,17 @@ public:
     virtual ViewLook Look() const;
     virtual std::string PeerText() const { return {}; }
     // The name a screen reader gives the control's window: its text, else its tooltip.
-    std::string AccessibleName() const { return PeerText().empty() ? toolTip_ : PeerText(); }
+    std::string AccessibleName() const {
+        std::string text = PeerText();
+        return text.empty() ? toolTip_ : text;
+    }
     virtual void PeerTextChanged(const std::string&) {}
     virtual void PeerSelectionChanged(int) {}
     float UnitX() const;  // twips per unit of the own scale
     float UnitY() const;
+    // A length in pixels of the control's window, in the control's own scale.
+    float FromPixelsX(float pixels) const { return pixels * toolkit_.TwipsPerPixelX() / UnitX(); }
+    float FromPixelsY(float pixels) const { return pixels * toolkit_.TwipsPerPixelY() / UnitY(); }
 
 protected:
     // A top-level control (a form).

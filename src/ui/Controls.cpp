@@ -221,9 +221,8 @@ ListBox::ItemPlace ListBox::ItemBounds(int index) const {
     const Peer* peer = GetPeer();
     if (!peer || index < 0 || index >= ListCount()) return {};
     const platform::Rect r = peer->ItemBounds(index);
-    const float tx = toolkit().TwipsPerPixelX() / UnitX(), ty = toolkit().TwipsPerPixelY() / UnitY();
-    return {static_cast<float>(r.left) * tx, static_cast<float>(r.top) * ty, static_cast<float>(r.Width()) * tx,
-            static_cast<float>(r.Height()) * ty};
+    return {FromPixelsX(static_cast<float>(r.left)), FromPixelsY(static_cast<float>(r.top)),
+            FromPixelsX(static_cast<float>(r.Width())), FromPixelsY(static_cast<float>(r.Height()))};
 }
 
 void ListBox::ContextMenu(float x, float y) {

@@ -204,6 +204,7 @@ public:
     const Bitmap& Picture() const { return picture_; }
     // A disabled button shows its picture greyed.
     void SetPicture(const Bitmap& value);
+    // Graphical (1) or not (0); set before the form is loaded, since the button's window is made by it.
     int16_t Style() const { return style_; }
     void SetStyle(int16_t value);
     // Enter (Default) or Escape (Cancel) in the window presses the button.

@@ -82,18 +82,20 @@ CommandButton* FindButton(const Control& container, bool CommandButton::*which) 
     }
     return nullptr;
 }
-}  // namespace
 
-bool Form::PressDefault() {
-    CommandButton* button = FindButton(*this, &CommandButton::default_);
+bool PressButton(const Control& form, bool CommandButton::*which) {
+    CommandButton* button = FindButton(form, which);
     if (button) button->Click();
     return button != nullptr;
 }
+}  // namespace
+
+bool Form::PressDefault() {
+    return PressButton(*this, &CommandButton::default_);
+}
 
 bool Form::PressCancel() {
-    CommandButton* button = FindButton(*this, &CommandButton::cancel_);
-    if (button) button->Click();
-    return button != nullptr;
+    return PressButton(*this, &CommandButton::cancel_);
 }
 
 void Form::Activate() {

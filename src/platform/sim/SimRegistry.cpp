@@ -2,6 +2,7 @@
 #include "platform/sim/SimRegistry.h"
 
 #include <cstring>
+#include <utility>
 
 #include "platform/WinConst.h"
 #include "util/Text.h"
@@ -16,36 +17,32 @@ std::string SimRegistry::KeyName(uint32_t root, const std::string& subKey) {
     return std::to_string(root) + "\\" + text::ToUpperAscii(path);
 }
 
-// An open key: a handle of the registry's table, closed when the key goes.
+// An open key: the key's name, counted among the registry's open keys until it goes.
 class SimRegistry::Key final : public IRegistryKey {
 public:
-    Key(SimRegistry& registry, RegKey handle) : registry_(registry), handle_(handle) {}
-    ~Key() override { registry_.CloseKey(handle_); }
+    Key(SimRegistry& registry, std::string name) : registry_(registry), name_(std::move(name)) { ++registry_.open_; }
+    ~Key() override { --registry_.open_; }
     int32_t QueryValue(const std::string& valueName, uint32_t* type, uint8_t* data, uint32_t* size) override {
-        return registry_.QueryValue(handle_, valueName, type, data, size);
+        return registry_.QueryValue(name_, valueName, type, data, size);
     }
 
 private:
     SimRegistry& registry_;
-    RegKey handle_;
+    std::string name_;
 };
 
 int32_t SimRegistry::OpenKey(uint32_t root, const std::string& subKey, std::unique_ptr<IRegistryKey>& key) {
     key.reset();
-    const auto name = KeyName(root, subKey);
+    auto name = KeyName(root, subKey);
     if (!keys_.count(name)) return ERROR_FILE_NOT_FOUND;
-    const RegKey handle = next_++;
-    open_[handle] = name;
-    key = std::make_unique<Key>(*this, handle);
+    key = std::make_unique<Key>(*this, std::move(name));
     return ERROR_SUCCESS;
 }
 
-int32_t SimRegistry::QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
+int32_t SimRegistry::QueryValue(const std::string& keyName, const std::string& valueName, uint32_t* type, uint8_t* data,
                                 uint32_t* size) {
     ++queries_;
-    const auto handle = open_.find(key);
-    if (handle == open_.end()) return ERROR_INVALID_HANDLE;
-    const auto& values = keys_.at(handle->second);
+    const auto& values = keys_.at(keyName);
     const auto value = values.find(text::ToUpperAscii(text::UpToNul(valueName)));
     if (value == values.end()) return ERROR_FILE_NOT_FOUND;
     if (type) *type = value->second.type;
@@ -62,10 +59,6 @@ int32_t SimRegistry::QueryValue(RegKey key, const std::string& valueName, uint32
     std::memcpy(data, value->second.bytes.data(), needed);
     *size = needed;
     return ERROR_SUCCESS;
-}
-
-int32_t SimRegistry::CloseKey(RegKey key) {
-    return open_.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
 void SimRegistry::SetValue(uint32_t root, const std::string& subKey, const std::string& name, uint32_t type,

@@ -22,14 +22,13 @@ public:
     void SetString(uint32_t root, const std::string& subKey, const std::string& name, const std::string& text);
     void DeleteKey(uint32_t root, const std::string& subKey);
 
-    int OpenHandles() const { return static_cast<int>(open_.size()); }
+    int OpenHandles() const { return open_; }
     int QueryCount() const { return queries_; }
 
 private:
-    using RegKey = uintptr_t;
     class Key;
-    int32_t QueryValue(RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data, uint32_t* size);
-    int32_t CloseKey(RegKey key);
+    int32_t QueryValue(const std::string& keyName, const std::string& valueName, uint32_t* type, uint8_t* data,
+                       uint32_t* size);
 
     struct Value {
         uint32_t type;
@@ -39,8 +38,7 @@ private:
     static std::string KeyName(uint32_t root, const std::string& subKey);
 
     std::map<std::string, Values> keys_;  // "root\SUBKEY" upper case -> values
-    std::map<RegKey, std::string> open_;
-    RegKey next_ = 0x1000;
+    int open_ = 0;                        // keys opened and not yet closed
     int queries_ = 0;
 };
 

@@ -2,40 +2,43 @@
 #include "platform/sim/SimShell.h"
 
 #include <cstring>
+#include <utility>
 
 #include "platform/WinConst.h"
 
 namespace plivant::platform::sim {
 
-// The dialog's item: its path, freed when it goes.
+// The dialog's item: its path, counted among the shell's live items until it is freed.
 class SimShell::Item final : public IItemList {
 public:
-    Item(SimShell& shell, ItemId id) : shell_(shell), id_(id) {}
-    ~Item() override { shell_.items_.erase(id_); }
+    Item(SimShell& shell, std::string path) : shell_(shell), path_(std::move(path)) { ++shell_.items_; }
+    ~Item() override { --shell_.items_; }
     bool Path(char* buffer) const override {
-        const std::string& path = shell_.items_.at(id_);
-        if (path.empty() || path.size() >= win::MAX_PATH) {
+        if (path_.empty() || path_.size() >= win::MAX_PATH) {
             buffer[0] = '\0';
             return false;
         }
-        std::memcpy(buffer, path.c_str(), path.size() + 1);
+        std::memcpy(buffer, path_.c_str(), path_.size() + 1);
         return true;
     }
 
 private:
     SimShell& shell_;
-    ItemId id_;
+    std::string path_;
 };
 
+// A zero-filled block, counted among the shell's live blocks until it is freed.
 class SimShell::Block final : public ILocalBlock {
 public:
-    Block(SimShell& shell, void* address) : shell_(shell), address_(address) {}
-    ~Block() override { shell_.blocks_.erase(address_); }
-    void* Address() const override { return address_; }
+    Block(SimShell& shell, size_t bytes) : shell_(shell), bytes_(std::make_unique<char[]>(bytes == 0 ? 1 : bytes)) {
+        ++shell_.blocks_;
+    }
+    ~Block() override { --shell_.blocks_; }
+    void* Address() const override { return bytes_.get(); }
 
 private:
     SimShell& shell_;
-    void* address_;
+    std::unique_ptr<char[]> bytes_;
 };
 
 std::unique_ptr<IItemList> SimShell::BrowseFolder(const BrowseInfo& info) {
@@ -47,17 +50,12 @@ std::unique_ptr<IItemList> SimShell::BrowseFolder(const BrowseInfo& info) {
     }
     browses.push_back(browse);
     if (!browseChoice) return nullptr;
-    const ItemId item = nextItem_++;
-    items_[item] = *browseChoice;
-    return std::make_unique<Item>(*this, item);
+    return std::make_unique<Item>(*this, *browseChoice);
 }
 
 std::unique_ptr<ILocalBlock> SimShell::AllocateLocal(size_t bytes) {
     if (localHeapExhausted) return nullptr;
-    auto block = std::make_unique<char[]>(bytes == 0 ? 1 : bytes);  // zero-filled
-    void* address = block.get();
-    blocks_[address] = std::move(block);
-    return std::make_unique<Block>(*this, address);
+    return std::make_unique<Block>(*this, bytes);
 }
 
 }  // namespace plivant::platform::sim

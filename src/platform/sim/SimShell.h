@@ -1,7 +1,6 @@
 // A shell that records what it was asked to open and answers with a scripted value, and a folder-browse
 // dialog that runs the program's callback as the real one does and returns the folder the test chose.
 #pragma once
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,16 +42,14 @@ public:
         std::vector<int32_t> callbackResults;
     };
     std::vector<Browse> browses;
-    int LiveItemLists() const { return static_cast<int>(items_.size()); }
-    int LiveLocalBlocks() const { return static_cast<int>(blocks_.size()); }
+    int LiveItemLists() const { return items_; }
+    int LiveLocalBlocks() const { return blocks_; }
 
 private:
     class Item;
     class Block;
-    using ItemId = uintptr_t;
-    std::map<ItemId, std::string> items_;  // the items not yet freed
-    ItemId nextItem_ = 0x7000;
-    std::map<void*, std::unique_ptr<char[]>> blocks_;  // the blocks not yet freed
+    int items_ = 0;   // the items not yet freed
+    int blocks_ = 0;  // the blocks not yet freed
 };
 
 }  // namespace plivant::platform::sim

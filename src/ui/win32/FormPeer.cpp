@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/win32/Menus.h"
+#include "ui/win32/Painting.h"
 #include "ui/win32/WindowPeer.h"
 
 namespace plivant::ui::win32 {
@@ -176,15 +177,7 @@ private:
     // The window keeps using the icon it was given, so the old one goes only after the new one is in place.
     void UpdateIcon() {
         platform::win32::UniqueIcon made;
-        const Bitmap& picture = form_.Icon();
-        if (!picture.Empty()) {
-            const int w = picture.Width(), h = picture.Height();
-            std::vector<uint8_t> mask(static_cast<size_t>(((w + 15) / 16) * 2 * h), 0);
-            UniqueBitmap maskBitmap(CreateBitmap(w, h, 1, 1, mask.data()));
-            UniqueBitmap colour(MakeBitmap(picture));
-            ICONINFO info{TRUE, 0, 0, maskBitmap.get(), colour.get()};
-            made.reset(CreateIconIndirect(&info));
-        }
+        if (!form_.Icon().Empty()) made.reset(MakeIcon(CursorImage{form_.Icon(), {}, 0, 0}, false));
         SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(made.get()));
         SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made.get()));
         icon_ = std::move(made);

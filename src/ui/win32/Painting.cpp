@@ -53,16 +53,6 @@ BITMAPINFO DibInfo(int width, int height) {
     return info;
 }
 
-void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) {
-    // 0x00RRGGBB in memory is the DIB's blue, green, red, unused byte order.
-    const BITMAPINFO info = DibInfo(picture.Width(), picture.Height());
-    const int width = stretch ? area.right - area.left : picture.Width();
-    const int height = stretch ? area.bottom - area.top : picture.Height();
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, area.left, area.top, width, height, 0, 0, picture.Width(), picture.Height(),
-                  picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
-}
-
 LPCSTR StandardCursor(MousePointer pointer) {
     switch (pointer) {
         case MousePointer::Arrow:
@@ -96,24 +86,7 @@ HCURSOR CustomCursor(const CursorImage& image) {
     for (const auto& [known, cursor] : made) {
         if (known == image) return cursor.get();
     }
-    const int w = image.colour.Width(), h = image.colour.Height();
-    const int stride = ((w + 15) / 16) * 2;
-    std::vector<uint8_t> mask(static_cast<size_t>(stride * h), 0);
-    Bitmap colour = image.colour;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const size_t i = static_cast<size_t>(y * w + x);
-            if (i < image.transparent.size() && image.transparent[i]) {
-                mask[static_cast<size_t>(y * stride + x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
-                colour.Set(x, y, 0);
-            }
-        }
-    }
-    UniqueBitmap maskBitmap(CreateBitmap(w, h, 1, 1, mask.data()));
-    UniqueBitmap colourBitmap(MakeBitmap(colour));
-    ICONINFO info{FALSE, static_cast<DWORD>(image.hotX), static_cast<DWORD>(image.hotY), maskBitmap.get(),
-                  colourBitmap.get()};
-    made.emplace_back(image, UniqueCursor(CreateIconIndirect(&info)));
+    made.emplace_back(image, UniqueCursor(MakeIcon(image, true)));
     return made.back().second.get();
 }
 
@@ -132,8 +105,39 @@ void PaintWindowlessChildren(HDC dc, const Control& control, int dx, int dy, con
 
 }  // namespace
 
+HICON MakeIcon(const CursorImage& image, bool cursor) {
+    const int w = image.colour.Width(), h = image.colour.Height();
+    const int stride = ((w + 15) / 16) * 2;
+    std::vector<uint8_t> mask(static_cast<size_t>(stride * h), 0);
+    Bitmap colour = image.colour;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const size_t i = static_cast<size_t>(y * w + x);
+            if (i < image.transparent.size() && image.transparent[i]) {
+                mask[static_cast<size_t>(y * stride + x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
+                colour.Set(x, y, 0);
+            }
+        }
+    }
+    UniqueBitmap maskBitmap(CreateBitmap(w, h, 1, 1, mask.data()));
+    UniqueBitmap colourBitmap(MakeBitmap(colour));
+    ICONINFO info{cursor ? FALSE : TRUE, static_cast<DWORD>(image.hotX), static_cast<DWORD>(image.hotY),
+                  maskBitmap.get(), colourBitmap.get()};
+    return CreateIconIndirect(&info);
+}
+
 COLORREF ColourOf(OleColor c) {
     return IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF);
+}
+
+void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) {
+    // 0x00RRGGBB in memory is the DIB's blue, green, red, unused byte order.
+    const BITMAPINFO info = DibInfo(picture.Width(), picture.Height());
+    const int width = stretch ? area.right - area.left : picture.Width();
+    const int height = stretch ? area.bottom - area.top : picture.Height();
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, area.left, area.top, width, height, 0, 0, picture.Width(), picture.Height(),
+                  picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 UniqueFont MakeFont(const Font& font) {

@@ -12,6 +12,8 @@ namespace plivant::ui::win32 {
 // A stored colour (a system colour by its index, or blue-green-red) as the screen's colour.
 COLORREF ColourOf(OleColor c);
 platform::win32::UniqueFont MakeFont(const Font& font);
+// A picture at the area's top left corner, or stretched over the area.
+void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch);
 // Background, picture, text and border of a look, in the area.
 void PaintOne(HDC dc, const ViewLook& look, const RECT& area);
 RECT RectOf(const platform::Rect& r);
@@ -19,6 +21,8 @@ RECT RectOf(const platform::Rect& r);
 // theme library is loaded on first use, so a run without buttons never loads it), in the classic look otherwise.
 // Returns the area inside the edges.
 RECT DrawPushButtonFace(HWND button, HDC dc, const RECT& area, bool pushed, bool disabled, bool hot);
+// An icon, or a cursor with the image's hot spot, of the image: its transparent pixels show what lies under it.
+HICON MakeIcon(const CursorImage& image, bool cursor);
 // Shows the control's own pointer; false when it has none (the window's class pointer then stays).
 bool ApplyCursor(const Control& target);
 

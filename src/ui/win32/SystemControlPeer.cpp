@@ -10,7 +10,6 @@
 
 namespace plivant::ui::win32 {
 
-using platform::win32::UniqueBitmap;
 using platform::win32::UniqueBrush;
 using platform::win32::UniqueFont;
 
@@ -106,20 +105,25 @@ public:
                     SendMessageA(w, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list->ListIndex()), 0);
                 if (combo) SetWindowTextA(w, owner_.PeerText().c_str());
                 return;
-            case Aspect::Look:
-                if (kind_ == PeerKind::Button && !pictureButton_) {
-                    const ViewLook look = owner_.Look();
-                    picture_.reset(MakeBitmap(look.picture));
-                    LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_BITMAP);
-                    if (picture_) style |= BS_BITMAP;
-                    SetWindowLongPtrA(w, GWL_STYLE, style);
-                    SendMessageA(w, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
-                }
-                break;
             default:
                 break;
         }
         WindowPeer::Update(aspect);
+    }
+
+    int ItemAt(platform::Point p) const override {
+        if (kind_ != PeerKind::ListBox || !hwnd_) return -1;
+        const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+        return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
+    }
+
+    platform::Rect ItemBounds(int index) const override {
+        RECT r{};
+        if (kind_ != PeerKind::ListBox || !hwnd_ ||
+            SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
+            return {};
+        }
+        return {r.left, r.top, r.right, r.bottom};
     }
 
     void OnCommand(WORD code) override {
@@ -178,12 +182,10 @@ public:
             const int shift = pushed ? 1 : 0;
             const int left = (inside.left + inside.right - look.picture.Width()) / 2 + shift;
             const int top = (inside.top + inside.bottom - look.picture.Height()) / 2 + shift;
-            ViewLook picture;
-            picture.opaque = false;
-            picture.picture = look.picture;
             const int saved = SaveDC(item.hDC);
             IntersectClipRect(item.hDC, inside.left, inside.top, inside.right, inside.bottom);
-            PaintOne(item.hDC, picture, RECT{left, top, left + look.picture.Width(), top + look.picture.Height()});
+            DrawPicture(item.hDC, look.picture,
+                        RECT{left, top, left + look.picture.Width(), top + look.picture.Height()}, false);
             RestoreDC(item.hDC, saved);
         }
         if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
@@ -207,10 +209,7 @@ public:
     }
 
 protected:
-    std::string WindowText() const override {
-        return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox ? owner_.PeerText() : owner_.AccessibleName();
-    }
-    bool NamedByToolTip() const override { return kind_ != PeerKind::TextBox && kind_ != PeerKind::ComboBox; }
+    bool ShowsContent() const override { return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox; }
     void UpdateFont() override {
         if (!hwnd_) return;
         font_ = MakeFont(owner_.Font());
@@ -334,8 +333,8 @@ private:
                 if (message == WM_RBUTTONDOWN) toolkit.SuppressMouseMenu(nullptr);
                 const unsigned popups = toolkit.PopupsShown();
                 const LRESULT result = system(message, wParam, lParam);
-                const float x = static_cast<float>(p.x) * toolkit.TwipsPerPixelX() / owner.UnitX();
-                const float y = static_cast<float>(p.y) * toolkit.TwipsPerPixelY() / owner.UnitY();
+                const float x = owner.FromPixelsX(static_cast<float>(p.x));
+                const float y = owner.FromPixelsY(static_cast<float>(p.y));
                 const int16_t shift = ShiftState(wParam);
                 if (message == WM_MOUSEMOVE) owner.MouseMove(ButtonsHeld(wParam), shift, x, y);
                 if (message == WM_LBUTTONDOWN) owner.MouseDown(1, shift, x, y);
@@ -369,7 +368,6 @@ private:
     WNDPROC controlProc_ = nullptr;
     WNDPROC fieldProc_ = nullptr;
     UniqueFont font_;
-    UniqueBitmap picture_;
     UniqueBrush background_;
     COLORREF backgroundColour_ = 0;
 };

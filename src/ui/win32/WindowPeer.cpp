@@ -132,7 +132,7 @@ void WindowPeer::Update(Aspect aspect) {
             break;
         case Aspect::ToolTip:
             UpdateToolTip();
-            if (NamedByToolTip()) SetWindowTextA(w, WindowText().c_str());
+            if (!ShowsContent()) SetWindowTextA(w, WindowText().c_str());
             break;
         case Aspect::Look:
             UpdateFont();
@@ -145,21 +145,6 @@ void WindowPeer::Update(Aspect aspect) {
         default:
             break;
     }
-}
-
-int WindowPeer::ItemAt(platform::Point p) const {
-    if (!hwnd_) return -1;
-    const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
-    return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
-}
-
-platform::Rect WindowPeer::ItemBounds(int index) const {
-    RECT r{};
-    if (!hwnd_ ||
-        SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
-        return {};
-    }
-    return {r.left, r.top, r.right, r.bottom};
 }
 
 void WindowPeer::RemoveToolTip() {
@@ -198,8 +183,8 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     Control& receiver = target ? *target : owner_;
     platform::Rect origin{};
     if (target) origin = target->PixelBounds();
-    const float x = static_cast<float>(p.x - origin.left) * toolkit_.TwipsPerPixelX() / receiver.UnitX();
-    const float y = static_cast<float>(p.y - origin.top) * toolkit_.TwipsPerPixelY() / receiver.UnitY();
+    const float x = receiver.FromPixelsX(static_cast<float>(p.x - origin.left));
+    const float y = receiver.FromPixelsY(static_cast<float>(p.y - origin.top));
     const int16_t shift = ShiftState(wParam);
     switch (message) {
         case WM_LBUTTONDOWN:
@@ -243,8 +228,8 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
 bool WindowPeer::KeyboardContextMenu() {
     if (!owner_.onContextMenu) return false;
     const platform::Rect r = owner_.PixelBounds();
-    owner_.ContextMenu(static_cast<float>(r.Width()) / 2 * toolkit_.TwipsPerPixelX() / owner_.UnitX(),
-                       static_cast<float>(r.Height()) / 2 * toolkit_.TwipsPerPixelY() / owner_.UnitY());
+    owner_.ContextMenu(owner_.FromPixelsX(static_cast<float>(r.Width()) / 2),
+                       owner_.FromPixelsY(static_cast<float>(r.Height()) / 2));
     return true;
 }
 

@@ -52,8 +52,6 @@ public:
     bool Detached() const { return detached_; }
 
     void Update(Aspect aspect) override;
-    int ItemAt(platform::Point p) const override;
-    platform::Rect ItemBounds(int index) const override;
 
     // The window's first and last messages.
     void Bind(HWND w);
@@ -76,9 +74,10 @@ protected:
     // After the window's first message, and after its last.
     virtual void WindowBound() {}
     virtual void WindowGone() {}
-    // The window's text: what a screen reader names it by (a text box's and a combo box's is their content).
-    virtual std::string WindowText() const { return owner_.AccessibleName(); }
-    virtual bool NamedByToolTip() const { return true; }
+    // Whether the window's text is the control's content (a text box's, a combo box's) rather than the name a
+    // screen reader gives it, which the tooltip provides where the control has no text.
+    virtual bool ShowsContent() const { return false; }
+    std::string WindowText() const { return ShowsContent() ? owner_.PeerText() : owner_.AccessibleName(); }
     virtual void UpdateFont() {}
     void UpdateToolTip();
     void RemoveToolTip();
