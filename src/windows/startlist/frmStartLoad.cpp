@@ -83,10 +83,7 @@ void frmStartLoad::LoadList() {
 
 void frmStartLoad::LoadDrives() {
     std::vector<std::string> free;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const std::string drive{letter, ':'};
-        if (!DriveExists(platform_.dosDevices, drive)) free.push_back(drive);
-    }
+    for (const char letter : FreeDriveLetters(platform_.dosDevices)) free.push_back(std::string{letter, ':'});
     cboDrive.SetItems(std::move(free));
 }
 
