@@ -116,8 +116,12 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     txtPath.onChange = [this] { txtPath_Change(); };
     // Display only: every typed character is discarded.
     txtPath.onKeyPress = [](int16_t& key) { key = 0; };
-    vList.onMouseDown = [this](int16_t button, int16_t, float x, float y) { vList_MouseDown(button, x, y); };
-    oList.onMouseDown = [this](int16_t button, int16_t, float x, float y) { oList_MouseDown(button, x, y); };
+    vList.onMouseDown = [this](int16_t button, int16_t, float x, float y) {
+        List_MouseDown(vList, mnuMenu, button, x, y);
+    };
+    oList.onMouseDown = [this](int16_t button, int16_t, float x, float y) {
+        List_MouseDown(oList, mnuo, button, x, y);
+    };
     vList.onContextMenu = [this](float x, float y) { OpenPopup(vList, mnuMenu, x, y); };
     oList.onContextMenu = [this](float x, float y) { OpenPopup(oList, mnuo, x, y); };
     mnuMenuUnmount.onClick = [this] { mnuMenuUnmount_Click(); };
