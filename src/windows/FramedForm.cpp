@@ -8,8 +8,6 @@
 namespace plivant {
 
 namespace {
-// The background a host takes under a new frame: NuvaXPForm's default, 0xD8E9EC.
-constexpr ui::OleColor kHostBackground = 0xD8E9EC;
 constexpr int kIconPixels = 16;
 }  // namespace
 
@@ -25,7 +23,7 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const 
     SetBorderStyle(ui::FormBorderStyle::FixedSingle);
     SetMinButton(false);
     SetMaxButton(false);
-    SetBackColor(kHostBackground);
+    SetBackColor(NuvaXPForm::kDefaultBackground);
     SetCaption(caption);
     // The frame first: the window follows its size.
     NuvaXPForm1.Move(0, 0, width, height);

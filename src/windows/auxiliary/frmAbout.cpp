@@ -9,7 +9,8 @@
 namespace plivant {
 
 namespace {
-constexpr ui::OleColor kBackground = 0xD8E9EC;
+// The frame's default, which the window takes.
+constexpr ui::OleColor kBackground = NuvaXPForm::kDefaultBackground;
 constexpr float kDesignWidth = 5745, kDesignHeight = 4245;
 constexpr float kWidth = 5800, kHeight = 4400;
 constexpr float kSeparatorTop = 3330;

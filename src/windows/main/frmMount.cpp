@@ -19,8 +19,8 @@ namespace plivant {
 
 namespace {
 
-// The window's background, the frame's default: 0xD8E9EC as a stored colour.
-constexpr ui::OleColor kBackground = 0xD8E9EC;
+// The window's background: the frame's default.
+constexpr ui::OleColor kBackground = NuvaXPForm::kDefaultBackground;
 // What the pictures are laid on: the window's colour, which is also the face of the era's buttons.
 constexpr ui::Rgb kPictureGround = ui::RgbOf(kBackground);
 constexpr float kFrameWidth = 6015, kFrameHeight = 4815;
