@@ -8,7 +8,8 @@
 namespace plivant {
 
 namespace {
-constexpr int kIconPixels = 16;
+// Where the frame shows its icon, in pixels below the title bar's top edge: the frame's default.
+constexpr int kIconTop = 7;
 }  // namespace
 
 ui::Font FrameCaptionFont() {
@@ -31,7 +32,7 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const 
     ui::PropertyBag design;
     design.Store("Caption", caption);
     design.Store("Font", FrameCaptionFont());
-    design.Store("Icon", ProgramIcon(kIconPixels).colour);
+    design.Store("Icon", TitleBarIcon(kIconTop));
     design.Store("ShowMinimize", false);
     design.Store("ShowMaximize", false);
     design.Store("EnableMaximize", false);
