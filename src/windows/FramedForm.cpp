@@ -16,6 +16,16 @@ ui::Font FrameCaptionFont() {
     return {.name = "Courier New", .size = 9.75f, .bold = true};
 }
 
+ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font) {
+    ui::PropertyBag design;
+    design.Store("Caption", caption);
+    design.Store("Font", font);
+    design.Store("Icon", TitleBarIcon(kIconTop));
+    design.Store("EnableMaximize", false);
+    design.Store("AutoLoad", true);
+    return design;
+}
+
 FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const char* name, const std::string& caption,
                        float width, float height)
     : ui::Form(toolkit, name), NuvaXPForm1(*this, "NuvaXPForm1", process) {
@@ -29,14 +39,9 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const 
     // The frame first: the window follows its size.
     NuvaXPForm1.Move(0, 0, width, height);
     Move(0, 0, width, height);
-    ui::PropertyBag design;
-    design.Store("Caption", caption);
-    design.Store("Font", FrameCaptionFont());
-    design.Store("Icon", TitleBarIcon(kIconTop));
+    ui::PropertyBag design = FrameDesign(caption, FrameCaptionFont());
     design.Store("ShowMinimize", false);
     design.Store("ShowMaximize", false);
-    design.Store("EnableMaximize", false);
-    design.Store("AutoLoad", true);
     NuvaXPForm1.ReadProperties(design);
 }
 

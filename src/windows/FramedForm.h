@@ -5,11 +5,16 @@
 
 #include "frame/NuvaXPForm.h"
 #include "ui/Form.h"
+#include "ui/PropertyBag.h"
 
 namespace plivant {
 
 // The frame's title font in the program's windows.
 ui::Font FrameCaptionFont();
+
+// The settings every window of the program stores its frame with: the caption, the title font, the program's icon
+// as the title bar shows it, maximising disabled and AutoLoad on.
+ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font);
 
 class FramedForm : public ui::Form {
 public:
