@@ -135,8 +135,7 @@ void frmMount::LoadCaptions() {
     const auto text = [&](UiString id) { return LoadUiString(registry, id); };
     SkipOnError([&] {
         const std::string title = text(UiString::Title);
-        SetCaption(title);
-        NuvaXPForm1.SetCaption(title);
+        NuvaXPForm1.SetCaption(title);  // the window's caption too
         cmdOK.SetToolTipText(title);
     });
     SkipOnError([&] { cmdBoot.SetToolTipText(text(UiString::SetupMountAsWinBoot)); });

@@ -55,11 +55,8 @@ void frmStartLoad::Form_Load() {
     cboDrive.SetText("");
     vList.SetItems({});
     platform::IRegistry& registry = platform_.registry;
-    SkipOnError([&] {
-        const std::string caption = LoadUiString(registry, UiString::MountAtStartup);
-        SetCaption(caption);
-        NuvaXPForm1.SetCaption(caption);
-    });
+    // The frame's caption is the window's too.
+    SkipOnError([&] { NuvaXPForm1.SetCaption(LoadUiString(registry, UiString::MountAtStartup)); });
     SkipOnError([&] { txtBrowse.SetToolTipText(LoadUiString(registry, UiString::FolderPathToMount)); });
     SkipOnError([&] { cboDrive.SetToolTipText(LoadUiString(registry, UiString::DriveLetter)); });
     SkipOnError([&] { cmdAdd.SetToolTipText(LoadUiString(registry, UiString::Add)); });
