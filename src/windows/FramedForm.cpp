@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "util/ErrorPolicy.h"
 #include "windows/main/MountArt.h"
 
 namespace plivant {
@@ -48,6 +49,11 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const 
 void FramedForm::Form_Resize() {
     SetWidth(NuvaXPForm1.Width());
     SetHeight(NuvaXPForm1.Height());
+}
+
+void FramedForm::HideSizeButtons() {
+    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
+    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
 }
 
 void FramedForm::PlaceOverOwner() {

@@ -28,6 +28,9 @@ protected:
 
     // The window takes the width and then the height of its frame.
     void Form_Resize() override;
+    // Hides the frame's maximise and then its minimise button, each step skipped on failure. Restoring the stored
+    // settings leaves the buttons as designed: only this, run at load, takes them off the title bar.
+    void HideSizeButtons();
     // Centred over the owner, or on the screen when there is none; kept on the screen.
     void PlaceOverOwner();
 };

@@ -83,8 +83,7 @@ void frmAbout::Form_Load() {
     NuvaXPForm1.SetHeight(kHeight);
     NuvaXPForm1.SetWidth(kWidth);
     Form_Resize();
-    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
-    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
+    HideSizeButtons();
     PlaceOverOwner();
 }
 

@@ -64,8 +64,7 @@ void frmStartLoad::Form_Load() {
     SkipOnError([&] { vList.SetToolTipText(LoadUiString(registry, UiString::ListToMount)); });
     SkipOnError([&] { LoadList(); });
     SkipOnError([&] { LoadDrives(); });
-    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
-    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
+    HideSizeButtons();
     PlaceOverOwner();
 }
 
