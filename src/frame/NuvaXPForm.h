@@ -21,7 +21,8 @@ namespace plivant {
 
 class NuvaXPForm : public ui::UserControl {
 public:
-    // The background a host window takes when a new frame is placed on it, as text: 0xD8E9EC.
+    // The background a host window takes when a new frame is placed on it, and the same colour as text.
+    static constexpr ui::OleColor kDefaultBackground = 0xD8E9EC;
     static constexpr const char* kDefaultBackgroundColor = "14215660";
     // The height of the standard caption and borders that SetStyle takes from a window, and that the skin
     // application and the edge release give back, so that the two cancel exactly.

@@ -1,23 +1,13 @@
 // NuvaXPForm: the skin applied to the host, the title bar, the caption buttons and the menu strip.
 #include "frame/NuvaXPForm.h"
 
-#include <cctype>
-
 #include "frame/NuvaXPFormParts.h"
 #include "util/ErrorPolicy.h"
+#include "util/Text.h"
 
 namespace plivant {
 
 using namespace nuvaxp;
-
-namespace {
-
-std::string Capitals(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-}  // namespace
 
 void NuvaXPForm::UserControl_Show() {
     // The host's own controls stay over the frame, whatever order their windows were made in.
@@ -56,7 +46,7 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
                 control->SetTop(0);
                 control->SetLeft(0);
                 frame = control;
-            } else if (control->Kind() == HostControlKind::Menu && Capitals(control->Tag()) == "MAINMENU") {
+            } else if (control->Kind() == HostControlKind::Menu && text::EqualsIgnoreCase(control->Tag(), "MAINMENU")) {
                 pICmenu.SetVisible(true);
                 counter = Checked16(int32_t{counter} + 1);
                 if (!LbMenu.Load(counter)) throw LateBoundError("label already loaded");

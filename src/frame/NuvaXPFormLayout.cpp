@@ -42,10 +42,8 @@ bool NuvaXPForm::Repos() {
     EnforceMinimumSize();
     const float W = WidthTwips() / Tx(), H = HeightTwips() / Ty();
 
-    TitleLeft.Move(0, 0, TitleLeft.Width(), kTitleHeight);
-    Title.Move(TitleLeft.Width(), 0, W - TitleLeft.Width() - TitleRight.Width(), kTitleHeight);
+    FitTitlePieces();
     pICmenu.SetTop(Title.Top() + Title.Height());
-    TitleRight.Move(Title.Left() + Title.Width(), 0, TitleRight.Width(), kTitleHeight);
 
     BottomLeft.Move(0, H - kEdge, kEdge, kEdge);
     BottomRight.Move(W - kEdge, H - kEdge, kEdge, kEdge);

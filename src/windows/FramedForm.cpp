@@ -3,18 +3,28 @@
 
 #include <algorithm>
 
+#include "util/ErrorPolicy.h"
 #include "windows/main/MountArt.h"
 
 namespace plivant {
 
 namespace {
-// The background a host takes under a new frame: NuvaXPForm's default, 0xD8E9EC.
-constexpr ui::OleColor kHostBackground = 0xD8E9EC;
-constexpr int kIconPixels = 16;
+// Where the frame shows its icon, in pixels below the title bar's top edge: the frame's default.
+constexpr int kIconTop = 7;
 }  // namespace
 
 ui::Font FrameCaptionFont() {
     return {.name = "Courier New", .size = 9.75f, .bold = true};
+}
+
+ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font) {
+    ui::PropertyBag design;
+    design.Store("Caption", caption);
+    design.Store("Font", font);
+    design.Store("Icon", TitleBarIcon(kIconTop));
+    design.Store("EnableMaximize", false);
+    design.Store("AutoLoad", true);
+    return design;
 }
 
 FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const char* name, const std::string& caption,
@@ -25,25 +35,25 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const 
     SetBorderStyle(ui::FormBorderStyle::FixedSingle);
     SetMinButton(false);
     SetMaxButton(false);
-    SetBackColor(kHostBackground);
+    SetBackColor(NuvaXPForm::kDefaultBackground);
     SetCaption(caption);
     // The frame first: the window follows its size.
     NuvaXPForm1.Move(0, 0, width, height);
     Move(0, 0, width, height);
-    ui::PropertyBag design;
-    design.Store("Caption", caption);
-    design.Store("Font", FrameCaptionFont());
-    design.Store("Icon", ProgramIcon(kIconPixels).colour);
+    ui::PropertyBag design = FrameDesign(caption, FrameCaptionFont());
     design.Store("ShowMinimize", false);
     design.Store("ShowMaximize", false);
-    design.Store("EnableMaximize", false);
-    design.Store("AutoLoad", true);
     NuvaXPForm1.ReadProperties(design);
 }
 
 void FramedForm::Form_Resize() {
     SetWidth(NuvaXPForm1.Width());
     SetHeight(NuvaXPForm1.Height());
+}
+
+void FramedForm::HideSizeButtons() {
+    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
+    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
 }
 
 void FramedForm::PlaceOverOwner() {

@@ -5,11 +5,16 @@
 
 #include "frame/NuvaXPForm.h"
 #include "ui/Form.h"
+#include "ui/PropertyBag.h"
 
 namespace plivant {
 
 // The frame's title font in the program's windows.
 ui::Font FrameCaptionFont();
+
+// The settings every window of the program stores its frame with: the caption, the title font, the program's icon
+// as the title bar shows it, maximising disabled and AutoLoad on.
+ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font);
 
 class FramedForm : public ui::Form {
 public:
@@ -23,6 +28,9 @@ protected:
 
     // The window takes the width and then the height of its frame.
     void Form_Resize() override;
+    // Hides the frame's maximise and then its minimise button, each step skipped on failure. Restoring the stored
+    // settings leaves the buttons as designed: only this, run at load, takes them off the title bar.
+    void HideSizeButtons();
     // Centred over the owner, or on the screen when there is none; kept on the screen.
     void PlaceOverOwner();
 };

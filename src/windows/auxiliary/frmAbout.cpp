@@ -9,7 +9,8 @@
 namespace plivant {
 
 namespace {
-constexpr ui::OleColor kBackground = 0xD8E9EC;
+// The frame's default, which the window takes.
+constexpr ui::OleColor kBackground = NuvaXPForm::kDefaultBackground;
 constexpr float kDesignWidth = 5745, kDesignHeight = 4245;
 constexpr float kWidth = 5800, kHeight = 4400;
 constexpr float kSeparatorTop = 3330;
@@ -82,8 +83,7 @@ void frmAbout::Form_Load() {
     NuvaXPForm1.SetHeight(kHeight);
     NuvaXPForm1.SetWidth(kWidth);
     Form_Resize();
-    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
-    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
+    HideSizeButtons();
     PlaceOverOwner();
 }
 

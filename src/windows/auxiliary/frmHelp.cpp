@@ -57,8 +57,7 @@ frmHelp::frmHelp(ui::Toolkit& toolkit, platform::Platform& platform)
 }
 
 void frmHelp::Form_Load() {
-    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
-    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
+    HideSizeButtons();
     SkipOnError([&] { NuvaXPForm1.SetCaption(LoadUiString(registry_, UiString::Help)); });
     SkipOnError([&] {
         txtHelp.SetText(HelpText(

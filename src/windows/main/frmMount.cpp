@@ -9,9 +9,9 @@
 #include "startup/modMain.h"
 #include "state/History.h"
 #include "state/UiStrings.h"
-#include "ui/PropertyBag.h"
 #include "util/ErrorPolicy.h"
 #include "util/Text.h"
+#include "windows/FramedForm.h"
 #include "windows/main/MountArt.h"
 #include "windows/main/modFolderBrowse.h"
 
@@ -19,26 +19,13 @@ namespace plivant {
 
 namespace {
 
-// The window's background, the frame's default: 0xD8E9EC as a stored colour.
-constexpr ui::OleColor kBackground = 0xD8E9EC;
+// The window's background: the frame's default.
+constexpr ui::OleColor kBackground = NuvaXPForm::kDefaultBackground;
 // What the pictures are laid on: the window's colour, which is also the face of the era's buttons.
 constexpr ui::Rgb kPictureGround = ui::RgbOf(kBackground);
 constexpr float kFrameWidth = 6015, kFrameHeight = 4815;
-// Where the frame shows its icon, in pixels below the title bar's top edge.
-constexpr int kIconTop = 7;
 constexpr const char* kNoDriveLetter = "No drive letter;";
 constexpr const char* kErrorTitle = "ERROR!";
-
-// The frame's settings as the window stores them.
-ui::PropertyBag FrameDesign() {
-    ui::PropertyBag bag;
-    bag.Store("Caption", "Plivant");
-    bag.Store("EnableMaximize", false);
-    bag.Store("AutoLoad", true);
-    bag.Store("Icon", TitleBarIcon(kIconTop));
-    bag.Store("Font", ui::Font{.name = "Trebuchet MS", .size = 9.75f, .bold = true});
-    return bag;
-}
 
 }  // namespace
 
@@ -69,7 +56,7 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     // The window keeps the program file's icon for the taskbar; the frame shows the one laid on its title bar.
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - kFrameWidth) / 2, (screen.height - kFrameHeight) / 2, kFrameWidth, kFrameHeight);
-    NuvaXPForm1.ReadProperties(FrameDesign());
+    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", {.name = "Trebuchet MS", .size = 9.75f, .bold = true}));
     NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
     for (auto [button, picture] : {std::pair{&cmdOK, MountButtonPicture(kPictureGround)},
@@ -116,8 +103,12 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     txtPath.onChange = [this] { txtPath_Change(); };
     // Display only: every typed character is discarded.
     txtPath.onKeyPress = [](int16_t& key) { key = 0; };
-    vList.onMouseDown = [this](int16_t button, int16_t, float x, float y) { vList_MouseDown(button, x, y); };
-    oList.onMouseDown = [this](int16_t button, int16_t, float x, float y) { oList_MouseDown(button, x, y); };
+    vList.onMouseDown = [this](int16_t button, int16_t, float x, float y) {
+        List_MouseDown(vList, mnuMenu, button, x, y);
+    };
+    oList.onMouseDown = [this](int16_t button, int16_t, float x, float y) {
+        List_MouseDown(oList, mnuo, button, x, y);
+    };
     vList.onContextMenu = [this](float x, float y) { OpenPopup(vList, mnuMenu, x, y); };
     oList.onContextMenu = [this](float x, float y) { OpenPopup(oList, mnuo, x, y); };
     mnuMenuUnmount.onClick = [this] { mnuMenuUnmount_Click(); };
@@ -144,8 +135,7 @@ void frmMount::LoadCaptions() {
     const auto text = [&](UiString id) { return LoadUiString(registry, id); };
     SkipOnError([&] {
         const std::string title = text(UiString::Title);
-        SetCaption(title);
-        NuvaXPForm1.SetCaption(title);
+        NuvaXPForm1.SetCaption(title);  // the window's caption too
         cmdOK.SetToolTipText(title);
     });
     SkipOnError([&] { cmdBoot.SetToolTipText(text(UiString::SetupMountAsWinBoot)); });

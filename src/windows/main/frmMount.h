@@ -78,8 +78,7 @@ private:
     void txtPath_Change();
 
     // The lists and their popups.
-    void vList_MouseDown(int16_t Button, float X, float Y);
-    void oList_MouseDown(int16_t Button, float X, float Y);
+    void List_MouseDown(ui::ListBox& list, ui::Menu& menu, int16_t Button, float X, float Y);
     void OpenPopup(ui::ListBox& list, ui::Menu& menu, float x, float y);
     void mnuMenuUnmount_Click();
     void mnuoMount_Click();

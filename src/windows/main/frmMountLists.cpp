@@ -48,20 +48,12 @@ void frmMount::OpenPopup(ui::ListBox& list, ui::Menu& menu, float x, float y) {
 
 // The popup's commands act on the selected row: a right press on a row selects it first, so that they act on the
 // row the user pointed at; a press below the last row leaves the selection as it is.
-void frmMount::vList_MouseDown(int16_t Button, float X, float Y) {
+void frmMount::List_MouseDown(ui::ListBox& list, ui::Menu& menu, int16_t Button, float X, float Y) {
     if (Button != kRightButton) return;
     SkipOnError([&] {
-        if (const int row = vList.ItemAt(X, Y); row >= 0) vList.SetListIndex(row);
+        if (const int row = list.ItemAt(X, Y); row >= 0) list.SetListIndex(row);
     });
-    OpenPopup(vList, mnuMenu, X, Y);
-}
-
-void frmMount::oList_MouseDown(int16_t Button, float X, float Y) {
-    if (Button != kRightButton) return;
-    SkipOnError([&] {
-        if (const int row = oList.ItemAt(X, Y); row >= 0) oList.SetListIndex(row);
-    });
-    OpenPopup(oList, mnuo, X, Y);
+    OpenPopup(list, menu, X, Y);
 }
 
 // ---------------------------------------------------------------------------------------------------------------

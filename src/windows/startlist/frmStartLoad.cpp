@@ -55,11 +55,8 @@ void frmStartLoad::Form_Load() {
     cboDrive.SetText("");
     vList.SetItems({});
     platform::IRegistry& registry = platform_.registry;
-    SkipOnError([&] {
-        const std::string caption = LoadUiString(registry, UiString::MountAtStartup);
-        SetCaption(caption);
-        NuvaXPForm1.SetCaption(caption);
-    });
+    // The frame's caption is the window's too.
+    SkipOnError([&] { NuvaXPForm1.SetCaption(LoadUiString(registry, UiString::MountAtStartup)); });
     SkipOnError([&] { txtBrowse.SetToolTipText(LoadUiString(registry, UiString::FolderPathToMount)); });
     SkipOnError([&] { cboDrive.SetToolTipText(LoadUiString(registry, UiString::DriveLetter)); });
     SkipOnError([&] { cmdAdd.SetToolTipText(LoadUiString(registry, UiString::Add)); });
@@ -67,8 +64,7 @@ void frmStartLoad::Form_Load() {
     SkipOnError([&] { vList.SetToolTipText(LoadUiString(registry, UiString::ListToMount)); });
     SkipOnError([&] { LoadList(); });
     SkipOnError([&] { LoadDrives(); });
-    SkipOnError([&] { NuvaXPForm1.SetShowMaximize(false); });
-    SkipOnError([&] { NuvaXPForm1.SetShowMinimize(false); });
+    HideSizeButtons();
     PlaceOverOwner();
 }
 
@@ -83,10 +79,7 @@ void frmStartLoad::LoadList() {
 
 void frmStartLoad::LoadDrives() {
     std::vector<std::string> free;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const std::string drive{letter, ':'};
-        if (!DriveExists(platform_.dosDevices, drive)) free.push_back(drive);
-    }
+    for (const char letter : FreeDriveLetters(platform_.dosDevices)) free.push_back(std::string{letter, ':'});
     cboDrive.SetItems(std::move(free));
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "SimHost.h"
+#include "art/ThemeXArt.h"
 #include "platform/WinConst.h"
 #include "platform/sim/SimPlatform.h"
 #include "state/UiStrings.h"
@@ -41,6 +42,8 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsC
     help.Show();
     EXPECT_EQ(std::tuple(help.NuvaXPForm1.Caption(), help.txtHelp.Text(), help.txtHelp.MultiLine()),
               std::tuple("Hilfe", HelpText("HILFE", "a|b", DefaultText(UiString::HelpParagraph2), "Von"), true));
+    // The title bar's own shading shows round the icon, not the drawing's empty ground.
+    EXPECT_EQ(help.NuvaXPForm1.TitleIcon.Picture().At(0, 0), ThemeXTitleColour(0, true, 7));
     for (int16_t typed : {'a', '\b', '\x16'}) {  // a letter, Backspace, Ctrl+V
         help.txtHelp.KeyPress(typed);
         EXPECT_EQ(typed, 0);
