@@ -14,7 +14,9 @@ namespace {
 using platform::sim::SimShell;
 using platform::sim::SimWindowing;
 
-TEST(BrowseForFolder, ResultAndEveryBlockFreed) {
+// Each answer of the dialog, every block freed; the dialog's settings; only the "initialised" message selects the
+// initial folder (one message, to the dialog), and nothing is selected without a local block.
+TEST(BrowseForFolder, ResultSettingsSelectionAndEveryBlockFreed) {
     const std::pair<std::optional<std::string>, std::string> choices[] = {
         {std::nullopt, ""},            // cancel
         {"", ""},                      // an item without a file-system path
@@ -24,25 +26,19 @@ TEST(BrowseForFolder, ResultAndEveryBlockFreed) {
         SimShell shell;
         SimWindowing windowing;
         shell.browseChoice = choice;
-        EXPECT_EQ(BrowseForFolder(shell, windowing, 0x1234, "Folder to mount", "C:\\Program Files\\Plivant"), expected);
+        EXPECT_EQ(BrowseForFolder(shell, windowing, 0x4242, "Folder to mount", "C:\\Program Files\\Plivant"), expected);
         EXPECT_EQ(shell.LiveItemLists() + shell.LiveLocalBlocks(), 0);
+        const auto& browse = shell.browses.at(0);
+        EXPECT_EQ(std::tuple(browse.owner, browse.flags, browse.callbackDataText),
+                  std::tuple(0x4242u, 0x43u, std::string("C:\\Program Files\\Plivant")));
+        ASSERT_EQ(windowing.sent.size(), 1u);
+        EXPECT_EQ(std::tuple(windowing.sent[0].message, windowing.sent[0].lParamText),
+                  std::tuple(0x466u, std::string("C:\\Program Files\\Plivant")));
     }
-}
-
-TEST(BrowseForFolder, DialogSettingsAndTheInitialSelectionOrNoneWithoutALocalBlock) {
     SimShell shell;
     SimWindowing windowing;
     shell.browseChoice = "E:\\Music";
-    BrowseForFolder(shell, windowing, 0x4242, "Folder to mount", "C:\\Program Files\\Plivant");
-    const auto& browse = shell.browses.at(0);
-    EXPECT_EQ(std::tuple(browse.owner, browse.flags, browse.callbackDataText),
-              std::tuple(0x4242u, 0x43u, std::string("C:\\Program Files\\Plivant")));
-    // Only the "initialised" message selects: exactly one message, to the dialog.
-    ASSERT_EQ(windowing.sent.size(), 1u);
-    EXPECT_EQ(std::tuple(windowing.sent[0].message, windowing.sent[0].lParamText),
-              std::tuple(0x466u, std::string("C:\\Program Files\\Plivant")));
     shell.localHeapExhausted = true;
-    windowing.sent.clear();
     EXPECT_EQ(BrowseForFolder(shell, windowing, 0, "t", "C:\\"), "E:\\Music");
     EXPECT_TRUE(windowing.sent.empty());
 }
