@@ -4,8 +4,8 @@
 #include "frame/NuvaXPForm.h"
 
 #include "art/ThemeXArt.h"
-#include "frame/FormHost.h"
 #include "frame/NuvaXPFormParts.h"
+#include "frame/ToolkitHostForm.h"
 #include "util/ErrorPolicy.h"
 
 namespace plivant {
@@ -113,7 +113,7 @@ IHostForm& NuvaXPForm::ParentObject() {
     if (!parentObject_) {
         ui::Form* form = ui::AsForm(Parent());
         if (!form) throw LateBoundError("the container is not a form");
-        parentObject_ = std::make_shared<FormHost>(*form);
+        parentObject_ = std::make_shared<ToolkitHostForm>(*form);
     }
     return *parentObject_;
 }

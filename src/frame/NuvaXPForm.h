@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/HostForm.h"
+#include "frame/IHostForm.h"
 #include "frame/ThemeX.h"
 #include "platform/Process.h"
 #include "ui/ControlArray.h"

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "frame/HostForm.h"
+#include "frame/IHostForm.h"
 #include "platform/WinConst.h"
 #include "ui/Types.h"
 
