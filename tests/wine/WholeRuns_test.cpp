@@ -8,7 +8,7 @@
 #include "WineSupport.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/win32/Win32Toolkit.h"
 #include "windows/main/MountArt.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/win32/GdiPainting.h"
 #include "ui/win32/Menus.h"
-#include "ui/win32/Painting.h"
 #include "ui/win32/WindowPeer.h"
 
 namespace plivant::ui::win32 {

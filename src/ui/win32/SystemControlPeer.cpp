@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "ui/Controls.h"
-#include "ui/win32/Painting.h"
+#include "ui/win32/GdiPainting.h"
 #include "ui/win32/WindowPeer.h"
 #include "util/ErrorPolicy.h"
 

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "ui/win32/Painting.h"
+#include "ui/win32/GdiPainting.h"
 #include "util/ErrorPolicy.h"
 
 namespace plivant::ui::win32 {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant::art {
 

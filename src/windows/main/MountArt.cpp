@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "art/ThemeXArt.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "windows/main/ArtCanvas.h"
 
 namespace plivant {

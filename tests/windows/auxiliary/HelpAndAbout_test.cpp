@@ -9,7 +9,7 @@
 #include "platform/WinConst.h"
 #include "platform/sim/SimPlatform.h"
 #include "state/UiStrings.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/sim/HeadlessToolkit.h"
 #include "ui/sim/PngFile.h"
 #include "windows/ProgramFacts.h"

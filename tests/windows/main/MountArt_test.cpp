@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "art/ThemeXArt.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
 
 namespace plivant {

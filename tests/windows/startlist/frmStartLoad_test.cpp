@@ -10,7 +10,7 @@
 #include "mapping/mod_Subst.h"
 #include "platform/WinConst.h"
 #include "platform/sim/SimPlatform.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/sim/HeadlessToolkit.h"
 #include "ui/sim/PngFile.h"
 #include "windows/startlist/StartLoadArt.h"
