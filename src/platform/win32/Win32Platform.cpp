@@ -165,6 +165,13 @@ bool Win32Process::PreviousInstanceRunning() {
     return false;
 }
 
+bool Win32Process::ComputerName(char* buffer, uint32_t* size) {
+    DWORD length = *size;
+    if (!GetComputerNameA(buffer, &length)) return false;
+    *size = length;
+    return true;
+}
+
 std::string ArgumentsOf(const std::string& commandLine) {
     size_t at = 0;
     // The program's name, as CommandLineToArgvW takes it: a quoted one ends at its closing quote whatever follows,
@@ -409,6 +416,14 @@ void Win32Windowing::ProcessPendingMessages() {
         }
         DeliverMessage(msg);
     }
+}
+
+WindowHandle Win32Windowing::FindTopLevel(const std::string& className, const std::string& title) {
+    return reinterpret_cast<WindowHandle>(FindWindowA(className.c_str(), title.c_str()));
+}
+
+WindowHandle Win32Windowing::Reparent(WindowHandle child, WindowHandle newParent) {
+    return reinterpret_cast<WindowHandle>(SetParent(reinterpret_cast<HWND>(child), reinterpret_cast<HWND>(newParent)));
 }
 
 }  // namespace plivant::platform::win32
