@@ -262,7 +262,7 @@ void NuvaXPForm::ContainerCheck() {
 }
 
 void NuvaXPForm::FormOnTop(platform::WindowHandle hWindow, bool bTopMost) {
-    Windowing().Place(hWindow, bTopMost ? win::HWND_TOPMOST : win::HWND_NOTOPMOST, 0, 0, 0, 0, kTopmostFlags);
+    Windowing().Place(hWindow, bTopMost ? win::kHwndTopmost : win::kHwndNoTopmost, 0, 0, 0, 0, kTopmostFlags);
 }
 
 std::string NuvaXPForm::GetCompName() {
@@ -292,7 +292,7 @@ void NuvaXPForm::CloseChildForm() {
 
 void NuvaXPForm::TaskBarShow() {
     const platform::WindowHandle tray = Windowing().FindTopLevel("Shell_traywnd", "");
-    Windowing().Place(tray, 0, 0, 0, 0, 0, win::SWP_SHOWWINDOW);
+    Windowing().Place(tray, 0, 0, 0, 0, 0, win::kSwpShowWindow);
 }
 
 void NuvaXPForm::TransparentEdges() {

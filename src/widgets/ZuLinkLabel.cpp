@@ -169,7 +169,7 @@ void ZuLinkLabel::ResizeRule() {
 void ZuLinkLabel::lblLink_Click() {
     if (m_LinkExecute != kCommandMarker) {
         ui::Form* form = ParentForm();
-        toolkit().Shell().Execute(form ? form->hwnd() : 0, "Open", m_LinkExecute, "", "", win::SW_SHOWNORMAL);
+        toolkit().Shell().Execute(form ? form->hwnd() : 0, "Open", m_LinkExecute, "", "", win::kSwShowNormal);
     }
     Control::Click();
 }

@@ -8,7 +8,7 @@ namespace plivant {
 
 namespace {
 constexpr ui::OleColor kFrameBack = 0xD8E9EC;
-constexpr uint32_t kNoMoveNoSize = win::SWP_NOSIZE | win::SWP_NOMOVE;
+constexpr uint32_t kNoMoveNoSize = win::kSwpNoSize | win::kSwpNoMove;
 
 ui::Font Palatino(float size) {
     return {.name = "Palatino Linotype", .size = size, .bold = true};
@@ -59,7 +59,7 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
 
 void frmSplash::Form_Load() {
     lblName.SetCaption(SplashTitle(process_.Version()));
-    toolkit().Windowing().Place(hwnd(), win::HWND_TOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+    toolkit().Windowing().Place(hwnd(), win::kHwndTopmost, 0, 0, 0, 0, kNoMoveNoSize);
 }
 
 void frmSplash::tmrRun_Timer() {
@@ -67,7 +67,7 @@ void frmSplash::tmrRun_Timer() {
 }
 
 void frmSplash::Form_Unload(int16_t&) {
-    toolkit().Windowing().Place(hwnd(), win::HWND_NOTOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+    toolkit().Windowing().Place(hwnd(), win::kHwndNoTopmost, 0, 0, 0, 0, kNoMoveNoSize);
 }
 
 }  // namespace plivant
