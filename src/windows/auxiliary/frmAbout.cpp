@@ -3,8 +3,8 @@
 
 #include "state/UiStrings.h"
 #include "util/ErrorPolicy.h"
-#include "windows/ProgramFacts.h"
 #include "windows/auxiliary/SplashArt.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant {
 

@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "ui/Controls.h"
 #include "widgets/ZuLinkLabel.h"
-#include "windows/FramedForm.h"
+#include "windows/shared/FramedForm.h"
 
 namespace plivant {
 

@@ -11,9 +11,9 @@
 #include "state/UiStrings.h"
 #include "util/ErrorPolicy.h"
 #include "util/Text.h"
-#include "windows/FramedForm.h"
 #include "windows/main/MountArt.h"
-#include "windows/main/modFolderBrowse.h"
+#include "windows/shared/FramedForm.h"
+#include "windows/shared/modFolderBrowse.h"
 
 namespace plivant {
 

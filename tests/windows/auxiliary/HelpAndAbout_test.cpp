@@ -12,11 +12,11 @@
 #include "ui/BitmapDrawing.h"
 #include "ui/sim/HeadlessToolkit.h"
 #include "ui/sim/PngFile.h"
-#include "windows/ProgramFacts.h"
 #include "windows/auxiliary/SplashArt.h"
 #include "windows/auxiliary/frmAbout.h"
 #include "windows/auxiliary/frmHelp.h"
 #include "windows/auxiliary/frmSplash.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant {
 namespace {

@@ -1,5 +1,5 @@
 // modFolderBrowse: the dialog's settings, the callback that selects the initial folder, and the result.
-#include "windows/main/modFolderBrowse.h"
+#include "windows/shared/modFolderBrowse.h"
 
 #include <cstring>
 

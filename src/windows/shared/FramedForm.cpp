@@ -1,5 +1,5 @@
 // FramedForm: the frame's stored settings and the window that follows it.
-#include "windows/FramedForm.h"
+#include "windows/shared/FramedForm.h"
 
 #include <algorithm>
 
