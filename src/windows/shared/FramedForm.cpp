@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "art/ProgramArt.h"
 #include "util/ErrorPolicy.h"
-#include "windows/main/MountArt.h"
 
 namespace plivant {
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "art/ProgramArt.h"
 #include "art/ThemeXArt.h"
 #include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"

@@ -1,5 +1,5 @@
 // The sampling painter.
-#include "windows/main/ArtCanvas.h"
+#include "art/ArtCanvas.h"
 
 #include <algorithm>
 #include <cmath>
