@@ -9,9 +9,6 @@
 
 namespace plivant {
 
-// "Version " and the version as major.minor.revision.
-std::string VersionText(const platform::VersionNumbers& version);
-
 class frmAbout : public FramedForm {
 public:
     frmAbout(ui::Toolkit& toolkit, platform::Platform& platform);

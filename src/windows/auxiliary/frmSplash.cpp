@@ -3,6 +3,7 @@
 
 #include "platform/WinConst.h"
 #include "windows/auxiliary/SplashArt.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant {
 
@@ -14,11 +15,6 @@ ui::Font Palatino(float size) {
     return {.name = "Palatino Linotype", .size = size, .bold = true};
 }
 }  // namespace
-
-std::string SplashTitle(const platform::VersionNumbers& version) {
-    return "Plivant " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
-           std::to_string(version.revision);
-}
 
 frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     : ui::Form(toolkit, "frmSplash"),
@@ -58,7 +54,7 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
 }
 
 void frmSplash::Form_Load() {
-    lblName.SetCaption(SplashTitle(process_.Version()));
+    lblName.SetCaption("Plivant " + VersionNumbersText(process_.Version()));
     toolkit().Windowing().Place(hwnd(), win::kHwndTopmost, 0, 0, 0, 0, kNoMoveNoSize);
 }
 
