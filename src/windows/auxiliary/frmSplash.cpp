@@ -1,6 +1,7 @@
 // frmSplash: version label, topmost placement and the one-second timer.
 #include "windows/auxiliary/frmSplash.h"
 
+#include "frame/NuvaXPForm.h"
 #include "platform/WinConst.h"
 #include "windows/auxiliary/SplashArt.h"
 #include "windows/shared/ProgramFacts.h"
@@ -8,7 +9,6 @@
 namespace plivant {
 
 namespace {
-constexpr ui::OleColor kFrameBack = 0xD8E9EC;
 constexpr uint32_t kNoMoveNoSize = win::kSwpNoSize | win::kSwpNoMove;
 
 ui::Font Palatino(float size) {
@@ -33,7 +33,7 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     // The frame's top edge lies above the window's, so its line does not show.
     Frame1.Move(0, -45, 4095, 4335);
     Frame1.SetBorderStyle(ui::ControlBorderStyle::None);
-    Frame1.SetBackColor(kFrameBack);
+    Frame1.SetBackColor(NuvaXPForm::kDefaultBackground);
     // The pictures are drawn at the first paint: a removal run ends before its splash paints.
     Image1.Move(240, 300, 600, 600);
     Image1.SetPicture(kSplashProgramPictureSize, kSplashProgramPictureSize, SplashProgramPicture);
