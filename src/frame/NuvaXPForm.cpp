@@ -12,13 +12,9 @@ namespace plivant {
 
 using namespace nuvaxp;
 
-namespace {
-
-ui::Font TitleFont() {
+ui::Font NuvaXPForm::TitleFont() {
     return {.name = "Trebuchet MS", .size = 9.75f, .bold = true};
 }
-
-}  // namespace
 
 NuvaXPForm::NuvaXPForm(ui::Control& container, const char* name, platform::IProcess& process,
                        std::shared_ptr<IHostForm> parentObject)

@@ -56,7 +56,7 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     // The window keeps the program file's icon for the taskbar; the frame shows the one laid on its title bar.
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - kFrameWidth) / 2, (screen.height - kFrameHeight) / 2, kFrameWidth, kFrameHeight);
-    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", {.name = "Trebuchet MS", .size = 9.75f, .bold = true}));
+    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont()));
     NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
     for (auto [button, picture] : {std::pair{&cmdOK, MountButtonPicture(kPictureGround)},
