@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/GrowToFit.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
 #include "util/ErrorPolicy.h"
@@ -192,17 +193,16 @@ std::string Win32Process::CommandLineArguments() {
 }
 
 std::string Win32Process::ProgramFolder() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            std::string full(path.data(), n);
-            const auto slash = full.find_last_of('\\');
-            return slash == std::string::npos ? std::string() : full.substr(0, slash);
-        }
-        path.resize(path.size() * 2);
-    }
+    const auto full = GrowToFit(
+        [](char* buffer, size_t room) -> std::optional<size_t> {
+            const DWORD n = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(room + 1));
+            if (n == 0) return std::nullopt;
+            // A path that does not fit comes back cut to the buffer, its length untold: twice the room is asked.
+            return n <= room ? n : 2 * (room + 1);
+        },
+        MAX_PATH);
+    const auto slash = full ? full->find_last_of('\\') : std::string::npos;
+    return slash == std::string::npos ? std::string() : full->substr(0, slash);
 }
 
 VersionNumbers Win32Process::Version() {

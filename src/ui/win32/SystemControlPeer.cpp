@@ -1,8 +1,10 @@
 // The peers of the system's controls: text boxes, combo boxes, list boxes, buttons and windowed images.
 #include <windowsx.h>
 
+#include <algorithm>
 #include <optional>
 
+#include "platform/win32/GrowToFit.h"
 #include "ui/Controls.h"
 #include "ui/win32/GdiPainting.h"
 #include "ui/win32/WindowPeer.h"
@@ -231,9 +233,14 @@ private:
     }
 
     static std::string Text(HWND w) {
-        std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
-        text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
-        return text;
+        return platform::win32::GrowToFit(
+                   [w](char* buffer, size_t room) -> std::optional<size_t> {
+                       const auto needed = static_cast<size_t>(std::max(GetWindowTextLengthA(w), 0));
+                       if (needed > room) return needed;
+                       return static_cast<size_t>(GetWindowTextA(w, buffer, static_cast<int>(room + 1)));
+                   },
+                   MAX_PATH)
+            .value_or(std::string());
     }
 
     // WINE: the common controls' subclassing finds its data in a window property, which costs a call to the
