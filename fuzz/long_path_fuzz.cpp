@@ -22,9 +22,9 @@ plivant::platform::sim::SimFileSystem& Disk() {
         f.AddFolder("C:\\Program Files\\My Data");
         f.AddFolder("C:\\Program Files (x86)\\Tools");
         f.AddFolder("C:\\Data.Folder.With.Dots\\a b");
-        f.AddFolder("C:\\Secret", FILE_ATTRIBUTE_HIDDEN);
-        f.AddFile("C:\\Data.Folder.With.Dots\\a b\\file name.txt", "x", FILE_ATTRIBUTE_ARCHIVE);
-        f.AddFile("C:\\Program Files\\My Data\\sys.dat", "x", FILE_ATTRIBUTE_SYSTEM);
+        f.AddFolder("C:\\Secret", kFileAttributeHidden);
+        f.AddFile("C:\\Data.Folder.With.Dots\\a b\\file name.txt", "x", kFileAttributeArchive);
+        f.AddFile("C:\\Program Files\\My Data\\sys.dat", "x", kFileAttributeSystem);
         f.AddFolder("E:\\Long Folder Name\\Inner Folder");
         return f;
     }();

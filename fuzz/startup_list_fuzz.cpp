@@ -62,7 +62,7 @@ std::string Encode(const std::vector<std::string>& lines, TextEncoding encoding)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const auto attributes = in.ConsumeIntegral<std::uint8_t>() &
-                            (win::FILE_ATTRIBUTE_READONLY | win::FILE_ATTRIBUTE_HIDDEN | win::FILE_ATTRIBUTE_SYSTEM);
+                            (win::kFileAttributeReadOnly | win::kFileAttributeHidden | win::kFileAttributeSystem);
     const std::string content = in.ConsumeRemainingBytesAsString();
 
     platform::sim::SimFileSystem files;
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.AddVolume('C');
     files.AddFile(kFile, content, attributes);
     const StartupListContent read = ReadStartupList(files, codePage, kFolder);
-    const bool visible = (attributes & (win::FILE_ATTRIBUTE_HIDDEN | win::FILE_ATTRIBUTE_SYSTEM)) == 0;
+    const bool visible = (attributes & (win::kFileAttributeHidden | win::kFileAttributeSystem)) == 0;
     if (!visible) {
         FUZZ_CHECK(read.state == ListFileState::Absent && read.lines.empty());
         return 0;
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // multi-byte sequence (or to begin with a mark), which a file without a mark cannot tell from ANSI.
     files.SetAttributes(kFile, attributes);
     const std::string saved = JoinLines(read.lines);
-    if ((attributes & win::FILE_ATTRIBUTE_READONLY) == 0 && DetectEncoding(saved).encoding == TextEncoding::Ansi &&
+    if ((attributes & win::kFileAttributeReadOnly) == 0 && DetectEncoding(saved).encoding == TextEncoding::Ansi &&
         SaveStartupList(files, kFolder, read.lines)) {
         const StartupListContent again = ReadStartupList(files, codePage, kFolder);
         FUZZ_CHECK(again.state == ListFileState::Read && again.lines == read.lines);

@@ -3,12 +3,12 @@
 #pragma once
 #include <memory>
 
-#include "app/OpenedWindows.h"
+#include "app/ProgramOpenedWindows.h"
 #include "platform/Platform.h"
 #include "startup/StartupWindows.h"
 #include "ui/Toolkit.h"
 #include "windows/auxiliary/frmSplash.h"
-#include "windows/main/OpenedWindows.h"
+#include "windows/main/IOpenedWindows.h"
 #include "windows/main/frmMount.h"
 
 namespace plivant::app {

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant {
 

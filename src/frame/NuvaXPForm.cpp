@@ -4,21 +4,17 @@
 #include "frame/NuvaXPForm.h"
 
 #include "art/ThemeXArt.h"
-#include "frame/FormHost.h"
 #include "frame/NuvaXPFormParts.h"
+#include "frame/ToolkitHostForm.h"
 #include "util/ErrorPolicy.h"
 
 namespace plivant {
 
 using namespace nuvaxp;
 
-namespace {
-
-ui::Font TitleFont() {
+ui::Font NuvaXPForm::TitleFont() {
     return {.name = "Trebuchet MS", .size = 9.75f, .bold = true};
 }
-
-}  // namespace
 
 NuvaXPForm::NuvaXPForm(ui::Control& container, const char* name, platform::IProcess& process,
                        std::shared_ptr<IHostForm> parentObject)
@@ -113,7 +109,7 @@ IHostForm& NuvaXPForm::ParentObject() {
     if (!parentObject_) {
         ui::Form* form = ui::AsForm(Parent());
         if (!form) throw LateBoundError("the container is not a form");
-        parentObject_ = std::make_shared<FormHost>(*form);
+        parentObject_ = std::make_shared<ToolkitHostForm>(*form);
     }
     return *parentObject_;
 }
@@ -262,7 +258,7 @@ void NuvaXPForm::ContainerCheck() {
 }
 
 void NuvaXPForm::FormOnTop(platform::WindowHandle hWindow, bool bTopMost) {
-    Windowing().Place(hWindow, bTopMost ? win::HWND_TOPMOST : win::HWND_NOTOPMOST, 0, 0, 0, 0, kTopmostFlags);
+    Windowing().Place(hWindow, bTopMost ? win::kHwndTopmost : win::kHwndNoTopmost, 0, 0, 0, 0, kTopmostFlags);
 }
 
 std::string NuvaXPForm::GetCompName() {
@@ -292,7 +288,7 @@ void NuvaXPForm::CloseChildForm() {
 
 void NuvaXPForm::TaskBarShow() {
     const platform::WindowHandle tray = Windowing().FindTopLevel("Shell_traywnd", "");
-    Windowing().Place(tray, 0, 0, 0, 0, 0, win::SWP_SHOWWINDOW);
+    Windowing().Place(tray, 0, 0, 0, 0, 0, win::kSwpShowWindow);
 }
 
 void NuvaXPForm::TransparentEdges() {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/HostForm.h"
+#include "frame/IHostForm.h"
 #include "frame/ThemeX.h"
 #include "platform/Process.h"
 #include "ui/ControlArray.h"
@@ -29,6 +29,8 @@ public:
     static constexpr float kStrippedCaptionTwips = 375;
     static constexpr float kMinWidthTwips = 1695;
     static constexpr float kMinHeightTwips = 615;
+    // The title's font in a new frame.
+    static ui::Font TitleFont();
 
     // The host form is reached through parentObject; without one, through the toolkit form that contains the
     // control.

@@ -11,8 +11,8 @@ using namespace nuvaxp;
 
 void NuvaXPForm::UserControl_Show() {
     // The host's own controls stay over the frame, whatever order their windows were made in.
-    Windowing().Place(Control::hwnd(), win::HWND_BOTTOM, 0, 0, 0, 0,
-                      win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOACTIVATE);
+    Windowing().Place(Control::hwnd(), win::kHwndBottom, 0, 0, 0, 0,
+                      win::kSwpNoMove | win::kSwpNoSize | win::kSwpNoActivate);
     StopOnError([&] {
         if (!Repos()) return;
         if (m_AutoLoad) LoadXP(0, nullptr);
@@ -112,18 +112,18 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
 
 void NuvaXPForm::SetStyle(IHostForm& IpForm) {
     int32_t style = 0;
-    SkipOnError([&] { style = Windowing().ReadLong(IpForm.hwnd(), win::GWL_STYLE); });
+    SkipOnError([&] { style = Windowing().ReadLong(IpForm.hwnd(), win::kGwlStyle); });
     SkipOnError([&] {
         for (uint32_t bit :
-             {win::WS_THICKFRAME, win::WS_DLGFRAME, win::WS_CAPTION, win::WS_MINIMIZEBOX, win::WS_MAXIMIZEBOX}) {
+             {win::kWsThickFrame, win::kWsDlgFrame, win::kWsCaption, win::kWsMinimizeBox, win::kWsMaximizeBox}) {
             style &= ~static_cast<int32_t>(bit);
         }
-        style |= static_cast<int32_t>(win::WS_SYSMENU);
-        Windowing().WriteLong(IpForm.hwnd(), win::GWL_STYLE, style);
+        style |= static_cast<int32_t>(win::kWsSysMenu);
+        Windowing().WriteLong(IpForm.hwnd(), win::kGwlStyle, style);
     });
     SkipOnError([&] {
         Windowing().Place(IpForm.hwnd(), 0, Round(IpForm.Left() / kFixed), Round(IpForm.Top() / kFixed),
-                          Round(IpForm.Width() / kFixed), Round(IpForm.Height() / kFixed), win::SWP_SHOWWINDOW);
+                          Round(IpForm.Width() / kFixed), Round(IpForm.Height() / kFixed), win::kSwpShowWindow);
     });
     SkipOnError([&] {
         if (TestOrTrue([&] { return IpForm.BorderStyle() != Border::None; })) {
@@ -135,7 +135,7 @@ void NuvaXPForm::SetStyle(IHostForm& IpForm) {
 void NuvaXPForm::TitlePiece_MouseDown() {
     if (!MyForm_ || !Parent()) return;
     Windowing().ReleaseMouseCapture();
-    Windowing().Send(Parent()->hwnd(), win::WM_NCLBUTTONDOWN, win::HTCAPTION, 0);
+    Windowing().Send(Parent()->hwnd(), win::kWmNcLButtonDown, win::kHtCaption, 0);
 }
 
 void NuvaXPForm::FitToHost() {

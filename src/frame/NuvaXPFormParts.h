@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "frame/HostForm.h"
+#include "frame/IHostForm.h"
 #include "platform/WinConst.h"
 #include "ui/Types.h"
 
@@ -51,7 +51,7 @@ constexpr int16_t kLastMenuLabel = 100;  // the label that ends the strip
 // Out of every window's way: where the cursor is parked while the skin is applied (pixels).
 constexpr int32_t kCursorParking = 9000;
 constexpr float kFixed = ui::kFixedTwipsPerPixel;
-constexpr uint32_t kTopmostFlags = win::SWP_NOSIZE | win::SWP_NOMOVE | win::SWP_NOACTIVATE | win::SWP_SHOWWINDOW;
+constexpr uint32_t kTopmostFlags = win::kSwpNoSize | win::kSwpNoMove | win::kSwpNoActivate | win::kSwpShowWindow;
 
 // A single handed to a whole-number parameter rounds half to even.
 inline int32_t Round(float value) {

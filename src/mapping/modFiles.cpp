@@ -21,7 +21,7 @@ bool FileExists(platform::IFileSystem& files, const std::string& path) {
     if (path.empty()) return false;
     bool found = false;
     files.FindFiles(path, [&](const platform::FindEntry& entry) {
-        constexpr uint32_t kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        constexpr uint32_t kNotNormal = kFileAttributeDirectory | kFileAttributeHidden | kFileAttributeSystem;
         found = !entry.name.empty() && (entry.attributes & kNotNormal) == 0;
         return !found;
     });
@@ -61,7 +61,7 @@ void ShellOpen(platform::IShell& shell, platform::WindowHandle owner, const std:
 
 void SetListTabStops(platform::IWindowing& windowing, platform::WindowHandle listBox) {
     int32_t stops[2] = {16, 0};
-    windowing.Send(listBox, LB_SETTABSTOPS, 2, reinterpret_cast<intptr_t>(stops));
+    windowing.Send(listBox, kLbSetTabStops, 2, reinterpret_cast<intptr_t>(stops));
 }
 
 }  // namespace plivant

@@ -55,7 +55,7 @@ void RemoveDrive(platform::IDosDevices& devices, const std::string& letter) {
     // Only substitutions are removed, each by its own stored target, matched exactly and taken raw so that
     // no path conversion can change it: a removal with an empty or partial target would pop whatever is
     // newest on the letter (a network drive, or for an elevated caller the system's disk).
-    constexpr uint32_t kFlags = win::DDD_RAW_TARGET_PATH | win::DDD_REMOVE_DEFINITION | win::DDD_EXACT_MATCH_ON_REMOVE;
+    constexpr uint32_t kFlags = win::kDddRawTargetPath | win::kDddRemoveDefinition | win::kDddExactMatchOnRemove;
     for (const auto& piece : text::SplitAt(reply.buffer, '\0')) {
         if (piece.size() > kSubstPrefix.size() && piece.starts_with(kSubstPrefix)) {
             devices.Define(kFlags, DeviceName(letter), piece);

@@ -1,85 +1,85 @@
-// Windows constants that portable code needs, spelt as Windows spells them (no <windows.h> here).
+// The Windows constants that portable code needs (no <windows.h> here), under names of the project's own: each is
+// the system's name as a constant ("k" and the words of DDD_REMOVE_DEFINITION give kDddRemoveDefinition), since a
+// name spelt as the system spells it would be replaced by the system header's macro in any file that includes
+// <windows.h> first. platform/win32/WinConstCheck.cpp checks that each equals the system's value.
 #pragma once
 #include <cstdint>
 
 namespace plivant::win {
 
 // DefineDosDevice flags
-inline constexpr uint32_t DDD_RAW_TARGET_PATH = 0x1;
-inline constexpr uint32_t DDD_REMOVE_DEFINITION = 0x2;
-inline constexpr uint32_t DDD_EXACT_MATCH_ON_REMOVE = 0x4;
+inline constexpr uint32_t kDddRawTargetPath = 0x1;
+inline constexpr uint32_t kDddRemoveDefinition = 0x2;
+inline constexpr uint32_t kDddExactMatchOnRemove = 0x4;
 
 // File attributes
-inline constexpr uint32_t FILE_ATTRIBUTE_READONLY = 0x1;
-inline constexpr uint32_t FILE_ATTRIBUTE_HIDDEN = 0x2;
-inline constexpr uint32_t FILE_ATTRIBUTE_SYSTEM = 0x4;
-inline constexpr uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
-inline constexpr uint32_t FILE_ATTRIBUTE_ARCHIVE = 0x20;
-inline constexpr uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
+inline constexpr uint32_t kFileAttributeReadOnly = 0x1;
+inline constexpr uint32_t kFileAttributeHidden = 0x2;
+inline constexpr uint32_t kFileAttributeSystem = 0x4;
+inline constexpr uint32_t kFileAttributeDirectory = 0x10;
+inline constexpr uint32_t kFileAttributeArchive = 0x20;
+inline constexpr uint32_t kFileAttributeNormal = 0x80;
 
 // Error codes
-inline constexpr uint32_t ERROR_SUCCESS = 0;
-inline constexpr uint32_t ERROR_FILE_NOT_FOUND = 2;
-inline constexpr uint32_t ERROR_PATH_NOT_FOUND = 3;
-inline constexpr uint32_t ERROR_ACCESS_DENIED = 5;
-inline constexpr uint32_t ERROR_INVALID_HANDLE = 6;
-inline constexpr uint32_t ERROR_INVALID_PARAMETER = 87;
-inline constexpr uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
-inline constexpr uint32_t ERROR_INVALID_NAME = 123;
-inline constexpr uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
-inline constexpr uint32_t ERROR_MORE_DATA = 234;
+inline constexpr uint32_t kErrorSuccess = 0;
+inline constexpr uint32_t kErrorFileNotFound = 2;
+inline constexpr uint32_t kErrorPathNotFound = 3;
+inline constexpr uint32_t kErrorAccessDenied = 5;
+inline constexpr uint32_t kErrorInvalidParameter = 87;
+inline constexpr uint32_t kErrorInsufficientBuffer = 122;
+inline constexpr uint32_t kErrorInvalidName = 123;
+inline constexpr uint32_t kErrorFilenameExcedRange = 206;
+inline constexpr uint32_t kErrorMoreData = 234;
 
-inline constexpr uint32_t MAX_PATH = 260;
+inline constexpr uint32_t kMaxPath = 260;
 
 // Registry
-inline constexpr uint32_t HKEY_CURRENT_USER = 0x80000001u;
-inline constexpr uint32_t REG_SZ = 1;
-inline constexpr uint32_t REG_EXPAND_SZ = 2;
-inline constexpr uint32_t REG_BINARY = 3;
-inline constexpr uint32_t REG_DWORD = 4;
-inline constexpr uint32_t REG_MULTI_SZ = 7;
+inline constexpr uint32_t kHkeyCurrentUser = 0x80000001u;
+inline constexpr uint32_t kRegSz = 1;
+inline constexpr uint32_t kRegExpandSz = 2;
+inline constexpr uint32_t kRegDword = 4;
 
 // Messages
-inline constexpr uint32_t WM_TIMER = 0x0113;
-inline constexpr uint32_t WM_NCLBUTTONDOWN = 0x00A1;
-inline constexpr uint32_t LB_SETTABSTOPS = 0x0192;
-inline constexpr uint32_t HTCAPTION = 2;
+inline constexpr uint32_t kWmTimer = 0x0113;
+inline constexpr uint32_t kWmNcLButtonDown = 0x00A1;
+inline constexpr uint32_t kLbSetTabStops = 0x0192;
+inline constexpr uint32_t kHtCaption = 2;
 
 // Window long indexes and styles
-inline constexpr int32_t GWL_STYLE = -16;
-inline constexpr int32_t GWL_EXSTYLE = -20;
-inline constexpr uint32_t WS_MAXIMIZEBOX = 0x10000;
-inline constexpr uint32_t WS_MINIMIZEBOX = 0x20000;
-inline constexpr uint32_t WS_THICKFRAME = 0x40000;
-inline constexpr uint32_t WS_SYSMENU = 0x80000;
-inline constexpr uint32_t WS_DLGFRAME = 0x400000;
-inline constexpr uint32_t WS_CAPTION = 0xC00000;
-inline constexpr uint32_t WS_EX_TOPMOST = 0x8;
+inline constexpr int32_t kGwlStyle = -16;
+inline constexpr int32_t kGwlExStyle = -20;
+inline constexpr uint32_t kWsMaximizeBox = 0x10000;
+inline constexpr uint32_t kWsMinimizeBox = 0x20000;
+inline constexpr uint32_t kWsThickFrame = 0x40000;
+inline constexpr uint32_t kWsSysMenu = 0x80000;
+inline constexpr uint32_t kWsDlgFrame = 0x400000;
+inline constexpr uint32_t kWsCaption = 0xC00000;
+inline constexpr uint32_t kWsExTopmost = 0x8;
 
 // SetWindowPos: insert-after values (as handles) and flags
-inline constexpr uintptr_t HWND_TOP = 0;
-inline constexpr uintptr_t HWND_BOTTOM = 1;
-inline constexpr uintptr_t HWND_TOPMOST = static_cast<uintptr_t>(-1);
-inline constexpr uintptr_t HWND_NOTOPMOST = static_cast<uintptr_t>(-2);
-inline constexpr uint32_t SWP_NOSIZE = 0x1;
-inline constexpr uint32_t SWP_NOMOVE = 0x2;
-inline constexpr uint32_t SWP_NOZORDER = 0x4;
-inline constexpr uint32_t SWP_NOACTIVATE = 0x10;
-inline constexpr uint32_t SWP_SHOWWINDOW = 0x40;
+inline constexpr uintptr_t kHwndBottom = 1;
+inline constexpr uintptr_t kHwndTopmost = static_cast<uintptr_t>(-1);
+inline constexpr uintptr_t kHwndNoTopmost = static_cast<uintptr_t>(-2);
+inline constexpr uint32_t kSwpNoSize = 0x1;
+inline constexpr uint32_t kSwpNoMove = 0x2;
+inline constexpr uint32_t kSwpNoZOrder = 0x4;
+inline constexpr uint32_t kSwpNoActivate = 0x10;
+inline constexpr uint32_t kSwpShowWindow = 0x40;
 
 // Folder-browse dialog
-inline constexpr uint32_t BIF_RETURNONLYFSDIRS = 0x1;
-inline constexpr uint32_t BIF_DONTGOBELOWDOMAIN = 0x2;
-inline constexpr uint32_t BIF_NEWDIALOGSTYLE = 0x40;
-inline constexpr uint32_t BFFM_INITIALIZED = 1;
-inline constexpr uint32_t BFFM_SETSELECTIONA = 0x466;
+inline constexpr uint32_t kBifReturnOnlyFsDirs = 0x1;
+inline constexpr uint32_t kBifDontGoBelowDomain = 0x2;
+inline constexpr uint32_t kBifNewDialogStyle = 0x40;
+inline constexpr uint32_t kBffmInitialized = 1;
+inline constexpr uint32_t kBffmSelChanged = 2;
+inline constexpr uint32_t kBffmSetSelectionA = 0x466;
 
 // Message boxes: buttons and icons
-inline constexpr int32_t MB_OK = 0x0;
-inline constexpr int32_t MB_ICONHAND = 0x10;
-inline constexpr int32_t MB_ICONINFORMATION = 0x40;
+inline constexpr int32_t kMbOk = 0x0;
+inline constexpr int32_t kMbIconHand = 0x10;
+inline constexpr int32_t kMbIconInformation = 0x40;
 
 // ShowWindow commands
-inline constexpr int32_t SW_SHOWNORMAL = 1;
+inline constexpr int32_t kSwShowNormal = 1;
 
 }  // namespace plivant::win

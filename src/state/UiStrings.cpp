@@ -56,7 +56,7 @@ const char* DefaultText(UiString id) {
 }
 
 std::string LoadUiString(platform::IRegistry& registry, UiString id) {
-    return GetRegString(registry, win::HKEY_CURRENT_USER, kLanguageKey, std::to_string(static_cast<int>(id)),
+    return GetRegString(registry, win::kHkeyCurrentUser, kLanguageKey, std::to_string(static_cast<int>(id)),
                         DefaultText(id));
 }
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant::ui {
 

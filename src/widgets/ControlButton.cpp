@@ -1,6 +1,8 @@
 // ControlButton: image choice, mouse tracking by polling, persistence.
 #include "widgets/ControlButton.h"
 
+#include "widgets/CursorOver.h"
+
 namespace plivant {
 
 namespace {
@@ -103,12 +105,6 @@ void ControlButton::ShowHotImage(bool Over) {
     Show(CaptionImageFor(m_Theme, m_ButtonStyle, hot ? CaptionLook::Hover : CaptionLook::Pressed));
 }
 
-bool ControlButton::IsMouseOver(platform::WindowHandle window) {
-    auto& windowing = toolkit().Windowing();
-    const auto cursor = windowing.CursorPosition();
-    return cursor && windowing.WindowAt(*cursor) == window;
-}
-
 void ControlButton::PicMain_MouseDown(int16_t Button) {
     if (Button != 1) return;
     m_MouseButtonState = 1;
@@ -122,7 +118,7 @@ void ControlButton::PicMain_MouseMove(int16_t Button) {
 }
 
 void ControlButton::Timer1_Timer() {
-    const bool Over = IsMouseOver(PicMain.hwnd());
+    const bool Over = CursorIsOver(toolkit().Windowing(), PicMain.hwnd());
     ShowHotImage(m_MouseButtonState == 1 && Over ? false : Over);
     if (!Over) {
         RefreshControl(m_IsActivate ? 1 : 0);

@@ -75,7 +75,6 @@ private:
     void PicMain_Click();
     void Timer1_Timer();
     void ShowHotImage(bool Over);
-    bool IsMouseOver(platform::WindowHandle window);
     void Show(CaptionImage image);
 
     int32_t m_Theme = 0;

@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "art/ThemeXArt.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant {
 

@@ -1,6 +1,7 @@
 // ZuLinkLabel: properties, the hover polling, the resize rule, opening the link, persistence.
 #include "widgets/ZuLinkLabel.h"
 
+#include "mapping/modFiles.h"
 #include "platform/WinConst.h"
 #include "ui/Form.h"
 #include "widgets/HandCursorArt.h"
@@ -169,7 +170,7 @@ void ZuLinkLabel::ResizeRule() {
 void ZuLinkLabel::lblLink_Click() {
     if (m_LinkExecute != kCommandMarker) {
         ui::Form* form = ParentForm();
-        toolkit().Shell().Execute(form ? form->hwnd() : 0, "Open", m_LinkExecute, "", "", win::SW_SHOWNORMAL);
+        ShellOpen(toolkit().Shell(), form ? form->hwnd() : 0, m_LinkExecute, win::kSwShowNormal);
     }
     Control::Click();
 }

@@ -1,6 +1,8 @@
 // clsTimer: routing of the system's ticks to the object that started the timer.
 #include "widgets/clsTimer.h"
 
+#include "widgets/CursorOver.h"
+
 namespace plivant {
 
 namespace {
@@ -77,8 +79,7 @@ void clsTimer::Wait(int16_t int_interval) {
 }
 
 bool clsTimer::isMouseOver(platform::WindowHandle window) {
-    const auto cursor = windowing_.CursorPosition();
-    return cursor && windowing_.WindowAt(*cursor) == window;
+    return CursorIsOver(windowing_, window);
 }
 
 void clsTimer::TimerProc(platform::WindowHandle, uint32_t, uintptr_t, uint32_t DwTime) {

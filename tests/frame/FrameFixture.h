@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "SimHost.h"
-#include "frame/FormHost.h"
 #include "frame/NuvaXPForm.h"
 #include "frame/ScriptedHost.h"
+#include "frame/ToolkitHostForm.h"
 #include "platform/WinConst.h"
 
 namespace plivant::test {

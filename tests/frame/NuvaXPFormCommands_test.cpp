@@ -13,14 +13,14 @@ namespace plivant::test {
 namespace {
 
 constexpr int32_t kOverlapped = 0x00CF0000 | 0x10000000;  // caption, system menu, thick frame, boxes; visible
-constexpr int32_t kStripped = 0x10000000 | static_cast<int32_t>(win::WS_SYSMENU);
+constexpr int32_t kStripped = 0x10000000 | static_cast<int32_t>(win::kWsSysMenu);
 using Calls = std::vector<std::string>;
 
 class CommandsTest : public FrameTest {
 protected:
     CommandsTest() {
         SizePixels(400, 300);
-        windowing.WriteLong(HostWindow(), win::GWL_STYLE, kOverlapped);
+        windowing.WriteLong(HostWindow(), win::kGwlStyle, kOverlapped);
     }
     std::shared_ptr<ScriptedMenu> AddMenu(const std::string& tag, const std::string& caption, bool enabled = true) {
         host->controls.push_back(std::make_shared<ScriptedMenu>(tag, caption, enabled));
@@ -254,7 +254,7 @@ TEST_F(EdgesTest, StillReleasesRefusedRectanglesTheScreensTwipsAndTheLastPressOn
     Drag(frame.Left, {100, 400}, {600, 400});  // a negative width, which the window refuses
     EXPECT_EQ(std::tuple(HostRect(), frame.HeightTwips(), HostRecord().style, windowing.placements.back().cy,
                          std::count(host->calls.begin(), host->calls.end(), "Move")),
-              std::tuple(Floats{1500, 1200, 6000, 4500}, 4500.0f, static_cast<int32_t>(win::WS_SYSMENU), 300, 6));
+              std::tuple(Floats{1500, 1200, 6000, 4500}, 4500.0f, static_cast<int32_t>(win::kWsSysMenu), 300, 6));
     windowing.cursor = {500, 400};
     frame.Right.MouseDown(1, 0, 0, 0);
     windowing.cursor = {500, 430};

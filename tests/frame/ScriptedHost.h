@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/HostForm.h"
+#include "frame/IHostForm.h"
 
 namespace plivant::test {
 

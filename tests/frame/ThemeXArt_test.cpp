@@ -8,7 +8,7 @@
 
 #include "SimHost.h"
 #include "frame/ThemeX.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant {
 namespace {

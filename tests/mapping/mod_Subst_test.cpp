@@ -74,9 +74,9 @@ TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAlone) {
     RemoveDrive(devices, "z");
     EXPECT_EQ(devices.Targets("Z:"), Targets{kNetworkZ});
     for (const auto& call : devices.DefineCalls()) {
-        if (!(call.flags & DDD_REMOVE_DEFINITION)) continue;
+        if (!(call.flags & kDddRemoveDefinition)) continue;
         EXPECT_EQ(std::tuple(call.name, call.flags, call.target->starts_with("\\??\\C:\\")),
-                  std::tuple("z:", DDD_RAW_TARGET_PATH | DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, true));
+                  std::tuple("z:", kDddRawTargetPath | kDddRemoveDefinition | kDddExactMatchOnRemove, true));
     }
 }
 
@@ -112,12 +112,12 @@ protected:
         fs.AddVolume('C');
         fs.AddVolume('E', false);  // a volume that keeps no 8.3 names
         fs.AddFolder("C:\\Program Files\\My Data");
-        fs.AddFolder("C:\\Secret", FILE_ATTRIBUTE_HIDDEN);
-        fs.AddFile("C:\\Data\\plain.txt", "x", FILE_ATTRIBUTE_ARCHIVE);
-        fs.AddFile("C:\\Data\\readonly.txt", "x", FILE_ATTRIBUTE_READONLY);
-        fs.AddFile("C:\\Data\\hidden.txt", "x", FILE_ATTRIBUTE_HIDDEN);
-        fs.AddFile("C:\\Data\\system.txt", "x", FILE_ATTRIBUTE_SYSTEM);
-        fs.AddFile("C:\\Only\\hidden.ini", "x", FILE_ATTRIBUTE_HIDDEN);
+        fs.AddFolder("C:\\Secret", kFileAttributeHidden);
+        fs.AddFile("C:\\Data\\plain.txt", "x", kFileAttributeArchive);
+        fs.AddFile("C:\\Data\\readonly.txt", "x", kFileAttributeReadOnly);
+        fs.AddFile("C:\\Data\\hidden.txt", "x", kFileAttributeHidden);
+        fs.AddFile("C:\\Data\\system.txt", "x", kFileAttributeSystem);
+        fs.AddFile("C:\\Only\\hidden.ini", "x", kFileAttributeHidden);
         fs.AddFolder("E:\\Long Folder Name\\Inner Folder");
     }
     platform::sim::SimFileSystem fs;

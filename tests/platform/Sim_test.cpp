@@ -14,11 +14,11 @@ using Targets = std::vector<std::string>;
 TEST(SimDosDevices, ARemovalTakesTheNewestMatchingDefinitionAndRefusalsSetTheirErrors) {
     const std::string temp = "\\??\\C:\\temp", temp10 = "\\??\\C:\\temp10", other = "\\??\\C:\\other";
     const std::tuple<uint32_t, std::optional<std::string>, bool, Targets> removals[] = {
-        {DDD_REMOVE_DEFINITION, "C:/temp", true, {other, temp}},  // a prefix, in either slash
-        {DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, "c:\\TEMP", true, {other, temp10}},
-        {DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, "C:\\tem", false, {other, temp10, temp}},
-        {DDD_RAW_TARGET_PATH | DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, temp10, true, {other, temp}},
-        {DDD_REMOVE_DEFINITION, std::nullopt, true, {temp10, temp}}};
+        {kDddRemoveDefinition, "C:/temp", true, {other, temp}},  // a prefix, in either slash
+        {kDddRemoveDefinition | kDddExactMatchOnRemove, "c:\\TEMP", true, {other, temp10}},
+        {kDddRemoveDefinition | kDddExactMatchOnRemove, "C:\\tem", false, {other, temp10, temp}},
+        {kDddRawTargetPath | kDddRemoveDefinition | kDddExactMatchOnRemove, temp10, true, {other, temp}},
+        {kDddRemoveDefinition, std::nullopt, true, {temp10, temp}}};
     for (const auto& [flags, target, ok, left] : removals) {
         SimDosDevices t;
         for (const char* folder : {"C:\\temp", "C:\\temp10", "C:\\other"}) t.Define(0, "t:", folder);
@@ -27,14 +27,14 @@ TEST(SimDosDevices, ARemovalTakesTheNewestMatchingDefinitionAndRefusalsSetTheirE
     }
     SimDosDevices d;
     for (const auto& [flags, name, target, error] :
-         {std::tuple{0u, "M:\\", std::optional<std::string>("C:\\Data"), ERROR_INVALID_NAME},
-          {0u, "M:", std::nullopt, ERROR_INVALID_PARAMETER},
-          {DDD_REMOVE_DEFINITION, "K:", "C:\\x", ERROR_FILE_NOT_FOUND},
-          {DDD_REMOVE_DEFINITION, "C:", std::nullopt, ERROR_ACCESS_DENIED}}) {  // the system's disk
+         {std::tuple{0u, "M:\\", std::optional<std::string>("C:\\Data"), kErrorInvalidName},
+          {0u, "M:", std::nullopt, kErrorInvalidParameter},
+          {kDddRemoveDefinition, "K:", "C:\\x", kErrorFileNotFound},
+          {kDddRemoveDefinition, "C:", std::nullopt, kErrorAccessDenied}}) {  // the system's disk
         EXPECT_FALSE(d.Define(flags, name, target)) << name;
         EXPECT_EQ(d.LastError(), error) << name;
     }
-    EXPECT_TRUE(d.Define(DDD_REMOVE_DEFINITION, "K:", std::nullopt)) << "nothing to remove, nothing asked";
+    EXPECT_TRUE(d.Define(kDddRemoveDefinition, "K:", std::nullopt)) << "nothing to remove, nothing asked";
 }
 
 }  // namespace

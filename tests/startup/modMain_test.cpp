@@ -110,9 +110,9 @@ TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarm) {
         utf16.append({static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)});
     const std::tuple<const char*, std::string, uint32_t, Targets> cases[] = {
         {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
-         win::FILE_ATTRIBUTE_ARCHIVE, kData},
+         win::kFileAttributeArchive, kData},
         {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", 0, kData},
-        {"hidden: absent", "K:\tC:\\Data\r\n", win::FILE_ATTRIBUTE_HIDDEN, {}},
+        {"hidden: absent", "K:\tC:\\Data\r\n", win::kFileAttributeHidden, {}},
         {"UTF-16 as PowerShell writes it", utf16, 0, kData}};
     for (const auto& [name, content, attributes, mapped] : cases) {
         platform::sim::SimPlatform fresh;

@@ -33,11 +33,10 @@ TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
     EXPECT_EQ(ReadList().state, ListFileState::Absent);
     fs.AddFile(kList, "E:\tC:\\Data\r\nnot a pair\r\n\r\nF:\tC:\\Temp");
     const Lines lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"};
-    for (const auto& [attributes, locked, state] :
-         {std::tuple{win::FILE_ATTRIBUTE_HIDDEN, false, ListFileState::Absent},
-          {win::FILE_ATTRIBUTE_SYSTEM, true, ListFileState::Absent},
-          {win::FILE_ATTRIBUTE_ARCHIVE, true, ListFileState::Unreadable},
-          {win::FILE_ATTRIBUTE_READONLY, false, ListFileState::Read}}) {
+    for (const auto& [attributes, locked, state] : {std::tuple{win::kFileAttributeHidden, false, ListFileState::Absent},
+                                                    {win::kFileAttributeSystem, true, ListFileState::Absent},
+                                                    {win::kFileAttributeArchive, true, ListFileState::Unreadable},
+                                                    {win::kFileAttributeReadOnly, false, ListFileState::Read}}) {
         fs.SetAttributes(kList, attributes);
         fs.SetLocked(kList, locked);
         const StartupListContent read = ReadList();
@@ -75,20 +74,20 @@ using namespace plivant::win;
 
 TEST(GetRegString, ValueOfEveryShapeOrTheDefault) {
     const std::tuple<uint32_t, std::string, std::string> cases[] = {
-        {REG_SZ, "Laufwerk"s, "Laufwerk"},  // without its NUL
-        {REG_SZ, "ab\0cd\0"s, "ab"},
-        {REG_SZ, std::string(5000, 'x') + '\0', std::string(5000, 'x')},
-        {REG_EXPAND_SZ, "%TEMP%\0"s, "Drive Letter"},
-        {REG_DWORD, "\x05\0\0\0"s, "Drive Letter"}};
+        {kRegSz, "Laufwerk"s, "Laufwerk"},  // without its NUL
+        {kRegSz, "ab\0cd\0"s, "ab"},
+        {kRegSz, std::string(5000, 'x') + '\0', std::string(5000, 'x')},
+        {kRegExpandSz, "%TEMP%\0"s, "Drive Letter"},
+        {kRegDword, "\x05\0\0\0"s, "Drive Letter"}};
     for (const auto& [type, bytes, expected] : cases) {
         platform::sim::SimRegistry registry;
-        registry.SetValue(HKEY_CURRENT_USER, kLanguageKey, "5005", type, bytes);
-        EXPECT_EQ(GetRegString(registry, HKEY_CURRENT_USER, kLanguageKey, "5005", "Drive Letter"), expected) << bytes;
+        registry.SetValue(kHkeyCurrentUser, kLanguageKey, "5005", type, bytes);
+        EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, kLanguageKey, "5005", "Drive Letter"), expected) << bytes;
         EXPECT_EQ(registry.OpenHandles(), 0);
     }
     platform::sim::SimRegistry registry;
-    registry.SetString(HKEY_CURRENT_USER, kLanguageKey, "5006", "Hinzu");
-    EXPECT_EQ(std::tuple(GetRegString(registry, HKEY_CURRENT_USER, kLanguageKey, "5005"),
+    registry.SetString(kHkeyCurrentUser, kLanguageKey, "5006", "Hinzu");
+    EXPECT_EQ(std::tuple(GetRegString(registry, kHkeyCurrentUser, kLanguageKey, "5005"),
                          GetRegString(registry, 0x80000002u, kLanguageKey, "5006", "Add"), registry.OpenHandles()),
               std::tuple("", "Add", 0));
 }
@@ -101,10 +100,10 @@ TEST(UiStrings, EveryTextHasItsOwnEnglishDefaultUnlessTheTableTranslatesIt) {
         const auto text = static_cast<UiString>(id);
         EXPECT_EQ(LoadUiString(registry, text), DefaultText(text)) << id;
         EXPECT_TRUE(*DefaultText(text) && texts.insert(DefaultText(text)).second) << id << ": empty or not its own";
-        registry.SetString(HKEY_CURRENT_USER, kLanguageKey, std::to_string(id), "T" + std::to_string(id));
+        registry.SetString(kHkeyCurrentUser, kLanguageKey, std::to_string(id), "T" + std::to_string(id));
         EXPECT_EQ(LoadUiString(registry, text), "T" + std::to_string(id));
     }
-    registry.SetString(HKEY_CURRENT_USER, kLanguageKey, "5009", "");
+    registry.SetString(kHkeyCurrentUser, kLanguageKey, "5009", "");
     EXPECT_EQ(LoadUiString(registry, UiString::Title), "") << "an empty translation is empty, not the default";
 }
 

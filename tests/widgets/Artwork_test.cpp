@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "art/ThemeXArt.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
 #include "widgets/ControlButtonArt.h"
 #include "widgets/HandCursorArt.h"

@@ -5,7 +5,7 @@
 #include "ScriptedShell.h"
 #include "ToolkitTesting.h"
 #include "WineSupport.h"
-#include "app/OpenedWindows.h"
+#include "app/ProgramOpenedWindows.h"
 #include "state/UiStrings.h"
 
 namespace plivant::wine {

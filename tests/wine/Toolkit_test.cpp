@@ -5,7 +5,7 @@
 
 #include "ToolkitTesting.h"
 #include "app/ProgramWindows.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "widgets/ControlButton.h"
 #include "widgets/ZuLinkLabel.h"
 #include "windows/auxiliary/SplashArt.h"

@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "WineSupport.h"
+#include "art/ProgramArt.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/win32/Win32Toolkit.h"
-#include "windows/main/MountArt.h"
 
 namespace plivant::wine {
 namespace {

@@ -20,7 +20,7 @@
 #include "util/Text.h"
 #include "util/clsCrc.h"
 #include "widgets/clsTimer.h"
-#include "windows/main/modFolderBrowse.h"
+#include "windows/shared/modFolderBrowse.h"
 
 namespace plivant::wine {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
 #include "ui/win32/Win32Toolkit.h"
 

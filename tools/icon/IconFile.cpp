@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant::tools {
 

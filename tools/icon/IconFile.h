@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "windows/main/MountArt.h"
+#include "art/ProgramArt.h"
 
 namespace plivant::tools {
 

@@ -61,16 +61,16 @@ std::vector<std::string> SimDosDevices::Targets(const std::string& name) const {
 bool SimDosDevices::Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) {
     defineCalls_.push_back({flags, deviceName, target});
     const std::string name(text::UpToNul(deviceName));
-    if (name.empty() || name.back() == '\\') return Fail(ERROR_INVALID_NAME);
+    if (name.empty() || name.back() == '\\') return Fail(kErrorInvalidName);
     const std::string key = text::ToUpperAscii(name);
-    if (flags & DDD_REMOVE_DEFINITION) return Remove(flags, key, target);
+    if (flags & kDddRemoveDefinition) return Remove(flags, key, target);
 
-    if (!target) return Fail(ERROR_INVALID_PARAMETER);
+    if (!target) return Fail(kErrorInvalidParameter);
     const std::string raw(text::UpToNul(*target));
-    if (raw.empty()) return Fail(ERROR_INVALID_NAME);
+    if (raw.empty()) return Fail(kErrorInvalidName);
     auto& list = Local()[key];
-    list.insert(list.begin(), (flags & DDD_RAW_TARGET_PATH) ? raw : NtPathOf(raw));
-    lastError_ = ERROR_SUCCESS;
+    list.insert(list.begin(), (flags & kDddRawTargetPath) ? raw : NtPathOf(raw));
+    lastError_ = kErrorSuccess;
     return true;
 }
 
@@ -81,28 +81,28 @@ bool SimDosDevices::Remove(uint32_t flags, const std::string& key, const std::op
         table = &Local();
     } else if (global_.count(key)) {
         // Global names (the system's disks) are protected from a standard user.
-        if (!elevated_) return Fail(ERROR_ACCESS_DENIED);
+        if (!elevated_) return Fail(kErrorAccessDenied);
         table = &global_;
     } else {
         if (noTarget) return true;
-        return Fail(ERROR_FILE_NOT_FOUND);
+        return Fail(kErrorFileNotFound);
     }
     auto& list = (*table)[key];
     auto match = list.end();
-    if (noTarget && !(flags & DDD_EXACT_MATCH_ON_REMOVE)) {
+    if (noTarget && !(flags & kDddExactMatchOnRemove)) {
         match = list.begin();
     } else {
         const std::string raw(text::UpToNul(target.value_or("")));
-        const std::string wanted = raw.empty() || (flags & DDD_RAW_TARGET_PATH) ? raw : NtPathOf(raw);
+        const std::string wanted = raw.empty() || (flags & kDddRawTargetPath) ? raw : NtPathOf(raw);
         match = std::find_if(list.begin(), list.end(), [&](const std::string& entry) {
-            return (flags & DDD_EXACT_MATCH_ON_REMOVE) ? text::EqualsIgnoreCase(entry, wanted)
-                                                       : text::StartsWithIgnoreCase(entry, wanted);
+            return (flags & kDddExactMatchOnRemove) ? text::EqualsIgnoreCase(entry, wanted)
+                                                    : text::StartsWithIgnoreCase(entry, wanted);
         });
     }
-    if (match == list.end()) return Fail(ERROR_FILE_NOT_FOUND);
+    if (match == list.end()) return Fail(kErrorFileNotFound);
     list.erase(match);
     if (list.empty()) table->erase(key);
-    lastError_ = ERROR_SUCCESS;
+    lastError_ = kErrorSuccess;
     return true;
 }
 
@@ -110,18 +110,18 @@ uint32_t SimDosDevices::Query(const std::string& deviceName, char* buffer, uint3
     ++queryCount_;
     const auto* list = Lookup(text::ToUpperAscii(text::UpToNul(deviceName)));
     if (!list) {
-        Fail(ERROR_FILE_NOT_FOUND);
+        Fail(kErrorFileNotFound);
         return 0;
     }
     std::string reply;
     for (const auto& target : *list) reply.append(target).push_back('\0');
     reply.push_back('\0');
     if (size < reply.size()) {
-        Fail(ERROR_INSUFFICIENT_BUFFER);
+        Fail(kErrorInsufficientBuffer);
         return 0;
     }
     std::memcpy(buffer, reply.data(), reply.size());
-    lastError_ = ERROR_SUCCESS;
+    lastError_ = kErrorSuccess;
     return static_cast<uint32_t>(reply.size());
 }
 

@@ -61,13 +61,13 @@ bool SimFileSystem::Fail(uint32_t error) {
 
 std::optional<SimFileSystem::Parsed> SimFileSystem::Parse(const std::string& path) {
     std::string s(text::UpToNul(path));
-    if (s.size() >= MAX_PATH) {
-        Fail(ERROR_FILENAME_EXCED_RANGE);
+    if (s.size() >= kMaxPath) {
+        Fail(kErrorFilenameExcedRange);
         return std::nullopt;
     }
     std::replace(s.begin(), s.end(), '/', '\\');
     if (s.size() < 2 || s[1] != ':' || !text::IsAsciiLetter(s[0]) || !volumes_.count(text::ToUpperAscii(s[0]))) {
-        Fail(ERROR_PATH_NOT_FOUND);
+        Fail(kErrorPathNotFound);
         return std::nullopt;
     }
     Parsed parsed;
@@ -119,32 +119,32 @@ const SimFileSystem::Node* SimFileSystem::Find(const std::string& path) const {
 bool SimFileSystem::FindFiles(const std::string& pattern, const std::function<bool(const FindEntry&)>& visit) {
     const auto parsed = Parse(pattern);
     if (!parsed) return false;
-    if (parsed->components.empty() || parsed->trailingSlash) return Fail(ERROR_FILE_NOT_FOUND);
+    if (parsed->components.empty() || parsed->trailingSlash) return Fail(kErrorFileNotFound);
     for (size_t i = 0; i + 1 < parsed->components.size(); ++i) {
-        if (HasWildcard(parsed->components[i])) return Fail(ERROR_INVALID_NAME);
+        if (HasWildcard(parsed->components[i])) return Fail(kErrorInvalidName);
     }
     Node* folder = Resolve(*parsed, parsed->components.size() - 1);
-    if (!folder || !folder->directory) return Fail(ERROR_PATH_NOT_FOUND);
+    if (!folder || !folder->directory) return Fail(kErrorPathNotFound);
     const std::string& last = parsed->components.back();
 
     std::vector<FindEntry> found;
     if (folder != &volumes_.at(parsed->letter).root) {
         for (const char* dots : {".", ".."}) {
-            if (WildcardMatch(last, dots)) found.push_back({dots, FILE_ATTRIBUTE_DIRECTORY});
+            if (WildcardMatch(last, dots)) found.push_back({dots, kFileAttributeDirectory});
         }
     }
     for (const auto& [key, child] : folder->children) {
         if (WildcardMatch(last, child->name) || (!child->shortName.empty() && WildcardMatch(last, child->shortName))) {
-            uint32_t attributes = child->attributes | (child->directory ? FILE_ATTRIBUTE_DIRECTORY : 0);
-            if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
+            uint32_t attributes = child->attributes | (child->directory ? kFileAttributeDirectory : 0);
+            if (attributes == 0) attributes = kFileAttributeNormal;
             found.push_back({child->name, attributes});
         }
     }
-    if (found.empty()) return Fail(ERROR_FILE_NOT_FOUND);
+    if (found.empty()) return Fail(kErrorFileNotFound);
     for (const auto& entry : found) {
         if (!visit(entry)) break;
     }
-    lastError_ = ERROR_SUCCESS;
+    lastError_ = kErrorSuccess;
     return true;
 }
 
@@ -158,7 +158,7 @@ uint32_t SimFileSystem::ShortPathName(const std::string& path, char* buffer, uin
     for (size_t i = 0; i < parsed->components.size(); ++i) {
         Node* child = node->directory ? Child(*node, parsed->components[i]) : nullptr;
         if (!child) {
-            Fail(i + 1 == parsed->components.size() ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND);
+            Fail(i + 1 == parsed->components.size() ? kErrorFileNotFound : kErrorPathNotFound);
             return 0;
         }
         if (i > 0) out.push_back('\\');
@@ -169,23 +169,23 @@ uint32_t SimFileSystem::ShortPathName(const std::string& path, char* buffer, uin
     const auto length = static_cast<uint32_t>(out.size());
     if (size <= length) return length + 1;
     std::memcpy(buffer, out.c_str(), out.size() + 1);
-    lastError_ = ERROR_SUCCESS;
+    lastError_ = kErrorSuccess;
     return length;
 }
 
 uint32_t SimFileSystem::IsDirectory(const std::string& path) {
     const Node* node = Find(path);
-    return node && node->directory ? FILE_ATTRIBUTE_DIRECTORY : 0;
+    return node && node->directory ? kFileAttributeDirectory : 0;
 }
 
 std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) {
     const Node* node = Find(path);
     if (!node || node->directory) {
-        Fail(ERROR_FILE_NOT_FOUND);
+        Fail(kErrorFileNotFound);
         return std::nullopt;
     }
     if (node->locked) {
-        Fail(ERROR_ACCESS_DENIED);
+        Fail(kErrorAccessDenied);
         return std::nullopt;
     }
     return node->content;
@@ -193,49 +193,49 @@ std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) {
 
 bool SimFileSystem::Append(const std::string& path, const std::string& bytes) {
     const auto parsed = Parse(path);
-    if (!parsed || parsed->components.empty() || parsed->trailingSlash) return Fail(ERROR_PATH_NOT_FOUND);
+    if (!parsed || parsed->components.empty() || parsed->trailingSlash) return Fail(kErrorPathNotFound);
     Node* folder = Resolve(*parsed, parsed->components.size() - 1);
-    if (!folder || !folder->directory) return Fail(ERROR_PATH_NOT_FOUND);
+    if (!folder || !folder->directory) return Fail(kErrorPathNotFound);
     if (Node* file = Child(*folder, parsed->components.back())) {
-        if (file->directory || file->locked || (file->attributes & FILE_ATTRIBUTE_READONLY)) {
-            return Fail(ERROR_ACCESS_DENIED);
+        if (file->directory || file->locked || (file->attributes & kFileAttributeReadOnly)) {
+            return Fail(kErrorAccessDenied);
         }
         file->content += bytes;
         return true;
     }
-    if (!folder->writable) return Fail(ERROR_ACCESS_DENIED);
-    if (!IsValidName(parsed->components.back())) return Fail(ERROR_INVALID_NAME);
-    Create(path, false, FILE_ATTRIBUTE_ARCHIVE, "").content = bytes;
+    if (!folder->writable) return Fail(kErrorAccessDenied);
+    if (!IsValidName(parsed->components.back())) return Fail(kErrorInvalidName);
+    Create(path, false, kFileAttributeArchive, "").content = bytes;
     return true;
 }
 
 bool SimFileSystem::Replace(const std::string& path, const std::string& bytes) {
     const auto parsed = Parse(path);
-    if (!parsed || parsed->components.empty() || parsed->trailingSlash) return Fail(ERROR_PATH_NOT_FOUND);
+    if (!parsed || parsed->components.empty() || parsed->trailingSlash) return Fail(kErrorPathNotFound);
     Node* folder = Resolve(*parsed, parsed->components.size() - 1);
-    if (!folder || !folder->directory) return Fail(ERROR_PATH_NOT_FOUND);
+    if (!folder || !folder->directory) return Fail(kErrorPathNotFound);
     // The new content is written to a file beside the old one first: that needs write access to the folder.
-    if (!folder->writable) return Fail(ERROR_ACCESS_DENIED);
+    if (!folder->writable) return Fail(kErrorAccessDenied);
     if (Node* file = Child(*folder, parsed->components.back())) {
-        if (file->directory || file->locked || (file->attributes & FILE_ATTRIBUTE_READONLY)) {
-            return Fail(ERROR_ACCESS_DENIED);
+        if (file->directory || file->locked || (file->attributes & kFileAttributeReadOnly)) {
+            return Fail(kErrorAccessDenied);
         }
         file->content = bytes;
         return true;
     }
-    if (!IsValidName(parsed->components.back())) return Fail(ERROR_INVALID_NAME);
-    Create(path, false, FILE_ATTRIBUTE_ARCHIVE, "").content = bytes;
+    if (!IsValidName(parsed->components.back())) return Fail(kErrorInvalidName);
+    Create(path, false, kFileAttributeArchive, "").content = bytes;
     return true;
 }
 
 bool SimFileSystem::Delete(const std::string& path) {
     const auto parsed = Parse(path);
-    if (!parsed || parsed->components.empty()) return Fail(ERROR_PATH_NOT_FOUND);
+    if (!parsed || parsed->components.empty()) return Fail(kErrorPathNotFound);
     Node* folder = Resolve(*parsed, parsed->components.size() - 1);
     Node* file = folder && folder->directory ? Child(*folder, parsed->components.back()) : nullptr;
-    if (!file || file->directory) return Fail(ERROR_FILE_NOT_FOUND);
-    if (!folder->writable || file->locked || (file->attributes & FILE_ATTRIBUTE_READONLY)) {
-        return Fail(ERROR_ACCESS_DENIED);
+    if (!file || file->directory) return Fail(kErrorFileNotFound);
+    if (!folder->writable || file->locked || (file->attributes & kFileAttributeReadOnly)) {
+        return Fail(kErrorAccessDenied);
     }
     folder->children.erase(text::ToUpperAscii(file->name));
     return true;

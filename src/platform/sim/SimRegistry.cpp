@@ -34,9 +34,9 @@ private:
 int32_t SimRegistry::OpenKey(uint32_t root, const std::string& subKey, std::unique_ptr<IRegistryKey>& key) {
     key.reset();
     auto name = KeyName(root, subKey);
-    if (!keys_.count(name)) return ERROR_FILE_NOT_FOUND;
+    if (!keys_.count(name)) return kErrorFileNotFound;
     key = std::make_unique<Key>(*this, std::move(name));
-    return ERROR_SUCCESS;
+    return kErrorSuccess;
 }
 
 int32_t SimRegistry::QueryValue(const std::string& keyName, const std::string& valueName, uint32_t* type, uint8_t* data,
@@ -44,21 +44,21 @@ int32_t SimRegistry::QueryValue(const std::string& keyName, const std::string& v
     ++queries_;
     const auto& values = keys_.at(keyName);
     const auto value = values.find(text::ToUpperAscii(text::UpToNul(valueName)));
-    if (value == values.end()) return ERROR_FILE_NOT_FOUND;
+    if (value == values.end()) return kErrorFileNotFound;
     if (type) *type = value->second.type;
     const auto needed = static_cast<uint32_t>(value->second.bytes.size());
     if (!data) {
         if (size) *size = needed;
-        return ERROR_SUCCESS;
+        return kErrorSuccess;
     }
-    if (!size) return ERROR_INVALID_PARAMETER;
+    if (!size) return kErrorInvalidParameter;
     if (*size < needed) {
         *size = needed;
-        return ERROR_MORE_DATA;
+        return kErrorMoreData;
     }
     std::memcpy(data, value->second.bytes.data(), needed);
     *size = needed;
-    return ERROR_SUCCESS;
+    return kErrorSuccess;
 }
 
 void SimRegistry::SetValue(uint32_t root, const std::string& subKey, const std::string& name, uint32_t type,
@@ -68,7 +68,7 @@ void SimRegistry::SetValue(uint32_t root, const std::string& subKey, const std::
 
 void SimRegistry::SetString(uint32_t root, const std::string& subKey, const std::string& name,
                             const std::string& value) {
-    SetValue(root, subKey, name, REG_SZ, value + std::string(1, '\0'));
+    SetValue(root, subKey, name, kRegSz, value + std::string(1, '\0'));
 }
 
 void SimRegistry::DeleteKey(uint32_t root, const std::string& subKey) {

@@ -14,7 +14,7 @@ public:
     Item(SimShell& shell, std::string path) : shell_(shell), path_(std::move(path)) { ++shell_.items_; }
     ~Item() override { --shell_.items_; }
     bool Path(char* buffer) const override {
-        if (path_.empty() || path_.size() >= win::MAX_PATH) {
+        if (path_.empty() || path_.size() >= win::kMaxPath) {
             buffer[0] = '\0';
             return false;
         }
@@ -45,8 +45,8 @@ std::unique_ptr<IItemList> SimShell::BrowseFolder(const BrowseInfo& info) {
     Browse browse{info.owner, info.title, info.flags, {}, {}};
     if (info.callbackData != 0) browse.callbackDataText = reinterpret_cast<const char*>(info.callbackData);
     if (info.callback) {
-        browse.callbackResults.push_back(info.callback(kDialog, win::BFFM_INITIALIZED, 0, info.callbackData));
-        browse.callbackResults.push_back(info.callback(kDialog, 2 /* BFFM_SELCHANGED */, 0, info.callbackData));
+        browse.callbackResults.push_back(info.callback(kDialog, win::kBffmInitialized, 0, info.callbackData));
+        browse.callbackResults.push_back(info.callback(kDialog, win::kBffmSelChanged, 0, info.callbackData));
     }
     browses.push_back(browse);
     if (!browseChoice) return nullptr;

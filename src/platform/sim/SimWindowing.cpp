@@ -17,11 +17,11 @@ constexpr uint32_t kTimerMaximum = 0x7FFFFFFF;
 
 intptr_t SimWindowing::Send(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     Message record{window, message, wParam, {}, {}};
-    if (message == win::LB_SETTABSTOPS && lParam != 0) {
+    if (message == win::kLbSetTabStops && lParam != 0) {
         const auto* values = reinterpret_cast<const int32_t*>(lParam);
         record.lParamInts.assign(values, values + wParam);
     }
-    if (message == win::BFFM_SETSELECTIONA && wParam != 0 && lParam != 0) {
+    if (message == win::kBffmSetSelectionA && wParam != 0 && lParam != 0) {
         record.lParamText = reinterpret_cast<const char*>(lParam);
     }
     sent.push_back(record);
@@ -41,15 +41,15 @@ const SimWindowing::Window* SimWindowing::Find(WindowHandle window) const {
 int32_t SimWindowing::ReadLong(WindowHandle window, int32_t index) {
     const Window* w = Find(window);
     if (!w) return 0;
-    if (index == win::GWL_STYLE) return w->style;
-    if (index == win::GWL_EXSTYLE) return w->exStyle;
+    if (index == win::kGwlStyle) return w->style;
+    if (index == win::kGwlExStyle) return w->exStyle;
     return 0;
 }
 
 int32_t SimWindowing::WriteLong(WindowHandle window, int32_t index, int32_t value) {
     Window* w = Lookup(window);
     if (!w) return 0;
-    int32_t* slot = index == win::GWL_STYLE ? &w->style : index == win::GWL_EXSTYLE ? &w->exStyle : nullptr;
+    int32_t* slot = index == win::kGwlStyle ? &w->style : index == win::kGwlExStyle ? &w->exStyle : nullptr;
     if (!slot) return 0;
     return std::exchange(*slot, value);
 }
@@ -59,16 +59,16 @@ bool SimWindowing::Place(WindowHandle window, WindowHandle insertAfter, int32_t 
     placements.push_back({window, insertAfter, x, y, cx, cy, flags});
     Window* w = Lookup(window);
     if (!w) return false;
-    if (!(flags & win::SWP_NOMOVE)) w->bounds = Rect{x, y, x + w->bounds.Width(), y + w->bounds.Height()};
-    if (!(flags & win::SWP_NOSIZE)) {
+    if (!(flags & win::kSwpNoMove)) w->bounds = Rect{x, y, x + w->bounds.Width(), y + w->bounds.Height()};
+    if (!(flags & win::kSwpNoSize)) {
         w->bounds.right = w->bounds.left + cx;
         w->bounds.bottom = w->bounds.top + cy;
     }
-    if (!(flags & win::SWP_NOZORDER) && w->parent == 0) {
-        if (insertAfter == win::HWND_TOPMOST) w->exStyle |= static_cast<int32_t>(win::WS_EX_TOPMOST);
-        if (insertAfter == win::HWND_NOTOPMOST) w->exStyle &= ~static_cast<int32_t>(win::WS_EX_TOPMOST);
+    if (!(flags & win::kSwpNoZOrder) && w->parent == 0) {
+        if (insertAfter == win::kHwndTopmost) w->exStyle |= static_cast<int32_t>(win::kWsExTopmost);
+        if (insertAfter == win::kHwndNoTopmost) w->exStyle &= ~static_cast<int32_t>(win::kWsExTopmost);
     }
-    if (flags & win::SWP_SHOWWINDOW) w->visible = true;
+    if (flags & win::kSwpShowWindow) w->visible = true;
     return true;
 }
 
@@ -169,7 +169,7 @@ void SimWindowing::Advance(uint32_t milliseconds) {
         const TimerCallback callback = t.callback;
         const WindowHandle window = t.window;
         const uintptr_t id = t.id;
-        callback(window, win::WM_TIMER, id, static_cast<uint32_t>(now_));
+        callback(window, win::kWmTimer, id, static_cast<uint32_t>(now_));
     }
     now_ = std::max(now_, target);
 }
@@ -229,7 +229,7 @@ WindowHandle SimWindowing::Reparent(WindowHandle child, WindowHandle newParent) 
 
 bool SimWindowing::Topmost(WindowHandle window) const {
     const Window* w = Find(window);
-    return w && (w->exStyle & static_cast<int32_t>(win::WS_EX_TOPMOST));
+    return w && (w->exStyle & static_cast<int32_t>(win::kWsExTopmost));
 }
 
 }  // namespace plivant::platform::sim

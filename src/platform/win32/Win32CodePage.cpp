@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/win32/GrowToFit.h"
+
 namespace plivant::platform::win32 {
 
 std::optional<std::string> Win32CodePage::FromUtf16(std::u16string_view text) {
@@ -17,15 +19,16 @@ std::optional<std::string> Win32CodePage::FromUtf16(std::u16string_view text) {
     // WC_NO_BEST_FIT_CHARS and the used-default flag; there every well-formed text has its exact form.
     const bool utf8 = GetACP() == CP_UTF8;
     const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    BOOL* const usedDefaultOut = utf8 ? nullptr : &usedDefault;
-    const int size = WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, usedDefaultOut);
-    if (size <= 0 || usedDefault) return std::nullopt;
-    std::string ansi(static_cast<size_t>(size), '\0');
-    if (WideCharToMultiByte(CP_ACP, flags, wide.data(), length, ansi.data(), size, nullptr, usedDefaultOut) != size ||
-        usedDefault)
-        return std::nullopt;
-    return ansi;
+    // The first call, with no room, measures the text; the second writes it.
+    return GrowToFit(
+        [&](char* buffer, size_t room) -> std::optional<size_t> {
+            BOOL usedDefault = FALSE;
+            const int size = WideCharToMultiByte(CP_ACP, flags, wide.data(), length, room ? buffer : nullptr,
+                                                 static_cast<int>(room), nullptr, utf8 ? nullptr : &usedDefault);
+            if (size <= 0 || usedDefault) return std::nullopt;
+            return static_cast<size_t>(size);
+        },
+        0);
 }
 
 std::string Win32CodePage::Lower(std::string text) {

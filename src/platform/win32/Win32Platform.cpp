@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/GrowToFit.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
 #include "util/ErrorPolicy.h"
@@ -165,6 +166,13 @@ bool Win32Process::PreviousInstanceRunning() {
     return false;
 }
 
+bool Win32Process::ComputerName(char* buffer, uint32_t* size) {
+    DWORD length = *size;
+    if (!GetComputerNameA(buffer, &length)) return false;
+    *size = length;
+    return true;
+}
+
 std::string ArgumentsOf(const std::string& commandLine) {
     size_t at = 0;
     // The program's name, as CommandLineToArgvW takes it: a quoted one ends at its closing quote whatever follows,
@@ -185,17 +193,16 @@ std::string Win32Process::CommandLineArguments() {
 }
 
 std::string Win32Process::ProgramFolder() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            std::string full(path.data(), n);
-            const auto slash = full.find_last_of('\\');
-            return slash == std::string::npos ? std::string() : full.substr(0, slash);
-        }
-        path.resize(path.size() * 2);
-    }
+    const auto full = GrowToFit(
+        [](char* buffer, size_t room) -> std::optional<size_t> {
+            const DWORD n = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(room + 1));
+            if (n == 0) return std::nullopt;
+            // A path that does not fit comes back cut to the buffer, its length untold: twice the room is asked.
+            return n <= room ? n : 2 * (room + 1);
+        },
+        MAX_PATH);
+    const auto slash = full ? full->find_last_of('\\') : std::string::npos;
+    return slash == std::string::npos ? std::string() : full->substr(0, slash);
 }
 
 VersionNumbers Win32Process::Version() {
@@ -409,6 +416,14 @@ void Win32Windowing::ProcessPendingMessages() {
         }
         DeliverMessage(msg);
     }
+}
+
+WindowHandle Win32Windowing::FindTopLevel(const std::string& className, const std::string& title) {
+    return reinterpret_cast<WindowHandle>(FindWindowA(className.c_str(), title.c_str()));
+}
+
+WindowHandle Win32Windowing::Reparent(WindowHandle child, WindowHandle newParent) {
+    return reinterpret_cast<WindowHandle>(SetParent(reinterpret_cast<HWND>(child), reinterpret_cast<HWND>(newParent)));
 }
 
 }  // namespace plivant::platform::win32

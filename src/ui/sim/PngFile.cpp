@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/win32/GdiPainting.h"
 #include "ui/win32/Menus.h"
-#include "ui/win32/Painting.h"
 #include "ui/win32/WindowPeer.h"
 
 namespace plivant::ui::win32 {
@@ -166,7 +166,7 @@ private:
     // Enter (the dialog manager's OK command): presses the button that has the focus, else the default button.
     void PressEnter() {
         const HWND focus = GetFocus();
-        WindowPeer* focused = focus && IsChild(hwnd_, focus) ? PeerOf(focus) : nullptr;
+        WindowPeer* focused = focus && IsChild(hwnd_, focus) ? SystemControlPeerOf(focus) : nullptr;
         if (focused && focused->IsButton()) {
             focused->Owner().Click();
         } else {

@@ -1,10 +1,15 @@
 // The peers of the system's controls: text boxes, combo boxes, list boxes, buttons and windowed images.
+#include <windows.h>
+// After windows.h, which they need.
+#include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <optional>
 
+#include "platform/win32/GrowToFit.h"
 #include "ui/Controls.h"
-#include "ui/win32/Painting.h"
+#include "ui/win32/GdiPainting.h"
 #include "ui/win32/WindowPeer.h"
 #include "util/ErrorPolicy.h"
 
@@ -56,14 +61,16 @@ public:
                                           Instance(), nullptr);
         if (!made) return;
         Bind(made);
-        controlProc_ = Subclass(made);
+        // A control whose input would not reach its model is not kept: the control goes on without a window (as when
+        // the window cannot be made).
+        if (!Subclass(made)) {
+            DestroyOwnWindow();
+            return;
+        }
         if (kind == PeerKind::ComboBox) {
             COMBOBOXINFO info{};
             info.cbSize = sizeof info;
-            if (GetComboBoxInfo(made, &info) && info.hwndItem) {
-                field_ = info.hwndItem;
-                fieldProc_ = Subclass(field_);
-            }
+            if (GetComboBoxInfo(made, &info) && info.hwndItem && Subclass(info.hwndItem)) field_ = info.hwndItem;
         }
     }
     ~SystemControlPeer() override { DestroyOwnWindow(); }
@@ -90,6 +97,9 @@ public:
                 return;
             case Aspect::Items:
                 if (!list) return;
+                // The fill goes to the control past its subclass, which has nothing to do with it. WINE: every message
+                // through a subclass costs calls to the server (100,000 rows took seconds to fill, not a tenth of one).
+                RemoveWindowSubclass(w, &SystemControlPeer::Procedure, kSubclassId);
                 // One repaint for the whole fill, and the list's storage reserved at once.
                 SendMessageA(w, WM_SETREDRAW, FALSE, 0);
                 SendMessageA(w, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
@@ -98,6 +108,10 @@ public:
                     SendMessageA(w, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
                 }
                 SendMessageA(w, WM_SETREDRAW, TRUE, 0);
+                if (!Subclass(w)) {
+                    DestroyOwnWindow();
+                    return;
+                }
                 InvalidateRect(w, nullptr, TRUE);
                 [[fallthrough]];
             case Aspect::Selection:
@@ -217,6 +231,12 @@ protected:
     }
 
 private:
+    friend WindowPeer* win32::SystemControlPeerOf(HWND w);
+    static constexpr UINT_PTR kSubclassId = 1;
+    // The program's own message, which the subclass answers with the peer (any other window with 0): how the
+    // parent's notifications find the control's peer.
+    static constexpr UINT kPeerQuery = WM_APP + 0x50;
+
     // A drop-down combo box's window height includes its list.
     int Height(const platform::Rect& r) const { return kind_ == PeerKind::ComboBox ? r.Height() + 200 : r.Height(); }
 
@@ -231,31 +251,32 @@ private:
     }
 
     static std::string Text(HWND w) {
-        std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
-        text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
-        return text;
+        return platform::win32::GrowToFit(
+                   [w](char* buffer, size_t room) -> std::optional<size_t> {
+                       const auto needed = static_cast<size_t>(std::max(GetWindowTextLengthA(w), 0));
+                       if (needed > room) return needed;
+                       return static_cast<size_t>(GetWindowTextA(w, buffer, static_cast<int>(room + 1)));
+                   },
+                   MAX_PATH)
+            .value_or(std::string());
     }
 
-    // WINE: the common controls' subclassing finds its data in a window property, which costs a call to the
-    // server for every message (a list of 100,000 rows took seconds to fill instead of a tenth of one): the
-    // window procedure is replaced directly, and the window's user data leads back to the peer. It stays until the
-    // window's last message, which tells the peer the window has gone.
-    WNDPROC Subclass(HWND w) {
-        SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<WindowPeer*>(this)));
-        return reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SystemControlPeer::Procedure)));
+    // The common controls' subclassing, with the peer as its data. It stays until the window's last message, which
+    // tells the peer the window has gone.
+    bool Subclass(HWND w) {
+        return SetWindowSubclass(w, &SystemControlPeer::Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
 
-    static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* peer = static_cast<SystemControlPeer*>(PeerOf(w));
-        if (!peer) return DefWindowProcA(w, message, wParam, lParam);
-        // Taken now: an input handler may destroy the peer, and with it the window.
-        const WNDPROC original = w == peer->field_ ? peer->fieldProc_ : peer->controlProc_;
-        const auto system = [&](UINT m, WPARAM wp, LPARAM lp) {
-            return IsWindow(w) ? CallWindowProcA(original, w, m, wp, lp) : 0;
+    static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+        auto* peer = reinterpret_cast<SystemControlPeer*>(data);
+        // An input handler may destroy the peer, and with it the window: the system's handling needs neither.
+        const auto system = [w](UINT m, WPARAM wp, LPARAM lp) {
+            return IsWindow(w) ? DefSubclassProc(w, m, wp, lp) : 0;
         };
+        if (message == kPeerQuery) return reinterpret_cast<LRESULT>(static_cast<WindowPeer*>(peer));
         if (message == WM_NCDESTROY) {
-            const LRESULT result = CallWindowProcA(original, w, message, wParam, lParam);
+            RemoveWindowSubclass(w, &SystemControlPeer::Procedure, kSubclassId);
+            const LRESULT result = DefSubclassProc(w, message, wParam, lParam);
             peer->Gone(w);
             return result;
         }
@@ -272,7 +293,6 @@ private:
             Unbind();
             return;
         }
-        SetWindowLongPtrA(field_, GWLP_USERDATA, 0);
         field_ = nullptr;
     }
 
@@ -365,14 +385,16 @@ private:
     PeerKind kind_;
     bool pictureButton_ = false;
     HWND field_ = nullptr;  // a combo box's edit field, which goes with the box
-    WNDPROC controlProc_ = nullptr;
-    WNDPROC fieldProc_ = nullptr;
     UniqueFont font_;
     UniqueBrush background_;
     COLORREF backgroundColour_ = 0;
 };
 
 }  // namespace
+
+WindowPeer* SystemControlPeerOf(HWND w) {
+    return w ? reinterpret_cast<WindowPeer*>(SendMessageA(w, SystemControlPeer::kPeerQuery, 0, 0)) : nullptr;
+}
 
 std::unique_ptr<Peer> MakeSystemControlPeer(Win32Toolkit& toolkit, Control& owner, PeerKind kind, HWND parent) {
     UseCommonControls();

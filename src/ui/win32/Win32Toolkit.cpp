@@ -1,5 +1,5 @@
 // The toolkit on real windows: the peers it makes, the screen's measures, message boxes and the message loops.
-// The peers are in WindowPeer, FormPeer and SystemControlPeer, painting in Painting, menus in Menus.
+// The peers are in WindowPeer, FormPeer and SystemControlPeer, painting in GdiPainting, menus in Menus.
 #include "ui/win32/Win32Toolkit.h"
 
 #include <commctrl.h>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/win32/MessageLoop.h"
-#include "ui/win32/Painting.h"
+#include "ui/win32/GdiPainting.h"
 #include "ui/win32/WindowPeer.h"
 
 namespace plivant::ui::win32 {

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "ui/win32/Painting.h"
+#include "ui/win32/GdiPainting.h"
 #include "util/ErrorPolicy.h"
 
 namespace plivant::ui::win32 {
@@ -294,14 +294,15 @@ LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_COMMAND:
             if (lParam != 0) {
-                if (WindowPeer* child = PeerOf(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));
+                if (WindowPeer* child = SystemControlPeerOf(reinterpret_cast<HWND>(lParam)))
+                    child->OnCommand(HIWORD(wParam));
                 return 0;
             }
             break;
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item->CtlType != ODT_BUTTON) break;
-            if (WindowPeer* child = PeerOf(item->hwndItem)) child->DrawItem(*item);
+            if (WindowPeer* child = SystemControlPeerOf(item->hwndItem)) child->DrawItem(*item);
             return TRUE;
         }
         case WM_CTLCOLOREDIT:
@@ -309,8 +310,8 @@ LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORLISTBOX: {
             // A combo box passes on the messages of its edit field, whose parent it is.
             const HWND control = reinterpret_cast<HWND>(lParam);
-            WindowPeer* child = PeerOf(control);
-            if (!child && GetParent(control) != w) child = PeerOf(GetParent(control));
+            WindowPeer* child = SystemControlPeerOf(control);
+            if (!child && GetParent(control) != w) child = SystemControlPeerOf(GetParent(control));
             if (child) {
                 if (HBRUSH brush = child->ControlColours(reinterpret_cast<HDC>(wParam))) {
                     return reinterpret_cast<LRESULT>(brush);

@@ -30,9 +30,14 @@ int16_t KeyShift();
 int16_t ButtonsHeld(WPARAM keys);
 
 class WindowPeer;
+// The peer of a window of the program's own classes, which its window's user data leads back to from the window's
+// first message to its last.
 inline WindowPeer* PeerOf(HWND hwnd) {
     return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
+// The peer of a system control (or of a combo box's edit field), which the control's subclass tells; none for another
+// window.
+WindowPeer* SystemControlPeerOf(HWND hwnd);
 
 // The part every peer shares: one native window that mirrors its control. The peer holds the window's handle from
 // the window's first message (WM_NCCREATE; a system control's once it is made) to its last (WM_NCDESTROY): a window

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant {
 

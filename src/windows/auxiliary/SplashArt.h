@@ -1,12 +1,13 @@
 // The auxiliary windows' pictures, drawn by code on their background colour: the splash's two and the About
 // window's logo.
 #pragma once
+#include "frame/NuvaXPForm.h"
 #include "ui/Bitmap.h"
 
 namespace plivant {
 
-// The splash's background, 0xD8E9EC as a stored colour.
-inline constexpr ui::Rgb kSplashBackground = 0xECE9D8;
+// The splash's background: the one the frame gives every window of the program.
+inline constexpr ui::Rgb kSplashBackground = ui::RgbOf(NuvaXPForm::kDefaultBackground);
 
 // The program's picture: a folder in front of a drive.
 inline constexpr int kSplashProgramPictureSize = 40;

@@ -3,8 +3,8 @@
 
 #include "state/UiStrings.h"
 #include "util/ErrorPolicy.h"
-#include "windows/ProgramFacts.h"
 #include "windows/auxiliary/SplashArt.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant {
 
@@ -31,11 +31,6 @@ ui::PropertyBag LinkDesign() {
     return design;
 }
 }  // namespace
-
-std::string VersionText(const platform::VersionNumbers& version) {
-    return "Version " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
-           std::to_string(version.revision);
-}
 
 frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
     : FramedForm(toolkit, platform.process, "frmAbout", "About", kDesignWidth, kDesignHeight),
@@ -78,7 +73,7 @@ frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
 
 void frmAbout::Form_Load() {
     SkipOnError([&] { NuvaXPForm1.SetCaption(LoadUiString(registry_, UiString::About) + " " + facts::kProgramTitle); });
-    SkipOnError([&] { lblVersion.SetCaption(VersionText(process_.Version())); });
+    SkipOnError([&] { lblVersion.SetCaption("Version " + VersionNumbersText(process_.Version())); });
     lblTitle.SetCaption(facts::kProgramTitle);
     NuvaXPForm1.SetHeight(kHeight);
     NuvaXPForm1.SetWidth(kWidth);

@@ -5,12 +5,9 @@
 #include "platform/Platform.h"
 #include "ui/Controls.h"
 #include "widgets/ZuLinkLabel.h"
-#include "windows/FramedForm.h"
+#include "windows/shared/FramedForm.h"
 
 namespace plivant {
-
-// "Version " and the version as major.minor.revision.
-std::string VersionText(const platform::VersionNumbers& version);
 
 class frmAbout : public FramedForm {
 public:

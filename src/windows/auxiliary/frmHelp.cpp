@@ -4,7 +4,7 @@
 #include "state/UiStrings.h"
 #include "util/ErrorPolicy.h"
 #include "util/Text.h"
-#include "windows/ProgramFacts.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant {
 

@@ -4,7 +4,7 @@
 
 #include "platform/Platform.h"
 #include "ui/Controls.h"
-#include "windows/FramedForm.h"
+#include "windows/shared/FramedForm.h"
 
 namespace plivant {
 

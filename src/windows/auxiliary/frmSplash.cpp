@@ -1,24 +1,20 @@
 // frmSplash: version label, topmost placement and the one-second timer.
 #include "windows/auxiliary/frmSplash.h"
 
+#include "frame/NuvaXPForm.h"
 #include "platform/WinConst.h"
 #include "windows/auxiliary/SplashArt.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant {
 
 namespace {
-constexpr ui::OleColor kFrameBack = 0xD8E9EC;
-constexpr uint32_t kNoMoveNoSize = win::SWP_NOSIZE | win::SWP_NOMOVE;
+constexpr uint32_t kNoMoveNoSize = win::kSwpNoSize | win::kSwpNoMove;
 
 ui::Font Palatino(float size) {
     return {.name = "Palatino Linotype", .size = size, .bold = true};
 }
 }  // namespace
-
-std::string SplashTitle(const platform::VersionNumbers& version) {
-    return "Plivant " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
-           std::to_string(version.revision);
-}
 
 frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     : ui::Form(toolkit, "frmSplash"),
@@ -37,7 +33,7 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     // The frame's top edge lies above the window's, so its line does not show.
     Frame1.Move(0, -45, 4095, 4335);
     Frame1.SetBorderStyle(ui::ControlBorderStyle::None);
-    Frame1.SetBackColor(kFrameBack);
+    Frame1.SetBackColor(NuvaXPForm::kDefaultBackground);
     // The pictures are drawn at the first paint: a removal run ends before its splash paints.
     Image1.Move(240, 300, 600, 600);
     Image1.SetPicture(kSplashProgramPictureSize, kSplashProgramPictureSize, SplashProgramPicture);
@@ -58,8 +54,8 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
 }
 
 void frmSplash::Form_Load() {
-    lblName.SetCaption(SplashTitle(process_.Version()));
-    toolkit().Windowing().Place(hwnd(), win::HWND_TOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+    lblName.SetCaption("Plivant " + VersionNumbersText(process_.Version()));
+    toolkit().Windowing().Place(hwnd(), win::kHwndTopmost, 0, 0, 0, 0, kNoMoveNoSize);
 }
 
 void frmSplash::tmrRun_Timer() {
@@ -67,7 +63,7 @@ void frmSplash::tmrRun_Timer() {
 }
 
 void frmSplash::Form_Unload(int16_t&) {
-    toolkit().Windowing().Place(hwnd(), win::HWND_NOTOPMOST, 0, 0, 0, 0, kNoMoveNoSize);
+    toolkit().Windowing().Place(hwnd(), win::kHwndNoTopmost, 0, 0, 0, 0, kNoMoveNoSize);
 }
 
 }  // namespace plivant

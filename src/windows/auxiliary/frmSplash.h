@@ -9,9 +9,6 @@
 
 namespace plivant {
 
-// "Plivant " and the version as major.minor.revision.
-std::string SplashTitle(const platform::VersionNumbers& version);
-
 class frmSplash : public ui::Form {
 public:
     frmSplash(ui::Toolkit& toolkit, platform::IProcess& process);

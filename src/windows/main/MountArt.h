@@ -1,28 +1,9 @@
-// The main window's pictures, drawn by code: the program's icon (also the program file's icon, made at build time
-// from this same drawing), the pictures of the mount, start-up list and help buttons and of the About image, and
-// the small pictures beside the popup menus' items. Each picture that has no coverage of its own is laid on the
-// colour of what lies behind it.
+// The main window's pictures, drawn by code: the pictures of the mount, start-up list and help buttons and of the
+// About image, and the small pictures beside the popup menus' items, each laid on the colour of what lies behind it.
 #pragma once
-#include <cstdint>
-#include <vector>
-
 #include "ui/Bitmap.h"
 
 namespace plivant {
-
-// An icon drawn for one size: colours, and per pixel a coverage from 0 (transparent) to 255 (opaque).
-struct IconArt {
-    ui::Bitmap colour;
-    std::vector<uint8_t> alpha;  // row by row, one per pixel
-};
-
-// The program's icon at pixels × pixels (16, 24, 32, 48 and 256 are the sizes in use): a manila folder in front
-// of a grey drive.
-IconArt ProgramIcon(int pixels);
-
-// The 16-pixel icon as the frame's title bar shows it: laid on the bar's own shading (the blue scheme, active),
-// for an icon whose top is iconTop pixels below the bar's.
-ui::Bitmap TitleBarIcon(int iconTop);
 
 // Size of the three button pictures: they sit inside a 54 × 40 button with room for its edges.
 inline constexpr int kButtonPictureWidth = 46;

@@ -11,9 +11,9 @@
 #include "state/UiStrings.h"
 #include "util/ErrorPolicy.h"
 #include "util/Text.h"
-#include "windows/FramedForm.h"
 #include "windows/main/MountArt.h"
-#include "windows/main/modFolderBrowse.h"
+#include "windows/shared/FramedForm.h"
+#include "windows/shared/modFolderBrowse.h"
 
 namespace plivant {
 
@@ -56,7 +56,7 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     // The window keeps the program file's icon for the taskbar; the frame shows the one laid on its title bar.
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - kFrameWidth) / 2, (screen.height - kFrameHeight) / 2, kFrameWidth, kFrameHeight);
-    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", {.name = "Trebuchet MS", .size = 9.75f, .bold = true}));
+    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont()));
     NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
     for (auto [button, picture] : {std::pair{&cmdOK, MountButtonPicture(kPictureGround)},
@@ -225,13 +225,13 @@ bool frmMount::MountOnFreeLetter(const std::string& drive, const std::string& fo
 
 void frmMount::ShowMountFailure() {
     const std::string message = LoadUiString(platform_.registry, UiString::DriveCreationFailed);
-    toolkit().MsgBox(message, win::MB_OK | win::MB_ICONHAND, kErrorTitle);
+    toolkit().MsgBox(message, win::kMbOk | win::kMbIconHand, kErrorTitle);
 }
 
 void frmMount::cmdOK_Click() {
     const std::string drive = cboDrive.Text();
     if (drive.empty()) {
-        SkipOnError([&] { toolkit().MsgBox(kNoDriveLetter, win::MB_OK | win::MB_ICONINFORMATION, Caption()); });
+        SkipOnError([&] { toolkit().MsgBox(kNoDriveLetter, win::kMbOk | win::kMbIconInformation, Caption()); });
         SkipOnError([&] { cboDrive.SetFocus(); });
         return;
     }

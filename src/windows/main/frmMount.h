@@ -11,7 +11,7 @@
 #include "platform/Platform.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
-#include "windows/main/OpenedWindows.h"
+#include "windows/main/IOpenedWindows.h"
 
 namespace plivant {
 

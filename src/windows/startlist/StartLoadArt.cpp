@@ -2,7 +2,7 @@
 // the top to a deep green at the tip, with a dark green outline.
 #include "windows/startlist/StartLoadArt.h"
 
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant {
 

@@ -5,7 +5,7 @@
 #include "mapping/mod_DriveInfo.h"
 #include "state/UiStrings.h"
 #include "util/ErrorPolicy.h"
-#include "windows/main/modFolderBrowse.h"
+#include "windows/shared/modFolderBrowse.h"
 #include "windows/startlist/StartLoadArt.h"
 
 namespace plivant {

@@ -6,7 +6,7 @@
 #include "platform/Platform.h"
 #include "state/StartupList.h"
 #include "ui/Controls.h"
-#include "windows/FramedForm.h"
+#include "windows/shared/FramedForm.h"
 
 namespace plivant {
 

@@ -9,14 +9,14 @@
 #include "platform/WinConst.h"
 #include "platform/sim/SimPlatform.h"
 #include "state/UiStrings.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/sim/HeadlessToolkit.h"
 #include "ui/sim/PngFile.h"
-#include "windows/ProgramFacts.h"
 #include "windows/auxiliary/SplashArt.h"
 #include "windows/auxiliary/frmAbout.h"
 #include "windows/auxiliary/frmHelp.h"
 #include "windows/auxiliary/frmSplash.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant {
 namespace {
@@ -37,7 +37,7 @@ protected:
 
 TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsCaptionsVersionLinkAndWaysToClose) {
     for (const auto& [id, text] : {std::pair{"5011", "Hilfe"}, {"5014", "HILFE"}, {"5015", "a|b"}, {"5017", "Von"}})
-        sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, id, text);
+        sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, id, text);
     frmHelp help(toolkit, ports);
     help.Show();
     EXPECT_EQ(std::tuple(help.NuvaXPForm1.Caption(), help.txtHelp.Text(), help.txtHelp.MultiLine()),
@@ -48,7 +48,7 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsC
         help.txtHelp.KeyPress(typed);
         EXPECT_EQ(typed, 0);
     }
-    sim.registry.SetString(win::HKEY_CURRENT_USER, kLanguageKey, "5029", "Info");
+    sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5029", "Info");
     sim.process.version = {4, 1, 0};
     frmAbout about(toolkit, ports);
     about.Show();
@@ -82,7 +82,7 @@ TEST_F(SplashTest, ShowsTheVersionTopmostCentredAndClosesItselfAfterOneSecondDro
     windowing.Advance(1);
     EXPECT_FALSE(splash.Loaded());
     ASSERT_EQ(windowing.placements.size(), 2u);
-    EXPECT_EQ(windowing.placements[1].insertAfter, win::HWND_NOTOPMOST);
+    EXPECT_EQ(windowing.placements[1].insertAfter, win::kHwndNoTopmost);
     EXPECT_EQ(windowing.WindowCount() + windowing.ActiveTimers(), 0);  // the timer fired once and went too
 }
 

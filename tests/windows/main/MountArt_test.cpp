@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <functional>
 
+#include "art/ProgramArt.h"
 #include "art/ThemeXArt.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
 
 namespace plivant {

@@ -128,7 +128,7 @@ TEST_F(MountTest, UnmountRemovesEveryStackedDefinitionOfTheRowPressed) {
     Map("U:", "C:\\Temp");
     w.GetDriveData();
     w.vList.SetListIndex(0);
-    sim.dosDevices.Define(win::DDD_REMOVE_DEFINITION, "U:", std::nullopt);
+    sim.dosDevices.Define(win::kDddRemoveDefinition, "U:", std::nullopt);
     w.vList.ContextMenu(0, 0);
     EXPECT_EQ(std::tuple(w.vList.Items().size(), Said()), std::tuple(0u, Log{}));
 }
@@ -154,7 +154,7 @@ TEST_P(Clear, EmptiesTheListWhetherOrNotTheFileCanGo) {
     EXPECT_TRUE(w.oList.Items().empty() && Said().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(HistoryFile, Clear, testing::Values(0, win::FILE_ATTRIBUTE_READONLY, 0x100, -1));
+INSTANTIATE_TEST_SUITE_P(HistoryFile, Clear, testing::Values(0, win::kFileAttributeReadOnly, 0x100, -1));
 
 TEST_F(MountTest, BrowseStartsInTheProgramFolderAndACancelKeepsThePath) {
     // The folder without its backslash, a root with it; a cancel keeps the path.

@@ -10,7 +10,7 @@
 #include "mapping/mod_Subst.h"
 #include "platform/WinConst.h"
 #include "platform/sim/SimPlatform.h"
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/sim/HeadlessToolkit.h"
 #include "ui/sim/PngFile.h"
 #include "windows/startlist/StartLoadArt.h"
@@ -81,12 +81,12 @@ TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
     const std::string cyrillic =
         "\xEF\xBB\xBF"
         "E:\tC:\\\xD0\x96\r\n";  // UTF-8: a folder the code page cannot name
-    const uint32_t plain = win::FILE_ATTRIBUTE_ARCHIVE;
+    const uint32_t plain = win::kFileAttributeArchive;
     const std::tuple<const char*, uint32_t, bool, bool, std::string, std::optional<std::string>> cases[] = {
         {"locked", plain, true, true, old, old},
         {"partial", plain, false, true, cyrillic, cyrillic},
-        {"hidden", win::FILE_ATTRIBUTE_HIDDEN, false, true, old, "f:\tC:\\New\r\n"},
-        {"read-only", win::FILE_ATTRIBUTE_READONLY, false, true, old, old},
+        {"hidden", win::kFileAttributeHidden, false, true, old, "f:\tC:\\New\r\n"},
+        {"read-only", win::kFileAttributeReadOnly, false, true, old, old},
         {"folder refuses", plain, false, false, old, old},
         {"plain", plain, false, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n"}};
     for (const auto& [name, attributes, locked, folderWritable, before, after] : cases) {

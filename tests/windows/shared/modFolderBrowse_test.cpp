@@ -1,6 +1,6 @@
 // BrowseForFolder against the scripted dialog: the dialog's settings, the initial selection, the result's
 // shape, and the memory freed in every case.
-#include "windows/main/modFolderBrowse.h"
+#include "windows/shared/modFolderBrowse.h"
 
 #include <gtest/gtest.h>
 

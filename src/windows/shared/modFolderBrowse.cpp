@@ -1,5 +1,5 @@
 // modFolderBrowse: the dialog's settings, the callback that selects the initial folder, and the result.
-#include "windows/main/modFolderBrowse.h"
+#include "windows/shared/modFolderBrowse.h"
 
 #include <cstring>
 
@@ -9,7 +9,7 @@
 namespace plivant {
 
 namespace {
-constexpr uint32_t kFlags = win::BIF_RETURNONLYFSDIRS | win::BIF_DONTGOBELOWDOMAIN | win::BIF_NEWDIALOGSTYLE;
+constexpr uint32_t kFlags = win::kBifReturnOnlyFsDirs | win::kBifDontGoBelowDomain | win::kBifNewDialogStyle;
 }  // namespace
 
 std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windowing, platform::WindowHandle owner,
@@ -28,12 +28,12 @@ std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windo
         info.callback = [&windowing](platform::WindowHandle dialog, uint32_t message, intptr_t, intptr_t data) {
             // Once the dialog is ready, select the initial folder: a non-zero first value says the second is a
             // path. Without the block there is nothing to select.
-            if (message == win::BFFM_INITIALIZED && data != 0) windowing.Send(dialog, win::BFFM_SETSELECTIONA, 1, data);
+            if (message == win::kBffmInitialized && data != 0) windowing.Send(dialog, win::kBffmSetSelectionA, 1, data);
             return int32_t{0};
         };
         const std::unique_ptr<platform::IItemList> item = shell.BrowseFolder(info);
         if (!item) return;
-        char buffer[win::MAX_PATH] = {};
+        char buffer[win::kMaxPath] = {};
         item->Path(buffer);
         result.assign(buffer, strnlen(buffer, sizeof buffer));
         while (!result.empty() && result.back() == ' ') result.pop_back();

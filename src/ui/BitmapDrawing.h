@@ -1,4 +1,5 @@
-// Colour arithmetic and bitmap copying for the artwork drawn by code.
+// Colour arithmetic and drawing into portable bitmaps, for the artwork drawn by code (ui/win32/GdiPainting.h
+// paints real windows).
 #pragma once
 #include "ui/Bitmap.h"
 

@@ -1,11 +1,11 @@
 // The sampling painter.
-#include "windows/main/ArtCanvas.h"
+#include "art/ArtCanvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 namespace plivant::art {
 

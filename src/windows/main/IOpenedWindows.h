@@ -1,6 +1,7 @@
-// The windows that the main window opens modally from its buttons: the start-up list editor, the help window and
-// the About window, each one shared instance made on first use. The program hands the main window the real ones;
-// tests hand it a recorder, so the main window includes none of them.
+// The interface through which the main window opens its windows modally from its buttons: the start-up list
+// editor, the help window and the About window, each one shared instance made on first use. The program hands the
+// main window the real ones (app/ProgramOpenedWindows.h); tests hand it a recorder, so the main window includes
+// none of them.
 #pragma once
 
 namespace plivant {

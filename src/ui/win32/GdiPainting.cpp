@@ -1,6 +1,6 @@
-// Painting on real windows: colours, fonts, a control's look with its windowless children, the pointers of the
-// controls, and the bitmaps shared with the system.
-#include "ui/win32/Painting.h"
+// Painting on real windows through GDI: colours, fonts, a control's look with its windowless children, the
+// pointers of the controls, and the bitmaps shared with the system.
+#include "ui/win32/GdiPainting.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,5 +1,5 @@
-// The host port over the toolkit's forms.
-#include "frame/FormHost.h"
+// The frame's host interface over the toolkit's forms.
+#include "frame/ToolkitHostForm.h"
 
 #include "frame/NuvaXPForm.h"
 #include "ui/UserControl.h"
@@ -16,13 +16,13 @@ platform::WindowHandle ControlItem::ContainerHwnd() const {
     return control_.Parent()->hwnd();
 }
 
-void FormHost::ShowAs(int16_t modal, IHostForm* owner) {
+void ToolkitHostForm::ShowAs(int16_t modal, IHostForm* owner) {
     ui::Form* ownerForm = owner ? owner->ToolkitForm() : nullptr;
     if (owner && !ownerForm) throw LateBoundError("the owner is not a form");
     form_.Show(modal, ownerForm);
 }
 
-void FormHost::PopupMenu(IHostControl& menu, float x, float y) {
+void ToolkitHostForm::PopupMenu(IHostControl& menu, float x, float y) {
     ui::Menu* item = menu.ToolkitMenu();
     if (!item) throw LateBoundError("not a menu");
     form_.PopupMenu(*item, x, y);
@@ -46,20 +46,20 @@ void AddMenus(const std::vector<ui::Menu*>& menus, std::vector<std::shared_ptr<I
 
 }  // namespace
 
-std::vector<std::shared_ptr<IHostControl>> FormHost::Controls() {
+std::vector<std::shared_ptr<IHostControl>> ToolkitHostForm::Controls() {
     std::vector<std::shared_ptr<IHostControl>> found;
     AddControls(form_, found);
     AddMenus(form_.Menus(), found);
     return found;
 }
 
-void FormHost::Move(float left, float top, float width, float height) {
+void ToolkitHostForm::Move(float left, float top, float width, float height) {
     // The window refuses a negative size and stays as it was.
     if (width < 0 || height < 0) throw LateBoundError("invalid size");
     form_.Move(left, top, width, height);
 }
 
-void FormHost::OnActivation(ui::Handler<void(bool active)> handler) {
+void ToolkitHostForm::OnActivation(ui::Handler<void(bool active)> handler) {
     form_.onActivation = handler;
 }
 

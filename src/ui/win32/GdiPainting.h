@@ -1,5 +1,6 @@
-// Painting on real windows, for the peers: colours, fonts, a look drawn into a device context, and the mouse
-// pointers of the controls. (PaintLook, MakeBitmap and ReadBitmap, which tests use too, are in Win32Toolkit.h.)
+// Painting on real windows through GDI, for the peers: colours, fonts, a look drawn into a device context, and the
+// mouse pointers of the controls. (PaintLook, MakeBitmap and ReadBitmap, which tests use too, are in
+// Win32Toolkit.h; the portable drawing into bitmaps is ui/BitmapDrawing.h.)
 #pragma once
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-// The real windows behind the main window's buttons: the start-up list editor, the help window and the About
-// window, each made on first use and shared from then on. The About window is also the one the hyperlink label's
-// ShowAboutBox shows.
+// The program's implementation of IOpenedWindows: the real windows behind the main window's buttons, the start-up
+// list editor, the help window and the About window, each made on first use and shared from then on. The About
+// window is also the one the hyperlink label's ShowAboutBox shows.
 #pragma once
 #include <memory>
 
@@ -10,7 +10,7 @@
 #include "widgets/ZuLinkLabel.h"
 #include "windows/auxiliary/frmAbout.h"
 #include "windows/auxiliary/frmHelp.h"
-#include "windows/main/OpenedWindows.h"
+#include "windows/main/IOpenedWindows.h"
 #include "windows/startlist/frmStartLoad.h"
 
 namespace plivant::app {

@@ -1,10 +1,10 @@
-// The host port over the toolkit's forms: a form, the controls it carries and its menus, as the frame reaches
-// them. Used by every framed window of the program.
+// The frame's host interface (IHostForm.h) over the toolkit's forms: a form, the controls it carries and its menus,
+// as the frame reaches them. Used by every framed window of the program.
 #pragma once
 #include <memory>
 #include <vector>
 
-#include "frame/HostForm.h"
+#include "frame/IHostForm.h"
 #include "ui/Form.h"
 
 namespace plivant {
@@ -47,9 +47,9 @@ private:
     ui::Menu& menu_;
 };
 
-class FormHost final : public IHostForm {
+class ToolkitHostForm final : public IHostForm {
 public:
-    explicit FormHost(ui::Form& form) : form_(form) {}
+    explicit ToolkitHostForm(ui::Form& form) : form_(form) {}
     ui::Form& Form() const { return form_; }
     ui::Form* ToolkitForm() const override { return &form_; }
 

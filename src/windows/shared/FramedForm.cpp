@@ -1,10 +1,10 @@
 // FramedForm: the frame's stored settings and the window that follows it.
-#include "windows/FramedForm.h"
+#include "windows/shared/FramedForm.h"
 
 #include <algorithm>
 
+#include "art/ProgramArt.h"
 #include "util/ErrorPolicy.h"
-#include "windows/main/MountArt.h"
 
 namespace plivant {
 

@@ -1,6 +1,7 @@
-// The frame's view of the window that carries it: the host form and the controls it enumerates, reached by
-// name the way late-bound members are. A member an object lacks, or a value it refuses, fails with
-// LateBoundError; the frame's routines decide, each by its own policy, whether that skips a step or ends them.
+// The frame's host interface: its view of the window that carries it, the host form and the controls it
+// enumerates, reached by name the way late-bound members are (ToolkitHostForm.h adapts the toolkit's forms to it).
+// A member an object lacks, or a value it refuses, fails with LateBoundError; the frame's routines decide, each by
+// its own policy, whether that skips a step or ends them.
 #pragma once
 #include <cstdint>
 #include <exception>

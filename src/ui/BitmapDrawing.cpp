@@ -1,5 +1,5 @@
-// Colour arithmetic and bitmap copying for the artwork drawn by code.
-#include "ui/Paint.h"
+// Colour arithmetic and drawing into portable bitmaps.
+#include "ui/BitmapDrawing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The colour arithmetic the artwork uses.
-#include "ui/Paint.h"
+#include "ui/BitmapDrawing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// modFolderBrowse: the shell's folder-browse dialog, opened over a window with a title and a folder
-// already selected.
+// modFolderBrowse: the shell's folder-browse dialog, opened over a window with a title and a folder already
+// selected. The main window and the start-up list editor both open it.
 #pragma once
 #include <string>
 

@@ -1,6 +1,6 @@
 // The windows the main window opens: one shared instance each, made on first use and shown modally over the owner;
 // ShowAboutBox through the same About window, which is unloaded and dropped afterwards.
-#include "app/OpenedWindows.h"
+#include "app/ProgramOpenedWindows.h"
 
 #include <gtest/gtest.h>
 
