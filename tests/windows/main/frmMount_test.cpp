@@ -190,7 +190,7 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         {many, 100000}, {std::string("C:\\Te\0mp\r\n\x01\xff\r\n", 12), 2}, {overLong + "\r\n", 1}};
     for (const auto& [content, rows] : histories) {
         sim.files.AddFile(kHistoryFile, content);
-        frmMount w(toolkit, ports, opened);
+        frmMount w(toolkit, logged, opened);
         w.Load();
         ASSERT_EQ(w.oList.ListCount(), rows);
         w.oList.SetListIndex(0);
@@ -199,7 +199,7 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         EXPECT_EQ(std::tuple(sim.dosDevices.Targets("T:"), Said()), std::tuple(Log{}, Log{})) << rows;
     }
     for (char c = 'A'; c <= 'Z'; ++c) sim.dosDevices.AddGlobal(std::string(1, c) + ":", "\\Device\\Disk");
-    frmMount w(toolkit, ports, opened);
+    frmMount w(toolkit, logged, opened);
     w.Load();
     w.txtPath.SetText(std::string(32000, 'a'));
     w.cmdOK.Click();
