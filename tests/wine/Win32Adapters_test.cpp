@@ -224,7 +224,7 @@ TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
         b.SetHwnd(handle);
         a.StartTimer(20);
         b.StartTimer(15);
-        ASSERT_TRUE(PumpUntil([&] { return lastA >= 3 && lastB >= 3; }, 5000)) << lastA << " " << lastB;
+        ASSERT_TRUE(PumpUntil([&] { return lastA >= 3 && lastB >= 3; })) << lastA << " " << lastB;
         // The objects go with a tick due: the system holds a timer message for this thread.
         for (const DWORD start = GetTickCount(); !(HIWORD(GetQueueStatus(QS_TIMER)) & QS_TIMER);) {
             ASSERT_LT(GetTickCount() - start, 5000u);
@@ -235,7 +235,7 @@ TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
     clsTimer sentinel(windowing);
     sentinel.OnTime = [&](int32_t, int32_t) { ++later; };
     sentinel.StartTimer(20);
-    ASSERT_TRUE(PumpUntil([&] { return later >= 2; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return later >= 2; }));
     sentinel.StopTimer();
     EXPECT_EQ(ticks, atDestruction);
     clsTimer timer(windowing);

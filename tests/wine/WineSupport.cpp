@@ -79,11 +79,7 @@ void ForgetLetter(char letter) {
 }
 
 void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    platform::win32::Win32Windowing().ProcessPendingMessages();
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
