@@ -69,8 +69,8 @@ protected:
         Type(combo, static_cast<UINT>(letter), static_cast<char>(letter + 32));
         ASSERT_TRUE(PumpUntil([&] { return WindowText(Child("ComboBox")) == std::string(1, letter) + ": "; }, 10000));
     }
-    // Picks an item of the popup that has just opened, from the keyboard; with a name, a picture of the window with
-    // the popup open first.
+    // Picks an item of the popup that has just opened, from the keyboard; with a name, first a picture of the window
+    // with the popup open, once the popup shows the Clear item's picture.
     void ChooseInPopup(int item, const char* picture = nullptr) {
         ASSERT_TRUE(PumpUntil([&] { return FindWindowA("#32768", nullptr) != nullptr; }, 10000));
         const HWND popup = FindWindowA("#32768", nullptr);
@@ -78,7 +78,7 @@ protected:
         if (picture && GetWindowRect(main, &r) && GetWindowRect(popup, &menu) && UnionRect(&r, &r, &menu)) {
             ui::Bitmap shot;  // once the popup has painted its pictures
             const ui::Bitmap clear = ClearMenuPicture(ui::RgbOf(GetSysColor(COLOR_MENU)));
-            PumpUntil([&] { return Contains(shot = CaptureScreen(r), clear); });
+            EXPECT_TRUE(PumpUntil([&] { return Contains(shot = CaptureScreen(r), clear); }));
             EXPECT_TRUE(SaveArtifact(shot, picture));
         }
         for (int i = 0; i < item; ++i) Type(popup, VK_DOWN);

@@ -140,40 +140,6 @@ TEST_F(DialogTest, TextBoxesListsAndLinesPaintTheirColours) {
     })) << wrong;
 }
 
-TEST_F(DialogTest, APopupItemShowsItsPictureWhileItIsOpen) {
-    ui::Menu mnuPopup(form, "mnuPopup", "Popup"), mnuItem(mnuPopup, "mnuItem", "&Item");
-    mnuPopup.SetVisible(false);
-    static ui::Bitmap picture(13, 13, 0x000000);  // framed, so that a shifted or stretched copy differs
-    ui::FillRect(picture, 1, 1, 11, 11, 0x0000C0);
-    mnuItem.SetPicture(picture);
-    Show();
-    static bool shown = false;
-    static int ticks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (HWND popup = FindWindowA("#32768", nullptr)) shown = Contains(ShootWindow(popup), picture);
-        if (shown || ++ticks > 100) EndMenu();  // a busy machine may take seconds to show it
-    });
-    form.PopupMenu(mnuPopup, 0, 0);
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(shown);
-}
-
-TEST_F(ToolkitTest, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
-    ui::Form owner(toolkit, "frmOwner"), dialog(toolkit, "frmDialog");
-    owner.Show();
-    dialog.Move(3000, 3000, 3000, 2000);
-    ui::Timer tmrClose(dialog, "tmrClose");
-    bool ownerWasDisabled = false;
-    tmrClose.SetInterval(50);
-    tmrClose.onTimer = [&] {
-        ownerWasDisabled = !IsWindowEnabled(H(owner.hwnd()));
-        dialog.Unload();
-    };
-    dialog.Show(1, &owner);  // returns when the timer has unloaded it
-    EXPECT_EQ(std::tuple(ownerWasDisabled, dialog.Loaded(), IsWindowEnabled(H(owner.hwnd()))),
-              std::tuple(true, false, TRUE));
-}
-
 // The caption button's hover follows the real cursor through the windowing port (checked on a real window); here
 // the hyperlink's hand, built from its picture, and its focus and keys.
 TEST_F(ToolkitTest, TheHyperlinkShowsTheHandAndTakesTheFocusAndKeys) {
