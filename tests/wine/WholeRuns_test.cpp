@@ -92,7 +92,6 @@ TEST_F(WholeRun, StartupRunReadsListsAsNotepadAndPowerShellWriteThem) {
     Run("/ini");
     EXPECT_EQ(std::tuple(DeviceTargets(e), DeviceTargets(f).size(), DeviceTargets(g), DeviceTargets(h)),
               std::tuple(mappedData, 1u, Targets{}, Targets{}));
-    RemoveDirectoryW(script.c_str());  // the ANSI clean-up cannot name it
 }
 
 TEST_F(WholeRun, RemovalRunRemovesTheLetterInEitherCaseAndNothingElse) {
