@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <random>
+#include <stdexcept>
 
 #include "ScriptedShell.h"
 #include "Version.h"
@@ -208,8 +209,9 @@ TEST(WindowsUtil, ChecksumOfALargeBufferMatchesTheDefinitionAndCipherFramesDiffe
 }
 
 // clsTimer ticks through the message loop with its own count, on a thread timer or an owner window, and not after
-// it has gone; Wait returns after one tick, or at once leaving a request to end queued. The cursor the hover polling
-// reads. (Placing and shaping windows are checked with the splash and the frame.)
+// it has gone (a handler that fails ends only itself: the timer ticks on); Wait returns after one tick, or at once
+// leaving a request to end queued. The cursor the hover polling reads. (Placing and shaping windows are checked with
+// the splash and the frame.)
 TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
     platform::win32::Win32Windowing windowing;
     const HWND window = CreateWindowExA(0, "Button", "probe", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150, nullptr,
@@ -219,7 +221,10 @@ TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
     int32_t lastA = 0, lastB = 0, ticks = 0;
     {
         clsTimer a(windowing), b(windowing);
-        a.OnTime = [&](int32_t n, int32_t) { lastA = n, ++ticks; };
+        a.OnTime = [&](int32_t n, int32_t) {
+            lastA = n, ++ticks;
+            throw std::runtime_error("a failing handler");
+        };
         b.OnTime = [&](int32_t n, int32_t) { lastB = n; };
         b.SetHwnd(handle);
         a.StartTimer(20);
