@@ -11,16 +11,21 @@ namespace {
 
 constexpr float kRow = ui::sim::HeadlessToolkit::kListRowPixels * 15;
 
+// The mapped folders' rows show the long folder, the root itself and the system's text for a gone folder; a network
+// drive has none.
 TEST_F(MountTest, LoadsTheFreeLettersTheHistoryAndTheMappedFoldersBeforeTheCommandLineFillsThePath) {
     sim.dosDevices.AddGlobal("A:", "\\Device\\Floppy0");
     sim.dosDevices.AddGlobal("D:", "\\Device\\CdRom0");
+    sim.dosDevices.AddLocal("Z:", "\\Device\\LanmanRedirector\\;Z:0000000000012345\\server\\share");
     sim.files.AddFile(kHistoryFile, "C:\\My Data\r\n\r\nC:\\Gone\r\n");
-    Map("S:", "C:\\Temp");
+    Map("Q:", "C:\\Gone");
+    Map("R:", "C:\\");
+    Map("S:", "C:\\MYDATA~1");
     const frmMount& w = Start("\"C:\\My Data\"");
     EXPECT_EQ(std::tuple(w.cboDrive.ListCount(), w.cboDrive.List(0) + w.cboDrive.List(1) + w.cboDrive.Text()),
-              std::tuple(22, "B: E: "));
+              std::tuple(19, "B: E: "));
     EXPECT_EQ(w.oList.Items(), (Log{"C:\\My Data", "", "C:\\Gone"}));
-    EXPECT_EQ(w.vList.Items(), Log{"S: \tC:\\Temp"});
+    EXPECT_EQ(w.vList.Items(), (Log{"Q: \tC:\\Gone", "R: \tC:\\", "S: \tC:\\My Data"}));
     EXPECT_EQ(sim.windowing.sent.back().lParamInts, (std::vector<int32_t>{16, 0}));  // the list's tab stop
     EXPECT_EQ(w.txtPath.Text(), "\"C:\\My Data\"");
     EXPECT_TRUE(w.Visible() && w.cmdOK.Enabled() && w.NuvaXPForm1.CloseActive() && !w.NuvaXPForm1.EnableMaximize());
@@ -131,14 +136,6 @@ TEST_F(MountTest, UnmountRemovesEveryStackedDefinitionOfTheRowPressed) {
     sim.dosDevices.Define(win::DDD_REMOVE_DEFINITION, "U:", std::nullopt);
     w.vList.ContextMenu(0, 0);
     EXPECT_EQ(std::tuple(w.vList.Items().size(), Said()), std::tuple(0u, Log{}));
-}
-
-TEST_F(MountTest, RowsShowTheLongFolderTheRootItselfAndTheSystemsTextForAGoneFolder) {
-    Map("Q:", "C:\\Gone");
-    sim.dosDevices.AddLocal("Z:", "\\Device\\LanmanRedirector\\;Z:0000000000012345\\server\\share");
-    Map("R:", "C:\\");
-    Map("S:", "C:\\MYDATA~1");
-    EXPECT_EQ(Start().vList.Items(), (Log{"Q: \tC:\\Gone", "R: \tC:\\", "S: \tC:\\My Data"}));
 }
 
 class Clear : public MountTest, public testing::WithParamInterface<int> {};
