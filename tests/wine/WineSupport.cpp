@@ -162,7 +162,9 @@ DialogTest::DialogTest() {
     cmdCancel.SetCaption("Cancel");
     cmdCancel.SetCancel(true);
     cmdBrowse.SetStyle(1);
-    cmdBrowse.SetPicture(ui::Bitmap(16, 16, 0x00C000));
+    ui::Bitmap picture(16, 16, 0xECE9D8);  // a sign on a ground, so that its greyed look differs
+    ui::FillRect(picture, 4, 4, 8, 8, 0x00C000);
+    cmdBrowse.SetPicture(picture);
     for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
 }
 
