@@ -61,15 +61,6 @@ TEST_F(DialogTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltips
     EXPECT_EQ(std::tuple(IsWindow(H(list)), toolkit.FormCount()), std::tuple(FALSE, 0));
 }
 
-// A picture button draws itself on the push-button face: its picture shows, and greyed (not blanked) while disabled.
-TEST_F(DialogTest, APictureButtonShowsItsPictureGreyedWhileDisabled) {
-    Show();
-    const HWND button = H(cmdBrowse.hwnd());
-    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), cmdBrowse.Picture()); }));
-    cmdBrowse.SetEnabled(false);
-    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }));
-}
-
 // A box that takes no typing: the drive box still reports its keys and opens with Alt+Down, the notes still scroll.
 TEST_F(DialogTest, TheDriveBoxReportsItsKeysAndOpensWithAltDownAndTheNotesScrollWithoutTyping) {
     for (const char* item : {"E: ", "F: "}) cboDrive.AddItem(item);
@@ -106,8 +97,9 @@ TEST_F(DialogTest, TheDriveBoxReportsItsKeysAndOpensWithAltDownAndTheNotesScroll
     EXPECT_EQ(std::tuple(firstVisible() > 0, txtNotes.Text()), std::tuple(true, text));
 }
 
-// Back colours on the system controls (below their text), and the About window's grey and white separator lines.
-TEST_F(DialogTest, TextBoxesListsAndLinesPaintTheirColours) {
+// Back colours on the system controls (below their text), the About window's grey and white separator lines, and a
+// picture button, which draws itself on the push-button face: its picture, greyed (not blanked) while disabled.
+TEST_F(DialogTest, TextBoxesListsLinesAndPictureButtonsPaintTheirColoursAndPictures) {
     constexpr ui::OleColor kPanel = 0xD8E9EC;
     constexpr ui::Rgb kPanelPixel = ui::RgbOf(kPanel);
     form.SetBackColor(kPanel);
@@ -137,6 +129,10 @@ TEST_F(DialogTest, TextBoxesListsAndLinesPaintTheirColours) {
                 if (shot.At(x, y) != (x < 390 ? colour : kPanelPixel)) wrong += std::to_string(x * 1000 + y) + " ";
         return wrong.empty();
     })) << wrong;
+    const HWND button = H(cmdBrowse.hwnd());
+    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), cmdBrowse.Picture()); }));
+    cmdBrowse.SetEnabled(false);
+    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }));
 }
 
 // The caption button's hover follows the real cursor through the windowing port (checked on a real window); here
