@@ -256,13 +256,16 @@ struct Container {
     int ticks = 0;
 };
 
-TEST_F(ToolkitTest, ParentsAndChildrenGoInEitherOrderWithTimersRunning) {
+// At the end an owned form goes with its owner, and working on it or its control afterwards sends nothing.
+TEST_F(ToolkitTest, ParentsAndChildrenGoInEitherOrderWithTimersRunningAndOwnedFormsWithTheirOwner) {
     for (const bool parentFirst : {true, false}) {
         for (const bool fromTick : {false, true}) {  // as from an event's handler
             SCOPED_TRACE(std::string(parentFirst ? "parent first" : "children first") +
                          (fromTick ? ", in a tick" : ""));
-            ui::Form form(toolkit, "frmHost");
+            ui::Form form(toolkit, "frmHost"), owned(toolkit, "frmAbout");
+            ui::TextBox txtReg(owned, "txtReg");
             form.Show();
+            owned.Show(0, &form);
             Container controls(form);
             ASSERT_TRUE(PumpUntil([&] { return controls.ticks > 0; }));
             ui::Timer tmrEnd(form, "tmrEnd");
@@ -278,26 +281,17 @@ TEST_F(ToolkitTest, ParentsAndChildrenGoInEitherOrderWithTimersRunning) {
             }
             ASSERT_TRUE(PumpUntil([&] { return !controls.box; }));
             for (HWND gone : controls.windows) EXPECT_FALSE(IsWindow(gone));
+            const HWND ownedWindow = H(owned.hwnd());
+            ASSERT_EQ(toolkit.FormCount(), 2);
             form.Unload();
-            EXPECT_EQ(toolkit.FormCount(), 0);
+            EXPECT_EQ(std::tuple(IsWindow(ownedWindow), owned.hwnd(), toolkit.FormCount()), std::tuple(FALSE, 0u, 0));
+            SetLastError(0);  // IsWindow of the window that went set it
+            txtReg.SetText("after");
+            owned.SetCaption("after");
+            owned.Unload();
+            EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
         }
     }
-}
-
-TEST_F(ToolkitTest, AnOwnedFormGoesWithItsOwner) {
-    ui::Form owner(toolkit, "frmMain"), owned(toolkit, "frmAbout");
-    ui::TextBox txtReg(owned, "txtReg");
-    owner.Show();
-    owned.Show(0, &owner);
-    ASSERT_EQ(toolkit.FormCount(), 2);
-    const HWND ownedWindow = H(owned.hwnd());
-    owner.Unload();
-    EXPECT_EQ(std::tuple(IsWindow(ownedWindow), owned.hwnd(), toolkit.FormCount()), std::tuple(FALSE, 0u, 0));
-    SetLastError(0);  // IsWindow of the window that went set it
-    txtReg.SetText("after");
-    owned.SetCaption("after");
-    owned.Unload();
-    EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
 }
 
 }  // namespace
