@@ -77,30 +77,7 @@ TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
     EXPECT_EQ(std::tuple(DeviceTargets("C:"), DeviceTargets("Z:")), std::tuple(c, z));
 }
 
-TEST(FileSystemAdapter, ExistenceAndLongAndShortPaths) {
-    platform::win32::Win32FileSystem files;
-    TempFolder folder;
-    for (const char* name : {"plain.txt", "hidden.txt", "readonly.txt"}) WriteBytes(folder / name, "x");
-    MakeFolder(folder / "sub");
-    SetFileAttributesA((folder / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    SetFileAttributesA((folder / "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    for (const char* name : {"readonly.txt", "pl*.txt"}) EXPECT_TRUE(FileExists(files, folder / name)) << name;
-    for (const char* name : {"hidden.txt", "sub", "missing.txt"}) EXPECT_FALSE(FileExists(files, folder / name));
-    EXPECT_TRUE(FolderExists(files, "C:\\") && FolderExists(files, folder / "sub"));
-    EXPECT_FALSE(FolderExists(files, folder / "plain.txt") || FolderExists(files, folder / std::string(300, 'a')));
-    const std::string deep = folder / "A Long Folder Name";
-    MakeFolder(deep);
-    const std::string shortForm = GetShortPath(files, deep);
-    ASSERT_FALSE(shortForm.empty());
-    EXPECT_TRUE(FolderExists(files, shortForm));
-    EXPECT_TRUE(text::EqualsIgnoreCase(GetLongPath(files, shortForm), GetLongPath(files, deep)));
-    EXPECT_TRUE(GetLongPath(files, deep + "\\").ends_with("\\A Long Folder Name"));
-    EXPECT_EQ(std::tuple(GetLongPath(files, "C:\\"), GetLongPath(files, folder / "missing"),
-                         GetShortPath(files, folder / "missing")),
-              std::tuple("C:", "", ""));
-}
-
-TEST(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
+TEST(FileSystemAdapter, ReadAppendReplaceDeleteTheStartupListExistenceAndLongAndShortPaths) {
     platform::win32::Win32FileSystem files;
     TempFolder folder;
     const std::string path = folder / "mount.ini";
@@ -121,6 +98,24 @@ TEST(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
     HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(ReadStartupList(files, codePage, folder.Path() + "\\").state, ListFileState::Unreadable);
     CloseHandle(holder);
+    for (const char* name : {"plain.txt", "hidden.txt", "readonly.txt"}) WriteBytes(folder / name, "x");
+    MakeFolder(folder / "sub");
+    SetFileAttributesA((folder / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA((folder / "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    for (const char* name : {"readonly.txt", "pl*.txt"}) EXPECT_TRUE(FileExists(files, folder / name)) << name;
+    for (const char* name : {"hidden.txt", "sub", "missing.txt"}) EXPECT_FALSE(FileExists(files, folder / name));
+    EXPECT_TRUE(FolderExists(files, "C:\\") && FolderExists(files, folder / "sub"));
+    EXPECT_FALSE(FolderExists(files, folder / "plain.txt") || FolderExists(files, folder / std::string(300, 'a')));
+    const std::string deep = folder / "A Long Folder Name";
+    MakeFolder(deep);
+    const std::string shortForm = GetShortPath(files, deep);
+    ASSERT_FALSE(shortForm.empty());
+    EXPECT_TRUE(FolderExists(files, shortForm));
+    EXPECT_TRUE(text::EqualsIgnoreCase(GetLongPath(files, shortForm), GetLongPath(files, deep)));
+    EXPECT_TRUE(GetLongPath(files, deep + "\\").ends_with("\\A Long Folder Name"));
+    EXPECT_EQ(std::tuple(GetLongPath(files, "C:\\"), GetLongPath(files, folder / "missing"),
+                         GetShortPath(files, folder / "missing")),
+              std::tuple("C:", "", ""));
 }
 
 TEST(RegistryAdapter, ATextIsItsDefaultWithoutTheKeyAndATranslationOnlyAsAPlainText) {
