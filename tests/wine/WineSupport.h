@@ -50,13 +50,6 @@ bool RunProgram(const std::string& program, const std::string& arguments);
 // The folder holding this test program (and Plivant.exe beside it).
 std::string TestProgramFolder();
 
-// A window's text, asked of the window itself (a control of another process answers with its content too).
-inline std::string WindowText(HWND w) {
-    std::string text(static_cast<size_t>(SendMessageA(w, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    text.resize(static_cast<size_t>(SendMessageA(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
 // The screen's pixels in the rectangle (screen coordinates).
 ui::Bitmap CaptureScreen(const RECT& area);
 // What the screen shows of a window and the margin round it, once its painting is done.
@@ -65,5 +58,12 @@ ui::Bitmap ShootWindow(HWND window, int margin = 0);
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
 // Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); false on failure.
 bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);
+
+// A window's text, asked of the window itself (a control of another process answers with its content too).
+inline std::string WindowText(HWND w) {
+    std::string text(static_cast<size_t>(SendMessageA(w, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(SendMessageA(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
 
 }  // namespace plivant::wine
