@@ -135,6 +135,22 @@ TEST_F(DialogTest, TextBoxesListsLinesAndPictureButtonsPaintTheirColoursAndPictu
     EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }));
 }
 
+TEST_F(ToolkitTest, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
+    ui::Form owner(toolkit, "frmOwner"), dialog(toolkit, "frmDialog");
+    owner.Show();
+    dialog.Move(3000, 3000, 3000, 2000);
+    ui::Timer tmrClose(dialog, "tmrClose");
+    bool ownerWasDisabled = false;
+    tmrClose.SetInterval(50);
+    tmrClose.onTimer = [&] {
+        ownerWasDisabled = !IsWindowEnabled(H(owner.hwnd()));
+        dialog.Unload();
+    };
+    dialog.Show(1, &owner);  // returns when the timer has unloaded it
+    EXPECT_EQ(std::tuple(ownerWasDisabled, dialog.Loaded(), IsWindowEnabled(H(owner.hwnd()))),
+              std::tuple(true, false, TRUE));
+}
+
 // The caption button's hover follows the real cursor through the windowing port (checked on a real window); here
 // the hyperlink's hand, built from its picture, and its focus and keys.
 TEST_F(ToolkitTest, TheHyperlinkShowsTheHandAndTakesTheFocusAndKeys) {
