@@ -14,9 +14,12 @@ struct SimScreen {
     platform::sim::SimWindowing& windowing = sim.windowing;
     platform::sim::SimShell& shell = sim.shell;
     ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
+    platform::Platform ports = sim.Ports();
 };
 
-class FormTest : public testing::Test, public SimScreen {
+class SimScreenTest : public testing::Test, public SimScreen {};
+
+class FormTest : public SimScreenTest {
 protected:
     ui::Form form{toolkit, "frmHost"};
 };

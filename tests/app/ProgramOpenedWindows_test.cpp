@@ -4,13 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/SimPlatform.h"
-#include "ui/sim/HeadlessToolkit.h"
+#include "SimHost.h"
 
 namespace plivant {
 namespace {
 
-class OpenedWindowsTest : public testing::Test {
+class OpenedWindowsTest : public test::SimScreenTest {
 protected:
     OpenedWindowsTest() {
         owner.Move(1500, 1500, 9000, 6000);
@@ -22,9 +21,6 @@ protected:
             form.Unload();
         };
     }
-    platform::sim::SimPlatform sim;
-    ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
-    platform::Platform ports = sim.Ports();
     ui::Form owner{toolkit, "frmMount"};
     app::ProgramOpenedWindows windows{toolkit, ports};
     std::vector<std::string> shown;

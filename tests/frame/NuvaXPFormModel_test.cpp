@@ -183,17 +183,27 @@ TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFai
     EXPECT_EQ(HostRecord().region, before);
 }
 
+// A scheme without pictures, or whose double overflows 16 bits, fails and leaves every piece as it was.
 TEST_F(LayoutTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesAndButtons) {
     SizePixels(400, 300);
     frame.SetEnableMaximize(false);
-    for (const auto& [scheme, active, caption] :
-         {std::tuple{0, true, 0xFFFFFFu}, {1, false, 0xFFFFFFu}, {2, true, 0x000000u}, {2, false, 0xC0C0C0u}}) {
+    // The first of the theme's picture arrays whose picture in element e the frame's piece does not show; 0: none.
+    const auto wrongPiece = [&](int e) {
+        int array = 0;
+        for (const ui::Image* piece : {&frame.Title, &frame.TitleLeft, &frame.TitleRight, &frame.Left, &frame.Right,
+                                       &frame.Bottom, &frame.BottomRight, &frame.BottomLeft})
+            if (piece->Picture() != ThemeXPicture(++array, e)) return array;
+        return 0;
+    };
+    // Element 2 × scheme, plus one when inactive: the caption's colour, the pieces and the caption buttons.
+    const ui::OleColor captions[] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0x000000, 0xC0C0C0};
+    for (int e = 0; e < 6; ++e) {
+        const int scheme = e / 2;
+        const bool active = e % 2 == 0;
         SCOPED_TRACE(testing::Message() << scheme << (active ? " active" : " inactive"));
         frame.SetColorScheme(scheme);
         ASSERT_TRUE(frame.SetFormActiveStyle(active));
-        const int e = 2 * scheme + (active ? 0 : 1);
-        EXPECT_EQ(std::tuple(frame.Caption1.ForeColor(), frame.Left.Picture(), frame.TitleRight.Picture()),
-                  std::tuple(caption, ThemeXPicture(4, e), ThemeXPicture(3, e)));
+        EXPECT_EQ(std::tuple(frame.Caption1.ForeColor(), wrongPiece(e)), std::tuple(captions[e], 0));
         ExpectJoinedTitle(frame, 400);  // whatever the widths of the end pieces in this scheme and state
         EXPECT_EQ(frame.CloseButton.Shown(),
                   CaptionImageFor(scheme, 2, active ? CaptionLook::RestingActive : CaptionLook::RestingInactive));
@@ -201,11 +211,16 @@ TEST_F(LayoutTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesA
     }
     frame.Repos();  // every pass ends active
     EXPECT_EQ(frame.CloseButton.Shown(), CaptionImageFor(2, 2, CaptionLook::RestingActive));
-    int raised = 0;  // a scheme without pictures stops the pass before the client area
+    int raised = 0;  // a failing scheme stops the pass before the client area
     frame.onresize = [&](int16_t&, int16_t&, int16_t&) { ++raised; };
-    frame.SetColorScheme(3);
-    EXPECT_EQ(std::tuple(frame.Repos() || frame.SetFormActiveStyle(true), raised, frame.Title.Picture()),
-              std::tuple(false, 0, ThemeXPicture(1, 4)));
+    for (const int32_t scheme : {3, -1, 20000, -20000, 70000}) {
+        frame.SetColorScheme(scheme);
+        EXPECT_EQ(std::tuple(frame.Repos() || frame.SetFormActiveStyle(true), raised, wrongPiece(4)),
+                  std::tuple(false, 0, 0))
+            << scheme;
+    }
+    form.Show();  // the theme's own store of pictures is never shown
+    for (int e = 0; e < ThemeX::kElements; ++e) EXPECT_FALSE(frame.ThemeX1.Image1[e].Visible()) << e;
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
-// Frame pieces and the theme control that hands them to the frame: pieces that fit their places and stretch
-// cleanly, meet without seams and follow the rounded top corners; which element each scheme and state selects.
+// Frame pieces: they fit their places and stretch cleanly, meet without seams and follow the rounded top corners.
+// (Which element each scheme and state selects is checked on the frame's layout.)
 #include "art/ThemeXArt.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "SimHost.h"
-#include "frame/ThemeX.h"
 #include "ui/BitmapDrawing.h"
 
 namespace plivant {
@@ -66,40 +64,6 @@ TEST(ThemeXArt, PiecesMeetWithoutSeamsAndTheTitlesEndsFollowTheRoundedRegion) {
         }
         for (int y = 0; y < 30; ++y) EXPECT_EQ(ThemeXTitleColour(e / 2, e % 2 == 0, y), title.At(0, y));
     }
-}
-
-class ThemeXTest : public test::FormTest {
-protected:
-    bool Change(int16_t scheme, bool active) {
-        return theme.ChangeTheme(images[3], images[1], images[0], images[2], images[4], images[5], images[7], images[6],
-                                 scheme, active);
-    }
-    // Every image shows the picture of its array in element e.
-    void ExpectElement(int e) {
-        for (int array = 1; array <= 8; ++array)
-            EXPECT_EQ(images[array - 1].Picture(), ThemeXPicture(array, e)) << array;
-    }
-    ThemeX theme{form, "ThemeX1"};
-    ui::Image images[8] = {{form, "Title"}, {form, "TitleLeft"}, {form, "TitleRight"},  {form, "Left"},
-                           {form, "Right"}, {form, "Bottom"},    {form, "BottomRight"}, {form, "BottomLeft"}};
-};
-
-TEST_F(ThemeXTest, ElementIsTwiceTheSchemePlusOneWhenInactiveAndOtherSchemesFail) {
-    for (int16_t scheme = 0; scheme <= 2; ++scheme) {
-        for (bool active : {true, false}) {
-            ASSERT_TRUE(Change(scheme, active));
-            ExpectElement(2 * scheme + (active ? 0 : 1));
-        }
-    }
-    ASSERT_TRUE(
-        theme.ChangeTheme(images[3], images[1], images[0], images[2], images[4], images[5], images[7], images[6]));
-    ExpectElement(1);
-    for (int16_t scheme : {3, -1, 20000, -20000}) {
-        for (bool active : {true, false}) EXPECT_FALSE(Change(scheme, active)) << scheme;
-    }
-    ExpectElement(1);
-    form.Show();
-    for (int e = 0; e < ThemeX::kElements; ++e) EXPECT_FALSE(theme.Image1[e].Visible());
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ protected:
     void Form_Resize() override { log.push_back("Resize"); }
 };
 
-class ToolkitTest : public testing::Test, public test::SimScreen {
+class ToolkitTest : public test::SimScreenTest {
 protected:
     RecordingForm form{toolkit, "frmTest"};
 };

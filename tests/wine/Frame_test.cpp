@@ -130,7 +130,7 @@ TEST_F(FramedWindow, EachSchemeActiveAndInactive) {
         SetForegroundWindow(active ? hwnd : other);
         SetActiveWindow(active ? hwnd : other);
         // Waits for the look to follow the activation and the screen to show it (a busy machine takes its time).
-        EXPECT_TRUE(PumpUntil([&] { return form.NuvaXPForm1.CloseButton.IsActivate() == active; }, 5000));
+        EXPECT_TRUE(PumpUntil([&] { return form.NuvaXPForm1.CloseButton.IsActivate() == active; }));
         // The title bar's middle, the close button's face, the cut corner and the left edge, as drawn.
         const auto look =
             CaptionImageFor(scheme, 2, active ? CaptionLook::RestingActive : CaptionLook::RestingInactive);

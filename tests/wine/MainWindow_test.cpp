@@ -10,12 +10,6 @@
 namespace plivant::wine {
 namespace {
 
-std::string Text(HWND w) {
-    char text[1024] = "";
-    SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 // A list's row read as a screen reader reads it, in Unicode.
 std::string Row(HWND list, int index) {
     wchar_t row[1024] = L"";
@@ -73,10 +67,10 @@ protected:
     }
     void TypeLetter(char letter) {
         Type(combo, static_cast<UINT>(letter), static_cast<char>(letter + 32));
-        ASSERT_TRUE(PumpUntil([&] { return Text(Child("ComboBox")) == std::string(1, letter) + ": "; }, 10000));
+        ASSERT_TRUE(PumpUntil([&] { return WindowText(Child("ComboBox")) == std::string(1, letter) + ": "; }, 10000));
     }
-    // Picks an item of the popup that has just opened, from the keyboard; with a name, a picture of the window with
-    // the popup open first.
+    // Picks an item of the popup that has just opened, from the keyboard; with a name, first a picture of the window
+    // with the popup open, once the popup shows the Clear item's picture.
     void ChooseInPopup(int item, const char* picture = nullptr) {
         ASSERT_TRUE(PumpUntil([&] { return FindWindowA("#32768", nullptr) != nullptr; }, 10000));
         const HWND popup = FindWindowA("#32768", nullptr);
@@ -84,7 +78,7 @@ protected:
         if (picture && GetWindowRect(main, &r) && GetWindowRect(popup, &menu) && UnionRect(&r, &r, &menu)) {
             ui::Bitmap shot;  // once the popup has painted its pictures
             const ui::Bitmap clear = ClearMenuPicture(ui::RgbOf(GetSysColor(COLOR_MENU)));
-            PumpUntil([&] { return Contains(shot = CaptureScreen(r), clear); }, 5000);
+            EXPECT_TRUE(PumpUntil([&] { return Contains(shot = CaptureScreen(r), clear); }));
             EXPECT_TRUE(SaveArtifact(shot, picture));
         }
         for (int i = 0; i < item; ++i) Type(popup, VK_DOWN);
@@ -109,11 +103,11 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
     char shortData[MAX_PATH];
     GetShortPathNameA(data.c_str(), shortData, MAX_PATH);
     Start();
-    EXPECT_EQ(Text(Child("Edit")), data);
+    EXPECT_EQ(WindowText(Child("Edit")), data);
     // The About image paints its picture on the window's colour, exactly.
     RECT r{};
     GetWindowRect(main, &r);
-    EXPECT_TRUE(PumpUntil([&] { return Contains(CaptureScreen(r), AboutPicture(ui::RgbOf(0xD8E9EC))); }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return Contains(CaptureScreen(r), AboutPicture(ui::RgbOf(0xD8E9EC))); }));
     // Tab goes round the controls in the window's order, each window named as a screen reader names it (the picture
     // buttons by their tooltips).
     const std::vector<HWND> order{Child("Button", "Plivant"),
@@ -129,15 +123,14 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
     GUITHREADINFO focus{};
     focus.cbSize = sizeof focus;
     for (HWND expected : order) {
-        EXPECT_TRUE(
-            PumpUntil([&] { return GetGUIThreadInfo(run.dwThreadId, &focus) && focus.hwndFocus == expected; }, 5000));
+        EXPECT_TRUE(PumpUntil([&] { return GetGUIThreadInfo(run.dwThreadId, &focus) && focus.hwndFocus == expected; }));
         Type(focus.hwndFocus, VK_TAB);
     }
     TypeLetter(used[0]);
     PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
     EXPECT_EQ(DeviceTargets(s + ":"), std::vector<std::string>{"\\??\\" + std::string(shortData)});
-    EXPECT_EQ(std::tuple(Row(lists[0], 0), ReadBytes(installed / "Plivant.ini"), Text(Child("ComboBox"))),
+    EXPECT_EQ(std::tuple(Row(lists[0], 0), ReadBytes(installed / "Plivant.ini"), WindowText(Child("ComboBox"))),
               std::tuple(s + ": \t" + data, data + "\r\n", ""));
     PostMessageA(lists[0], WM_RBUTTONDOWN, MK_RBUTTON, RowMiddle(lists[0], 0));
     ChooseInPopup(1);  // Unmount

@@ -22,26 +22,8 @@ inline HWND H(platform::WindowHandle h) {
     return reinterpret_cast<HWND>(h);
 }
 
-inline std::string WindowText(HWND w) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 class ToolkitTest : public testing::Test {
 protected:
-    // The messages waiting, through the program's own loop (the one DoEvents runs).
-    void Pump() { windowing.ProcessPendingMessages(); }
-    // Pumps, so that timers tick, until the condition holds (true) or a few seconds have passed (false): a busy
-    // machine delays the ticks, so tests wait for what they expect rather than for a fixed time.
-    template <typename Condition>
-    bool PumpUntil(Condition done) {
-        for (const DWORD start = GetTickCount(); !done(); Sleep(1)) {
-            if (GetTickCount() - start > 5000) return false;
-            Pump();
-        }
-        return true;
-    }
     // Types a key through the system's input, with a modifier key held, and lets the program take it.
     void Press(WORD key, WORD modifier = 0);
 

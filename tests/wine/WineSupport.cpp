@@ -3,6 +3,7 @@
 #include "WineSupport.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -15,23 +16,6 @@
 
 namespace plivant::wine {
 
-namespace {
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data)) {
-        const std::string name = data.cFileName, child = path + "\\" + name;
-        if (name == "." || name == "..") continue;
-        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveTree(child) : void(DeleteFileA(child.c_str()));
-    }
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
-    RemoveDirectoryA(path.c_str());
-}
-
-}  // namespace
-
 TempFolder::TempFolder(const char* base) {
     char temporary[MAX_PATH], name[MAX_PATH];
     if (!base) GetTempPathA(MAX_PATH, temporary);
@@ -43,7 +27,10 @@ TempFolder::TempFolder(const char* base) {
 }
 
 TempFolder::~TempFolder() {
-    RemoveTree(path_);
+    std::error_code ignored;  // read-only files are made deletable; names of any script go through the wide calls
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(path_, ignored);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
@@ -79,11 +66,7 @@ void ForgetLetter(char letter) {
 }
 
 void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    platform::win32::Win32Windowing().ProcessPendingMessages();
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -179,7 +162,9 @@ DialogTest::DialogTest() {
     cmdCancel.SetCaption("Cancel");
     cmdCancel.SetCancel(true);
     cmdBrowse.SetStyle(1);
-    cmdBrowse.SetPicture(ui::Bitmap(16, 16, 0x00C000));
+    ui::Bitmap picture(16, 16, 0xECE9D8);  // a sign on a ground, so that its greyed look differs
+    ui::FillRect(picture, 4, 4, 8, 8, 0x00C000);
+    cmdBrowse.SetPicture(picture);
     for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
 }
 

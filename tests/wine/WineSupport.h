@@ -39,10 +39,11 @@ char FreeLetter(const std::string& avoid = "");
 // Removes every definition of a letter, whatever its targets (for cleaning up after a test).
 void ForgetLetter(char letter);
 
-// Runs the messages waiting for the thread.
+// Runs the messages waiting for the thread through the program's own loop (the one DoEvents runs).
 void Pump();
-// Runs the thread's message loop until the condition holds (true) or the time is up (false).
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// Pumps, so that timers tick, until the condition holds (true) or the time is up (false): a busy machine delays the
+// ticks, so tests wait for what they expect rather than for a fixed time.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
 // Runs program with the argument text; true when it ended within 30 seconds.
 bool RunProgram(const std::string& program, const std::string& arguments);
@@ -57,5 +58,12 @@ ui::Bitmap ShootWindow(HWND window, int margin = 0);
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
 // Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); false on failure.
 bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);
+
+// A window's text, asked of the window itself (a control of another process answers with its content too).
+inline std::string WindowText(HWND w) {
+    std::string text(static_cast<size_t>(SendMessageA(w, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(SendMessageA(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
 
 }  // namespace plivant::wine

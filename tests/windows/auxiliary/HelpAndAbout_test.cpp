@@ -7,10 +7,8 @@
 #include "SimHost.h"
 #include "art/ThemeXArt.h"
 #include "platform/WinConst.h"
-#include "platform/sim/SimPlatform.h"
 #include "state/UiStrings.h"
 #include "ui/BitmapDrawing.h"
-#include "ui/sim/HeadlessToolkit.h"
 #include "ui/sim/PngFile.h"
 #include "windows/auxiliary/SplashArt.h"
 #include "windows/auxiliary/frmAbout.h"
@@ -28,12 +26,7 @@ TEST(HelpText, TheDotsFollowTheHeadingAndABarEndsAParagraphsLine) {
               "   Von Corvinel\r\n");
 }
 
-class WindowsTest : public testing::Test {
-protected:
-    platform::sim::SimPlatform sim;
-    ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
-    platform::Platform ports = sim.Ports();
-};
+using WindowsTest = test::SimScreenTest;
 
 TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsCaptionsVersionLinkAndWaysToClose) {
     for (const auto& [id, text] : {std::pair{"5011", "Hilfe"}, {"5014", "HILFE"}, {"5015", "a|b"}, {"5017", "Von"}})
@@ -67,9 +60,7 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsC
     }
 }
 
-class SplashTest : public testing::Test, public test::SimScreen {};
-
-TEST_F(SplashTest, ShowsTheVersionTopmostCentredAndClosesItselfAfterOneSecondDroppingTopmostFirst) {
+TEST_F(WindowsTest, ShowsTheVersionTopmostCentredAndClosesItselfAfterOneSecondDroppingTopmostFirst) {
     sim.process.version = {4, 1, 58};
     frmSplash splash(toolkit, sim.process);
     splash.Show();

@@ -96,7 +96,7 @@ public:
 
 inline constexpr const char* kHistoryFile = "C:\\Apps\\Plivant\\Plivant.ini";
 
-class MountTest : public testing::Test, public SimScreen {
+class MountTest : public SimScreenTest {
 protected:
     MountTest() {
         for (const char* folder : {"C:\\Apps\\Plivant", "C:\\My Data", "C:\\Temp"}) sim.files.AddFolder(folder);
@@ -105,7 +105,7 @@ protected:
     // The program's start with the command line.
     frmMount& Start(const std::string& commandLine = "C:\\My Data") {
         sim.process.commandLine = commandLine;
-        Main(ports, windows);
+        Main(logged, windows);
         return *windows.Main();
     }
     void Map(const std::string& name, const std::string& folder) { sim.dosDevices.Define(0, name, folder); }
@@ -130,9 +130,9 @@ protected:
     CallLog log{toolkit};
     LoggedDevices devices{sim.dosDevices, log};
     LoggedFiles files{sim.files, log};
-    platform::Platform ports{devices, files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
+    platform::Platform logged{devices, files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
     OpenedRecorder opened;
-    app::ProgramWindows windows{toolkit, ports, opened};
+    app::ProgramWindows windows{toolkit, logged, opened};
 };
 
 }  // namespace plivant::test

@@ -11,16 +11,21 @@ namespace {
 
 constexpr float kRow = ui::sim::HeadlessToolkit::kListRowPixels * 15;
 
+// The mapped folders' rows show the long folder, the root itself and the system's text for a gone folder; a network
+// drive has none.
 TEST_F(MountTest, LoadsTheFreeLettersTheHistoryAndTheMappedFoldersBeforeTheCommandLineFillsThePath) {
     sim.dosDevices.AddGlobal("A:", "\\Device\\Floppy0");
     sim.dosDevices.AddGlobal("D:", "\\Device\\CdRom0");
+    sim.dosDevices.AddLocal("Z:", "\\Device\\LanmanRedirector\\;Z:0000000000012345\\server\\share");
     sim.files.AddFile(kHistoryFile, "C:\\My Data\r\n\r\nC:\\Gone\r\n");
-    Map("S:", "C:\\Temp");
+    Map("Q:", "C:\\Gone");
+    Map("R:", "C:\\");
+    Map("S:", "C:\\MYDATA~1");
     const frmMount& w = Start("\"C:\\My Data\"");
     EXPECT_EQ(std::tuple(w.cboDrive.ListCount(), w.cboDrive.List(0) + w.cboDrive.List(1) + w.cboDrive.Text()),
-              std::tuple(22, "B: E: "));
+              std::tuple(19, "B: E: "));
     EXPECT_EQ(w.oList.Items(), (Log{"C:\\My Data", "", "C:\\Gone"}));
-    EXPECT_EQ(w.vList.Items(), Log{"S: \tC:\\Temp"});
+    EXPECT_EQ(w.vList.Items(), (Log{"Q: \tC:\\Gone", "R: \tC:\\", "S: \tC:\\My Data"}));
     EXPECT_EQ(sim.windowing.sent.back().lParamInts, (std::vector<int32_t>{16, 0}));  // the list's tab stop
     EXPECT_EQ(w.txtPath.Text(), "\"C:\\My Data\"");
     EXPECT_TRUE(w.Visible() && w.cmdOK.Enabled() && w.NuvaXPForm1.CloseActive() && !w.NuvaXPForm1.EnableMaximize());
@@ -133,14 +138,6 @@ TEST_F(MountTest, UnmountRemovesEveryStackedDefinitionOfTheRowPressed) {
     EXPECT_EQ(std::tuple(w.vList.Items().size(), Said()), std::tuple(0u, Log{}));
 }
 
-TEST_F(MountTest, RowsShowTheLongFolderTheRootItselfAndTheSystemsTextForAGoneFolder) {
-    Map("Q:", "C:\\Gone");
-    sim.dosDevices.AddLocal("Z:", "\\Device\\LanmanRedirector\\;Z:0000000000012345\\server\\share");
-    Map("R:", "C:\\");
-    Map("S:", "C:\\MYDATA~1");
-    EXPECT_EQ(Start().vList.Items(), (Log{"Q: \tC:\\Gone", "R: \tC:\\", "S: \tC:\\My Data"}));
-}
-
 class Clear : public MountTest, public testing::WithParamInterface<int> {};
 
 TEST_P(Clear, EmptiesTheListWhetherOrNotTheFileCanGo) {
@@ -190,7 +187,7 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         {many, 100000}, {std::string("C:\\Te\0mp\r\n\x01\xff\r\n", 12), 2}, {overLong + "\r\n", 1}};
     for (const auto& [content, rows] : histories) {
         sim.files.AddFile(kHistoryFile, content);
-        frmMount w(toolkit, ports, opened);
+        frmMount w(toolkit, logged, opened);
         w.Load();
         ASSERT_EQ(w.oList.ListCount(), rows);
         w.oList.SetListIndex(0);
@@ -199,7 +196,7 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         EXPECT_EQ(std::tuple(sim.dosDevices.Targets("T:"), Said()), std::tuple(Log{}, Log{})) << rows;
     }
     for (char c = 'A'; c <= 'Z'; ++c) sim.dosDevices.AddGlobal(std::string(1, c) + ":", "\\Device\\Disk");
-    frmMount w(toolkit, ports, opened);
+    frmMount w(toolkit, logged, opened);
     w.Load();
     w.txtPath.SetText(std::string(32000, 'a'));
     w.cmdOK.Click();

@@ -7,11 +7,10 @@
 #include <functional>
 #include <optional>
 
+#include "SimHost.h"
 #include "mapping/mod_Subst.h"
 #include "platform/WinConst.h"
-#include "platform/sim/SimPlatform.h"
 #include "ui/BitmapDrawing.h"
-#include "ui/sim/HeadlessToolkit.h"
 #include "ui/sim/PngFile.h"
 #include "windows/startlist/StartLoadArt.h"
 
@@ -26,7 +25,7 @@ std::string Bytes(const char (&text)[N]) {  // with the NULs it holds
     return std::string(text, N - 1);
 }
 
-class StartLoadTest : public testing::Test {
+class StartLoadTest : public test::SimScreenTest {
 protected:
     StartLoadTest() { sim.files.AddFolder("C:\\P"); }
     // Opens the window modally, lets the user act, and closes it through the frame's close button.
@@ -38,9 +37,6 @@ protected:
         form.Show(1);
         EXPECT_FALSE(form.Loaded());
     }
-    platform::sim::SimPlatform sim;
-    ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
-    platform::Platform ports = sim.Ports();
     std::string folder = "C:\\P\\";
     frmStartLoad form{toolkit, ports, folder};
 };
