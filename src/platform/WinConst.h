@@ -26,7 +26,6 @@ inline constexpr uint32_t kErrorFileNotFound = 2;
 inline constexpr uint32_t kErrorPathNotFound = 3;
 inline constexpr uint32_t kErrorAccessDenied = 5;
 inline constexpr uint32_t kErrorInvalidParameter = 87;
-inline constexpr uint32_t kErrorInsufficientBuffer = 122;
 inline constexpr uint32_t kErrorInvalidName = 123;
 inline constexpr uint32_t kErrorFilenameExcedRange = 206;
 inline constexpr uint32_t kErrorMoreData = 234;

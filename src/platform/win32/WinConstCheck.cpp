@@ -23,7 +23,6 @@ static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND);
 static_assert(kErrorPathNotFound == ERROR_PATH_NOT_FOUND);
 static_assert(kErrorAccessDenied == ERROR_ACCESS_DENIED);
 static_assert(kErrorInvalidParameter == ERROR_INVALID_PARAMETER);
-static_assert(kErrorInsufficientBuffer == ERROR_INSUFFICIENT_BUFFER);
 static_assert(kErrorInvalidName == ERROR_INVALID_NAME);
 static_assert(kErrorFilenameExcedRange == ERROR_FILENAME_EXCED_RANGE);
 static_assert(kErrorMoreData == ERROR_MORE_DATA);

@@ -44,9 +44,7 @@ public:
         const bool done = !refuse && real_.Define(flags, name, target);
         return log_.Note("define " + std::to_string(flags) + " " + name + " " + target.value_or("<none>"), done);
     }
-    uint32_t Query(const std::string& name, char* buffer, uint32_t size) override {
-        return real_.Query(name, buffer, size);
-    }
+    std::optional<std::string> Query(const std::string& name) override { return real_.Query(name); }
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override {
         return log_.Note("drives", real_.LogicalDriveStrings(size, buffer));
     }
