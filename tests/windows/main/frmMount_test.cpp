@@ -185,7 +185,9 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
     Start();
     std::string many;
     for (int i = 0; i < 100000; ++i) many += "C:\\Folder " + std::to_string(i) + "\r\n";
-    const std::string overLong = "C:\\" + std::string(300, 'x');
+    // A path longer than the system's longest names no folder, here where a path's length is read in 16 bits too.
+    files.shortLengths = true;
+    const std::string overLong = "C:\\" + std::string(65536, 'x');
     const std::pair<std::string, int> histories[] = {
         {many, 100000}, {std::string("C:\\Te\0mp\r\n\x01\xff\r\n", 12), 2}, {overLong + "\r\n", 1}};
     for (const auto& [content, rows] : histories) {
@@ -198,6 +200,9 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         w.mnuoMount.Click();
         EXPECT_EQ(std::tuple(sim.dosDevices.Targets("T:"), Said()), std::tuple(Log{}, Log{})) << rows;
     }
+    sim.files.AddFile("C:\\Apps\\Plivant\\mount.ini", "T:\t" + overLong + "\r\n");
+    MountStartupList(ports);
+    EXPECT_EQ(sim.dosDevices.Targets("T:"), Log{});
     for (char c = 'A'; c <= 'Z'; ++c) sim.dosDevices.AddGlobal(std::string(1, c) + ":", "\\Device\\Disk");
     frmMount w(toolkit, ports, opened);
     w.Load();
