@@ -57,6 +57,9 @@ static_assert(kBffmSetSelectionA == BFFM_SETSELECTIONA);
 static_assert(kMbOk == MB_OK);
 static_assert(kMbIconHand == MB_ICONHAND);
 static_assert(kMbIconInformation == MB_ICONINFORMATION);
+static_assert(kMbYesNo == MB_YESNO && kMbRetryCancel == MB_RETRYCANCEL && kMbIconExclamation == MB_ICONEXCLAMATION);
+static_assert(kMbDefButton2 == MB_DEFBUTTON2 && kIdCancel == IDCANCEL && kIdRetry == IDRETRY && kIdYes == IDYES);
+static_assert(kIdNo == IDNO);
 static_assert(kSwShowNormal == SW_SHOWNORMAL);
 
 // The special handles are casts of numbers to handle types, which a constant expression may not evaluate: here the
