@@ -13,6 +13,7 @@
 #include "util/Text.h"
 #include "windows/main/MountArt.h"
 #include "windows/shared/FramedForm.h"
+#include "windows/shared/ProgramFacts.h"
 #include "windows/shared/modFolderBrowse.h"
 
 namespace plivant {
@@ -231,7 +232,8 @@ void frmMount::ShowMountFailure() {
 void frmMount::cmdOK_Click() {
     const std::string drive = cboDrive.Text();
     if (drive.empty()) {
-        SkipOnError([&] { toolkit().MsgBox(kNoDriveLetter, win::kMbOk | win::kMbIconInformation, Caption()); });
+        SkipOnError(
+            [&] { toolkit().MsgBox(kNoDriveLetter, win::kMbOk | win::kMbIconInformation, facts::kProgramTitle); });
         SkipOnError([&] { cboDrive.SetFocus(); });
         return;
     }
