@@ -33,8 +33,8 @@ TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
     EXPECT_EQ(ReadList().state, ListFileState::Absent);
     fs.AddFile(kList, "E:\tC:\\Data\r\nnot a pair\r\n\r\nF:\tC:\\Temp");
     const Lines lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"};
-    for (const auto& [attributes, locked, state] : {std::tuple{win::kFileAttributeHidden, false, ListFileState::Absent},
-                                                    {win::kFileAttributeSystem, true, ListFileState::Absent},
+    for (const auto& [attributes, locked, state] : {std::tuple{win::kFileAttributeHidden, false, ListFileState::Hidden},
+                                                    {win::kFileAttributeSystem, true, ListFileState::Hidden},
                                                     {win::kFileAttributeArchive, true, ListFileState::Unreadable},
                                                     {win::kFileAttributeReadOnly, false, ListFileState::Read}}) {
         fs.SetAttributes(kList, attributes);

@@ -123,6 +123,10 @@ TEST(FileSystemAdapter, ReadAppendReplaceDeleteAndTheStartupList) {
     EXPECT_EQ(ReadStartupList(files, codePage, folder.Path() + "\\").lines, list);
     MakeFolder(path + ".new~");  // the temporary name is taken by a folder: the write cannot start
     EXPECT_FALSE(files.Replace(path, "G:\tC:\\Temp\r\n"));
+    RemoveDirectoryA((path + ".new~").c_str());
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);  // a read-only list stays, though Wine would replace it
+    EXPECT_FALSE(files.Replace(path, "G:\tC:\\Temp\r\n"));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
     // A list another program holds open without sharing cannot be read, so the editor will not write over it.
     HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);

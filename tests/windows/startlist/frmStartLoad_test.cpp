@@ -10,6 +10,7 @@
 #include "mapping/mod_Subst.h"
 #include "platform/WinConst.h"
 #include "platform/sim/SimPlatform.h"
+#include "state/UiStrings.h"
 #include "ui/BitmapDrawing.h"
 #include "ui/sim/HeadlessToolkit.h"
 #include "ui/sim/PngFile.h"
@@ -28,7 +29,18 @@ std::string Bytes(const char (&text)[N]) {  // with the NULs it holds
 
 class StartLoadTest : public testing::Test {
 protected:
-    StartLoadTest() { sim.files.AddFolder("C:\\P"); }
+    // The user answers Retry as often as given, then Cancel, and closes without saving as given; each message is noted
+    // as its id and buttons.
+    StartLoadTest() {
+        sim.files.AddFolder("C:\\P");
+        toolkit.onMessageBox = [this](const ui::sim::HeadlessToolkit::MessageBoxCall& box) {
+            for (int id = 5030; id <= 5034; ++id)
+                if (box.prompt == DefaultText(UiString(id)) && box.title == "Plivant")
+                    said += std::to_string(id) + ":" + std::to_string(box.buttons) + " ";
+            if ((box.buttons & 0xF) == win::kMbRetryCancel) return retries-- > 0 ? win::kIdRetry : win::kIdCancel;
+            return (box.buttons & 0xF) == win::kMbYesNo ? closeAnswer : ui::kMsgBoxOk;
+        };
+    }
     // Opens the window modally, lets the user act, and closes it through the frame's close button.
     void Session(const std::function<void(frmStartLoad&)>& act) {
         toolkit.onModal = [&](ui::Form&) {
@@ -36,8 +48,10 @@ protected:
             form.NuvaXPForm1.CloseButton.Click();
         };
         form.Show(1);
-        EXPECT_FALSE(form.Loaded());
+        EXPECT_EQ(form.Loaded(), closeAnswer == win::kIdNo);
     }
+    std::string said;
+    int retries = 0, closeAnswer = win::kIdYes;
     platform::sim::SimPlatform sim;
     ui::sim::HeadlessToolkit toolkit{sim.windowing, sim.shell};
     platform::Platform ports = sim.Ports();
@@ -76,20 +90,25 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
               Bytes("e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"));
 }
 
-TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
+TEST_F(StartLoadTest, ListsItMustNotReplaceAreSaidSoAndRowsThatCannotBeSavedAreNeverLostWithoutAWord) {
     const std::string old = "E:\tC:\\Old\r\n";
     const std::string cyrillic =
         "\xEF\xBB\xBF"
         "E:\tC:\\\xD0\x96\r\n";  // UTF-8: a folder the code page cannot name
     const uint32_t plain = win::kFileAttributeArchive;
-    const std::tuple<const char*, uint32_t, bool, bool, std::string, std::optional<std::string>> cases[] = {
-        {"locked", plain, true, true, old, old},
-        {"partial", plain, false, true, cyrillic, cyrillic},
-        {"hidden", win::kFileAttributeHidden, false, true, old, "f:\tC:\\New\r\n"},
-        {"read-only", win::kFileAttributeReadOnly, false, true, old, old},
-        {"folder refuses", plain, false, false, old, old},
-        {"plain", plain, false, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n"}};
-    for (const auto& [name, attributes, locked, folderWritable, before, after] : cases) {
+    // The user adds a row (and, unless editing, deletes it again) and closes; a write that fails is retried once.
+    const std::tuple<const char*, uint32_t, bool, bool, bool, std::string, std::string, const char*> cases[] = {
+        {"locked", plain, true, true, true, old, old, "5031:48 5033:308 "},
+        {"partial", plain, false, true, true, cyrillic, cyrillic, "5031:48 5033:308 "},
+        {"hidden", win::kFileAttributeHidden, false, true, true, old, old, "5030:48 5033:308 "},
+        {"hidden, unchanged", win::kFileAttributeHidden, false, true, false, old, old, "5030:48 "},
+        {"read-only", win::kFileAttributeReadOnly, false, true, true, old, old, "5032:53 5032:53 5033:308 "},
+        {"folder refuses", plain, false, false, true, old, old, "5032:53 5032:53 5033:308 "},
+        {"folder refuses, unchanged", plain, false, false, false, old, old, ""},
+        {"plain", plain, false, true, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n", ""}};
+    for (const auto& [name, attributes, locked, folderWritable, edits, before, after, messages] : cases) {
+        said.clear();
+        retries = 1;
         sim.files.SetWritable("C:\\P", true);
         sim.files.AddFile(kList, before, attributes);
         sim.files.SetLocked(kList, locked);
@@ -100,9 +119,18 @@ TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
             f.txtBrowse.SetText("C:\\New");
             f.cboDrive.SetText("f:");
             f.cmdAdd.Click();
+            if (!edits) f.vList.RemoveItem(f.vList.ListCount() - 1);
         });
-        EXPECT_EQ(sim.files.Content(kList), after) << name;
+        EXPECT_EQ(std::tuple(sim.files.Content(kList), said), std::tuple(after, messages)) << name;
     }
+    // "No" keeps the window open with its rows; closing once the folder takes the list again saves them.
+    sim.files.AddFile(kList, old);
+    sim.files.SetWritable("C:\\P", false);
+    std::tie(said, retries, closeAnswer) = std::tuple("", 0, win::kIdNo);
+    Session([&](frmStartLoad& f) { f.vList.RemoveItem(0); });
+    sim.files.SetWritable("C:\\P", true);
+    form.NuvaXPForm1.CloseButton.Click();
+    EXPECT_EQ(std::tuple(form.Loaded(), sim.files.Content(kList), said), std::tuple(false, "", "5032:53 5033:308 "));
 }
 
 TEST(AddPairPicture, AGreenArrowWithADarkOutlinePointingDown) {
