@@ -250,8 +250,7 @@ void frmMount::cmdOK_Click() {
 void frmMount::cmdBrowse_Click() {
     SkipOnError([&] {
         const std::string title = LoadUiString(platform_.registry, UiString::FolderToMount);
-        std::string initial = ProgramFolder();
-        if (initial.size() > 3 && initial.back() == '\\') initial.pop_back();
+        const std::string initial = PickerStartFolder(ProgramFolder());
         const std::string chosen = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, initial);
         if (!chosen.empty()) txtPath.SetText(chosen);
     });

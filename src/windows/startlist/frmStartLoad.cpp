@@ -99,7 +99,8 @@ void frmStartLoad::LoadDrives() {
 
 void frmStartLoad::cmdBrowse_Click() {
     const std::string title = LoadUiString(platform_.registry, UiString::FolderToMount);
-    const std::string folder = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, programFolder_);
+    const std::string initial = PickerStartFolder(programFolder_);
+    const std::string folder = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, initial);
     if (!folder.empty()) txtBrowse.SetText(folder);
 }
 

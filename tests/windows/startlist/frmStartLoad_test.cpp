@@ -85,7 +85,7 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
         f.cmdBrowse.Click();
         EXPECT_EQ(f.txtBrowse.Text(), "C:\\Data");
     });
-    EXPECT_EQ(sim.shell.browses[0].title + "|" + sim.shell.browses[0].callbackDataText, "Folder to mount|C:\\P\\");
+    EXPECT_EQ(sim.shell.browses[0].title + "|" + sim.shell.browses[0].callbackDataText, "Folder to mount|C:\\P");
     EXPECT_EQ(sim.files.Content(kList),
               Bytes("e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"));
 }
