@@ -116,32 +116,28 @@ std::function<void()> Answer(UiString id, WPARAM button) {
 }
 
 // Rows a list held open by another program cannot take: Retry tries again, Cancel asks whether to close without
-// saving, and No keeps the window open; once the list is let go of, closing saves them. The close button's click is
-// posted, so that the message boxes it raises are answered by the next steps.
+// saving, and No keeps the window open; once the list is let go of, closing saves them. Closing is posted, so that the
+// message boxes it raises are answered by the next steps.
 TEST_F(AuxiliaryWindows, TheEditorAsksAboutRowsALockedListCannotTakeAndSavesThemOnceItCan) {
     WriteBytes(list, "E:\tC:\\Old\r\n");
     HANDLE holder = INVALID_HANDLE_VALUE;
     frmStartLoad editor(toolkit, ports, folder);
-    const auto close = [&] {
-        const HWND button = H(editor.NuvaXPForm1.CloseButton.PicMain.hwnd());
-        PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    };
     const auto lockAddAndClose = [&] {
         holder = CreateFileA(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         editor.txtBrowse.SetText("C:\\New");
         SendMessageA(H(editor.cmdAdd.hwnd()), BM_CLICK, 0, 0);
-        close();
+        PostMessageA(H(editor.hwnd()), WM_CLOSE, 0, 0);
     };
-    Script script([&] { return &editor; },
-                  {lockAddAndClose, Answer(UiString::StartListNotSaved, IDRETRY),
-                   Answer(UiString::StartListNotSaved, IDCANCEL), Answer(UiString::CloseWithoutSaving, IDNO),
-                   [&] {
-                       EXPECT_TRUE(editor.Loaded() && IsWindowVisible(H(editor.hwnd())));
-                       CloseHandle(holder);
-                       close();
-                   }},
-                  "wine-startlist-kept", true);
+    const auto letGoAndClose = [&] {
+        EXPECT_TRUE(editor.Loaded() && IsWindowVisible(H(editor.hwnd())));
+        CloseHandle(holder);
+        PostMessageA(H(editor.hwnd()), WM_CLOSE, 0, 0);
+    };
+    Script script(
+        [&] { return &editor; },
+        {lockAddAndClose, Answer(UiString::StartListNotSaved, IDRETRY), Answer(UiString::StartListNotSaved, IDCANCEL),
+         Answer(UiString::CloseWithoutSaving, IDNO), letGoAndClose},
+        "wine-startlist-kept", true);
     editor.Show(1, &owner);
     EXPECT_EQ(ReadBytes(list), "e:\tc:\\old\r\n\tC:\\New\r\n");
 }

@@ -185,7 +185,6 @@ TEST_F(MountTest, ButtonsOpenTheOtherWindowsAndClosingEndsTheProgram) {
     for (ui::Control* c : std::initializer_list<ui::Control*>{&w.cmdBoot, &w.cmdHelp, &w.imgAbout}) c->Click();
     EXPECT_EQ(opened.shown, (Log{"editor:frmMount", "help:frmMount", "about:frmMount"}));
     EXPECT_TRUE(platform::sim::EndsTheProcess([&] { w.NuvaXPForm1.CloseButton.Click(); }));
-    EXPECT_TRUE(platform::sim::EndsTheProcess([&] { w.Unload(); }));
 }
 
 TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
