@@ -1,4 +1,4 @@
-// The start-up list reader on an arbitrary "mount.ini": nothing when the file is hidden or system; an ANSI file's
+// The start-up list reader on an arbitrary "mount.ini": a hidden list when the file is hidden or system; an ANSI file's
 // lines as SplitLines gives them; a Unicode file's lines brought into the (simulated, Western) ANSI code page,
 // which read the same when written again in UTF-8 or UTF-16; each line's parse consistent with the line; a save
 // read back unchanged.
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const StartupListContent read = ReadStartupList(files, codePage, kFolder);
     const bool visible = (attributes & (win::kFileAttributeHidden | win::kFileAttributeSystem)) == 0;
     if (!visible) {
-        FUZZ_CHECK(read.state == ListFileState::Absent && read.lines.empty());
+        FUZZ_CHECK(read.state == ListFileState::Hidden && read.lines.empty());
         return 0;
     }
     const TextEncoding encoding = DetectEncoding(content).encoding;

@@ -2,6 +2,7 @@
 #include "mapping/modFiles.h"
 
 #include "platform/WinConst.h"
+#include "util/Text.h"
 
 namespace plivant {
 
@@ -29,6 +30,10 @@ bool FileExists(platform::IFileSystem& files, const std::string& path) {
 }
 
 bool FolderExists(platform::IFileSystem& files, const std::string& path) {
+    // No folder has a path longer than the system's longest, and some systems read a longer one by the low 16 bits of
+    // its length: "C:\" and 65,536 more characters would name the root of C:.
+    constexpr size_t kLongestPath = 32767;
+    if (text::UpToNul(path).size() > kLongestPath) return false;
     return files.IsDirectory(path) != 0;
 }
 

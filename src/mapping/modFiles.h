@@ -16,7 +16,7 @@ std::string GetShortPath(platform::IFileSystem& files, const std::string& path);
 // entries do not count; read-only and archive files do.
 bool FileExists(platform::IFileSystem& files, const std::string& path);
 
-// True when the path names an existing directory.
+// True when the path names an existing directory; never for a path longer than the system's longest (32,767).
 bool FolderExists(platform::IFileSystem& files, const std::string& path);
 
 // The path ("X:\..." form) with every component as the file system spells it, long form; the drive root

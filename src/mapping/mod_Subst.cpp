@@ -19,19 +19,21 @@ std::string DeviceName(const std::string& letter) {
     return std::string(1, letter[0]) + ":";
 }
 
-// The letter's definition list in a blank-filled buffer of kReplyBufferSize characters, and the count the
-// system returned (0 when it does not know the name, or when the letter text is not a drive letter).
+// The letter's definition list, blank-filled to kReplyBufferSize characters, and whether the system knew the letter
+// (never when the letter text is not a drive letter).
 struct Reply {
-    std::string buffer = std::string(kReplyBufferSize, ' ');
-    uint32_t count = 0;
+    std::string buffer;
+    bool known = false;
 };
 
 Reply QueryLetter(platform::IDosDevices& devices, const std::string& letter) {
     Reply reply;
-    if (!IsDriveLetterText(letter)) return reply;
-    const std::string name = std::string(1, text::ToUpperAscii(letter[0])) + ":";
-    reply.count = devices.Query(name, reply.buffer.data(), kReplyBufferSize);
-    if (reply.count > kReplyBufferSize) reply.count = 0;
+    if (IsDriveLetterText(letter)) {
+        const auto answer = devices.Query(std::string(1, text::ToUpperAscii(letter[0])) + ":");
+        reply.known = answer && !answer->empty();
+        if (reply.known) reply.buffer = *answer;
+    }
+    if (reply.buffer.size() < kReplyBufferSize) reply.buffer.resize(kReplyBufferSize, ' ');
     return reply;
 }
 
@@ -46,12 +48,12 @@ bool DefineDrive(platform::IDosDevices& devices, const std::string& letter, cons
 
 bool IsSubstDrive(platform::IDosDevices& devices, const std::string& letter) {
     const Reply reply = QueryLetter(devices, letter);
-    return reply.count > 0 && reply.buffer.find("??") != std::string::npos;
+    return reply.known && reply.buffer.find("??") != std::string::npos;
 }
 
 void RemoveDrive(platform::IDosDevices& devices, const std::string& letter) {
     const Reply reply = QueryLetter(devices, letter);
-    if (reply.count == 0) return;
+    if (!reply.known) return;
     // Only substitutions are removed, each by its own stored target, matched exactly and taken raw so that
     // no path conversion can change it: a removal with an empty or partial target would pop whatever is
     // newest on the letter (a network drive, or for an elevated caller the system's disk).
@@ -66,7 +68,7 @@ void RemoveDrive(platform::IDosDevices& devices, const std::string& letter) {
 std::string GetSubstPath(platform::IDosDevices& devices, const std::string& letter) {
     const Reply reply = QueryLetter(devices, letter);
     std::string result;
-    if (reply.count > 0) {
+    if (reply.known) {
         for (const auto& piece : text::SplitAt(reply.buffer, '\0')) {
             if (piece.find("??") == std::string::npos) {
                 result = text::TrimBlanks(piece);

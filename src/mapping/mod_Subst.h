@@ -9,7 +9,8 @@
 
 namespace plivant {
 
-// Size of the blank-filled buffer every query uses.
+// The room a query's reply is read in: a shorter reply is followed by blanks, as in the fixed buffer the engine was
+// written for; a longer one is read whole.
 inline constexpr uint32_t kReplyBufferSize = 1024;
 
 // Defines the letter as the target (flags as DefineDosDeviceA takes them). A letter text that does not

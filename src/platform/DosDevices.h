@@ -13,8 +13,9 @@ public:
     // DefineDosDeviceA. An absent target is passed to the system as NULL.
     virtual bool Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) = 0;
 
-    // QueryDosDeviceA: fills buffer with "T1\0T2\0...\0\0" and returns the count written, or 0.
-    virtual uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) = 0;
+    // QueryDosDeviceA with as much room as the reply needs: "T1\0T2\0...\0\0"; nothing when the system does not know
+    // the name or the call fails.
+    virtual std::optional<std::string> Query(const std::string& deviceName) = 0;
 
     // GetLogicalDriveStringsA: "C:\\\0D:\\\0\0"; returns the length without the final NUL, or the size
     // needed when the buffer is too small (the buffer is then left alone).

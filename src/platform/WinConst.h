@@ -26,7 +26,6 @@ inline constexpr uint32_t kErrorFileNotFound = 2;
 inline constexpr uint32_t kErrorPathNotFound = 3;
 inline constexpr uint32_t kErrorAccessDenied = 5;
 inline constexpr uint32_t kErrorInvalidParameter = 87;
-inline constexpr uint32_t kErrorInsufficientBuffer = 122;
 inline constexpr uint32_t kErrorInvalidName = 123;
 inline constexpr uint32_t kErrorFilenameExcedRange = 206;
 inline constexpr uint32_t kErrorMoreData = 234;
@@ -74,10 +73,18 @@ inline constexpr uint32_t kBffmInitialized = 1;
 inline constexpr uint32_t kBffmSelChanged = 2;
 inline constexpr uint32_t kBffmSetSelectionA = 0x466;
 
-// Message boxes: buttons and icons
+// Message boxes: buttons, icons, the default button, and the answers
 inline constexpr int32_t kMbOk = 0x0;
+inline constexpr int32_t kMbYesNo = 0x4;
+inline constexpr int32_t kMbRetryCancel = 0x5;
 inline constexpr int32_t kMbIconHand = 0x10;
+inline constexpr int32_t kMbIconExclamation = 0x30;
 inline constexpr int32_t kMbIconInformation = 0x40;
+inline constexpr int32_t kMbDefButton2 = 0x100;
+inline constexpr int32_t kIdCancel = 2;
+inline constexpr int32_t kIdRetry = 4;
+inline constexpr int32_t kIdYes = 6;
+inline constexpr int32_t kIdNo = 7;
 
 // ShowWindow commands
 inline constexpr int32_t kSwShowNormal = 1;

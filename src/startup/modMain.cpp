@@ -2,6 +2,7 @@
 #include "startup/modMain.h"
 
 #include "mapping/modFiles.h"
+#include "mapping/mod_DriveInfo.h"
 #include "mapping/mod_Subst.h"
 #include "state/StartupList.h"
 #include "util/ErrorPolicy.h"
@@ -30,6 +31,9 @@ void MountStartupList(platform::Platform& platform) {
         SkipOnError([&] {
             const auto pair = ParseStartupLine(line);
             if (!pair || !FolderExists(platform.files, pair->folder)) return;
+            // A letter in use (a disk, a network drive, a folder mapped before, the same one included) is left as it
+            // is: a definition would stack over it and hide that drive for the whole log-on session.
+            if (DriveExists(platform.dosDevices, pair->drive)) return;
             DefineDrive(platform.dosDevices, pair->drive, GetShortPath(platform.files, pair->folder), 0);
         });
     }

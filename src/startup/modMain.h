@@ -17,7 +17,7 @@ const std::string& CommandLine();
 // button disabled.
 void Main(platform::Platform& platform, StartupWindows& windows);
 
-// The start-up run: maps every valid pair of the start-up list, silently.
+// The start-up run: maps every valid pair of the start-up list whose letter is free, silently.
 void MountStartupList(platform::Platform& platform);
 
 }  // namespace plivant

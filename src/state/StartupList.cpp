@@ -2,15 +2,32 @@
 #include "state/StartupList.h"
 
 #include "mapping/modFiles.h"
+#include "platform/WinConst.h"
 #include "state/TextEncoding.h"
 #include "state/TextLines.h"
 
 namespace plivant {
 
+namespace {
+
+// A file that FileExists passes over for its hidden or system attribute.
+bool HiddenFileExists(platform::IFileSystem& files, const std::string& path) {
+    bool hidden = false;
+    files.FindFiles(path, [&](const platform::FindEntry& entry) {
+        hidden = (entry.attributes & win::kFileAttributeDirectory) == 0 &&
+                 (entry.attributes & (win::kFileAttributeHidden | win::kFileAttributeSystem)) != 0;
+        return !hidden;
+    });
+    return hidden;
+}
+
+}  // namespace
+
 StartupListContent ReadStartupList(platform::IFileSystem& files, platform::ICodePage& codePage,
                                    const std::string& programFolder) {
     const std::string path = programFolder + kStartupListName;
-    if (!FileExists(files, path)) return {};
+    if (!FileExists(files, path))
+        return {HiddenFileExists(files, path) ? ListFileState::Hidden : ListFileState::Absent, {}};
     const auto content = files.ReadFile(path);
     if (!content) return {ListFileState::Unreadable, {}};
     AnsiLines read = ToAnsiLines(*content, codePage);

@@ -11,16 +11,17 @@ namespace plivant {
 
 inline constexpr const char* kStartupListName = "mount.ini";
 
-// What reading the list found. A file that FileExists does not see (missing, hidden or system) is absent; one
-// that it sees but that cannot be opened or read to its end is unreadable, and must not be overwritten by a
-// list built from nothing. A file written in UTF-8 or UTF-16 whose lines are not all brought into the ANSI code
-// page (a folder named in another script, a malformed or cut-off line) is partial: its other lines are read, and
-// it must not be overwritten either, since writing would lose the lines left out.
-enum class ListFileState { Absent, Read, Unreadable, Partial };
+// What reading the list found. A missing file is absent. A file that FileExists does not see for its hidden or
+// system attribute is hidden: the start-up run passes over it, but it holds the user's list and must not be
+// overwritten by one built from nothing. One that FileExists sees but that cannot be opened or read to its end is
+// unreadable, and must not be overwritten either. A file written in UTF-8 or UTF-16 whose lines are not all
+// brought into the ANSI code page (a folder named in another script, a malformed or cut-off line) is partial: its
+// other lines are read, and it must not be overwritten, since writing would lose the lines left out.
+enum class ListFileState { Absent, Read, Unreadable, Partial, Hidden };
 
 struct StartupListContent {
     ListFileState state = ListFileState::Absent;
-    std::vector<std::string> lines;  // in the ANSI code page; empty when absent or unreadable
+    std::vector<std::string> lines;  // in the ANSI code page; empty unless read or partial
 };
 
 // Reads the list in whatever encoding another program wrote it (see DetectEncoding): the lines are ANSI text,

@@ -51,6 +51,17 @@ const char* DefaultText(UiString id) {
             return "Mount";
         case UiString::About:
             return "About";
+        case UiString::StartListHidden:
+            return "A start-up list exists but is hidden, so it is not mounted when Windows starts. This window will "
+                   "not change it.";
+        case UiString::StartListPartial:
+            return "Part of the start-up list could not be read. This window will not change the file.";
+        case UiString::StartListNotSaved:
+            return "The start-up list could not be saved. Try again, or cancel to close without saving.";
+        case UiString::CloseWithoutSaving:
+            return "Close without saving? The rows you added or changed will be lost.";
+        case UiString::HistoryNotCleared:
+            return "The history could not be cleared: its file could not be deleted.";
     }
     return "";
 }

@@ -28,6 +28,11 @@ enum class UiString {
     Clear = 5019,
     Mount = 5020,
     About = 5029,
+    StartListHidden = 5030,
+    StartListPartial = 5031,
+    StartListNotSaved = 5032,
+    CloseWithoutSaving = 5033,
+    HistoryNotCleared = 5034,
 };
 
 inline constexpr const char* kLanguageKey = "Software\\Corvinel\\Plivant\\Language";

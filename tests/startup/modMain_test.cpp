@@ -93,13 +93,17 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
         "G:\tC:\\Missing\r\n"                   // no such folder
         "H: C:\\Data\r\n"                       // no TAB
         "\tC:\\Data\r\n"                        // no drive letter
-        "E:\tC:\\Data\r\n"                      // a second definition stacks
+        "E:\tC:\\Data\r\n"                      // letters in use are left alone: the same folder again,
+        "c:\tC:\\Data\r\nZ:\tC:\\Data\r\n"      // a disk, a network drive,
+        "K:\tC:\\Data\r\n"                      // another folder
         "J:\tC:\\Data";                         // last line without CR LF
+    machine.dosDevices.Define(0, "K:", "C:\\My Documents");
+    const auto inUse = std::tuple(Mapped('C'), Mapped('Z'), Mapped('K'));
     machine.files.AddFile(kMountIni, list);
     EXPECT_FALSE(Run("/ini"));
-    EXPECT_EQ(
-        std::tuple(Mapped('E'), Mapped('F'), Mapped('G'), Mapped('H'), Mapped('J')),
-        std::tuple(Targets{kData[0], kData[0]}, Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"}, Targets{}, Targets{}, kData));
+    EXPECT_EQ(std::tuple(Mapped('E'), Mapped('F'), Mapped('G'), Mapped('H'), Mapped('J')),
+              std::tuple(kData, Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"}, Targets{}, Targets{}, kData));
+    EXPECT_EQ(std::tuple(Mapped('C'), Mapped('Z'), Mapped('K')), inUse);
     EXPECT_EQ(machine.files.Content(kMountIni), list) << "the list is not rewritten";
 }
 

@@ -33,8 +33,8 @@ TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
     EXPECT_EQ(ReadList().state, ListFileState::Absent);
     fs.AddFile(kList, "E:\tC:\\Data\r\nnot a pair\r\n\r\nF:\tC:\\Temp");
     const Lines lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"};
-    for (const auto& [attributes, locked, state] : {std::tuple{win::kFileAttributeHidden, false, ListFileState::Absent},
-                                                    {win::kFileAttributeSystem, true, ListFileState::Absent},
+    for (const auto& [attributes, locked, state] : {std::tuple{win::kFileAttributeHidden, false, ListFileState::Hidden},
+                                                    {win::kFileAttributeSystem, true, ListFileState::Hidden},
                                                     {win::kFileAttributeArchive, true, ListFileState::Unreadable},
                                                     {win::kFileAttributeReadOnly, false, ListFileState::Read}}) {
         fs.SetAttributes(kList, attributes);
@@ -95,7 +95,7 @@ TEST(GetRegString, ValueOfEveryShapeOrTheDefault) {
 TEST(UiStrings, EveryTextHasItsOwnEnglishDefaultUnlessTheTableTranslatesIt) {
     platform::sim::SimRegistry registry;
     std::set<std::string> texts;
-    for (int id = 5001; id <= 5029; ++id) {
+    for (int id = 5001; id <= 5034; ++id) {
         if (id > 5020 && id < 5029) continue;
         const auto text = static_cast<UiString>(id);
         EXPECT_EQ(LoadUiString(registry, text), DefaultText(text)) << id;

@@ -105,23 +105,41 @@ TEST_F(AuxiliaryWindows, TheEditorIsDrivenByMessagesAndWritesItsRowsOnClose) {
     EXPECT_EQ(ReadBytes(list), "f:\tc:\\users\\public\\music\r\n" + letter + "\t" + temp.Path() + "\r\n");
 }
 
-TEST_F(AuxiliaryWindows, TheEditorLeavesALockedOrReadOnlyListWhole) {
-    for (const bool locked : {true, false}) {
-        WriteBytes(list, "E:\tC:\\Old\r\n");
-        HANDLE holder = locked ? CreateFileA(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
-                               : INVALID_HANDLE_VALUE;
-        if (!locked) SetFileAttributesA(list.c_str(), FILE_ATTRIBUTE_READONLY);
-        frmStartLoad editor(toolkit, ports, folder);
-        const auto add = [&] {
-            if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
-            editor.txtBrowse.SetText("C:\\New");
-            SendMessageA(H(editor.cmdAdd.hwnd()), BM_CLICK, 0, 0);
-        };
-        Script script([&] { return &editor; }, {add}, "wine-startlist-kept");
-        editor.Show(1, &owner);
-        SetFileAttributesA(list.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(ReadBytes(list), "E:\tC:\\Old\r\n") << (locked ? "locked" : "read-only");
-    }
+// Answers the program's message box, which must say the id's text, with the button.
+std::function<void()> Answer(UiString id, WPARAM button) {
+    return [=] {
+        const HWND box = FindWindowA("#32770", "Plivant");
+        ASSERT_TRUE(box) << DefaultText(id);
+        EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), DefaultText(id));
+        PostMessageA(box, WM_COMMAND, button, 0);
+    };
+}
+
+// Rows a list held open by another program cannot take: Retry tries again, Cancel asks whether to close without
+// saving, and No keeps the window open; once the list is let go of, closing saves them. Closing is posted, so that the
+// message boxes it raises are answered by the next steps.
+TEST_F(AuxiliaryWindows, TheEditorAsksAboutRowsALockedListCannotTakeAndSavesThemOnceItCan) {
+    WriteBytes(list, "E:\tC:\\Old\r\n");
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    frmStartLoad editor(toolkit, ports, folder);
+    const auto lockAddAndClose = [&] {
+        holder = CreateFileA(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        editor.txtBrowse.SetText("C:\\New");
+        SendMessageA(H(editor.cmdAdd.hwnd()), BM_CLICK, 0, 0);
+        PostMessageA(H(editor.hwnd()), WM_CLOSE, 0, 0);
+    };
+    const auto letGoAndClose = [&] {
+        EXPECT_TRUE(editor.Loaded() && IsWindowVisible(H(editor.hwnd())));
+        CloseHandle(holder);
+        PostMessageA(H(editor.hwnd()), WM_CLOSE, 0, 0);
+    };
+    Script script(
+        [&] { return &editor; },
+        {lockAddAndClose, Answer(UiString::StartListNotSaved, IDRETRY), Answer(UiString::StartListNotSaved, IDCANCEL),
+         Answer(UiString::CloseWithoutSaving, IDNO), letGoAndClose},
+        "wine-startlist-kept", true);
+    editor.Show(1, &owner);
+    EXPECT_EQ(ReadBytes(list), "e:\tc:\\old\r\n\tC:\\New\r\n");
 }
 
 TEST_F(AuxiliaryWindows, TheHelpTextIsReadBackFromItsEditWhichTakesNoTyping) {

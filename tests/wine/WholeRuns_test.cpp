@@ -48,16 +48,17 @@ protected:
 };
 
 TEST_F(WholeRun, StartupRunMapsExactlyTheValidLinesAndNothingWithoutAVisibleList) {
-    const std::string e = Letter(), f = Letter(), g = Letter(), h = Letter();
+    const std::string e = Letter(), f = Letter(), g = Letter(), h = Letter(), k = Letter();
     MakeFolder(folders / "Temp");
     Run("/ini");  // no list
     WriteBytes(list, e + "\t" + data + "\tignored\r\n" + static_cast<char>(f[0] + 32) + ":\t" + folders / "Temp" +
                          "\r\n" + g + "\t" + folders / "Missing" + "\r\n" + h + " " + data + "\r\n\t" + data +
-                         "\r\n\r\n");
+                         "\r\n\r\n" + k + "\tC:\\" + std::string(65536, 'x') + "\r\n");
     Run("/ini");
-    EXPECT_EQ(
-        std::tuple(DeviceTargets(e), DeviceTargets(f).size(), DeviceTargets(g), DeviceTargets(h), DeviceTargets(":")),
-        std::tuple(mappedData, 1u, Targets{}, Targets{}, Targets{}));  // no folder, no TAB, no letter
+    // No folder, no TAB, no letter; a path longer than any (Wine reads it as "C:\" by its length's low 16 bits).
+    EXPECT_EQ(std::tuple(DeviceTargets(e), DeviceTargets(f).size(), DeviceTargets(g), DeviceTargets(h),
+                         DeviceTargets(":"), DeviceTargets(k)),
+              std::tuple(mappedData, 1u, Targets{}, Targets{}, Targets{}, Targets{}));
     EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>") << "the start-up run writes no history";
     ForgetLetter(e[0]);
     SetFileAttributesA(list.c_str(), FILE_ATTRIBUTE_HIDDEN);

@@ -44,35 +44,32 @@ protected:
 // Windows stacks a second definition over the first; Wine refuses it and keeps the first. One removal clears the
 // letter either way.
 TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
-    std::string buffer(1024, ' ');
     SetLastError(0xdeadbeef);
-    EXPECT_EQ(devices.Query(name, buffer.data(), 1024), 0u);
+    EXPECT_FALSE(devices.Query(name));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_FALSE(DefineDrive(devices, "1", one, 0));
-    EXPECT_TRUE(DeviceTargets("1:").empty());
-    ASSERT_TRUE(DefineDrive(devices, std::string(1, static_cast<char>(letter + 32)), one, 0));
-    const uint32_t n = devices.Query(name, buffer.data(), 1024);
-    EXPECT_EQ(buffer.substr(0, n + 4), "\\??\\" + one + std::string(2, '\0') + "    ") << "the rest is untouched";
-    SetLastError(0xdeadbeef);
-    EXPECT_EQ(devices.Query(name, buffer.data(), 4), 0u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    // A target longer than the first 1,024 characters of room: the reply grows to hold it, so the letter is listed
+    // and removed like any other.
+    const std::string deep = one + "\\" + std::string(1100, 'd');
+    ASSERT_TRUE(DefineDrive(devices, std::string(1, static_cast<char>(letter + 32)), deep, 0));
     const std::string letters = GetDriveLetters(devices);
     EXPECT_EQ(std::tuple(letters.find(letter) != letters.npos, letters.find('C') != letters.npos,
                          letters.find_first_of(":\\ ")),
               std::tuple(true, true, letters.npos))
         << letters;
-    EXPECT_EQ(std::tuple(IsSubstDrive(devices, name), std::string(GetSubstPath(devices, name).c_str())),
-              std::tuple(true, one));
+    // C:, the system's disk, is no substitution.
+    EXPECT_EQ(std::tuple(devices.Query(name).value_or(""), IsSubstDrive(devices, name), IsSubstDrive(devices, "C"),
+                         std::string(GetSubstPath(devices, name).c_str())),
+              std::tuple("\\??\\" + deep + std::string(2, '\0'), true, false, deep));
     const bool stacked = DefineDrive(devices, name, two, 0);
     const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
     using Targets = std::vector<std::string>;
     EXPECT_EQ(std::tuple(stacked, DeviceTargets(name)),
-              std::tuple(!wine, stacked ? Targets{"\\??\\" + two, "\\??\\" + one} : Targets{"\\??\\" + one}));
+              std::tuple(!wine, stacked ? Targets{"\\??\\" + two, "\\??\\" + deep} : Targets{"\\??\\" + deep}));
     RemoveDrive(devices, std::string(1, letter));
     EXPECT_TRUE(DeviceTargets(name).empty());
+    // Drives that are no folder mappings (the system disk, Wine's Z:) are left alone by a removal.
     const auto c = DeviceTargets("C:"), z = DeviceTargets("Z:");
     ASSERT_FALSE(c.empty());
-    EXPECT_FALSE(IsSubstDrive(devices, "C"));
     for (const char* drive : {"c", "Z"}) RemoveDrive(devices, drive);
     EXPECT_EQ(std::tuple(DeviceTargets("C:"), DeviceTargets("Z:")), std::tuple(c, z));
 }
@@ -93,6 +90,10 @@ TEST(FileSystemAdapter, ReadAppendReplaceDeleteTheStartupListExistenceAndLongAnd
     EXPECT_EQ(ReadStartupList(files, codePage, folder.Path() + "\\").lines, list);
     MakeFolder(path + ".new~");  // the temporary name is taken by a folder: the write cannot start
     EXPECT_FALSE(files.Replace(path, "G:\tC:\\Temp\r\n"));
+    RemoveDirectoryA((path + ".new~").c_str());
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);  // a read-only list stays, though Wine would replace it
+    EXPECT_FALSE(files.Replace(path, "G:\tC:\\Temp\r\n"));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(ReadBytes(path), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
     // A list another program holds open without sharing cannot be read, so the editor will not write over it.
     HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);

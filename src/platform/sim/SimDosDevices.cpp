@@ -106,23 +106,18 @@ bool SimDosDevices::Remove(uint32_t flags, const std::string& key, const std::op
     return true;
 }
 
-uint32_t SimDosDevices::Query(const std::string& deviceName, char* buffer, uint32_t size) {
+std::optional<std::string> SimDosDevices::Query(const std::string& deviceName) {
     ++queryCount_;
     const auto* list = Lookup(text::ToUpperAscii(text::UpToNul(deviceName)));
     if (!list) {
         Fail(kErrorFileNotFound);
-        return 0;
+        return std::nullopt;
     }
     std::string reply;
     for (const auto& target : *list) reply.append(target).push_back('\0');
     reply.push_back('\0');
-    if (size < reply.size()) {
-        Fail(kErrorInsufficientBuffer);
-        return 0;
-    }
-    std::memcpy(buffer, reply.data(), reply.size());
     lastError_ = kErrorSuccess;
-    return static_cast<uint32_t>(reply.size());
+    return reply;
 }
 
 std::string SimDosDevices::DriveLetters() const {

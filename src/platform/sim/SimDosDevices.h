@@ -23,7 +23,7 @@ public:
     SimDosDevices();
 
     bool Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) override;
-    uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) override;
+    std::optional<std::string> Query(const std::string& deviceName) override;
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override;
     uint32_t LogicalDriveMask() override;
 

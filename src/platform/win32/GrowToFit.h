@@ -1,8 +1,8 @@
 // Texts whose length the program cannot know beforehand, from the system calls that report the size they need:
 // one helper calls, reads the size the call reports and calls again with that much room (WIL's
 // AdaptFixedSizeToAllocatedResult), rather than each port growing a buffer of its own. The buffers whose size the
-// program's behaviour fixes (a short path's, the drive list's, the folder picker's, a letter's targets, the
-// computer's name) are not grown: they stay where that behaviour is written.
+// program's behaviour fixes (a short path's, the drive list's, the folder picker's, the computer's name) are not
+// grown: they stay where that behaviour is written.
 #pragma once
 #include <cstddef>
 #include <optional>

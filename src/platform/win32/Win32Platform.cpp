@@ -47,8 +47,18 @@ bool Win32DosDevices::Define(uint32_t flags, const std::string& deviceName, cons
     return DefineDosDeviceA(flags, deviceName.c_str(), target ? target->c_str() : nullptr) != FALSE;
 }
 
-uint32_t Win32DosDevices::Query(const std::string& deviceName, char* buffer, uint32_t size) {
-    return QueryDosDeviceA(deviceName.c_str(), buffer, size);
+std::optional<std::string> Win32DosDevices::Query(const std::string& deviceName) {
+    return GrowToFit(
+        [&](char* buffer, size_t room) -> std::optional<size_t> {
+            const DWORD n = QueryDosDeviceA(deviceName.c_str(), buffer, static_cast<DWORD>(room));
+            if (n != 0) return n;
+            // A reply that does not fit is refused, its length untold: twice the room is asked, up to a bound that
+            // holds a letter's every target (each at most 32,767 characters) many times over.
+            constexpr size_t kMostRoom = size_t{1} << 22;
+            if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || room >= kMostRoom) return std::nullopt;
+            return 2 * room;
+        },
+        1024);
 }
 
 uint32_t Win32DosDevices::LogicalDriveStrings(uint32_t size, char* buffer) {

@@ -9,7 +9,7 @@ namespace plivant::platform::win32 {
 class Win32DosDevices final : public IDosDevices {
 public:
     bool Define(uint32_t flags, const std::string& deviceName, const std::optional<std::string>& target) override;
-    uint32_t Query(const std::string& deviceName, char* buffer, uint32_t size) override;
+    std::optional<std::string> Query(const std::string& deviceName) override;
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override;
     uint32_t LogicalDriveMask() override;
 };

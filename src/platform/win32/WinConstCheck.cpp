@@ -23,7 +23,6 @@ static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND);
 static_assert(kErrorPathNotFound == ERROR_PATH_NOT_FOUND);
 static_assert(kErrorAccessDenied == ERROR_ACCESS_DENIED);
 static_assert(kErrorInvalidParameter == ERROR_INVALID_PARAMETER);
-static_assert(kErrorInsufficientBuffer == ERROR_INSUFFICIENT_BUFFER);
 static_assert(kErrorInvalidName == ERROR_INVALID_NAME);
 static_assert(kErrorFilenameExcedRange == ERROR_FILENAME_EXCED_RANGE);
 static_assert(kErrorMoreData == ERROR_MORE_DATA);
@@ -58,6 +57,9 @@ static_assert(kBffmSetSelectionA == BFFM_SETSELECTIONA);
 static_assert(kMbOk == MB_OK);
 static_assert(kMbIconHand == MB_ICONHAND);
 static_assert(kMbIconInformation == MB_ICONINFORMATION);
+static_assert(kMbYesNo == MB_YESNO && kMbRetryCancel == MB_RETRYCANCEL && kMbIconExclamation == MB_ICONEXCLAMATION);
+static_assert(kMbDefButton2 == MB_DEFBUTTON2 && kIdCancel == IDCANCEL && kIdRetry == IDRETRY && kIdYes == IDYES);
+static_assert(kIdNo == IDNO);
 static_assert(kSwShowNormal == SW_SHOWNORMAL);
 
 // The special handles are casts of numbers to handle types, which a constant expression may not evaluate: here the

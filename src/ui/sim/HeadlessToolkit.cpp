@@ -55,7 +55,7 @@ SizeTwips HeadlessToolkit::MeasureText(const Font& font, const std::string& text
 
 int HeadlessToolkit::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
     messageBoxes.push_back({prompt, buttons, title});
-    return messageBoxAnswer;
+    return onMessageBox ? onMessageBox(messageBoxes.back()) : kMsgBoxOk;
 }
 
 void HeadlessToolkit::PopupMenu(Form& form, Menu& menu, float x, float y) {

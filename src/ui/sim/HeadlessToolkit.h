@@ -48,7 +48,7 @@ public:
     float twipsPerPixelX = 15;
     float twipsPerPixelY = 15;
     std::vector<MessageBoxCall> messageBoxes;
-    int messageBoxAnswer = kMsgBoxOk;
+    std::function<int(const MessageBoxCall&)> onMessageBox;  // the user's answer; OK when the test scripts none
     std::vector<PopupCall> popups;
     std::function<Menu*(Menu&)> onPopup;  // the item the user picks, or none
     std::function<void(Form&)> onModal;   // what the user does while a form is shown modally

@@ -13,6 +13,7 @@
 #include "util/Text.h"
 #include "windows/main/MountArt.h"
 #include "windows/shared/FramedForm.h"
+#include "windows/shared/ProgramFacts.h"
 #include "windows/shared/modFolderBrowse.h"
 
 namespace plivant {
@@ -231,7 +232,8 @@ void frmMount::ShowMountFailure() {
 void frmMount::cmdOK_Click() {
     const std::string drive = cboDrive.Text();
     if (drive.empty()) {
-        SkipOnError([&] { toolkit().MsgBox(kNoDriveLetter, win::kMbOk | win::kMbIconInformation, Caption()); });
+        SkipOnError(
+            [&] { toolkit().MsgBox(kNoDriveLetter, win::kMbOk | win::kMbIconInformation, facts::kProgramTitle); });
         SkipOnError([&] { cboDrive.SetFocus(); });
         return;
     }
@@ -248,8 +250,7 @@ void frmMount::cmdOK_Click() {
 void frmMount::cmdBrowse_Click() {
     SkipOnError([&] {
         const std::string title = LoadUiString(platform_.registry, UiString::FolderToMount);
-        std::string initial = ProgramFolder();
-        if (initial.size() > 3 && initial.back() == '\\') initial.pop_back();
+        const std::string initial = PickerStartFolder(ProgramFolder());
         const std::string chosen = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, initial);
         if (!chosen.empty()) txtPath.SetText(chosen);
     });

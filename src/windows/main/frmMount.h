@@ -77,7 +77,8 @@ private:
     void cboDrive_KeyPress(int16_t& KeyAscii);
     void txtPath_Change();
 
-    // The lists and their popups.
+    // The lists and their popups. A letter's row of the mapped-folders list, empty when it is no mapped folder.
+    std::string RowOfLetter(char letter);
     void List_MouseDown(ui::ListBox& list, ui::Menu& menu, int16_t Button, float X, float Y);
     void OpenPopup(ui::ListBox& list, ui::Menu& menu, float x, float y);
     void mnuMenuUnmount_Click();

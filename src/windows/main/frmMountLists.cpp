@@ -2,11 +2,14 @@
 #include "mapping/modFiles.h"
 #include "mapping/mod_DriveInfo.h"
 #include "mapping/mod_Subst.h"
+#include "platform/WinConst.h"
 #include "startup/modMain.h"
 #include "state/History.h"
+#include "state/UiStrings.h"
 #include "util/ErrorPolicy.h"
 #include "util/Text.h"
 #include "windows/main/frmMount.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant {
 
@@ -25,15 +28,18 @@ std::string FolderOfLetter(platform::Platform& platform, const std::string& lett
 
 }  // namespace
 
+std::string frmMount::RowOfLetter(char c) {
+    const std::string letter(1, text::ToUpperAscii(c));
+    if (!IsSubstDrive(platform_.dosDevices, letter)) return {};
+    return letter + ": \t" + FolderOfLetter(platform_, letter);
+}
+
 void frmMount::GetDriveData() {
     const std::string letters = GetDriveLetters(platform_.dosDevices);
     std::vector<std::string> rows;
     for (const char c : letters) {
         SkipOnError([&] {
-            const std::string letter(1, text::ToUpperAscii(c));
-            if (IsSubstDrive(platform_.dosDevices, letter)) {
-                rows.push_back(letter + ": \t" + FolderOfLetter(platform_, letter));
-            }
+            if (std::string row = RowOfLetter(c); !row.empty()) rows.push_back(std::move(row));
         });
     }
     vList.SetItems(std::move(rows));
@@ -63,7 +69,11 @@ void frmMount::mnuMenuUnmount_Click() {
     if (vList.ListIndex() < 0) return;
     const std::string row = vList.List(vList.ListIndex());
     if (row.empty()) return;
-    SkipOnError([&] { RemoveDrive(platform_.dosDevices, row.substr(0, 1) + ":"); });
+    SkipOnError([&] {
+        // Another program may have mapped the letter to another folder since the list was filled: that mapping is
+        // not the row's to remove, and the refreshed list shows it.
+        if (RowOfLetter(row[0]) == row) RemoveDrive(platform_.dosDevices, row.substr(0, 1) + ":");
+    });
     SkipOnError([&] { GetDriveData(); });
 }
 
@@ -81,9 +91,18 @@ void frmMount::mnuoMount_Click() {
 }
 
 void frmMount::mnuoClear_Click() {
-    // A file that cannot be deleted (read-only, or open elsewhere) keeps its lines for the next start.
-    SkipOnError([&] { ClearHistory(platform_.files, ProgramFolder()); });
-    SkipOnError([&] { oList.Clear(); });
+    bool cleared = false;
+    SkipOnError([&] { cleared = ClearHistory(platform_.files, ProgramFolder()); });
+    if (cleared) {
+        SkipOnError([&] { oList.Clear(); });
+        return;
+    }
+    // A file that cannot be deleted (read-only, or open elsewhere) keeps its lines for the next start: the list keeps
+    // them too, and the user hears why.
+    SkipOnError([&] {
+        const std::string message = LoadUiString(platform_.registry, UiString::HistoryNotCleared);
+        toolkit().MsgBox(message, win::kMbOk | win::kMbIconExclamation, facts::kProgramTitle);
+    });
 }
 
 }  // namespace plivant

@@ -41,4 +41,10 @@ std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windo
     return result;
 }
 
+std::string PickerStartFolder(const std::string& programFolder) {
+    std::string folder = programFolder;
+    if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+    return folder;
+}
+
 }  // namespace plivant

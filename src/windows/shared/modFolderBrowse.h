@@ -12,4 +12,8 @@ namespace plivant {
 std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windowing, platform::WindowHandle owner,
                             const std::string& title, const std::string& initialFolder);
 
+// The folder both windows open the picker in: the program's folder without its trailing backslash, unless it is a
+// drive root.
+std::string PickerStartFolder(const std::string& programFolder);
+
 }  // namespace plivant

@@ -3,8 +3,9 @@
 #include "windows/startlist/frmStartLoad.h"
 
 #include "mapping/mod_DriveInfo.h"
-#include "state/UiStrings.h"
+#include "platform/WinConst.h"
 #include "util/ErrorPolicy.h"
+#include "windows/shared/ProgramFacts.h"
 #include "windows/shared/modFolderBrowse.h"
 #include "windows/startlist/StartLoadArt.h"
 
@@ -66,15 +67,28 @@ void frmStartLoad::Form_Load() {
     SkipOnError([&] { LoadDrives(); });
     HideSizeButtons();
     PlaceOverOwner();
+    // The user hears at once that the rows of this opening will not be kept.
+    SkipOnError([&] {
+        if (listState_ == ListFileState::Hidden) Say(UiString::StartListHidden, win::kMbOk);
+        if (listState_ == ListFileState::Partial || listState_ == ListFileState::Unreadable)
+            Say(UiString::StartListPartial, win::kMbOk);
+    });
 }
 
 void frmStartLoad::LoadList() {
-    // Until the list has been read whole, a failure here counts as a list that could not be read.
+    // Until the list has been shown whole, a failure here counts as a list that could not be read.
     listState_ = ListFileState::Unreadable;
+    loadedRows_.clear();
     StartupListContent content = ReadStartupList(platform_.files, platform_.codePage, programFolder_);
-    listState_ = content.state;
     for (std::string& line : content.lines) line = platform_.codePage.Lower(std::move(line));
-    vList.SetItems(std::move(content.lines));
+    vList.SetItems(content.lines);
+    loadedRows_ = std::move(content.lines);
+    listState_ = content.state;
+}
+
+int frmStartLoad::Say(UiString id, int buttons) {
+    return toolkit().MsgBox(LoadUiString(platform_.registry, id), buttons | win::kMbIconExclamation,
+                            facts::kProgramTitle);
 }
 
 void frmStartLoad::LoadDrives() {
@@ -85,7 +99,8 @@ void frmStartLoad::LoadDrives() {
 
 void frmStartLoad::cmdBrowse_Click() {
     const std::string title = LoadUiString(platform_.registry, UiString::FolderToMount);
-    const std::string folder = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, programFolder_);
+    const std::string initial = PickerStartFolder(programFolder_);
+    const std::string folder = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, initial);
     if (!folder.empty()) txtBrowse.SetText(folder);
 }
 
@@ -98,11 +113,22 @@ void frmStartLoad::vList_KeyUp(int16_t KeyCode, int16_t) {
     if (KeyCode == kDeleteKey && vList.ListIndex() >= 0) vList.RemoveItem(vList.ListIndex());
 }
 
-void frmStartLoad::Form_Unload(int16_t&) {
-    // A list that exists but could not be read (or only in part) is never replaced by what the window shows: that
-    // would destroy the user's list. Only a list that was read, or that was not there, is written.
-    if (listState_ != ListFileState::Absent && listState_ != ListFileState::Read) return;
-    SkipOnError([&] { SaveStartupList(platform_.files, programFolder_, vList.Items()); });
+void frmStartLoad::Form_Unload(int16_t& Cancel) {
+    // A list that is hidden, or could not be read whole, is never replaced by what the window shows: that would
+    // destroy the user's list. Only a list that was read, or that was not there, is written, on every closing.
+    const bool replaceable = listState_ == ListFileState::Absent || listState_ == ListFileState::Read;
+    for (;;) {
+        bool saved = false;
+        if (replaceable) SkipOnError([&] { saved = SaveStartupList(platform_.files, programFolder_, vList.Items()); });
+        // Rows as they were loaded are still in the file: nothing is lost.
+        if (saved || vList.Items() == loadedRows_) return;
+        // Trying again can help only a write that failed; a list the window must not replace goes straight to the
+        // question.
+        if (replaceable && Say(UiString::StartListNotSaved, win::kMbRetryCancel) == win::kIdRetry) continue;
+        // "No" keeps the window open with its rows, so that the user can deal with the cause and close again.
+        if (Say(UiString::CloseWithoutSaving, win::kMbYesNo | win::kMbDefButton2) != win::kIdYes) Cancel = 1;
+        return;
+    }
 }
 
 }  // namespace plivant

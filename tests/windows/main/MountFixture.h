@@ -44,9 +44,7 @@ public:
         const bool done = !refuse && real_.Define(flags, name, target);
         return log_.Note("define " + std::to_string(flags) + " " + name + " " + target.value_or("<none>"), done);
     }
-    uint32_t Query(const std::string& name, char* buffer, uint32_t size) override {
-        return real_.Query(name, buffer, size);
-    }
+    std::optional<std::string> Query(const std::string& name) override { return real_.Query(name); }
     uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override {
         return log_.Note("drives", real_.LogicalDriveStrings(size, buffer));
     }
@@ -65,10 +63,10 @@ public:
         return log_.Note("find " + pattern, real_.FindFiles(pattern, visit));
     }
     uint32_t ShortPathName(const std::string& path, char* buffer, uint32_t size) override {
-        return log_.Note("short " + path, real_.ShortPathName(path, buffer, size));
+        return log_.Note("short " + path, real_.ShortPathName(Read(path), buffer, size));
     }
     uint32_t IsDirectory(const std::string& path) override {
-        return log_.Note("isdir " + path, real_.IsDirectory(path));
+        return log_.Note("isdir " + path, real_.IsDirectory(Read(path)));
     }
     std::optional<std::string> ReadFile(const std::string& path) override {
         return log_.Note("read " + path, real_.ReadFile(path));
@@ -80,8 +78,12 @@ public:
         return log_.Note("replace " + path, real_.Replace(path, bytes));
     }
     bool Delete(const std::string& path) override { return log_.Note("delete " + path, real_.Delete(path)); }
+    bool shortLengths = false;  // a path's length read in 16 bits, as Wine reads it: 65,539 characters as 3
 
 private:
+    std::string Read(const std::string& path) const {
+        return path.substr(0, shortLengths ? path.size() & 0xFFFF : path.npos);
+    }
     platform::IFileSystem& real_;
     CallLog& log_;
 };

@@ -4,6 +4,7 @@
 
 #include "MountFixture.h"
 #include "platform/WinConst.h"
+#include "state/UiStrings.h"
 
 namespace plivant::test {
 
@@ -79,7 +80,7 @@ TEST_P(HandlerCalls, InTheirExactOrder) {
 }
 
 const std::string kFile = kHistoryFile, kAppend = "append " + kFile + " C:\\My Data\r\n",
-                  kDefine = "define 0 S: C:\\MYDATA~1";
+                  kDefine = "define 0 S: C:\\MYDATA~1", kUnmountT = "define 7 T: \\??\\C:\\Temp";
 const Log kTried{"isdir C:\\My Data", "short C:\\My Data", "mask"}, kRefill{"drives", "find C:\\Temp", "mask"},
     kFailed{"msgbox 16 ERROR!"}, kRefreshed{"mask", "drives", "find C:\\Temp"};
 Log Seq(std::initializer_list<Log> parts) {
@@ -99,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
               Seq({kTried, kFailed, {kAppend, "drives", "find C:\\Temp", "find C:\\Temp", "mask"}})},
         Calls{"Mounted", "S: ", "C:\\My Data", "", 0, false, false,
               Seq({kTried, {kDefine, kAppend, "drives", "find C:\\MYDATA~1", "find C:\\Temp", "mask"}})},
-        Calls{"Unmount", "", "", "mnuMenuUnmount", 0, false, false, {"define 7 T: \\??\\C:\\Temp", "drives"}},
+        Calls{"Unmount", "", "", "mnuMenuUnmount", 0, false, false, Seq({{"find C:\\Temp", kUnmountT}, {"drives"}})},
         Calls{"MountAgain", "S: ", "", "mnuoMount", 0, false, false,
               Seq({kTried, {kDefine, "mask", "drives", "find C:\\MYDATA~1", "find C:\\Temp"}})},
         Calls{"AgainNoLetter", "", "", "mnuoMount", 0, false, false,
@@ -129,26 +130,32 @@ TEST_F(MountTest, UnmountRemovesEveryStackedDefinitionOfTheRowPressed) {
     }
     EXPECT_TRUE(sim.dosDevices.Targets("S:").empty() && sim.dosDevices.Targets("T:").empty());
     EXPECT_FLOAT_EQ(toolkit.popups.at(2).y, w.vList.Top() + 30);
-    // A letter another program removed meanwhile: the keyboard's popup at the selected row only refreshes.
+    // A letter another program mapped to another folder meanwhile: the keyboard's popup at the selected row only
+    // refreshes, and that program's mapping stays.
     Map("U:", "C:\\Temp");
     w.GetDriveData();
     w.vList.SetListIndex(0);
     sim.dosDevices.Define(win::kDddRemoveDefinition, "U:", std::nullopt);
+    Map("U:", "C:\\My Data");
     w.vList.ContextMenu(0, 0);
-    EXPECT_EQ(std::tuple(w.vList.Items().size(), Said()), std::tuple(0u, Log{}));
+    EXPECT_EQ(std::tuple(w.vList.Items(), sim.dosDevices.Targets("U:"), Said()),
+              std::tuple(Log{"U: \tC:\\My Data"}, Log{"\\??\\C:\\My Data"}, Log{}));
 }
 
 class Clear : public MountTest, public testing::WithParamInterface<int> {};
 
-TEST_P(Clear, EmptiesTheListWhetherOrNotTheFileCanGo) {
+TEST_P(Clear, EmptiesTheListWithTheFileOrSaysWhyNeitherCanGo) {
     const int attributes = GetParam();  // of the history file: 0x100 opened elsewhere, -1 no file
     if (attributes >= 0) sim.files.AddFile(kHistoryFile, "C:\\Temp\r\n", static_cast<uint32_t>(attributes) & 0xFF);
-    sim.files.SetLocked(kHistoryFile, attributes == 0x100);
     frmMount& w = Start();
+    sim.files.SetLocked(kHistoryFile, attributes == 0x100);
     PickInPopups("mnuoClear");
     w.oList.MouseDown(2, 0, 100, 5000);
-    EXPECT_EQ(History(), attributes > 0 ? "C:\\Temp\r\n" : "<missing>");
-    EXPECT_TRUE(w.oList.Items().empty() && Said().empty());
+    const bool kept = attributes > 0;
+    EXPECT_EQ(std::tuple(History(), w.oList.Items(), Said()),
+              kept ? std::tuple("C:\\Temp\r\n", Log{"C:\\Temp"},
+                                Log{"Plivant: " + std::string(DefaultText(UiString::HistoryNotCleared))})
+                   : std::tuple("<missing>", Log{}, Log{}));
 }
 
 INSTANTIATE_TEST_SUITE_P(HistoryFile, Clear, testing::Values(0, win::kFileAttributeReadOnly, 0x100, -1));
@@ -175,14 +182,15 @@ TEST_F(MountTest, ButtonsOpenTheOtherWindowsAndClosingEndsTheProgram) {
     for (ui::Control* c : std::initializer_list<ui::Control*>{&w.cmdBoot, &w.cmdHelp, &w.imgAbout}) c->Click();
     EXPECT_EQ(opened.shown, (Log{"editor:frmMount", "help:frmMount", "about:frmMount"}));
     EXPECT_TRUE(platform::sim::EndsTheProcess([&] { w.NuvaXPForm1.CloseButton.Click(); }));
-    EXPECT_TRUE(platform::sim::EndsTheProcess([&] { w.Unload(); }));
 }
 
 TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
     Start();
     std::string many;
     for (int i = 0; i < 100000; ++i) many += "C:\\Folder " + std::to_string(i) + "\r\n";
-    const std::string overLong = "C:\\" + std::string(300, 'x');
+    // A path longer than the system's longest names no folder, here where a path's length is read in 16 bits too.
+    files.shortLengths = true;
+    const std::string overLong = "C:\\" + std::string(65536, 'x');
     const std::pair<std::string, int> histories[] = {
         {many, 100000}, {std::string("C:\\Te\0mp\r\n\x01\xff\r\n", 12), 2}, {overLong + "\r\n", 1}};
     for (const auto& [content, rows] : histories) {
@@ -195,12 +203,17 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         w.mnuoMount.Click();
         EXPECT_EQ(std::tuple(sim.dosDevices.Targets("T:"), Said()), std::tuple(Log{}, Log{})) << rows;
     }
+    sim.files.AddFile("C:\\Apps\\Plivant\\mount.ini", "T:\t" + overLong + "\r\n");
+    MountStartupList(ports);
+    EXPECT_EQ(sim.dosDevices.Targets("T:"), Log{});
     for (char c = 'A'; c <= 'Z'; ++c) sim.dosDevices.AddGlobal(std::string(1, c) + ":", "\\Device\\Disk");
+    sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5009", "Plivant DE");
     frmMount w(toolkit, logged, opened);
     w.Load();
     w.txtPath.SetText(std::string(32000, 'a'));
     w.cmdOK.Click();
-    EXPECT_EQ(Said(), Log{"Plivant: No drive letter;"}) << "every letter is in use";
+    // Every letter is in use; the message keeps the program's title under a translated caption.
+    EXPECT_EQ(std::tuple(w.Caption(), Said()), std::tuple("Plivant DE", Log{"Plivant: No drive letter;"}));
     w.cboDrive.SetText("S: ");
     w.cmdOK.Click();
     EXPECT_EQ(History(), overLong + "\r\n" + std::string(32000, 'a') + "\r\n");

@@ -10,6 +10,7 @@
 #include "SimHost.h"
 #include "mapping/mod_Subst.h"
 #include "platform/WinConst.h"
+#include "state/UiStrings.h"
 #include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
 #include "windows/startlist/StartLoadArt.h"
@@ -27,7 +28,18 @@ std::string Bytes(const char (&text)[N]) {  // with the NULs it holds
 
 class StartLoadTest : public test::SimScreenTest {
 protected:
-    StartLoadTest() { sim.files.AddFolder("C:\\P"); }
+    // The user answers Retry as often as given, then Cancel, then Yes to closing without saving; each message is noted
+    // as its id and buttons.
+    StartLoadTest() {
+        sim.files.AddFolder("C:\\P");
+        toolkit.onMessageBox = [this](const ui::sim::HeadlessToolkit::MessageBoxCall& box) {
+            for (int id = 5030; id <= 5034; ++id)
+                if (box.prompt == DefaultText(UiString(id)) && box.title == "Plivant")
+                    said += std::to_string(id) + ":" + std::to_string(box.buttons) + " ";
+            if ((box.buttons & 0xF) != win::kMbRetryCancel) return win::kIdYes;  // an OK box's answer is not read
+            return retries-- > 0 ? win::kIdRetry : win::kIdCancel;
+        };
+    }
     // Opens the window modally, lets the user act, and closes it through the frame's close button.
     void Session(const std::function<void(frmStartLoad&)>& act) {
         toolkit.onModal = [&](ui::Form&) {
@@ -37,6 +49,8 @@ protected:
         form.Show(1);
         EXPECT_FALSE(form.Loaded());
     }
+    std::string said;
+    int retries = 0;
     std::string folder = "C:\\P\\";
     frmStartLoad form{toolkit, ports, folder};
 };
@@ -67,25 +81,30 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
         f.cmdBrowse.Click();
         EXPECT_EQ(f.txtBrowse.Text(), "C:\\Data");
     });
-    EXPECT_EQ(sim.shell.browses[0].title + "|" + sim.shell.browses[0].callbackDataText, "Folder to mount|C:\\P\\");
+    EXPECT_EQ(sim.shell.browses[0].title + "|" + sim.shell.browses[0].callbackDataText, "Folder to mount|C:\\P");
     EXPECT_EQ(sim.files.Content(kList),
               Bytes("e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"));
 }
 
-TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
+TEST_F(StartLoadTest, ListsItMustNotReplaceAreSaidSoAndRowsThatCannotBeSavedAreNeverLostWithoutAWord) {
     const std::string old = "E:\tC:\\Old\r\n";
     const std::string cyrillic =
         "\xEF\xBB\xBF"
         "E:\tC:\\\xD0\x96\r\n";  // UTF-8: a folder the code page cannot name
     const uint32_t plain = win::kFileAttributeArchive;
-    const std::tuple<const char*, uint32_t, bool, bool, std::string, std::optional<std::string>> cases[] = {
-        {"locked", plain, true, true, old, old},
-        {"partial", plain, false, true, cyrillic, cyrillic},
-        {"hidden", win::kFileAttributeHidden, false, true, old, "f:\tC:\\New\r\n"},
-        {"read-only", win::kFileAttributeReadOnly, false, true, old, old},
-        {"folder refuses", plain, false, false, old, old},
-        {"plain", plain, false, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n"}};
-    for (const auto& [name, attributes, locked, folderWritable, before, after] : cases) {
+    // The user adds a row (and, unless editing, deletes it again) and closes; a write that fails is retried once.
+    const std::tuple<const char*, uint32_t, bool, bool, bool, std::string, std::string, const char*> cases[] = {
+        {"locked", plain, true, true, true, old, old, "5031:48 5033:308 "},
+        {"partial", plain, false, true, true, cyrillic, cyrillic, "5031:48 5033:308 "},
+        {"hidden", win::kFileAttributeHidden, false, true, true, old, old, "5030:48 5033:308 "},
+        {"hidden, unchanged", win::kFileAttributeHidden, false, true, false, old, old, "5030:48 "},
+        {"read-only", win::kFileAttributeReadOnly, false, true, true, old, old, "5032:53 5032:53 5033:308 "},
+        {"folder refuses", plain, false, false, true, old, old, "5032:53 5032:53 5033:308 "},
+        {"folder refuses, unchanged", plain, false, false, false, old, old, ""},
+        {"plain", plain, false, true, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n", ""}};
+    for (const auto& [name, attributes, locked, folderWritable, edits, before, after, messages] : cases) {
+        said.clear();
+        retries = 1;
         sim.files.SetWritable("C:\\P", true);
         sim.files.AddFile(kList, before, attributes);
         sim.files.SetLocked(kList, locked);
@@ -96,8 +115,9 @@ TEST_F(StartLoadTest, ClosingWritesOnlyAListThatWasReadOrAbsent) {
             f.txtBrowse.SetText("C:\\New");
             f.cboDrive.SetText("f:");
             f.cmdAdd.Click();
+            if (!edits) f.vList.RemoveItem(f.vList.ListCount() - 1);
         });
-        EXPECT_EQ(sim.files.Content(kList), after) << name;
+        EXPECT_EQ(std::tuple(sim.files.Content(kList), said), std::tuple(after, messages)) << name;
     }
 }
 
