@@ -1,8 +1,8 @@
 // WindowReady.exe: how long a program takes from its start until its main window is visible and ready, measured
 // from outside as a user sees it, and the CPU time its process has used by then. Runs the given programs in turn,
 // each the given number of times, and prints for each "<label> <median wall ms> <median CPU ms>". A program's
-// window is ready when a visible top-level window of its process has the given title and, when a count is given, its
-// second list box holds that many rows.
+// window is ready when a visible top-level window of its process has the given title, answers a message sent to it
+// and, when a count is given, its second list box holds that many rows.
 // Usage: WindowReady.exe <runs> <label> <program> <title> <rows> [<label> <program> <title> <rows>]...
 #include <windows.h>
 
@@ -102,8 +102,13 @@ std::pair<double, double> TimeOnce(const Subject& s) {
         QueryPerformanceCounter(&now);
         const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
         const HWND window = MainWindow(run.dwProcessId, s.title.c_str());
-        if (window && (s.rows < 0 || SecondListRows(window) == s.rows)) {
-            elapsed = ms;
+        // Ready also means responding: the window's thread answers a message sent to it (a list's count, or nothing)
+        // once it has done what it does before it waits for input. The time is taken when the answer comes.
+        DWORD_PTR answer = 0;
+        if (window && (s.rows < 0 ? SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer) != 0
+                                  : SecondListRows(window) == s.rows)) {
+            QueryPerformanceCounter(&now);
+            elapsed = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
             cpu = CpuMs(s.program);
             PostMessageA(window, WM_CLOSE, 0, 0);
             break;
