@@ -80,13 +80,55 @@ FunctionEnd
 !insertmacro REFUSE_WHILE_RUNNING ""
 !insertmacro REFUSE_WHILE_RUNNING "un."
 
-; $0: a folder. Leaves in $1 an empty text when Plivant can live there, else the reason. The program finds its
-; own files through the ANSI code page's entry points, so every character of the folder must exist in that code
-; page (no best-fit substitutes), and its data files' paths must stay within MAX_PATH.
+; $0: a program file. Leaves 1 in $1 when the Startup folder's Plivant.lnk starts exactly that program, else an
+; empty text; changes $2 to $5. A shortcut of that name that starts another program (a portable Plivant's, say)
+; is the user's own, and stays.
+!macro STARTUP_IS_OURS UN
+Function ${UN}StartupIsOurs
+  StrCpy $1 ""
+  ${If} ${FileExists} "$SMSTARTUP\Plivant.lnk"
+    ; CLSID_ShellLink, IShellLinkW; then its IPersistFile's Load (5), its GetPath (3), and Release (2).
+    System::Call 'ole32::CoCreateInstance(g "{00021401-0000-0000-C000-000000000046}", p 0, i 1, \
+g "{000214F9-0000-0000-C000-000000000046}", *p .r2) i .r3'
+    ${If} $3 = 0
+      System::Call '$2->0(g "{0000010B-0000-0000-C000-000000000046}", *p .r4) i .r3'
+      ${If} $3 = 0
+        System::Call '$4->5(w "$SMSTARTUP\Plivant.lnk", i 0) i .r3'
+        ${If} $3 = 0
+          System::Call '$2->3(w .r5, i ${NSIS_MAX_STRLEN}, p 0, i 0) i .r3'
+          ${If} $3 = 0
+          ${AndIf} $5 == $0
+            StrCpy $1 1
+          ${EndIf}
+        ${EndIf}
+        System::Call '$4->2()'
+      ${EndIf}
+      System::Call '$2->2()'
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro STARTUP_IS_OURS ""
+!insertmacro STARTUP_IS_OURS "un."
+
+; $0: a folder. Leaves in $1 an empty text when Plivant can live there, else the reason; changes $2 to $4. The
+; program finds its own files through the ANSI code page's entry points, so the folder must come back unchanged
+; from that code page (no best-fit substitute, no default character), and its data files' paths must stay within
+; MAX_PATH. The round trip passes no flags and no default character: with UTF-8 as the ANSI code page (Windows'
+; "Use Unicode UTF-8 for worldwide language support") the conversion refuses those, and every folder would fail.
 Function CheckFolder
-  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0x400, w r0, i -1, p 0, i 0, p 0, *i 0 r2) i .r1'
-  ${If} $2 <> 0
-  ${OrIf} $1 = 0
+  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0, w r0, i -1, p 0, i 0, p 0, p 0) i .r1'
+  StrCpy $3 ""
+  ${If} $1 > 0
+    System::Alloc $1
+    Pop $2
+    System::Call 'kernel32::WideCharToMultiByte(i 0, i 0, w r0, i -1, p r2, i r1, p 0, p 0) i .r4'
+    ${If} $4 = $1
+      System::Call 'kernel32::MultiByteToWideChar(i 0, i 0, p r2, i -1, w .r3, i ${NSIS_MAX_STRLEN}) i .r4'
+    ${EndIf}
+    System::Free $2
+  ${EndIf}
+  ${If} $3 S!= $0
     StrCpy $1 "The folder$\n$0$\nhas characters that Windows' ANSI code page cannot represent, so Plivant could not \
 find its own files there."
   ${ElseIf} $1 > 240
@@ -163,7 +205,11 @@ SectionEnd
 
 Section "-Finish"
   ${IfNot} ${SectionIsSelected} ${SecStartup}
-    Delete "$SMSTARTUP\Plivant.lnk"
+    StrCpy $0 "$INSTDIR\Plivant.exe"
+    Call StartupIsOurs
+    ${If} $1 != ""
+      Delete "$SMSTARTUP\Plivant.lnk"
+    ${EndIf}
   ${EndIf}
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
@@ -172,16 +218,24 @@ Section "-Finish"
 SectionEnd
 
 Function .onInit
-  ; /NOSTARTUP leaves the Startup shortcut out; an upgrade keeps the choice made before.
+  ; /NOSTARTUP leaves the Startup shortcut out; an upgrade keeps the choice made before; a Startup shortcut of the
+  ; same name that is the user's own is not replaced unless the user asks for it.
   ${GetParameters} $R0
   ClearErrors
   ${GetOptions} $R0 "/NOSTARTUP" $R1
   ${IfNot} ${Errors}
     !insertmacro UnselectSection ${SecStartup}
+  ${ElseIf} ${FileExists} "$SMSTARTUP\Plivant.lnk"
+    ReadRegStr $R2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    StrCpy $0 "$R2\Plivant.exe"
+    Call StartupIsOurs
+    ${If} $R2 == ""
+    ${OrIf} $1 == ""
+      !insertmacro UnselectSection ${SecStartup}
+    ${EndIf}
   ${Else}
     ReadRegStr $R2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $R2 != ""
-    ${AndIfNot} ${FileExists} "$SMSTARTUP\Plivant.lnk"
       !insertmacro UnselectSection ${SecStartup}
     ${EndIf}
   ${EndIf}
@@ -202,6 +256,9 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.RefuseWhileRunning
+  StrCpy $0 "$INSTDIR\Plivant.exe"
+  Call un.StartupIsOurs
+  StrCpy $R9 $1
   ClearErrors
   Delete "$INSTDIR\Plivant.exe"
   ${If} ${Errors}
@@ -212,7 +269,9 @@ Section "Uninstall"
   Delete "$INSTDIR\Plivant.exe.new"
   Delete "$INSTDIR\Uninstall.exe"
   Delete "$SMPROGRAMS\Plivant.lnk"
-  Delete "$SMSTARTUP\Plivant.lnk"
+  ${If} $R9 != ""
+    Delete "$SMSTARTUP\Plivant.lnk"
+  ${EndIf}
   DeleteRegKey HKCU "${MOUNT_KEY}"
   DeleteRegKey HKCU "${UNMOUNT_KEY}"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"

@@ -1,13 +1,15 @@
 // WindowReady.exe: how long a program takes from its start until its main window is visible and ready, measured
-// from outside as a user sees it. Runs the given programs in turn, each the given number of times, and prints for
-// each its median in milliseconds. A program's window is ready when a visible top-level window of its process has
-// the given title and, when a count is given, its second list box holds that many rows.
+// from outside as a user sees it, and the CPU time its process has used by then. Runs the given programs in turn,
+// each the given number of times, and prints for each "<label> <median wall ms> <median CPU ms> <least CPU ms>".
+// A program's window is ready when a visible top-level window of its process has the given title, answers a message
+// sent to it and, when a count is given, its second list box holds that many rows.
 // Usage: WindowReady.exe <runs> <label> <program> <title> <rows> [<label> <program> <title> <rows>]...
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -15,7 +17,7 @@ namespace {
 struct Subject {
     std::string label, program, title;
     long rows;
-    std::vector<double> times;
+    std::vector<double> times, cpu;
 };
 
 struct Search {
@@ -47,8 +49,43 @@ long SecondListRows(HWND window) {
     return second ? static_cast<long>(SendMessageA(second, LB_GETCOUNT, 0, 0)) : -1;
 }
 
-// Milliseconds until ready, or a negative number when the program did not get there within 30 s.
-double TimeOnce(const Subject& s) {
+std::string ReadAll(const std::string& path) {
+    std::string text;
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return text;
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n) text.append(buffer, n);
+    CloseHandle(file);
+    return text;
+}
+
+// The CPU milliseconds that the running process of the program has used: Wine reports none for another process
+// (GetProcessTimes), so they are read from the kernel's account of its threads in /proc, through Wine's drive Z:
+// (a process's /proc command line is its Windows one, its first argument the program). Negative when not found.
+double CpuMs(const std::string& program) {
+    WIN32_FIND_DATAA entry;
+    const HANDLE processes = FindFirstFileA("Z:\\proc\\*", &entry);
+    double ms = -1;
+    for (bool more = processes != INVALID_HANDLE_VALUE; more && ms < 0; more = FindNextFileA(processes, &entry)) {
+        const std::string folder = std::string("Z:\\proc\\") + entry.cFileName;
+        if (entry.cFileName[0] < '1' || entry.cFileName[0] > '9') continue;
+        if (ReadAll(folder + "\\cmdline").rfind(program + '\0', 0) != 0) continue;
+        WIN32_FIND_DATAA thread;
+        const HANDLE threads = FindFirstFileA((folder + "\\task\\*").c_str(), &thread);
+        ms = 0;
+        for (bool t = threads != INVALID_HANDLE_VALUE; t; t = FindNextFileA(threads, &thread))
+            if (thread.cFileName[0] != '.')
+                ms += std::atof(ReadAll(folder + "\\task\\" + thread.cFileName + "\\schedstat").c_str()) / 1e6;
+        if (threads != INVALID_HANDLE_VALUE) FindClose(threads);
+    }
+    if (processes != INVALID_HANDLE_VALUE) FindClose(processes);
+    return ms;
+}
+
+// Milliseconds until ready and the CPU milliseconds used by then, or negative numbers when the program did not get
+// there within 30 s.
+std::pair<double, double> TimeOnce(const Subject& s) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
     std::string commandLine = "\"" + s.program + "\"";
@@ -58,15 +95,21 @@ double TimeOnce(const Subject& s) {
     QueryPerformanceCounter(&start);
     if (!CreateProcessA(s.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &run)) {
-        return -1;
+        return {-1, -1};
     }
-    double elapsed = -1;
+    double elapsed = -1, cpu = -1;
     for (;;) {
         QueryPerformanceCounter(&now);
         const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
         const HWND window = MainWindow(run.dwProcessId, s.title.c_str());
-        if (window && (s.rows < 0 || SecondListRows(window) == s.rows)) {
-            elapsed = ms;
+        // Ready also means responding: the window's thread answers a message sent to it (a list's count, or nothing)
+        // once it has done what it does before it waits for input. The time is taken when the answer comes.
+        DWORD_PTR answer = 0;
+        if (window && (s.rows < 0 ? SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer) != 0
+                                  : SecondListRows(window) == s.rows)) {
+            QueryPerformanceCounter(&now);
+            elapsed = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
+            cpu = CpuMs(s.program);
             PostMessageA(window, WM_CLOSE, 0, 0);
             break;
         }
@@ -76,7 +119,12 @@ double TimeOnce(const Subject& s) {
     if (WaitForSingleObject(run.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(run.hProcess, 1);
     CloseHandle(run.hThread);
     CloseHandle(run.hProcess);
-    return elapsed;
+    return {elapsed, cpu};
+}
+
+double Median(std::vector<double>& values) {
+    std::sort(values.begin(), values.end());
+    return values.front() < 0 ? -1.0 : values[values.size() / 2];
 }
 
 }  // namespace
@@ -86,14 +134,20 @@ int main(int argc, char** argv) {
     const int runs = std::max(1, std::atoi(argv[1]));
     std::vector<Subject> subjects;
     for (int i = 2; i + 3 < argc; i += 4)
-        subjects.push_back({argv[i], argv[i + 1], argv[i + 2], std::atol(argv[i + 3]), {}});
+        subjects.push_back({argv[i], argv[i + 1], argv[i + 2], std::atol(argv[i + 3]), {}, {}});
     // Interleaved, so that a burst of load elsewhere on the machine hits every program alike.
     for (int r = 0; r < runs; ++r) {
-        for (Subject& s : subjects) s.times.push_back(TimeOnce(s));
+        for (Subject& s : subjects) {
+            const auto [wall, cpu] = TimeOnce(s);
+            s.times.push_back(wall);
+            s.cpu.push_back(cpu);
+        }
     }
+    // The least CPU time too: load elsewhere on the machine (time the hypervisor gives to others is counted as the
+    // process's own) only ever adds to it.
     for (Subject& s : subjects) {
-        std::sort(s.times.begin(), s.times.end());
-        std::printf("%s %.1f\n", s.label.c_str(), s.times.front() < 0 ? -1.0 : s.times[s.times.size() / 2]);
+        const double median = Median(s.cpu);
+        std::printf("%s %.1f %.1f %.1f\n", s.label.c_str(), Median(s.times), median, s.cpu.front());
     }
     return 0;
 }

@@ -14,6 +14,15 @@
 #include <new>
 #include <typeinfo>
 
+// Two pieces below copy private layouts of GCC 12's C++ library (libsupc++'s unwind-cxx.h); another compiler's
+// library may lay them out otherwise, and the first throw would then corrupt memory. The build also compares the
+// library's exception objects with those the layouts were checked against (cmake/CheckLeanRuntime.cmake), since
+// Debian's MinGW GCC reports every 12.x release as 12.0.0.
+static_assert(__GNUC__ * 10000 + __GNUC_MINOR__ * 100 + __GNUC_PATCHLEVEL__ == 120000,
+              "the lean runtime's copies of __cxa_eh_globals and __cxa_refcounted_exception were checked against "
+              "GCC 12.0.0 as Debian's MinGW GCC reports it: compare them with this compiler's unwind-cxx.h, run "
+              "scripts/test.d/lean-runtime, then update this check and cmake/CheckLeanRuntime.cmake");
+
 namespace {
 
 // A failure the library reports with a message: the program's error policies catch every exception alike and

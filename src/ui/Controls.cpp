@@ -73,23 +73,17 @@ ViewLook Label::Look() const {
 Image::Image(Control& parent, const char* name, int index) : Control(parent, name, index) {}
 
 const Bitmap& Image::Picture() const {
-    if (draw_) {
-        picture_ = draw_();
-        draw_ = nullptr;
-    }
-    return picture_;
+    return picture_.Get();
 }
 
 void Image::SetPicture(const Bitmap& value) {
-    draw_ = nullptr;
-    picture_ = value;
-    if (!picture_.Empty()) TakeSize(picture_.Width(), picture_.Height());
+    picture_.Set(value);
+    if (!value.Empty()) TakeSize(value.Width(), value.Height());
     Mirror(Aspect::Look);
 }
 
 void Image::SetPicture(int width, int height, Handler<Bitmap()> draw) {
-    picture_ = Bitmap();
-    draw_ = draw;
+    picture_.Set(draw);
     TakeSize(width, height);
     Mirror(Aspect::Look);
 }
@@ -268,7 +262,12 @@ void CommandButton::SetCaption(const std::string& value) {
 }
 
 void CommandButton::SetPicture(const Bitmap& value) {
-    picture_ = value;
+    picture_.Set(value);
+    Mirror(Aspect::Look);
+}
+
+void CommandButton::SetPicture(Handler<Bitmap()> draw) {
+    picture_.Set(draw);
     Mirror(Aspect::Look);
 }
 
@@ -280,7 +279,7 @@ void CommandButton::SetStyle(int16_t value) {
 ViewLook CommandButton::Look() const {
     ViewLook look = Control::Look();
     look.text = caption_;
-    if (style_ == 1) look.picture = Enabled() ? picture_ : Greyed(picture_);
+    if (style_ == 1) look.picture = Enabled() ? Picture() : Greyed(Picture());
     return look;
 }
 

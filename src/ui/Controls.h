@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/LazyPicture.h"
 
 namespace plivant::ui {
 
@@ -67,8 +68,7 @@ public:
 
 private:
     void TakeSize(int width, int height);
-    mutable Bitmap picture_;
-    mutable Handler<Bitmap()> draw_;
+    LazyPicture picture_;
     bool stretch_ = false;
     bool windowed_ = false;
 };
@@ -201,9 +201,11 @@ public:
     CommandButton(Control& parent, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
-    const Bitmap& Picture() const { return picture_; }
+    const Bitmap& Picture() const { return picture_.Get(); }
     // A disabled button shows its picture greyed.
     void SetPicture(const Bitmap& value);
+    // A picture drawn when the button is first painted.
+    void SetPicture(Handler<Bitmap()> draw);
     // Graphical (1) or not (0); set before the form is loaded, since the button's window is made by it.
     int16_t Style() const { return style_; }
     void SetStyle(int16_t value);
@@ -222,7 +224,7 @@ protected:
 private:
     friend class Form;
     std::string caption_;
-    Bitmap picture_;
+    LazyPicture picture_;
     int16_t style_ = 0;
     bool default_ = false;
     bool cancel_ = false;

@@ -168,7 +168,12 @@ void Menu::SetVisible(bool value) {
 }
 
 void Menu::SetPicture(const Bitmap& value) {
-    picture_ = value;
+    picture_.Set(value);
+    form_.MenusChanged();
+}
+
+void Menu::SetPicture(Handler<Bitmap()> draw) {
+    picture_.Set(draw);
     form_.MenusChanged();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/LazyPicture.h"
 
 namespace plivant::ui {
 
@@ -122,8 +123,10 @@ public:
     const std::string& Tag() const { return tag_; }
     void SetTag(const std::string& value) { tag_ = value; }
     // A small picture shown beside the caption, through the system's own menu-item bitmaps; empty for none.
-    const Bitmap& Picture() const { return picture_; }
+    const Bitmap& Picture() const { return picture_.Get(); }
     void SetPicture(const Bitmap& value);
+    // A picture drawn when the menu is first shown.
+    void SetPicture(Handler<Bitmap()> draw);
 
     void Click() {
         if (onClick) onClick();
@@ -141,7 +144,7 @@ private:
     bool visible_ = true;
     bool checked_ = false;
     std::string tag_;
-    Bitmap picture_;
+    LazyPicture picture_;
 };
 
 }  // namespace plivant::ui

@@ -174,7 +174,8 @@ int CaptionImageCount(CaptionImageSet set) {
     return set == CaptionImageSet::CbMax ? 15 : 12;
 }
 
-Bitmap CaptionButtonImage(CaptionImageSet set, int index) {
+namespace {
+Bitmap DrawCaptionButtonImage(CaptionImageSet set, int index) {
     auto slot = SlotOf(set, index);
     if (!slot) return Bitmap();
     Look look = LookOf(set, *slot);
@@ -195,6 +196,17 @@ Bitmap CaptionButtonImage(CaptionImageSet set, int index) {
         }
     }
     return b;
+}
+}  // namespace
+
+Bitmap CaptionButtonImage(CaptionImageSet set, int index) {
+    // Every framed window shows several of them and redraws one at each change of state or activation: each is
+    // drawn once (they weigh 1.7 KB each, 88 KB all 51).
+    static std::array<std::array<Bitmap, 15>, 4> drawn;
+    if (index < 0 || index >= CaptionImageCount(set)) return Bitmap();
+    Bitmap& picture = drawn[static_cast<size_t>(set)][static_cast<size_t>(index)];
+    if (picture.Empty()) picture = DrawCaptionButtonImage(set, index);
+    return picture;
 }
 
 }  // namespace plivant

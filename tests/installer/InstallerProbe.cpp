@@ -80,7 +80,7 @@ HWND PathBox(HWND window) {
     HWND found = nullptr;
     EnumChildWindows(
         window,
-        [](HWND child, LPARAM result) -> BOOL {
+        [](HWND child, LPARAM result) CALLBACK -> BOOL {
             if (lstrcmpiA(ClassOf(child).c_str(), "Edit") != 0) return TRUE;
             if (lstrcmpiA(ClassOf(GetParent(child)).c_str(), "ComboBox") == 0) return TRUE;
             *reinterpret_cast<HWND*>(result) = child;

@@ -91,7 +91,8 @@ TEST_F(FramedWindow, TheSkinReplacesTheStandardFrameAndItsTitleAndButtonsWork) {
     EXPECT_EQ(WindowFromPoint(inside), H(form.cmdOK.hwnd())) << "the frame's window lies under the form's controls";
 
     static std::vector<std::pair<UINT, WPARAM>> seen;
-    const SUBCLASSPROC record = [](HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    const SUBCLASSPROC record = [](HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+                                    CALLBACK -> LRESULT {
         seen.push_back({message, message == WM_SYSCOMMAND ? wParam & 0xFFF0 : wParam});
         return DefSubclassProc(w, message, wParam, lParam);
     };

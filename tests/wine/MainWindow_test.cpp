@@ -29,7 +29,7 @@ void Type(HWND w, UINT key, char character = 0) {
 class MainWindowRun : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\Plivant.exe").c_str(), program.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(ProgramUnderTest().c_str(), program.c_str(), FALSE));
         MakeFolder(data);
         used = {FreeLetter(), FreeLetter(std::string(1, FreeLetter()))};
     }

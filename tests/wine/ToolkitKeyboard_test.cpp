@@ -59,7 +59,7 @@ private:
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
     HHOOK hook_;
-    UINT_PTR timer_ = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    UINT_PTR timer_ = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { EndMenu(); });
 };
 
 TEST_F(ToolkitKeyboard, KeyboardContextMenusAreRaisedAndARightClickOpensOnePopup) {

@@ -188,7 +188,7 @@ TEST_F(ToolkitTest, SplashIsTopmostShowsItsPicturesAndIsGoneAboutASecondLater) {
     windows.ShowSplash();
     static bool late = false;  // a timer due half a second after the splash's: it must not tick before the splash goes
     late = false;
-    const UINT_PTR reference = SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR, DWORD) { late = true; });
+    const UINT_PTR reference = SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { late = true; });
     const HWND splash = H(windows.Splash()->hwnd());
     ASSERT_TRUE(IsWindowVisible(splash));
     EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);

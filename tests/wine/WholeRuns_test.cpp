@@ -21,8 +21,8 @@ using Targets = std::vector<std::string>;
 class WholeRun : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\Plivant.exe").c_str(), program.c_str(), FALSE))
-            << "Plivant.exe must stand beside the test program";
+        ASSERT_TRUE(CopyFileA(ProgramUnderTest().c_str(), program.c_str(), FALSE))
+            << ProgramUnderTest() << " is missing";
         MakeFolder(data);
         char shortForm[MAX_PATH];
         ASSERT_GT(GetShortPathNameA(data.c_str(), shortForm, MAX_PATH), 0u);
@@ -110,13 +110,13 @@ TEST_F(WholeRun, ASecondInstanceEndsAtOnceAndTouchesNothingAndOnceAloneTheRemova
     EXPECT_TRUE(DeviceTargets(x).empty());
 }
 
-const std::string kProgram = TestProgramFolder() + "\\Plivant.exe";
+const std::string kProgram = ProgramUnderTest();
 
 TEST(ProgramFile, TheIconAtEverySizeIsTheDrawing) {
     using namespace platform::win32;
     HMODULE program =
         LoadLibraryExA(kProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(program, nullptr) << "Plivant.exe must stand beside the test program";
+    ASSERT_NE(program, nullptr) << kProgram << " is missing";
     for (const int n : {16, 24, 32, 48, 256}) {
         UniqueIcon icon(static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(1), IMAGE_ICON, n, n, 0)));
         ASSERT_TRUE(icon) << "no icon of " << n << " pixels, error " << GetLastError();

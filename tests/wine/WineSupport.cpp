@@ -99,6 +99,12 @@ std::string TestProgramFolder() {
     return full.substr(0, full.find_last_of('\\'));
 }
 
+std::string ProgramUnderTest() {
+    char path[MAX_PATH];
+    const DWORD n = GetEnvironmentVariableA("PLIVANT_PROGRAM", path, MAX_PATH);
+    return n && n < MAX_PATH ? std::string(path, n) : TestProgramFolder() + "\\Plivant.exe";
+}
+
 ui::Bitmap CaptureScreen(const RECT& area) {
     platform::win32::WindowDc screen(nullptr);
     return ui::win32::ReadBitmap(screen.get(), area.right - area.left, area.bottom - area.top, area.left, area.top);

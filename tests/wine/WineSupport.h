@@ -47,8 +47,11 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
 // Runs program with the argument text; true when it ended within 30 seconds.
 bool RunProgram(const std::string& program, const std::string& arguments);
-// The folder holding this test program (and Plivant.exe beside it).
+// The folder holding this test program.
 std::string TestProgramFolder();
+// The Plivant.exe that whole runs drive: the one the environment's PLIVANT_PROGRAM names, else the one beside this
+// test program.
+std::string ProgramUnderTest();
 
 // The screen's pixels in the rectangle (screen coordinates).
 ui::Bitmap CaptureScreen(const RECT& area);

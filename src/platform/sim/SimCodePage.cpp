@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "state/TextEncoding.h"
+
 namespace plivant::platform::sim {
 
 namespace {
@@ -21,7 +23,64 @@ std::optional<char> ToWestern(char16_t unit) {
     return std::nullopt;
 }
 
+constexpr uint32_t kInvalidChars = 0x80;  // WC_ERR_INVALID_CHARS, MB_ERR_INVALID_CHARS
+constexpr uint32_t kNoBestFit = 0x400;    // WC_NO_BEST_FIT_CHARS
+constexpr unsigned kUtf8 = 65001;
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) return out.push_back(static_cast<char>(c));
+    if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | c >> 6));
+    } else {
+        if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | c >> 12));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | c >> 18));
+            out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+        }
+        out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+    }
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+}
+
 }  // namespace
+
+std::optional<std::string> WideCharToMultiByte(unsigned ansiCodePage, const WideToAnsi& call,
+                                               std::u16string_view text) {
+    std::string out;
+    if (ansiCodePage == kUtf8) {
+        if ((call.flags & ~kInvalidChars) || call.defaultChar || call.usedDefaultFlag) return std::nullopt;
+        for (size_t i = 0; i < text.size(); ++i) {
+            const char32_t unit = text[i];
+            const bool pair =
+                unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
+            if (pair) {
+                AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (text[++i] - 0xDC00));
+            } else if (unit >= 0xD800 && unit < 0xE000) {
+                if (call.flags & kInvalidChars) return std::nullopt;
+                AppendUtf8(out, 0xFFFD);
+            } else {
+                AppendUtf8(out, unit);
+            }
+        }
+        return out;
+    }
+    for (const char16_t unit : text) {
+        const auto byte = ToWestern(unit);
+        out.push_back(byte ? *byte : unit == u'\u221E' && !(call.flags & kNoBestFit) ? '8' : '?');
+    }
+    return out;
+}
+
+std::optional<std::u16string> MultiByteToWideChar(unsigned ansiCodePage, uint32_t flags, std::string_view bytes) {
+    if (ansiCodePage == kUtf8) return flags & ~kInvalidChars ? std::nullopt : Utf8ToUtf16(bytes);
+    std::u16string out;
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        out.push_back(b >= 0x80 && b < 0xA0 ? kRow80[b - 0x80] : b);
+    }
+    return out;
+}
 
 std::optional<std::string> SimCodePage::FromUtf16(std::u16string_view text) {
     std::string ansi;

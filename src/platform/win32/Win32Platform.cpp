@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "Version.h"
 #include "platform/win32/GrowToFit.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
@@ -215,21 +216,10 @@ std::string Win32Process::ProgramFolder() {
     return slash == std::string::npos ? std::string() : full->substr(0, slash);
 }
 
+// The numbers the build gave the version resource: reading them back from the file would import VERSION.dll, which
+// Windows looks for in the program's folder first.
 VersionNumbers Win32Process::Version() {
-    char file[MAX_PATH] = {};
-    if (!GetModuleFileNameA(nullptr, file, MAX_PATH)) return {};
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
-    if (size == 0) return {};
-    std::vector<char> info(size);
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT fixedSize = 0;
-    if (!GetFileVersionInfoA(file, 0, size, info.data()) ||
-        !VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed) {
-        return {};
-    }
-    return VersionNumbers{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
-                          HIWORD(fixed->dwFileVersionLS)};
+    return VersionNumbers{PLIVANT_VERSION_MAJOR, PLIVANT_VERSION_MINOR, PLIVANT_VERSION_REVISION};
 }
 
 void Win32Process::EndProcess() {

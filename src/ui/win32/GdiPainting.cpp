@@ -199,7 +199,12 @@ Function Find(HMODULE library, const char* name) {
 const ThemeCalls& Themes() {
     static const ThemeCalls calls = [] {
         ThemeCalls found;
-        if (HMODULE library = LoadLibraryA("uxtheme.dll")) {
+        // From the system folder by its full path: a file of that name in the program's folder is never loaded.
+        char path[MAX_PATH];
+        const UINT n = GetSystemDirectoryA(path, MAX_PATH);
+        HMODULE library =
+            n && n + sizeof "\\uxtheme.dll" <= MAX_PATH ? LoadLibraryA(lstrcatA(path, "\\uxtheme.dll")) : nullptr;
+        if (library) {
             found.open = Find<ThemeCalls::Open>(library, "OpenThemeData");
             found.close = Find<ThemeCalls::Close>(library, "CloseThemeData");
             found.draw = Find<ThemeCalls::Draw>(library, "DrawThemeBackground");

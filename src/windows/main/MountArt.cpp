@@ -95,7 +95,7 @@ ui::Bitmap HelpButtonPicture(Rgb face) {
 }
 
 ui::Bitmap AboutPicture(Rgb back) {
-    Canvas c(63, 60);
+    Canvas c(kAboutPictureWidth, kAboutPictureHeight);
     ProgramIconAt(c, 4, 2, 48);
     Badge(c, 48, 45, 12.5, kBlueLight, kBlueDark, kBlueRim, 1);
     InfoSign(c, 48, 45, 12.5);

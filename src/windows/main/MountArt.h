@@ -16,7 +16,8 @@ ui::Bitmap StartupButtonPicture(ui::Rgb face);
 // A blue disc with a white question mark: help.
 ui::Bitmap HelpButtonPicture(ui::Rgb face);
 
-// The About image, 63 × 60: the program's icon with a blue "i" sign.
+// The About image: the program's icon with a blue "i" sign.
+inline constexpr int kAboutPictureWidth = 63, kAboutPictureHeight = 60;
 ui::Bitmap AboutPicture(ui::Rgb back);
 
 // Pictures beside the popup menus' items, 16 × 16 with a margin of 3 pixels on the right that keeps them off the

@@ -60,17 +60,19 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont()));
     NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
-    for (auto [button, picture] : {std::pair{&cmdOK, MountButtonPicture(kPictureGround)},
-                                   std::pair{&cmdBoot, StartupButtonPicture(kPictureGround)},
-                                   std::pair{&cmdHelp, HelpButtonPicture(kPictureGround)}}) {
+    // The pictures are drawn at the first paint, after the window shows.
+    using Draw = ui::Bitmap (*)(ui::Rgb);
+    for (auto [button, draw] : {std::pair<ui::CommandButton*, Draw>{&cmdOK, MountButtonPicture},
+                                {&cmdBoot, StartupButtonPicture},
+                                {&cmdHelp, HelpButtonPicture}}) {
         button->SetStyle(1);
-        button->SetPicture(picture);
+        button->SetPicture([draw = draw] { return draw(kPictureGround); });
     }
     cmdOK.Move(195, 600, 810, 600);
     cmdBoot.Move(1155, 600, 810, 600);
     cmdHelp.Move(2145, 585, 810, 600);
     imgAbout.SetWindowed(true);
-    imgAbout.SetPicture(AboutPicture(kPictureGround));
+    imgAbout.SetPicture(kAboutPictureWidth, kAboutPictureHeight, [] { return AboutPicture(kPictureGround); });
     imgAbout.SetToolTipText("About");
     imgAbout.Move(5020, 450, 945, 900);
     txtPath.Move(90, 1410, 5055, 300);
@@ -182,11 +184,11 @@ void frmMount::LoadHistoryList() {
 }
 
 void frmMount::ConfigureMenuBitmaps() {
-    // The pictures are laid on the configured menu colour.
-    const ui::Rgb menu = ui::RgbOf(kMenuBitmapSettings.colours[0]);
-    mnuMenuUnmount.SetPicture(UnmountMenuPicture(menu));
-    mnuoMount.SetPicture(MountMenuPicture(menu));
-    mnuoClear.SetPicture(ClearMenuPicture(menu));
+    // The pictures are laid on the configured menu colour, and drawn when a popup first opens.
+    static constexpr ui::Rgb kMenu = ui::RgbOf(kMenuBitmapSettings.colours[0]);
+    mnuMenuUnmount.SetPicture([] { return UnmountMenuPicture(kMenu); });
+    mnuoMount.SetPicture([] { return MountMenuPicture(kMenu); });
+    mnuoClear.SetPicture([] { return ClearMenuPicture(kMenu); });
 }
 
 void frmMount::ProbeAllLetters() {
