@@ -3,20 +3,31 @@
 // the list's popup, Mount again from the history and Clear it from the keyboard; pictures of the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "WineSupport.h"
+#include "state/UiStrings.h"
 #include "ui/Types.h"
 #include "windows/main/MountArt.h"
 
 namespace plivant::wine {
 namespace {
 
-// A list's row read as a screen reader reads it, in Unicode.
+// Texts read as a screen reader reads them, in Unicode (given here in UTF-8): a list's row, a window's text.
+std::string Utf8(const wchar_t* text) {
+    char utf8[4096] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
 std::string Row(HWND list, int index) {
     wchar_t row[1024] = L"";
-    char ansi[2048] = "";
     SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(row));
-    WideCharToMultiByte(CP_ACP, 0, row, -1, ansi, sizeof ansi, nullptr, nullptr);
-    return ansi;
+    return Utf8(row);
+}
+std::string Text(HWND window) {
+    wchar_t text[1024] = L"";
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return Utf8(text);
 }
 
 // A key as the keyboard sends it to the window with the focus.
@@ -41,12 +52,15 @@ protected:
     HWND Child(const char* cls, const char* text = nullptr, HWND parent = nullptr, HWND after = nullptr) {
         return FindWindowExA(parent ? parent : main, after, cls, text);
     }
-    // Starts the program with the folder as the shell passes it (unquoted); its main window, once the splash has gone.
-    void Start() {
-        std::string commandLine = "\"" + program + "\" " + data;
-        STARTUPINFOA startup{};
+    // Starts the program with the folder as Explorer passes it (unquoted, in Unicode); its main window, once the
+    // splash has gone.
+    void Start(std::wstring folder = L"") {
+        const std::wstring path(program.begin(), program.end());
+        std::wstring commandLine =
+            L"\"" + path + L"\" " + (folder.empty() ? std::wstring(data.begin(), data.end()) : folder);
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        ASSERT_TRUE(CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &run));
         ASSERT_TRUE(PumpUntil(
             [&] {
@@ -152,6 +166,54 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
     ChooseInPopup(2, "main-window-popup");  // Clear, with a folder in the path box, a letter chosen, both lists
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[1]) == 0; }, 10000));
     EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>");
+}
+
+// In a Western prefix, as Explorer starts the folder command: a Chinese folder shows and mounts as named, the letter's
+// target is that folder, and the lists and the history read back as named; then a Cyrillic one beside it, under a
+// heading translated into Cyrillic (5012); a picture of the window holding both.
+TEST_F(MainWindowRun, FoldersAndTextsInAnyScriptShowAndMountAsNamed) {
+    const std::wstring japan = L"C:\\Projekte\\\u65e5\u672c", beetle = L"C:\\Projekte\\\u0416\u0443\u043a";
+    const std::string s(1, used[0]), t(1, used[1]),
+        mounted = "\u041f\u043e\u0434\u043a\u043b\u044e\u0447\u0435\u043d\u043e";
+    CreateDirectoryW(L"C:\\Projekte", nullptr);
+    for (const auto& folder : {japan, beetle})
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kLanguageKey, &key), ERROR_SUCCESS);
+    const std::wstring translated = L"\u041f\u043e\u0434\u043a\u043b\u044e\u0447\u0435\u043d\u043e";
+    RegSetValueExW(key, L"5012", 0, REG_SZ, reinterpret_cast<const BYTE*>(translated.c_str()),
+                   static_cast<DWORD>((translated.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    const auto shortForm = [](const std::wstring& folder) {
+        wchar_t path[MAX_PATH];
+        const DWORD n = GetShortPathNameW(folder.c_str(), path, MAX_PATH);
+        return std::vector<std::string>{"\\??\\" + std::string(path, path + n)};  // ASCII on Wine
+    };
+    Start(japan);
+    EXPECT_EQ(std::tuple(Text(Child("Edit")), Text(lists[0])), std::tuple("C:\\Projekte\\日本", mounted));
+    TypeLetter(used[0]);
+    PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
+    EXPECT_EQ(std::tuple(DeviceTargets(s + ":"), Row(lists[0], 0), ReadBytes(installed / "Plivant.ini")),
+              std::tuple(shortForm(japan), s + ": \tC:\\Projekte\\日本", "C:\\Projekte\\日本\r\n"));
+    Close();
+    Start(beetle);
+    EXPECT_EQ(Row(lists[1], 0), "C:\\Projekte\\日本");
+    TypeLetter(used[1]);
+    PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 2 && Rows(lists[1]) == 1; }, 10000));
+    std::vector<std::string> rows{Row(lists[0], 0), Row(lists[0], 1)};
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(std::tuple(DeviceTargets(t + ":"), rows, ReadBytes(installed / "Plivant.ini")),
+              std::tuple(shortForm(beetle),
+                         std::vector<std::string>{t + ": \tC:\\Projekte\\Жук", s + ": \tC:\\Projekte\\日本"},
+                         "C:\\Projekte\\日本\r\nC:\\Projekte\\Жук\r\n"));
+    RECT r{};
+    GetWindowRect(main, &r);
+    Pump();
+    EXPECT_TRUE(SaveArtifact(CaptureScreen(r), "main-window-scripts"));
+    RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
+    for (const auto& folder : {japan, beetle}) RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
