@@ -9,6 +9,7 @@
 #include "FuzzCheck.h"
 #include "platform/sim/SimPlatform.h"
 #include "startup/modMain.h"
+#include "state/TextEncoding.h"
 
 namespace {
 
@@ -16,7 +17,9 @@ class RecordedWindows final : public plivant::StartupWindows {
 public:
     void ShowSplash() override { shown.push_back("splash"); }
     void ShowMainWindowWithPath(const std::string& path) override { shown.push_back("main:" + path); }
-    void ShowMainWindowWithMountDisabled() override { shown.push_back("main:disabled"); }
+    void ShowMainWindowWithMountDisabled(bool refused) override {
+        shown.push_back(refused ? "main:refused" : "main:disabled");
+    }
     std::vector<std::string> shown;
 };
 
@@ -39,7 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto ports = machine.Ports();
     const bool ended = plivant::platform::sim::EndsTheProcess([&] { plivant::Main(ports, windows); });
 
-    const std::string& commandLine = machine.process.commandLine;
+    // The text the program took: the command line itself where it is UTF-8 (the process code page), else the characters
+    // the simulated system read in its bytes.
+    const std::string& commandLine =
+        machine.process.previousInstance ? machine.process.commandLine : plivant::CommandLine();
+    FUZZ_CHECK(machine.process.previousInstance || !plivant::Utf8ToUtf16(machine.process.commandLine) ||
+               commandLine == machine.process.commandLine);
     std::vector<std::string> expected;
     bool ends = false;
     if (machine.process.previousInstance) {

@@ -46,6 +46,7 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include WinMessages.nsh
+!include WinVer.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -369,27 +370,34 @@ FunctionEnd
 !insertmacro STARTUP_IS_OURS ""
 !insertmacro STARTUP_IS_OURS "un."
 
-; $0: a folder. Leaves in $1 an empty text when Plivant can live there, else the reason; changes $2 to $4. The
-; program finds its own files through the ANSI code page's entry points, so the folder must come back unchanged
-; from that code page (no best-fit substitute, no default character), and its data files' paths must stay within
-; MAX_PATH. The round trip passes no flags and no default character: with UTF-8 as the ANSI code page (Windows'
-; "Use Unicode UTF-8 for worldwide language support") the conversion refuses those, and every folder would fail.
+; $0: a folder. Leaves in $1 an empty text when Plivant can live there, else the reason; changes $2 to $5. Plivant
+; finds its own files through the ANSI entry points in its process code page: UTF-8 where Windows honours the
+; program's manifest (Windows 10 version 1903, build 18362, and later), where every folder comes back unchanged; on an
+; older system the legacy ANSI code page, where the folder must come back unchanged from it (no best-fit substitute, no
+; default character). Its data files' paths must stay within MAX_PATH, counted in UTF-16 as the system counts them.
+; The round trip passes no flags and no default character: a UTF-8 code page (also Windows' "Use Unicode UTF-8 for
+; worldwide language support") refuses those, and every folder would fail.
 Function CheckFolder
-  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0, w r0, i -1, p 0, i 0, p 0, p 0) i .r1'
+  StrCpy $5 0
+  ${If} ${AtLeastBuild} 18362
+    StrCpy $5 65001
+  ${EndIf}
+  System::Call 'kernel32::WideCharToMultiByte(i r5, i 0, w r0, i -1, p 0, i 0, p 0, p 0) i .r1'
   StrCpy $3 ""
   ${If} $1 > 0
     System::Alloc $1
     Pop $2
-    System::Call 'kernel32::WideCharToMultiByte(i 0, i 0, w r0, i -1, p r2, i r1, p 0, p 0) i .r4'
+    System::Call 'kernel32::WideCharToMultiByte(i r5, i 0, w r0, i -1, p r2, i r1, p 0, p 0) i .r4'
     ${If} $4 = $1
-      System::Call 'kernel32::MultiByteToWideChar(i 0, i 0, p r2, i -1, w .r3, i ${NSIS_MAX_STRLEN}) i .r4'
+      System::Call 'kernel32::MultiByteToWideChar(i r5, i 0, p r2, i -1, w .r3, i ${NSIS_MAX_STRLEN}) i .r4'
     ${EndIf}
     System::Free $2
   ${EndIf}
+  StrLen $4 $0
   ${If} $3 S!= $0
     StrCpy $1 "The folder$\n$0$\nhas characters that Windows' ANSI code page cannot represent, so Plivant could not \
 find its own files there."
-  ${ElseIf} $1 > 240
+  ${ElseIf} $4 > 239
     StrCpy $1 "The folder$\n$0$\nhas too long a path: Plivant could not reach its own files there."
   ${Else}
     StrCpy $1 ""

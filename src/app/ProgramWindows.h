@@ -34,10 +34,11 @@ public:
         window.txtPath.SetText(path);
         window.Show();
     }
-    void ShowMainWindowWithMountDisabled() override {
+    void ShowMainWindowWithMountDisabled(bool refused) override {
         frmMount& window = MainWindow();
         window.cmdOK.SetEnabled(false);
         window.Show();
+        if (refused) window.ShowMountFailure();
     }
 
     frmSplash* Splash() const { return splash_.get(); }

@@ -50,7 +50,10 @@ std::string GetLongPath(platform::IFileSystem& files, const std::string& path) {
         if (slash == std::string::npos) break;
         std::string found;
         files.FindFiles(work.substr(0, slash), [&](const platform::FindEntry& entry) {
-            found = entry.name;  // the search includes directories, hidden and system entries: take the first
+            // The search includes directories, hidden and system entries: take the first. A name the code page cannot
+            // hold comes back with "?", which no name holds: its short form names the folder.
+            const bool held = entry.name.find('?') == std::string::npos || entry.shortName.empty();
+            found = held ? entry.name : entry.shortName;
             return false;
         });
         if (found.empty()) return {};

@@ -1,15 +1,18 @@
-// Port: files and paths. Paths are ANSI texts; every call reads its path only up to the first NUL.
+// Port: files and paths. Paths are texts of the process code page; every call reads its path only up to the first
+// NUL.
 #pragma once
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace plivant::platform {
 
 struct FindEntry {
-    std::string name;  // the name as stored on disk, long form
+    std::string name;  // the name as stored on disk, long form; "?" for each character the code page cannot hold
     uint32_t attributes = 0;
+    std::string shortName;  // its 8.3 form; empty when the name is one
 };
 
 class IFileSystem {
@@ -24,6 +27,10 @@ public:
     // GetShortPathNameA: the count copied (without NUL), the size needed when the buffer is too small,
     // or 0 on failure.
     virtual uint32_t ShortPathName(const std::string& path, char* buffer, uint32_t size) = 0;
+
+    // GetShortPathNameW: the short (8.3) form of an existing path named in UTF-16, the path itself where its volume
+    // keeps no short names; empty on failure.
+    virtual std::u16string ShortPathNameW(std::u16string_view path) = 0;
 
     // PathIsDirectoryA: FILE_ATTRIBUTE_DIRECTORY (16) for a directory, else 0.
     virtual uint32_t IsDirectory(const std::string& path) = 0;

@@ -16,9 +16,9 @@ using WindowHandle = uintptr_t;
 class IItemList {
 public:
     virtual ~IItemList() = default;
-    // SHGetPathFromIDListA into a buffer of at least MAX_PATH characters; false when the item has no
-    // file-system path.
-    virtual bool Path(char* buffer) const = 0;
+    // SHGetPathFromIDListW: the item's file-system path in UTF-16 (which any folder's name fits); empty when it has
+    // none.
+    virtual std::u16string Path() const = 0;
 };
 
 // A fixed, zero-filled block of the local heap (LocalAlloc); LocalFree when it goes.

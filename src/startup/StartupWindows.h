@@ -11,8 +11,9 @@ public:
     virtual void ShowSplash() = 0;
     // Opens the main window with its folder path box set to the given text.
     virtual void ShowMainWindowWithPath(const std::string& path) = 0;
-    // Opens the main window with its mount button disabled.
-    virtual void ShowMainWindowWithMountDisabled() = 0;
+    // Opens the main window with its mount button disabled; refused: the command line named a folder the process
+    // code page cannot hold, which the window then refuses as it refuses a mapping.
+    virtual void ShowMainWindowWithMountDisabled(bool refused) = 0;
 };
 
 }  // namespace plivant

@@ -5,6 +5,7 @@
 #include "mapping/mod_DriveInfo.h"
 #include "mapping/mod_Subst.h"
 #include "state/StartupList.h"
+#include "state/TextEncoding.h"
 #include "util/ErrorPolicy.h"
 
 namespace plivant {
@@ -26,7 +27,7 @@ const std::string& CommandLine() {
 }
 
 void MountStartupList(platform::Platform& platform) {
-    // A partial list is mapped too: only the lines that could not be brought into the ANSI code page are skipped.
+    // A partial list is mapped too: only the lines that could not be read are skipped.
     for (const auto& line : ReadStartupList(platform.files, platform.codePage, g_programFolder).lines) {
         SkipOnError([&] {
             const auto pair = ParseStartupLine(line);
@@ -44,11 +45,22 @@ void Main(platform::Platform& platform, StartupWindows& windows) {
         platform.process.EndProcess();
         return;
     }
+    // The system hands the folder and the command line over in UTF-16: on a legacy code page that cannot hold a
+    // folder's name, its short form stands for it.
     SkipOnError([&] {
-        g_programFolder = platform.process.ProgramFolder();
+        const std::u16string folder = platform.process.ProgramFolder();
+        g_programFolder = InProcessPage(platform.codePage, platform.files, folder).value_or("");
         if (g_programFolder.empty() || g_programFolder.back() != '\\') g_programFolder.push_back('\\');
     });
-    SkipOnError([&] { g_commandLine = platform.process.CommandLineArguments(); });
+    bool refused = false;
+    SkipOnError([&] {
+        const std::u16string given = platform.process.CommandLineArguments();
+        const auto named = InProcessPage(platform.codePage, platform.files, given);
+        // A folder without such a form is refused as a mapping would be; a removal run's letter beyond ASCII names no
+        // drive.
+        refused = !named;
+        g_commandLine = named ? *named : given.starts_with(u'-') ? "-" : "";
+    });
     SkipOnError([&] { windows.ShowSplash(); });
 
     if (g_commandLine == kStartupSwitch) {
@@ -59,7 +71,7 @@ void Main(platform::Platform& platform, StartupWindows& windows) {
     } else if (!g_commandLine.empty()) {
         SkipOnError([&] { windows.ShowMainWindowWithPath(g_commandLine); });
     } else {
-        SkipOnError([&] { windows.ShowMainWindowWithMountDisabled(); });
+        SkipOnError([&] { windows.ShowMainWindowWithMountDisabled(refused); });
     }
 }
 

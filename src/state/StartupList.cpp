@@ -30,13 +30,15 @@ StartupListContent ReadStartupList(platform::IFileSystem& files, platform::ICode
         return {HiddenFileExists(files, path) ? ListFileState::Hidden : ListFileState::Absent, {}};
     const auto content = files.ReadFile(path);
     if (!content) return {ListFileState::Unreadable, {}};
-    AnsiLines read = ToAnsiLines(*content, codePage);
+    DecodedLines read = DecodeLines(*content, codePage, files);
     return {read.complete ? ListFileState::Read : ListFileState::Partial, std::move(read.lines)};
 }
 
-bool SaveStartupList(platform::IFileSystem& files, const std::string& programFolder,
+bool SaveStartupList(platform::IFileSystem& files, platform::ICodePage& codePage, const std::string& programFolder,
                      const std::vector<std::string>& rows) {
-    return files.Replace(programFolder + kStartupListName, JoinLines(rows));
+    std::string content;
+    for (const auto& row : rows) content += EncodeLine(codePage, row) + "\r\n";
+    return files.Replace(programFolder + kStartupListName, content);
 }
 
 std::optional<StartupPair> ParseStartupLine(const std::string& line) {

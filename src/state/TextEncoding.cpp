@@ -1,4 +1,4 @@
-// Recognising and converting the encodings of hand-edited text files.
+// Recognising and converting the encodings of the program's text files.
 #include "state/TextEncoding.h"
 
 #include "state/TextLines.h"
@@ -52,6 +52,22 @@ Utf8Step NextUtf8(std::string_view text) {
     return {codePoint, length};
 }
 
+std::u16string Utf16Units(std::string_view body, bool bigEndian) {
+    std::u16string units(body.size() / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i) {
+        const auto first = static_cast<unsigned char>(body[2 * i]);
+        const auto second = static_cast<unsigned char>(body[2 * i + 1]);
+        units[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    }
+    return units;
+}
+
+bool StartsWithMark(std::string_view bytes) {
+    return bytes.starts_with(kUtf8Mark) || bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark);
+}
+
+}  // namespace
+
 bool IsMultibyteUtf8(std::string_view text) {
     bool multibyte = false;
     for (size_t at = 0; at < text.size();) {
@@ -63,17 +79,6 @@ bool IsMultibyteUtf8(std::string_view text) {
     return multibyte;
 }
 
-std::u16string Utf16Units(std::string_view body, bool bigEndian) {
-    std::u16string units(body.size() / 2, u'\0');
-    for (size_t i = 0; i < units.size(); ++i) {
-        const auto first = static_cast<unsigned char>(body[2 * i]);
-        const auto second = static_cast<unsigned char>(body[2 * i + 1]);
-        units[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
-    }
-    return units;
-}
-
-// Every surrogate in its pair: a lone one is no character at all.
 bool IsWellFormed(std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] < 0xD800 || text[i] > 0xDFFF) continue;
@@ -83,13 +88,11 @@ bool IsWellFormed(std::u16string_view text) {
     return true;
 }
 
-}  // namespace
-
 EncodedText DetectEncoding(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Mark)) return {TextEncoding::Utf8, bytes.substr(kUtf8Mark.size())};
     if (bytes.starts_with(kUtf16LeMark)) return {TextEncoding::Utf16Le, bytes.substr(kUtf16LeMark.size())};
     if (bytes.starts_with(kUtf16BeMark)) return {TextEncoding::Utf16Be, bytes.substr(kUtf16BeMark.size())};
-    return {IsMultibyteUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Ansi, bytes};
+    return {TextEncoding::Unmarked, bytes};
 }
 
 std::optional<std::u16string> Utf8ToUtf16(std::string_view text) {
@@ -109,19 +112,66 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view text) {
     return units;
 }
 
-AnsiLines ToAnsiLines(std::string_view bytes, platform::ICodePage& codePage) {
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xE000) {
+            const bool pair = c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
+            c = pair ? 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00) : 0xFFFD;
+        }
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            continue;
+        }
+        constexpr unsigned char kLead[] = {0, 0xC0, 0xE0, 0xF0};  // by the number of bytes that follow
+        const int tail = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        out.push_back(static_cast<char>(kLead[tail] | (c >> (6 * tail))));
+        for (int k = tail - 1; k >= 0; --k) out.push_back(static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F)));
+    }
+    return out;
+}
+
+std::optional<std::string> InProcessPage(platform::ICodePage& codePage, platform::IFileSystem& files,
+                                         std::u16string_view text) {
+    std::string result;
+    for (size_t start = 0;; ++start) {
+        const size_t tab = std::min(text.find(u'\t', start), text.size());
+        const std::u16string_view piece = text.substr(start, tab - start);
+        auto held = codePage.FromUtf16(platform::Page::Process, piece);
+        if (!held) {
+            const std::u16string shortForm = files.ShortPathNameW(piece);
+            if (!shortForm.empty()) held = codePage.FromUtf16(platform::Page::Process, shortForm);
+        }
+        if (!held) return std::nullopt;
+        result += *held;
+        if (tab == text.size()) return result;
+        result += '\t';
+        start = tab;
+    }
+}
+
+DecodedLines DecodeLines(std::string_view bytes, platform::ICodePage& codePage, platform::IFileSystem& files) {
     const auto [encoding, body] = DetectEncoding(bytes);
-    AnsiLines result;
+    DecodedLines result;
     const auto keep = [&](const std::optional<std::u16string>& unicode) {
-        auto ansi = unicode && IsWellFormed(*unicode) ? codePage.FromUtf16(*unicode) : std::nullopt;
-        if (ansi)
-            result.lines.push_back(std::move(*ansi));
+        auto text = unicode && IsWellFormed(*unicode) ? InProcessPage(codePage, files, *unicode) : std::nullopt;
+        if (text)
+            result.lines.push_back(std::move(*text));
         else
             result.complete = false;
     };
     switch (encoding) {
-        case TextEncoding::Ansi:
-            result.lines = SplitLines(body);
+        case TextEncoding::Unmarked:
+            for (auto& line : SplitLines(body)) {
+                if (IsMultibyteUtf8(line))
+                    keep(Utf8ToUtf16(line));
+                else if (codePage.Utf8())
+                    result.lines.push_back(Utf16ToUtf8(codePage.ToUtf16(platform::Page::Legacy, line)));
+                else
+                    result.lines.push_back(std::move(line));
+            }
             break;
         case TextEncoding::Utf8:
             for (const auto& line : SplitLines(body)) keep(Utf8ToUtf16(line));
@@ -140,6 +190,17 @@ AnsiLines ToAnsiLines(std::string_view bytes, platform::ICodePage& codePage) {
         }
     }
     return result;
+}
+
+std::string EncodeLine(platform::ICodePage& codePage, const std::string& line) {
+    if (!codePage.Utf8()) {
+        if (!IsMultibyteUtf8(line) && !StartsWithMark(line)) return line;
+        return Utf16ToUtf8(codePage.ToUtf16(platform::Page::Legacy, line));
+    }
+    const auto unicode = Utf8ToUtf16(line);
+    if (!unicode) return line;  // no text of the program's is malformed; such bytes are kept as they stand
+    const auto legacy = codePage.FromUtf16(platform::Page::Legacy, *unicode);
+    return legacy && !IsMultibyteUtf8(*legacy) && !StartsWithMark(*legacy) ? *legacy : line;
 }
 
 }  // namespace plivant

@@ -4,8 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/FileSystem.h"
-
 namespace plivant {
 
 // The lines of a text: CR LF, a lone CR and a lone LF each end a line; a last line without an end is kept;
@@ -29,11 +27,5 @@ std::vector<std::basic_string<Char>> SplitLinesOf(std::basic_string_view<Char> c
 inline std::vector<std::string> SplitLines(std::string_view content) {
     return SplitLinesOf(content);
 }
-
-// The lines joined back the way the program writes them: each followed by CR LF.
-std::string JoinLines(const std::vector<std::string>& lines);
-
-// The lines of a file that FileExists sees; empty when it is missing, hidden, system or unreadable.
-std::vector<std::string> LoadLinesOf(platform::IFileSystem& files, const std::string& path);
 
 }  // namespace plivant

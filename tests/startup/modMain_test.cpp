@@ -17,7 +17,9 @@ class RecordedWindows final : public StartupWindows {
 public:
     void ShowSplash() override { shown.push_back("splash"); }
     void ShowMainWindowWithPath(const std::string& path) override { shown.push_back("main:" + path); }
-    void ShowMainWindowWithMountDisabled() override { shown.push_back("main:disabled"); }
+    void ShowMainWindowWithMountDisabled(bool refused) override {
+        shown.push_back(refused ? "main:refused" : "main:disabled");
+    }
     std::vector<std::string> shown;
 };
 
@@ -107,31 +109,53 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
     EXPECT_EQ(machine.files.Content(kMountIni), list) << "the list is not rewritten";
 }
 
+// A folder in another script, as the command line, the program's folder and in the start-up list: named as it is where
+// the process code page is UTF-8; on a legacy one by its short form, or refused (a line left out) where it has none.
+TEST_F(EntryRoutine, AFolderInAnyScriptIsNamedAsItIsOrByItsShortFormAndRefusedWithoutOne) {
+    machine.files.AddFolder("C:\\Программы\\Plivant");
+    machine.files.AddFolder("C:\\Data\\日本");
+    machine.files.AddVolume('D', false);  // without short names
+    machine.files.AddFolder("D:\\Жук");
+    machine.files.AddFile("C:\\Программы\\Plivant\\mount.ini", "E:\tC:\\Data\\日本\r\nF:\tD:\\Жук\r\n");
+    machine.process.programFolder = "C:\\Программы\\Plivant";
+    for (const bool utf8 : {true, false}) {
+        machine.codePage.utf8 = utf8;
+        const std::tuple<const char*, std::string, std::string> cases[] = {
+            // the command line; the window shown with UTF-8, with Windows-1252 as the process code page
+            {"C:\\Data\\日本", "main:C:\\Data\\日本", "main:C:\\Data\\__~1"},
+            {"D:\\Жук", "main:D:\\Жук", "main:refused"},
+            {"-Ж", "", ""}};  // a removal run without a letter
+        for (const auto& [commandLine, named, legacy] : cases) {
+            windows.shown.clear();
+            EXPECT_EQ(Run(commandLine), commandLine[0] == '-') << commandLine;
+            const std::string shown = utf8 ? named : legacy;
+            EXPECT_EQ(windows.shown, (shown.empty() ? Targets{"splash"} : Targets{"splash", shown})) << commandLine;
+        }
+        EXPECT_EQ(ProgramFolder(), utf8 ? "C:\\Программы\\Plivant\\" : "C:\\______~1\\Plivant\\");
+        Run("/ini");
+        EXPECT_EQ(std::tuple(Mapped('E'), Mapped('F')),
+                  std::tuple(Targets{"\\??\\C:\\Data\\__~1"}, utf8 ? Targets{"\\??\\D:\\Жук"} : Targets{}));
+        for (const char* letter : {"E:", "F:"})
+            machine.dosDevices.Define(win::kDddRemoveDefinition, letter, std::nullopt);
+    }
+}
+
 TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarm) {
-    std::string utf16 = "\xFF\xFE";
-    // A line that the code page cannot name is left out; the others are mapped.
-    for (const char16_t c : std::u16string(u"K:\tC:\\Data\r\nM:\tC:\\\u4e00\r\nL:\tC:\\Caf\u00e9\r\n"))
-        utf16.append({static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)});
     const std::tuple<const char*, std::string, uint32_t, Targets> cases[] = {
         {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
          win::kFileAttributeArchive, kData},
         {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", 0, kData},
-        {"hidden: absent", "K:\tC:\\Data\r\n", win::kFileAttributeHidden, {}},
-        {"UTF-16 as PowerShell writes it", utf16, 0, kData}};
+        {"hidden: absent", "K:\tC:\\Data\r\n", win::kFileAttributeHidden, {}}};
     for (const auto& [name, content, attributes, mapped] : cases) {
         platform::sim::SimPlatform fresh;
         fresh.files.AddFolder("C:\\Data");
-        fresh.files.AddFolder("C:\\Caf\xE9", 0, "CAFE~1");
         fresh.process.programFolder = "C:\\Apps\\Plivant";
         fresh.process.commandLine = "/ini";
         fresh.files.AddFile(kMountIni, content, attributes);
         auto ports = fresh.Ports();
         Main(ports, windows);
         EXPECT_EQ(fresh.dosDevices.Targets("K:"), mapped) << name;
-        EXPECT_EQ(fresh.dosDevices.LogicalDriveMask(), mapped.empty()   ? 0x4u
-                                                       : name[0] == 'U' ? 0xC04u
-                                                                        : 0x404u)
-            << name;
+        EXPECT_EQ(fresh.dosDevices.LogicalDriveMask(), mapped.empty() ? 0x4u : 0x404u) << name;
     }
 }
 

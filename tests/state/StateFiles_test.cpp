@@ -43,31 +43,34 @@ TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
         EXPECT_EQ(std::tuple(read.state, read.lines), std::tuple(state, state == ListFileState::Read ? lines : Lines{}))
             << attributes << locked;
     }
-    fs.AddFile(kList, "E:\tC:\\Caf\xC3\xA9\r\nG:\tC:\\\xE4\xB8\x80\r\nF:\tC:\\Temp\r\n");
+    fs.AddFile(kList,
+               "\xEF\xBB\xBF"
+               "E:\tC:\\Café\r\nG:\tC:\\\xE9\r\nF:\tC:\\Temp\r\n");  // a line that is no UTF-8
     EXPECT_EQ(std::tuple(ReadList().state, ReadList().lines),
-              std::tuple(ListFileState::Partial, Lines{"E:\tC:\\Caf\xE9", "F:\tC:\\Temp"}));
-    ASSERT_TRUE(SaveStartupList(fs, kFolder, {}));
+              std::tuple(ListFileState::Partial, Lines{"E:\tC:\\Café", "F:\tC:\\Temp"}));
+    ASSERT_TRUE(SaveStartupList(fs, codePage, kFolder, {}));
     EXPECT_EQ(fs.Content(kList), "");
-    ASSERT_TRUE(SaveStartupList(fs, kFolder, {"E:\tC:\\Data", "F:\tC:\\Temp"}));
+    ASSERT_TRUE(SaveStartupList(fs, codePage, kFolder, {"E:\tC:\\Café", "F:\tC:\\日本"}));
     fs.SetWritable("C:\\Apps\\Plivant", false);
-    EXPECT_FALSE(SaveStartupList(fs, kFolder, {"F:\tC:\\Temp"}));
-    EXPECT_EQ(fs.Content(kList), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n");
+    EXPECT_FALSE(SaveStartupList(fs, codePage, kFolder, {"F:\tC:\\Temp"}));
+    EXPECT_EQ(fs.Content(kList), "E:\tC:\\Caf\xE9\r\nF:\tC:\\日本\r\n");
 }
 
 TEST_F(ProgramFolder, HistoryAppendsInOrderClearsAndReportsFailures) {
-    EXPECT_EQ(LoadHistory(fs, kFolder), Lines{});
-    for (const char* folder : {"C:\\Data", "C:\\Data", "", "D:\\"}) ASSERT_TRUE(AppendHistory(fs, kFolder, folder));
-    EXPECT_EQ(fs.Content(kHistory), "C:\\Data\r\nC:\\Data\r\n\r\nD:\\\r\n");
-    EXPECT_EQ(LoadHistory(fs, kFolder), (Lines{"C:\\Data", "C:\\Data", "", "D:\\"}));
+    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), Lines{});
+    const Lines folders{"C:\\Müll", "C:\\Müll", "", "D:\\", "C:\\日本"};  // one file, lines of both kinds
+    for (const auto& folder : folders) ASSERT_TRUE(AppendHistory(fs, codePage, kFolder, folder));
+    EXPECT_EQ(fs.Content(kHistory), "C:\\M\xFCll\r\nC:\\M\xFCll\r\n\r\nD:\\\r\nC:\\日本\r\n");
+    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), folders);
     EXPECT_TRUE(ClearHistory(fs, kFolder) && !fs.Exists(kHistory) && ClearHistory(fs, kFolder));
     fs.SetWritable("C:\\Apps\\Plivant", false);
-    EXPECT_FALSE(AppendHistory(fs, kFolder, "C:\\Data"));  // no new file in a read-only folder
+    EXPECT_FALSE(AppendHistory(fs, codePage, kFolder, "C:\\Data"));  // no new file in a read-only folder
     EXPECT_FALSE(fs.Exists(kHistory));
     fs.SetWritable("C:\\Apps\\Plivant", true);
-    ASSERT_TRUE(AppendHistory(fs, kFolder, "C:\\Data"));
+    ASSERT_TRUE(AppendHistory(fs, codePage, kFolder, "C:\\Data"));
     fs.SetLocked(kHistory, true);  // open elsewhere: neither written nor read
-    EXPECT_FALSE(AppendHistory(fs, kFolder, "C:\\Temp"));
-    EXPECT_EQ(LoadHistory(fs, kFolder), Lines{});
+    EXPECT_FALSE(AppendHistory(fs, codePage, kFolder, "C:\\Temp"));
+    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), Lines{});
 }
 
 using namespace plivant::win;

@@ -156,7 +156,8 @@ TEST_F(AuxiliaryWindows, TheHelpTextIsReadBackFromItsEditWhichTakesNoTyping) {
     };
     Script script([&] { return windows.Help(); }, {read}, "wine-help");
     windows.ShowHelp(owner);
-    EXPECT_EQ(shown, HelpText(DefaultText(UiString::HelpHeading), DefaultText(UiString::HelpParagraph1),
+    platform::win32::Win32CodePage codePage;
+    EXPECT_EQ(shown, HelpText(codePage, DefaultText(UiString::HelpHeading), DefaultText(UiString::HelpParagraph1),
                               DefaultText(UiString::HelpParagraph2), DefaultText(UiString::DevelopedBy)));
 }
 

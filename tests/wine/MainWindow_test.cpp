@@ -1,22 +1,34 @@
 // The real Plivant.exe driven from this process the way a user or a screen reader drives it: windows found by
-// class and name, keys and clicks sent as window messages. Mount from the command line's folder, Unmount through
-// the list's popup, Mount again from the history and Clear it from the keyboard; pictures of the window.
+// class and name, keys and clicks sent as window messages, texts read in Unicode. Mount from the command line's folder
+// (in any script), Unmount through the list's popup, Mount again from the history and Clear it from the keyboard;
+// pictures of the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "WineSupport.h"
+#include "state/UiStrings.h"
 #include "ui/Types.h"
 #include "windows/main/MountArt.h"
 
 namespace plivant::wine {
 namespace {
 
-// A list's row read as a screen reader reads it, in Unicode.
+// Texts read as a screen reader reads them, in Unicode (given here in UTF-8): a list's row, a window's text.
+std::string Utf8(const wchar_t* text) {
+    char utf8[4096] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
 std::string Row(HWND list, int index) {
     wchar_t row[1024] = L"";
-    char ansi[2048] = "";
     SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(row));
-    WideCharToMultiByte(CP_ACP, 0, row, -1, ansi, sizeof ansi, nullptr, nullptr);
-    return ansi;
+    return Utf8(row);
+}
+std::string Text(HWND window) {
+    wchar_t text[1024] = L"";
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return Utf8(text);
 }
 
 // A key as the keyboard sends it to the window with the focus.
@@ -30,7 +42,6 @@ class MainWindowRun : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(CopyFileA(ProgramUnderTest().c_str(), program.c_str(), FALSE));
-        MakeFolder(data);
         used = {FreeLetter(), FreeLetter(std::string(1, FreeLetter()))};
     }
     void TearDown() override {
@@ -41,12 +52,14 @@ protected:
     HWND Child(const char* cls, const char* text = nullptr, HWND parent = nullptr, HWND after = nullptr) {
         return FindWindowExA(parent ? parent : main, after, cls, text);
     }
-    // Starts the program with the folder as the shell passes it (unquoted); its main window, once the splash has gone.
-    void Start() {
-        std::string commandLine = "\"" + program + "\" " + data;
-        STARTUPINFOA startup{};
+    // Starts the program with the folder as Explorer passes it (unquoted, in Unicode); its main window, once the
+    // splash has gone.
+    void Start(const std::wstring& folder) {
+        const std::wstring path(program.begin(), program.end());
+        std::wstring commandLine = L"\"" + path + L"\" " + folder;
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        ASSERT_TRUE(CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &run));
         ASSERT_TRUE(PumpUntil(
             [&] {
@@ -90,20 +103,31 @@ protected:
     }
     size_t Rows(HWND list) { return static_cast<size_t>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
-    TempFolder installed, folders;
-    const std::string program = installed / "Plivant.exe", data = folders / "My Data";
+    TempFolder installed;
+    const std::string program = installed / "Plivant.exe";
     std::string used;
     PROCESS_INFORMATION run{};
     HWND main = nullptr, combo = nullptr;
     std::vector<HWND> lists;
 };
 
-TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
-    const std::string s(1, used[0]), t(1, used[1]);
-    char shortData[MAX_PATH];
-    GetShortPathNameA(data.c_str(), shortData, MAX_PATH);
-    Start();
-    EXPECT_EQ(WindowText(Child("Edit")), data);
+// In a Western prefix, as Explorer starts the folder command (CreateProcessW): a Chinese folder shows and mounts as
+// named, the letter's target is that folder, the lists and the history read back as named, and Unmount removes it.
+// Started again on a Cyrillic folder under a heading translated into Cyrillic (5012): Mount again from the history, the
+// mount button, a picture of the window holding both, and Clear from the keyboard.
+TEST_F(MainWindowRun, MountUnmountMountAgainAndClearFoldersInAnyScriptAsAUserWould) {
+    const std::string s(1, used[0]), t(1, used[1]), japan = "C:\\Projekte\\日本", beetle = "C:\\Projekte\\Жук";
+    const std::wstring wideJapan = L"C:\\Projekte\\\u65e5\u672c", wideBeetle = L"C:\\Projekte\\\u0416\u0443\u043a";
+    CreateDirectoryW(L"C:\\Projekte", nullptr);
+    for (const auto& folder : {wideJapan, wideBeetle})
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    const auto target = [](const std::wstring& folder) {
+        wchar_t path[MAX_PATH];
+        const DWORD n = GetShortPathNameW(folder.c_str(), path, MAX_PATH);
+        return std::vector<std::string>{"\\??\\" + std::string(path, path + n)};  // ASCII on Wine
+    };
+    Start(wideJapan);
+    EXPECT_EQ(Text(Child("Edit")), japan);
     // The About image paints its picture on the window's colour, exactly.
     RECT r{};
     GetWindowRect(main, &r);
@@ -129,29 +153,45 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearAsAUserWould) {
     TypeLetter(used[0]);
     PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
-    EXPECT_EQ(DeviceTargets(s + ":"), std::vector<std::string>{"\\??\\" + std::string(shortData)});
-    EXPECT_EQ(std::tuple(Row(lists[0], 0), ReadBytes(installed / "Plivant.ini"), WindowText(Child("ComboBox"))),
-              std::tuple(s + ": \t" + data, data + "\r\n", ""));
+    EXPECT_EQ(std::tuple(DeviceTargets(s + ":"), Row(lists[0], 0), ReadBytes(installed / "Plivant.ini"),
+                         WindowText(Child("ComboBox"))),
+              std::tuple(target(wideJapan), s + ": \t" + japan, japan + "\r\n", ""));
     PostMessageA(lists[0], WM_RBUTTONDOWN, MK_RBUTTON, RowMiddle(lists[0], 0));
     ChooseInPopup(1);  // Unmount
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 0; }, 10000));
     EXPECT_TRUE(DeviceTargets(s + ":").empty());
     Close();
 
-    Start();
-    ASSERT_EQ(Row(lists[1], 0), data);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kLanguageKey, &key), ERROR_SUCCESS);
+    const std::wstring mounted = L"\u041f\u043e\u0434\u043a\u043b\u044e\u0447\u0435\u043d\u043e";
+    RegSetValueExW(key, L"5012", 0, REG_SZ, reinterpret_cast<const BYTE*>(mounted.c_str()),
+                   static_cast<DWORD>((mounted.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    Start(wideBeetle);
+    EXPECT_EQ(std::tuple(Row(lists[1], 0), Text(lists[0]), Text(Child("Edit"))),
+              std::tuple(japan, Utf8(mounted.c_str()), beetle));
     TypeLetter(used[1]);
     PostMessageA(lists[1], WM_LBUTTONDOWN, MK_LBUTTON, RowMiddle(lists[1], 0));
     PostMessageA(lists[1], WM_LBUTTONUP, 0, RowMiddle(lists[1], 0));
     PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);  // the Menu key
     ChooseInPopup(1);                                                                // Mount
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
-    EXPECT_EQ(Row(lists[0], 0), t + ": \t" + data);
+    EXPECT_EQ(std::tuple(Row(lists[0], 0), DeviceTargets(t + ":")), std::tuple(t + ": \t" + japan, target(wideJapan)));
     TypeLetter(used[0]);
+    PostMessageA(Child("Button", "Plivant"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 2; }, 10000));
+    EXPECT_EQ(std::tuple(Row(lists[0], 0) + "|" + Row(lists[0], 1), DeviceTargets(s + ":"),
+                         ReadBytes(installed / "Plivant.ini")),
+              std::tuple(t + ": \t" + japan + "|" + s + ": \t" + beetle, target(wideBeetle),
+                         japan + "\r\n" + beetle + "\r\n"));
+    EXPECT_TRUE(SaveArtifact(CaptureScreen(r), "main-window-scripts"));
     PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);
-    ChooseInPopup(2, "main-window-popup");  // Clear, with a folder in the path box, a letter chosen, both lists
+    ChooseInPopup(2, "main-window-popup");  // Clear, with a folder in the path box, both lists
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[1]) == 0; }, 10000));
     EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>");
+    RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
+    for (const auto& folder : {wideJapan, wideBeetle}) RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace

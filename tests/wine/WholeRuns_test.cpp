@@ -66,33 +66,38 @@ TEST_F(WholeRun, StartupRunMapsExactlyTheValidLinesAndNothingWithoutAVisibleList
     EXPECT_TRUE(DeviceTargets(e).empty());
 }
 
-// A list as Notepad saves it (UTF-8 with a mark) maps its first line too; one that Windows PowerShell 5 writes with
-// ">" (UTF-16 LE with a mark) maps every line whose folder the ANSI code page can name, and none through a best fit.
-TEST_F(WholeRun, StartupRunReadsListsAsNotepadAndPowerShellWriteThem) {
-    const std::string d = Letter();
-    WriteBytes(list, "\xEF\xBB\xBF" + d + "\t" + data + "\r\n");
-    Run("/ini");
-    EXPECT_EQ(DeviceTargets(d), mappedData);
-    const auto wide = [](const std::string& ansi) {
-        std::wstring text(ansi.size(), L'\0');
-        text.resize(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), text.data(),
-                                        static_cast<int>(text.size())));
-        return text;
-    };
-    const std::wstring cafe = wide(folders.Path()) + L"\\Caf\u00e9", script = wide(folders.Path()) + L"\\\u4e00";
-    ASSERT_TRUE(CreateDirectoryW(cafe.c_str(), nullptr) && CreateDirectoryW(script.c_str(), nullptr));
+// Lists as the editor and Notepad write them (legacy ANSI lines and UTF-8 lines in one file, or UTF-8 with a mark)
+// and as Windows PowerShell 5 writes one with ">" (UTF-16 LE with a mark): a folder in any script is mapped, and a
+// legacy line (C:\...\M<FC>ll) still maps its folder; none through a best fit.
+TEST_F(WholeRun, StartupRunReadsListsInEveryEncodingAndFoldersInAnyScript) {
+    const std::wstring base(folders.Path().begin(), folders.Path().end());
+    const std::wstring muell = base + L"\\M\u00fcll", beetle = base + L"\\\u0416\u0443\u043a",
+                       japan = base + L"\\\u65e5\u672c", one = base + L"\\\u4e00";
+    for (const auto& folder : {muell, beetle, japan, one}) ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     MakeFolder(folders / "Data8");  // what best fit would make of the name with the infinity sign
-    const std::string e = Letter(), f = Letter(), g = Letter(), h = Letter();
+    const auto mapped = [](const std::wstring& folder) {
+        wchar_t shortForm[MAX_PATH];
+        const DWORD n = GetShortPathNameW(folder.c_str(), shortForm, MAX_PATH);
+        return Targets{"\\??\\" + std::string(shortForm, shortForm + n)};  // ASCII on Wine
+    };
+    const std::string d = Letter(), e = Letter(), f = Letter(), g = Letter();
+    WriteBytes(list, d + "\t" + folders.Path() + "\\M\xFCll\r\n" + e + "\t" + folders.Path() + "\\Жук\r\n" + f + "\t" +
+                         folders.Path() + "\\日本\r\n");
+    Run("/ini");
+    WriteBytes(list, "\xEF\xBB\xBF" + g + "\t" + data + "\r\n");
+    Run("/ini");
+    EXPECT_EQ(std::tuple(DeviceTargets(d), DeviceTargets(e), DeviceTargets(f), DeviceTargets(g)),
+              std::tuple(mapped(muell), mapped(beetle), mapped(japan), mappedData));
+    const std::string h = Letter(), k = Letter(), m = Letter();
     std::string bytes = "\xFF\xFE";
-    for (const auto& [letter, folder] :
-         {std::pair{e, wide(data)}, {f, cafe}, {g, wide(folders / "Data") + L"\u221e"}, {h, script}}) {
-        for (const wchar_t c : wide(letter) + L"\t" + folder + L"\r\n")
+    for (const auto& [letter, folder] : {std::pair{h, one}, {k, base + L"\\Data\u221e"}, {m, muell}}) {
+        for (const wchar_t c : std::wstring(letter.begin(), letter.end()) + L"\t" + folder + L"\r\n")
             bytes.append({static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)});
     }
     WriteBytes(list, bytes);
     Run("/ini");
-    EXPECT_EQ(std::tuple(DeviceTargets(e), DeviceTargets(f).size(), DeviceTargets(g), DeviceTargets(h)),
-              std::tuple(mappedData, 1u, Targets{}, Targets{}));
+    EXPECT_EQ(std::tuple(DeviceTargets(h), DeviceTargets(k), DeviceTargets(m)),
+              std::tuple(mapped(one), Targets{}, mapped(muell)));
 }
 
 TEST_F(WholeRun, ASecondInstanceEndsAtOnceAndTouchesNothingAndOnceAloneTheRemovalRunRemovesTheLetter) {

@@ -14,6 +14,7 @@
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32Platform.h"
 #include "state/StartupList.h"
+#include "state/TextEncoding.h"
 #include "state/UiStrings.h"
 #include "state/modRegistry.h"
 #include "util/DS2.h"
@@ -83,9 +84,9 @@ TEST(FileSystemAdapter, ReadAppendReplaceDeleteTheStartupListExistenceAndLongAnd
     ASSERT_TRUE(files.Delete(path));
     EXPECT_FALSE(files.Delete(path));
     const std::vector<std::string> list{"E:\tC:\\Data", "F:\tC:\\Temp"};
-    ASSERT_TRUE(SaveStartupList(files, folder.Path() + "\\", list));
-    EXPECT_EQ(ReadBytes(path) + ReadBytes(path + ".new~"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n<missing>");
     platform::win32::Win32CodePage codePage;
+    ASSERT_TRUE(SaveStartupList(files, codePage, folder.Path() + "\\", list));
+    EXPECT_EQ(ReadBytes(path) + ReadBytes(path + ".new~"), "E:\tC:\\Data\r\nF:\tC:\\Temp\r\n<missing>");
     EXPECT_EQ(ReadStartupList(files, codePage, folder.Path() + "\\").lines, list);
     MakeFolder(path + ".new~");  // the temporary name is taken by a folder: the write cannot start
     EXPECT_FALSE(files.Replace(path, "G:\tC:\\Temp\r\n"));
@@ -138,32 +139,53 @@ TEST(RegistryAdapter, ATextIsItsDefaultWithoutTheKeyAndATranslationOnlyAsAPlainT
 
 TEST(ProcessAdapter, ArgumentsStartFolderAndSingleInstance) {
     for (auto [commandLine, arguments] :
-         {std::pair{"Plivant.exe /ini", "/ini"},
-          {"\"C:\\P\\Plivant.exe\"-e", "-e"},
-          {"\"C:\\Program Files\\Plivant.exe\"   \"C:\\My Folder\" ", "\"C:\\My Folder\" "},
-          {"Plivant.exe\t-", "-"},
-          {"\"unterminated", ""}})
-        EXPECT_EQ(platform::win32::ArgumentsOf(commandLine), arguments) << commandLine;
+         {std::pair{u"Plivant.exe /ini", u"/ini"},
+          {u"\"C:\\P\\Plivant.exe\"-e", u"-e"},
+          {u"\"C:\\Program Files\\Plivant.exe\"   \"C:\\My Folder\" ", u"\"C:\\My Folder\" "},
+          {u"Plivant.exe\t-", u"-"},
+          {u"\"C:\\\u65e5\\Plivant.exe\" C:\\\u65e5\u672c", u"C:\\\u65e5\u672c"},
+          {u"\"unterminated", u""}})
+        EXPECT_EQ(platform::win32::ArgumentsOf(commandLine), arguments);
     const UINT before = SetErrorMode(0);
     { platform::win32::Win32Platform real; }
     EXPECT_TRUE(GetErrorMode() & SEM_FAILCRITICALERRORS);
     SetErrorMode(before);
     platform::win32::Win32Process first, second;
-    EXPECT_EQ(first.ProgramFolder(), TestProgramFolder());
+    const std::string folder = TestProgramFolder();  // ASCII
+    EXPECT_EQ(first.ProgramFolder(), std::u16string(folder.begin(), folder.end()));
     EXPECT_FALSE(first.PreviousInstanceRunning());
     EXPECT_TRUE(second.PreviousInstanceRunning());
 }
 
-TEST(CodePageAdapter, ExactFormsInTheWesternCodePageAndItsLowerCase) {
+// This program keeps the legacy code page (Plivant.exe asks for UTF-8): the road of a system that ignores the
+// manifest's code page, on the real API. A folder in another script comes back from the ANSI calls with "?" and is
+// named by its short form.
+TEST(CodePageAdapter, ExactFormsInTheWesternCodePageItsLowerCaseAndAFolderInAnotherScriptByItsShortForm) {
     ASSERT_EQ(GetACP(), 1252u) << "the test prefix runs with the Western code page";
     platform::win32::Win32CodePage codePage;
     const std::pair<std::u16string, std::optional<std::string>> cases[] = {
         {u"C:\\Caf\u00e9 \u20ac\u017e\u0178", "C:\\Caf\xe9 \x80\x9e\x9f"},
         {u"C:\\Data\u221e", std::nullopt},  // best fit: "C:\Data8"
         {u"C:\\\U0001F600", std::nullopt}};
-    for (const auto& [text, ansi] : cases) EXPECT_EQ(codePage.FromUtf16(text), ansi);
+    for (const auto& [text, ansi] : cases) {
+        EXPECT_EQ(std::tuple(codePage.FromUtf16(platform::Page::Process, text),
+                             codePage.FromUtf16(platform::Page::Legacy, text)),
+                  std::tuple(ansi, ansi));
+    }
+    EXPECT_EQ(std::tuple(codePage.Utf8(), codePage.ToUtf16(platform::Page::Legacy, "\x80\xFC")),
+              std::tuple(false, u"\u20ac\u00fc"));
     EXPECT_EQ(codePage.Lower(std::string("E:\tC:\\DATA \xC9\x8A 1\0X", 17)),
               std::string("e:\tc:\\data \xE9\x9A 1\0x", 17));
+    platform::win32::Win32FileSystem files;
+    TempFolder temp;
+    std::u16string cyrillic(temp.Path().begin(), temp.Path().end());
+    cyrillic += u"\\\u0416\u0443\u043a";
+    ASSERT_TRUE(CreateDirectoryW(reinterpret_cast<LPCWSTR>(cyrillic.c_str()), nullptr));
+    const std::optional<std::string> named = InProcessPage(codePage, files, cyrillic);
+    ASSERT_TRUE(named && named->find('?') == std::string::npos);
+    EXPECT_TRUE(FolderExists(files, *named) &&
+                text::EqualsIgnoreCase(GetLongPath(files, *named), temp.Path() + named->substr(named->rfind('\\'))))
+        << *named;
 }
 
 // The folder sits on the drive's root: under the user's profile, a shell that has just started can leave the
@@ -172,10 +194,14 @@ TEST(ShellAdapter, TheFolderDialogsOkReturnsTheInitialFolderThatTheCallbackSelec
     TempFolder temp("C:\\");
     const std::string folder = temp / "Mount Me";
     MakeFolder(folder);
-    platform::win32::Win32Windowing windowing;
+    platform::win32::Win32Platform real;
     PressOnceSelected ok(IDOK, folder), cancel(IDCANCEL, "C:\\windows");
-    EXPECT_EQ(BrowseForFolder(ok, windowing, 0, "Folder to mount", folder), folder);
-    EXPECT_EQ(BrowseForFolder(cancel, windowing, 0, "Folder to mount", "C:\\windows"), "");
+    for (auto& [shell, start, chosen] :
+         {std::tuple<platform::IShell&, std::string, std::string>{ok, folder, folder}, {cancel, "C:\\windows", ""}}) {
+        platform::Platform ports{real.dosDevices, real.files,     real.registry, real.process,
+                                 shell,           real.windowing, real.codePage};
+        EXPECT_EQ(BrowseForFolder(ports, 0, "Folder to mount", start), chosen);
+    }
 }
 
 // The checksum's folding path and the cipher's random frame, as the Windows compiler and library build them.

@@ -27,44 +27,25 @@ constexpr uint32_t kInvalidChars = 0x80;  // WC_ERR_INVALID_CHARS, MB_ERR_INVALI
 constexpr uint32_t kNoBestFit = 0x400;    // WC_NO_BEST_FIT_CHARS
 constexpr unsigned kUtf8 = 65001;
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) return out.push_back(static_cast<char>(c));
-    if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | c >> 6));
-    } else {
-        if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | c >> 12));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | c >> 18));
-            out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
-        }
-        out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+std::u16string FromWestern(std::string_view bytes) {
+    std::u16string out;
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        out.push_back(b >= 0x80 && b < 0xA0 ? kRow80[b - 0x80] : b);
     }
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    return out;
 }
 
 }  // namespace
 
 std::optional<std::string> WideCharToMultiByte(unsigned ansiCodePage, const WideToAnsi& call,
                                                std::u16string_view text) {
-    std::string out;
     if (ansiCodePage == kUtf8) {
         if ((call.flags & ~kInvalidChars) || call.defaultChar || call.usedDefaultFlag) return std::nullopt;
-        for (size_t i = 0; i < text.size(); ++i) {
-            const char32_t unit = text[i];
-            const bool pair =
-                unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
-            if (pair) {
-                AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (text[++i] - 0xDC00));
-            } else if (unit >= 0xD800 && unit < 0xE000) {
-                if (call.flags & kInvalidChars) return std::nullopt;
-                AppendUtf8(out, 0xFFFD);
-            } else {
-                AppendUtf8(out, unit);
-            }
-        }
-        return out;
+        if ((call.flags & kInvalidChars) && !IsWellFormed(text)) return std::nullopt;
+        return Utf16ToUtf8(text);
     }
+    std::string out;
     for (const char16_t unit : text) {
         const auto byte = ToWestern(unit);
         out.push_back(byte ? *byte : unit == u'\u221E' && !(call.flags & kNoBestFit) ? '8' : '?');
@@ -74,15 +55,21 @@ std::optional<std::string> WideCharToMultiByte(unsigned ansiCodePage, const Wide
 
 std::optional<std::u16string> MultiByteToWideChar(unsigned ansiCodePage, uint32_t flags, std::string_view bytes) {
     if (ansiCodePage == kUtf8) return flags & ~kInvalidChars ? std::nullopt : Utf8ToUtf16(bytes);
-    std::u16string out;
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        out.push_back(b >= 0x80 && b < 0xA0 ? kRow80[b - 0x80] : b);
-    }
-    return out;
+    return FromWestern(bytes);
 }
 
-std::optional<std::string> SimCodePage::FromUtf16(std::u16string_view text) {
+std::u16string Wide(std::string_view text) {
+    return Utf8ToUtf16(text).value_or(FromWestern(text));
+}
+
+std::u16string SimCodePage::ToUtf16(Page page, std::string_view bytes) {
+    if (page == Page::Legacy || !utf8) return FromWestern(bytes);
+    return Utf8ToUtf16(bytes).value_or(u"\uFFFD");  // malformed: a text that names nothing
+}
+
+std::optional<std::string> SimCodePage::FromUtf16(Page page, std::u16string_view text) {
+    if (!IsWellFormed(text)) return std::nullopt;
+    if (page == Page::Process && utf8) return Utf16ToUtf8(text);
     std::string ansi;
     ansi.reserve(text.size());
     for (const char16_t unit : text) {

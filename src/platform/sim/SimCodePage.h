@@ -1,5 +1,6 @@
-// The simulated machine's ANSI code page: Windows-1252 (Western), without best fit; its case mapping knows the
-// letters A to Z only.
+// The simulated machine's code pages: a Western system (Windows-1252 as its legacy ANSI code page), whose process code
+// page is UTF-8 (a system that honours the manifest) or that legacy page (one that does not); its case mapping knows
+// the letters A to Z only.
 #pragma once
 #include <cstdint>
 
@@ -10,9 +11,16 @@ namespace plivant::platform::sim {
 
 class SimCodePage final : public ICodePage {
 public:
-    std::optional<std::string> FromUtf16(std::u16string_view text) override;
+    bool Utf8() override { return utf8; }
+    std::u16string ToUtf16(Page page, std::string_view bytes) override;
+    std::optional<std::string> FromUtf16(Page page, std::u16string_view text) override;
     std::string Lower(std::string text) override { return text::ToLowerAscii(text); }
+
+    bool utf8 = true;
 };
+
+// A text a test wrote, in UTF-16: its UTF-8, or where it is none, its bytes as Windows-1252 characters.
+std::u16string Wide(std::string_view text);
 
 // WideCharToMultiByte(CP_ACP, ...) and MultiByteToWideChar(CP_ACP, ...) as Windows answers them where the ANSI code
 // page is Windows-1252 (1252) or UTF-8 (65001, Windows' "Use Unicode UTF-8 for worldwide language support"): the

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/WinConst.h"
+#include "state/TextEncoding.h"
 #include "util/Text.h"
 
 namespace plivant::platform::sim {
@@ -45,7 +46,9 @@ bool IsValidName(const std::string& name) {
 }
 
 bool Fits83(const std::string& name) {
-    if (name.find(' ') != std::string::npos || name.find_first_of("+,;=[]") != std::string::npos) return false;
+    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii || name.find(' ') != std::string::npos || name.find_first_of("+,;=[]") != std::string::npos)
+        return false;
     const auto dot = name.find('.');
     if (dot == std::string::npos) return name.size() <= 8;
     if (name.find('.', dot + 1) != std::string::npos) return false;
@@ -54,6 +57,14 @@ bool Fits83(const std::string& name) {
 
 }  // namespace
 
+std::string SimFileSystem::In(const std::string& path) {
+    return codePage_->Utf8() ? path : Utf16ToUtf8(codePage_->ToUtf16(Page::Process, path));
+}
+
+std::string SimFileSystem::Out(const std::string& name) {
+    return codePage_->Utf8() ? name : *WideCharToMultiByte(1252, {0x400}, Wide(name));  // no best fit: "?"
+}
+
 bool SimFileSystem::Fail(uint32_t error) {
     lastError_ = error;
     return false;
@@ -61,7 +72,7 @@ bool SimFileSystem::Fail(uint32_t error) {
 
 std::optional<SimFileSystem::Parsed> SimFileSystem::Parse(const std::string& path) {
     std::string s(text::UpToNul(path));
-    if (s.size() >= kMaxPath) {
+    if (Wide(s).size() >= kMaxPath) {
         Fail(kErrorFilenameExcedRange);
         return std::nullopt;
     }
@@ -116,8 +127,8 @@ const SimFileSystem::Node* SimFileSystem::Find(const std::string& path) const {
     return const_cast<SimFileSystem*>(this)->Find(path);
 }
 
-bool SimFileSystem::FindFiles(const std::string& pattern, const std::function<bool(const FindEntry&)>& visit) {
-    const auto parsed = Parse(pattern);
+bool SimFileSystem::FindFiles(const std::string& given, const std::function<bool(const FindEntry&)>& visit) {
+    const auto parsed = Parse(In(given));
     if (!parsed) return false;
     if (parsed->components.empty() || parsed->trailingSlash) return Fail(kErrorFileNotFound);
     for (size_t i = 0; i + 1 < parsed->components.size(); ++i) {
@@ -130,14 +141,14 @@ bool SimFileSystem::FindFiles(const std::string& pattern, const std::function<bo
     std::vector<FindEntry> found;
     if (folder != &volumes_.at(parsed->letter).root) {
         for (const char* dots : {".", ".."}) {
-            if (WildcardMatch(last, dots)) found.push_back({dots, kFileAttributeDirectory});
+            if (WildcardMatch(last, dots)) found.push_back({dots, kFileAttributeDirectory, ""});
         }
     }
     for (const auto& [key, child] : folder->children) {
         if (WildcardMatch(last, child->name) || (!child->shortName.empty() && WildcardMatch(last, child->shortName))) {
             uint32_t attributes = child->attributes | (child->directory ? kFileAttributeDirectory : 0);
             if (attributes == 0) attributes = kFileAttributeNormal;
-            found.push_back({child->name, attributes});
+            found.push_back({Out(child->name), attributes, Out(child->shortName)});
         }
     }
     if (found.empty()) return Fail(kErrorFileNotFound);
@@ -149,8 +160,23 @@ bool SimFileSystem::FindFiles(const std::string& pattern, const std::function<bo
 }
 
 uint32_t SimFileSystem::ShortPathName(const std::string& path, char* buffer, uint32_t size) {
+    const auto shortForm = ShortForm(In(path));
+    if (!shortForm) return 0;
+    const std::string out = Out(*shortForm);
+    const auto length = static_cast<uint32_t>(out.size());
+    if (size <= length) return length + 1;
+    std::memcpy(buffer, out.c_str(), out.size() + 1);
+    lastError_ = kErrorSuccess;
+    return length;
+}
+
+std::u16string SimFileSystem::ShortPathNameW(std::u16string_view path) {
+    return Wide(ShortForm(Utf16ToUtf8(path)).value_or(""));
+}
+
+std::optional<std::string> SimFileSystem::ShortForm(const std::string& path) {
     const auto parsed = Parse(path);
-    if (!parsed) return 0;
+    if (!parsed) return std::nullopt;
     const Volume& volume = volumes_.at(parsed->letter);
     std::string out(text::UpToNul(path).substr(0, 2));
     out.push_back('\\');
@@ -159,27 +185,23 @@ uint32_t SimFileSystem::ShortPathName(const std::string& path, char* buffer, uin
         Node* child = node->directory ? Child(*node, parsed->components[i]) : nullptr;
         if (!child) {
             Fail(i + 1 == parsed->components.size() ? kErrorFileNotFound : kErrorPathNotFound);
-            return 0;
+            return std::nullopt;
         }
         if (i > 0) out.push_back('\\');
         out += volume.shortNames && !child->shortName.empty() ? child->shortName : parsed->components[i];
         node = child;
     }
     if (parsed->trailingSlash) out.push_back('\\');
-    const auto length = static_cast<uint32_t>(out.size());
-    if (size <= length) return length + 1;
-    std::memcpy(buffer, out.c_str(), out.size() + 1);
-    lastError_ = kErrorSuccess;
-    return length;
+    return out;
 }
 
 uint32_t SimFileSystem::IsDirectory(const std::string& path) {
-    const Node* node = Find(path);
+    const Node* node = Find(In(path));
     return node && node->directory ? kFileAttributeDirectory : 0;
 }
 
 std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) {
-    const Node* node = Find(path);
+    const Node* node = Find(In(path));
     if (!node || node->directory) {
         Fail(kErrorFileNotFound);
         return std::nullopt;
@@ -191,7 +213,8 @@ std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) {
     return node->content;
 }
 
-bool SimFileSystem::Append(const std::string& path, const std::string& bytes) {
+bool SimFileSystem::Append(const std::string& given, const std::string& bytes) {
+    const std::string path = In(given);
     const auto parsed = Parse(path);
     if (!parsed || parsed->components.empty() || parsed->trailingSlash) return Fail(kErrorPathNotFound);
     Node* folder = Resolve(*parsed, parsed->components.size() - 1);
@@ -209,7 +232,8 @@ bool SimFileSystem::Append(const std::string& path, const std::string& bytes) {
     return true;
 }
 
-bool SimFileSystem::Replace(const std::string& path, const std::string& bytes) {
+bool SimFileSystem::Replace(const std::string& given, const std::string& bytes) {
+    const std::string path = In(given);
     const auto parsed = Parse(path);
     if (!parsed || parsed->components.empty() || parsed->trailingSlash) return Fail(kErrorPathNotFound);
     Node* folder = Resolve(*parsed, parsed->components.size() - 1);
@@ -229,7 +253,7 @@ bool SimFileSystem::Replace(const std::string& path, const std::string& bytes) {
 }
 
 bool SimFileSystem::Delete(const std::string& path) {
-    const auto parsed = Parse(path);
+    const auto parsed = Parse(In(path));
     if (!parsed || parsed->components.empty()) return Fail(kErrorPathNotFound);
     Node* folder = Resolve(*parsed, parsed->components.size() - 1);
     Node* file = folder && folder->directory ? Child(*folder, parsed->components.back()) : nullptr;
@@ -253,7 +277,11 @@ std::string SimFileSystem::MakeShortName(const Node& folder, const std::string& 
     auto clean = [](std::string_view s) {
         std::string out;
         for (char c : s) {
-            if (c == ' ' || c == '.') continue;
+            if (c == ' ' || c == '.' || (c & 0xC0) == 0x80) continue;
+            if (c & 0x80) {  // a character beyond ASCII, whatever its length
+                out.push_back('_');
+                continue;
+            }
             out.push_back(std::string_view("+,;=[]").find(c) != std::string_view::npos ? '_' : text::ToUpperAscii(c));
         }
         return out;

@@ -1,7 +1,10 @@
 // An in-memory file system that behaves the way Windows does for the calls the program makes: volumes by
 // drive letter (with or without 8.3 names), hidden/system/read-only attributes that FindFirstFile does not
 // filter, "." and ".." in every folder but a root, 8.3 names matched by searches, MAX_PATH limits of the
-// ANSI calls, folders without write access, files that cannot be opened.
+// ANSI calls, folders without write access, files that cannot be opened. Names are Unicode: the ANSI calls take and
+// give them in the process code page of the machine's code pages (a name the page cannot hold comes back with "?" in
+// its place), while the set-up and the checks of a test name them in UTF-8.
+#include "platform/sim/SimCodePage.h"
 #pragma once
 #include <cstdint>
 #include <map>
@@ -18,11 +21,15 @@ class SimFileSystem final : public IFileSystem {
 public:
     bool FindFiles(const std::string& pattern, const std::function<bool(const FindEntry&)>& visit) override;
     uint32_t ShortPathName(const std::string& path, char* buffer, uint32_t size) override;
+    std::u16string ShortPathNameW(std::u16string_view path) override;
     uint32_t IsDirectory(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool Append(const std::string& path, const std::string& bytes) override;
     bool Replace(const std::string& path, const std::string& bytes) override;
     bool Delete(const std::string& path) override;
+
+    // The code pages the ANSI calls go by (the file system's own, with UTF-8 as the process code page, until then).
+    void UseCodePage(SimCodePage& codePage) { codePage_ = &codePage; }
 
     // Set-up. Paths are full drive paths; missing parent folders are created. An empty short name is
     // generated from the long one on volumes that keep 8.3 names.
@@ -67,8 +74,13 @@ private:
     Node* Find(const std::string& path);
     const Node* Find(const std::string& path) const;
     std::string MakeShortName(const Node& folder, const std::string& longName) const;
+    std::optional<std::string> ShortForm(const std::string& path);
     bool Fail(uint32_t error);
+    std::string In(const std::string& path);   // a path of the ANSI calls, in UTF-8
+    std::string Out(const std::string& name);  // a name in UTF-8, as the ANSI calls give it
 
+    SimCodePage ownCodePage_;
+    SimCodePage* codePage_ = &ownCodePage_;
     std::map<char, Volume> volumes_;
     uint32_t lastError_ = 0;
 };

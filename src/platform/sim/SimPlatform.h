@@ -12,6 +12,10 @@
 namespace plivant::platform::sim {
 
 struct SimPlatform {
+    SimPlatform() { files.UseCodePage(codePage); }
+    SimPlatform(const SimPlatform&) = delete;
+    SimPlatform& operator=(const SimPlatform&) = delete;
+
     SimDosDevices dosDevices;
     SimFileSystem files;
     SimRegistry registry;

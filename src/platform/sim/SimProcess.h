@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Process.h"
+#include "platform/sim/SimCodePage.h"
 #include "util/ErrorPolicy.h"
 
 namespace plivant::platform::sim {
@@ -13,8 +14,8 @@ namespace plivant::platform::sim {
 class SimProcess final : public IProcess {
 public:
     bool PreviousInstanceRunning() override { return previousInstance; }
-    std::string CommandLineArguments() override { return commandLine; }
-    std::string ProgramFolder() override { return programFolder; }
+    std::u16string CommandLineArguments() override { return Wide(commandLine); }
+    std::u16string ProgramFolder() override { return Wide(programFolder); }
     VersionNumbers Version() override { return version; }
     [[noreturn]] void EndProcess() override { throw ProcessEnded{}; }
     bool ComputerName(char* buffer, uint32_t* size) override {
@@ -25,7 +26,7 @@ public:
     }
 
     bool previousInstance = false;
-    std::string commandLine;
+    std::string commandLine;  // in UTF-8, or bytes that are no UTF-8 as Windows-1252 characters
     std::string programFolder = "C:\\Program Files\\Plivant";
     VersionNumbers version{1, 0, 0};
     std::string computerName = "BUILDHOST";

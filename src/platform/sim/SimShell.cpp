@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/WinConst.h"
+#include "platform/sim/SimCodePage.h"
 
 namespace plivant::platform::sim {
 
@@ -13,13 +14,9 @@ class SimShell::Item final : public IItemList {
 public:
     Item(SimShell& shell, std::string path) : shell_(shell), path_(std::move(path)) { ++shell_.items_; }
     ~Item() override { --shell_.items_; }
-    bool Path(char* buffer) const override {
-        if (path_.empty() || path_.size() >= win::kMaxPath) {
-            buffer[0] = '\0';
-            return false;
-        }
-        std::memcpy(buffer, path_.c_str(), path_.size() + 1);
-        return true;
+    std::u16string Path() const override {
+        const std::u16string path = Wide(path_);
+        return path.size() < win::kMaxPath ? path : std::u16string();
     }
 
 private:

@@ -30,7 +30,7 @@ public:
     std::vector<Call> executed;
     intptr_t result = 42;
 
-    // The browse dialog: what the user picks (nothing: cancel; an empty text: an item without a path).
+    // The browse dialog: what the user picks, in UTF-8 (nothing: cancel; an empty text: an item without a path).
     std::optional<std::string> browseChoice;
     bool localHeapExhausted = false;
     static constexpr WindowHandle kDialog = 0xD1A10;

@@ -13,11 +13,11 @@ namespace plivant::platform::win32 {
 // call(buffer, room) writes at most room characters and a terminating NUL into buffer, and returns the length of the
 // whole text: at most room when it fitted; more when it did not, the length it needs (or a larger guess, for a call
 // that only tells that it cut the text); nothing when the call failed. The first call has the room given.
-template <typename Call>
-std::optional<std::string> GrowToFit(Call call, size_t room) {
-    std::string text;
+template <typename Char = char, typename Call>
+std::optional<std::basic_string<Char>> GrowToFit(Call call, size_t room) {
+    std::basic_string<Char> text;
     for (;;) {
-        text.assign(room + 1, '\0');
+        text.assign(room + 1, Char());
         const std::optional<size_t> length = call(text.data(), room);
         if (!length) return std::nullopt;
         if (*length <= room) {

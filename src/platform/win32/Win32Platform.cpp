@@ -75,13 +75,26 @@ bool Win32FileSystem::FindFiles(const std::string& pattern, const std::function<
     UniqueFind find(FindFirstFileA(pattern.c_str(), &data));
     if (!find) return false;
     do {
-        if (!visit(FindEntry{data.cFileName, data.dwFileAttributes})) break;
+        if (!visit(FindEntry{data.cFileName, data.dwFileAttributes, data.cAlternateFileName})) break;
     } while (FindNextFileA(find.get(), &data));
     return true;
 }
 
 uint32_t Win32FileSystem::ShortPathName(const std::string& path, char* buffer, uint32_t size) {
     return GetShortPathNameA(path.c_str(), buffer, size);
+}
+
+std::u16string Win32FileSystem::ShortPathNameW(std::u16string_view path) {
+    const std::u16string given(path);
+    const auto shortForm = GrowToFit<char16_t>(
+        [&](char16_t* buffer, size_t room) -> std::optional<size_t> {
+            const DWORD n = GetShortPathNameW(reinterpret_cast<LPCWSTR>(given.c_str()),
+                                              reinterpret_cast<LPWSTR>(buffer), static_cast<DWORD>(room + 1));
+            if (n == 0) return std::nullopt;
+            return n <= room ? n : n - 1;  // too small: the size it needs, its NUL included
+        },
+        MAX_PATH);
+    return shortForm.value_or(std::u16string());
 }
 
 uint32_t Win32FileSystem::IsDirectory(const std::string& path) {
@@ -184,36 +197,36 @@ bool Win32Process::ComputerName(char* buffer, uint32_t* size) {
     return true;
 }
 
-std::string ArgumentsOf(const std::string& commandLine) {
+std::u16string ArgumentsOf(std::u16string_view commandLine) {
     size_t at = 0;
     // The program's name, as CommandLineToArgvW takes it: a quoted one ends at its closing quote whatever follows,
     // another at the first blank.
     if (at < commandLine.size() && commandLine[at] == '"') {
         const auto close = commandLine.find('"', at + 1);
-        at = close == std::string::npos ? commandLine.size() : close + 1;
+        at = close == commandLine.npos ? commandLine.size() : close + 1;
     } else {
         while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
     }
     while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
-    return commandLine.substr(at);
+    return std::u16string(commandLine.substr(at));
 }
 
-std::string Win32Process::CommandLineArguments() {
-    const char* line = GetCommandLineA();
-    return ArgumentsOf(line ? line : "");
+std::u16string Win32Process::CommandLineArguments() {
+    const auto* line = reinterpret_cast<const char16_t*>(GetCommandLineW());
+    return ArgumentsOf(line ? line : u"");
 }
 
-std::string Win32Process::ProgramFolder() {
-    const auto full = GrowToFit(
-        [](char* buffer, size_t room) -> std::optional<size_t> {
-            const DWORD n = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(room + 1));
+std::u16string Win32Process::ProgramFolder() {
+    const auto full = GrowToFit<char16_t>(
+        [](char16_t* buffer, size_t room) -> std::optional<size_t> {
+            const DWORD n = GetModuleFileNameW(nullptr, reinterpret_cast<LPWSTR>(buffer), static_cast<DWORD>(room + 1));
             if (n == 0) return std::nullopt;
             // A path that does not fit comes back cut to the buffer, its length untold: twice the room is asked.
             return n <= room ? n : 2 * (room + 1);
         },
         MAX_PATH);
-    const auto slash = full ? full->find_last_of('\\') : std::string::npos;
-    return slash == std::string::npos ? std::string() : full->substr(0, slash);
+    const auto slash = full ? full->find_last_of(u'\\') : std::u16string::npos;
+    return slash == std::u16string::npos ? std::u16string() : full->substr(0, slash);
 }
 
 // The numbers the build gave the version resource: reading them back from the file would import VERSION.dll, which
@@ -255,8 +268,10 @@ namespace {
 class Win32ItemList final : public IItemList {
 public:
     explicit Win32ItemList(LPITEMIDLIST item) : item_(item) {}
-    bool Path(char* buffer) const override {
-        return SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(item_.get()), buffer) != FALSE;
+    std::u16string Path() const override {
+        char16_t path[MAX_PATH] = {};
+        if (!SHGetPathFromIDListW(static_cast<LPCITEMIDLIST>(item_.get()), reinterpret_cast<LPWSTR>(path))) return {};
+        return std::u16string(path, std::u16string_view(path, MAX_PATH).find(u'\0'));
     }
 
 private:

@@ -1,4 +1,5 @@
-// The real ports, through the ANSI entry points.
+// The real ports, through the ANSI entry points in the process code page; the few texts the system hands over in any
+// script (the command line, the program's folder, the folder picker's choice, a short path) through the wide ones.
 #pragma once
 #include "platform/Platform.h"
 #include "platform/win32/Handles.h"
@@ -18,6 +19,7 @@ class Win32FileSystem final : public IFileSystem {
 public:
     bool FindFiles(const std::string& pattern, const std::function<bool(const FindEntry&)>& visit) override;
     uint32_t ShortPathName(const std::string& path, char* buffer, uint32_t size) override;
+    std::u16string ShortPathNameW(std::u16string_view path) override;
     uint32_t IsDirectory(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool Append(const std::string& path, const std::string& bytes) override;
@@ -33,8 +35,8 @@ public:
 class Win32Process final : public IProcess {
 public:
     bool PreviousInstanceRunning() override;
-    std::string CommandLineArguments() override;
-    std::string ProgramFolder() override;
+    std::u16string CommandLineArguments() override;
+    std::u16string ProgramFolder() override;
     VersionNumbers Version() override;
     [[noreturn]] void EndProcess() override;
     bool ComputerName(char* buffer, uint32_t* size) override;
@@ -93,6 +95,6 @@ struct Win32Platform {
 inline constexpr const char* kInstanceMutexName = "Local\\Plivant.Instance.3F2A9C";
 
 // The argument text of a command line: what follows the program's name and the blanks after it.
-std::string ArgumentsOf(const std::string& commandLine);
+std::u16string ArgumentsOf(std::u16string_view commandLine);
 
 }  // namespace plivant::platform::win32

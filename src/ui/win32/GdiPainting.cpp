@@ -25,9 +25,7 @@ int CALLBACK FaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
     return 0;
 }
 
-// A face the system lacks is replaced by Tahoma, the face of the era's window captions, rather than by whatever
-// the font mapper picks (Wine picks a raster face that cannot be bold).
-const char* InstalledFace(const std::string& name) {
+bool Installed(const std::string& name) {
     static std::map<std::string, bool> known;
     auto it = known.find(name);
     if (it == known.end()) {
@@ -39,7 +37,18 @@ const char* InstalledFace(const std::string& name) {
         EnumFontFamiliesExA(screen.get(), &wanted, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
         it = known.emplace(name, found).first;
     }
-    return it->second ? name.c_str() : "Tahoma";
+    return it->second;
+}
+
+// A face the system lacks is replaced by Tahoma, the face of the era's window captions, rather than by whatever
+// the font mapper picks (Wine picks a raster face that cannot be bold). Windows' MS Sans Serif, the boxes' and lists'
+// face, is a raster face without Chinese or Japanese letters: its TrueType successor of the same design, Microsoft
+// Sans Serif, draws them, through the CJK faces the system links it to (SystemLink). Wine's own MS Sans Serif is a
+// TrueType face already, which its prefix can link.
+const char* InstalledFace(const std::string& name) {
+    static const std::string kSuccessor = "Microsoft Sans Serif";
+    if (name == "MS Sans Serif" && Installed(kSuccessor)) return kSuccessor.c_str();
+    return Installed(name) ? name.c_str() : "Tahoma";
 }
 
 BITMAPINFO DibInfo(int width, int height) {
@@ -149,6 +158,14 @@ UniqueFont MakeFont(const Font& font) {
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, InstalledFace(font.name)));
 }
 
+int DrawProcessText(HDC dc, const std::string& text, RECT* area, UINT format) {
+    std::u16string wide(text.size(), u'\0');
+    wide.resize(
+        static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                reinterpret_cast<LPWSTR>(wide.data()), static_cast<int>(wide.size()))));
+    return DrawTextW(dc, reinterpret_cast<LPCWSTR>(wide.data()), static_cast<int>(wide.size()), area, format);
+}
+
 void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
     if (look.opaque) {
         UniqueBrush brush(CreateSolidBrush(ColourOf(look.back)));
@@ -165,7 +182,7 @@ void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
                                                                 : DT_LEFT;
         format |= look.wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
         RECT text = area;
-        DrawTextA(dc, look.text.c_str(), static_cast<int>(look.text.size()), &text, format);
+        DrawProcessText(dc, look.text, &text, format);
     }
     if (look.border != ControlBorderStyle::None) {
         RECT edge = area;

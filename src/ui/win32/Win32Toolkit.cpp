@@ -57,7 +57,7 @@ SizeTwips Win32Toolkit::MeasureText(const Font& font, const std::string& text) {
     UniqueFont made = MakeFont(font);
     SelectGuard selected(screen.get(), made.get());
     RECT r{0, 0, 0, 0};
-    DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+    DrawProcessText(screen.get(), text, &r, DT_CALCRECT | DT_SINGLELINE);
     if (text.empty()) {
         TEXTMETRICA metrics{};
         GetTextMetricsA(screen.get(), &metrics);

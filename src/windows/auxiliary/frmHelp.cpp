@@ -1,6 +1,8 @@
 // frmHelp: the help text and the box that shows it.
 #include "windows/auxiliary/frmHelp.h"
 
+#include <algorithm>
+
 #include "state/UiStrings.h"
 #include "util/ErrorPolicy.h"
 #include "util/Text.h"
@@ -27,11 +29,14 @@ void AppendItem(std::string& text, const char* number, const std::string& item) 
 
 }  // namespace
 
-std::string HelpText(const std::string& heading, const std::string& item1, const std::string& item2,
-                     const std::string& closing) {
+std::string HelpText(platform::ICodePage& codePage, const std::string& heading, const std::string& item1,
+                     const std::string& item2, const std::string& closing) {
     std::string text = kLineEnd;
     text += std::string(kIndent) + "..: " + heading + " :.." + kLineEnd;
-    text += kIndent + std::string(kDotsBeyondHeading + heading.size(), '.') + kLineEnd;
+    const std::u16string units = codePage.ToUtf16(platform::Page::Process, heading);
+    const auto characters =
+        std::count_if(units.begin(), units.end(), [](char16_t u) { return u < 0xDC00 || u > 0xDFFF; });
+    text += kIndent + std::string(kDotsBeyondHeading + static_cast<size_t>(characters), '.') + kLineEnd;
     text += kLineEnd;
     AppendItem(text, "1. ", item1);
     text += std::string(kIndent) + kLineEnd;
@@ -44,7 +49,8 @@ std::string HelpText(const std::string& heading, const std::string& item1, const
 frmHelp::frmHelp(ui::Toolkit& toolkit, platform::Platform& platform)
     : FramedForm(toolkit, platform.process, "frmHelp", "Help", kWidth, kHeight),
       txtHelp(*this, "txtHelp"),
-      registry_(platform.registry) {
+      registry_(platform.registry),
+      codePage_(platform.codePage) {
     txtHelp.SetMultiLine(true);
     txtHelp.SetScrollBars(ui::ScrollBars::Vertical);
     ui::Font arial;
@@ -60,9 +66,10 @@ void frmHelp::Form_Load() {
     HideSizeButtons();
     SkipOnError([&] { NuvaXPForm1.SetCaption(LoadUiString(registry_, UiString::Help)); });
     SkipOnError([&] {
-        txtHelp.SetText(HelpText(
-            LoadUiString(registry_, UiString::HelpHeading), LoadUiString(registry_, UiString::HelpParagraph1),
-            LoadUiString(registry_, UiString::HelpParagraph2), LoadUiString(registry_, UiString::DevelopedBy)));
+        txtHelp.SetText(HelpText(codePage_, LoadUiString(registry_, UiString::HelpHeading),
+                                 LoadUiString(registry_, UiString::HelpParagraph1),
+                                 LoadUiString(registry_, UiString::HelpParagraph2),
+                                 LoadUiString(registry_, UiString::DevelopedBy)));
     });
     PlaceOverOwner();
 }

@@ -180,7 +180,7 @@ void frmMount::RefillDriveBox() {
 }
 
 void frmMount::LoadHistoryList() {
-    oList.SetItems(LoadHistory(platform_.files, ProgramFolder()));
+    oList.SetItems(LoadHistory(platform_.files, platform_.codePage, ProgramFolder()));
 }
 
 void frmMount::ConfigureMenuBitmaps() {
@@ -244,7 +244,7 @@ void frmMount::cmdOK_Click() {
         if (!FolderExists(platform_.files, path)) return;
         if (!MountOnFreeLetter(drive, GetShortPath(platform_.files, path))) ShowMountFailure();
     });
-    SkipOnError([&] { AppendHistory(platform_.files, ProgramFolder(), path); });
+    SkipOnError([&] { AppendHistory(platform_.files, platform_.codePage, ProgramFolder(), path); });
     SkipOnError([&] { GetDriveData(); });
     RefillDriveBox();
 }
@@ -253,8 +253,9 @@ void frmMount::cmdBrowse_Click() {
     SkipOnError([&] {
         const std::string title = LoadUiString(platform_.registry, UiString::FolderToMount);
         const std::string initial = PickerStartFolder(ProgramFolder());
-        const std::string chosen = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, initial);
-        if (!chosen.empty()) txtPath.SetText(chosen);
+        const auto chosen = BrowseForFolder(platform_, hwnd(), title, initial);
+        if (!chosen) ShowMountFailure();
+        if (chosen && !chosen->empty()) txtPath.SetText(*chosen);
     });
 }
 

@@ -37,6 +37,8 @@ public:
 
     // Rebuilds the mapped-folders list from the system's device table: one row per letter mapped to a folder.
     void GetDriveData();
+    // Says that a mapping failed (5002).
+    void ShowMountFailure();
 
     // In the order a user reaches them with Tab; the frame lies under them all.
     NuvaXPForm NuvaXPForm1;
@@ -71,7 +73,6 @@ private:
     // Defines the letter of the drive text as the folder, unless the letter has meanwhile come to name a drive;
     // false when nothing was defined.
     bool MountOnFreeLetter(const std::string& drive, const std::string& folder);
-    void ShowMountFailure();
     void cmdOK_Click();
     void cmdBrowse_Click();
     void cboDrive_KeyPress(int16_t& KeyAscii);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/WinConst.h"
+#include "state/TextEncoding.h"
 #include "util/ErrorPolicy.h"
 
 namespace plivant {
@@ -12,9 +13,11 @@ namespace {
 constexpr uint32_t kFlags = win::kBifReturnOnlyFsDirs | win::kBifDontGoBelowDomain | win::kBifNewDialogStyle;
 }  // namespace
 
-std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windowing, platform::WindowHandle owner,
-                            const std::string& title, const std::string& initialFolder) {
-    std::string result;
+std::optional<std::string> BrowseForFolder(platform::Platform& platform, platform::WindowHandle owner,
+                                           const std::string& title, const std::string& initialFolder) {
+    platform::IShell& shell = platform.shell;
+    platform::IWindowing& windowing = platform.windowing;
+    std::optional<std::string> result = "";
     // The initial folder, NUL-ended, in a zero-filled local-heap block whose address the callback receives; the
     // block is freed as the routine ends, the chosen item once its path is read.
     const std::unique_ptr<platform::ILocalBlock> block = shell.AllocateLocal(initialFolder.size() + 1);
@@ -33,10 +36,10 @@ std::string BrowseForFolder(platform::IShell& shell, platform::IWindowing& windo
         };
         const std::unique_ptr<platform::IItemList> item = shell.BrowseFolder(info);
         if (!item) return;
-        char buffer[win::kMaxPath] = {};
-        item->Path(buffer);
-        result.assign(buffer, strnlen(buffer, sizeof buffer));
-        while (!result.empty() && result.back() == ' ') result.pop_back();
+        const std::u16string path = item->Path();
+        if (path.empty()) return;
+        result = InProcessPage(platform.codePage, platform.files, path);
+        while (result && !result->empty() && result->back() == ' ') result->pop_back();
     });
     return result;
 }

@@ -100,8 +100,9 @@ void frmStartLoad::LoadDrives() {
 void frmStartLoad::cmdBrowse_Click() {
     const std::string title = LoadUiString(platform_.registry, UiString::FolderToMount);
     const std::string initial = PickerStartFolder(programFolder_);
-    const std::string folder = BrowseForFolder(platform_.shell, platform_.windowing, hwnd(), title, initial);
-    if (!folder.empty()) txtBrowse.SetText(folder);
+    const auto folder = BrowseForFolder(platform_, hwnd(), title, initial);
+    if (!folder) Say(UiString::DriveCreationFailed, win::kMbOk);
+    if (folder && !folder->empty()) txtBrowse.SetText(*folder);
 }
 
 void frmStartLoad::cmdAdd_Click() {
@@ -119,7 +120,9 @@ void frmStartLoad::Form_Unload(int16_t& Cancel) {
     const bool replaceable = listState_ == ListFileState::Absent || listState_ == ListFileState::Read;
     for (;;) {
         bool saved = false;
-        if (replaceable) SkipOnError([&] { saved = SaveStartupList(platform_.files, programFolder_, vList.Items()); });
+        if (replaceable)
+            SkipOnError(
+                [&] { saved = SaveStartupList(platform_.files, platform_.codePage, programFolder_, vList.Items()); });
         // Rows as they were loaded are still in the file: nothing is lost.
         if (saved || vList.Items() == loadedRows_) return;
         // Trying again can help only a write that failed; a list the window must not replace goes straight to the

@@ -19,11 +19,17 @@
 namespace plivant {
 namespace {
 
-// The heading's dots are as long as it; a bar ends the paragraph's line.
+// The heading's dots are as long as it in characters, in UTF-8 as in Windows-1252; a bar ends the paragraph's line.
 TEST(HelpText, TheDotsFollowTheHeadingAndABarEndsAParagraphsLine) {
-    EXPECT_EQ(HelpText("HILFE", "no bar", "ends in a bar|", "Von"),
-              "\r\n   ..: HILFE :..\r\n   .............\r\n\r\n1. no bar\r\n   \r\n2. ends in a bar\r\n   \r\n   \r\n"
-              "   Von Corvinel\r\n");
+    platform::sim::SimCodePage page;
+    for (const bool utf8 : {true, false}) {
+        page.utf8 = utf8;
+        const std::string heading = utf8 ? "H\u00dcLFE" : "H\xdcLFE";
+        EXPECT_EQ(HelpText(page, heading, "no bar", "ends in a bar|", "Von"),
+                  "\r\n   ..: " + heading +
+                      " :..\r\n   .............\r\n\r\n1. no bar\r\n   \r\n2. ends in a bar\r\n   \r\n   \r\n"
+                      "   Von Corvinel\r\n");
+    }
 }
 
 using WindowsTest = test::SimScreenTest;
@@ -34,7 +40,8 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsC
     frmHelp help(toolkit, ports);
     help.Show();
     EXPECT_EQ(std::tuple(help.NuvaXPForm1.Caption(), help.txtHelp.Text(), help.txtHelp.MultiLine()),
-              std::tuple("Hilfe", HelpText("HILFE", "a|b", DefaultText(UiString::HelpParagraph2), "Von"), true));
+              std::tuple("Hilfe", HelpText(sim.codePage, "HILFE", "a|b", DefaultText(UiString::HelpParagraph2), "Von"),
+                         true));
     // The title bar's own shading shows round the icon, not the drawing's empty ground.
     EXPECT_EQ(help.NuvaXPForm1.TitleIcon.Picture().At(0, 0), ThemeXTitleColour(0, true, 7));
     for (int16_t typed : {'a', '\b', '\x16'}) {  // a letter, Backspace, Ctrl+V

@@ -65,6 +65,7 @@ public:
     uint32_t ShortPathName(const std::string& path, char* buffer, uint32_t size) override {
         return log_.Note("short " + path, real_.ShortPathName(Read(path), buffer, size));
     }
+    std::u16string ShortPathNameW(std::u16string_view path) override { return real_.ShortPathNameW(path); }
     uint32_t IsDirectory(const std::string& path) override {
         return log_.Note("isdir " + path, real_.IsDirectory(Read(path)));
     }

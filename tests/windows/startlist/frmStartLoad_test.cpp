@@ -88,20 +88,20 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
 
 TEST_F(StartLoadTest, ListsItMustNotReplaceAreSaidSoAndRowsThatCannotBeSavedAreNeverLostWithoutAWord) {
     const std::string old = "E:\tC:\\Old\r\n";
-    const std::string cyrillic =
-        "\xEF\xBB\xBF"
-        "E:\tC:\\\xD0\x96\r\n";  // UTF-8: a folder the code page cannot name
+    const std::string cut = "\xEF\xBB\xBF" + std::string("E:\tC:\\\xD0\r\n");
+    const std::string cyrillic = "\xEF\xBB\xBF" + std::string("E:\tC:\\Жук\r\n");
     const uint32_t plain = win::kFileAttributeArchive;
     // The user adds a row (and, unless editing, deletes it again) and closes; a write that fails is retried once.
     const std::tuple<const char*, uint32_t, bool, bool, bool, std::string, std::string, const char*> cases[] = {
         {"locked", plain, true, true, true, old, old, "5031:48 5033:308 "},
-        {"partial", plain, false, true, true, cyrillic, cyrillic, "5031:48 5033:308 "},
+        {"partial", plain, false, true, true, cut, cut, "5031:48 5033:308 "},  // a line malformed in its UTF-8
         {"hidden", win::kFileAttributeHidden, false, true, true, old, old, "5030:48 5033:308 "},
         {"hidden, unchanged", win::kFileAttributeHidden, false, true, false, old, old, "5030:48 "},
         {"read-only", win::kFileAttributeReadOnly, false, true, true, old, old, "5032:53 5032:53 5033:308 "},
         {"folder refuses", plain, false, false, true, old, old, "5032:53 5032:53 5033:308 "},
         {"folder refuses, unchanged", plain, false, false, false, old, old, ""},
-        {"plain", plain, false, true, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n", ""}};
+        {"plain", plain, false, true, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n", ""},
+        {"another script", plain, false, true, true, cyrillic, "e:\tc:\\Жук\r\nf:\tC:\\New\r\n", ""}};
     for (const auto& [name, attributes, locked, folderWritable, edits, before, after, messages] : cases) {
         said.clear();
         retries = 1;
