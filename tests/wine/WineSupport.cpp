@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "SwallowCheck.h"
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
 #include "ui/BitmapDrawing.h"
@@ -16,6 +17,8 @@
 namespace plivant::wine {
 
 namespace {
+
+const bool kSwallowCheckAdded = test::AddSwallowCheck();
 
 void RemoveTree(const std::string& path) {
     WIN32_FIND_DATAA data;
