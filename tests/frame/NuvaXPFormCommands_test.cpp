@@ -291,7 +291,10 @@ TEST_F(EdgesTest, NothingWhileNotSizableOrNotNormalAndTheBottomOfAMaximisedWindo
     frame.Right.MouseMove(0, 0, 1, 1);
     EXPECT_FALSE(windowing.Find(tray)->visible);  // only the bottom handle
     frame.Bottom.MouseMove(0, 0, 1, 1);
-    EXPECT_TRUE(windowing.Find(tray)->visible);
+    constexpr uint32_t kKeepPlace = win::kSwpNoMove | win::kSwpNoSize | win::kSwpNoZOrder | win::kSwpNoActivate;
+    EXPECT_EQ(std::tuple(windowing.Find(tray)->visible, windowing.Find(tray)->bounds,
+                         windowing.placements.back().flags & kKeepPlace),
+              std::tuple(true, platform::Rect{0, 740, 1024, 768}, kKeepPlace));
     EXPECT_EQ(frame.Bottom.GetMousePointer(), ui::MousePointer::Default);
 }
 
