@@ -141,6 +141,19 @@ TEST_F(DialogTest, TextBoxesListsAndLinesPaintTheirColours) {
     })) << wrong;
 }
 
+// The row under a point at any length: the system answers with its number in 16 bits.
+TEST_F(DialogTest, TheRowUnderAPointOfAListOf70000Rows) {
+    std::vector<std::string> rows(70000);
+    for (size_t i = 0; i < rows.size(); ++i) rows[i] = "C:\\Folder " + std::to_string(i);
+    vList.SetItems(std::move(rows));
+    Show();
+    for (const int row : {66000, 3, 69999, 65535}) {
+        vList.SetListIndex(row);  // scrolls it into view
+        const auto place = vList.ItemBounds(row);
+        EXPECT_EQ(vList.ItemAt(place.left + place.width / 2, place.top + place.height / 2), row);
+    }
+}
+
 TEST_F(DialogTest, APopupItemShowsItsPictureWhileItIsOpen) {
     ui::Menu mnuPopup(form, "mnuPopup", "Popup"), mnuItem(mnuPopup, "mnuItem", "&Item");
     mnuPopup.SetVisible(false);

@@ -128,7 +128,11 @@ public:
     int ItemAt(platform::Point p) const override {
         if (kind_ != PeerKind::ListBox || !hwnd_) return -1;
         const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
-        return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
+        if (HIWORD(hit) != 0) return -1;
+        // The answer holds the row's number in 16 bits, which a list of more rows cuts: the row is the one with those
+        // low bits among the rows shown, which start at the top row.
+        const auto top = static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0));
+        return top + static_cast<uint16_t>(LOWORD(hit) - top);
     }
 
     platform::Rect ItemBounds(int index) const override {
