@@ -2,6 +2,7 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/Controls.h"
 #include "ui/UserControl.h"
@@ -52,13 +53,25 @@ void Form::Load() {
 }
 
 void Form::Show(int16_t modal, Form* owner) {
+    Toolkit& kit = toolkit();
+    // A click that waited while another form loads does not open this one inside that load.
+    if (kit.loading_ && kit.loading_ != this) return;
     if (owner) owner_ = owner;
-    Load();
-    if (!loaded_) return;  // Form_Load unloaded it
-    const bool wasVisible = Visible();
-    SetVisible(true);
-    if (!wasVisible) RaiseShow(*this);
-    if (modal == 1) toolkit().RunModal(*this);
+    if (modal == 1) kit.BeginModal(*this);
+    {
+        struct Loading {
+            Toolkit& kit;
+            Form* outer;
+            ~Loading() { kit.loading_ = outer; }
+        } loading{kit, std::exchange(kit.loading_, this)};
+        Load();
+        if (loaded_) {  // unless Form_Load unloaded it
+            const bool wasVisible = Visible();
+            SetVisible(true);
+            if (!wasVisible) RaiseShow(*this);
+        }
+    }
+    if (modal == 1) kit.RunModal(*this);  // which ends at once for a form that is not shown
 }
 
 bool Form::Unload() {

@@ -44,6 +44,13 @@ TEST_F(OpenedWindowsTest, EachWindowIsMadeOnceAndShownModallyOverItsOwner) {
               (std::vector<std::string>{"frmStartLoad", "frmHelp", "frmAbout", "frmStartLoad", "frmHelp", "frmAbout"}));
 }
 
+// The editor's load lets waiting messages run: a click on the About image among them opens no window inside it.
+TEST_F(OpenedWindowsTest, NoWindowOpensAnotherWhileItLoads) {
+    sim.windowing.onPump = [this] { windows.ShowAbout(owner); };
+    windows.ShowStartupListEditor(owner);
+    EXPECT_EQ(shown, std::vector<std::string>{"frmStartLoad"});
+}
+
 TEST_F(OpenedWindowsTest, ShowAboutBoxDropsTheWindowAfterwardsButLeavesAnOpenOneAlone) {
     ZuLinkLabel link(owner, "ZuLinkLabel1");
     link.ShowAboutBox();

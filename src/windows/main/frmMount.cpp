@@ -225,13 +225,13 @@ bool frmMount::MountOnFreeLetter(const std::string& drive, const std::string& fo
 
 void frmMount::ShowMountFailure() {
     const std::string message = LoadUiString(platform_.registry, UiString::DriveCreationFailed);
-    toolkit().MsgBox(message, win::kMbOk | win::kMbIconHand, kErrorTitle);
+    toolkit().MsgBox(*this, message, win::kMbOk | win::kMbIconHand, kErrorTitle);
 }
 
 void frmMount::cmdOK_Click() {
     const std::string drive = cboDrive.Text();
     if (drive.empty()) {
-        SkipOnError([&] { toolkit().MsgBox(kNoDriveLetter, win::kMbOk | win::kMbIconInformation, Caption()); });
+        SkipOnError([&] { toolkit().MsgBox(*this, kNoDriveLetter, win::kMbOk | win::kMbIconInformation, Caption()); });
         SkipOnError([&] { cboDrive.SetFocus(); });
         return;
     }

@@ -204,6 +204,7 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
     w.txtPath.SetText(std::string(32000, 'a'));
     w.cmdOK.Click();
     EXPECT_EQ(Said(), Log{"Plivant: No drive letter;"}) << "every letter is in use";
+    EXPECT_EQ(toolkit.messageBoxes.back().owner, "frmMount");
     w.cboDrive.SetText("S: ");
     w.cmdOK.Click();
     EXPECT_EQ(History(), overLong + "\r\n" + std::string(32000, 'a') + "\r\n");
