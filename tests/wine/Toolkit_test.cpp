@@ -154,6 +154,38 @@ TEST_F(DialogTest, TheRowUnderAPointOfAListOf70000Rows) {
     }
 }
 
+// Whether a control still had its font, a live one, each time it was given the next.
+bool fontsHandedOver = true;
+LRESULT CALLBACK WatchFonts(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (call->message == WM_SETFONT) {
+        const auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(call->hwnd, WM_GETFONT, 0, 0));
+        if (current && !GetObjectType(current)) fontsHandedOver = false;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(DialogTest, AControlsFontGoesOnlyOnceItHasTheNextAndRepaintingMakesNoGdiObject) {
+    picBox.SetBackColor(0x00C0C0);
+    ui::Label lblNote(form, "lblNote");  // painted by the form with its font
+    lblNote.SetCaption("Note");
+    Show();
+    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchFonts, nullptr, GetCurrentThreadId());
+    for (const float size : {12.0f, 9.0f}) {
+        ui::Font font = txtPath.Font();
+        font.size = size;
+        txtPath.SetFont(font);
+    }
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(fontsHandedOver);
+    long made[2] = {};
+    for (long& count : made) {
+        RedrawWindow(H(form.hwnd()), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        count = platform::win32::Counts().made[0];
+    }
+    EXPECT_EQ(made[1], made[0]) << "GDI objects made by the second repaint";
+}
+
 TEST_F(DialogTest, APopupItemShowsItsPictureWhileItIsOpen) {
     ui::Menu mnuPopup(form, "mnuPopup", "Popup"), mnuItem(mnuPopup, "mnuItem", "&Item");
     mnuPopup.SetVisible(false);
@@ -348,6 +380,8 @@ TEST_F(ToolkitTest, ParentsAndChildrenGoInEitherOrderWithTimersRunning) {
 TEST_F(ToolkitTest, AnOwnedFormGoesWithItsOwner) {
     ui::Form owner(toolkit, "frmMain"), owned(toolkit, "frmAbout");
     ui::TextBox txtReg(owned, "txtReg");
+    ui::Menu mnuFile(owned, "mnuFile", "&File");  // on the menu bar, which the system destroys with the window
+    const long refused = platform::win32::Counts().refusedCloses;
     owner.Show();
     owned.Show(0, &owner);
     ASSERT_EQ(toolkit.FormCount(), 2);
@@ -359,6 +393,7 @@ TEST_F(ToolkitTest, AnOwnedFormGoesWithItsOwner) {
     owned.SetCaption("after");
     owned.Unload();
     EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_EQ(platform::win32::Counts().refusedCloses, refused) << "handles closed that the system had destroyed";
 }
 
 }  // namespace

@@ -112,6 +112,10 @@ public:
             case WM_CLOSE:
                 form_.UserClose();
                 return 0;  // the peer may be gone now
+            case WM_DESTROY:
+                // Going with its owner: the system destroys the menu bar with the window.
+                if (menuBar_ && GetMenu(w) == menuBar_.get()) menuBar_.release();
+                return 0;
             case WM_COMMAND:
                 if (lParam == 0 && HIWORD(wParam) == 0) {
                     const WORD id = LOWORD(wParam);

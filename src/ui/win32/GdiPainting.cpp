@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <forward_list>
 #include <map>
 #include <vector>
 
@@ -13,7 +14,6 @@ namespace plivant::ui::win32 {
 
 using platform::win32::SelectGuard;
 using platform::win32::UniqueBitmap;
-using platform::win32::UniqueBrush;
 using platform::win32::UniqueCursor;
 using platform::win32::UniqueFont;
 using platform::win32::WindowDc;
@@ -149,15 +149,27 @@ UniqueFont MakeFont(const Font& font) {
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, InstalledFace(font.name)));
 }
 
+namespace {
+// The fonts of the looks, made when first painted and kept for the program's life: a window paints with a few, on
+// every paint.
+HFONT PaintFont(const Font& font) {
+    static std::forward_list<std::pair<Font, UniqueFont>> made;
+    for (const auto& [known, handle] : made) {
+        if (known == font) return handle.get();
+    }
+    return made.emplace_front(font, MakeFont(font)).second.get();
+}
+}  // namespace
+
 void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
     if (look.opaque) {
-        UniqueBrush brush(CreateSolidBrush(ColourOf(look.back)));
-        FillRect(dc, &area, brush.get());
+        // The device context's own brush, in the colour: no brush is made.
+        SetDCBrushColor(dc, ColourOf(look.back));
+        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     }
     if (!look.picture.Empty()) DrawPicture(dc, look.picture, area, look.stretch);
     if (!look.text.empty()) {
-        UniqueFont font = MakeFont(look.font);
-        SelectGuard selected(dc, font.get());
+        SelectGuard selected(dc, PaintFont(look.font));
         SetTextColor(dc, ColourOf(look.fore));
         SetBkMode(dc, TRANSPARENT);
         UINT format = look.alignment == TextAlignment::Right    ? DT_RIGHT

@@ -230,8 +230,10 @@ protected:
     bool ShowsContent() const override { return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox; }
     void UpdateFont() override {
         if (!hwnd_) return;
-        font_ = MakeFont(owner_.Font());
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        // The control draws with its font until it has the next one: the old one goes only then.
+        UniqueFont made = MakeFont(owner_.Font());
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
+        font_ = std::move(made);
     }
 
 private:
