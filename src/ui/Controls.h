@@ -114,6 +114,7 @@ public:
     const std::string& Text() const { return text_; }
     // Raises Change when the text differs.
     void SetText(const std::string& value);
+    // Locked: the text can be selected, copied and scrolled, and nothing the user does edits it.
     bool Locked() const { return locked_; }
     void SetLocked(bool value) { locked_ = value; }
     // Several lines (CR LF ends a line), with scroll bars; both are set before the form is loaded.

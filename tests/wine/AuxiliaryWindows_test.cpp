@@ -57,11 +57,24 @@ private:
     UINT_PTR id_ = 0;
 };
 
-// Typed characters (a letter, Backspace, Ctrl+V) are discarded.
+// A display-only box: no way of editing changes it (a letter, Backspace, Ctrl+V, Ctrl+X, Ctrl+Z, Delete, and Paste,
+// Cut, Delete and Undo, which its context menu sends too); Ctrl+C copies its selection.
 void TypeInto(HWND w) {
     const std::string before = WindowText(w);
-    for (WPARAM c : {WPARAM{'x'}, WPARAM{'\b'}, WPARAM{0x16}}) SendMessageA(w, WM_CHAR, c, 1);
-    EXPECT_EQ(WindowText(w), before);
+    std::string copied;
+    if (OpenClipboard(nullptr)) EmptyClipboard(), CloseClipboard();
+    SendMessageA(w, EM_SETSEL, 0, -1);
+    SendMessageA(w, WM_CHAR, 0x03, 1);
+    if (OpenClipboard(nullptr)) {
+        if (const auto* text = static_cast<const char*>(GetClipboardData(CF_TEXT))) copied = text;
+        CloseClipboard();
+    }
+    for (WPARAM c : {WPARAM{'x'}, WPARAM{'\b'}, WPARAM{0x16}, WPARAM{0x18}, WPARAM{0x1A}})
+        SendMessageA(w, WM_CHAR, c, 1);
+    SendMessageA(w, WM_KEYDOWN, VK_DELETE, 0x01530001);
+    for (UINT edit : {UINT{WM_PASTE}, UINT{WM_CUT}, UINT{WM_CLEAR}, UINT{WM_UNDO}, UINT{EM_UNDO}})
+        SendMessageA(w, edit, 0, 0);
+    EXPECT_EQ(std::tuple(WindowText(w), copied), std::tuple(before, before));
 }
 
 class AuxiliaryWindows : public testing::Test {

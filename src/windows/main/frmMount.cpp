@@ -101,8 +101,7 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     imgAbout.onClick = [this] { SkipOnError([&] { opened_.ShowAbout(*this); }); };
     cboDrive.onKeyPress = [this](int16_t& key) { cboDrive_KeyPress(key); };
     txtPath.onChange = [this] { txtPath_Change(); };
-    // Display only: every typed character is discarded.
-    txtPath.onKeyPress = [](int16_t& key) { key = 0; };
+    MakeDisplayOnly(txtPath);
     vList.onMouseDown = [this](int16_t button, int16_t, float x, float y) {
         List_MouseDown(vList, mnuMenu, button, x, y);
     };

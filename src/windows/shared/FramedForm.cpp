@@ -17,6 +17,14 @@ ui::Font FrameCaptionFont() {
     return {.name = "Courier New", .size = 9.75f, .bold = true};
 }
 
+void MakeDisplayOnly(ui::TextBox& box) {
+    constexpr int16_t kCtrlC = 3;
+    box.SetLocked(true);
+    box.onKeyPress = [](int16_t& KeyAscii) {
+        if (KeyAscii != kCtrlC) KeyAscii = 0;
+    };
+}
+
 ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font) {
     ui::PropertyBag design;
     design.Store("Caption", caption);

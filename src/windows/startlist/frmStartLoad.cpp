@@ -42,7 +42,7 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
     vList.Move(90, 1320, 5865, 1800);
 
     cboDrive.onKeyPress = DiscardKey;
-    txtBrowse.onKeyPress = DiscardKey;
+    MakeDisplayOnly(txtBrowse);
     cmdAdd.onClick = [this] { cmdAdd_Click(); };
     cmdBrowse.onClick = [this] { cmdBrowse_Click(); };
     vList.onKeyUp = [this](int16_t KeyCode, int16_t Shift) { vList_KeyUp(KeyCode, Shift); };

@@ -33,7 +33,7 @@ TEST_F(MountTest, BoxesDiscardTypingButTheDriveBoxTakesALowerCaseLetterForItsIte
         int16_t key = typed, pathKey = typed;
         w.cboDrive.KeyPress(key);
         w.txtPath.KeyPress(pathKey);
-        EXPECT_EQ(std::tuple(w.cboDrive.Text(), key | pathKey), std::tuple(text, 0)) << typed;
+        EXPECT_EQ(std::tuple(w.cboDrive.Text(), key | pathKey, w.txtPath.Locked()), std::tuple(text, 0, true)) << typed;
     }
     const bool disabledAtStart = !w.cmdOK.Enabled();
     w.txtPath.SetText("C:\\Temp");
