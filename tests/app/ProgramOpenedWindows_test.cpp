@@ -51,6 +51,18 @@ TEST_F(OpenedWindowsTest, NoWindowOpensAnotherWhileItLoads) {
     EXPECT_EQ(shown, std::vector<std::string>{"frmStartLoad"});
 }
 
+// Over an owner near the right edge of a second monitor, a window is kept on that monitor, not moved to the primary.
+TEST_F(OpenedWindowsTest, AWindowIsKeptOnItsOwnersMonitor) {
+    sim.windowing.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+    owner.Move(1900 * 15, 300 * 15, 3000, 2000);
+    toolkit.onModal = [](ui::Form& form) {
+        EXPECT_EQ(std::tuple(form.Left() + form.Width(), form.Top()),
+                  std::tuple(2048 * 15.0f, 4500 + (2000 - 4400) / 2));
+        form.Unload();
+    };
+    windows.ShowAbout(owner);
+}
+
 TEST_F(OpenedWindowsTest, ShowAboutBoxDropsTheWindowAfterwardsButLeavesAnOpenOneAlone) {
     ZuLinkLabel link(owner, "ZuLinkLabel1");
     link.ShowAboutBox();

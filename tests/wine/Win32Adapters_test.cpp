@@ -249,8 +249,9 @@ TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 3u);
     ASSERT_TRUE(windowing.MoveCursor({150, 150}));
-    EXPECT_EQ(std::tuple(*windowing.CursorPosition(), windowing.WindowAt({150, 150})),
-              std::tuple(platform::Point{150, 150}, handle));
+    const platform::Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};  // one monitor
+    EXPECT_EQ(std::tuple(*windowing.CursorPosition(), windowing.WindowAt({150, 150}), windowing.MonitorRect(handle)),
+              std::tuple(platform::Point{150, 150}, handle, screen));
     DestroyWindow(window);
 }
 

@@ -36,7 +36,7 @@ protected:
     // Hides the frame's maximise and then its minimise button, each step skipped on failure. Restoring the stored
     // settings leaves the buttons as designed: only this, run at load, takes them off the title bar.
     void HideSizeButtons();
-    // Centred over the owner, or on the screen when there is none; kept on the screen.
+    // Centred over the owner, kept on the owner's monitor; on the screen when there is none.
     void PlaceOverOwner();
 };
 
