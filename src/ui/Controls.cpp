@@ -132,6 +132,13 @@ ViewLook PictureBox::Look() const {
     return look;
 }
 
+ViewLook Frame::Look() const {
+    ViewLook look = Control::Look();
+    look.border = ControlBorderStyle::FixedSingle;
+    look.etched = true;
+    return look;
+}
+
 Line::Line(Control& parent, const char* name, int index) : Control(parent, name, index) {
     SetBackColor(0x000000);
 }

@@ -90,6 +90,13 @@ private:
     ControlBorderStyle borderStyle_ = ControlBorderStyle::FixedSingle;
 };
 
+// A frame (a group box): a container inside the system's etched line.
+class Frame : public Control {
+public:
+    using Control::Control;
+    ViewLook Look() const override;
+};
+
 class Line : public Control {
 public:
     Line(Control& parent, const char* name, int index = -1);

@@ -267,6 +267,13 @@ TEST_F(ToolkitTest, SplashIsTopmostShowsItsPicturesAndIsGoneAboutASecondLater) {
         shot = ShootWindow(splash);
     EXPECT_TRUE(shown());
     EXPECT_TRUE(SaveArtifact(shot, "wine-splash"));
+    // The frame's etched line shows on the left, right and bottom (shadow, light; light outside); its top edge lies
+    // above the window.
+    const ui::Rgb dark = ui::RgbOf(GetSysColor(COLOR_BTNSHADOW)), light = ui::RgbOf(GetSysColor(COLOR_BTNHIGHLIGHT));
+    const int w = shot.Width(), h = shot.Height();
+    EXPECT_EQ((std::vector{shot.At(0, h / 2), shot.At(1, h / 2), shot.At(w - 2, h / 2), shot.At(w - 1, h / 2),
+                           shot.At(w / 2, h - 2), shot.At(w / 2, h - 1), shot.At(w / 2, 0)}),
+              (std::vector{dark, light, dark, light, dark, light, ui::RgbOf(0xD8E9EC)}));
     toolkit.RunUntilNoFormIsLeft();  // returns when the splash has closed itself
     KillTimer(nullptr, reference);
     // About a second, told by the order of the timers rather than by the clock of a busy machine; unmanaged windows

@@ -181,8 +181,8 @@ void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
     }
     if (look.border != ControlBorderStyle::None) {
         RECT edge = area;
-        if (look.threeD) {
-            DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
+        if (look.etched || look.threeD) {
+            DrawEdge(dc, &edge, look.etched ? EDGE_ETCHED : EDGE_SUNKEN, BF_RECT);
         } else {
             FrameRect(dc, &edge, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         }
