@@ -15,8 +15,9 @@ public:
     Label(Control& parent, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
-    // Automatic sizing: the label takes the size of its caption in its font.
+    // Automatic sizing: the label takes the size of its caption in its font (and its border).
     bool AutoSize() const { return autoSize_; }
+    SizeTwips CaptionSize() const;
     void SetAutoSize(bool value);
     TextAlignment Alignment() const { return alignment_; }
     void SetAlignment(TextAlignment value);

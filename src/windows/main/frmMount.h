@@ -63,6 +63,7 @@ protected:
 private:
     // Loading and mounting.
     void LoadCaptions();
+    void FitDriveLetterLabel();
     void FillFreeLetters();
     void RefillDriveBox();
     void LoadHistoryList();

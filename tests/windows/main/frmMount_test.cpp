@@ -4,6 +4,7 @@
 
 #include "MountFixture.h"
 #include "platform/WinConst.h"
+#include "state/UiStrings.h"
 
 namespace plivant::test {
 
@@ -40,6 +41,20 @@ TEST_F(MountTest, BoxesDiscardTypingButTheDriveBoxTakesALowerCaseLetterForItsIte
     const bool enabled = w.cmdOK.Enabled();
     w.txtPath.SetText("");
     EXPECT_TRUE(disabledAtStart && enabled && !w.cmdOK.Enabled());
+}
+
+// The drive letter label keeps its right edge by the drive box, and a longer translation widens it to the left, as far
+// as the heading before it allows (its right edge at 1830 twips, the headless toolkit's measure).
+TEST_F(MountTest, TheDriveLetterLabelGrowsToTheLeftForALongerTranslation) {
+    for (const auto& [text, left] : {std::pair{"Laufwerk", 4200.0f},
+                                     {"Laufwerksbuchstabe", 3675.0f},
+                                     {"Laufwerksbuchstabe, unter dem der Ordner erscheint", 1950.0f}}) {
+        sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5005", text);
+        frmMount w(toolkit, ports, opened);
+        w.Load();
+        const ui::Label& label = w.lblDriveLetter;
+        EXPECT_EQ(std::tuple(label.Left(), label.Left() + label.Width()), std::tuple(left, 5025.0f)) << text;
+    }
 }
 
 // Each handler's exact sequence of engine, file and message calls. T: is mapped to C:\Temp and the history holds
