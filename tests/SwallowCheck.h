@@ -8,12 +8,9 @@
 namespace plivant::test {
 
 // The test expects the policies to swallow a failure within this scope, at least one.
-class ExpectSwallowed {
-public:
-    ~ExpectSwallowed() { EXPECT_GT(expecting_.Count(), 0) << "no failure was swallowed"; }
-
-private:
-    ExpectingSwallowed expecting_;
+struct ExpectSwallowed {
+    ~ExpectSwallowed() { EXPECT_GT(expecting.Count(), 0) << "no failure was swallowed"; }
+    ExpectingSwallowed expecting;
 };
 
 class SwallowCheck final : public testing::EmptyTestEventListener {

@@ -108,13 +108,27 @@ TEST_F(DialogTest, TheDriveBoxReportsItsKeysAndOpensWithAltDownAndTheNotesScroll
     EXPECT_EQ(std::tuple(firstVisible() > 0, txtNotes.Text()), std::tuple(true, text));
 }
 
-// Back colours on the system controls (below their text), and the About window's grey and white separator lines.
-TEST_F(DialogTest, TextBoxesListsAndLinesPaintTheirColours) {
+// Whether a control still had its font, a live one, each time it was given the next.
+bool fontsHandedOver = true;
+LRESULT CALLBACK WatchFonts(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (call->message == WM_SETFONT) {
+        const auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(call->hwnd, WM_GETFONT, 0, 0));
+        if (current && !GetObjectType(current)) fontsHandedOver = false;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Back colours on the system controls (below their text), and the About window's grey and white separator lines; a
+// control keeps a live font until it has the next, and painting again makes no GDI object.
+TEST_F(DialogTest, TextBoxesListsAndLinesPaintTheirColoursWithTheGdiObjectsTheyHave) {
     constexpr ui::OleColor kPanel = 0xD8E9EC;
     constexpr ui::Rgb kPanelPixel = ui::RgbOf(kPanel);
     form.SetBackColor(kPanel);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&txtNotes, &vList, &cboDrive}) c->SetBackColor(kPanel);
     ui::Line grey(form, "Line1"), white(form, "Line2");
+    ui::Label lblNote(form, "lblNote");  // the form paints its text
+    lblNote.SetCaption("Note");
     grey.SetBorderColor(0x808080);
     white.SetBorderColor(0xFFFFFF);
     grey.SetEnds(4500, 1500, 5850, 1500);  // pixels 300 to 389 of row 100
@@ -139,51 +153,26 @@ TEST_F(DialogTest, TextBoxesListsAndLinesPaintTheirColours) {
                 if (shot.At(x, y) != (x < 390 ? colour : kPanelPixel)) wrong += std::to_string(x * 1000 + y) + " ";
         return wrong.empty();
     })) << wrong;
+    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchFonts, nullptr, GetCurrentThreadId());
+    for (const float size : {12.0f, 9.0f}) txtPath.SetFont({.size = size});
+    UnhookWindowsHookEx(hook);
+    long made[2] = {};
+    for (long& count : made) {
+        RedrawWindow(H(form.hwnd()), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        count = platform::win32::Counts().made[0];
+    }
+    EXPECT_EQ(std::tuple(fontsHandedOver, made[1]), std::tuple(true, made[0])) << "GDI objects made by a repaint";
 }
 
 // The row under a point at any length: the system answers with its number in 16 bits.
 TEST_F(DialogTest, TheRowUnderAPointOfAListOf70000Rows) {
-    std::vector<std::string> rows(70000);
-    for (size_t i = 0; i < rows.size(); ++i) rows[i] = "C:\\Folder " + std::to_string(i);
-    vList.SetItems(std::move(rows));
+    for (int i = 0; i < 70000; ++i) vList.AddItem("C:\\Folder " + std::to_string(i));
     Show();
     for (const int row : {66000, 3, 69999, 65535}) {
         vList.SetListIndex(row);  // scrolls it into view
         const auto place = vList.ItemBounds(row);
         EXPECT_EQ(vList.ItemAt(place.left + place.width / 2, place.top + place.height / 2), row);
     }
-}
-
-// Whether a control still had its font, a live one, each time it was given the next.
-bool fontsHandedOver = true;
-LRESULT CALLBACK WatchFonts(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (call->message == WM_SETFONT) {
-        const auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(call->hwnd, WM_GETFONT, 0, 0));
-        if (current && !GetObjectType(current)) fontsHandedOver = false;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-TEST_F(DialogTest, AControlsFontGoesOnlyOnceItHasTheNextAndRepaintingMakesNoGdiObject) {
-    picBox.SetBackColor(0x00C0C0);
-    ui::Label lblNote(form, "lblNote");  // painted by the form with its font
-    lblNote.SetCaption("Note");
-    Show();
-    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchFonts, nullptr, GetCurrentThreadId());
-    for (const float size : {12.0f, 9.0f}) {
-        ui::Font font = txtPath.Font();
-        font.size = size;
-        txtPath.SetFont(font);
-    }
-    UnhookWindowsHookEx(hook);
-    EXPECT_TRUE(fontsHandedOver);
-    long made[2] = {};
-    for (long& count : made) {
-        RedrawWindow(H(form.hwnd()), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        count = platform::win32::Counts().made[0];
-    }
-    EXPECT_EQ(made[1], made[0]) << "GDI objects made by the second repaint";
 }
 
 TEST_F(DialogTest, APopupItemShowsItsPictureWhileItIsOpen) {
@@ -202,22 +191,6 @@ TEST_F(DialogTest, APopupItemShowsItsPictureWhileItIsOpen) {
     form.PopupMenu(mnuPopup, 0, 0);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(shown);
-}
-
-TEST_F(ToolkitTest, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
-    ui::Form owner(toolkit, "frmOwner"), dialog(toolkit, "frmDialog");
-    owner.Show();
-    dialog.Move(3000, 3000, 3000, 2000);
-    ui::Timer tmrClose(dialog, "tmrClose");
-    bool ownerWasDisabled = false;
-    tmrClose.SetInterval(50);
-    tmrClose.onTimer = [&] {
-        ownerWasDisabled = !IsWindowEnabled(H(owner.hwnd()));
-        dialog.Unload();
-    };
-    dialog.Show(1, &owner);  // returns when the timer has unloaded it
-    EXPECT_EQ(std::tuple(ownerWasDisabled, dialog.Loaded(), IsWindowEnabled(H(owner.hwnd()))),
-              std::tuple(true, false, TRUE));
 }
 
 // The caption button's hover follows the real cursor through the windowing port (checked on a real window); here

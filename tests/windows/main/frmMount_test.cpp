@@ -52,8 +52,9 @@ TEST_F(MountTest, TheDriveLetterLabelGrowsToTheLeftForALongerTranslation) {
         sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5005", text);
         frmMount w(toolkit, ports, opened);
         w.Load();
-        const ui::Label& label = w.lblDriveLetter;
-        EXPECT_EQ(std::tuple(label.Left(), label.Left() + label.Width()), std::tuple(left, 5025.0f)) << text;
+        EXPECT_EQ(std::tuple(w.lblDriveLetter.Left(), w.lblDriveLetter.Left() + w.lblDriveLetter.Width()),
+                  std::tuple(left, 5025.0f))
+            << text;
     }
 }
 
