@@ -81,12 +81,10 @@ public:
     virtual void BeginModal(Form& form) = 0;
     virtual void RunModal(Form& form) = 0;
 
-    // The form being loaded and shown, while there is one: its load lets waiting messages run (the frame's does), and
-    // no other form opens meanwhile.
-    const Form* Loading() const { return loading_; }
-
 private:
     friend class Form;
+    // The form being loaded and shown, while there is one: its load lets waiting messages run (the frame's does), and
+    // no other form opens meanwhile.
     Form* loading_ = nullptr;
 };
 
