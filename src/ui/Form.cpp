@@ -58,19 +58,21 @@ void Form::Show(int16_t modal, Form* owner) {
     if (kit.loading_ && kit.loading_ != this) return;
     if (owner) owner_ = owner;
     if (modal == 1) kit.BeginModal(*this);
-    {
-        struct Loading {
-            Toolkit& kit;
-            Form* outer;
-            ~Loading() { kit.loading_ = outer; }
-        } loading{kit, std::exchange(kit.loading_, this)};
+    Form* const outer = std::exchange(kit.loading_, this);
+    try {
         Load();
         if (loaded_) {  // unless Form_Load unloaded it
             const bool wasVisible = Visible();
             SetVisible(true);
             if (!wasVisible) RaiseShow(*this);
         }
+    } catch (...) {
+        // A load that fails leaves the other windows taking input.
+        kit.loading_ = outer;
+        if (modal == 1) kit.EndModal(*this);
+        throw;
     }
+    kit.loading_ = outer;
     if (modal == 1) kit.RunModal(*this);  // which ends at once for a form that is not shown
 }
 

@@ -80,6 +80,8 @@ public:
     // the system activates its owner rather than another program's window.
     virtual void BeginModal(Form& form) = 0;
     virtual void RunModal(Form& form) = 0;
+    // The other windows take input again (RunModal and the form's hiding do this themselves).
+    virtual void EndModal(const Form& form) = 0;
 
 private:
     friend class Form;

@@ -40,6 +40,7 @@ public:
     int MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) override;
     void PopupMenu(Form& form, Menu& menu, float x, float y) override;
     void BeginModal(Form&) override {}
+    void EndModal(const Form&) override {}
     void RunModal(Form& form) override;
 
     platform::sim::SimWindowing& Sim() { return windowing_; }

@@ -30,6 +30,7 @@ public:
     void PopupMenu(Form& form, Menu& menu, float x, float y) override;
     void BeginModal(Form& form) override;
     void RunModal(Form& form) override;
+    void EndModal(const Form& form) override;
 
     // Form windows now open.
     int FormCount() const { return forms_; }
@@ -39,8 +40,6 @@ public:
     // For the peers.
     void FormOpened() { ++forms_; }
     void FormClosed();
-    // The windows that the form's modal show disabled take input again (as it hides, or goes).
-    void EndModal(const Form& form);
     HWND ToolTips(HWND owner);
     // Popup menus shown so far. A window that opens its popup when the right button goes down on a control is not
     // to get the control's own menu too when the button comes up: the control's next mouse context menu is
