@@ -8,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "SwallowCheck.h"
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
 #include "ui/BitmapDrawing.h"
@@ -15,6 +16,10 @@
 #include "ui/win32/Win32Toolkit.h"
 
 namespace plivant::wine {
+
+namespace {
+const bool kSwallowCheckAdded = test::AddSwallowCheck();
+}  // namespace
 
 TempFolder::TempFolder(const char* base) {
     char temporary[MAX_PATH], name[MAX_PATH];
