@@ -7,7 +7,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "ui/Form.h"
 #include "ui/win32/Win32Toolkit.h"
-#include "windows/FramedForm.h"
+#include "windows/shared/FramedForm.h"
 
 namespace {
 
