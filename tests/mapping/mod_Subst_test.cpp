@@ -1,5 +1,5 @@
-// The mapping engine against the simulated device table, the letters of the logical drives, and the path and
-// file helpers against the simulated file system.
+// The mapping engine against the simulated device table (and that table's own rules), the letters of the logical
+// drives, and the path and file helpers against the simulated file system.
 #include "mapping/mod_Subst.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +105,34 @@ TEST_F(MappingEngine, DriveLettersAndDriveExists) {
         BrokenDrives broken(answer);
         EXPECT_EQ(GetDriveLetters(broken), "") << answer;
     }
+}
+
+// The simulated table's rules that the engine's tests do not reach: which definition a removal takes, and the errors
+// of refused calls, as Windows answers them.
+TEST(SimDosDevices, ARemovalTakesTheNewestMatchingDefinitionAndRefusalsSetTheirErrors) {
+    const std::string temp = "\\??\\C:\\temp", temp10 = "\\??\\C:\\temp10", other = "\\??\\C:\\other";
+    const std::tuple<uint32_t, std::optional<std::string>, bool, Targets> removals[] = {
+        {kDddRemoveDefinition, "C:/temp", true, {other, temp}},  // a prefix, in either slash
+        {kDddRemoveDefinition | kDddExactMatchOnRemove, "c:\\TEMP", true, {other, temp10}},
+        {kDddRemoveDefinition | kDddExactMatchOnRemove, "C:\\tem", false, {other, temp10, temp}},
+        {kDddRawTargetPath | kDddRemoveDefinition | kDddExactMatchOnRemove, temp10, true, {other, temp}},
+        {kDddRemoveDefinition, std::nullopt, true, {temp10, temp}}};
+    for (const auto& [flags, target, ok, left] : removals) {
+        platform::sim::SimDosDevices t;
+        for (const char* folder : {"C:\\temp", "C:\\temp10", "C:\\other"}) t.Define(0, "t:", folder);
+        EXPECT_EQ(t.Define(flags, "T:", target), ok) << flags;
+        EXPECT_EQ(t.Targets("T:"), left) << flags;
+    }
+    platform::sim::SimDosDevices d;
+    for (const auto& [flags, name, target, error] :
+         {std::tuple{0u, "M:\\", std::optional<std::string>("C:\\Data"), kErrorInvalidName},
+          {0u, "M:", std::nullopt, kErrorInvalidParameter},
+          {kDddRemoveDefinition, "K:", "C:\\x", kErrorFileNotFound},
+          {kDddRemoveDefinition, "C:", std::nullopt, kErrorAccessDenied}}) {  // the system's disk
+        EXPECT_FALSE(d.Define(flags, name, target)) << name;
+        EXPECT_EQ(d.LastError(), error) << name;
+    }
+    EXPECT_TRUE(d.Define(kDddRemoveDefinition, "K:", std::nullopt)) << "nothing to remove, nothing asked";
 }
 
 class PathHelpers : public testing::Test {

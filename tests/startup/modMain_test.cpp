@@ -147,15 +147,13 @@ TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarm) {
         {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", 0, kData},
         {"hidden: absent", "K:\tC:\\Data\r\n", win::kFileAttributeHidden, {}}};
     for (const auto& [name, content, attributes, mapped] : cases) {
-        platform::sim::SimPlatform fresh;
-        fresh.files.AddFolder("C:\\Data");
-        fresh.process.programFolder = "C:\\Apps\\Plivant";
-        fresh.process.commandLine = "/ini";
-        fresh.files.AddFile(kMountIni, content, attributes);
-        auto ports = fresh.Ports();
-        Main(ports, windows);
-        EXPECT_EQ(fresh.dosDevices.Targets("K:"), mapped) << name;
-        EXPECT_EQ(fresh.dosDevices.LogicalDriveMask(), mapped.empty() ? 0x4u : 0x404u) << name;
+        machine.files.AddFile(kMountIni, content, attributes);
+        EXPECT_FALSE(Run("/ini"));
+        // Nothing else is mapped: C:, Z: and K: alone.
+        EXPECT_EQ(std::tuple(Mapped('K'), machine.dosDevices.LogicalDriveMask()),
+                  std::tuple(mapped, mapped.empty() ? 0x2000004u : 0x2000404u))
+            << name;
+        machine.dosDevices.Define(win::kDddRemoveDefinition, "K:", std::nullopt);
     }
 }
 

@@ -14,12 +14,11 @@ namespace {
 using Lines = std::vector<std::string>;
 using std::nullopt;
 
+const std::string kBom = "\xEF\xBB\xBF";
+
 std::string Utf16(std::u16string_view text, bool bigEndian = false) {
     std::string bytes;
-    for (const char16_t unit : text) {
-        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-    }
+    for (const char16_t unit : text) bytes += {char(bigEndian ? unit >> 8 : unit), char(bigEndian ? unit : unit >> 8)};
     return bytes;
 }
 
@@ -68,8 +67,8 @@ TEST_P(BothWorlds, EveryEncodingAndLineEndGivesTheSameLinesAndOddFilesKeepWhatIs
     for (const std::u16string end : {u"\r\n", u"\n", u"\r"}) {
         const std::string utf8End(end.begin(), end.end());
         const std::string forms[] = {"E:\tC:\\Data" + utf8End + "f:\tC:\\Caf\xe9 \x80",
-                                     "\xEF\xBB\xBF" + Utf16ToUtf8(first + end + second),
-                                     Utf16ToUtf8(first + end + second), "\xFF\xFE" + Utf16(first + end + second),
+                                     kBom + Utf16ToUtf8(first + end + second), Utf16ToUtf8(first + end + second),
+                                     "\xFF\xFE" + Utf16(first + end + second),
                                      "\xFE\xFF" + Utf16(first + end + second, true)};
         const std::string ends[] = {utf8End, utf8End, utf8End, Utf16(end), Utf16(end, true)};
         for (int i = 0; i < 10; ++i) {  // each form without and with a last line end
@@ -97,28 +96,15 @@ TEST_P(BothWorlds, EveryEncodingAndLineEndGivesTheSameLinesAndOddFilesKeepWhatIs
          {true, true}},                                           // malformed, overlong, cut: legacy
         {"C:\\\xC3\xBC", {"C:\\ü"}, {"C:\\\xFC"}, {true, true}},  // "Ã¼" in legacy bytes reads as "ü"
         // A mark decides for the whole file: a line malformed in its encoding, or cut off, is left out.
-        {"\xEF\xBB\xBF"
-         "C:\\M\xFCll\r\nE:\tC:\\Data",
-         data,
-         data,
-         {false, false}},
-        {"\xEF\xBB\xBF"
-         "E:\tC:\\Data\r\nF:\tC:\\Caf\xC3",
-         data,
-         data,
-         {false, false}},
+        {kBom + "C:\\M\xFCll\r\nE:\tC:\\Data", data, data, {false, false}},
+        {kBom + "E:\tC:\\Data\r\nF:\tC:\\Caf\xC3", data, data, {false, false}},
         {"\xFF\xFE", {}, {}, {true, true}},
         {"\xFE\xFF" + Utf16(u"\u20ac\u0081\u017e\u0178", true), {"€\u0081žŸ"}, {"\x80\x81\x9e\x9f"}, {true, true}},
-        {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\r\nF:\tC:\\Da") + "t", data, data, {false, false}},  // an odd byte in a line
-        {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\r\nF:\tC:\\Temp\r") + "\n",
-         two,
-         two,
-         {false, false}},                                                                   // ... after a line end
-        {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\nF:\tC:\\\xD83D"), data, data, {false, false}},  // cut in a surrogate pair
-        {"\xFE\xFF" + Utf16(u"F:\tC:\\\xDE00\nE:\tC:\\Data", true),
-         data,
-         data,
-         {false, false}}};  // a lone low surrogate
+        // An odd byte in a line, and after a line end; cut in a surrogate pair; a lone low surrogate.
+        {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\r\nF:\tC:\\Da") + "t", data, data, {false, false}},
+        {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\r\nF:\tC:\\Temp\r") + "\n", two, two, {false, false}},
+        {"\xFF\xFE" + Utf16(u"E:\tC:\\Data\nF:\tC:\\\xD83D"), data, data, {false, false}},
+        {"\xFE\xFF" + Utf16(u"F:\tC:\\\xDE00\nE:\tC:\\Data", true), data, data, {false, false}}};
     for (const auto& c : cases) {
         const DecodedLines read = Read(c.bytes);
         EXPECT_EQ(std::tuple(read.lines, read.complete), std::tuple(Either(c.utf8, c.legacy), c.complete[!GetParam()]))

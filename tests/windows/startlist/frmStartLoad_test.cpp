@@ -21,10 +21,7 @@ namespace {
 constexpr const char* kList = "C:\\P\\mount.ini";
 constexpr int16_t kDelete = 46;
 
-template <size_t N>
-std::string Bytes(const char (&text)[N]) {  // with the NULs it holds
-    return std::string(text, N - 1);
-}
+using namespace std::string_literals;  // texts with the NULs they hold
 
 class StartLoadTest : public test::SimScreenTest {
 protected:
@@ -58,7 +55,7 @@ protected:
 TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
     sim.dosDevices.AddGlobal("D:", "\\Device\\CdRom0");
     ASSERT_TRUE(DefineDrive(sim.dosDevices, "S", "C:\\Gone", 0));  // a mapped folder names a drive too
-    sim.files.AddFile(kList, Bytes("E:\tC:\\My Data\r\nNo Tab\rX:\t\xC4Q\x01\0Z\n"));
+    sim.files.AddFile(kList, "E:\tC:\\My Data\r\nNo Tab\rX:\t\xC4Q\x01\0Z\n"s);
     sim.shell.browseChoice = "C:\\Data";
     Session([&](frmStartLoad& f) {
         std::string letters;
@@ -83,13 +80,12 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
     });
     EXPECT_EQ(sim.shell.browses[0].title + "|" + sim.shell.browses[0].callbackDataText, "Folder to mount|C:\\P");
     EXPECT_EQ(sim.files.Content(kList),
-              Bytes("e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"));
+              "e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"s);
 }
 
 TEST_F(StartLoadTest, ListsItMustNotReplaceAreSaidSoAndRowsThatCannotBeSavedAreNeverLostWithoutAWord) {
     const std::string old = "E:\tC:\\Old\r\n";
-    const std::string cut = "\xEF\xBB\xBF" + std::string("E:\tC:\\\xD0\r\n");
-    const std::string cyrillic = "\xEF\xBB\xBF" + std::string("E:\tC:\\Жук\r\n");
+    const std::string cut = "\xEF\xBB\xBF"s + "E:\tC:\\\xD0\r\n", cyrillic = "\xEF\xBB\xBF"s + "E:\tC:\\Жук\r\n";
     const uint32_t plain = win::kFileAttributeArchive;
     // The user adds a row (and, unless editing, deletes it again) and closes; a write that fails is retried once.
     const std::tuple<const char*, uint32_t, bool, bool, bool, std::string, std::string, const char*> cases[] = {

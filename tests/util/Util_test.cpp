@@ -1,5 +1,5 @@
 // DS2: sizes, round trips, key padding, one known answer, hex, short texts, its Progress handler; clsCrc: known
-// checksums, the length rules, chaining, agreement with zlib.
+// checksums, the length rules, chaining, agreement with zlib; the error policies' record of swallowed failures.
 #include "util/DS2.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +22,10 @@ using namespace std::string_literals;
 DS2::FrameByteSource CountingFrame() {
     return [n = 0]() mutable { return static_cast<std::uint8_t>(n++ % 254 + 1); };
 }
+
+// The error policies' record in the test builds: what a declared scope expects is counted, anything else is kept for
+// the check that fails the test (added to this program here).
+const bool kChecked = test::AddSwallowCheck();
 
 Bytes BytesOf(std::string_view s) {
     return {s.begin(), s.end()};
@@ -118,6 +122,18 @@ TEST(ClsCrc, AgreesWithZlibAtEveryAlignmentAndChainsPieces) {
                   ::crc32(initial, buffer.data(), 70000))
             << cut;
     }
+}
+
+TEST(ErrorPolicy, ASwallowedFailureIsCountedInAnExpectingScopeAndReportedOutsideIt) {
+    const auto fail = [] { throw std::runtime_error("the disk is gone"); };
+    {
+        test::ExpectSwallowed expected;
+        SkipOnError(fail);
+        EXPECT_FALSE(StopOnError(fail));
+    }
+    SkipOnError(fail);
+    EXPECT_THROW(SkipOnError([] { throw ProcessEnded{}; }), ProcessEnded);
+    EXPECT_EQ(TakeUnexpectedSwallows(), std::vector<std::string>{"the disk is gone"});
 }
 
 }  // namespace
