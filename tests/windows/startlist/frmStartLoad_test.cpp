@@ -1,5 +1,5 @@
 // frmStartLoad on the simulated machine: loading, editing and the bytes written on closing, the lists that must not
-// be overwritten; the add button's picture.
+// be overwritten.
 #include "windows/startlist/frmStartLoad.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,6 @@
 #include "mapping/mod_Subst.h"
 #include "platform/WinConst.h"
 #include "state/UiStrings.h"
-#include "ui/BitmapDrawing.h"
-#include "ui/sim/PngFile.h"
-#include "windows/startlist/StartLoadArt.h"
 
 namespace plivant {
 namespace {
@@ -115,28 +112,6 @@ TEST_F(StartLoadTest, ListsItMustNotReplaceAreSaidSoAndRowsThatCannotBeSavedAreN
         });
         EXPECT_EQ(std::tuple(sim.files.Content(kList), said), std::tuple(after, messages)) << name;
     }
-}
-
-TEST(AddPairPicture, AGreenArrowWithADarkOutlinePointingDown) {
-    const ui::Bitmap b = AddPairPicture();
-    ui::WritePngFile(ui::Scaled(b, 8), PLIVANT_SOURCE_DIR "/build/artifacts/add-pair-picture.png");
-    const auto kind = [&](int x, int y) {  // 0 ground, 1 outline, 2 fill
-        const ui::Rgb c = b.Contains(x, y) ? b.At(x, y) : kAddPictureBackground;
-        return c == kAddPictureBackground ? 0 : ui::Luma(c) < 90 ? 1 : 2;
-    };
-    std::string widths;  // per row, as letters: the arrow's outline from top to tip
-    for (int y = 0; y < 24; ++y) {
-        int width = 0;
-        for (int x = 0; x < 24; ++x) {
-            const bool rim = !kind(x - 1, y) || !kind(x + 1, y) || !kind(x, y - 1) || !kind(x, y + 1);
-            EXPECT_TRUE(kind(x, y) == kind(23 - x, y) && (!kind(x, y) || kind(x, y) == (rim ? 1 : 2)) &&
-                        (kind(x, y) != 2 || ui::Green(b.At(x, y)) > ui::Red(b.At(x, y)) + 40))
-                << x << "," << y;
-            width += kind(x, y) != 0;
-        }
-        widths += static_cast<char>('a' + width);
-    }
-    EXPECT_EQ(widths, "aaaaggggggggomkigecaaaaa");
 }
 
 }  // namespace
