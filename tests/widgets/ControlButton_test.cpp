@@ -31,7 +31,6 @@ protected:
 };
 
 TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
-    EXPECT_EQ(button.PicMain.Picture(), CaptionButtonImage(Set::CbMin, 0));
     button.SetTheme(1);
     button.SetButtonStyle(4);  // from 3 on: the restore button
     button.SetIsActivate(false);
