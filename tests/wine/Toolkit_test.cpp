@@ -8,7 +8,6 @@
 #include "ui/BitmapDrawing.h"
 #include "widgets/ControlButton.h"
 #include "widgets/ZuLinkLabel.h"
-#include "windows/auxiliary/SplashArt.h"
 
 namespace plivant::wine {
 namespace {
@@ -109,21 +108,16 @@ LRESULT CALLBACK WatchFonts(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Back colours on the system controls (below their text), the About window's grey and white separator lines, and a
-// picture button, which draws itself on the push-button face: its picture, greyed (not blanked) while disabled. A
-// control keeps a live font until it has the next, and painting again makes no GDI object.
-TEST_F(DialogTest, TextBoxesListsLinesAndPictureButtonsPaintTheirColoursAndPicturesWithTheGdiObjectsTheyHave) {
+// Back colours on the system controls (below their text), and a picture button, which draws itself on the push-button
+// face: its picture greyed (not blanked) while disabled. A control keeps a live font until it has the next, and
+// painting again makes no GDI object.
+TEST_F(DialogTest, TextBoxesListsAndDisabledPictureButtonsPaintTheirColoursAndPicturesWithTheGdiObjectsTheyHave) {
     constexpr ui::OleColor kPanel = 0xD8E9EC;
     constexpr ui::Rgb kPanelPixel = ui::RgbOf(kPanel);
     form.SetBackColor(kPanel);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&txtNotes, &vList, &cboDrive}) c->SetBackColor(kPanel);
-    ui::Line grey(form, "Line1"), white(form, "Line2");
     ui::Label lblNote(form, "lblNote");  // the form paints its text
     lblNote.SetCaption("Note");
-    grey.SetBorderColor(0x808080);
-    white.SetBorderColor(0xFFFFFF);
-    grey.SetEnds(4500, 1500, 5850, 1500);  // pixels 300 to 389 of row 100
-    white.SetEnds(4500, 1515, 5850, 1515);
     Show();
     for (HWND w : {H(txtNotes.hwnd()), H(vList.hwnd()), GetWindow(H(cboDrive.hwnd()), GW_CHILD)}) {
         EXPECT_TRUE(PumpUntil([&] {
@@ -131,21 +125,7 @@ TEST_F(DialogTest, TextBoxesListsLinesAndPictureButtonsPaintTheirColoursAndPictu
             return shot.At(shot.Width() / 2, shot.Height() - 3) == kPanelPixel;
         })) << WindowText(w);
     }
-    RECT client{};
-    GetClientRect(H(form.hwnd()), &client);
-    MapWindowPoints(H(form.hwnd()), nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const std::pair<int, ui::Rgb> rows[] = {{99, kPanelPixel}, {100, 0x808080}, {101, 0xFFFFFF}, {102, kPanelPixel}};
-    std::string wrong;  // the pixels, as x * 1000 + y, that the screen does not show as expected yet
-    EXPECT_TRUE(PumpUntil([&] {
-        const ui::Bitmap shot = CaptureScreen(client);
-        wrong.clear();
-        for (auto [y, colour] : rows)
-            for (int x : {300, 350, 389, 390})
-                if (shot.At(x, y) != (x < 390 ? colour : kPanelPixel)) wrong += std::to_string(x * 1000 + y) + " ";
-        return wrong.empty();
-    })) << wrong;
     const HWND button = H(cmdBrowse.hwnd());
-    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), cmdBrowse.Picture()); }));
     cmdBrowse.SetEnabled(false);
     EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }));
     const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchFonts, nullptr, GetCurrentThreadId());
@@ -199,7 +179,7 @@ TEST_F(ToolkitTest, TheHyperlinkShowsTheHandAndTakesTheFocusAndKeys) {
     EXPECT_EQ(std::tuple(GetFocus(), keys), std::tuple(H(link.hwnd()), std::vector<int16_t>{VK_RETURN}));
 }
 
-TEST_F(ToolkitTest, SplashIsTopmostShowsItsPicturesAndIsGoneAboutASecondLater) {
+TEST_F(ToolkitTest, SplashIsTopmostAndIsGoneAboutASecondLater) {
     platform::win32::Win32Platform real;
     platform::Platform ports{real.dosDevices, real.files, real.registry, real.process, shell, windowing, real.codePage};
     app::ProgramWindows windows(toolkit, ports);
@@ -211,19 +191,6 @@ TEST_F(ToolkitTest, SplashIsTopmostShowsItsPicturesAndIsGoneAboutASecondLater) {
     const HWND splash = H(windows.Splash()->hwnd());
     ASSERT_TRUE(IsWindowVisible(splash));
     EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    ui::Bitmap shot;  // the screen may show the painting a moment later (no message is run: the splash stays)
-    const auto shown = [&] { return Contains(shot, SplashProgramPicture()) && Contains(shot, SplashMountPicture()); };
-    for (const DWORD from = GetTickCount(); !shown() && GetTickCount() - from < 5000; Sleep(10))
-        shot = ShootWindow(splash);
-    EXPECT_TRUE(shown());
-    EXPECT_TRUE(SaveArtifact(shot, "wine-splash"));
-    // The frame's etched line shows on the left, right and bottom (shadow, light; light outside); its top edge lies
-    // above the window.
-    const ui::Rgb dark = ui::RgbOf(GetSysColor(COLOR_BTNSHADOW)), light = ui::RgbOf(GetSysColor(COLOR_BTNHIGHLIGHT));
-    const int w = shot.Width(), h = shot.Height();
-    EXPECT_EQ((std::vector{shot.At(0, h / 2), shot.At(1, h / 2), shot.At(w - 2, h / 2), shot.At(w - 1, h / 2),
-                           shot.At(w / 2, h - 2), shot.At(w / 2, h - 1), shot.At(w / 2, 0)}),
-              (std::vector{dark, light, dark, light, dark, light, ui::RgbOf(0xD8E9EC)}));
     toolkit.RunUntilNoFormIsLeft();  // returns when the splash has closed itself
     KillTimer(nullptr, reference);
     // About a second, told by the order of the timers rather than by the clock of a busy machine; unmanaged windows
