@@ -92,6 +92,9 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
     const std::string list =
         "E:\tC:\\Data\tx\r\n"                   // third field ignored
         "f:\tc:\\my documents\\work files\r\n"  // lower case, mapped in short form
+        "G:\tC:\\Missing\r\n"                   // no such folder
+        "H: C:\\Data\r\n"                       // no TAB
+        "\tC:\\Data\r\n"                        // no drive letter
         "E:\tC:\\Data\r\n"                      // letters in use are left alone: the same folder again,
         "c:\tC:\\Data\r\nZ:\tC:\\Data\r\n"      // a disk, a network drive,
         "K:\tC:\\Data\r\n"                      // another folder
@@ -100,8 +103,8 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
     const auto inUse = std::tuple(Mapped('C'), Mapped('Z'), Mapped('K'));
     machine.files.AddFile(kMountIni, list);
     EXPECT_FALSE(Run("/ini"));
-    EXPECT_EQ(std::tuple(Mapped('E'), Mapped('F'), Mapped('J')),
-              std::tuple(kData, Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"}, kData));
+    EXPECT_EQ(std::tuple(Mapped('E'), Mapped('F'), Mapped('G'), Mapped('H'), Mapped('J')),
+              std::tuple(kData, Targets{"\\??\\c:\\MYDOCU~1\\WORKFI~1"}, Targets{}, Targets{}, kData));
     EXPECT_EQ(std::tuple(Mapped('C'), Mapped('Z'), Mapped('K')), inUse);
     EXPECT_EQ(machine.files.Content(kMountIni), list) << "the list is not rewritten";
 }
