@@ -63,7 +63,10 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
         f.cmdAdd.Click();     // no letter chosen: the row begins with the TAB
         f.cboDrive.SetListIndex(2);
         f.cmdAdd.Click();
-        f.cmdAdd.Click();           // both boxes keep their values: the same row again
+        f.cmdAdd.Click();  // both boxes keep their values: the same row again
+        int16_t typed = 'q';
+        f.txtBrowse.KeyPress(typed);  // display only
+        EXPECT_EQ(typed, 0);
         f.vList.KeyUp(kDelete, 0);  // nothing selected
         f.vList.SetListIndex(1);
         f.vList.KeyUp(45, 0);  // Insert
