@@ -31,14 +31,20 @@ TEST(HelpText, TheDotsFollowTheHeadingAndABarEndsAParagraphsLine) {
 
 using WindowsTest = test::SimScreenTest;
 
-TEST_F(WindowsTest, HelpLoadsTheTranslatedTextAboutItsCaptionsVersionLinkAndWaysToClose) {
+TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsCaptionsVersionLinkAndWaysToClose) {
     for (const auto& [id, text] : {std::pair{"5011", "Hilfe"}, {"5014", "HILFE"}, {"5015", "a|b"}, {"5017", "Von"}})
         sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, id, text);
     frmHelp help(toolkit, ports);
     help.Show();
-    EXPECT_EQ(
-        std::tuple(help.NuvaXPForm1.Caption(), help.txtHelp.Text()),
-        std::tuple("Hilfe", HelpText(sim.codePage, "HILFE", "a|b", DefaultText(UiString::HelpParagraph2), "Von")));
+    EXPECT_EQ(std::tuple(help.NuvaXPForm1.Caption(), help.txtHelp.Text(), help.txtHelp.MultiLine()),
+              std::tuple("Hilfe", HelpText(sim.codePage, "HILFE", "a|b", DefaultText(UiString::HelpParagraph2), "Von"),
+                         true));
+    // A letter, Backspace and Ctrl+V are discarded; Ctrl+C copies. Locked, the box takes no other edit either.
+    for (const auto& [typed, kept] : {std::pair{'a', 0}, {'\b', 0}, {'\x16', 0}, {'\x03', 3}}) {
+        int16_t key = typed;
+        help.txtHelp.KeyPress(key);
+        EXPECT_EQ(std::tuple(key, help.txtHelp.Locked()), std::tuple(kept, true));
+    }
     sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5029", "Info");
     sim.process.version = {4, 1, 0};
     frmAbout about(toolkit, ports);
