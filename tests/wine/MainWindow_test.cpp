@@ -5,10 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <numeric>
 
 #include "WineSupport.h"
+#include "platform/win32/Handles.h"
 #include "state/UiStrings.h"
+#include "ui/BitmapDrawing.h"
 #include "ui/Types.h"
+#include "ui/win32/GdiPainting.h"
+#include "ui/win32/Win32Toolkit.h"
 #include "windows/main/MountArt.h"
 
 namespace plivant::wine {
@@ -29,6 +35,60 @@ std::string Text(HWND window) {
     wchar_t text[1024] = L"";
     SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
     return Utf8(text);
+}
+
+// A language's texts as the setup writes its table (none: English, which writes none).
+void SetLanguage(const std::map<int, std::string>& texts) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
+    HKEY key = nullptr;
+    if (texts.empty() || RegCreateKeyA(HKEY_CURRENT_USER, kLanguageKey, &key) != ERROR_SUCCESS) return;
+    for (const auto& [id, text] : texts) {
+        const std::wstring name = std::to_wstring(id), value = Wide(text);
+        RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(key);
+}
+
+RECT Area(HWND window, int margin = 0) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    InflateRect(&r, margin, margin);
+    return r;
+}
+
+// What the screen shows in the area once two looks a tenth of a second apart agree: painted, pictures drawn.
+ui::Bitmap Settled(const RECT& area) {
+    ui::Bitmap before, now = CaptureScreen(area);
+    EXPECT_TRUE(PumpUntil([&] { return before = now, Sleep(100), (now = CaptureScreen(area)) == before; }));
+    return now;
+}
+
+// A language's code, as the head of its row of the sheet.
+ui::Bitmap Label(const std::string& code) {
+    platform::win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    platform::win32::UniqueBitmap bitmap(ui::win32::MakeBitmap(ui::Bitmap(60, 24, 0xFFFFFF)));
+    const platform::win32::UniqueFont font = ui::win32::MakeFont({.size = 12, .bold = true});
+    platform::win32::SelectGuard withBitmap(dc.get(), bitmap.get()), withFont(dc.get(), font.get());
+    TextOutA(dc.get(), 0, 0, code.c_str(), static_cast<int>(code.size()));
+    return ui::win32::ReadBitmap(dc.get(), 60, 24);
+}
+
+// The pictures in a grid on white, each column as wide as its widest.
+ui::Bitmap Sheet(const std::vector<std::vector<ui::Bitmap>>& rows) {
+    constexpr int kGap = 10;
+    std::vector<int> widths(rows.at(0).size()), heights(rows.size());
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (size_t c = 0; c < rows[r].size(); ++c) {
+            widths[c] = std::max(widths[c], rows[r][c].Width() + kGap);
+            heights[r] = std::max(heights[r], rows[r][c].Height() + kGap);
+        }
+    }
+    ui::Bitmap sheet(std::accumulate(widths.begin(), widths.end(), kGap),
+                     std::accumulate(heights.begin(), heights.end(), kGap), 0xFFFFFF);
+    for (size_t r = 0, y = kGap; r < rows.size(); y += heights[r++])
+        for (size_t c = 0, x = kGap; c < rows[r].size(); x += widths[c++]) ui::Blit(sheet, rows[r][c], x, y);
+    return sheet;
 }
 
 // A key as the keyboard sends it to the window with the focus.
@@ -192,6 +252,47 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearFoldersInAnyScriptAsAUserWou
     EXPECT_EQ(ReadBytes(installed / "Plivant.ini"), "<missing>");
     RegDeleteKeyA(HKEY_CURRENT_USER, kLanguageKey);
     for (const auto& folder : {wideJapan, wideBeetle}) RemoveDirectoryW(folder.c_str());
+}
+
+// Every language's table, the program started on a folder with a mapped letter and a history row: the lists are named
+// by their headings, the help window and the start-up list editor by their captions, in the language. The main window,
+// each list's popup, the help window and the editor, a row per language, make build\artifacts\languages.png, where a
+// cut text or a broken line shows at a glance.
+TEST_F(MainWindowRun, EveryLanguageNamesEveryWindowAndMakesARowOfTheSheet) {
+    const std::string folder = installed / "Fotos", letter{used[0], ':'};
+    MakeFolder(folder);
+    ASSERT_TRUE(DefineDosDeviceA(0, letter.c_str(), folder.c_str()));
+    WriteBytes(installed / "Plivant.ini", folder + "\r\n");
+    WriteBytes(installed / "mount.ini", letter + "\t" + folder + "\r\n");
+    const std::vector<Language> languages = Languages();
+    std::vector<std::vector<ui::Bitmap>> rows;
+    for (const Language& language : languages) {
+        SetLanguage(&language == &languages[0] ? std::map<int, std::string>{} : language.texts);
+        Start(Wide(folder));
+        EXPECT_EQ(Text(lists[0]) + "|" + Text(lists[1]), language.texts.at(5012) + "|" + language.texts.at(5013));
+        std::vector<ui::Bitmap>& row = rows.emplace_back(std::vector{Label(language.code), Settled(Area(main))});
+        for (HWND list : lists) {
+            PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, RowMiddle(list, 0));
+            ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(FindWindowA("#32768", nullptr)); }, 10000));
+            row.push_back(Settled(Area(FindWindowA("#32768", nullptr), 10)));
+            Type(FindWindowA("#32768", nullptr), VK_ESCAPE);
+            ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(FindWindowA("#32768", nullptr)); }, 10000));
+        }
+        const HWND boot = Child("Button", nullptr, nullptr, Child("Button"));
+        for (auto [button, caption] : {std::pair{Child("Button", nullptr, nullptr, boot), 5011}, {boot, 5003}}) {
+            PostMessageA(button, BM_CLICK, 0, 0);
+            const std::wstring name = Wide(language.texts.at(caption));
+            HWND opened = nullptr;
+            ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(opened = FindWindowW(L"PlivantForm", name.c_str())); },
+                                  10000)) << language.code << " " << caption;
+            row.push_back(Settled(Area(opened)));
+            PostMessageA(opened, WM_CLOSE, 0, 0);
+            ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(opened); }, 10000));
+        }
+        Close();
+    }
+    SetLanguage({});
+    EXPECT_TRUE(SaveArtifact(Sheet(rows), "languages"));
 }
 
 }  // namespace

@@ -2,14 +2,18 @@
 // toolkit tests' keys and picture search.
 #include "WineSupport.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <vector>
 
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
+#include "state/UiStrings.h"
 #include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
 #include "ui/win32/Win32Toolkit.h"
@@ -122,6 +126,36 @@ bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
     const std::string folder = TestProgramFolder() + "\\..\\artifacts";
     CreateDirectoryA(folder.c_str(), nullptr);
     return ui::WritePngFile(bitmap, folder + "\\" + name + ".png");
+}
+
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    const int n = static_cast<int>(utf8.size());
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), n, wide.data(), n)));
+    return wide;
+}
+
+std::vector<Language> Languages() {
+    const std::string folder = TestProgramFolder() + "\\..\\..\\translations\\";
+    std::vector<Language> languages{{"en", {}}};
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "*.txt").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        const std::string name = found.cFileName;
+        Language& language = languages.emplace_back(Language{name.substr(0, name.size() - 4), {}});
+        std::istringstream lines(ReadBytes(folder + name));
+        for (std::string line; std::getline(lines, line);) {  // "id=text"; comments and the header have no id
+            if (line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+            if (line.ends_with('\r')) line.pop_back();
+            if (const size_t eq = line.find('='); eq != std::string::npos && std::isdigit(line[0]))
+                language.texts[std::stoi(line.substr(0, eq))] = line.substr(eq + 1);
+        }
+    }
+    FindClose(search);
+    std::sort(languages.begin() + 1, languages.end(), [](auto& a, auto& b) { return a.code < b.code; });
+    for (auto other = languages.begin() + 1; other != languages.end(); ++other)
+        for (const auto& [id, text] : other->texts) languages[0].texts[id] = DefaultText(UiString(id));
+    return languages;
 }
 
 void ToolkitTest::Press(WORD key, WORD modifier) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,16 @@ ui::Bitmap ShootWindow(HWND window, int margin = 0);
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
 // Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); false on failure.
 bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);
+
+// UTF-8 as UTF-16.
+std::wstring Wide(const std::string& utf8);
+// The program's texts in every language, by id: English (its own defaults) first, then the repository's
+// translations\<code>.txt (read through Wine's Z: drive), in the order of their codes; texts in UTF-8.
+struct Language {
+    std::string code;
+    std::map<int, std::string> texts;
+};
+std::vector<Language> Languages();
 
 // A window's text, asked of the window itself (a control of another process answers with its content too).
 inline std::string WindowText(HWND w) {
