@@ -287,8 +287,11 @@ void NuvaXPForm::CloseChildForm() {
 }
 
 void NuvaXPForm::TaskBarShow() {
+    // Only shown: the taskbar keeps its place, its size and its place among the windows, which are the system's.
     const platform::WindowHandle tray = Windowing().FindTopLevel("Shell_traywnd", "");
-    Windowing().Place(tray, 0, 0, 0, 0, 0, win::kSwpShowWindow);
+    Windowing().Place(
+        tray, 0, 0, 0, 0, 0,
+        win::kSwpShowWindow | win::kSwpNoMove | win::kSwpNoSize | win::kSwpNoZOrder | win::kSwpNoActivate);
 }
 
 void NuvaXPForm::TransparentEdges() {

@@ -9,6 +9,7 @@
 #include "frame/IHostForm.h"
 #include "platform/WinConst.h"
 #include "ui/Types.h"
+#include "util/ErrorPolicy.h"
 
 namespace plivant::nuvaxp {
 
@@ -79,6 +80,7 @@ bool TestOrTrue(Test test) {
     try {
         return test();
     } catch (...) {
+        RecordSwallowed();
         return true;
     }
 }

@@ -56,6 +56,9 @@ public:
     virtual WindowHandle WindowAt(Point position) = 0;
     // GetWindowRect: the window's rectangle on the screen.
     virtual std::optional<Rect> WindowRect(WindowHandle window) = 0;
+    // MonitorFromWindow (the nearest) and GetMonitorInfoA: the screen rectangle of the monitor that holds most of the
+    // window, or the one nearest to it.
+    virtual std::optional<Rect> MonitorRect(WindowHandle window) = 0;
     // ReleaseCapture.
     virtual bool ReleaseMouseCapture() = 0;
     // SetTimer with a callback. A thread timer (window 0) gets a new identifier from the system; a window

@@ -30,6 +30,7 @@ struct ViewLook {
     bool wordWrap = false;
     ControlBorderStyle border = ControlBorderStyle::None;
     bool threeD = false;
+    bool etched = false;  // the border is a group box's etched line
     // The container's windowless controls under this one show through it, as under a transparent control.
     bool showsContainer = false;
 };

@@ -25,12 +25,17 @@ void Label::SetAutoSize(bool value) {
     FitCaption();
 }
 
-void Label::FitCaption() {
-    if (!autoSize_) return;
+SizeTwips Label::CaptionSize() const {
     const SizeTwips size = toolkit().MeasureText(Font(), caption_);
     // A label's border takes a pixel on each side.
     const float border = borderStyle_ != ControlBorderStyle::None ? 2.0f * toolkit().TwipsPerPixelX() : 0.0f;
-    SetSizeTwips(size.width + border, size.height + border);
+    return {size.width + border, size.height + border};
+}
+
+void Label::FitCaption() {
+    if (!autoSize_) return;
+    const SizeTwips size = CaptionSize();
+    SetSizeTwips(size.width, size.height);
 }
 
 void Label::SetAlignment(TextAlignment value) {
@@ -123,6 +128,13 @@ ViewLook PictureBox::Look() const {
     ViewLook look = Control::Look();
     look.picture = picture_;
     look.border = borderStyle_;
+    return look;
+}
+
+ViewLook Frame::Look() const {
+    ViewLook look = Control::Look();
+    look.border = ControlBorderStyle::FixedSingle;
+    look.etched = true;
     return look;
 }
 

@@ -16,8 +16,9 @@ public:
     Label(Control& parent, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
-    // Automatic sizing: the label takes the size of its caption in its font.
+    // Automatic sizing: the label takes the size of its caption in its font (and its border).
     bool AutoSize() const { return autoSize_; }
+    SizeTwips CaptionSize() const;
     void SetAutoSize(bool value);
     TextAlignment Alignment() const { return alignment_; }
     void SetAlignment(TextAlignment value);
@@ -90,6 +91,13 @@ private:
     ControlBorderStyle borderStyle_ = ControlBorderStyle::FixedSingle;
 };
 
+// A frame (a group box): a container inside the system's etched line.
+class Frame : public Control {
+public:
+    using Control::Control;
+    ViewLook Look() const override;
+};
+
 class Line : public Control {
 public:
     Line(Control& parent, const char* name, int index = -1);
@@ -114,6 +122,7 @@ public:
     const std::string& Text() const { return text_; }
     // Raises Change when the text differs.
     void SetText(const std::string& value);
+    // Locked: the text can be selected, copied and scrolled, and nothing the user does edits it.
     bool Locked() const { return locked_; }
     void SetLocked(bool value) { locked_ = value; }
     // Several lines (CR LF ends a line), with scroll bars; both are set before the form is loaded.

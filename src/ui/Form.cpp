@@ -2,6 +2,7 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/Controls.h"
 #include "ui/UserControl.h"
@@ -52,13 +53,27 @@ void Form::Load() {
 }
 
 void Form::Show(int16_t modal, Form* owner) {
+    Toolkit& kit = toolkit();
+    // A click that waited while another form loads does not open this one inside that load.
+    if (kit.loading_ && kit.loading_ != this) return;
     if (owner) owner_ = owner;
-    Load();
-    if (!loaded_) return;  // Form_Load unloaded it
-    const bool wasVisible = Visible();
-    SetVisible(true);
-    if (!wasVisible) RaiseShow(*this);
-    if (modal == 1) toolkit().RunModal(*this);
+    if (modal == 1) kit.BeginModal(*this);
+    Form* const outer = std::exchange(kit.loading_, this);
+    try {
+        Load();
+        if (loaded_) {  // unless Form_Load unloaded it
+            const bool wasVisible = Visible();
+            SetVisible(true);
+            if (!wasVisible) RaiseShow(*this);
+        }
+    } catch (...) {
+        // A load that fails leaves the other windows taking input.
+        kit.loading_ = outer;
+        if (modal == 1) kit.EndModal(*this);
+        throw;
+    }
+    kit.loading_ = outer;
+    if (modal == 1) kit.RunModal(*this);  // which ends at once for a form that is not shown
 }
 
 bool Form::Unload() {

@@ -69,12 +69,25 @@ public:
     virtual SizeTwips ScreenSize() const = 0;
     // The size of a line of text in the font.
     virtual SizeTwips MeasureText(const Font& font, const std::string& text) = 0;
-    virtual int MsgBox(const std::string& prompt, int buttons, const std::string& title) = 0;
+    // A message box over its owner, which takes no input while the box is open and is active again after it.
+    virtual int MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) = 0;
     // Shows the menu's items as a popup at (x, y) in the form's client twips; a chosen item's Click runs
     // before this returns.
     virtual void PopupMenu(Form& form, Menu& menu, float x, float y) = 0;
-    // Runs the form modally: returns when it is hidden or unloaded.
+    // A modal show, as the system's dialog boxes do it. Before the form loads, the program's other windows stop
+    // taking input, so that nothing the user does while it loads reaches them; RunModal then runs the form until it
+    // is hidden or unloaded. The other windows take input again as the form hides, before its window does, so that
+    // the system activates its owner rather than another program's window.
+    virtual void BeginModal(Form& form) = 0;
     virtual void RunModal(Form& form) = 0;
+    // The other windows take input again (RunModal and the form's hiding do this themselves).
+    virtual void EndModal(const Form& form) = 0;
+
+private:
+    friend class Form;
+    // The form being loaded and shown, while there is one: its load lets waiting messages run (the frame's does), and
+    // no other form opens meanwhile.
+    Form* loading_ = nullptr;
 };
 
 }  // namespace plivant::ui

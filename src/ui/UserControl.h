@@ -1,6 +1,7 @@
 // UserControl: a control made of other controls, with design-time settings kept in its host's property
 // bag and the property-changed notification that marks a setting as changed for saving.
 #pragma once
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,7 @@ public:
     // placed on its host; ReadProperties and WriteProperties: loading from and saving to the host's saved design),
     // never through this base: the program file then carries only those that the program raises.
 
-    // The names given to the property-changed notification, in order.
+    // The settings marked as changed for saving, each once, in the order of their first change.
     const std::vector<std::string>& ChangedProperties() const { return changed_; }
     // The host window became visible: raises Show, after the host's Load (a control created while its host is
     // visible raises it at once).
@@ -33,7 +34,10 @@ public:
     ui::Font AmbientFont() const { return Parent() ? Parent()->Font() : ui::Font{}; }
 
 protected:
-    void PropertyChanged(const char* name) { changed_.emplace_back(name); }
+    // A mark, not a log: a control reopened again and again keeps its marks, not one more for every assignment.
+    void PropertyChanged(const char* name) {
+        if (std::find(changed_.begin(), changed_.end(), name) == changed_.end()) changed_.emplace_back(name);
+    }
     virtual void UserControl_Resize() {}
     virtual void UserControl_Show() {}
     void Resized() override {

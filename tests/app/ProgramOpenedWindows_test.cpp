@@ -27,7 +27,9 @@ protected:
     std::function<void()> reenter;
 };
 
-TEST_F(OpenedWindowsTest, EachWindowIsMadeOnceAndShownModallyOverItsOwner) {
+// A click on the About image that waits while a window loads (which lets waiting messages run) opens no window.
+TEST_F(OpenedWindowsTest, EachWindowIsMadeOnceAndShownModallyOverItsOwnerAndOpensNoOtherWhileItLoads) {
+    sim.windowing.onPump = [this] { windows.ShowAbout(owner); };
     std::vector<ui::Form*> made;
     for (int round = 0; round < 2; ++round) {
         windows.ShowStartupListEditor(owner);
@@ -38,6 +40,18 @@ TEST_F(OpenedWindowsTest, EachWindowIsMadeOnceAndShownModallyOverItsOwner) {
     EXPECT_EQ(std::vector(made.begin(), made.begin() + 3), std::vector(made.begin() + 3, made.end()));
     EXPECT_EQ(shown,
               (std::vector<std::string>{"frmStartLoad", "frmHelp", "frmAbout", "frmStartLoad", "frmHelp", "frmAbout"}));
+}
+
+// Over an owner near the right edge of a second monitor, a window is kept on that monitor, not moved to the primary.
+TEST_F(OpenedWindowsTest, AWindowIsKeptOnItsOwnersMonitor) {
+    sim.windowing.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+    owner.Move(1900 * 15, 300 * 15, 3000, 2000);
+    toolkit.onModal = [](ui::Form& form) {
+        EXPECT_EQ(std::tuple(form.Left() + form.Width(), form.Top()),
+                  std::tuple(2048 * 15.0f, 4500 + (2000 - 4400) / 2));
+        form.Unload();
+    };
+    windows.ShowAbout(owner);
 }
 
 TEST_F(OpenedWindowsTest, ShowAboutBoxDropsTheWindowAfterwardsButLeavesAnOpenOneAlone) {

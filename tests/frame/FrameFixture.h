@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "SimHost.h"
+#include "SwallowCheck.h"
 #include "frame/NuvaXPForm.h"
 #include "frame/ScriptedHost.h"
 #include "frame/ToolkitHostForm.h"

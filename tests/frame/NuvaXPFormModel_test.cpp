@@ -34,6 +34,7 @@ TEST_F(ModelTest, PlainOperationsOnTheHostAndItsChildForms) {
 }
 
 TEST_F(ModelTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
+    test::ExpectSwallowed scriptedFailures;
     frame.SetAutoLoad(false);
     frame.SetBackColor(0x112233);
     EXPECT_TRUE(frame.SetCaption("Mount"));
@@ -48,6 +49,7 @@ TEST_F(ModelTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
     frame.SetShowIcon(false);
     frame.SetShowMaximize(false);
     frame.SetShowMinimize(false);
+    frame.SetShowMinimize(false);  // marked once: a window opened again and again does not grow
     EXPECT_EQ(frame.ChangedProperties().size(), 14u);
     EXPECT_EQ(frame.Caption1.Caption() + host->caption, "MountMount");
     EXPECT_EQ(
@@ -94,6 +96,7 @@ TEST_F(ModelTest, SavedDesignRoundTripsEveryValueAndStoresNoDefault) {
 }
 
 TEST_F(ModelTest, ABagWithOnlyAutoLoadAndIconANewInstanceOnItsHostAndTheIconAssignedLater) {
+    test::ExpectSwallowed scriptedFailures;
     ui::PropertyBag bag;
     bag.Store("AutoLoad", true);
     bag.Store("Icon", Picture(0x00FF00));
@@ -161,6 +164,7 @@ TEST_F(LayoutTest, ThePiecesJoinAcrossTheWidthTheCaptionTakesTheRoomTheHiddenBut
 }
 
 TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFailingSteps) {
+    test::ExpectSwallowed scriptedFailures;
     host->width = 6000;
     host->height = 4500;
     frame.ReTransObj(*host);

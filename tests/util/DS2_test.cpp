@@ -9,6 +9,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "SwallowCheck.h"
 #include "util/clsCrc.h"
 
 namespace plivant {
@@ -54,6 +55,7 @@ TEST(DS2, CiphertextIsFiveBytesLongerItsHexTwiceThatEachDiffersAndAllRoundTrip) 
 }
 
 TEST(DS2, HexShortTextsAndAFailingProgressHandler) {
+    test::ExpectSwallowed scriptedFailures;
     const std::string hexes[] = {"7a0f"s, "41F"s, "G1"s}, decoded[] = {"z\x0f"s, "A\x0f"s, "\0"s};
     for (int i = 0; i < 3; ++i) {
         std::string hex = hexes[i];

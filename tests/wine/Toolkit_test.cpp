@@ -2,6 +2,7 @@
 // window's life (its peer bound from the first message, nothing sent to a window that has gone).
 #include <memory>
 
+#include "SwallowCheck.h"
 #include "ToolkitTesting.h"
 #include "app/ProgramWindows.h"
 #include "ui/BitmapDrawing.h"
@@ -97,14 +98,28 @@ TEST_F(DialogTest, TheDriveBoxReportsItsKeysAndOpensWithAltDownAndTheNotesScroll
     EXPECT_EQ(std::tuple(firstVisible() > 0, txtNotes.Text()), std::tuple(true, text));
 }
 
+// Whether a control still had its font, a live one, each time it was given the next.
+bool fontsHandedOver = true;
+LRESULT CALLBACK WatchFonts(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (call->message == WM_SETFONT) {
+        const auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(call->hwnd, WM_GETFONT, 0, 0));
+        if (current && !GetObjectType(current)) fontsHandedOver = false;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // Back colours on the system controls (below their text), the About window's grey and white separator lines, and a
-// picture button, which draws itself on the push-button face: its picture, greyed (not blanked) while disabled.
-TEST_F(DialogTest, TextBoxesListsLinesAndPictureButtonsPaintTheirColoursAndPictures) {
+// picture button, which draws itself on the push-button face: its picture, greyed (not blanked) while disabled. A
+// control keeps a live font until it has the next, and painting again makes no GDI object.
+TEST_F(DialogTest, TextBoxesListsLinesAndPictureButtonsPaintTheirColoursAndPicturesWithTheGdiObjectsTheyHave) {
     constexpr ui::OleColor kPanel = 0xD8E9EC;
     constexpr ui::Rgb kPanelPixel = ui::RgbOf(kPanel);
     form.SetBackColor(kPanel);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&txtNotes, &vList, &cboDrive}) c->SetBackColor(kPanel);
     ui::Line grey(form, "Line1"), white(form, "Line2");
+    ui::Label lblNote(form, "lblNote");  // the form paints its text
+    lblNote.SetCaption("Note");
     grey.SetBorderColor(0x808080);
     white.SetBorderColor(0xFFFFFF);
     grey.SetEnds(4500, 1500, 5850, 1500);  // pixels 300 to 389 of row 100
@@ -133,22 +148,26 @@ TEST_F(DialogTest, TextBoxesListsLinesAndPictureButtonsPaintTheirColoursAndPictu
     EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), cmdBrowse.Picture()); }));
     cmdBrowse.SetEnabled(false);
     EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }));
+    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchFonts, nullptr, GetCurrentThreadId());
+    for (const float size : {12.0f, 9.0f}) txtPath.SetFont({.size = size});
+    UnhookWindowsHookEx(hook);
+    long made[2] = {};
+    for (long& count : made) {
+        RedrawWindow(H(form.hwnd()), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        count = platform::win32::Counts().made[0];
+    }
+    EXPECT_EQ(std::tuple(fontsHandedOver, made[1]), std::tuple(true, made[0])) << "GDI objects made by a repaint";
 }
 
-TEST_F(ToolkitTest, ModalShowDisablesTheOtherWindowsUntilTheFormGoes) {
-    ui::Form owner(toolkit, "frmOwner"), dialog(toolkit, "frmDialog");
-    owner.Show();
-    dialog.Move(3000, 3000, 3000, 2000);
-    ui::Timer tmrClose(dialog, "tmrClose");
-    bool ownerWasDisabled = false;
-    tmrClose.SetInterval(50);
-    tmrClose.onTimer = [&] {
-        ownerWasDisabled = !IsWindowEnabled(H(owner.hwnd()));
-        dialog.Unload();
-    };
-    dialog.Show(1, &owner);  // returns when the timer has unloaded it
-    EXPECT_EQ(std::tuple(ownerWasDisabled, dialog.Loaded(), IsWindowEnabled(H(owner.hwnd()))),
-              std::tuple(true, false, TRUE));
+// The row under a point at any length: the system answers with its number in 16 bits.
+TEST_F(DialogTest, TheRowUnderAPointOfAListOf70000Rows) {
+    for (int i = 0; i < 70000; ++i) vList.AddItem("C:\\Folder " + std::to_string(i));
+    Show();
+    for (const int row : {66000, 3, 69999, 65535}) {
+        vList.SetListIndex(row);  // scrolls it into view
+        const auto place = vList.ItemBounds(row);
+        EXPECT_EQ(vList.ItemAt(place.left + place.width / 2, place.top + place.height / 2), row);
+    }
 }
 
 // The caption button's hover follows the real cursor through the windowing port (checked on a real window); here
@@ -198,6 +217,13 @@ TEST_F(ToolkitTest, SplashIsTopmostShowsItsPicturesAndIsGoneAboutASecondLater) {
         shot = ShootWindow(splash);
     EXPECT_TRUE(shown());
     EXPECT_TRUE(SaveArtifact(shot, "wine-splash"));
+    // The frame's etched line shows on the left, right and bottom (shadow, light; light outside); its top edge lies
+    // above the window.
+    const ui::Rgb dark = ui::RgbOf(GetSysColor(COLOR_BTNSHADOW)), light = ui::RgbOf(GetSysColor(COLOR_BTNHIGHLIGHT));
+    const int w = shot.Width(), h = shot.Height();
+    EXPECT_EQ((std::vector{shot.At(0, h / 2), shot.At(1, h / 2), shot.At(w - 2, h / 2), shot.At(w - 1, h / 2),
+                           shot.At(w / 2, h - 2), shot.At(w / 2, h - 1), shot.At(w / 2, 0)}),
+              (std::vector{dark, light, dark, light, dark, light, ui::RgbOf(0xD8E9EC)}));
     toolkit.RunUntilNoFormIsLeft();  // returns when the splash has closed itself
     KillTimer(nullptr, reference);
     // About a second, told by the order of the timers rather than by the clock of a busy machine; unmanaged windows
@@ -280,6 +306,8 @@ TEST_F(ToolkitTest, ParentsAndChildrenGoInEitherOrderWithTimersRunningAndOwnedFo
                          (fromTick ? ", in a tick" : ""));
             ui::Form form(toolkit, "frmHost"), owned(toolkit, "frmAbout");
             ui::TextBox txtReg(owned, "txtReg");
+            ui::Menu mnuFile(owned, "mnuFile", "&File");  // on the menu bar, which the system destroys with the window
+            const long refused = platform::win32::Counts().refusedCloses;
             form.Show();
             owned.Show(0, &form);
             Container controls(form);
@@ -306,6 +334,8 @@ TEST_F(ToolkitTest, ParentsAndChildrenGoInEitherOrderWithTimersRunningAndOwnedFo
             owned.SetCaption("after");
             owned.Unload();
             EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+            EXPECT_EQ(platform::win32::Counts().refusedCloses, refused)
+                << "handles closed that the system had destroyed";
         }
     }
 }

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <vector>
 
+#include "SwallowCheck.h"
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
 #include "state/UiStrings.h"
@@ -19,6 +20,10 @@
 #include "ui/win32/Win32Toolkit.h"
 
 namespace plivant::wine {
+
+namespace {
+const bool kSwallowCheckAdded = test::AddSwallowCheck();
+}  // namespace
 
 TempFolder::TempFolder(const char* base) {
     char temporary[MAX_PATH], name[MAX_PATH];

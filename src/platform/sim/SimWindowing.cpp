@@ -105,6 +105,19 @@ std::optional<Rect> SimWindowing::WindowRect(WindowHandle window) {
     return r;
 }
 
+std::optional<Rect> SimWindowing::MonitorRect(WindowHandle window) {
+    const auto r = WindowRect(window);
+    if (!r || monitors.empty()) return std::nullopt;
+    // The largest share of the window; on none, the least distance from it.
+    const auto score = [&](const Rect& m) -> int64_t {
+        const int64_t w = std::min(r->right, m.right) - std::max(r->left, m.left);
+        const int64_t h = std::min(r->bottom, m.bottom) - std::max(r->top, m.top);
+        return w > 0 && h > 0 ? w * h : std::min<int64_t>(w, 0) + std::min<int64_t>(h, 0);
+    };
+    return *std::max_element(monitors.begin(), monitors.end(),
+                             [&](const Rect& a, const Rect& b) { return score(a) < score(b); });
+}
+
 WindowHandle SimWindowing::WindowAt(Point position) {
     const auto inside = [&](WindowHandle h) {
         const auto r = WindowRect(h);

@@ -50,6 +50,7 @@ public:
     bool MoveCursor(Point position) override;
     WindowHandle WindowAt(Point position) override;
     std::optional<Rect> WindowRect(WindowHandle window) override;
+    std::optional<Rect> MonitorRect(WindowHandle window) override;
     bool ReleaseMouseCapture() override;
     uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) override;
     bool StopTimer(WindowHandle window, uintptr_t id) override;
@@ -74,6 +75,7 @@ public:
     int ActiveTimers() const { return static_cast<int>(timers_.size()); }
     std::optional<uint32_t> TimerPeriod(WindowHandle window, uintptr_t id) const;
 
+    std::vector<Rect> monitors{{0, 0, 1024, 768}};  // the primary first
     Point cursor{};
     std::function<void()> onPump;  // run by every pass of pending messages; tests advance the clock here
     int pumps = 0;

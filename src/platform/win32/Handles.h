@@ -8,56 +8,106 @@
 
 namespace plivant::platform::win32 {
 
+// What the system counts a handle as: a GDI object, a USER object, or another (kernel, registry, memory).
+enum class HandleKind { Gdi, User, Other };
+
+#ifdef PLIVANT_TEST_BUILD
+// The test builds count what the wrappers hold, by kind, how many they were given, and the closes the system refused
+// (a handle closed twice, or one it had destroyed itself): the tests check that opening and closing a window leaves
+// nothing behind and that painting makes nothing. (Wine answers GetGuiResources with 0.) The shipped program is built
+// without the counts.
+struct HandleCounts {
+    long live[3] = {};
+    long made[3] = {};
+    long refusedCloses = 0;
+};
+inline HandleCounts& Counts() {
+    static HandleCounts counts;
+    return counts;
+}
+#endif
+
 template <typename Traits>
 class Unique {
 public:
     using Handle = typename Traits::Handle;
     Unique() = default;
-    explicit Unique(Handle h) : h_(h) {}
-    Unique(Unique&& other) noexcept : h_(other.release()) {}
+    explicit Unique(Handle h) : h_(h) { Took(h); }
+    Unique(Unique&& other) noexcept : h_(std::exchange(other.h_, Traits::Invalid())) {}
     Unique& operator=(Unique&& other) noexcept {
-        reset(other.release());
+        const Handle h = std::exchange(other.h_, Traits::Invalid());
+        Close();
+        h_ = h;
         return *this;
     }
     Unique(const Unique&) = delete;
     Unique& operator=(const Unique&) = delete;
-    ~Unique() { reset(); }
+    ~Unique() { Close(); }
 
     Handle get() const { return h_; }
-    Handle release() { return std::exchange(h_, Traits::Invalid()); }
+    Handle release() {
+        Let(h_);
+        return std::exchange(h_, Traits::Invalid());
+    }
     void reset(Handle h = Traits::Invalid()) {
-        const Handle old = std::exchange(h_, h);
-        if (old != Traits::Invalid()) Traits::Close(old);
+        Close();
+        h_ = h;
+        Took(h);
     }
     explicit operator bool() const { return h_ != Traits::Invalid(); }
 
 private:
+    void Close() {
+        const Handle old = std::exchange(h_, Traits::Invalid());
+        if (old == Traits::Invalid()) return;
+        Let(old);
+        [[maybe_unused]] const bool closed = Traits::Close(old);
+#ifdef PLIVANT_TEST_BUILD
+        if (!closed) ++Counts().refusedCloses;
+#endif
+    }
+    static void Took([[maybe_unused]] Handle h) {
+#ifdef PLIVANT_TEST_BUILD
+        if (h == Traits::Invalid()) return;
+        ++Counts().live[static_cast<int>(Traits::kKind)];
+        ++Counts().made[static_cast<int>(Traits::kKind)];
+#endif
+    }
+    static void Let([[maybe_unused]] Handle h) {
+#ifdef PLIVANT_TEST_BUILD
+        if (h != Traits::Invalid()) --Counts().live[static_cast<int>(Traits::kKind)];
+#endif
+    }
+
     Handle h_ = Traits::Invalid();
 };
 
 template <typename H>
 struct GdiTraits {
     using Handle = H;
+    static constexpr HandleKind kKind = HandleKind::Gdi;
     static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { DeleteObject(h); }
+    static bool Close(Handle h) { return DeleteObject(h) != FALSE; }
 };
 
-#define PLIVANT_HANDLE_TRAITS(Name, Type, CloseCall, InvalidValue) \
-    struct Name {                                                  \
-        using Handle = Type;                                       \
-        static Handle Invalid() { return InvalidValue; }           \
-        static void Close(Handle h) { CloseCall(h); }              \
+// Close is the call that lets go of the handle, and what tells that it did.
+#define PLIVANT_HANDLE_TRAITS(Name, Type, Kind, InvalidValue, Closed) \
+    struct Name {                                                     \
+        using Handle = Type;                                          \
+        static constexpr HandleKind kKind = HandleKind::Kind;         \
+        static Handle Invalid() { return InvalidValue; }              \
+        static bool Close(Handle h) { return Closed; }                \
     }
-PLIVANT_HANDLE_TRAITS(IconTraits, HICON, DestroyIcon, nullptr);
-PLIVANT_HANDLE_TRAITS(CursorTraits, HCURSOR, DestroyCursor, nullptr);
-PLIVANT_HANDLE_TRAITS(WindowTraits, HWND, DestroyWindow, nullptr);
-PLIVANT_HANDLE_TRAITS(MenuTraits, HMENU, DestroyMenu, nullptr);
-PLIVANT_HANDLE_TRAITS(MemoryDcTraits, HDC, DeleteDC, nullptr);
-PLIVANT_HANDLE_TRAITS(LocalTraits, HLOCAL, LocalFree, nullptr);
-PLIVANT_HANDLE_TRAITS(KernelTraits, HANDLE, CloseHandle, nullptr);
-PLIVANT_HANDLE_TRAITS(FindTraits, HANDLE, FindClose, INVALID_HANDLE_VALUE);
-PLIVANT_HANDLE_TRAITS(RegKeyTraits, HKEY, RegCloseKey, nullptr);
-PLIVANT_HANDLE_TRAITS(CoTaskMemTraits, void*, CoTaskMemFree, nullptr);
+PLIVANT_HANDLE_TRAITS(IconTraits, HICON, User, nullptr, DestroyIcon(h) != FALSE);
+PLIVANT_HANDLE_TRAITS(CursorTraits, HCURSOR, User, nullptr, DestroyCursor(h) != FALSE);
+PLIVANT_HANDLE_TRAITS(WindowTraits, HWND, User, nullptr, DestroyWindow(h) != FALSE);
+PLIVANT_HANDLE_TRAITS(MenuTraits, HMENU, User, nullptr, DestroyMenu(h) != FALSE);
+PLIVANT_HANDLE_TRAITS(MemoryDcTraits, HDC, Gdi, nullptr, DeleteDC(h) != FALSE);
+PLIVANT_HANDLE_TRAITS(LocalTraits, HLOCAL, Other, nullptr, LocalFree(h) == nullptr);
+PLIVANT_HANDLE_TRAITS(KernelTraits, HANDLE, Other, nullptr, CloseHandle(h) != FALSE);
+PLIVANT_HANDLE_TRAITS(FindTraits, HANDLE, Other, INVALID_HANDLE_VALUE, FindClose(h) != FALSE);
+PLIVANT_HANDLE_TRAITS(RegKeyTraits, HKEY, Other, nullptr, RegCloseKey(h) == ERROR_SUCCESS);
+PLIVANT_HANDLE_TRAITS(CoTaskMemTraits, void*, Other, nullptr, (CoTaskMemFree(h), true));
 #undef PLIVANT_HANDLE_TRAITS
 
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;

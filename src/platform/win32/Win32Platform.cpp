@@ -362,6 +362,15 @@ std::optional<Rect> Win32Windowing::WindowRect(WindowHandle window) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+std::optional<Rect> Win32Windowing::MonitorRect(WindowHandle window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromWindow(reinterpret_cast<HWND>(window), MONITOR_DEFAULTTONEAREST), &info)) {
+        return std::nullopt;
+    }
+    return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
 bool Win32Windowing::ReleaseMouseCapture() {
     return ReleaseCapture() != FALSE;
 }

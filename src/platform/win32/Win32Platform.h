@@ -66,6 +66,7 @@ public:
     bool MoveCursor(Point position) override;
     WindowHandle WindowAt(Point position) override;
     std::optional<Rect> WindowRect(WindowHandle window) override;
+    std::optional<Rect> MonitorRect(WindowHandle window) override;
     bool ReleaseMouseCapture() override;
     uintptr_t StartTimer(WindowHandle window, uintptr_t id, uint32_t elapse, TimerCallback callback) override;
     bool StopTimer(WindowHandle window, uintptr_t id) override;

@@ -53,8 +53,8 @@ SizeTwips HeadlessToolkit::MeasureText(const Font& font, const std::string& text
     return {width * twipsPerPixelX, height * twipsPerPixelY};
 }
 
-int HeadlessToolkit::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
-    messageBoxes.push_back({prompt, buttons, title});
+int HeadlessToolkit::MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) {
+    messageBoxes.push_back({prompt, buttons, title, owner.Name()});
     return onMessageBox ? onMessageBox(messageBoxes.back()) : kMsgBoxOk;
 }
 

@@ -19,6 +19,7 @@ public:
         std::string prompt;
         int buttons;
         std::string title;
+        std::string owner;  // the form's name
     };
     struct PopupCall {
         std::string form, menu;
@@ -36,8 +37,10 @@ public:
     SizeTwips ScreenSize() const override { return {1024 * twipsPerPixelX, 768 * twipsPerPixelY}; }
     // Every character is 0.6 of the font's size wide and a line 1.6 of it high, in whole pixels.
     SizeTwips MeasureText(const Font& font, const std::string& text) override;
-    int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
+    int MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) override;
     void PopupMenu(Form& form, Menu& menu, float x, float y) override;
+    void BeginModal(Form&) override {}
+    void EndModal(const Form&) override {}
     void RunModal(Form& form) override;
 
     platform::sim::SimWindowing& Sim() { return windowing_; }

@@ -48,6 +48,7 @@ public:
     }
     ~FormPeer() override {
         if (hwnd_) SetMenu(hwnd_, nullptr);  // the bar is destroyed by its owner below, not by the window
+        toolkit_.EndModal(form_);
         DestroyOwnWindow();
     }
 
@@ -65,6 +66,8 @@ public:
             if (IsZoomed(hwnd_) || IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
         }
         if (aspect == Aspect::Visible) {
+            // A modal form hides as a dialog box ends: its owner is enabled first, so the system activates it.
+            if (!form_.Visible() && IsWindowVisible(hwnd_)) toolkit_.EndModal(form_);
             ShowWindow(hwnd_, form_.Visible() ? SW_SHOW : SW_HIDE);
             return;
         }
@@ -109,6 +112,10 @@ public:
             case WM_CLOSE:
                 form_.UserClose();
                 return 0;  // the peer may be gone now
+            case WM_DESTROY:
+                // Going with its owner: the system destroys the menu bar with the window.
+                if (menuBar_ && GetMenu(w) == menuBar_.get()) menuBar_.release();
+                return 0;
             case WM_COMMAND:
                 if (lParam == 0 && HIWORD(wParam) == 0) {
                     const WORD id = LOWORD(wParam);

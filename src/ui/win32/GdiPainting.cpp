@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <forward_list>
 #include <map>
 #include <vector>
 
@@ -13,7 +14,6 @@ namespace plivant::ui::win32 {
 
 using platform::win32::SelectGuard;
 using platform::win32::UniqueBitmap;
-using platform::win32::UniqueBrush;
 using platform::win32::UniqueCursor;
 using platform::win32::UniqueFont;
 using platform::win32::WindowDc;
@@ -166,15 +166,27 @@ int DrawProcessText(HDC dc, const std::string& text, RECT* area, UINT format) {
     return DrawTextW(dc, reinterpret_cast<LPCWSTR>(wide.data()), static_cast<int>(wide.size()), area, format);
 }
 
+namespace {
+// The fonts of the looks, made when first painted and kept for the program's life: a window paints with a few, on
+// every paint.
+HFONT PaintFont(const Font& font) {
+    static std::forward_list<std::pair<Font, UniqueFont>> made;
+    for (const auto& [known, handle] : made) {
+        if (known == font) return handle.get();
+    }
+    return made.emplace_front(font, MakeFont(font)).second.get();
+}
+}  // namespace
+
 void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
     if (look.opaque) {
-        UniqueBrush brush(CreateSolidBrush(ColourOf(look.back)));
-        FillRect(dc, &area, brush.get());
+        // The device context's own brush, in the colour: no brush is made.
+        SetDCBrushColor(dc, ColourOf(look.back));
+        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     }
     if (!look.picture.Empty()) DrawPicture(dc, look.picture, area, look.stretch);
     if (!look.text.empty()) {
-        UniqueFont font = MakeFont(look.font);
-        SelectGuard selected(dc, font.get());
+        SelectGuard selected(dc, PaintFont(look.font));
         SetTextColor(dc, ColourOf(look.fore));
         SetBkMode(dc, TRANSPARENT);
         UINT format = look.alignment == TextAlignment::Right    ? DT_RIGHT
@@ -186,8 +198,8 @@ void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
     }
     if (look.border != ControlBorderStyle::None) {
         RECT edge = area;
-        if (look.threeD) {
-            DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
+        if (look.etched || look.threeD) {
+            DrawEdge(dc, &edge, look.etched ? EDGE_ETCHED : EDGE_SUNKEN, BF_RECT);
         } else {
             FrameRect(dc, &edge, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         }

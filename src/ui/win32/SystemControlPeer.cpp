@@ -128,7 +128,11 @@ public:
     int ItemAt(platform::Point p) const override {
         if (kind_ != PeerKind::ListBox || !hwnd_) return -1;
         const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
-        return HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
+        if (HIWORD(hit) != 0) return -1;
+        // The answer holds the row's number in 16 bits, which a list of more rows cuts: the row is the one with those
+        // low bits among the rows shown, which start at the top row.
+        const auto top = static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0));
+        return top + static_cast<uint16_t>(LOWORD(hit) - top);
     }
 
     platform::Rect ItemBounds(int index) const override {
@@ -226,8 +230,10 @@ protected:
     bool ShowsContent() const override { return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox; }
     void UpdateFont() override {
         if (!hwnd_) return;
-        font_ = MakeFont(owner_.Font());
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        // The control draws with its font until it has the next one: the old one goes only then.
+        UniqueFont made = MakeFont(owner_.Font());
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
+        font_ = std::move(made);
     }
 
 private:
@@ -305,6 +311,12 @@ private:
         const HWND box = hwnd_;
         // A combo box's keys arrive at its edit field, which has the focus whenever the box has.
         const bool keys = kind_ != PeerKind::ComboBox || w == field_;
+        // A locked text box takes none of the edits the system makes: characters but Ctrl+C (copy), Delete,
+        // Shift+Insert (paste), Alt+Backspace (undo), input methods, and the clipboard's and undo messages, which its
+        // context menu sends too. (A read-only box would do the same, but looks different: the visual styles frame it
+        // in grey.)
+        const bool locked = kind_ == PeerKind::TextBox && static_cast<const TextBox&>(owner).Locked();
+        constexpr int16_t kCtrlC = 3;
         switch (message) {
             case WM_GETDLGCODE:
                 return DialogCode(system(message, wParam, lParam), lParam);
@@ -317,11 +329,25 @@ private:
                 if (!keys) break;
                 int16_t key = static_cast<int16_t>(wParam);
                 owner.KeyPress(key);
-                if (key == 0) return 0;  // the handler discarded the character
+                if (key == 0 || (locked && key != kCtrlC)) return 0;  // discarded
                 return system(message, static_cast<WPARAM>(static_cast<uint16_t>(key)), lParam);
             }
+            case WM_PASTE:
+            case WM_CUT:
+            case WM_CLEAR:
+            case WM_UNDO:
+            case EM_UNDO:
+            case WM_IME_STARTCOMPOSITION:
+            case WM_IME_COMPOSITION:
+            case WM_IME_CHAR:
+                if (locked) return 0;
+                break;
+            case WM_SYSKEYDOWN:
+                if (locked && wParam == VK_BACK) return 0;
+                break;
             case WM_KEYDOWN:
                 if (keys) owner.KeyDown(static_cast<int16_t>(wParam), KeyShift());
+                if (locked && (wParam == VK_DELETE || (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0))) return 0;
                 // WINE: the edit field of an open drop-down list keeps Enter and Escape without closing the list;
                 // the box itself closes it (taking the row under the cursor on Enter), as the field does on Windows.
                 if (box != w && IsWindow(box) && (wParam == VK_RETURN || wParam == VK_ESCAPE) &&

@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "platform/win32/MessageLoop.h"
 #include "ui/win32/GdiPainting.h"
 #include "ui/win32/WindowPeer.h"
@@ -66,22 +64,40 @@ SizeTwips Win32Toolkit::MeasureText(const Font& font, const std::string& text) {
     return {static_cast<float>(r.right) * twipsPerPixelX_, static_cast<float>(r.bottom) * twipsPerPixelY_};
 }
 
-int Win32Toolkit::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
-    return MessageBoxA(GetActiveWindow(), prompt.c_str(), title.c_str(), static_cast<UINT>(buttons));
+int Win32Toolkit::MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) {
+    return MessageBoxA(reinterpret_cast<HWND>(owner.hwnd()), prompt.c_str(), title.c_str(), static_cast<UINT>(buttons));
 }
 
 namespace {
-BOOL CALLBACK CollectEnabled(HWND window, LPARAM data) {
-    auto* found = reinterpret_cast<std::vector<HWND>*>(data);
-    if (window != found->front() && IsWindowVisible(window) && IsWindowEnabled(window)) found->push_back(window);
+struct Disabling {
+    std::forward_list<std::pair<const Form*, HWND>>& disabled;
+    const Form& form;
+    HWND self;
+};
+BOOL CALLBACK DisableOne(HWND window, LPARAM data) {
+    auto& d = *reinterpret_cast<Disabling*>(data);
+    if (window != d.self && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        d.disabled.emplace_front(&d.form, window);
+    }
     return TRUE;
 }
 }  // namespace
 
+void Win32Toolkit::BeginModal(Form& form) {
+    Disabling disabling{disabled_, form, reinterpret_cast<HWND>(form.hwnd())};
+    EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabling));
+}
+
+void Win32Toolkit::EndModal(const Form& form) {
+    disabled_.remove_if([&form](const std::pair<const Form*, HWND>& entry) {
+        if (entry.first != &form) return false;
+        if (IsWindow(entry.second)) EnableWindow(entry.second, TRUE);
+        return true;
+    });
+}
+
 void Win32Toolkit::RunModal(Form& form) {
-    std::vector<HWND> windows{reinterpret_cast<HWND>(form.hwnd())};
-    EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&windows));
-    for (size_t i = 1; i < windows.size(); ++i) EnableWindow(windows[i], FALSE);
     MSG msg;
     while (form.Loaded() && form.Visible()) {
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -91,9 +107,7 @@ void Win32Toolkit::RunModal(Form& form) {
         }
         platform::win32::DeliverMessage(msg);
     }
-    for (size_t i = 1; i < windows.size(); ++i) {
-        if (IsWindow(windows[i])) EnableWindow(windows[i], TRUE);
-    }
+    EndModal(form);
 }
 
 void Win32Toolkit::FormClosed() {

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <forward_list>
 #include <utility>
 
 #include "platform/win32/Handles.h"
@@ -25,9 +26,11 @@ public:
     float TwipsPerPixelY() const override { return twipsPerPixelY_; }
     SizeTwips ScreenSize() const override;
     SizeTwips MeasureText(const Font& font, const std::string& text) override;
-    int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
+    int MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) override;
     void PopupMenu(Form& form, Menu& menu, float x, float y) override;
+    void BeginModal(Form& form) override;
     void RunModal(Form& form) override;
+    void EndModal(const Form& form) override;
 
     // Form windows now open.
     int FormCount() const { return forms_; }
@@ -55,6 +58,7 @@ private:
     unsigned popupsShown_ = 0;
     HWND mouseMenuSuppressed_ = nullptr;
     platform::win32::UniqueWindow toolTips_;
+    std::forward_list<std::pair<const Form*, HWND>> disabled_;  // each window a modal form disabled, with the form
 };
 
 // Paints a control's look (and, for a container, its windowless children) into a device context of

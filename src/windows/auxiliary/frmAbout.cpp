@@ -56,7 +56,7 @@ frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
     txtReg.SetMultiLine(true);
     txtReg.SetBackColor(kBackground);
     txtReg.Move(165, 2010, 5415, 1260);
-    txtReg.onKeyPress = [](int16_t& KeyAscii) { KeyAscii = 0; };
+    MakeDisplayOnly(txtReg);
     ZuLinkLabel1.Move(2565, 1275, 0, 0);
     ZuLinkLabel1.ReadProperties(LinkDesign());
     Line1.SetBorderColor(0x808080);

@@ -58,8 +58,7 @@ frmHelp::frmHelp(ui::Toolkit& toolkit, platform::Platform& platform)
     arial.size = 9.75f;
     txtHelp.SetFont(arial);
     txtHelp.Move(165, 570, 5415, 3825);
-    // Display only: the text can be selected, copied and scrolled, but no character reaches it.
-    txtHelp.onKeyPress = [](int16_t& KeyAscii) { KeyAscii = 0; };
+    MakeDisplayOnly(txtHelp);
 }
 
 void frmHelp::Form_Load() {

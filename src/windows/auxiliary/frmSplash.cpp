@@ -30,9 +30,8 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     const float width = 4095, height = 4290;
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - width) / 2, (screen.height - height) / 2, width, height);
-    // The frame's top edge lies above the window's, so its line does not show.
+    // A group box over the whole window, its top edge above the window's: its left, right and bottom edges show.
     Frame1.Move(0, -45, 4095, 4335);
-    Frame1.SetBorderStyle(ui::ControlBorderStyle::None);
     Frame1.SetBackColor(NuvaXPForm::kDefaultBackground);
     // The pictures are drawn at the first paint: a removal run ends before its splash paints.
     Image1.Move(240, 300, 600, 600);

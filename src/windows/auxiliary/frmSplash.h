@@ -13,7 +13,7 @@ class frmSplash : public ui::Form {
 public:
     frmSplash(ui::Toolkit& toolkit, platform::IProcess& process);
 
-    ui::PictureBox Frame1;
+    ui::Frame Frame1;
     ui::Image Image1;
     ui::Image Image2;
     ui::Label lblName;

@@ -2,6 +2,8 @@
 // closing.
 #include "windows/main/frmMount.h"
 
+#include <algorithm>
+
 #include "mapping/modFiles.h"
 #include "mapping/mod_DriveInfo.h"
 #include "mapping/mod_Subst.h"
@@ -25,6 +27,10 @@ constexpr ui::OleColor kBackground = NuvaXPForm::kDefaultBackground;
 // What the pictures are laid on: the window's colour, which is also the face of the era's buttons.
 constexpr ui::Rgb kPictureGround = ui::RgbOf(kBackground);
 constexpr float kFrameWidth = 6015, kFrameHeight = 4815;
+// The drive letter label as designed: it ends where the drive box begins.
+constexpr float kDriveLabelLeft = 4200, kDriveLabelWidth = 825;
+// What separates it from the heading of the list, left of it in the same row, when it grows.
+constexpr float kLabelGap = 120;
 constexpr const char* kNoDriveLetter = "No drive letter;";
 constexpr const char* kErrorTitle = "ERROR!";
 
@@ -86,7 +92,7 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     lblListMDrives.SetCaption("List of Mounted Folders");
     lblListMDrives.Move(120, 1920, 1650, 195);
     lblDriveLetter.SetCaption("Drive Letter");
-    lblDriveLetter.Move(4200, 1920, 825, 195);
+    lblDriveLetter.Move(kDriveLabelLeft, 1920, kDriveLabelWidth, 195);
     cboDrive.SetToolTipText("Drive Letter");
     cboDrive.Move(5235, 1830, 615, 315);
     vList.Move(90, 2190, 5850, 1125);
@@ -104,8 +110,7 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     imgAbout.onClick = [this] { SkipOnError([&] { opened_.ShowAbout(*this); }); };
     cboDrive.onKeyPress = [this](int16_t& key) { cboDrive_KeyPress(key); };
     txtPath.onChange = [this] { txtPath_Change(); };
-    // Display only: every typed character is discarded.
-    txtPath.onKeyPress = [](int16_t& key) { key = 0; };
+    MakeDisplayOnly(txtPath);
     vList.onMouseDown = [this](int16_t button, int16_t, float x, float y) {
         List_MouseDown(vList, mnuMenu, button, x, y);
     };
@@ -162,6 +167,16 @@ void frmMount::LoadCaptions() {
     SkipOnError([&] { mnuMenuUnmount.SetCaption(text(UiString::Unmount)); });
     SkipOnError([&] { mnuoClear.SetCaption(text(UiString::Clear)); });
     SkipOnError([&] { mnuoMount.SetCaption(text(UiString::Mount)); });
+    SkipOnError([&] { FitDriveLetterLabel(); });
+}
+
+void frmMount::FitDriveLetterLabel() {
+    // Like the headings, the label takes its caption's width, so that a longer translation is not cut; it keeps its
+    // right edge by the drive box and grows to the left, as far as the heading before it allows.
+    const float right = kDriveLabelLeft + kDriveLabelWidth;
+    const float room = right - (lblListMDrives.Left() + lblListMDrives.Width() + kLabelGap);
+    const float width = std::max(kDriveLabelWidth, std::min(lblDriveLetter.CaptionSize().width, room));
+    lblDriveLetter.Move(right - width, lblDriveLetter.Top(), width, lblDriveLetter.Height());
 }
 
 void frmMount::FillFreeLetters() {
@@ -228,14 +243,15 @@ bool frmMount::MountOnFreeLetter(const std::string& drive, const std::string& fo
 
 void frmMount::ShowMountFailure() {
     const std::string message = LoadUiString(platform_.registry, UiString::DriveCreationFailed);
-    toolkit().MsgBox(message, win::kMbOk | win::kMbIconHand, kErrorTitle);
+    toolkit().MsgBox(*this, message, win::kMbOk | win::kMbIconHand, kErrorTitle);
 }
 
 void frmMount::cmdOK_Click() {
     const std::string drive = cboDrive.Text();
     if (drive.empty()) {
-        SkipOnError(
-            [&] { toolkit().MsgBox(kNoDriveLetter, win::kMbOk | win::kMbIconInformation, facts::kProgramTitle); });
+        SkipOnError([&] {
+            toolkit().MsgBox(*this, kNoDriveLetter, win::kMbOk | win::kMbIconInformation, facts::kProgramTitle);
+        });
         SkipOnError([&] { cboDrive.SetFocus(); });
         return;
     }

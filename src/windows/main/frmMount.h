@@ -65,6 +65,7 @@ protected:
 private:
     // Loading and mounting.
     void LoadCaptions();
+    void FitDriveLetterLabel();
     void FillFreeLetters();
     void RefillDriveBox();
     void LoadHistoryList();

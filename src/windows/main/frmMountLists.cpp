@@ -101,7 +101,7 @@ void frmMount::mnuoClear_Click() {
     // them too, and the user hears why.
     SkipOnError([&] {
         const std::string message = LoadUiString(platform_.registry, UiString::HistoryNotCleared);
-        toolkit().MsgBox(message, win::kMbOk | win::kMbIconExclamation, facts::kProgramTitle);
+        toolkit().MsgBox(*this, message, win::kMbOk | win::kMbIconExclamation, facts::kProgramTitle);
     });
 }
 

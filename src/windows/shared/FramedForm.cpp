@@ -17,6 +17,14 @@ ui::Font FrameCaptionFont() {
     return {.name = "Courier New", .size = 9.75f, .bold = true};
 }
 
+void MakeDisplayOnly(ui::TextBox& box) {
+    constexpr int16_t kCtrlC = 3;
+    box.SetLocked(true);
+    box.onKeyPress = [](int16_t& KeyAscii) {
+        if (KeyAscii != kCtrlC) KeyAscii = 0;
+    };
+}
+
 ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font) {
     ui::PropertyBag design;
     design.Store("Caption", caption);
@@ -59,12 +67,19 @@ void FramedForm::HideSizeButtons() {
 void FramedForm::PlaceOverOwner() {
     const ui::SizeTwips screen = toolkit().ScreenSize();
     float left = (screen.width - Width()) / 2, top = (screen.height - Height()) / 2;
+    float areaLeft = 0, areaTop = 0, areaRight = screen.width, areaBottom = screen.height;
     if (const ui::Form* owner = Owner(); owner && owner->Loaded()) {
         left = owner->Left() + (owner->Width() - Width()) / 2;
         top = owner->Top() + (owner->Height() - Height()) / 2;
+        // Kept on the owner's monitor, which need not be the primary one.
+        if (const auto monitor = toolkit().Windowing().MonitorRect(owner->hwnd())) {
+            const float x = toolkit().TwipsPerPixelX(), y = toolkit().TwipsPerPixelY();
+            areaLeft = static_cast<float>(monitor->left) * x, areaRight = static_cast<float>(monitor->right) * x;
+            areaTop = static_cast<float>(monitor->top) * y, areaBottom = static_cast<float>(monitor->bottom) * y;
+        }
     }
-    left = std::clamp(left, 0.0f, std::max(0.0f, screen.width - Width()));
-    top = std::clamp(top, 0.0f, std::max(0.0f, screen.height - Height()));
+    left = std::clamp(left, areaLeft, std::max(areaLeft, areaRight - Width()));
+    top = std::clamp(top, areaTop, std::max(areaTop, areaBottom - Height()));
     Move(left, top, Width(), Height());
 }
 

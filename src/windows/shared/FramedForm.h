@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frame/NuvaXPForm.h"
+#include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/PropertyBag.h"
 
@@ -11,6 +12,10 @@ namespace plivant {
 
 // The frame's title font in the program's windows.
 ui::Font FrameCaptionFont();
+
+// A box that only shows its text: locked, so that nothing edits it (Delete, Paste, Cut, Undo, its context menu), and
+// every character typed into it discarded except Ctrl+C, which copies.
+void MakeDisplayOnly(ui::TextBox& box);
 
 // The settings every window of the program stores its frame with: the caption, the title font, the program's icon
 // as the title bar shows it, maximising disabled and AutoLoad on.
@@ -31,7 +36,7 @@ protected:
     // Hides the frame's maximise and then its minimise button, each step skipped on failure. Restoring the stored
     // settings leaves the buttons as designed: only this, run at load, takes them off the title bar.
     void HideSizeButtons();
-    // Centred over the owner, or on the screen when there is none; kept on the screen.
+    // Centred over the owner, kept on the owner's monitor; on the screen when there is none.
     void PlaceOverOwner();
 };
 

@@ -43,7 +43,7 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
     vList.Move(90, 1320, 5865, 1800);
 
     cboDrive.onKeyPress = DiscardKey;
-    txtBrowse.onKeyPress = DiscardKey;
+    MakeDisplayOnly(txtBrowse);
     cmdAdd.onClick = [this] { cmdAdd_Click(); };
     cmdBrowse.onClick = [this] { cmdBrowse_Click(); };
     vList.onKeyUp = [this](int16_t KeyCode, int16_t Shift) { vList_KeyUp(KeyCode, Shift); };
@@ -87,7 +87,7 @@ void frmStartLoad::LoadList() {
 }
 
 int frmStartLoad::Say(UiString id, int buttons) {
-    return toolkit().MsgBox(LoadUiString(platform_.registry, id), buttons | win::kMbIconExclamation,
+    return toolkit().MsgBox(*this, LoadUiString(platform_.registry, id), buttons | win::kMbIconExclamation,
                             facts::kProgramTitle);
 }
 

@@ -44,9 +44,11 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsC
                          true));
     // The title bar's own shading shows round the icon, not the drawing's empty ground.
     EXPECT_EQ(help.NuvaXPForm1.TitleIcon.Picture().At(0, 0), ThemeXTitleColour(0, true, 7));
-    for (int16_t typed : {'a', '\b', '\x16'}) {  // a letter, Backspace, Ctrl+V
-        help.txtHelp.KeyPress(typed);
-        EXPECT_EQ(typed, 0);
+    // A letter, Backspace and Ctrl+V are discarded; Ctrl+C copies. Locked, the box takes no other edit either.
+    for (const auto& [typed, kept] : {std::pair{'a', 0}, {'\b', 0}, {'\x16', 0}, {'\x03', 3}}) {
+        int16_t key = typed;
+        help.txtHelp.KeyPress(key);
+        EXPECT_EQ(std::tuple(key, help.txtHelp.Locked()), std::tuple(kept, true));
     }
     sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5029", "Info");
     sim.process.version = {4, 1, 0};
@@ -63,7 +65,7 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsC
         int16_t typed = 'x';
         about.txtReg.KeyPress(typed);
         close();
-        EXPECT_EQ(std::tuple(typed, about.Loaded()), std::tuple(0, false));
+        EXPECT_EQ(std::tuple(typed, about.Loaded(), about.txtReg.Locked()), std::tuple(0, false, true));
     }
 }
 

@@ -39,13 +39,28 @@ TEST_F(MountTest, BoxesDiscardTypingButTheDriveBoxTakesALowerCaseLetterForItsIte
         int16_t key = typed, pathKey = typed;
         w.cboDrive.KeyPress(key);
         w.txtPath.KeyPress(pathKey);
-        EXPECT_EQ(std::tuple(w.cboDrive.Text(), key | pathKey), std::tuple(text, 0)) << typed;
+        EXPECT_EQ(std::tuple(w.cboDrive.Text(), key | pathKey, w.txtPath.Locked()), std::tuple(text, 0, true)) << typed;
     }
     const bool disabledAtStart = !w.cmdOK.Enabled();
     w.txtPath.SetText("C:\\Temp");
     const bool enabled = w.cmdOK.Enabled();
     w.txtPath.SetText("");
     EXPECT_TRUE(disabledAtStart && enabled && !w.cmdOK.Enabled());
+}
+
+// The drive letter label keeps its right edge by the drive box, and a longer translation widens it to the left, as far
+// as the heading before it allows (its right edge at 1830 twips, the headless toolkit's measure).
+TEST_F(MountTest, TheDriveLetterLabelGrowsToTheLeftForALongerTranslation) {
+    for (const auto& [text, left] : {std::pair{"Laufwerk", 4200.0f},
+                                     {"Laufwerksbuchstabe", 3675.0f},
+                                     {"Laufwerksbuchstabe, unter dem der Ordner erscheint", 1950.0f}}) {
+        sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5005", text);
+        frmMount w(toolkit, ports, opened);
+        w.Load();
+        EXPECT_EQ(std::tuple(w.lblDriveLetter.Left(), w.lblDriveLetter.Left() + w.lblDriveLetter.Width()),
+                  std::tuple(left, 5025.0f))
+            << text;
+    }
 }
 
 // Each handler's exact sequence of engine, file and message calls. T: is mapped to C:\Temp and the history holds
@@ -212,8 +227,10 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
     w.Load();
     w.txtPath.SetText(std::string(32000, 'a'));
     w.cmdOK.Click();
-    // Every letter is in use; the message keeps the program's title under a translated caption.
-    EXPECT_EQ(std::tuple(w.Caption(), Said()), std::tuple("Plivant DE", Log{"Plivant: No drive letter;"}));
+    // Every letter is in use; the message keeps the program's title under a translated caption, and has its window
+    // as owner.
+    EXPECT_EQ(std::tuple(w.Caption(), Said(), toolkit.messageBoxes.back().owner),
+              std::tuple("Plivant DE", Log{"Plivant: No drive letter;"}, "frmMount"));
     w.cboDrive.SetText("S: ");
     w.cmdOK.Click();
     EXPECT_EQ(History(), overLong + "\r\n" + std::string(32000, 'a') + "\r\n");
