@@ -2,7 +2,6 @@
 // toolkit tests' keys and picture search.
 #include "WineSupport.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -58,6 +57,12 @@ std::vector<std::string> DeviceTargets(const std::string& name) {
     for (DWORD at = 0; at < n && buffer[at] != '\0'; at += static_cast<DWORD>(targets.back().size()) + 1)
         targets.emplace_back(&buffer[at]);
     return targets;
+}
+
+std::vector<std::string> MappedTo(const std::wstring& folder) {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetShortPathNameW(folder.c_str(), path, MAX_PATH);
+    return {"\\??\\" + std::string(path, path + n)};  // ASCII on Wine
 }
 
 char FreeLetter(const std::string& avoid) {
@@ -133,33 +138,16 @@ bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
     return ui::WritePngFile(bitmap, folder + "\\" + name + ".png");
 }
 
-std::wstring Wide(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    const int n = static_cast<int>(utf8.size());
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), n, wide.data(), n)));
-    return wide;
-}
-
-std::vector<Language> Languages() {
-    const std::string folder = TestProgramFolder() + "\\..\\..\\translations\\";
-    std::vector<Language> languages{{"en", {}}};
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((folder + "*.txt").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-        const std::string name = found.cFileName;
-        Language& language = languages.emplace_back(Language{name.substr(0, name.size() - 4), {}});
-        std::istringstream lines(ReadBytes(folder + name));
-        for (std::string line; std::getline(lines, line);) {  // "id=text"; comments and the header have no id
-            if (line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
-            if (line.ends_with('\r')) line.pop_back();
-            if (const size_t eq = line.find('='); eq != std::string::npos && std::isdigit(line[0]))
-                language.texts[std::stoi(line.substr(0, eq))] = line.substr(eq + 1);
+std::map<std::string, std::map<int, std::string>> Languages() {
+    std::map<std::string, std::map<int, std::string>> languages;
+    for (const auto& file : std::filesystem::directory_iterator(TestProgramFolder() + "\\..\\..\\translations")) {
+        std::istringstream lines(file.path().extension() == ".txt" ? ReadBytes(file.path().string()) : "");
+        for (std::string line; std::getline(lines, line);) {  // "5001=text"; the header and comments have no id
+            if (!std::isdigit(line[0]) || line.find('=') != 4) continue;
+            languages[file.path().stem().string()][std::stoi(line)] = line.substr(5, line.find_last_not_of('\r') - 4);
+            languages["en"][std::stoi(line)] = DefaultText(UiString(std::stoi(line)));
         }
     }
-    FindClose(search);
-    std::sort(languages.begin() + 1, languages.end(), [](auto& a, auto& b) { return a.code < b.code; });
-    for (auto other = languages.begin() + 1; other != languages.end(); ++other)
-        for (const auto& [id, text] : other->texts) languages[0].texts[id] = DefaultText(UiString(id));
     return languages;
 }
 
