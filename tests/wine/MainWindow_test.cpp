@@ -38,14 +38,17 @@ void SetLanguage(const std::map<int, std::string>& texts) {
     }
 }
 
-// What the screen shows of the window (with a size: of that area round its top left corner), once two looks a tenth
-// of a second apart agree: painted, pictures drawn.
+// What the screen shows of the window (with a size: of that area round its top left corner) once it has painted (the
+// program paints it before the redraw returns) and two looks a tenth of a second apart agree.
 ui::Bitmap Settled(HWND window, LONG width = 0, LONG height = 0) {
     RECT r{};
     GetWindowRect(window, &r);
     if (width) r = {r.left - 10, r.top - 10, r.left + width - 10, r.top + height - 10};
-    ui::Bitmap before, now = CaptureScreen(r);
-    EXPECT_TRUE(PumpUntil([&] { return before = now, Sleep(100), (now = CaptureScreen(r)) == before; }));
+    ui::Bitmap before, now;
+    EXPECT_TRUE(PumpUntil([&] {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        return before = now, Sleep(100), (now = CaptureScreen(r)) == before;
+    }));
     return now;
 }
 
