@@ -1,12 +1,17 @@
 // The start-up list editor and the About window on real windows, shown modally and driven by window messages; a
 // screenshot of each among the artefacts. (The help window is the same kind of window with one text box.)
 #include <functional>
+#include <map>
 
 #include "ScriptedShell.h"
 #include "ToolkitTesting.h"
 #include "WineSupport.h"
 #include "app/ProgramOpenedWindows.h"
 #include "state/UiStrings.h"
+#include "ui/win32/GdiPainting.h"
+#include "util/Text.h"
+#include "windows/main/frmMount.h"
+#include "windows/shared/ProgramFacts.h"
 
 namespace plivant::wine {
 namespace {
@@ -193,6 +198,73 @@ TEST_F(AuxiliaryWindows, TheAboutWindowIs5800By4400TwipsAndEscapeOrEnterClosesIt
                   std::tuple(false, H(owner.hwnd())))
             << key;
         EXPECT_EQ(std::tuple(r.right - r.left, r.bottom - r.top), std::tuple(387L, 293L));  // 5800 and 4400 / 15
+    }
+}
+
+// How wide a text shows in a font of the program, in pixels: the wider of the face Wine draws it with and the metric
+// twin of the face Windows draws it with (Liberation Sans has Arial's widths, which stand in for those of Microsoft
+// Sans Serif, MS Sans Serif's successor; Liberation Mono has Courier New's).
+int TextWidth(ui::Font font, const std::string& text) {
+    static const std::map<std::string, std::string> twins{
+        {"Arial", "Liberation Sans"}, {"MS Sans Serif", "Liberation Sans"}, {"Courier New", "Liberation Mono"}};
+    const std::wstring wide = Wide(text);
+    platform::win32::WindowDc screen(nullptr);
+    SIZE size{}, twin{};
+    for (SIZE* measured : {&size, &twin}) {
+        const platform::win32::UniqueFont made = ui::win32::MakeFont(font);
+        platform::win32::SelectGuard selected(screen.get(), made.get());
+        GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), measured);
+        font.name = twins.contains(font.name) ? twins.at(font.name) : font.name;
+    }
+    return std::max(size.cx, twin.cx);
+}
+
+// Every text of every language fits the room it has, measured in the font its window draws it with, a tenth wider
+// for the faces Wine substitutes: a list heading, which sizes itself, has the room up to its neighbour (the drive
+// label, which grows to the left, the row's room beside the heading); a caption the title bar's room between the icon
+// and the caption buttons; each line of the help text the help box's inner width. A popup item sizes its menu, which
+// must not grow past half the list it opens over. Tooltips, message boxes and the folder picker's title wrap or size
+// themselves.
+TEST_F(AuxiliaryWindows, EveryTextOfEveryLanguageFitsTheRoomItHas) {
+    frmMount main(toolkit, ports, windows);
+    frmHelp help(toolkit, ports);
+    frmStartLoad editor(toolkit, ports, folder);
+    frmAbout about(toolkit, ports);
+    for (ui::Form* form : std::initializer_list<ui::Form*>{&help, &editor, &about}) form->Show(0, &owner);
+    Pump();
+    RECT box{};
+    SendMessageA(H(help.txtHelp.hwnd()), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&box));
+    NONCLIENTMETRICSA system{};
+    system.cbSize = sizeof system;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0);
+    const ui::Font menu{system.lfMenuFont.lfFaceName, -system.lfMenuFont.lfHeight * toolkit.TwipsPerPixelY() / 20};
+    const auto px = [&](float twips) { return static_cast<int>(twips / toolkit.TwipsPerPixelX()); };
+    // The heading's row: from its left to the drive label's right edge, less the 120 twips between the two labels.
+    const float row = main.lblDriveLetter.Left() + main.lblDriveLetter.Width() - main.lblListMDrives.Left() - 120;
+    platform::win32::Win32CodePage codePage;
+    for (const auto& [code, texts] : Languages()) {
+        const auto fits = [&](int id, int width, int room) {
+            EXPECT_LE(width * 11 / 10, room)
+                << code << " " << id << " is " << width << " pixels wide; its room: " << room;
+        };
+        for (auto [form, id] : {std::pair<FramedForm*, int>{&editor, 5003}, {&help, 5011}, {&about, 5029}}) {
+            const std::string caption = texts.at(id) + (id == 5029 ? std::string(" ") + facts::kProgramTitle : "");
+            fits(id, TextWidth(form->NuvaXPForm1.Caption1.Font(), caption),
+                 px(form->NuvaXPForm1.Caption1.WidthTwips()));
+        }
+        for (int id : {5014, 5015, 5016, 5017}) {  // each line of the help text with only the id's text
+            std::string pieces[4];
+            pieces[id - 5014] = texts.at(id);
+            for (const std::string& line :
+                 text::SplitAt(HelpText(codePage, pieces[0], pieces[1], pieces[2], pieces[3]), '\n'))
+                fits(id, TextWidth(help.txtHelp.Font(), line.substr(0, line.find('\r'))), box.right - box.left);
+        }
+        for (int id : {5018, 5019, 5020}) fits(id, TextWidth(menu, texts.at(id)), px(main.vList.Width()) / 2);
+        const int heading = TextWidth(main.lblListMDrives.Font(), texts.at(5012));
+        fits(5012, heading, px(row - 825));  // the drive label 825 twips wide at its narrowest
+        fits(5005, TextWidth(main.lblDriveLetter.Font(), texts.at(5005)), px(row) - heading);
+        fits(5013, TextWidth(main.lblHistory.Font(), texts.at(5013)),
+             px(main.oList.Left() + main.oList.Width() - main.lblHistory.Left()));
     }
 }
 

@@ -24,9 +24,7 @@ protected:
         ASSERT_TRUE(CopyFileA(ProgramUnderTest().c_str(), program.c_str(), FALSE))
             << ProgramUnderTest() << " is missing";
         MakeFolder(data);
-        char shortForm[MAX_PATH];
-        ASSERT_GT(GetShortPathNameA(data.c_str(), shortForm, MAX_PATH), 0u);
-        mappedData = {"\\??\\" + std::string(shortForm)};
+        mappedData = MappedTo(std::wstring(data.begin(), data.end()));
     }
     void TearDown() override {
         for (char letter : used) ForgetLetter(letter);
@@ -75,11 +73,6 @@ TEST_F(WholeRun, StartupRunReadsListsInEveryEncodingAndFoldersInAnyScript) {
                        japan = base + L"\\\u65e5\u672c", one = base + L"\\\u4e00";
     for (const auto& folder : {muell, beetle, japan, one}) ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     MakeFolder(folders / "Data8");  // what best fit would make of the name with the infinity sign
-    const auto mapped = [](const std::wstring& folder) {
-        wchar_t shortForm[MAX_PATH];
-        const DWORD n = GetShortPathNameW(folder.c_str(), shortForm, MAX_PATH);
-        return Targets{"\\??\\" + std::string(shortForm, shortForm + n)};  // ASCII on Wine
-    };
     const std::string d = Letter(), e = Letter(), f = Letter(), g = Letter();
     WriteBytes(list, d + "\t" + folders.Path() + "\\M\xFCll\r\n" + e + "\t" + folders.Path() + "\\Жук\r\n" + f + "\t" +
                          folders.Path() + "\\日本\r\n");
@@ -87,7 +80,7 @@ TEST_F(WholeRun, StartupRunReadsListsInEveryEncodingAndFoldersInAnyScript) {
     WriteBytes(list, "\xEF\xBB\xBF" + g + "\t" + data + "\r\n");
     Run("/ini");
     EXPECT_EQ(std::tuple(DeviceTargets(d), DeviceTargets(e), DeviceTargets(f), DeviceTargets(g)),
-              std::tuple(mapped(muell), mapped(beetle), mapped(japan), mappedData));
+              std::tuple(MappedTo(muell), MappedTo(beetle), MappedTo(japan), mappedData));
     const std::string h = Letter(), k = Letter(), m = Letter();
     std::string bytes = "\xFF\xFE";
     for (const auto& [letter, folder] : {std::pair{h, one}, {k, base + L"\\Data\u221e"}, {m, muell}}) {
@@ -97,7 +90,7 @@ TEST_F(WholeRun, StartupRunReadsListsInEveryEncodingAndFoldersInAnyScript) {
     WriteBytes(list, bytes);
     Run("/ini");
     EXPECT_EQ(std::tuple(DeviceTargets(h), DeviceTargets(k), DeviceTargets(m)),
-              std::tuple(mapped(one), Targets{}, mapped(muell)));
+              std::tuple(MappedTo(one), Targets{}, MappedTo(muell)));
 }
 
 TEST_F(WholeRun, ASecondInstanceEndsAtOnceAndTouchesNothingAndOnceAloneTheRemovalRunRemovesTheLetter) {

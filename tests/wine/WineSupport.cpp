@@ -2,15 +2,18 @@
 // toolkit tests' keys and picture search.
 #include "WineSupport.h"
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <vector>
 
 #include "SwallowCheck.h"
 #include "ToolkitTesting.h"
 #include "platform/win32/Handles.h"
+#include "state/UiStrings.h"
 #include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
 #include "ui/win32/Win32Toolkit.h"
@@ -54,6 +57,12 @@ std::vector<std::string> DeviceTargets(const std::string& name) {
     for (DWORD at = 0; at < n && buffer[at] != '\0'; at += static_cast<DWORD>(targets.back().size()) + 1)
         targets.emplace_back(&buffer[at]);
     return targets;
+}
+
+std::vector<std::string> MappedTo(const std::wstring& folder) {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetShortPathNameW(folder.c_str(), path, MAX_PATH);
+    return {"\\??\\" + std::string(path, path + n)};  // ASCII on Wine
 }
 
 char FreeLetter(const std::string& avoid) {
@@ -127,6 +136,19 @@ bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name) {
     const std::string folder = TestProgramFolder() + "\\..\\artifacts";
     CreateDirectoryA(folder.c_str(), nullptr);
     return ui::WritePngFile(bitmap, folder + "\\" + name + ".png");
+}
+
+std::map<std::string, std::map<int, std::string>> Languages() {
+    std::map<std::string, std::map<int, std::string>> languages;
+    for (const auto& file : std::filesystem::directory_iterator(TestProgramFolder() + "\\..\\..\\translations")) {
+        std::istringstream lines(file.path().extension() == ".txt" ? ReadBytes(file.path().string()) : "");
+        for (std::string line; std::getline(lines, line);) {  // "5001=text"; the header and comments have no id
+            if (!std::isdigit(line[0]) || line.find('=') != 4) continue;
+            languages[file.path().stem().string()][std::stoi(line)] = line.substr(5, line.find_last_not_of('\r') - 4);
+            languages["en"][std::stoi(line)] = DefaultText(UiString(std::stoi(line)));
+        }
+    }
+    return languages;
 }
 
 void ToolkitTest::Press(WORD key, WORD modifier) {

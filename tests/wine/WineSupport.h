@@ -3,7 +3,9 @@
 #pragma once
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,8 @@ inline void MakeFolder(const std::string& path) {
 
 // The targets of a device name, newest first; empty when the name is unknown.
 std::vector<std::string> DeviceTargets(const std::string& name);
+// What a letter mapped to the folder names as its target: the folder's short form.
+std::vector<std::string> MappedTo(const std::wstring& folder);
 // A drive letter that nothing uses, searched from the end of the alphabet; 0 when none.
 char FreeLetter(const std::string& avoid = "");
 // Removes every definition of a letter, whatever its targets (for cleaning up after a test).
@@ -61,6 +65,13 @@ ui::Bitmap ShootWindow(HWND window, int margin = 0);
 bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
 // Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); false on failure.
 bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);
+
+inline std::wstring Wide(const std::string& utf8) {  // UTF-8 as UTF-16
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+}
+// The program's texts by language code and id, in UTF-8: the repository's translations (translations\<code>.txt, read
+// through Wine's Z: drive) and "en", the program's own English.
+std::map<std::string, std::map<int, std::string>> Languages();
 
 // A window's text, asked of the window itself (a control of another process answers with its content too).
 inline std::string WindowText(HWND w) {
