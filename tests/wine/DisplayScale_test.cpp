@@ -105,41 +105,66 @@ protected:
         return opened;
     }
 
+    // Runs the check on every window of the program started at the DPI: the splash, the main window, and those it
+    // opens.
+    void EveryWindow(DWORD dpi, const std::function<void(HWND, const char* name)>& check) {
+        ASSERT_NO_FATAL_FAILURE(Start(dpi, [&](HWND w) { check(w, "splash"); }));
+        check(main, "main");
+        for (auto [control, name] :
+             {std::pair{"Setup [Mount as Win Boot]", "editor"}, {"Help", "help"}, {"About", "about"}}) {
+            const HWND w = Open(control);
+            check(w, name);
+            PostMessageA(w, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(PumpUntil([&] { return !IsWindow(w); }));
+        }
+    }
+    // The last picture of the window taken while it showed (the splash goes by itself), once it is the expected one
+    // or after a while (a caret blinks, painting takes a moment).
+    static ui::Bitmap Shot(HWND w, const std::function<bool(const ui::Bitmap&)>& expected) {
+        ui::Bitmap shot;
+        PumpUntil(
+            [&] {
+                RECT r{};
+                const ui::Bitmap next = GetWindowRect(w, &r) ? CaptureScreen(r) : ui::Bitmap();
+                if (!IsWindowVisible(w)) return true;
+                return expected(shot = next);
+            },
+            3000);
+        return shot;
+    }
+    static ui::Bitmap Reference(const std::string& name) {
+        return ReadPng(TestProgramFolder() + "\\..\\..\\tests\\wine\\reference\\" + name + ".png");
+    }
+
     TempFolder installed;
     const std::string program = installed / "Plivant.exe";
     PROCESS_INFORMATION run{};
     HWND splash = nullptr, main = nullptr;
 };
 
-// A window is compared until it matches (a caret blinks, painting takes a moment); the last shot stays among the
-// artefacts when it never does.
 TEST_F(DisplayScale, At96DpiEveryWindowIsTheReferencePicture) {
-    const std::string folder = TestProgramFolder() + "\\..\\..\\tests\\wine\\reference\\";
-    const auto check = [&](HWND w, const char* name) {
-        const ui::Bitmap reference = ReadPng(folder + name + ".png");
-        ui::Bitmap shot;  // the last one taken while the window showed (the splash goes by itself)
-        PumpUntil(
-            [&] {
-                RECT r{};
-                const ui::Bitmap next = GetWindowRect(w, &r) ? CaptureScreen(r) : ui::Bitmap();
-                if (!IsWindowVisible(w)) return true;
-                return (shot = next) == reference;
-            },
-            3000);
+    EveryWindow(96, [&](HWND w, const char* name) {
+        const ui::Bitmap reference = Reference(name);
+        const ui::Bitmap shot = Shot(w, [&](const ui::Bitmap& b) { return b == reference; });
         if (reference.Empty() || shot != reference) {
             ADD_FAILURE() << name << " differs from its reference (" << shot.Width() << "x" << shot.Height() << ", "
                           << reference.Width() << "x" << reference.Height() << " expected)";
             SaveArtifact(shot, std::string("reference-") + name);
         }
-    };
-    ASSERT_NO_FATAL_FAILURE(Start(96, [&](HWND w) { check(w, "splash"); }));
-    check(main, "main");
-    for (auto [control, name] :
-         {std::pair{"Setup [Mount as Win Boot]", "editor"}, {"Help", "help"}, {"About", "about"}}) {
-        const HWND w = Open(control);
-        check(w, name);
-        PostMessageA(w, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(w); }));
+    });
+}
+
+TEST_F(DisplayScale, AtLargerScalesEveryWindowGrowsWithIt) {
+    for (DWORD dpi : {144, 192}) {
+        EveryWindow(dpi, [&](HWND w, const char* name) {
+            const ui::Bitmap reference = Reference(name);
+            const ui::Bitmap shot = Shot(w, [&](const ui::Bitmap&) { return false; });
+            SaveArtifact(shot, name + std::to_string(dpi));
+            printf("%s %lu: %dx%d (%dx%d)\n", name, dpi, shot.Width(), shot.Height(), reference.Width(),
+                   reference.Height());
+        });
+        TearDown();
+        run = {};
     }
 }
 
