@@ -178,6 +178,13 @@ void NuvaXPForm::DrawPieces() {
     TitleIcon.Move(Px(kIconDesignLeft), Px(kIconDesignTop), Px(kIconSize), Px(kIconSize));
 }
 
+void NuvaXPForm::Rescaled() {
+    ThemeX1.DrawPictures();
+    DrawPieces();
+    pICmenu.Move(Px(kEdge), Px(kTitleHeight), pICmenu.Width(), Px(kStripHeight));
+    Repos();
+}
+
 int16_t NuvaXPForm::IconTop() {
     TitleIcon.SetTop(Px(m_IconTop));
     return m_IconTop;

@@ -144,6 +144,7 @@ protected:
     void UserControl_ReadProperties(const ui::PropertyBag& bag);
     void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override { Repos(); }
+    void Rescaled() override;
     void UserControl_Show() override;
     void BeforeUnrealize() override;
 

@@ -154,15 +154,52 @@ TEST_F(DisplayScale, At96DpiEveryWindowIsTheReferencePicture) {
     });
 }
 
+// A window drawn at a scale against its picture at 96 DPI: the share of the picture's pixels in its rows from the top
+// whose place in the window (the scale times farther) shows nearly their colour. A piece left at its 96-DPI size (a
+// title bar, a caption button) or a white patch leaves a good part of them on another colour.
+double Likeness(const ui::Bitmap& shot, const ui::Bitmap& reference, double scale, int rows) {
+    int alike = 0, all = 0;
+    for (int y = 0; y < std::min(rows, reference.Height()); ++y) {
+        for (int x = 0; x < reference.Width(); ++x, ++all) {
+            const ui::Rgb a = reference.At(x, y);
+            const ui::Rgb b = shot.At(std::min(shot.Width() - 1, static_cast<int>((x + 0.5) * scale)),
+                                      std::min(shot.Height() - 1, static_cast<int>((y + 0.5) * scale)));
+            bool same = true;
+            for (int shift : {0, 8, 16})
+                same = same && std::abs(int((a >> shift) & 255) - int((b >> shift) & 255)) < 48;
+            alike += same;
+        }
+    }
+    return all ? double(alike) / all : 0;
+}
+
+// Each window at 144 and 192 DPI: its size the scale times its size at 96 DPI (within two pixels), its title bar
+// and caption buttons (the top 30 rows at 96 DPI) and the whole of it like the picture at 96 DPI grown by the scale.
+// Then the main window, told it is now on a monitor of 192 DPI (the system's message, with the rectangle it
+// suggests), takes that rectangle and lays itself out at 192 DPI. The pictures stay among the artefacts.
 TEST_F(DisplayScale, AtLargerScalesEveryWindowGrowsWithIt) {
-    for (DWORD dpi : {144, 192}) {
-        EveryWindow(dpi, [&](HWND w, const char* name) {
-            const ui::Bitmap reference = Reference(name);
-            const ui::Bitmap shot = Shot(w, [&](const ui::Bitmap&) { return false; });
-            SaveArtifact(shot, name + std::to_string(dpi));
-            printf("%s %lu: %dx%d (%dx%d)\n", name, dpi, shot.Width(), shot.Height(), reference.Width(),
-                   reference.Height());
+    const auto check = [&](HWND w, const std::string& name, double scale, const char* after = "") {
+        const ui::Bitmap reference = Reference(name);
+        const ui::Bitmap shot = Shot(w, [&](const ui::Bitmap& b) {
+            return Likeness(b, reference, scale, reference.Height()) > 0.9 &&
+                   (name == "splash" || Likeness(b, reference, scale, 30) >= 0.9);
         });
+        SaveArtifact(shot, name + "-" + std::to_string(int(scale * 100)) + after);
+        EXPECT_NEAR(shot.Width(), reference.Width() * scale, 2) << name << " at " << scale;
+        EXPECT_NEAR(shot.Height(), reference.Height() * scale, 2) << name << " at " << scale;
+        EXPECT_GT(Likeness(shot, reference, scale, reference.Height()), 0.9) << name << " at " << scale;
+        const int titleRows = name == "splash" ? 0 : 30;  // the splash has no title bar
+        EXPECT_GE(Likeness(shot, reference, scale, titleRows), titleRows ? 0.9 : 0) << name << "'s title at " << scale;
+    };
+    for (DWORD dpi : {144, 192}) {
+        EveryWindow(dpi, [&](HWND w, const char* name) { check(w, name, dpi / 96.0); });
+        if (dpi == 192) break;
+        RECT r{};
+        GetWindowRect(main, &r);
+        const ui::Bitmap reference = Reference("main");
+        RECT suggested{r.left, r.top, r.left + reference.Width() * 2, r.top + reference.Height() * 2};
+        SendMessageA(main, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+        check(main, "main", 2, "-moved");
         TearDown();
         run = {};
     }

@@ -45,7 +45,7 @@ frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
       registry_(platform.registry),
       process_(platform.process) {
     Image2.Move(300, 600, 0, 0);
-    Image2.SetPicture(AboutLogo());
+    Image2.SetPicture(AboutLogo(toolkit.Scale()));
     lblTitle.SetBackStyle(0);
     lblTitle.SetFont(TitleFont());
     lblTitle.Move(2565, 585, 3000, 480);

@@ -18,8 +18,8 @@ ui::Font FrameCaptionFont();
 void MakeDisplayOnly(ui::TextBox& box);
 
 // The settings every window of the program stores its frame with: the caption, the title font, the program's icon
-// as the title bar shows it, maximising disabled and AutoLoad on.
-ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font);
+// as the title bar shows it at the scale, maximising disabled and AutoLoad on.
+ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font, double scale);
 
 class FramedForm : public ui::Form {
 public:

@@ -38,7 +38,7 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
     cmdBrowse.SetToolTipText("Browse");
     cmdAdd.Move(5580, 720, 330, 315);
     cmdAdd.SetStyle(1);
-    cmdAdd.SetPicture(AddPairPicture());
+    cmdAdd.SetPicture(AddPairPicture(toolkit.Scale()));
     cmdAdd.SetToolTipText("Add");
     vList.Move(90, 1320, 5865, 1800);
 
