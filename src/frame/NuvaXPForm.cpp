@@ -183,6 +183,7 @@ void NuvaXPForm::Rescaled() {
     DrawPieces();
     pICmenu.Move(Px(kEdge), Px(kTitleHeight), pICmenu.Width(), Px(kStripHeight));
     Repos();
+    if (MyForm_) ReTransObj(*MyForm_);  // the host's region, rounded at the new scale
 }
 
 int16_t NuvaXPForm::IconTop() {
