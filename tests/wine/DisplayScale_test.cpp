@@ -182,9 +182,12 @@ double Likeness(const ui::Bitmap& shot, const ui::Bitmap& reference, double scal
 TEST_F(DisplayScale, AtLargerScalesEveryWindowGrowsWithIt) {
     const auto check = [&](HWND w, const std::string& name, double scale) {
         const ui::Bitmap reference = Reference(name);
+        ui::Bitmap previous;  // the painting is done once two shots in a row are the same
         const ui::Bitmap shot = Shot(w, [&](const ui::Bitmap& b) {
-            return Likeness(b, reference, scale, reference.Height()) > 0.9 &&
-                   (name == "splash" || Likeness(b, reference, scale, 30) >= 0.9);
+            const bool done = b == previous && Likeness(b, reference, scale, reference.Height()) > 0.9 &&
+                              (name == "splash" || Likeness(b, reference, scale, 30) >= 0.9);
+            previous = b;
+            return done;
         });
         SaveArtifact(shot, name + "-" + std::to_string(int(scale * 100)));
         EXPECT_NEAR(shot.Width(), reference.Width() * scale, 2) << name << " at " << scale;
