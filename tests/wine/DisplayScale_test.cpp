@@ -7,6 +7,7 @@
 #define STBI_ONLY_PNG
 #include <stb_image.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "WineSupport.h"
@@ -24,123 +25,34 @@ ui::Bitmap ReadPng(const std::string& path) {
     return bitmap;
 }
 
-// The screen's DPI for the programs started from now on (Wine reads it when a program starts).
+// The screen's DPI for the programs started from now on (Wine reads it as a program starts).
 void SetScreenDpi(DWORD dpi) {
     RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
 }
 
-BOOL CALLBACK Collect(HWND w, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(w);
-    return TRUE;
-}
 // The descendants of a window, or (without one) the top-level windows.
 std::vector<HWND> Windows(HWND parent = nullptr) {
     std::vector<HWND> all;
-    parent ? EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&all))
-           : EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+    const WNDENUMPROC collect = [](HWND w, LPARAM p) CALLBACK -> BOOL {
+        return reinterpret_cast<std::vector<HWND>*>(p)->push_back(w), TRUE;
+    };
+    parent ? EnumChildWindows(parent, collect, LPARAM(&all)) : EnumWindows(collect, LPARAM(&all));
     return all;
 }
-HWND FindByText(HWND parent, const char* text) {
-    for (HWND w : Windows(parent))
-        if (WindowText(w) == text) return w;
-    return nullptr;
+
+// The last picture of the window taken while it showed (the splash goes by itself), once it is the expected one or
+// after a while (a caret blinks, painting takes a moment).
+ui::Bitmap Shot(HWND w, const std::function<bool(const ui::Bitmap&)>& expected) {
+    ui::Bitmap shot;
+    PumpUntil(
+        [&] {
+            RECT r{};
+            const ui::Bitmap next = GetWindowRect(w, &r) ? CaptureScreen(r) : ui::Bitmap();
+            return !IsWindowVisible(w) || expected(shot = next);
+        },
+        3000);
+    return shot;
 }
-// A visible window of the program's class that the process shows besides the one given.
-HWND OtherWindow(DWORD process, HWND besides) {
-    for (HWND w : Windows()) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        char cls[32] = "";
-        GetClassNameA(w, cls, sizeof cls);
-        if (owner == process && w != besides && IsWindowVisible(w) && std::string(cls) == "PlivantForm") return w;
-    }
-    return nullptr;
-}
-
-class DisplayScale : public testing::Test {
-protected:
-    void TearDown() override {
-        SetScreenDpi(96);
-        if (!run.hProcess) return;
-        TerminateProcess(run.hProcess, 0);
-        WaitForSingleObject(run.hProcess, 10000);
-        CloseHandle(run.hThread);
-        CloseHandle(run.hProcess);
-    }
-    // Starts the program at the DPI; what to do with its splash, then its main window.
-    void Start(DWORD dpi, const std::function<void(HWND)>& onSplash) {
-        ASSERT_TRUE(CopyFileA(ProgramUnderTest().c_str(), program.c_str(), FALSE));
-        SetScreenDpi(dpi);
-        std::string commandLine = "\"" + program + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                   &startup, &run));
-        ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(splash = FindWindowA("PlivantForm", "Splash")); }, 10000));
-        // The main window, shown before the splash has painted, covers it (in Wine, topmost or not): moved out of its
-        // way for a moment, it uncovers the splash, which paints.
-        const HWND shown = PumpUntil([&] { return IsWindowVisible(FindWindowA("PlivantForm", "Plivant")); }, 10000)
-                               ? FindWindowA("PlivantForm", "Plivant")
-                               : nullptr;
-        RECT r{};
-        GetWindowRect(shown, &r);
-        SetWindowPos(shown, nullptr, -4000, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        onSplash(splash);
-        SetWindowPos(shown, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ASSERT_TRUE(PumpUntil(
-            [&] {
-                return !FindWindowA("PlivantForm", "Splash") &&
-                       IsWindowVisible(main = FindWindowA("PlivantForm", "Plivant"));
-            },
-            10000));
-    }
-    // Opens one of the main window's other windows by its control's text; the window.
-    HWND Open(const char* control) {
-        const HWND c = FindByText(main, control);
-        PostMessageA(c, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        PostMessageA(c, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-        HWND opened = nullptr;
-        EXPECT_TRUE(PumpUntil([&] { return (opened = OtherWindow(run.dwProcessId, main)) != nullptr; }, 10000))
-            << control;
-        return opened;
-    }
-
-    // Runs the check on every window of the program started at the DPI: the splash, the main window, and those it
-    // opens.
-    void EveryWindow(DWORD dpi, const std::function<void(HWND, const std::string& name)>& check) {
-        ASSERT_NO_FATAL_FAILURE(Start(dpi, [&](HWND w) { check(w, "splash"); }));
-        check(main, "main");
-        for (auto [control, name] :
-             {std::pair{"Setup [Mount as Win Boot]", "editor"}, {"Help", "help"}, {"About", "about"}}) {
-            const HWND w = Open(control);
-            check(w, name);
-            PostMessageA(w, WM_CLOSE, 0, 0);
-            EXPECT_TRUE(PumpUntil([&] { return !IsWindow(w); }));
-        }
-    }
-    // The last picture of the window taken while it showed (the splash goes by itself), once it is the expected one
-    // or after a while (a caret blinks, painting takes a moment).
-    static ui::Bitmap Shot(HWND w, const std::function<bool(const ui::Bitmap&)>& expected) {
-        ui::Bitmap shot;
-        PumpUntil(
-            [&] {
-                RECT r{};
-                const ui::Bitmap next = GetWindowRect(w, &r) ? CaptureScreen(r) : ui::Bitmap();
-                if (!IsWindowVisible(w)) return true;
-                return expected(shot = next);
-            },
-            3000);
-        return shot;
-    }
-    static ui::Bitmap Reference(const std::string& name) {
-        return ReadPng(TestProgramFolder() + "\\..\\..\\tests\\wine\\reference\\" + name + ".png");
-    }
-
-    TempFolder installed;
-    const std::string program = installed / "Plivant.exe";
-    PROCESS_INFORMATION run{};
-    HWND splash = nullptr, main = nullptr;
-};
 
 // A window drawn at a scale against its picture at 96 DPI: the share of the picture's pixels in its rows from the top
 // whose place in the window (the scale times farther) shows nearly their colour. A piece left at its 96-DPI size (a
@@ -161,15 +73,68 @@ double Likeness(const ui::Bitmap& shot, const ui::Bitmap& reference, double scal
     return all ? double(alike) / all : 1;
 }
 
-// Each window at 96 DPI is its picture, pixel for pixel (a failing one leaves its shot among the artefacts); at 144
-// and 192 DPI its size is the scale times that of the picture (within two pixels), and its title bar and caption
-// buttons (the picture's top 30 rows) and the whole of it are like the picture grown by the scale (pictures of them
-// stay among the artefacts).
-TEST_F(DisplayScale, EveryWindowIsItsPictureAt96DpiAndThatPictureGrownAtLargerScales) {
+// Runs the check on every window of a copy of the program started at the DPI: the splash, the main window, and the
+// three it opens from its buttons (found by their names).
+void EveryWindow(DWORD dpi, const std::function<void(HWND, const std::string& name)>& check) {
+    TempFolder installed;
+    const std::string program = installed / "Plivant.exe";
+    ASSERT_TRUE(CopyFileA(ProgramUnderTest().c_str(), program.c_str(), FALSE));
+    SetScreenDpi(dpi);
+    std::string commandLine = "\"" + program + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION run{};
+    const bool started = CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &run);
+    HWND splash = nullptr, main = nullptr;
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(splash = FindWindowA("PlivantForm", "Splash")); }, 10000));
+    SetScreenDpi(96);  // the program has read it
+    ASSERT_TRUE(started);
+    // The main window, shown before the splash has painted, covers it (in Wine, topmost or not): moved out of its way
+    // for a moment, it uncovers the splash, which paints.
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(main = FindWindowA("PlivantForm", "Plivant")); }, 10000));
+    RECT r{};
+    GetWindowRect(main, &r);
+    SetWindowPos(main, nullptr, -4000, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    check(splash, "splash");
+    SetWindowPos(main, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(PumpUntil([&] { return !FindWindowA("PlivantForm", "Splash"); }, 10000));
+    check(main, "main");
+    for (auto [control, name] :
+         {std::pair{"Setup [Mount as Win Boot]", "editor"}, {"Help", "help"}, {"About", "about"}}) {
+        const auto children = Windows(main);
+        const HWND c =
+            *std::find_if(children.begin(), children.end(), [&](HWND w) { return WindowText(w) == control; });
+        PostMessageA(c, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        PostMessageA(c, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        HWND opened = nullptr;
+        const auto other = [&](HWND w) {
+            DWORD owner = 0;
+            char cls[32] = "";
+            GetWindowThreadProcessId(w, &owner);
+            GetClassNameA(w, cls, sizeof cls);
+            return owner == run.dwProcessId && w != main && IsWindowVisible(w) && std::string(cls) == "PlivantForm";
+        };
+        EXPECT_TRUE(PumpUntil([&] { return other(opened = GetForegroundWindow()) || (opened = nullptr); }, 10000));
+        check(opened, name);
+        PostMessageA(opened, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(opened); }));
+    }
+    TerminateProcess(run.hProcess, 0);
+    WaitForSingleObject(run.hProcess, 10000);
+    CloseHandle(run.hThread);
+    CloseHandle(run.hProcess);
+}
+
+// Each window at 96 DPI is its picture, pixel for pixel; at 144 and 192 DPI its size is the scale times that of the
+// picture (within two pixels), and its title bar and caption buttons (the picture's top 30 rows) and the whole of it
+// are like the picture grown by the scale. Shots of them stay among the artefacts.
+TEST(DisplayScale, EveryWindowIsItsPictureAt96DpiAndThatPictureGrownAtLargerScales) {
     for (DWORD dpi : {96, 144, 192}) {
         const double scale = dpi / 96.0;
         EveryWindow(dpi, [&](HWND w, const std::string& name) {
-            const ui::Bitmap reference = Reference(name);
+            const ui::Bitmap reference =
+                ReadPng(TestProgramFolder() + "\\..\\..\\tests\\wine\\reference\\" + name + ".png");
             const int title = name == "splash" ? 0 : 30;  // the splash has no title bar
             ui::Bitmap previous;                          // the painting is done once two shots in a row are the same
             const ui::Bitmap shot = Shot(w, [&](const ui::Bitmap& b) {
@@ -190,8 +155,6 @@ TEST_F(DisplayScale, EveryWindowIsItsPictureAt96DpiAndThatPictureGrownAtLargerSc
             EXPECT_GT(Likeness(shot, reference, scale, reference.Height()), 0.9) << name << " at " << dpi;
             EXPECT_GE(Likeness(shot, reference, scale, title), 0.9) << name << "'s title at " << dpi;
         });
-        TearDown();
-        run = {};
     }
 }
 
