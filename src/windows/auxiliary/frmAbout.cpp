@@ -71,6 +71,11 @@ frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
     cmdOK.onClick = [this] { Unload(); };
 }
 
+void frmAbout::Rescaled() {
+    FramedForm::Rescaled();
+    Image2.SetPicture(AboutLogo(toolkit().Scale()));
+}
+
 void frmAbout::Form_Load() {
     SkipOnError([&] { NuvaXPForm1.SetCaption(LoadUiString(registry_, UiString::About) + " " + facts::kProgramTitle); });
     SkipOnError([&] { lblVersion.SetCaption("Version " + VersionNumbersText(process_.Version())); });

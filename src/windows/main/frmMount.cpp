@@ -67,22 +67,12 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont(), toolkit.Scale()));
     NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
-    // The pictures are drawn at the first paint, after the window shows.
-    using Draw = ui::Bitmap (*)(ui::Rgb, double);
-    const float scale = toolkit.Scale();  // a float: handlers hold no doubles
-    for (auto [button, draw] : {std::pair<ui::CommandButton*, Draw>{&cmdOK, MountButtonPicture},
-                                {&cmdBoot, StartupButtonPicture},
-                                {&cmdHelp, HelpButtonPicture}}) {
-        button->SetStyle(1);
-        button->SetPicture([draw = draw, scale] { return draw(kPictureGround, scale); });
-    }
+    for (ui::CommandButton* button : {&cmdOK, &cmdBoot, &cmdHelp}) button->SetStyle(1);
+    DrawPictures();
     cmdOK.Move(195, 600, 810, 600);
     cmdBoot.Move(1155, 600, 810, 600);
     cmdHelp.Move(2145, 585, 810, 600);
     imgAbout.SetWindowed(true);
-    imgAbout.SetPicture(static_cast<int>(std::lround(kAboutPictureWidth * scale)),
-                        static_cast<int>(std::lround(kAboutPictureHeight * scale)),
-                        [scale] { return AboutPicture(kPictureGround, scale); });
     imgAbout.SetToolTipText("About");
     imgAbout.Move(5020, 450, 945, 900);
     txtPath.Move(90, 1410, 5055, 300);
@@ -200,6 +190,26 @@ void frmMount::RefillDriveBox() {
 
 void frmMount::LoadHistoryList() {
     oList.SetItems(LoadHistory(platform_.files, platform_.codePage, ProgramFolder()));
+}
+
+void frmMount::DrawPictures() {
+    // The pictures are drawn at the first paint, after the window shows.
+    using Draw = ui::Bitmap (*)(ui::Rgb, double);
+    const float scale = toolkit().Scale();  // a float: handlers hold no doubles
+    for (auto [button, draw] : {std::pair<ui::CommandButton*, Draw>{&cmdOK, MountButtonPicture},
+                                {&cmdBoot, StartupButtonPicture},
+                                {&cmdHelp, HelpButtonPicture}}) {
+        button->SetPicture([draw = draw, scale] { return draw(kPictureGround, scale); });
+    }
+    imgAbout.SetPicture(static_cast<int>(std::lround(kAboutPictureWidth * scale)),
+                        static_cast<int>(std::lround(kAboutPictureHeight * scale)),
+                        [scale] { return AboutPicture(kPictureGround, scale); });
+}
+
+void frmMount::Rescaled() {
+    DrawPictures();
+    ConfigureMenuBitmaps();
+    NuvaXPForm1.SetIcon(FrameIcon(toolkit().Scale()));
 }
 
 void frmMount::ConfigureMenuBitmaps() {

@@ -29,10 +29,18 @@ ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font, do
     ui::PropertyBag design;
     design.Store("Caption", caption);
     design.Store("Font", font);
-    design.Store("Icon", TitleBarIcon(kIconTop, scale));
+    design.Store("Icon", FrameIcon(scale));
     design.Store("EnableMaximize", false);
     design.Store("AutoLoad", true);
     return design;
+}
+
+ui::Bitmap FrameIcon(double scale) {
+    return TitleBarIcon(kIconTop, scale);
+}
+
+void FramedForm::Rescaled() {
+    NuvaXPForm1.SetIcon(FrameIcon(toolkit().Scale()));
 }
 
 FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const char* name, const std::string& caption,

@@ -49,6 +49,11 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
     vList.onKeyUp = [this](int16_t KeyCode, int16_t Shift) { vList_KeyUp(KeyCode, Shift); };
 }
 
+void frmStartLoad::Rescaled() {
+    FramedForm::Rescaled();
+    cmdAdd.SetPicture(AddPairPicture(toolkit().Scale()));
+}
+
 void frmStartLoad::Form_Load() {
     // Only the file survives from one opening to the next: the boxes start empty again.
     txtBrowse.SetText("");
