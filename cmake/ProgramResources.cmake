@@ -29,11 +29,7 @@ add_custom_target(plivant_icon_file DEPENDS ${PLIVANT_ICON})
 # The program asks for UTF-8 as its process code page, so that a folder or a text in any script reaches it through the
 # ANSI entry points (Windows 10 version 1903 and later, Wine 8; an older system ignores the setting). The Windows test
 # program keeps the system's legacy code page, so that the ports' other road is tested on the real API too.
-set(PLIVANT_CODE_PAGE [=[  <application xmlns="urn:schemas-microsoft-com:asm.v3">
-    <windowsSettings>
-      <activeCodePage xmlns="http://schemas.microsoft.com/SMI/2019/WindowsSettings">UTF-8</activeCodePage>
-    </windowsSettings>
-  </application>
+set(PLIVANT_CODE_PAGE [=[      <activeCodePage xmlns="http://schemas.microsoft.com/SMI/2019/WindowsSettings">UTF-8</activeCodePage>
 ]=])
 configure_file(${CMAKE_SOURCE_DIR}/cmake/Plivant.manifest.in ${CMAKE_BINARY_DIR}/generated/Plivant.manifest @ONLY)
 set(PLIVANT_CODE_PAGE "")

@@ -109,26 +109,28 @@ Shade Vertical(double top, double bottom, ui::Rgb topColour, ui::Rgb bottomColou
     return {top, bottom, topColour, bottomColour};
 }
 
-Canvas::Canvas(int width, int height)
-    : width_(std::max(0, width)),
-      height_(std::max(0, height)),
+Canvas::Canvas(int width, int height, double scale)
+    : width_(std::max(0, static_cast<int>(std::lround(width * scale)))),
+      height_(std::max(0, static_cast<int>(std::lround(height * scale)))),
+      scale_(scale),
       pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_)) {}
 
 void Canvas::Fill(const Shape& shape, const Shade& shade, double opacity) {
     constexpr double kStep = 1.0 / kGrid;
-    const auto from = [](double v, int size) { return std::clamp(static_cast<int>(std::floor(v)), 0, size); };
-    const auto to = [](double v, int size) { return std::clamp(static_cast<int>(std::ceil(v)), 0, size); };
+    const double s = scale_;
+    const auto from = [s](double v, int size) { return std::clamp(static_cast<int>(std::floor(v * s)), 0, size); };
+    const auto to = [s](double v, int size) { return std::clamp(static_cast<int>(std::ceil(v * s)), 0, size); };
     for (int py = from(shape.top, height_); py < to(shape.bottom, height_); ++py) {
         for (int px = from(shape.left, width_); px < to(shape.right, width_); ++px) {
             int hits = 0;
             for (int sy = 0; sy < kGrid; ++sy) {
                 for (int sx = 0; sx < kGrid; ++sx) {
-                    if (shape.inside(px + (sx + 0.5) * kStep, py + (sy + 0.5) * kStep)) ++hits;
+                    if (shape.inside((px + (sx + 0.5) * kStep) / s, (py + (sy + 0.5) * kStep) / s)) ++hits;
                 }
             }
             if (hits == 0) continue;
             const double a = opacity * hits / (kGrid * kGrid);
-            const ui::Rgb c = shade(px + 0.5, py + 0.5);
+            const ui::Rgb c = shade((px + 0.5) / s, (py + 0.5) / s);
             Pixel& p = pixels_[static_cast<size_t>(py) * static_cast<size_t>(width_) + static_cast<size_t>(px)];
             p.r = Channel(c, 16) * a + p.r * (1 - a);
             p.g = Channel(c, 8) * a + p.g * (1 - a);

@@ -45,7 +45,8 @@ Shade Vertical(double top, double bottom, ui::Rgb topColour, ui::Rgb bottomColou
 
 class Canvas {
 public:
-    Canvas(int width, int height);
+    // At a scale (1.5 at 144 DPI, say) the canvas is that much larger, and shapes are given in its design's pixels.
+    Canvas(int width, int height, double scale = 1);
     int Width() const { return width_; }
     int Height() const { return height_; }
     // Paints the shape; opacity scales its coverage.
@@ -67,6 +68,7 @@ private:
         double r = 0, g = 0, b = 0, a = 0;  // premultiplied, 0..1
     };
     int width_, height_;
+    double scale_;
     std::vector<Pixel> pixels_;
 };
 

@@ -71,10 +71,12 @@ IconArt ProgramIcon(int pixels) {
     return IconArt{c.Colours(), c.Coverage()};
 }
 
-ui::Bitmap TitleBarIcon(int iconTop) {
-    art::Canvas c(16, 16);
+ui::Bitmap TitleBarIcon(int iconTop, double scale) {
+    art::Canvas c(16, 16, scale);
     art::ProgramIconAt(c, 0, 0, 16);
-    return c.Over([iconTop](int row) { return ThemeXTitleColour(0, true, std::clamp(iconTop + row, 0, 29)); });
+    const int top = static_cast<int>(std::lround(iconTop * scale));
+    const float s = static_cast<float>(scale);  // a handler holds no doubles
+    return c.Over([top, s](int row) { return ThemeXTitleColour(0, true, top + row, s); });
 }
 
 }  // namespace plivant

@@ -21,8 +21,8 @@ struct IconArt {
 IconArt ProgramIcon(int pixels);
 
 // The 16-pixel icon as the frame's title bar shows it: laid on the bar's own shading (the blue scheme, active),
-// for an icon whose top is iconTop pixels below the bar's.
-ui::Bitmap TitleBarIcon(int iconTop);
+// for an icon whose top is iconTop pixels below the bar's; at a scale (1.5 at 144 DPI, say) that much larger.
+ui::Bitmap TitleBarIcon(int iconTop, double scale = 1);
 
 namespace art {
 

@@ -3,10 +3,14 @@
 // Every scheme is one palette: a 1-pixel outline round the window, the title bar's vertical gradient and the
 // cross-section of the 4-pixel edges. The pieces are cut from that palette so that they meet without seams
 // wherever the frame places them, and the stretched pieces repeat one cross-section along their length.
+// At a larger scale the pieces are drawn at their size on the screen: the gradient is read between its rows, and the
+// outline and the edge's cross-section keep whole pixels (each band of the cross-section is as wide as a pixel is
+// now; the 1-pixel outline as many pixels as the scale rounded up).
 #include "art/ThemeXArt.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "ui/BitmapDrawing.h"
 
@@ -20,6 +24,17 @@ using ui::Rgb;
 
 constexpr int kTitleHeight = 30;
 constexpr int kEdge = 4;
+
+// A pixel at the scale: the design's pixel (band) it lies in, and its centre in the design's pixels.
+int Band(int pixel, double scale) {
+    return static_cast<int>(pixel / scale);
+}
+double At(int pixel, double scale) {
+    return (pixel + 0.5) / scale - 0.5;
+}
+int Scaled(int design, double scale) {
+    return static_cast<int>(std::lround(design * scale));
+}
 
 struct Key {
     int row;
@@ -91,13 +106,15 @@ constexpr std::array<Sizes, 8> kSizes{{
 // The window region cuts this many pixels off each end of the first five rows, rounding the top corners.
 constexpr std::array<int, 5> kCornerCut{5, 3, 2, 1, 1};
 
-Rgb TitleRow(const Palette& p, int row) {
-    if (row <= 0) return p.outline;
+// The bar's colour on a pixel row at the scale.
+Rgb TitleRow(const Palette& p, int y, double scale) {
+    if (Band(y, scale) <= 0) return p.outline;
+    const double row = At(y, scale);
     const auto& keys = p.title;
     if (row <= keys.front().row) return keys.front().colour;
     for (size_t i = 1; i < keys.size(); ++i) {
         if (row <= keys[i].row) {
-            double t = static_cast<double>(row - keys[i - 1].row) / (keys[i].row - keys[i - 1].row);
+            double t = (row - keys[i - 1].row) / (keys[i].row - keys[i - 1].row);
             return Mix(keys[i - 1].colour, keys[i].colour, t);
         }
     }
@@ -114,33 +131,37 @@ std::array<Rgb, kEdge> BottomEdge(const Palette& p) {
     return {p.inner, p.body, p.shade, p.outline};
 }
 
-Bitmap TitleMiddle(const Palette& p, int width) {
-    Bitmap b(width, kTitleHeight);
-    for (int y = 0; y < kTitleHeight; ++y) ui::FillRect(b, 0, y, width, 1, TitleRow(p, y));
+Bitmap TitleMiddle(const Palette& p, int width, double scale) {
+    const int height = Scaled(kTitleHeight, scale);
+    Bitmap b(width, height);
+    for (int y = 0; y < height; ++y) ui::FillRect(b, 0, y, width, 1, TitleRow(p, y, scale));
     return b;
 }
 
 // The left end, drawn with x counted from the outer side; the right end is the same drawing mirrored with its
 // own edge underneath. The outline follows the region's rounded corner; next to it the bar is a little lighter,
 // fading to the middle piece's colours at the inner column; the last rows turn into the edge's cross-section.
-Bitmap TitleEnd(const Palette& p, int width, const std::array<Rgb, kEdge>& edgeOutsideIn, bool mirrored) {
-    Bitmap b(width, kTitleHeight);
+Bitmap TitleEnd(const Palette& p, int design, const std::array<Rgb, kEdge>& edgeOutsideIn, bool mirrored,
+                double scale) {
+    const int width = Scaled(design, scale), height = Scaled(kTitleHeight, scale);
+    const int outline = static_cast<int>(std::ceil(scale));
+    Bitmap b(width, height);
     constexpr int kBlendRows = 4;
-    for (int y = 0; y < kTitleHeight; ++y) {
-        int first = y < static_cast<int>(kCornerCut.size()) ? kCornerCut[static_cast<size_t>(y)] : 0;
-        Rgb bar = TitleRow(p, y);
+    for (int y = 0; y < height; ++y) {
+        const int first = ThemeXCornerCut(y, scale);
+        const bool corner = Band(y, scale) < static_cast<int>(kCornerCut.size());
+        Rgb bar = TitleRow(p, y, scale);
         for (int x = 0; x < width; ++x) {
             Rgb c;
-            if (y == 0 || x <= first) {
+            if (Band(y, scale) == 0 || x < first + outline) {
                 c = p.outline;  // also the pixels the region cuts away: never seen on a shaped window
             } else {
-                double fade = 1.0 - static_cast<double>(x - 1) / (width - 2);
+                double fade = 1.0 - (At(x, scale) - 1) / (design - 2);
                 c = ui::Lighter(bar, p.sideGlow * fade * fade);
-                if (x == first + 1 && y < static_cast<int>(kCornerCut.size()))
-                    c = Mix(p.outline, c, 0.5);  // softens the steps of the rounded corner
-                int fromBottom = kTitleHeight - 1 - y;
-                if (x < kEdge && fromBottom < kBlendRows)
-                    c = Mix(c, edgeOutsideIn[static_cast<size_t>(x)],
+                if (x == first + outline && corner) c = Mix(p.outline, c, 0.5);  // softens the rounded corner's steps
+                int fromBottom = Band(height - 1 - y, scale);
+                if (Band(x, scale) < kEdge && fromBottom < kBlendRows)
+                    c = Mix(c, edgeOutsideIn[static_cast<size_t>(Band(x, scale))],
                             static_cast<double>(kBlendRows - fromBottom) / kBlendRows);
             }
             b.Set(mirrored ? width - 1 - x : x, y, c);
@@ -149,29 +170,35 @@ Bitmap TitleEnd(const Palette& p, int width, const std::array<Rgb, kEdge>& edgeO
     return b;
 }
 
-Bitmap VerticalEdge(const std::array<Rgb, kEdge>& columns, int height) {
-    Bitmap b(kEdge, height);
-    for (int x = 0; x < kEdge; ++x) ui::FillRect(b, x, 0, 1, height, columns[static_cast<size_t>(x)]);
+// The edges' cross-section across their width at the scale, one band per design pixel.
+Rgb Across(const std::array<Rgb, kEdge>& bands, int pixel, double scale) {
+    return bands[static_cast<size_t>(std::min(Band(pixel, scale), kEdge - 1))];
+}
+
+Bitmap VerticalEdge(const std::array<Rgb, kEdge>& columns, int height, double scale) {
+    Bitmap b(Scaled(kEdge, scale), height);
+    for (int x = 0; x < b.Width(); ++x) ui::FillRect(b, x, 0, 1, height, Across(columns, x, scale));
     return b;
 }
 
-Bitmap HorizontalEdge(const std::array<Rgb, kEdge>& rows, int width) {
-    Bitmap b(width, kEdge);
-    for (int y = 0; y < kEdge; ++y) ui::FillRect(b, 0, y, width, 1, rows[static_cast<size_t>(y)]);
+Bitmap HorizontalEdge(const std::array<Rgb, kEdge>& rows, int width, double scale) {
+    Bitmap b(width, Scaled(kEdge, scale));
+    for (int y = 0; y < b.Height(); ++y) ui::FillRect(b, 0, y, width, 1, Across(rows, y, scale));
     return b;
 }
 
 // A mitred corner: each pixel takes the cross-section of whichever edge, side or bottom, it lies nearer the
 // outside of.
-Bitmap BottomCorner(const Palette& p, bool right) {
-    Bitmap b(kEdge, kEdge);
+Bitmap BottomCorner(const Palette& p, bool right, double scale) {
+    const int size = Scaled(kEdge, scale);
+    Bitmap b(size, size);
     auto side = right ? RightEdge(p) : LeftEdge(p);
     auto bottom = BottomEdge(p);
-    for (int y = 0; y < kEdge; ++y) {
-        for (int x = 0; x < kEdge; ++x) {
-            int toSide = right ? kEdge - 1 - x : x;
-            int toBottom = kEdge - 1 - y;
-            b.Set(x, y, toSide < toBottom ? side[static_cast<size_t>(x)] : bottom[static_cast<size_t>(y)]);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            int toSide = Band(right ? size - 1 - x : x, scale);
+            int toBottom = Band(size - 1 - y, scale);
+            b.Set(x, y, toSide < toBottom ? Across(side, x, scale) : Across(bottom, y, scale));
         }
     }
     return b;
@@ -179,38 +206,44 @@ Bitmap BottomCorner(const Palette& p, bool right) {
 
 }  // namespace
 
-Bitmap ThemeXPicture(int array, int element) {
+int ThemeXCornerCut(int row, double scale) {
+    const size_t band = static_cast<size_t>(Band(row, scale));
+    return band < kCornerCut.size() ? Scaled(kCornerCut[band], scale) : 0;
+}
+
+Bitmap ThemeXPicture(int array, int element, double scale) {
     if (array < 1 || array > 8 || element < 0 || element > 5) return Bitmap();
     const Palette& p = kPalettes[static_cast<size_t>(element)];
     const Sizes& s = kSizes[static_cast<size_t>(array - 1)];
     int w = s.width[static_cast<size_t>(element)];
-    int h = s.height[static_cast<size_t>(element)];
+    int h = Scaled(s.height[static_cast<size_t>(element)], scale);
     switch (array) {
         case 1:
-            return TitleMiddle(p, w);
+            return TitleMiddle(p, Scaled(w, scale), scale);
         case 2:
-            return TitleEnd(p, w, LeftEdge(p), false);
+            return TitleEnd(p, w, LeftEdge(p), false, scale);
         case 3: {
             auto edge = RightEdge(p);
             std::reverse(edge.begin(), edge.end());  // outside in
-            return TitleEnd(p, w, edge, true);
+            return TitleEnd(p, w, edge, true, scale);
         }
         case 4:
-            return VerticalEdge(LeftEdge(p), h);
+            return VerticalEdge(LeftEdge(p), h, scale);
         case 5:
-            return VerticalEdge(RightEdge(p), h);
+            return VerticalEdge(RightEdge(p), h, scale);
         case 6:
-            return HorizontalEdge(BottomEdge(p), w);
+            return HorizontalEdge(BottomEdge(p), Scaled(w, scale), scale);
         case 7:
-            return BottomCorner(p, true);
+            return BottomCorner(p, true, scale);
         default:
-            return BottomCorner(p, false);
+            return BottomCorner(p, false, scale);
     }
 }
 
-Rgb ThemeXTitleColour(int scheme, bool active, int row) {
+Rgb ThemeXTitleColour(int scheme, bool active, int row, double scale) {
     int element = std::clamp(scheme, 0, 2) * 2 + (active ? 0 : 1);
-    return TitleRow(kPalettes[static_cast<size_t>(element)], std::clamp(row, 0, kTitleHeight - 1));
+    return TitleRow(kPalettes[static_cast<size_t>(element)], std::clamp(row, 0, Scaled(kTitleHeight, scale) - 1),
+                    scale);
 }
 
 }  // namespace plivant

@@ -45,15 +45,7 @@ NuvaXPForm::NuvaXPForm(ui::Control& container, const char* name, platform::IProc
 
     // The design pictures are the blue, active look; the middle and edge pieces are stretched to length.
     for (ui::Image* stretched : {&Title, &Left, &Right, &Bottom, &TitleIcon}) stretched->SetStretch(true);
-    TitleLeft.SetPicture(ThemeXPicture(2, 0));
-    Title.SetPicture(ThemeXPicture(1, 0));
-    TitleRight.SetPicture(ThemeXPicture(3, 0));
-    Left.SetPicture(ThemeXPicture(4, 0));
-    Right.SetPicture(ThemeXPicture(5, 0));
-    Bottom.SetPicture(ThemeXPicture(6, 0));
-    BottomRight.SetPicture(ThemeXPicture(7, 0));
-    BottomLeft.SetPicture(ThemeXPicture(8, 0));
-    TitleIcon.Move(kIconDesignLeft, kIconDesignTop, kIconSize, kIconSize);
+    DrawPieces();
 
     Caption1.SetBackStyle(0);
     Caption1.SetFont(TitleFont());
@@ -67,7 +59,7 @@ NuvaXPForm::NuvaXPForm(ui::Control& container, const char* name, platform::IProc
     pICmenu.SetBorderStyle(ui::ControlBorderStyle::None);
     pICmenu.SetBackColor(ui::kMenuColour);
     pICmenu.SetVisible(false);
-    pICmenu.Move(kEdge, kTitleHeight, 0, kStripHeight);
+    pICmenu.Move(Px(kEdge), Px(kTitleHeight), 0, Px(kStripHeight));
     for (ui::Line* line : {&Line1, &Line2}) {
         line->SetBorderColor(kSeparatorColour);
         line->SetEnds(0, kSeparatorTop, 0, kSeparatorTop);
@@ -179,14 +171,29 @@ void NuvaXPForm::SetIcon(const ui::Bitmap& value) {
     });
 }
 
+void NuvaXPForm::DrawPieces() {
+    const double scale = toolkit().Scale();
+    ui::Image* pieces[] = {&Title, &TitleLeft, &TitleRight, &Left, &Right, &Bottom, &BottomRight, &BottomLeft};
+    for (int i = 0; i < 8; ++i) pieces[i]->SetPicture(ThemeXPicture(i + 1, 0, scale));
+    TitleIcon.Move(Px(kIconDesignLeft), Px(kIconDesignTop), Px(kIconSize), Px(kIconSize));
+}
+
+void NuvaXPForm::Rescaled() {
+    ThemeX1.DrawPictures();
+    DrawPieces();
+    pICmenu.Move(Px(kEdge), Px(kTitleHeight), pICmenu.Width(), Px(kStripHeight));
+    Repos();
+    if (MyForm_) ReTransObj(*MyForm_);  // the host's region, rounded at the new scale
+}
+
 int16_t NuvaXPForm::IconTop() {
-    TitleIcon.SetTop(m_IconTop);
+    TitleIcon.SetTop(Px(m_IconTop));
     return m_IconTop;
 }
 
 void NuvaXPForm::SetIconTop(int16_t value) {
     m_IconTop = value;
-    TitleIcon.SetTop(value);
+    TitleIcon.SetTop(Px(value));
     PropertyChanged("IconTop");
 }
 
@@ -345,7 +352,7 @@ void NuvaXPForm::UserControl_ReadProperties(const ui::PropertyBag& bag) {
     pICmenu.SetBackColor(bag.ReadProperty("MenuBackColor", ui::kMenuColour));
     m_CloseActive = bag.ReadProperty("CloseActive", false);
     m_IconTop = bag.ReadProperty("IconTop", int16_t{7});
-    TitleIcon.SetTop(m_IconTop);
+    TitleIcon.SetTop(Px(m_IconTop));
     m_TitleTop = bag.ReadProperty("TitleTop", int16_t{-2});
     m_HaveChild = bag.ReadProperty("HaveChild", false);
     PicMain.SetBackColor(bag.ReadProperty("BackColor", ui::kButtonFace));

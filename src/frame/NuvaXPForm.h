@@ -3,6 +3,7 @@
 // corners that resize the host, an optional menu strip that mirrors the host's menus, and a client area; the
 // look follows a colour scheme and the host's active state.
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -143,6 +144,7 @@ protected:
     void UserControl_ReadProperties(const ui::PropertyBag& bag);
     void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override { Repos(); }
+    void Rescaled() override;
     void UserControl_Show() override;
     void BeforeUnrealize() override;
 
@@ -155,6 +157,10 @@ private:
     // Twips per pixel of the screen.
     float Tx() const { return toolkit().TwipsPerPixelX(); }
     float Ty() const { return toolkit().TwipsPerPixelY(); }
+    // A measure of the design in whole pixels of the screen's scale.
+    float Px(float design) const { return std::round(design * toolkit().Scale()); }
+    // Draws the pictures of the pieces for the screen's scale.
+    void DrawPieces();
     void EnforceMinimumSize();
     void FitTitlePieces();
     void PlaceCaption();

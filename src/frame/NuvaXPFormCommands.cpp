@@ -93,7 +93,7 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
         frame->SetWidth(host.Width());
         frame->SetHeight(host.Height());
         ReTransObj(host);
-        Windowing().MoveCursor({Round((host.Left() + host.Width()) / kFixed), Round(host.Top() / kFixed)});
+        Windowing().MoveCursor({Round((host.Left() + host.Width()) / Tx()), Round(host.Top() / Ty())});
         Windowing().ProcessPendingMessages();
         if (OwnerForm) {
             host.SetVisible(false);
@@ -122,8 +122,8 @@ void NuvaXPForm::SetStyle(IHostForm& IpForm) {
         Windowing().WriteLong(IpForm.hwnd(), win::kGwlStyle, style);
     });
     SkipOnError([&] {
-        Windowing().Place(IpForm.hwnd(), 0, Round(IpForm.Left() / kFixed), Round(IpForm.Top() / kFixed),
-                          Round(IpForm.Width() / kFixed), Round(IpForm.Height() / kFixed), win::kSwpShowWindow);
+        Windowing().Place(IpForm.hwnd(), 0, Round(IpForm.Left() / Tx()), Round(IpForm.Top() / Ty()),
+                          Round(IpForm.Width() / Tx()), Round(IpForm.Height() / Ty()), win::kSwpShowWindow);
     });
     SkipOnError([&] {
         if (TestOrTrue([&] { return IpForm.BorderStyle() != Border::None; })) {
@@ -218,7 +218,7 @@ void NuvaXPForm::LbMenu_MouseDown(int Index, int16_t Button) {
 }
 
 void NuvaXPForm::pICmenu_Resize() {
-    const float end = pICmenu.Width() * kFixed;
+    const float end = pICmenu.Width() * Tx();
     for (ui::Line* line : {&Line1, &Line2}) {
         line->SetEnds(0, kSeparatorTop, end, kSeparatorTop);
         line->Refresh();

@@ -1,6 +1,7 @@
 // NuvaXPForm: the layout pass, the window regions and the active look.
 #include "frame/NuvaXPForm.h"
 
+#include "art/ThemeXArt.h"
 #include "frame/NuvaXPFormParts.h"
 #include "util/ErrorPolicy.h"
 
@@ -15,9 +16,10 @@ void NuvaXPForm::EnforceMinimumSize() {
 
 void NuvaXPForm::FitTitlePieces() {
     const float W = WidthTwips() / Tx();
-    TitleLeft.Move(0, 0, TitleLeft.Width(), kTitleHeight);
-    Title.Move(TitleLeft.Width(), 0, W - TitleLeft.Width() - TitleRight.Width(), kTitleHeight);
-    TitleRight.Move(Title.Left() + Title.Width(), 0, TitleRight.Width(), kTitleHeight);
+    const float height = Px(kTitleHeight);
+    TitleLeft.Move(0, 0, TitleLeft.Width(), height);
+    Title.Move(TitleLeft.Width(), 0, W - TitleLeft.Width() - TitleRight.Width(), height);
+    TitleRight.Move(Title.Left() + Title.Width(), 0, TitleRight.Width(), height);
 }
 
 void NuvaXPForm::PlaceCaption() {
@@ -25,17 +27,19 @@ void NuvaXPForm::PlaceCaption() {
     const bool minimise = Minimizebutton.Visible(), maximise = MaximizeButton.Visible();
     const float afterIcon = TitleIcon.Left() + TitleIcon.Width();
     const float afterEdge = Left.Left() + Left.Width();
-    float width = Minimizebutton.Left() - afterIcon - kCaptionGap;
-    if (!minimise) width = MaximizeButton.Left() - afterIcon - kCaptionGap;
-    if (!minimise && !icon) width = MaximizeButton.Left() - afterEdge - kCaptionGap;
-    if (!minimise && !maximise) width = CloseButton.Left() - afterIcon - kCaptionGap;
-    if (!minimise && !maximise && !icon) width = CloseButton.Left() - afterEdge - kCaptionGap;
+    const float s = toolkit().Scale(), gap = kCaptionGap * s;
+    float width = Minimizebutton.Left() - afterIcon - gap;
+    if (!minimise) width = MaximizeButton.Left() - afterIcon - gap;
+    if (!minimise && !icon) width = MaximizeButton.Left() - afterEdge - gap;
+    if (!minimise && !maximise) width = CloseButton.Left() - afterIcon - gap;
+    if (!minimise && !maximise && !icon) width = CloseButton.Left() - afterEdge - gap;
     // Automatic sizing keeps this width, which leaves the buttons free, and gives the label its line's height.
     const float lineHeight = toolkit().MeasureText(Caption1.Font(), Caption1.Caption()).height / Ty();
-    Caption1.Move(
-        icon ? afterIcon + kCaptionAfterIcon : afterEdge + kCaptionAfterEdge,
-        (Title.Height() - kCaptionLine) / 2 - kCaptionRaise + Caption1.Font().size + static_cast<float>(m_TitleTop),
-        width, lineHeight);
+    Caption1.Move(icon ? afterIcon + kCaptionAfterIcon * s : afterEdge + kCaptionAfterEdge * s,
+                  ((Title.Height() / s - kCaptionLine) / 2 - kCaptionRaise + Caption1.Font().size +
+                   static_cast<float>(m_TitleTop)) *
+                      s,
+                  width, lineHeight);
 }
 
 bool NuvaXPForm::Repos() {
@@ -45,22 +49,24 @@ bool NuvaXPForm::Repos() {
     FitTitlePieces();
     pICmenu.SetTop(Title.Top() + Title.Height());
 
-    BottomLeft.Move(0, H - kEdge, kEdge, kEdge);
-    BottomRight.Move(W - kEdge, H - kEdge, kEdge, kEdge);
+    const float edge = Px(kEdge);
+    BottomLeft.Move(0, H - edge, edge, edge);
+    BottomRight.Move(W - edge, H - edge, edge, edge);
     const float sideTop = TitleLeft.Top() + TitleLeft.Height();
-    Left.Move(0, sideTop, kEdge, BottomLeft.Top() - sideTop);
+    Left.Move(0, sideTop, edge, BottomLeft.Top() - sideTop);
     const float rightTop = TitleRight.Top() + TitleRight.Height();
-    Right.Move(W - kEdge, rightTop, kEdge, BottomRight.Top() - rightTop);
-    Bottom.Move(BottomLeft.Width(), H - kEdge, W - BottomLeft.Width() - BottomRight.Width(), kEdge);
+    Right.Move(W - edge, rightTop, edge, BottomRight.Top() - rightTop);
+    Bottom.Move(BottomLeft.Width(), H - edge, W - BottomLeft.Width() - BottomRight.Width(), edge);
     pICmenu.Move(Bottom.Left(), pICmenu.Top(), Bottom.Width(), pICmenu.Height());
 
     // Right to left, placed whether shown or not.
     float next = Right.Left();
     for (ControlButton* button : {&CloseButton, &MaximizeButton, &Minimizebutton}) {
-        next = next - button->Width() - kButtonGap;
+        next = next - button->Width() - Px(kButtonGap);
         button->Move(next, (Title.Height() - button->Height()) / 2, button->Width(), button->Height());
     }
-    TitleIcon.Move(Left.Left() + Left.Width() + kIconAfterEdge, m_IconTop, TitleIcon.Width(), TitleIcon.Height());
+    TitleIcon.Move(Left.Left() + Left.Width() + Px(kIconAfterEdge), Px(m_IconTop), TitleIcon.Width(),
+                   TitleIcon.Height());
     PlaceCaption();
 
     if (m_TransparentEdges) ReTransContainer();
@@ -71,22 +77,20 @@ bool NuvaXPForm::Repos() {
 }
 
 void NuvaXPForm::RaiseClientResize() {
-    const float strip = pICmenu.Visible() ? pICmenu.Height() * kFixed : 0;
+    const float strip = pICmenu.Visible() ? pICmenu.Height() * Ty() : 0;
     int16_t ClientTop = Saturated16(strip + kClientTopTwips);
     int16_t ClientHeight = Saturated16(HeightTwips() - kClientHeightLessTwips - strip);
     int16_t ClientWidth = Saturated16(WidthTwips() - kClientWidthLessTwips);
     if (onresize) onresize(ClientTop, ClientHeight, ClientWidth);
-    PicMain.SetTop(pICmenu.Visible() ? pICmenu.Height() + kTitleHeight : kTitleHeight);
+    PicMain.SetTop(pICmenu.Visible() ? pICmenu.Height() + Px(kTitleHeight) : Px(kTitleHeight));
 }
 
 void NuvaXPForm::ApplyRoundedTop(platform::WindowHandle window, float widthPixels, float heightPixels) {
     const int32_t W = Round(widthPixels), H = Round(heightPixels);
+    const double scale = toolkit().Scale();
     platform::Region region;
     int32_t row = 0;
-    for (int32_t cut : kCornerCut) {
-        region.push_back({cut, row, W - cut, row + 1});
-        ++row;
-    }
+    for (int32_t cut; (cut = ThemeXCornerCut(row, scale)) > 0; ++row) region.push_back({cut, row, W - cut, row + 1});
     region.push_back({0, row, W, H});
     Windowing().ApplyRegion(window, region, true);
 }

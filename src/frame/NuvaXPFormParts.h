@@ -16,7 +16,7 @@ namespace plivant::nuvaxp {
 using Border = ui::FormBorderStyle;
 using State = ui::FormWindowState;
 
-// The frame's measures, in pixels unless they say twips.
+// The frame's measures, in pixels at 96 DPI (at another scale, that many times larger) unless they say twips.
 constexpr float kTitleHeight = 30;
 constexpr float kEdge = 4;
 constexpr float kButtonGap = 2;       // between two caption buttons, and the last one and the right edge
@@ -38,8 +38,6 @@ constexpr float kClientLeftTwips = 75;
 constexpr float kClientTopTwips = 450;
 constexpr float kClientHeightLessTwips = 510;  // the title, the bottom edge and the strip's border
 constexpr float kClientWidthLessTwips = 120;   // the two edges
-// The rounded top corners: how far each of the first rows is cut in from either side.
-constexpr std::array<int32_t, 5> kCornerCut{5, 3, 2, 1, 1};
 // The menu strip's labels, in twips: the first one's left end and the top of every one; where a label's menu
 // opens: right of the label's left end, up from its bottom, and down by the click's or the press's offset.
 constexpr float kFirstLabelLeft = 60;
@@ -51,7 +49,6 @@ constexpr float kMenuPressOffset = 480;
 constexpr int16_t kLastMenuLabel = 100;  // the label that ends the strip
 // Out of every window's way: where the cursor is parked while the skin is applied (pixels).
 constexpr int32_t kCursorParking = 9000;
-constexpr float kFixed = ui::kFixedTwipsPerPixel;
 constexpr uint32_t kTopmostFlags = win::kSwpNoSize | win::kSwpNoMove | win::kSwpNoActivate | win::kSwpShowWindow;
 
 // A single handed to a whole-number parameter rounds half to even.

@@ -17,11 +17,15 @@ ThemeX::ThemeX(ui::Control& host, const char* name, int index)
       Image6(*this, "Image6"),
       Image7(*this, "Image7"),
       Image8(*this, "Image8") {
+    DrawPictures();
+}
+
+void ThemeX::DrawPictures() {
     ui::ControlArray<ui::Image>* arrays[] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8};
     for (int a = 0; a < 8; ++a) {
         for (int e = 0; e < kElements; ++e) {
-            arrays[a]->Load(e);
-            (*arrays[a])[e].SetPicture(ThemeXPicture(a + 1, e));
+            if (!arrays[a]->Exists(e)) arrays[a]->Load(e);
+            (*arrays[a])[e].SetPicture(ThemeXPicture(a + 1, e, toolkit().Scale()));
         }
     }
 }

@@ -22,6 +22,8 @@ public:
     bool ChangeTheme(ui::Image& m_Left, ui::Image& m_TitleLeft, ui::Image& m_Title, ui::Image& m_TitleRight,
                      ui::Image& m_Right, ui::Image& m_Bottom, ui::Image& m_BottomLeft, ui::Image& m_BottomRight,
                      int16_t IsTheme = 0, bool IsActive = false);
+    // Draws the pictures for the screen's scale.
+    void DrawPictures();
 
     ui::ControlArray<ui::Image> Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8;
 };

@@ -65,6 +65,13 @@ void Control::Mirror(Aspect aspect) {
     }
 }
 
+void Control::RescaleTree() {
+    for (Control* child : children_) child->RescaleTree();
+    Rescaled();
+    Mirror(Aspect::Bounds);
+    Mirror(Aspect::Look);
+}
+
 void Control::Resized() {
     if (onResize) onResize();
 }

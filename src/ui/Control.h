@@ -96,6 +96,9 @@ public:
     bool Realized() const { return realized_; }
     // Creates the native windows of the control and its children, once its parent has one.
     void Realize();
+    // After the screen's scale changed: the control and its children draw their pictures and lay themselves out
+    // again, and their windows take their places and fonts at the new scale.
+    void RescaleTree();
     void Unrealize();
     // Repaints the control.
     void Refresh() { Mirror(Aspect::Look); }
@@ -164,6 +167,8 @@ protected:
     virtual void Resized();
     virtual void EnabledChanged() {}
     virtual void AfterRealize() {}
+    // The control's own part of RescaleTree, after its children's.
+    virtual void Rescaled() {}
     virtual void BeforeUnrealize() {}
 
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;  // twips

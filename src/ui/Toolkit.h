@@ -65,6 +65,8 @@ public:
     // The screen's twips per pixel.
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;
+    // How much larger than at 96 DPI things measured in pixels show: 1 at 96 DPI, 1.5 at 144, 2 at 192.
+    float Scale() const { return kFixedTwipsPerPixel / TwipsPerPixelX(); }
     // The screen's size in twips.
     virtual SizeTwips ScreenSize() const = 0;
     // The size of a line of text in the font.

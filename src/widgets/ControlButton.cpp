@@ -7,7 +7,6 @@ namespace plivant {
 
 namespace {
 
-constexpr float kSizeTwips = 21 * ui::kFixedTwipsPerPixel;  // 21 pixels at 15 twips per pixel, whatever the screen
 constexpr int32_t kPollMs = 10;
 
 CaptionImageSet SetFor(int32_t buttonStyle) {
@@ -48,7 +47,7 @@ ControlButton::ControlButton(ui::Control& host, const char* name, int index)
     PicMain.onMouseMove = [this](int16_t button, int16_t, float, float) { PicMain_MouseMove(button); };
     PicMain.onClick = [this] { PicMain_Click(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };
-    SetSizeTwips(kSizeTwips, kSizeTwips);
+    UserControl_Resize();
     RefreshControl(1);
 }
 
@@ -87,7 +86,7 @@ void ControlButton::SetIsActivate(bool value) {
 
 void ControlButton::Show(CaptionImage image) {
     shown_ = image;
-    PicMain.SetPicture(CaptionButtonImage(image.set, image.index));
+    PicMain.SetPicture(CaptionButtonImage(image.set, image.index, toolkit().Scale()));
 }
 
 void ControlButton::RefreshControl(int16_t IpRes) {
@@ -157,7 +156,9 @@ void ControlButton::UserControl_WriteProperties(ui::PropertyBag& bag) {
 }
 
 void ControlButton::UserControl_Resize() {
-    SetSizeTwips(kSizeTwips, kSizeTwips);
+    // As large as its picture, whatever size it is given.
+    const float size = static_cast<float>(CaptionButtonSize(toolkit().Scale())) * toolkit().TwipsPerPixelX();
+    SetSizeTwips(size, size);
     PicMain.Move(0, 0, ScaleWidth(), ScaleHeight());
 }
 

@@ -68,6 +68,10 @@ protected:
     void UserControl_ReadProperties(const ui::PropertyBag& bag);
     void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override;
+    void Rescaled() override {
+        UserControl_Resize();
+        RefreshControl(m_IsActivate ? 1 : 0);
+    }
 
 private:
     void PicMain_MouseDown(int16_t Button);

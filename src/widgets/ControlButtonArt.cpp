@@ -6,6 +6,7 @@
 // pressed looks, whose upper left is the darker, come out lit the other way round). Edges and the close
 // button's strokes are anti-aliased by sampling each pixel 4 × 4 times; the pixels named in the colour table
 // are fully covered and so carry the table's colours exactly. The corners show the title bar behind the button.
+// At a larger scale the same shapes are sampled at the size the button has on the screen.
 #include "widgets/ControlButtonArt.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ using ui::Mix;
 using ui::Rgb;
 
 constexpr int kSize = 21;
-constexpr int kTopInTitle = 4;  // the frame centres the 21-pixel buttons in its 30-pixel title bar
+constexpr int kTitleHeight = 30;  // the frame centres the buttons in its title bar
 
 enum class State { Resting, Hover, Pressed, Inactive, Disabled };
 enum class Scheme { Blue, Olive, Silver };
@@ -98,13 +99,13 @@ Look LookOf(CaptionImageSet set, Slot slot) {
     return kLooks[static_cast<size_t>(slot.scheme)][static_cast<size_t>(slot.state)];
 }
 
-// Fraction of the pixel (x, y) for which inside(px, py) holds, sampled 4 × 4.
+// Fraction of the pixel (x, y) at the scale for which inside(px, py) holds in the design's pixels, sampled 4 × 4.
 template <typename Inside>
-double Coverage(int x, int y, Inside inside) {
+double Coverage(int x, int y, double scale, Inside inside) {
     int hits = 0;
     for (int sy = 0; sy < 4; ++sy)
         for (int sx = 0; sx < 4; ++sx)
-            if (inside(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4)) ++hits;
+            if (inside((x + (sx + 0.5) / 4) / scale, (y + (sy + 0.5) / 4) / scale)) ++hits;
     return hits / 16.0;
 }
 
@@ -126,14 +127,14 @@ bool InWindowOutline(double px, double py, int left, int top, int right, int bot
     return !InPixels(px, py, left + 1, top + topEdge, right - 1, bottom - 1);
 }
 
-double GlyphCoverage(CaptionImageSet set, int x, int y) {
+double GlyphCoverage(CaptionImageSet set, int x, int y, double scale) {
     switch (set) {
         case CaptionImageSet::CbMin:
-            return Coverage(x, y, [](double px, double py) { return InPixels(px, py, 5, 13, 11, 15); });
+            return Coverage(x, y, scale, [](double px, double py) { return InPixels(px, py, 5, 13, 11, 15); });
         case CaptionImageSet::CbMax:
-            return Coverage(x, y, [](double px, double py) { return InWindowOutline(px, py, 5, 5, 15, 15, 3); });
+            return Coverage(x, y, scale, [](double px, double py) { return InWindowOutline(px, py, 5, 5, 15, 15, 3); });
         case CaptionImageSet::CbClose:
-            return Coverage(x, y, [](double px, double py) {
+            return Coverage(x, y, scale, [](double px, double py) {
                 // Two strokes through the centres of the corner pixels (5, 5)-(15, 15) and (15, 5)-(5, 15).
                 constexpr double kHalfWidth = 1.35;
                 if (!InPixels(px, py, 5, 5, 15, 15)) return false;
@@ -141,7 +142,7 @@ double GlyphCoverage(CaptionImageSet set, int x, int y) {
                 return std::abs(u - v) / std::sqrt(2.0) <= kHalfWidth || std::abs(u + v) / std::sqrt(2.0) <= kHalfWidth;
             });
         case CaptionImageSet::CbRestore:
-            return Coverage(x, y, [](double px, double py) {
+            return Coverage(x, y, scale, [](double px, double py) {
                 if (InWindowOutline(px, py, 5, 8, 11, 14, 2)) return true;  // the front window hides the back one
                 return !InPixels(px, py, 5, 8, 11, 14) && InWindowOutline(px, py, 8, 5, 14, 11, 2);
             });
@@ -150,12 +151,12 @@ double GlyphCoverage(CaptionImageSet set, int x, int y) {
 }
 
 // Position along the light: 0 at (3, 3), 1 at (16, 10).
-double LightPosition(int x, int y) {
-    auto distance = [](int px, int py) { return std::hypot(px + 1.0, py + 1.0); };
+double LightPosition(double x, double y) {
+    auto distance = [](double px, double py) { return std::hypot(px + 1.0, py + 1.0); };
     return (distance(x, y) - distance(3, 3)) / (distance(16, 10) - distance(3, 3));
 }
 
-Rgb FillColour(const Look& look, int x, int y) {
+Rgb FillColour(const Look& look, double x, double y) {
     double t = LightPosition(x, y);
     // The light spreads over the upper-left third before it fades; past the centre colour the shading goes on
     // more gently. (t to the power 1.3 by its logarithm: MinGW's pow, for this one call, weighs 2 KB.)
@@ -175,23 +176,26 @@ int CaptionImageCount(CaptionImageSet set) {
 }
 
 namespace {
-Bitmap DrawCaptionButtonImage(CaptionImageSet set, int index) {
+Bitmap DrawCaptionButtonImage(CaptionImageSet set, int index, double scale) {
     auto slot = SlotOf(set, index);
     if (!slot) return Bitmap();
     Look look = LookOf(set, *slot);
     Rgb frame = FrameColour(*slot, look);
     bool activeTitle = slot->state != State::Inactive;
-    Bitmap b(kSize, kSize);
-    for (int y = 0; y < kSize; ++y) {
-        Rgb behind = ThemeXTitleColour(static_cast<int>(slot->scheme), activeTitle, y + kTopInTitle);
-        for (int x = 0; x < kSize; ++x) {
-            double outer =
-                Coverage(x, y, [](double px, double py) { return InRoundedRect(px, py, 0, 0, kSize, kSize, 3.0); });
-            double inner = Coverage(
-                x, y, [](double px, double py) { return InRoundedRect(px, py, 1, 1, kSize - 1, kSize - 1, 2.0); });
+    const int size = CaptionButtonSize(scale);
+    const int top = (static_cast<int>(std::lround(kTitleHeight * scale)) - size) / 2;
+    Bitmap b(size, size);
+    for (int y = 0; y < size; ++y) {
+        Rgb behind = ThemeXTitleColour(static_cast<int>(slot->scheme), activeTitle, y + top, scale);
+        for (int x = 0; x < size; ++x) {
+            double outer = Coverage(
+                x, y, scale, [](double px, double py) { return InRoundedRect(px, py, 0, 0, kSize, kSize, 3.0); });
+            double inner = Coverage(x, y, scale, [](double px, double py) {
+                return InRoundedRect(px, py, 1, 1, kSize - 1, kSize - 1, 2.0);
+            });
             Rgb c = Mix(behind, frame, outer);
-            c = Mix(c, FillColour(look, x, y), inner);
-            c = Mix(c, look.glyph, GlyphCoverage(set, x, y));
+            c = Mix(c, FillColour(look, (x + 0.5) / scale - 0.5, (y + 0.5) / scale - 0.5), inner);
+            c = Mix(c, look.glyph, GlyphCoverage(set, x, y, scale));
             b.Set(x, y, c);
         }
     }
@@ -199,13 +203,19 @@ Bitmap DrawCaptionButtonImage(CaptionImageSet set, int index) {
 }
 }  // namespace
 
-Bitmap CaptionButtonImage(CaptionImageSet set, int index) {
+int CaptionButtonSize(double scale) {
+    return static_cast<int>(std::lround(kSize * scale));
+}
+
+Bitmap CaptionButtonImage(CaptionImageSet set, int index, double scale) {
     // Every framed window shows several of them and redraws one at each change of state or activation: each is
-    // drawn once (they weigh 1.7 KB each, 88 KB all 51).
+    // drawn once at the screen's scale (they weigh 1.7 KB each at 96 DPI, 88 KB all 51).
     static std::array<std::array<Bitmap, 15>, 4> drawn;
+    static double drawnScale = 1;
     if (index < 0 || index >= CaptionImageCount(set)) return Bitmap();
+    if (scale != drawnScale) drawn = {}, drawnScale = scale;
     Bitmap& picture = drawn[static_cast<size_t>(set)][static_cast<size_t>(index)];
-    if (picture.Empty()) picture = DrawCaptionButtonImage(set, index);
+    if (picture.Empty()) picture = DrawCaptionButtonImage(set, index, scale);
     return picture;
 }
 

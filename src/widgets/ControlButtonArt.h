@@ -12,6 +12,8 @@ int CaptionImageCount(CaptionImageSet set);
 // A 21 × 21 picture, addressed the way the caption button addresses its image arrays: blue 0–3 (CbMax 0–4),
 // olive green 4–7 (CbMax 5–9), silver in reverse order 11–8 (CbMax 14–10). An index out of range gives an
 // empty bitmap.
-ui::Bitmap CaptionButtonImage(CaptionImageSet set, int index);
+// The picture at the scale (1.5 at 144 DPI, say): drawn that much larger, CaptionButtonSize pixels square.
+ui::Bitmap CaptionButtonImage(CaptionImageSet set, int index, double scale = 1);
+int CaptionButtonSize(double scale);
 
 }  // namespace plivant

@@ -20,9 +20,13 @@ protected:
     void SizePixels(float width, float height) { frame.SetSizeTwips(width * 15, height * 15); }
     platform::WindowHandle HostWindow() const { return form.hwnd(); }
     const platform::sim::SimWindowing::Window& HostRecord() const { return *windowing.Find(form.hwnd()); }
-    // The region the frame gives a window: the top corners cut row by row.
-    static platform::Region RoundedTop(int32_t w, int32_t h) {
-        return {{5, 0, w - 5, 1}, {3, 1, w - 3, 2}, {2, 2, w - 2, 3}, {1, 3, w - 1, 4}, {1, 4, w - 1, 5}, {0, 5, w, h}};
+    // The region the frame gives a window: the top corners cut row by row (at 96 DPI by default).
+    static platform::Region RoundedTop(int32_t w, int32_t h, std::vector<int32_t> cuts = {5, 3, 2, 1, 1}) {
+        platform::Region region;
+        for (int32_t row = 0; row < static_cast<int32_t>(cuts.size()); ++row)
+            region.push_back({cuts[row], row, w - cuts[row], row + 1});
+        region.push_back({0, static_cast<int32_t>(cuts.size()), w, h});
+        return region;
     }
 
     std::shared_ptr<ScriptedHost> host = std::make_shared<ScriptedHost>([this] { return form.hwnd(); });

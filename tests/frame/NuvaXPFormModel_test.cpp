@@ -163,6 +163,29 @@ TEST_F(LayoutTest, ThePiecesJoinAcrossTheWidthTheCaptionTakesTheRoomTheHiddenBut
     EXPECT_EQ(std::tuple(client, frame.PicMain.Top()), std::tuple(std::vector<int16_t>{810, 4500 - 870, 5880}, 54.0f));
 }
 
+// At 1.5 and 2 times the scale (10 and 7.5 twips per pixel, told as a window is on a monitor of another DPI) the
+// title, edges, caption buttons and rounded corners, and the pictures they show, grow with it.
+TEST_F(LayoutTest, AtLargerScalesThePiecesAndTheirPicturesGrowWithTheScale) {
+    const struct {
+        float twips;
+        Floats pieces;              // title height, edge, button, close button's left, title's left end, client top
+        std::vector<int> pictures;  // title's height, close button's, first row's corner cut
+    } scales[] = {{10, {45, 6, 32, 559, 15, 45}, {45, 32, 8}}, {7.5f, {60, 8, 42, 746, 20, 60}, {60, 42, 10}}};
+    frame.TransparentEdges();
+    for (const auto& s : scales) {
+        toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = s.twips;
+        form.RescaleTree();
+        frame.SetSizeTwips(6000, 4500);
+        EXPECT_EQ((Floats{frame.Title.Height(), frame.Left.Width(), frame.CloseButton.Width(), frame.CloseButton.Left(),
+                          frame.TitleLeft.Width(), frame.PicMain.Top()}),
+                  s.pieces);
+        EXPECT_EQ((std::vector<int>{frame.Title.Picture().Height(), frame.CloseButton.PicMain.Picture().Width(),
+                                    HostRecord().region->front().left}),
+                  s.pictures);
+        ExpectJoinedTitle(frame, 6000 / s.twips);
+    }
+}
+
 TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFailingSteps) {
     test::ExpectSwallowed scriptedFailures;
     host->width = 6000;
@@ -174,12 +197,13 @@ TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFai
     host->height = 300;
     frame.ReTransObj(*host);
     EXPECT_FLOAT_EQ(host->width + host->height, 1695 + 615);
-    EXPECT_EQ(HostRecord().region, RoundedTop(141, 51));  // 1695 and 615 twips at 12: 141.25 and 51.25, rounded
+    // 1695 and 615 twips at 12: 141.25 and 51.25, rounded; at 120 DPI the corners' rows and cuts are 1.25 times as many
+    EXPECT_EQ(HostRecord().region, RoundedTop(141, 51, {6, 6, 4, 3, 1, 1, 1}));
     host->height = 300;
     host->failing = {"Width"};
     frame.ReTransObj(*host);
     EXPECT_FLOAT_EQ(host->height, 615);  // the failing width test counts as passed, its assignment fails
-    EXPECT_EQ(HostRecord().region->back(), (platform::Rect{0, 5, 0, 51}));
+    EXPECT_EQ(HostRecord().region->back(), (platform::Rect{0, 7, 0, 51}));
     const auto before = HostRecord().region;
     host->failing = {"hwnd"};  // no window: no region
     host->width = 6000;

@@ -13,15 +13,17 @@ namespace {
 
 enum Piece { kTitle = 1, kTitleLeft, kTitleRight, kLeft, kRight, kBottom, kBottomRight, kBottomLeft };
 
+// At 1, 1.5 and 2 times the scale.
 TEST(ThemeXArt, PiecesFitTheirPlacesAndStretchedOnesRepeatOneCrossSection) {
-    for (int array = 1; array <= 8; ++array) {
-        for (int e = 0; e < 6; ++e) {
-            const ui::Bitmap b = ThemeXPicture(array, e);
+    for (int array = 1, e = 0; array <= 8; e = (e + 1) % 6, array += e == 0) {
+        for (double s : {1.0, 1.5, 2.0}) {
+            const ui::Bitmap b = ThemeXPicture(array, e, s);
             const bool vertical = array == kLeft || array == kRight,
                        stretched = vertical || array == kTitle || array == kBottom;
-            // The title's pieces are 30 high, the edges 4 across, the corners 4 square.
-            EXPECT_EQ(vertical ? b.Width() : b.Height(), array <= kTitleRight ? 30 : 4) << array << "," << e;
-            EXPECT_TRUE(array < kBottomRight || b.Width() == 4) << array << "," << e;
+            // The title's pieces are 30 high, the edges 4 across, the corners 4 square: at 1.5, 45 and 6.
+            const int title = static_cast<int>(30 * s), edge = static_cast<int>(4 * s);
+            EXPECT_EQ(vertical ? b.Width() : b.Height(), array <= kTitleRight ? title : edge) << array << "," << e;
+            EXPECT_TRUE(array < kBottomRight || b.Width() == edge) << array << "," << e;
             for (int y = 0; stretched && y < b.Height(); ++y)
                 for (int x = 0; x < b.Width(); ++x)
                     ASSERT_EQ(b.At(x, y), vertical ? b.At(x, 0) : b.At(0, y))

@@ -46,11 +46,11 @@ protected:
         GetWindowRect(hwnd, &r);
         return {r.right - r.left, r.bottom - r.top};
     }
-    // The window holds the frame's region: the top corners cut 5, 3, 2, 1 and 1 pixels off the first rows.
-    void ExpectRoundedTop() const {
+    // The window holds the frame's region: the top corners cut 5, 3, 2, 1 and 1 pixels off the first rows at 96 DPI.
+    void ExpectRoundedTop(const std::vector<int>& cuts = {5, 3, 2, 1, 1}) const {
         const SIZE s = Size();
-        HRGN held = CreateRectRgn(0, 0, 0, 0), expected = CreateRectRgn(0, 5, s.cx, s.cy);
-        for (int y = 0; const int cut : {5, 3, 2, 1, 1}) {
+        HRGN held = CreateRectRgn(0, 0, 0, 0), expected = CreateRectRgn(0, int(cuts.size()), s.cx, s.cy);
+        for (int y = 0; const int cut : cuts) {
             HRGN row = CreateRectRgn(cut, y, s.cx - cut, y + 1);
             CombineRgn(expected, expected, row, RGN_OR);
             DeleteObject(row), ++y;
@@ -164,6 +164,26 @@ TEST_F(FramedWindow, DraggingTheRightEdgeOrTheCornerResizesTheWindow) {
     Drag({408, 298}, {428, 318});  // the bottom-right corner: 20 pixels right and down
     EXPECT_EQ(std::tuple(Size().cx, Size().cy), std::tuple(430, 320));
     ExpectRoundedTop();
+}
+
+// Told that it is now on a monitor of 192 DPI (the system's message with the rectangle it suggests; Wine 8 has one
+// DPI for all monitors, and passes the rectangle to no other process), the window takes that rectangle and lays itself
+// out at twice the scale: a title bar 60 pixels high, 42-pixel caption buttons, corners cut twice as deep.
+TEST_F(FramedWindow, OnAMonitorOfAnotherScaleTheWindowLaysItselfOutAgainThere) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    RECT suggested{r.left + 10, r.top, r.left + 810, r.top + 600};
+    SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    const ui::Bitmap shot = ShootWindow(hwnd);
+    GetWindowRect(hwnd, &r);
+    const NuvaXPForm& frame = form.NuvaXPForm1;
+    EXPECT_EQ(
+        (std::vector<LONG>{r.left, Size().cx, Size().cy, LONG(frame.Title.Height()), LONG(frame.CloseButton.Width())}),
+        (std::vector<LONG>{suggested.left, 800, 600, 60, 42}));
+    ExpectRoundedTop({10, 10, 6, 6, 4, 4, 2, 2, 2, 2});
+    EXPECT_EQ(shot.At(400, 45), ThemeXTitleColour(0, true, 45, 2)) << "halfway down the new title bar, below the old";
+    EXPECT_TRUE(SaveArtifact(shot, "frame-dpi-changed"));
+    toolkit.SetDpi(96);  // the fonts the tests that follow make
 }
 
 }  // namespace

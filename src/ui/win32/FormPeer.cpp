@@ -129,6 +129,16 @@ public:
                     return 0;
                 }
                 return WindowPeer::OnMessage(message, wParam, lParam);
+            case WM_DPICHANGED: {
+                // On a monitor of another scale the window lays itself out again at that scale, in the rectangle
+                // the system suggests (which keeps it under the cursor as it is dragged across).
+                toolkit_.SetDpi(HIWORD(wParam));
+                const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+                SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                form_.RescaleTree();
+                return 0;
+            }
             case WM_MOVE:
             case WM_SIZE: {
                 if (creating_) return 0;  // the place and size the form gave the window it is being made with

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <forward_list>
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "ui/win32/Win32Toolkit.h"
@@ -149,10 +150,18 @@ void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) 
                   picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
+namespace {
+int fontDpi = 0;  // 0: the screen's
+}  // namespace
+
+void SetFontDpi(int dpi) {
+    fontDpi = dpi;
+}
+
 UniqueFont MakeFont(const Font& font) {
     WindowDc screen(nullptr);
-    const int height =
-        -MulDiv(static_cast<int>(std::lround(font.size * 100)), GetDeviceCaps(screen.get(), LOGPIXELSY), 7200);
+    const int dpi = fontDpi ? fontDpi : GetDeviceCaps(screen.get(), LOGPIXELSY);
+    const int height = -MulDiv(static_cast<int>(std::lround(font.size * 100)), dpi, 7200);
     return UniqueFont(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
                                   font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, InstalledFace(font.name)));
@@ -170,11 +179,11 @@ namespace {
 // The fonts of the looks, made when first painted and kept for the program's life: a window paints with a few, on
 // every paint.
 HFONT PaintFont(const Font& font) {
-    static std::forward_list<std::pair<Font, UniqueFont>> made;
-    for (const auto& [known, handle] : made) {
-        if (known == font) return handle.get();
+    static std::forward_list<std::tuple<Font, int, UniqueFont>> made;
+    for (const auto& [known, dpi, handle] : made) {
+        if (known == font && dpi == fontDpi) return handle.get();
     }
-    return made.emplace_front(font, MakeFont(font)).second.get();
+    return std::get<2>(made.emplace_front(font, fontDpi, MakeFont(font))).get();
 }
 }  // namespace
 

@@ -13,6 +13,8 @@ namespace plivant::ui::win32 {
 // A stored colour (a system colour by its index, or blue-green-red) as the screen's colour.
 COLORREF ColourOf(OleColor c);
 platform::win32::UniqueFont MakeFont(const Font& font);
+// Fonts made from now on are for the DPI (0: the screen's).
+void SetFontDpi(int dpi);
 // DrawText of a text of the process code page. WIN32 QUIRK: DrawTextA reads its text in the code page of the font's
 // character set, which for a Western font is Windows-1252 even where the process code page is UTF-8.
 int DrawProcessText(HDC dc, const std::string& text, RECT* area, UINT format);

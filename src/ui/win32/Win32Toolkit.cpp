@@ -31,6 +31,11 @@ Win32Toolkit::Win32Toolkit(platform::IWindowing& windowing, platform::IShell& sh
 
 Win32Toolkit::~Win32Toolkit() = default;
 
+void Win32Toolkit::SetDpi(int dpi) {
+    twipsPerPixelX_ = twipsPerPixelY_ = 1440.0f / static_cast<float>(dpi);
+    SetFontDpi(dpi);
+}
+
 std::unique_ptr<Peer> Win32Toolkit::CreatePeer(Control& owner, PeerKind kind, Peer* parent) {
     HWND parentWindow = parent ? reinterpret_cast<HWND>(parent->Handle()) : nullptr;
     if (kind == PeerKind::Form) return MakeFormPeer(*this, static_cast<Form&>(owner));

@@ -45,7 +45,7 @@ frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
       registry_(platform.registry),
       process_(platform.process) {
     Image2.Move(300, 600, 0, 0);
-    Image2.SetPicture(AboutLogo());
+    Image2.SetPicture(AboutLogo(toolkit.Scale()));
     lblTitle.SetBackStyle(0);
     lblTitle.SetFont(TitleFont());
     lblTitle.Move(2565, 585, 3000, 480);
@@ -69,6 +69,11 @@ frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
     cmdOK.SetDefault(true);
     cmdOK.SetCancel(true);
     cmdOK.onClick = [this] { Unload(); };
+}
+
+void frmAbout::Rescaled() {
+    FramedForm::Rescaled();
+    Image2.SetPicture(AboutLogo(toolkit().Scale()));
 }
 
 void frmAbout::Form_Load() {

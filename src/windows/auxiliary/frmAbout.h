@@ -24,6 +24,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Rescaled() override;  // the logo too
 
 private:
     platform::IRegistry& registry_;

@@ -1,6 +1,8 @@
 // frmSplash: version label, topmost placement and the one-second timer.
 #include "windows/auxiliary/frmSplash.h"
 
+#include <cmath>
+
 #include "frame/NuvaXPForm.h"
 #include "platform/WinConst.h"
 #include "windows/auxiliary/SplashArt.h"
@@ -35,9 +37,13 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     Frame1.SetBackColor(NuvaXPForm::kDefaultBackground);
     // The pictures are drawn at the first paint: a removal run ends before its splash paints.
     Image1.Move(240, 300, 600, 600);
-    Image1.SetPicture(kSplashProgramPictureSize, kSplashProgramPictureSize, SplashProgramPicture);
+    const float scale = toolkit.Scale();  // a float: handlers hold no doubles
+    const auto scaled = [scale](int size) { return static_cast<int>(std::lround(size * scale)); };
+    Image1.SetPicture(scaled(kSplashProgramPictureSize), scaled(kSplashProgramPictureSize),
+                      [scale] { return SplashProgramPicture(scale); });
     Image2.Move(922, 2400, 2250, 1275);  // 150 × 85 pixels, centred
-    Image2.SetPicture(kSplashMountPictureWidth, kSplashMountPictureHeight, SplashMountPicture);
+    Image2.SetPicture(scaled(kSplashMountPictureWidth), scaled(kSplashMountPictureHeight),
+                      [scale] { return SplashMountPicture(scale); });
     lblName.SetBackStyle(0);
     lblName.SetFont(Palatino(15.75f));
     lblName.SetAlignment(ui::TextAlignment::Center);

@@ -68,16 +68,16 @@ constexpr Rgb kRedLight = 0xF07060, kRedDark = 0xC02828, kRedRim = 0x8C1C1C;
 
 }  // namespace
 
-ui::Bitmap MountButtonPicture(Rgb face) {
-    Canvas c(kButtonPictureWidth, kButtonPictureHeight);
+ui::Bitmap MountButtonPicture(Rgb face, double scale) {
+    Canvas c(kButtonPictureWidth, kButtonPictureHeight, scale);
     Folder(c, 0, 5, 18, 16, 1);
     Arrow(c, 19, 28, 14, 4);
     Drive(c, 29, 8, 17, 14, 1);
     return c.Over(face);
 }
 
-ui::Bitmap StartupButtonPicture(Rgb face) {
-    Canvas c(kButtonPictureWidth, kButtonPictureHeight);
+ui::Bitmap StartupButtonPicture(Rgb face, double scale) {
+    Canvas c(kButtonPictureWidth, kButtonPictureHeight, scale);
     c.Outlined(RoundRect(9, 2, 29, 29, 1), RoundRect(10, 3, 28, 28, 0), Vertical(2, 29, 0xFFFFFF, 0xE2E2E2), 0x6E6E6E);
     for (int row = 0; row < 5; ++row) {
         c.Fill(RoundRect(12, 7 + row * 4, row % 2 == 0 ? 26 : 22, 9 + row * 4, 0), Flat(0x7C93B8));
@@ -87,39 +87,39 @@ ui::Bitmap StartupButtonPicture(Rgb face) {
     return c.Over(face);
 }
 
-ui::Bitmap HelpButtonPicture(Rgb face) {
-    Canvas c(kButtonPictureWidth, kButtonPictureHeight);
+ui::Bitmap HelpButtonPicture(Rgb face, double scale) {
+    Canvas c(kButtonPictureWidth, kButtonPictureHeight, scale);
     Badge(c, 23, 16, 14, kBlueLight, kBlueDark, kBlueRim, 1);
     QuestionMark(c, 23, 16, 14);
     return c.Over(face);
 }
 
-ui::Bitmap AboutPicture(Rgb back) {
-    Canvas c(kAboutPictureWidth, kAboutPictureHeight);
+ui::Bitmap AboutPicture(Rgb back, double scale) {
+    Canvas c(kAboutPictureWidth, kAboutPictureHeight, scale);
     ProgramIconAt(c, 4, 2, 48);
     Badge(c, 48, 45, 12.5, kBlueLight, kBlueDark, kBlueRim, 1);
     InfoSign(c, 48, 45, 12.5);
     return c.Over(back);
 }
 
-ui::Bitmap UnmountMenuPicture(Rgb menu) {
-    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
+ui::Bitmap UnmountMenuPicture(Rgb menu, double scale) {
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight, scale);
     Drive(c, 0, 7, 15, 7, 1);
     Badge(c, 11.5, 4.5, 4.5, kRedLight, kRedDark, kRedRim, 1);
     Cross(c, 11.5, 4.5, 1.6, 1.5);
     return c.Over(menu);
 }
 
-ui::Bitmap MountMenuPicture(Rgb menu) {
-    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
+ui::Bitmap MountMenuPicture(Rgb menu, double scale) {
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight, scale);
     Drive(c, 0, 7, 15, 7, 1);
     Badge(c, 11.5, 4.5, 4.5, kGreenLight, kGreenDark, kGreenRim, 1);
     DownArrow(c, 11.5, 4.5, 4.5);
     return c.Over(menu);
 }
 
-ui::Bitmap ClearMenuPicture(Rgb menu) {
-    Canvas c(kMenuPictureWidth, kMenuPictureHeight);
+ui::Bitmap ClearMenuPicture(Rgb menu, double scale) {
+    Canvas c(kMenuPictureWidth, kMenuPictureHeight, scale);
     const Rgb rim = 0x3C4E6A;
     c.Fill(RoundRect(3, 2, 13, 4, 0.5), Flat(rim));  // lid
     c.Fill(RoundRect(6, 1, 10, 2, 0), Flat(rim));    // handle

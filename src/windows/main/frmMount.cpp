@@ -3,6 +3,7 @@
 #include "windows/main/frmMount.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "mapping/modFiles.h"
 #include "mapping/mod_DriveInfo.h"
@@ -63,22 +64,15 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     // The window keeps the program file's icon for the taskbar; the frame shows the one laid on its title bar.
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - kFrameWidth) / 2, (screen.height - kFrameHeight) / 2, kFrameWidth, kFrameHeight);
-    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont()));
+    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont(), toolkit.Scale()));
     NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
-    // The pictures are drawn at the first paint, after the window shows.
-    using Draw = ui::Bitmap (*)(ui::Rgb);
-    for (auto [button, draw] : {std::pair<ui::CommandButton*, Draw>{&cmdOK, MountButtonPicture},
-                                {&cmdBoot, StartupButtonPicture},
-                                {&cmdHelp, HelpButtonPicture}}) {
-        button->SetStyle(1);
-        button->SetPicture([draw = draw] { return draw(kPictureGround); });
-    }
+    for (ui::CommandButton* button : {&cmdOK, &cmdBoot, &cmdHelp}) button->SetStyle(1);
+    DrawPictures();
     cmdOK.Move(195, 600, 810, 600);
     cmdBoot.Move(1155, 600, 810, 600);
     cmdHelp.Move(2145, 585, 810, 600);
     imgAbout.SetWindowed(true);
-    imgAbout.SetPicture(kAboutPictureWidth, kAboutPictureHeight, [] { return AboutPicture(kPictureGround); });
     imgAbout.SetToolTipText("About");
     imgAbout.Move(5020, 450, 945, 900);
     txtPath.Move(90, 1410, 5055, 300);
@@ -198,12 +192,33 @@ void frmMount::LoadHistoryList() {
     oList.SetItems(LoadHistory(platform_.files, platform_.codePage, ProgramFolder()));
 }
 
+void frmMount::DrawPictures() {
+    // The pictures are drawn at the first paint, after the window shows.
+    using Draw = ui::Bitmap (*)(ui::Rgb, double);
+    const float scale = toolkit().Scale();  // a float: handlers hold no doubles
+    for (auto [button, draw] : {std::pair<ui::CommandButton*, Draw>{&cmdOK, MountButtonPicture},
+                                {&cmdBoot, StartupButtonPicture},
+                                {&cmdHelp, HelpButtonPicture}}) {
+        button->SetPicture([draw = draw, scale] { return draw(kPictureGround, scale); });
+    }
+    imgAbout.SetPicture(static_cast<int>(std::lround(kAboutPictureWidth * scale)),
+                        static_cast<int>(std::lround(kAboutPictureHeight * scale)),
+                        [scale] { return AboutPicture(kPictureGround, scale); });
+}
+
+void frmMount::Rescaled() {
+    DrawPictures();
+    ConfigureMenuBitmaps();
+    NuvaXPForm1.SetIcon(FrameIcon(toolkit().Scale()));
+}
+
 void frmMount::ConfigureMenuBitmaps() {
     // The pictures are laid on the configured menu colour, and drawn when a popup first opens.
     static constexpr ui::Rgb kMenu = ui::RgbOf(kMenuBitmapSettings.colours[0]);
-    mnuMenuUnmount.SetPicture([] { return UnmountMenuPicture(kMenu); });
-    mnuoMount.SetPicture([] { return MountMenuPicture(kMenu); });
-    mnuoClear.SetPicture([] { return ClearMenuPicture(kMenu); });
+    const float scale = toolkit().Scale();
+    mnuMenuUnmount.SetPicture([scale] { return UnmountMenuPicture(kMenu, scale); });
+    mnuoMount.SetPicture([scale] { return MountMenuPicture(kMenu, scale); });
+    mnuoClear.SetPicture([scale] { return ClearMenuPicture(kMenu, scale); });
 }
 
 void frmMount::ProbeAllLetters() {

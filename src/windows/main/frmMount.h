@@ -61,6 +61,8 @@ protected:
     void Form_Load() override;
     void Form_Resize() override;
     void Form_Unload(int16_t& Cancel) override;
+    // The pictures, the menus' pictures and the title bar's icon drawn again at the new scale.
+    void Rescaled() override;
 
 private:
     // Loading and mounting.
@@ -70,6 +72,7 @@ private:
     void RefillDriveBox();
     void LoadHistoryList();
     void ConfigureMenuBitmaps();
+    void DrawPictures();
     void ProbeAllLetters();
     // Defines the letter of the drive text as the folder, unless the letter has meanwhile come to name a drive;
     // false when nothing was defined.

@@ -25,14 +25,22 @@ void MakeDisplayOnly(ui::TextBox& box) {
     };
 }
 
-ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font) {
+ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font, double scale) {
     ui::PropertyBag design;
     design.Store("Caption", caption);
     design.Store("Font", font);
-    design.Store("Icon", TitleBarIcon(kIconTop));
+    design.Store("Icon", FrameIcon(scale));
     design.Store("EnableMaximize", false);
     design.Store("AutoLoad", true);
     return design;
+}
+
+ui::Bitmap FrameIcon(double scale) {
+    return TitleBarIcon(kIconTop, scale);
+}
+
+void FramedForm::Rescaled() {
+    NuvaXPForm1.SetIcon(FrameIcon(toolkit().Scale()));
 }
 
 FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const char* name, const std::string& caption,
@@ -48,7 +56,7 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const 
     // The frame first: the window follows its size.
     NuvaXPForm1.Move(0, 0, width, height);
     Move(0, 0, width, height);
-    ui::PropertyBag design = FrameDesign(caption, FrameCaptionFont());
+    ui::PropertyBag design = FrameDesign(caption, FrameCaptionFont(), toolkit.Scale());
     design.Store("ShowMinimize", false);
     design.Store("ShowMaximize", false);
     NuvaXPForm1.ReadProperties(design);

@@ -18,8 +18,10 @@ ui::Font FrameCaptionFont();
 void MakeDisplayOnly(ui::TextBox& box);
 
 // The settings every window of the program stores its frame with: the caption, the title font, the program's icon
-// as the title bar shows it, maximising disabled and AutoLoad on.
-ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font);
+// as the title bar shows it at the scale, maximising disabled and AutoLoad on.
+ui::PropertyBag FrameDesign(const std::string& caption, const ui::Font& font, double scale);
+// That icon alone.
+ui::Bitmap FrameIcon(double scale);
 
 class FramedForm : public ui::Form {
 public:
@@ -33,6 +35,8 @@ protected:
 
     // The window takes the width and then the height of its frame.
     void Form_Resize() override;
+    // The title bar's icon drawn again at the new scale.
+    void Rescaled() override;
     // Hides the frame's maximise and then its minimise button, each step skipped on failure. Restoring the stored
     // settings leaves the buttons as designed: only this, run at load, takes them off the title bar.
     void HideSizeButtons();

@@ -2,6 +2,8 @@
 // the top to a deep green at the tip, with a dark green outline.
 #include "windows/startlist/StartLoadArt.h"
 
+#include <cmath>
+
 #include "ui/BitmapDrawing.h"
 
 namespace plivant {
@@ -28,16 +30,19 @@ bool Inside(int x, int y) {
 
 }  // namespace
 
-ui::Bitmap AddPairPicture() {
-    ui::Bitmap b(kSize, kSize, kAddPictureBackground);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
+ui::Bitmap AddPairPicture(double scale) {
+    const int size = static_cast<int>(std::lround(kSize * scale));
+    ui::Bitmap b(size, size, kAddPictureBackground);
+    // At a larger scale each pixel takes the design's pixel it lies in: the outline stays as thick as a pixel is.
+    for (int py = 0; py < size; ++py) {
+        for (int px = 0; px < size; ++px) {
+            const int x = static_cast<int>(px / scale), y = static_cast<int>(py / scale);
             if (!Inside(x, y)) continue;
             const bool edge = !Inside(x - 1, y) || !Inside(x + 1, y) || !Inside(x, y - 1) || !Inside(x, y + 1);
             const double t = double(y - kShaftTop) / (kTip - kShaftTop);
             ui::Rgb fill = ui::Mix(kTopGreen, kBottomGreen, t);
             if (x < kSize / 2) fill = ui::Lighter(fill, 0.18);  // lit from the left
-            b.Set(x, y, edge ? kOutline : fill);
+            b.Set(px, py, edge ? kOutline : fill);
         }
     }
     return b;

@@ -9,6 +9,6 @@ inline constexpr ui::Rgb kAddPictureBackground = 0xF0F0F0;
 
 // cmdAdd's 24 × 24 picture: a small green arrow with a dark outline pointing down, towards the list. The arrow
 // keeps to the middle 16 × 16 pixels, which a 22 × 21 pixel button shows inside its border.
-ui::Bitmap AddPairPicture();
+ui::Bitmap AddPairPicture(double scale = 1);
 
 }  // namespace plivant

@@ -38,7 +38,7 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
     cmdBrowse.SetToolTipText("Browse");
     cmdAdd.Move(5580, 720, 330, 315);
     cmdAdd.SetStyle(1);
-    cmdAdd.SetPicture(AddPairPicture());
+    cmdAdd.SetPicture(AddPairPicture(toolkit.Scale()));
     cmdAdd.SetToolTipText("Add");
     vList.Move(90, 1320, 5865, 1800);
 
@@ -47,6 +47,11 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
     cmdAdd.onClick = [this] { cmdAdd_Click(); };
     cmdBrowse.onClick = [this] { cmdBrowse_Click(); };
     vList.onKeyUp = [this](int16_t KeyCode, int16_t Shift) { vList_KeyUp(KeyCode, Shift); };
+}
+
+void frmStartLoad::Rescaled() {
+    FramedForm::Rescaled();
+    cmdAdd.SetPicture(AddPairPicture(toolkit().Scale()));
 }
 
 void frmStartLoad::Form_Load() {

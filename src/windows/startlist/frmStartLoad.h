@@ -30,6 +30,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload(int16_t& Cancel) override;
+    void Rescaled() override;  // the add button's picture too
 
 private:
     void cmdAdd_Click();

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, IconSizes, testing::Values(16, 24, 32, 48, 256))
 TEST(MountArt, PicturesShowTheirSignOnTheirBackground) {
     constexpr ui::Rgb kBack = 0xECE9D8;
     const struct {
-        std::function<ui::Bitmap(ui::Rgb)> draw;
+        std::function<ui::Bitmap(ui::Rgb, double)> draw;
         int x0, y0, x1, y1;  // a box that reads as the family
         Family family;
     } cases[] = {{MountButtonPicture, 3, 13, 14, 19, Manila},  // the folder; the drive
@@ -61,7 +61,12 @@ TEST(MountArt, PicturesShowTheirSignOnTheirBackground) {
     ui::Bitmap sheet(700, 140, 0xFFFFFF);
     int x = 4;
     for (const auto& c : cases) {
-        const ui::Bitmap b = c.draw(kBack);
+        for (double s : {1.5, 2.0}) {  // at a larger scale, the same picture drawn larger
+            const ui::Bitmap big = c.draw(kBack, s);
+            const auto at = [s](int v) { return static_cast<int>(v * s); };
+            EXPECT_TRUE(Mostly(big, at(c.x0), at(c.y0), at(c.x1), at(c.y1), c.family)) << x << " at " << s;
+        }
+        const ui::Bitmap b = c.draw(kBack, 1);
         EXPECT_TRUE(Mostly(b, c.x0, c.y0, c.x1, c.y1, c.family)) << x;
         EXPECT_EQ(b.At(0, 0), kBack);
         ui::Blit(sheet, ui::Scaled(b, 2), x, 4);
