@@ -47,10 +47,10 @@ std::unique_ptr<Peer> HeadlessToolkit::CreatePeer(Control& owner, PeerKind, Peer
     return std::make_unique<HeadlessPeer>(windowing_, owner, parent ? parent->Handle() : 0);
 }
 
-SizeTwips HeadlessToolkit::MeasureText(const Font& font, const std::string& text) {
+SizeTwips HeadlessToolkit::MeasureText(const Font& font, const std::string& text, float twipsPerPixel) {
     const float width = std::ceil(static_cast<float>(text.size()) * font.size * 0.6f);
     const float height = std::ceil(font.size * 1.6f);
-    return {width * twipsPerPixelX, height * twipsPerPixelY};
+    return {width * twipsPerPixel, height * twipsPerPixel};
 }
 
 int HeadlessToolkit::MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) {

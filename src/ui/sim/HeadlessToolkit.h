@@ -36,7 +36,7 @@ public:
     float TwipsPerPixelY() const override { return twipsPerPixelY; }
     SizeTwips ScreenSize() const override { return {1024 * twipsPerPixelX, 768 * twipsPerPixelY}; }
     // Every character is 0.6 of the font's size wide and a line 1.6 of it high, in whole pixels.
-    SizeTwips MeasureText(const Font& font, const std::string& text) override;
+    SizeTwips MeasureText(const Font& font, const std::string& text, float twipsPerPixel) override;
     int MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) override;
     void PopupMenu(Form& form, Menu& menu, float x, float y) override;
     void BeginModal(Form&) override {}

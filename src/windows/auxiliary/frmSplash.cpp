@@ -37,7 +37,7 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     Frame1.SetBackColor(NuvaXPForm::kDefaultBackground);
     // The pictures are drawn at the first paint: a removal run ends before its splash paints.
     Image1.Move(240, 300, 600, 600);
-    const float scale = toolkit.Scale();  // a float: handlers hold no doubles
+    const float scale = Scale();  // a float: handlers hold no doubles
     const auto scaled = [scale](int size) { return static_cast<int>(std::lround(size * scale)); };
     Image1.SetPicture(scaled(kSplashProgramPictureSize), scaled(kSplashProgramPictureSize),
                       [scale] { return SplashProgramPicture(scale); });
