@@ -95,8 +95,7 @@ void Image::SetPicture(int width, int height, Handler<Bitmap()> draw) {
 
 void Image::TakeSize(int width, int height) {
     if (stretch_) return;
-    SetSizeTwips(static_cast<float>(width) * TwipsPerPixelX(),
-                 static_cast<float>(height) * TwipsPerPixelY());
+    SetSizeTwips(static_cast<float>(width) * TwipsPerPixelX(), static_cast<float>(height) * TwipsPerPixelY());
 }
 
 void Image::SetStretch(bool value) {

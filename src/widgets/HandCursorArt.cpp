@@ -49,7 +49,8 @@ CursorArt HandPointer(double scale) {
                   scaled(kHotX), scaled(kHotY)};
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const auto row = static_cast<size_t>((y + 0.5) / scale) - kHotY, col = static_cast<size_t>((x + 0.5) / scale);
+            const auto row = static_cast<size_t>((y + 0.5) / scale) - kHotY,
+                       col = static_cast<size_t>((x + 0.5) / scale);
             const char c = row < kHand.size() && col < kHand[row].size() ? kHand[row][col] : ' ';
             if (c == ' ') continue;
             art.colour.Set(x, y, c == '#' ? 0x000000 : 0xFFFFFF);
