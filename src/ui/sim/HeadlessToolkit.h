@@ -50,6 +50,7 @@ public:
 
     float twipsPerPixelX = 15;
     float twipsPerPixelY = 15;
+    int monitorDpi = 0;  // the DPI of the monitor a form's window opens on; 0: the screen's
     std::vector<MessageBoxCall> messageBoxes;
     std::function<int(const MessageBoxCall&)> onMessageBox;  // the user's answer; OK when the test scripts none
     std::vector<PopupCall> popups;
