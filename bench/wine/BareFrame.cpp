@@ -18,7 +18,7 @@ public:
         SetCaption("Bare");
         Move(3000, 2000, 6015, 4815);
         NuvaXPForm1.ReadProperties(
-            plivant::FrameDesign("Bare", {.name = "Trebuchet MS", .size = 9.75f, .bold = true}, toolkit.Scale()));
+            plivant::FrameDesign("Bare", {.name = "Trebuchet MS", .size = 9.75f, .bold = true}, Scale()));
         NuvaXPForm1.Move(0, 0, 6015, 4815);
     }
     plivant::NuvaXPForm NuvaXPForm1;

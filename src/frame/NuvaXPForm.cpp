@@ -172,7 +172,7 @@ void NuvaXPForm::SetIcon(const ui::Bitmap& value) {
 }
 
 void NuvaXPForm::DrawPieces() {
-    const double scale = toolkit().Scale();
+    const double scale = Scale();
     ui::Image* pieces[] = {&Title, &TitleLeft, &TitleRight, &Left, &Right, &Bottom, &BottomRight, &BottomLeft};
     for (int i = 0; i < 8; ++i) pieces[i]->SetPicture(ThemeXPicture(i + 1, 0, scale));
     TitleIcon.Move(Px(kIconDesignLeft), Px(kIconDesignTop), Px(kIconSize), Px(kIconSize));

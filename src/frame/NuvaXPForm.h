@@ -155,10 +155,10 @@ private:
     IHostForm& ParentObject();
     platform::IWindowing& Windowing() { return toolkit().Windowing(); }
     // Twips per pixel of the screen.
-    float Tx() const { return toolkit().TwipsPerPixelX(); }
-    float Ty() const { return toolkit().TwipsPerPixelY(); }
+    float Tx() const { return TwipsPerPixelX(); }
+    float Ty() const { return TwipsPerPixelY(); }
     // A measure of the design in whole pixels of the screen's scale.
-    float Px(float design) const { return std::round(design * toolkit().Scale()); }
+    float Px(float design) const { return std::round(design * Scale()); }
     // Draws the pictures of the pieces for the screen's scale.
     void DrawPieces();
     void EnforceMinimumSize();

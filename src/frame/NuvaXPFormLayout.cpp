@@ -27,14 +27,14 @@ void NuvaXPForm::PlaceCaption() {
     const bool minimise = Minimizebutton.Visible(), maximise = MaximizeButton.Visible();
     const float afterIcon = TitleIcon.Left() + TitleIcon.Width();
     const float afterEdge = Left.Left() + Left.Width();
-    const float s = toolkit().Scale(), gap = kCaptionGap * s;
+    const float s = Scale(), gap = kCaptionGap * s;
     float width = Minimizebutton.Left() - afterIcon - gap;
     if (!minimise) width = MaximizeButton.Left() - afterIcon - gap;
     if (!minimise && !icon) width = MaximizeButton.Left() - afterEdge - gap;
     if (!minimise && !maximise) width = CloseButton.Left() - afterIcon - gap;
     if (!minimise && !maximise && !icon) width = CloseButton.Left() - afterEdge - gap;
     // Automatic sizing keeps this width, which leaves the buttons free, and gives the label its line's height.
-    const float lineHeight = toolkit().MeasureText(Caption1.Font(), Caption1.Caption()).height / Ty();
+    const float lineHeight = toolkit().MeasureText(Caption1.Font(), Caption1.Caption(), Ty()).height / Ty();
     Caption1.Move(icon ? afterIcon + kCaptionAfterIcon * s : afterEdge + kCaptionAfterEdge * s,
                   ((Title.Height() / s - kCaptionLine) / 2 - kCaptionRaise + Caption1.Font().size +
                    static_cast<float>(m_TitleTop)) *
@@ -87,7 +87,7 @@ void NuvaXPForm::RaiseClientResize() {
 
 void NuvaXPForm::ApplyRoundedTop(platform::WindowHandle window, float widthPixels, float heightPixels) {
     const int32_t W = Round(widthPixels), H = Round(heightPixels);
-    const double scale = toolkit().Scale();
+    const double scale = Scale();
     platform::Region region;
     int32_t row = 0;
     for (int32_t cut; (cut = ThemeXCornerCut(row, scale)) > 0; ++row) region.push_back({cut, row, W - cut, row + 1});

@@ -25,7 +25,7 @@ void ThemeX::DrawPictures() {
     for (int a = 0; a < 8; ++a) {
         for (int e = 0; e < kElements; ++e) {
             if (!arrays[a]->Exists(e)) arrays[a]->Load(e);
-            (*arrays[a])[e].SetPicture(ThemeXPicture(a + 1, e, toolkit().Scale()));
+            (*arrays[a])[e].SetPicture(ThemeXPicture(a + 1, e, Scale()));
         }
     }
 }

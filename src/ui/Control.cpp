@@ -27,11 +27,20 @@ Form* Control::ParentForm() {
     return AsForm(&TopLevel());
 }
 
+float Control::TwipsPerPixelX() const {
+    const float own = TopLevel().twipsPerPixel_;
+    return own ? own : toolkit_.TwipsPerPixelX();
+}
+float Control::TwipsPerPixelY() const {
+    const float own = TopLevel().twipsPerPixel_;
+    return own ? own : toolkit_.TwipsPerPixelY();
+}
+
 float Control::UnitX() const {
-    return scaleMode_ == ScaleMode::Pixels ? toolkit_.TwipsPerPixelX() : 1.0f;
+    return scaleMode_ == ScaleMode::Pixels ? TwipsPerPixelX() : 1.0f;
 }
 float Control::UnitY() const {
-    return scaleMode_ == ScaleMode::Pixels ? toolkit_.TwipsPerPixelY() : 1.0f;
+    return scaleMode_ == ScaleMode::Pixels ? TwipsPerPixelY() : 1.0f;
 }
 
 void Control::Move(float left, float top, float width, float height) {
@@ -77,7 +86,7 @@ void Control::Resized() {
 }
 
 platform::Rect Control::PixelBounds() const {
-    const float tx = toolkit_.TwipsPerPixelX(), ty = toolkit_.TwipsPerPixelY();
+    const float tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
     const auto px = [](float twips, float per) { return static_cast<int32_t>(std::lround(twips / per)); };
     const int32_t x = px(left_, tx), y = px(top_, ty);
     return {x, y, x + px(width_, tx), y + px(height_, ty)};

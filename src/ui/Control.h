@@ -153,8 +153,15 @@ public:
     float UnitX() const;  // twips per unit of the own scale
     float UnitY() const;
     // A length in pixels of the control's window, in the control's own scale.
-    float FromPixelsX(float pixels) const { return pixels * toolkit_.TwipsPerPixelX() / UnitX(); }
-    float FromPixelsY(float pixels) const { return pixels * toolkit_.TwipsPerPixelY() / UnitY(); }
+    float FromPixelsX(float pixels) const { return pixels * TwipsPerPixelX() / UnitX(); }
+    float FromPixelsY(float pixels) const { return pixels * TwipsPerPixelY() / UnitY(); }
+    // The twips per pixel of the control's form: each form follows the DPI of the monitor it is on (until it is told
+    // one, the screen's).
+    float TwipsPerPixelX() const;
+    float TwipsPerPixelY() const;
+    int Dpi() const { return static_cast<int>(1440 / TwipsPerPixelY() + 0.5f); }
+    // How much larger than at 96 DPI things measured in pixels show: 1 at 96 DPI, 1.5 at 144, 2 at 192.
+    float Scale() const { return kFixedTwipsPerPixel / TwipsPerPixelX(); }
 
 protected:
     // A top-level control (a form).
@@ -172,9 +179,11 @@ protected:
     virtual void BeforeUnrealize() {}
 
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;  // twips
+    float twipsPerPixel_ = 0;                            // of a form told its monitor's DPI
 
 private:
     Control& TopLevel();
+    const Control& TopLevel() const { return const_cast<Control*>(this)->TopLevel(); }
     float ParentUnitX() const { return parent_ ? parent_->UnitX() : 1.0f; }
     float ParentUnitY() const { return parent_ ? parent_->UnitY() : 1.0f; }
 

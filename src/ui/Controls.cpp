@@ -26,9 +26,9 @@ void Label::SetAutoSize(bool value) {
 }
 
 SizeTwips Label::CaptionSize() const {
-    const SizeTwips size = toolkit().MeasureText(Font(), caption_);
+    const SizeTwips size = toolkit().MeasureText(Font(), caption_, TwipsPerPixelY());
     // A label's border takes a pixel on each side.
-    const float border = borderStyle_ != ControlBorderStyle::None ? 2.0f * toolkit().TwipsPerPixelX() : 0.0f;
+    const float border = borderStyle_ != ControlBorderStyle::None ? 2.0f * TwipsPerPixelX() : 0.0f;
     return {size.width + border, size.height + border};
 }
 
@@ -95,8 +95,7 @@ void Image::SetPicture(int width, int height, Handler<Bitmap()> draw) {
 
 void Image::TakeSize(int width, int height) {
     if (stretch_) return;
-    SetSizeTwips(static_cast<float>(width) * toolkit().TwipsPerPixelX(),
-                 static_cast<float>(height) * toolkit().TwipsPerPixelY());
+    SetSizeTwips(static_cast<float>(width) * TwipsPerPixelX(), static_cast<float>(height) * TwipsPerPixelY());
 }
 
 void Image::SetStretch(bool value) {
@@ -148,8 +147,8 @@ void Line::SetEnds(float x1, float y1, float x2, float y2) {
     x2_ = x2;
     y2_ = y2;
     // Drawn as the one-pixel band between its ends.
-    const float onePixelX = Parent() ? toolkit().TwipsPerPixelX() / Parent()->UnitX() : 1.0f;
-    const float onePixelY = Parent() ? toolkit().TwipsPerPixelY() / Parent()->UnitY() : 1.0f;
+    const float onePixelX = Parent() ? TwipsPerPixelX() / Parent()->UnitX() : 1.0f;
+    const float onePixelY = Parent() ? TwipsPerPixelY() / Parent()->UnitY() : 1.0f;
     Move(std::min(x1, x2), std::min(y1, y2), std::max(std::fabs(x2 - x1), onePixelX),
          std::max(std::fabs(y2 - y1), onePixelY));
 }
@@ -220,7 +219,7 @@ int ListBox::ItemAt(float x, float y) const {
     const Peer* peer = GetPeer();
     if (!peer) return -1;
     const auto px = [](float v, float per) { return static_cast<int32_t>(std::floor(v / per)); };
-    return peer->ItemAt({px(x * UnitX(), toolkit().TwipsPerPixelX()), px(y * UnitY(), toolkit().TwipsPerPixelY())});
+    return peer->ItemAt({px(x * UnitX(), TwipsPerPixelX()), px(y * UnitY(), TwipsPerPixelY())});
 }
 
 ListBox::ItemPlace ListBox::ItemBounds(int index) const {

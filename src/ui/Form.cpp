@@ -49,6 +49,15 @@ void Form::Load() {
     if (loaded_) return;
     loaded_ = true;
     Realize();
+    // A window made on a monitor of another scale than the screen's is laid out again at that scale, where it is,
+    // before it shows.
+    if (const int dpi = GetPeer() ? GetPeer()->MonitorDpi() : 0; dpi && dpi != Dpi()) {
+        const float ratio = 1440.0f / static_cast<float>(dpi) / TwipsPerPixelX();
+        left_ *= ratio;
+        top_ *= ratio;
+        SetDpi(dpi);
+        RescaleTree();
+    }
     Form_Load();
 }
 

@@ -59,6 +59,9 @@ public:
     void UserMoved(float left, float top);
     void UserResized(float width, float height) { SetSizeTwips(width, height); }
     void UserWindowState(FormWindowState state);
+    // The window is on a monitor of that DPI: the form and its controls convert twips and draw at it from now on
+    // (RescaleTree lays them out again).
+    void SetDpi(int dpi) { twipsPerPixel_ = 1440.0f / static_cast<float>(dpi); }
 
     // A subscriber outside the form (a frame control on it): true when the form is activated, false when it is
     // deactivated.

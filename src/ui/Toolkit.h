@@ -50,6 +50,8 @@ public:
     virtual int ItemAt(platform::Point) const { return -1; }
     // A list item's rectangle in its window (pixels), as the list shows it now (scrolled).
     virtual platform::Rect ItemBounds(int) const { return {}; }
+    // A form's window: the DPI of the monitor it is on; 0 where the system does not tell it.
+    virtual int MonitorDpi() const { return 0; }
 };
 
 // The message box answer OK, by the platform's number.
@@ -62,15 +64,13 @@ public:
     virtual platform::IShell& Shell() = 0;
     // A native window for the control, inside the parent's (none for a form).
     virtual std::unique_ptr<Peer> CreatePeer(Control& owner, PeerKind kind, Peer* parent) = 0;
-    // The screen's twips per pixel.
+    // The screen's twips per pixel, which a form takes until it is told its monitor's DPI.
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;
-    // How much larger than at 96 DPI things measured in pixels show: 1 at 96 DPI, 1.5 at 144, 2 at 192.
-    float Scale() const { return kFixedTwipsPerPixel / TwipsPerPixelX(); }
     // The screen's size in twips.
     virtual SizeTwips ScreenSize() const = 0;
-    // The size of a line of text in the font.
-    virtual SizeTwips MeasureText(const Font& font, const std::string& text) = 0;
+    // The size of a line of text in the font, in a window of that many twips per pixel.
+    virtual SizeTwips MeasureText(const Font& font, const std::string& text, float twipsPerPixel) = 0;
     // A message box over its owner, which takes no input while the box is open and is active again after it.
     virtual int MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) = 0;
     // Shows the menu's items as a popup at (x, y) in the form's client twips; a chosen item's Click runs

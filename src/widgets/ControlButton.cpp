@@ -86,7 +86,7 @@ void ControlButton::SetIsActivate(bool value) {
 
 void ControlButton::Show(CaptionImage image) {
     shown_ = image;
-    PicMain.SetPicture(CaptionButtonImage(image.set, image.index, toolkit().Scale()));
+    PicMain.SetPicture(CaptionButtonImage(image.set, image.index, Scale()));
 }
 
 void ControlButton::RefreshControl(int16_t IpRes) {
@@ -157,7 +157,7 @@ void ControlButton::UserControl_WriteProperties(ui::PropertyBag& bag) {
 
 void ControlButton::UserControl_Resize() {
     // As large as its picture, whatever size it is given.
-    const float size = static_cast<float>(CaptionButtonSize(toolkit().Scale())) * toolkit().TwipsPerPixelX();
+    const float size = static_cast<float>(CaptionButtonSize(Scale())) * TwipsPerPixelX();
     SetSizeTwips(size, size);
     PicMain.Move(0, 0, ScaleWidth(), ScaleHeight());
 }

@@ -2,6 +2,7 @@
 #include "widgets/HandCursorArt.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace plivant {
@@ -40,16 +41,20 @@ constexpr std::array<std::string_view, 22> kHand{
 
 }  // namespace
 
-CursorArt HandPointer() {
-    CursorArt art{ui::Bitmap(kSize, kSize, 0x000000), std::vector<bool>(kSize * kSize, true), kHotX, kHotY};
-    for (size_t row = 0; row < kHand.size(); ++row) {
-        for (size_t col = 0; col < kHand[row].size(); ++col) {
-            char c = kHand[row][col];
+CursorArt HandPointer(double scale) {
+    // Each pixel of the map covers the pixels of the larger pointer whose centres fall on it.
+    const auto scaled = [scale](int n) { return static_cast<int>(std::lround(n * scale)); };
+    const int size = scaled(kSize);
+    CursorArt art{ui::Bitmap(size, size, 0x000000), std::vector<bool>(static_cast<size_t>(size * size), true),
+                  scaled(kHotX), scaled(kHotY)};
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const auto row = static_cast<size_t>((y + 0.5) / scale) - kHotY,
+                       col = static_cast<size_t>((x + 0.5) / scale);
+            const char c = row < kHand.size() && col < kHand[row].size() ? kHand[row][col] : ' ';
             if (c == ' ') continue;
-            int x = static_cast<int>(col);
-            int y = kHotY + static_cast<int>(row);
             art.colour.Set(x, y, c == '#' ? 0x000000 : 0xFFFFFF);
-            art.transparent[static_cast<size_t>(y * kSize + x)] = false;
+            art.transparent[static_cast<size_t>(y * size + x)] = false;
         }
     }
     return art;

@@ -13,7 +13,8 @@ struct CursorArt {
     int hotY;
 };
 
-// 32 × 32: a pointing hand, index finger up, black outline and white fill, its hot spot at the fingertip (6, 8).
-CursorArt HandPointer();
+// 32 × 32 times the scale: a pointing hand, index finger up, black outline and white fill, its hot spot at the
+// fingertip ((6, 8) times the scale).
+CursorArt HandPointer(double scale = 1);
 
 }  // namespace plivant

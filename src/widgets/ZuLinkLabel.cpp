@@ -27,19 +27,21 @@ void ZuLinkLabel::ShowAboutBox() {
     if (show) show(ParentForm());
 }
 
-ui::CursorImage HandCursor() {
-    static const ui::CursorImage hand = [] {
-        CursorArt art = HandPointer();
-        return ui::CursorImage{std::move(art.colour), std::move(art.transparent), art.hotX, art.hotY};
-    }();
-    return hand;
+ui::CursorImage HandCursor(double scale) {
+    CursorArt art = HandPointer(scale);
+    return ui::CursorImage{std::move(art.colour), std::move(art.transparent), art.hotX, art.hotY};
+}
+
+void ZuLinkLabel::Rescaled() {
+    const ui::CursorImage hand = HandCursor(Scale());
+    lblLink.SetMouseIcon(hand);
+    Control::SetMouseIcon(hand);  // the control carries the same pointer image
 }
 
 ZuLinkLabel::ZuLinkLabel(ui::Control& host, const char* name, int index)
     : ui::UserControl(host, name, index), lblLink(*this, "lblLink"), tmrMouseOver(*this, "tmrMouseOver") {
     lblLink.SetCaption("lblLink");
-    lblLink.SetMouseIcon(HandCursor());
-    Control::SetMouseIcon(HandCursor());  // the control carries the same pointer image
+    Rescaled();
     tmrMouseOver.SetInterval(kPollMs);
     tmrMouseOver.SetEnabled(false);
     lblLink.onClick = [this] { lblLink_Click(); };

@@ -72,6 +72,7 @@ protected:
     void UserControl_WriteProperties(ui::PropertyBag& bag);
     void UserControl_Resize() override { ResizeRule(); }
     void UserControl_Show() override;
+    void Rescaled() override;
 
 private:
     void lblLink_Click();
@@ -98,7 +99,7 @@ private:
     bool resizing_ = false;
 };
 
-// The hand pointer as a cursor image.
-ui::CursorImage HandCursor();
+// The hand pointer as a cursor image, at the scale.
+ui::CursorImage HandCursor(double scale);
 
 }  // namespace plivant

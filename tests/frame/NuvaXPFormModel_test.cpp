@@ -163,8 +163,8 @@ TEST_F(LayoutTest, ThePiecesJoinAcrossTheWidthTheCaptionTakesTheRoomTheHiddenBut
     EXPECT_EQ(std::tuple(client, frame.PicMain.Top()), std::tuple(std::vector<int16_t>{810, 4500 - 870, 5880}, 54.0f));
 }
 
-// At 1.5 and 2 times the scale (10 and 7.5 twips per pixel, told as a window is on a monitor of another DPI) the
-// title, edges, caption buttons and rounded corners, and the pictures they show, grow with it.
+// At 1.5 and 2 times the scale (144 and 192 DPI, told as a window is on a monitor of another DPI) the title, edges,
+// caption buttons and rounded corners, and the pictures they show, grow with it; another window stays at 96 DPI.
 TEST_F(LayoutTest, AtLargerScalesThePiecesAndTheirPicturesGrowWithTheScale) {
     const struct {
         float twips;
@@ -172,8 +172,11 @@ TEST_F(LayoutTest, AtLargerScalesThePiecesAndTheirPicturesGrowWithTheScale) {
         std::vector<int> pictures;  // title's height, close button's, first row's corner cut
     } scales[] = {{10, {45, 6, 32, 559, 15, 45}, {45, 32, 8}}, {7.5f, {60, 8, 42, 746, 20, 60}, {60, 42, 10}}};
     frame.TransparentEdges();
+    ui::Form other(toolkit, "frmOther");
+    ControlButton button(other, "cmdClose");
+    other.Load();
     for (const auto& s : scales) {
-        toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = s.twips;
+        form.SetDpi(static_cast<int>(1440 / s.twips));
         form.RescaleTree();
         frame.SetSizeTwips(6000, 4500);
         EXPECT_EQ((Floats{frame.Title.Height(), frame.Left.Width(), frame.CloseButton.Width(), frame.CloseButton.Left(),
@@ -183,6 +186,7 @@ TEST_F(LayoutTest, AtLargerScalesThePiecesAndTheirPicturesGrowWithTheScale) {
                                     HostRecord().region->front().left}),
                   s.pictures);
         ExpectJoinedTitle(frame, 6000 / s.twips);
+        EXPECT_EQ(std::tuple(button.PixelBounds().Width(), button.PicMain.Picture().Width()), std::tuple(21, 21));
     }
 }
 

@@ -78,6 +78,14 @@ TEST_F(ToolkitTest, ChildrenArePlacedInTheirContainersScaleAndTheFormForgetsAFoc
     form.Show();
     EXPECT_EQ(std::tuple(*windowing.WindowRect(box.hwnd()), *windowing.WindowRect(inner.hwnd())),
               std::tuple(platform::Rect{10, 20, 110, 70}, platform::Rect{20, 25, 40, 33}));
+    toolkit.monitorDpi = 144;  // a window opening on a monitor at 150 %: laid out at that scale where it opens
+    ui::Form wide(toolkit, "frmWide");
+    wide.Move(1200, 1200, 3000, 1500);
+    PictureBox picture(wide, "picWide");
+    picture.Move(150, 150, 300, 300);
+    wide.Show();
+    EXPECT_EQ(std::tuple(*windowing.WindowRect(wide.hwnd()), *windowing.WindowRect(picture.hwnd()), form.Dpi()),
+              std::tuple(platform::Rect{100, 100, 400, 250}, platform::Rect{115, 115, 145, 145}, 120));
     inner.SetVisible(false);
     EXPECT_EQ(windowing.WindowAt({25, 30}), box.hwnd());
     TextBox first(form, "txtFirst");

@@ -76,20 +76,26 @@ TEST(ControlButtonArt, EveryImageFollowsTheRulesOfItsSlot) {
     EXPECT_TRUE(ui::WritePngFile(sheet, (dir / "contact-sheet.png").string()));
 }
 
+// At 1, 1.5 and 2 times the scale.
 TEST(HandCursorArt, HotSpotAtTheFingertipAndAnOutlineClosingTheFill) {
-    const CursorArt hand = HandPointer();
-    const auto opaque = [&](int x, int y) {
-        return hand.colour.Contains(x, y) && !hand.transparent.at(static_cast<size_t>(y * 32 + x));
-    };
-    int fill = 0;
-    for (int i = 0; i < 32 * 32; ++i) {
-        const int x = i % 32, y = i / 32;
-        const ui::Rgb c = hand.colour.At(x, y);
-        const bool closed = opaque(x + 1, y) && opaque(x - 1, y) && opaque(x, y + 1) && opaque(x, y - 1);
-        EXPECT_TRUE(!opaque(x, y) || (y >= hand.hotY && (c == 0 || (c == 0xFFFFFF && closed)))) << x << "," << y;
-        fill += opaque(x, y) && c != 0;
+    for (const auto& [scale, size, hotX, hotY, fillAbove] :
+         {std::tuple{1.0, 32, 6, 8, 100}, {1.5, 48, 9, 12, 225}, {2.0, 64, 12, 16, 400}}) {
+        const CursorArt hand = HandPointer(scale);
+        const auto opaque = [&](int x, int y) {
+            return hand.colour.Contains(x, y) && !hand.transparent.at(static_cast<size_t>(y * size + x));
+        };
+        int fill = 0;
+        for (int i = 0; i < size * size; ++i) {
+            const int x = i % size, y = i / size;
+            const ui::Rgb c = hand.colour.At(x, y);
+            const bool closed = opaque(x + 1, y) && opaque(x - 1, y) && opaque(x, y + 1) && opaque(x, y - 1);
+            EXPECT_TRUE(!opaque(x, y) || (y >= hand.hotY && (c == 0 || (c == 0xFFFFFF && closed)))) << x << "," << y;
+            fill += opaque(x, y) && c != 0;
+        }
+        EXPECT_EQ(std::tuple(hand.colour.Width(), hand.hotX, hand.hotY, opaque(hotX, hotY), opaque(hotX, hotY - 1),
+                             fill > fillAbove),
+                  std::tuple(size, hotX, hotY, true, false, true));
     }
-    EXPECT_EQ(std::tuple(hand.hotX, hand.hotY, opaque(6, 8), fill > 100), std::tuple(6, 8, true, true));
 }
 
 }  // namespace

@@ -31,19 +31,22 @@ public:
 class FramedWindow : public testing::Test {
 protected:
     void SetUp() override {
+        hwnd = Open(form);
+        frameView = H(static_cast<ui::Control&>(form.NuvaXPForm1).hwnd());
+    }
+    static HWND Open(frmFramed& framed) {
         ui::PropertyBag bag;
         bag.Store("AutoLoad", true);
         bag.Store("Caption", "Plivant frame");
         bag.Store("Icon", ui::Bitmap(16, 16, 0x3A5A8C));
-        form.NuvaXPForm1.ReadProperties(bag);
-        form.Show();
+        framed.NuvaXPForm1.ReadProperties(bag);
+        framed.Show();
         Pump();
-        hwnd = H(form.hwnd());
-        frameView = H(static_cast<ui::Control&>(form.NuvaXPForm1).hwnd());
+        return H(framed.hwnd());
     }
-    SIZE Size() const {
+    SIZE Size(HWND w = nullptr) const {
         RECT r{};
-        GetWindowRect(hwnd, &r);
+        GetWindowRect(w ? w : hwnd, &r);
         return {r.right - r.left, r.bottom - r.top};
     }
     // The window holds the frame's region: the top corners cut 5, 3, 2, 1 and 1 pixels off the first rows at 96 DPI.
@@ -168,8 +171,11 @@ TEST_F(FramedWindow, DraggingTheRightEdgeOrTheCornerResizesTheWindow) {
 
 // Told that it is now on a monitor of 192 DPI (the system's message with the rectangle it suggests; Wine 8 has one
 // DPI for all monitors, and passes the rectangle to no other process), the window takes that rectangle and lays itself
-// out at twice the scale: a title bar 60 pixels high, 42-pixel caption buttons, corners cut twice as deep.
+// out at twice the scale: a title bar 60 pixels high, 42-pixel caption buttons, corners cut twice as deep. Another
+// window of the program, on its own monitor, stays as it was.
 TEST_F(FramedWindow, OnAMonitorOfAnotherScaleTheWindowLaysItselfOutAgainThere) {
+    frmFramed second{toolkit, real.process};
+    const HWND other = Open(second);
     RECT r{};
     GetWindowRect(hwnd, &r);
     RECT suggested{r.left + 10, r.top, r.left + 810, r.top + 600};
@@ -183,7 +189,9 @@ TEST_F(FramedWindow, OnAMonitorOfAnotherScaleTheWindowLaysItselfOutAgainThere) {
     ExpectRoundedTop({10, 10, 6, 6, 4, 4, 2, 2, 2, 2});
     EXPECT_EQ(shot.At(400, 45), ThemeXTitleColour(0, true, 45, 2)) << "halfway down the new title bar, below the old";
     EXPECT_TRUE(SaveArtifact(shot, "frame-dpi-changed"));
-    toolkit.SetDpi(96);  // the fonts the tests that follow make
+    EXPECT_EQ((std::vector<LONG>{Size(other).cx, Size(other).cy, LONG(second.NuvaXPForm1.Title.Height()),
+                                 LONG(second.NuvaXPForm1.CloseButton.Width())}),
+              (std::vector<LONG>{400, 300, 30, 21}));
 }
 
 }  // namespace

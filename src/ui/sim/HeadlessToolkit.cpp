@@ -11,11 +11,15 @@ namespace {
 
 class HeadlessPeer final : public Peer {
 public:
-    HeadlessPeer(platform::sim::SimWindowing& windowing, Control& owner, platform::WindowHandle parent)
-        : windowing_(windowing), owner_(owner), handle_(windowing.AddWindow(parent, owner.PixelBounds(), false)) {}
+    HeadlessPeer(platform::sim::SimWindowing& windowing, Control& owner, platform::WindowHandle parent, int dpi)
+        : windowing_(windowing),
+          owner_(owner),
+          handle_(windowing.AddWindow(parent, owner.PixelBounds(), false)),
+          dpi_(dpi) {}
     ~HeadlessPeer() override { windowing_.RemoveWindow(handle_); }
 
     platform::WindowHandle Handle() const override { return handle_; }
+    int MonitorDpi() const override { return dpi_; }
     void Update(Aspect aspect) override {
         if (aspect == Aspect::Bounds) windowing_.SetBounds(handle_, owner_.PixelBounds());
         if (aspect == Aspect::Visible) windowing_.SetVisible(handle_, owner_.Visible());
@@ -39,18 +43,20 @@ private:
     platform::sim::SimWindowing& windowing_;
     Control& owner_;
     platform::WindowHandle handle_;
+    int dpi_;
 };
 
 }  // namespace
 
-std::unique_ptr<Peer> HeadlessToolkit::CreatePeer(Control& owner, PeerKind, Peer* parent) {
-    return std::make_unique<HeadlessPeer>(windowing_, owner, parent ? parent->Handle() : 0);
+std::unique_ptr<Peer> HeadlessToolkit::CreatePeer(Control& owner, PeerKind kind, Peer* parent) {
+    return std::make_unique<HeadlessPeer>(windowing_, owner, parent ? parent->Handle() : 0,
+                                          kind == PeerKind::Form ? monitorDpi : 0);
 }
 
-SizeTwips HeadlessToolkit::MeasureText(const Font& font, const std::string& text) {
+SizeTwips HeadlessToolkit::MeasureText(const Font& font, const std::string& text, float twipsPerPixel) {
     const float width = std::ceil(static_cast<float>(text.size()) * font.size * 0.6f);
     const float height = std::ceil(font.size * 1.6f);
-    return {width * twipsPerPixelX, height * twipsPerPixelY};
+    return {width * twipsPerPixel, height * twipsPerPixel};
 }
 
 int HeadlessToolkit::MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) {

@@ -36,7 +36,7 @@ public:
     float TwipsPerPixelY() const override { return twipsPerPixelY; }
     SizeTwips ScreenSize() const override { return {1024 * twipsPerPixelX, 768 * twipsPerPixelY}; }
     // Every character is 0.6 of the font's size wide and a line 1.6 of it high, in whole pixels.
-    SizeTwips MeasureText(const Font& font, const std::string& text) override;
+    SizeTwips MeasureText(const Font& font, const std::string& text, float twipsPerPixel) override;
     int MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) override;
     void PopupMenu(Form& form, Menu& menu, float x, float y) override;
     void BeginModal(Form&) override {}
@@ -50,6 +50,7 @@ public:
 
     float twipsPerPixelX = 15;
     float twipsPerPixelY = 15;
+    int monitorDpi = 0;  // the DPI of the monitor a form's window opens on; 0: the screen's
     std::vector<MessageBoxCall> messageBoxes;
     std::function<int(const MessageBoxCall&)> onMessageBox;  // the user's answer; OK when the test scripts none
     std::vector<PopupCall> popups;

@@ -52,6 +52,14 @@ public:
         DestroyOwnWindow();
     }
 
+    int MonitorDpi() const override {
+        // Windows 10 1607 and later; before them every window is at the screen's DPI.
+        using GetDpi = UINT(WINAPI*)(HWND);
+        static const auto get = reinterpret_cast<GetDpi>(
+            reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+        return get && hwnd_ ? static_cast<int>(get(hwnd_)) : 0;
+    }
+
     void Update(Aspect aspect) override {
         if (!hwnd_) return;  // the window went with its owner
         if (aspect == Aspect::Bounds) {
@@ -132,7 +140,7 @@ public:
             case WM_DPICHANGED: {
                 // On a monitor of another scale the window lays itself out again at that scale, in the rectangle
                 // the system suggests (which keeps it under the cursor as it is dragged across).
-                toolkit_.SetDpi(HIWORD(wParam));
+                form_.SetDpi(HIWORD(wParam));
                 const RECT& r = *reinterpret_cast<const RECT*>(lParam);
                 SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                              SWP_NOZORDER | SWP_NOACTIVATE);
@@ -150,7 +158,7 @@ public:
                 }
                 RECT outer{};
                 GetWindowRect(w, &outer);
-                const float tx = toolkit_.TwipsPerPixelX(), ty = toolkit_.TwipsPerPixelY();
+                const float tx = form_.TwipsPerPixelX(), ty = form_.TwipsPerPixelY();
                 form_.UserMoved(static_cast<float>(outer.left) * tx, static_cast<float>(outer.top) * ty);
                 if (message == WM_SIZE) {
                     form_.UserResized(static_cast<float>(outer.right - outer.left) * tx,

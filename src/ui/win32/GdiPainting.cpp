@@ -108,7 +108,7 @@ void PaintWindowlessChildren(HDC dc, const Control& control, int dx, int dy, con
         OffsetRect(&r, dx, dy);
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-        PaintOne(dc, child->Look(), r);
+        PaintOne(dc, child->Look(), r, child->Dpi());
         RestoreDC(dc, saved);
     }
 }
@@ -150,17 +150,9 @@ void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) 
                   picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
-namespace {
-int fontDpi = 0;  // 0: the screen's
-}  // namespace
-
-void SetFontDpi(int dpi) {
-    fontDpi = dpi;
-}
-
-UniqueFont MakeFont(const Font& font) {
+UniqueFont MakeFont(const Font& font, int dpi) {
     WindowDc screen(nullptr);
-    const int dpi = fontDpi ? fontDpi : GetDeviceCaps(screen.get(), LOGPIXELSY);
+    if (!dpi) dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     const int height = -MulDiv(static_cast<int>(std::lround(font.size * 100)), dpi, 7200);
     return UniqueFont(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
                                   font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -178,16 +170,16 @@ int DrawProcessText(HDC dc, const std::string& text, RECT* area, UINT format) {
 namespace {
 // The fonts of the looks, made when first painted and kept for the program's life: a window paints with a few, on
 // every paint.
-HFONT PaintFont(const Font& font) {
+HFONT PaintFont(const Font& font, int dpi) {
     static std::forward_list<std::tuple<Font, int, UniqueFont>> made;
-    for (const auto& [known, dpi, handle] : made) {
-        if (known == font && dpi == fontDpi) return handle.get();
+    for (const auto& [known, knownDpi, handle] : made) {
+        if (known == font && knownDpi == dpi) return handle.get();
     }
-    return std::get<2>(made.emplace_front(font, fontDpi, MakeFont(font))).get();
+    return std::get<2>(made.emplace_front(font, dpi, MakeFont(font, dpi))).get();
 }
 }  // namespace
 
-void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
+void PaintOne(HDC dc, const ViewLook& look, const RECT& area, int dpi) {
     if (look.opaque) {
         // The device context's own brush, in the colour: no brush is made.
         SetDCBrushColor(dc, ColourOf(look.back));
@@ -195,7 +187,7 @@ void PaintOne(HDC dc, const ViewLook& look, const RECT& area) {
     }
     if (!look.picture.Empty()) DrawPicture(dc, look.picture, area, look.stretch);
     if (!look.text.empty()) {
-        SelectGuard selected(dc, PaintFont(look.font));
+        SelectGuard selected(dc, PaintFont(look.font, dpi));
         SetTextColor(dc, ColourOf(look.fore));
         SetBkMode(dc, TRANSPARENT);
         UINT format = look.alignment == TextAlignment::Right    ? DT_RIGHT
@@ -296,7 +288,7 @@ bool ApplyCursor(const Control& target) {
 
 void PaintLook(HDC dc, const Control& control, int width, int height) {
     const ViewLook look = control.Look();
-    PaintOne(dc, look, RECT{0, 0, width, height});
+    PaintOne(dc, look, RECT{0, 0, width, height}, control.Dpi());
     if (look.showsContainer && control.Parent()) {
         const platform::Rect at = control.PixelBounds();
         PaintWindowlessChildren(dc, *control.Parent(), -at.left, -at.top, &control);

@@ -12,16 +12,15 @@ namespace plivant::ui::win32 {
 
 // A stored colour (a system colour by its index, or blue-green-red) as the screen's colour.
 COLORREF ColourOf(OleColor c);
-platform::win32::UniqueFont MakeFont(const Font& font);
-// Fonts made from now on are for the DPI (0: the screen's).
-void SetFontDpi(int dpi);
+// The font for a window of that DPI (0: the screen's).
+platform::win32::UniqueFont MakeFont(const Font& font, int dpi = 0);
 // DrawText of a text of the process code page. WIN32 QUIRK: DrawTextA reads its text in the code page of the font's
 // character set, which for a Western font is Windows-1252 even where the process code page is UTF-8.
 int DrawProcessText(HDC dc, const std::string& text, RECT* area, UINT format);
 // A picture at the area's top left corner, or stretched over the area.
 void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch);
-// Background, picture, text and border of a look, in the area.
-void PaintOne(HDC dc, const ViewLook& look, const RECT& area);
+// Background, picture, text and border of a look, in the area of a window of that DPI.
+void PaintOne(HDC dc, const ViewLook& look, const RECT& area, int dpi);
 RECT RectOf(const platform::Rect& r);
 // A push button's face and edges as the system draws them: in the current visual style when one is active (the
 // theme library is loaded on first use, so a run without buttons never loads it), in the classic look otherwise.

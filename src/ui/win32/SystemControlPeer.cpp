@@ -183,9 +183,9 @@ public:
         if (const Control* container = owner_.Parent()) {
             const platform::Rect at = owner_.PixelBounds(), outer = container->PixelBounds();
             PaintOne(item.hDC, container->Look(),
-                     RECT{-at.left, -at.top, outer.Width() - at.left, outer.Height() - at.top});
+                     RECT{-at.left, -at.top, outer.Width() - at.left, outer.Height() - at.top}, owner_.Dpi());
         }
-        PaintOne(item.hDC, owner_.Look(), area);
+        PaintOne(item.hDC, owner_.Look(), area, owner_.Dpi());
         if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(item.hDC, &area);
     }
 
@@ -231,7 +231,7 @@ protected:
     void UpdateFont() override {
         if (!hwnd_) return;
         // The control draws with its font until it has the next one: the old one goes only then.
-        UniqueFont made = MakeFont(owner_.Font());
+        UniqueFont made = MakeFont(owner_.Font(), owner_.Dpi());
         SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
         font_ = std::move(made);
     }

@@ -31,11 +31,6 @@ Win32Toolkit::Win32Toolkit(platform::IWindowing& windowing, platform::IShell& sh
 
 Win32Toolkit::~Win32Toolkit() = default;
 
-void Win32Toolkit::SetDpi(int dpi) {
-    twipsPerPixelX_ = twipsPerPixelY_ = 1440.0f / static_cast<float>(dpi);
-    SetFontDpi(dpi);
-}
-
 std::unique_ptr<Peer> Win32Toolkit::CreatePeer(Control& owner, PeerKind kind, Peer* parent) {
     HWND parentWindow = parent ? reinterpret_cast<HWND>(parent->Handle()) : nullptr;
     if (kind == PeerKind::Form) return MakeFormPeer(*this, static_cast<Form&>(owner));
@@ -55,9 +50,9 @@ SizeTwips Win32Toolkit::ScreenSize() const {
             static_cast<float>(GetSystemMetrics(SM_CYSCREEN)) * twipsPerPixelY_};
 }
 
-SizeTwips Win32Toolkit::MeasureText(const Font& font, const std::string& text) {
+SizeTwips Win32Toolkit::MeasureText(const Font& font, const std::string& text, float twipsPerPixel) {
     WindowDc screen(nullptr);
-    UniqueFont made = MakeFont(font);
+    UniqueFont made = MakeFont(font, static_cast<int>(1440 / twipsPerPixel + 0.5f));
     SelectGuard selected(screen.get(), made.get());
     RECT r{0, 0, 0, 0};
     DrawProcessText(screen.get(), text, &r, DT_CALCRECT | DT_SINGLELINE);
@@ -66,7 +61,7 @@ SizeTwips Win32Toolkit::MeasureText(const Font& font, const std::string& text) {
         GetTextMetricsA(screen.get(), &metrics);
         r.bottom = metrics.tmHeight;
     }
-    return {static_cast<float>(r.right) * twipsPerPixelX_, static_cast<float>(r.bottom) * twipsPerPixelY_};
+    return {static_cast<float>(r.right) * twipsPerPixel, static_cast<float>(r.bottom) * twipsPerPixel};
 }
 
 int Win32Toolkit::MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) {

@@ -24,10 +24,8 @@ public:
     std::unique_ptr<Peer> CreatePeer(Control& owner, PeerKind kind, Peer* parent) override;
     float TwipsPerPixelX() const override { return twipsPerPixelX_; }
     float TwipsPerPixelY() const override { return twipsPerPixelY_; }
-    // The program's windows moved to a monitor of that DPI: twips and fonts convert at it from now on.
-    void SetDpi(int dpi);
     SizeTwips ScreenSize() const override;
-    SizeTwips MeasureText(const Font& font, const std::string& text) override;
+    SizeTwips MeasureText(const Font& font, const std::string& text, float twipsPerPixel) override;
     int MsgBox(Form& owner, const std::string& prompt, int buttons, const std::string& title) override;
     void PopupMenu(Form& form, Menu& menu, float x, float y) override;
     void BeginModal(Form& form) override;

@@ -45,7 +45,7 @@ frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
       registry_(platform.registry),
       process_(platform.process) {
     Image2.Move(300, 600, 0, 0);
-    Image2.SetPicture(AboutLogo(toolkit.Scale()));
+    Image2.SetPicture(AboutLogo(Scale()));
     lblTitle.SetBackStyle(0);
     lblTitle.SetFont(TitleFont());
     lblTitle.Move(2565, 585, 3000, 480);
@@ -73,7 +73,7 @@ frmAbout::frmAbout(ui::Toolkit& toolkit, platform::Platform& platform)
 
 void frmAbout::Rescaled() {
     FramedForm::Rescaled();
-    Image2.SetPicture(AboutLogo(toolkit().Scale()));
+    Image2.SetPicture(AboutLogo(Scale()));
 }
 
 void frmAbout::Form_Load() {

@@ -37,13 +37,8 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     Frame1.SetBackColor(NuvaXPForm::kDefaultBackground);
     // The pictures are drawn at the first paint: a removal run ends before its splash paints.
     Image1.Move(240, 300, 600, 600);
-    const float scale = toolkit.Scale();  // a float: handlers hold no doubles
-    const auto scaled = [scale](int size) { return static_cast<int>(std::lround(size * scale)); };
-    Image1.SetPicture(scaled(kSplashProgramPictureSize), scaled(kSplashProgramPictureSize),
-                      [scale] { return SplashProgramPicture(scale); });
     Image2.Move(922, 2400, 2250, 1275);  // 150 × 85 pixels, centred
-    Image2.SetPicture(scaled(kSplashMountPictureWidth), scaled(kSplashMountPictureHeight),
-                      [scale] { return SplashMountPicture(scale); });
+    Rescaled();
     lblName.SetBackStyle(0);
     lblName.SetFont(Palatino(15.75f));
     lblName.SetAlignment(ui::TextAlignment::Center);
@@ -56,6 +51,15 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
     Label2.SetCaption("* * Freeware * *");
     tmrRun.SetInterval(1000);
     tmrRun.onTimer = [this] { tmrRun_Timer(); };
+}
+
+void frmSplash::Rescaled() {
+    const float scale = Scale();  // a float: handlers hold no doubles
+    const auto scaled = [scale](int size) { return static_cast<int>(std::lround(size * scale)); };
+    Image1.SetPicture(scaled(kSplashProgramPictureSize), scaled(kSplashProgramPictureSize),
+                      [scale] { return SplashProgramPicture(scale); });
+    Image2.SetPicture(scaled(kSplashMountPictureWidth), scaled(kSplashMountPictureHeight),
+                      [scale] { return SplashMountPicture(scale); });
 }
 
 void frmSplash::Form_Load() {

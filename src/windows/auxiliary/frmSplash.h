@@ -23,6 +23,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload(int16_t& Cancel) override;
+    void Rescaled() override;
 
 private:
     void tmrRun_Timer();

@@ -64,7 +64,7 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     // The window keeps the program file's icon for the taskbar; the frame shows the one laid on its title bar.
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - kFrameWidth) / 2, (screen.height - kFrameHeight) / 2, kFrameWidth, kFrameHeight);
-    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont(), toolkit.Scale()));
+    NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont(), Scale()));
     NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
     for (ui::CommandButton* button : {&cmdOK, &cmdBoot, &cmdHelp}) button->SetStyle(1);
@@ -195,7 +195,7 @@ void frmMount::LoadHistoryList() {
 void frmMount::DrawPictures() {
     // The pictures are drawn at the first paint, after the window shows.
     using Draw = ui::Bitmap (*)(ui::Rgb, double);
-    const float scale = toolkit().Scale();  // a float: handlers hold no doubles
+    const float scale = Scale();  // a float: handlers hold no doubles
     for (auto [button, draw] : {std::pair<ui::CommandButton*, Draw>{&cmdOK, MountButtonPicture},
                                 {&cmdBoot, StartupButtonPicture},
                                 {&cmdHelp, HelpButtonPicture}}) {
@@ -209,13 +209,13 @@ void frmMount::DrawPictures() {
 void frmMount::Rescaled() {
     DrawPictures();
     ConfigureMenuBitmaps();
-    NuvaXPForm1.SetIcon(FrameIcon(toolkit().Scale()));
+    NuvaXPForm1.SetIcon(FrameIcon(Scale()));
 }
 
 void frmMount::ConfigureMenuBitmaps() {
     // The pictures are laid on the configured menu colour, and drawn when a popup first opens.
     static constexpr ui::Rgb kMenu = ui::RgbOf(kMenuBitmapSettings.colours[0]);
-    const float scale = toolkit().Scale();
+    const float scale = Scale();
     mnuMenuUnmount.SetPicture([scale] { return UnmountMenuPicture(kMenu, scale); });
     mnuoMount.SetPicture([scale] { return MountMenuPicture(kMenu, scale); });
     mnuoClear.SetPicture([scale] { return ClearMenuPicture(kMenu, scale); });

@@ -40,7 +40,7 @@ ui::Bitmap FrameIcon(double scale) {
 }
 
 void FramedForm::Rescaled() {
-    NuvaXPForm1.SetIcon(FrameIcon(toolkit().Scale()));
+    NuvaXPForm1.SetIcon(FrameIcon(Scale()));
 }
 
 FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const char* name, const std::string& caption,
@@ -56,7 +56,7 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const 
     // The frame first: the window follows its size.
     NuvaXPForm1.Move(0, 0, width, height);
     Move(0, 0, width, height);
-    ui::PropertyBag design = FrameDesign(caption, FrameCaptionFont(), toolkit.Scale());
+    ui::PropertyBag design = FrameDesign(caption, FrameCaptionFont(), Scale());
     design.Store("ShowMinimize", false);
     design.Store("ShowMaximize", false);
     NuvaXPForm1.ReadProperties(design);
@@ -77,11 +77,13 @@ void FramedForm::PlaceOverOwner() {
     float left = (screen.width - Width()) / 2, top = (screen.height - Height()) / 2;
     float areaLeft = 0, areaTop = 0, areaRight = screen.width, areaBottom = screen.height;
     if (const ui::Form* owner = Owner(); owner && owner->Loaded()) {
-        left = owner->Left() + (owner->Width() - Width()) / 2;
-        top = owner->Top() + (owner->Height() - Height()) / 2;
+        // The owner's twips, at its own DPI, as this window's.
+        const float r = TwipsPerPixelX() / owner->TwipsPerPixelX();
+        left = owner->Left() * r + (owner->Width() * r - Width()) / 2;
+        top = owner->Top() * r + (owner->Height() * r - Height()) / 2;
         // Kept on the owner's monitor, which need not be the primary one.
         if (const auto monitor = toolkit().Windowing().MonitorRect(owner->hwnd())) {
-            const float x = toolkit().TwipsPerPixelX(), y = toolkit().TwipsPerPixelY();
+            const float x = TwipsPerPixelX(), y = TwipsPerPixelY();
             areaLeft = static_cast<float>(monitor->left) * x, areaRight = static_cast<float>(monitor->right) * x;
             areaTop = static_cast<float>(monitor->top) * y, areaBottom = static_cast<float>(monitor->bottom) * y;
         }

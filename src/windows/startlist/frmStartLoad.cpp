@@ -38,7 +38,7 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
     cmdBrowse.SetToolTipText("Browse");
     cmdAdd.Move(5580, 720, 330, 315);
     cmdAdd.SetStyle(1);
-    cmdAdd.SetPicture(AddPairPicture(toolkit.Scale()));
+    cmdAdd.SetPicture(AddPairPicture(Scale()));
     cmdAdd.SetToolTipText("Add");
     vList.Move(90, 1320, 5865, 1800);
 
@@ -51,7 +51,7 @@ frmStartLoad::frmStartLoad(ui::Toolkit& toolkit, platform::Platform& platform, c
 
 void frmStartLoad::Rescaled() {
     FramedForm::Rescaled();
-    cmdAdd.SetPicture(AddPairPicture(toolkit().Scale()));
+    cmdAdd.SetPicture(AddPairPicture(Scale()));
 }
 
 void frmStartLoad::Form_Load() {

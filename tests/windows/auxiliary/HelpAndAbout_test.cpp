@@ -8,6 +8,7 @@
 #include "app/ProgramOpenedWindows.h"
 #include "platform/WinConst.h"
 #include "state/UiStrings.h"
+#include "windows/auxiliary/SplashArt.h"
 #include "windows/auxiliary/frmAbout.h"
 #include "windows/auxiliary/frmHelp.h"
 #include "windows/auxiliary/frmSplash.h"
@@ -51,6 +52,10 @@ TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsC
     about.Show();
     EXPECT_EQ(about.NuvaXPForm1.Caption() + "|" + about.lblVersion.Caption(),
               std::string("Info ") + facts::kProgramTitle + "|Version 4.1.0");
+    about.SetDpi(192);  // on a monitor at 200 %: the logo and the link's hand pointer drawn again, twice as large
+    about.RescaleTree();
+    EXPECT_EQ(std::tuple(about.Image2.Picture() == AboutLogo(2), about.ZuLinkLabel1.lblLink.MouseIcon().hotY),
+              std::tuple(true, 16));
     about.ZuLinkLabel1.lblLink.Click();
     EXPECT_EQ(sim.shell.executed.at(0).file, facts::kMakerWebAddress);
     for (const auto& close : std::vector<std::function<void()>>{[&] { about.cmdOK.Click(); },
