@@ -63,8 +63,9 @@ void Form::Load() {
 
 void Form::Show(int16_t modal, Form* owner) {
     Toolkit& kit = toolkit();
-    // A click that waited while another form loads does not open this one inside that load.
-    if (kit.loading_ && kit.loading_ != this) return;
+    // A click that waited while another form loads does not open this one inside that load. A form closed as it
+    // loads has ended its load, though: a click made after that is the user's next step.
+    if (kit.loading_ && kit.loading_ != this && kit.loading_->Loaded()) return;
     if (owner) owner_ = owner;
     if (modal == 1) kit.BeginModal(*this);
     Form* const outer = std::exchange(kit.loading_, this);

@@ -72,7 +72,7 @@ void HeadlessToolkit::PopupMenu(Form& form, Menu& menu, float x, float y) {
 
 void HeadlessToolkit::RunModal(Form& form) {
     ++modalRuns;
-    if (onModal) onModal(form);
+    if (onModal && form.Loaded() && form.Visible()) onModal(form);  // a form not shown ends its loop at once
 }
 
 }  // namespace plivant::ui::sim
