@@ -1,5 +1,6 @@
 // The sampling painter.
 #include "art/ArtCanvas.h"
+#include "ui/Types.h"
 
 #include <algorithm>
 #include <cmath>
@@ -110,8 +111,8 @@ Shade Vertical(double top, double bottom, ui::Rgb topColour, ui::Rgb bottomColou
 }
 
 Canvas::Canvas(int width, int height, double scale)
-    : width_(std::max(0, static_cast<int>(std::lround(width * scale)))),
-      height_(std::max(0, static_cast<int>(std::lround(height * scale)))),
+    : width_(std::max(0, ui::ScaledPixels(width, scale))),
+      height_(std::max(0, ui::ScaledPixels(height, scale))),
       scale_(scale),
       pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_)) {}
 

@@ -1,6 +1,7 @@
 // The program's own picture: a manila folder in front of a grey drive, the same folder and drive as the splash,
 // shaded from the upper left, drawn at any size with edges on whole pixels so that the small sizes stay crisp.
 #include "art/ProgramArt.h"
+#include "ui/Types.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,7 +75,7 @@ IconArt ProgramIcon(int pixels) {
 ui::Bitmap TitleBarIcon(int iconTop, double scale) {
     art::Canvas c(16, 16, scale);
     art::ProgramIconAt(c, 0, 0, 16);
-    const int top = static_cast<int>(std::lround(iconTop * scale));
+    const int top = ui::ScaledPixels(iconTop, scale);
     const float s = static_cast<float>(scale);  // a handler holds no doubles
     return c.Over([top, s](int row) { return ThemeXTitleColour(0, true, top + row, s); });
 }

@@ -7,6 +7,7 @@
 // outline and the edge's cross-section keep whole pixels (each band of the cross-section is as wide as a pixel is
 // now; the 1-pixel outline as many pixels as the scale rounded up).
 #include "art/ThemeXArt.h"
+#include "ui/Types.h"
 
 #include <algorithm>
 #include <array>
@@ -33,7 +34,7 @@ double At(int pixel, double scale) {
     return (pixel + 0.5) / scale - 0.5;
 }
 int Scaled(int design, double scale) {
-    return static_cast<int>(std::lround(design * scale));
+    return ui::ScaledPixels(design, scale);
 }
 
 struct Key {

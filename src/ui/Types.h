@@ -1,6 +1,7 @@
 // The toolkit's value types: stored colours (blue-green-red, system colour references), fonts, mouse pointers,
 // scale modes.
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +9,11 @@
 #include "ui/Bitmap.h"
 
 namespace plivant::ui {
+
+// A length of the 96-DPI design in whole pixels at a display scale.
+inline int ScaledPixels(double design, double scale) {
+    return static_cast<int>(std::lround(design * scale));
+}
 
 // A stored colour: 0x00BBGGRR, or a system colour reference (top bit set, index in the low byte).
 using OleColor = uint32_t;

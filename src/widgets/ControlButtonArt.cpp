@@ -8,6 +8,7 @@
 // are fully covered and so carry the table's colours exactly. The corners show the title bar behind the button.
 // At a larger scale the same shapes are sampled at the size the button has on the screen.
 #include "widgets/ControlButtonArt.h"
+#include "ui/Types.h"
 
 #include <algorithm>
 #include <array>
@@ -183,7 +184,7 @@ Bitmap DrawCaptionButtonImage(CaptionImageSet set, int index, double scale) {
     Rgb frame = FrameColour(*slot, look);
     bool activeTitle = slot->state != State::Inactive;
     const int size = CaptionButtonSize(scale);
-    const int top = (static_cast<int>(std::lround(kTitleHeight * scale)) - size) / 2;
+    const int top = (ui::ScaledPixels(kTitleHeight, scale) - size) / 2;
     Bitmap b(size, size);
     for (int y = 0; y < size; ++y) {
         Rgb behind = ThemeXTitleColour(static_cast<int>(slot->scheme), activeTitle, y + top, scale);
@@ -204,7 +205,7 @@ Bitmap DrawCaptionButtonImage(CaptionImageSet set, int index, double scale) {
 }  // namespace
 
 int CaptionButtonSize(double scale) {
-    return static_cast<int>(std::lround(kSize * scale));
+    return ui::ScaledPixels(kSize, scale);
 }
 
 Bitmap CaptionButtonImage(CaptionImageSet set, int index, double scale) {

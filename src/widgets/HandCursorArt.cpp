@@ -1,5 +1,6 @@
 // The hand pointer, drawn from a pixel map.
 #include "widgets/HandCursorArt.h"
+#include "ui/Types.h"
 
 #include <array>
 #include <cmath>
@@ -43,7 +44,7 @@ constexpr std::array<std::string_view, 22> kHand{
 
 CursorArt HandPointer(double scale) {
     // Each pixel of the map covers the pixels of the larger pointer whose centres fall on it.
-    const auto scaled = [scale](int n) { return static_cast<int>(std::lround(n * scale)); };
+    const auto scaled = [scale](int n) { return ui::ScaledPixels(n, scale); };
     const int size = scaled(kSize);
     CursorArt art{ui::Bitmap(size, size, 0x000000), std::vector<bool>(static_cast<size_t>(size * size), true),
                   scaled(kHotX), scaled(kHotY)};

@@ -1,6 +1,7 @@
 // The auxiliary windows' pictures: a manila folder and a grey drive, shaded from the upper left. They are boxes and
 // lines on the design's pixels: at a larger scale each is drawn at its size there, its edges on whole pixels.
 #include "windows/auxiliary/SplashArt.h"
+#include "ui/Types.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,9 +73,7 @@ void Arrow(Scaled& b, int x, int y, int length, int thickness) {
 }
 
 Scaled Picture(int width, int height, double scale) {
-    return {Bitmap(static_cast<int>(std::lround(width * scale)), static_cast<int>(std::lround(height * scale)),
-                   kSplashBackground),
-            scale};
+    return {Bitmap(ui::ScaledPixels(width, scale), ui::ScaledPixels(height, scale), kSplashBackground), scale};
 }
 
 }  // namespace

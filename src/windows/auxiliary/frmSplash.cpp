@@ -1,5 +1,6 @@
 // frmSplash: version label, topmost placement and the one-second timer.
 #include "windows/auxiliary/frmSplash.h"
+#include "ui/Types.h"
 
 #include <cmath>
 
@@ -55,7 +56,7 @@ frmSplash::frmSplash(ui::Toolkit& toolkit, platform::IProcess& process)
 
 void frmSplash::Rescaled() {
     const float scale = Scale();  // a float: handlers hold no doubles
-    const auto scaled = [scale](int size) { return static_cast<int>(std::lround(size * scale)); };
+    const auto scaled = [scale](int size) { return ui::ScaledPixels(size, scale); };
     Image1.SetPicture(scaled(kSplashProgramPictureSize), scaled(kSplashProgramPictureSize),
                       [scale] { return SplashProgramPicture(scale); });
     Image2.SetPicture(scaled(kSplashMountPictureWidth), scaled(kSplashMountPictureHeight),

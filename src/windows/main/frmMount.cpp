@@ -1,6 +1,7 @@
 // frmMount: the window's design, its loading, the drive and path boxes, mounting, the buttons, resizing and
 // closing.
 #include "windows/main/frmMount.h"
+#include "ui/Types.h"
 
 #include <algorithm>
 #include <cmath>
@@ -201,8 +202,7 @@ void frmMount::DrawPictures() {
                                 {&cmdHelp, HelpButtonPicture}}) {
         button->SetPicture([draw = draw, scale] { return draw(kPictureGround, scale); });
     }
-    imgAbout.SetPicture(static_cast<int>(std::lround(kAboutPictureWidth * scale)),
-                        static_cast<int>(std::lround(kAboutPictureHeight * scale)),
+    imgAbout.SetPicture(ui::ScaledPixels(kAboutPictureWidth, scale), ui::ScaledPixels(kAboutPictureHeight, scale),
                         [scale] { return AboutPicture(kPictureGround, scale); });
 }
 

@@ -1,6 +1,7 @@
 // The add button's arrow: a shaft and a head, symmetric about the picture's middle, shaded from a light green at
 // the top to a deep green at the tip, with a dark green outline.
 #include "windows/startlist/StartLoadArt.h"
+#include "ui/Types.h"
 
 #include <cmath>
 
@@ -31,7 +32,7 @@ bool Inside(int x, int y) {
 }  // namespace
 
 ui::Bitmap AddPairPicture(double scale) {
-    const int size = static_cast<int>(std::lround(kSize * scale));
+    const int size = ui::ScaledPixels(kSize, scale);
     ui::Bitmap b(size, size, kAddPictureBackground);
     // At a larger scale each pixel takes the design's pixel it lies in: the outline stays as thick as a pixel is.
     for (int py = 0; py < size; ++py) {
