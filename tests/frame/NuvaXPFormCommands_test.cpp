@@ -1,10 +1,11 @@
-// The skin applied to a scripted host or a real form, the caption buttons and double clicks, the menu strip, closing,
+// The skin applied to a form, the caption buttons and double clicks, the menu strip, closing,
 // and resizing by the edges and bottom corners.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <deque>
 #include <functional>
 
 #include "frame/FrameFixture.h"
@@ -22,10 +23,13 @@ protected:
         SizePixels(400, 300);
         windowing.WriteLong(HostWindow(), win::kGwlStyle, kOverlapped);
     }
-    std::shared_ptr<ScriptedMenu> AddMenu(const std::string& tag, const std::string& caption, bool enabled = true) {
-        host->controls.push_back(std::make_shared<ScriptedMenu>(tag, caption, enabled));
-        return std::static_pointer_cast<ScriptedMenu>(host->controls.back());
+    ui::Menu& AddMenu(const char* tag, const char* caption, bool enabled = true) {
+        ui::Menu& menu = menus.emplace_back(form, caption, caption);
+        menu.SetTag(tag);
+        menu.SetEnabled(enabled);
+        return menu;
     }
+    std::deque<ui::Menu> menus;
 };
 
 // Border style, min and max buttons of the host; the minimise, maximise and enabled-maximise flags that follow.
@@ -33,16 +37,16 @@ class LoadXPTest : public CommandsTest, public testing::WithParamInterface<std::
 
 TEST_P(LoadXPTest, FitsTheHostToTheFrameAndChoosesTheButtons) {
     const auto [border, min, max, showMin, showMax, enableMax] = GetParam();
-    host->borderStyle = static_cast<int16_t>(border);
-    host->minButton = min;
-    host->maxButton = max;
+    form.SetBorderStyle(static_cast<ui::FormBorderStyle>(border));
+    form.SetMinButton(min);
+    form.SetMaxButton(max);
     AddMenu("Popup", "Popup");  // not tagged: no menu strip
     frame.Control::Move(300, 200, 6000, 4500);
     frame.LoadXP();
     EXPECT_EQ(frame.MyForm(), host.get());
     // Whatever its border, the window ends exactly as large as the frame: the caption's height that SetStyle
     // takes away is the height that was added for it, which the first placement shows.
-    EXPECT_EQ((std::vector<float>{frame.Control::Left(), frame.Control::Top(), host->width, host->height,
+    EXPECT_EQ((std::vector<float>{frame.Control::Left(), frame.Control::Top(), form.Width(), form.Height(),
                                   frame.WidthTwips(), frame.HeightTwips()}),
               (std::vector<float>{0, 0, 6000, 4500, 6000, 4500}));
     if (border != 0) {
@@ -64,37 +68,35 @@ INSTANTIATE_TEST_SUITE_P(BorderStyles, LoadXPTest,
 
 TEST_F(CommandsTest, LoadXPShowsPlainlyAtItsFirstFailureOrModallyOrOwnedOnRequest) {
     test::ExpectSwallowed scriptedFailures;
-    host->failing = {"BorderStyle"};
-    frame.LoadXP();
-    EXPECT_EQ(host->calls, Calls{"Show"});
-    EXPECT_EQ(HostRecord().style, kOverlapped);  // never restyled
-    EXPECT_FALSE(HostRecord().region.has_value());
-    host->failing.clear();
-    const auto load = [&](NuvaXPForm& other, int16_t modal, IHostForm* owner, bool withFrame = true) {
-        host->controls = {std::make_shared<ControlItem>(other)};
-        if (!withFrame) host->controls.clear();  // fails at the sizing step
-        host->calls.clear();
-        other.LoadXP(modal, owner);
-        return host->calls;
-    };
-    NuvaXPForm modal(form, "NuvaXPForm2", sim.process, host), owned(form, "NuvaXPForm3", sim.process, host),
-        lone(form, "NuvaXPForm4", sim.process, host);
-    modal.SetIpModal(1);
-    EXPECT_EQ(load(modal, 0, nullptr), (Calls{"Visible=False", "Show 1 none"}));
-    ScriptedHost owner([] { return platform::WindowHandle{0}; });
-    EXPECT_EQ(load(owned, 0, &owner), (Calls{"Visible=False", "Show 0 owner"}));
-    EXPECT_EQ(load(lone, 0, nullptr, false), Calls{"Show"});
     // A frame whose container is not a form has no host: nothing is shown, nothing fails.
     ui::PictureBox box(form, "picBox");
-    NuvaXPForm boxed(box, "NuvaXPForm3", sim.process);
+    NuvaXPForm boxed(box, "NuvaXPForm2", sim.process);
     boxed.LoadXP();
     EXPECT_FALSE(form.Visible());
+    host->failing = {"BorderStyle"};
+    frame.LoadXP();
+    EXPECT_EQ(std::tuple(host->calls, form.Visible()), std::tuple(Calls{"Show"}, true));
+    EXPECT_EQ(HostRecord().style, kOverlapped);  // never restyled
+    EXPECT_FALSE(HostRecord().region.has_value());
+    // Each on a form of its own, whose host carries the frame or (failing at the sizing step) none.
+    const auto load = [&](int16_t ipModal, IHostForm* owner, bool withFrame = true) {
+        ui::Form other(toolkit, "frmOther"), bare(toolkit, "frmBare");
+        const auto otherHost = std::make_shared<ScriptedHost>(withFrame ? other : bare);
+        NuvaXPForm loaded(other, "NuvaXPForm3", sim.process, otherHost);
+        loaded.SetIpModal(ipModal);
+        loaded.LoadXP(0, owner);
+        return otherHost->calls;
+    };
+    EXPECT_EQ(load(1, nullptr), (Calls{"Visible=False", "Show 1 none"}));
+    ui::Form ownerForm(toolkit, "frmOwner");
+    ToolkitHostForm owner(ownerForm);
+    EXPECT_EQ(load(-1, &owner), (Calls{"Visible=False", "Show 0 owner"}));
+    EXPECT_EQ(load(-1, nullptr, false), Calls{"Show"});
 }
 
 TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
-    auto file = AddMenu("MainMenu", "&File");
-    auto plain = AddMenu("", "Popup");
-    auto edit = AddMenu("mainmenu", "&Edit", false);
+    ui::Menu &file = AddMenu("MainMenu", "&File"), &plain = AddMenu("", "Popup"),
+             &edit = AddMenu("mainmenu", "&Edit", false);
     frame.LoadXP();
     EXPECT_TRUE(frame.pICmenu.Visible());
     ASSERT_EQ(frame.MenuCount(), 2);
@@ -103,13 +105,13 @@ TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     EXPECT_EQ((std::vector<float>{first.Left(), second.Left()}),
               (std::vector<float>{60, first.Left() + first.Width()}));
     EXPECT_FALSE(second.Enabled() || frame.LbMenu[100].Visible() || frame.LbMenu.Exists(3));
-    EXPECT_EQ((std::vector<bool>{file->visible, plain->visible, edit->visible}), (std::vector<bool>{0, 1, 0}));
+    EXPECT_EQ((std::vector<bool>{file.Visible(), plain.Visible(), edit.Visible()}), (std::vector<bool>{0, 1, 0}));
     second.Click();
     frame.LbMenu[100].Click();  // no menu behind it: the handler ends
-    ASSERT_EQ(host->popups.size(), 1u);
-    EXPECT_EQ(host->popups[0].menu, edit.get());
-    EXPECT_FLOAT_EQ(host->popups[0].x, std::nearbyint(second.Left() + 4 + 60));  // below the label, in pixels
-    EXPECT_FLOAT_EQ(host->popups[0].y, 45 + 30 + 450 + 270 - 80);
+    ASSERT_EQ(toolkit.popups.size(), 1u);
+    const auto& popup = toolkit.popups[0];  // below the label, in pixels
+    EXPECT_EQ(std::tuple(popup.menu, popup.x, popup.y),
+              std::tuple("&Edit", std::nearbyint(second.Left() + 4 + 60), 45 + 30 + 450 + 270 - 80.0f));
 }
 
 // A double click on the title maximises where allowed, from any other state restores; on the icon it ignores
@@ -117,9 +119,8 @@ TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
 TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
     test::ExpectSwallowed scriptedFailures;
     frame.LoadXP();
-    host->width = 9000;
-    host->height = 6000;
-    const auto after = [&](const std::function<void()>& act) { return act(), host->windowState; };
+    form.SetSizeTwips(9000, 6000);
+    const auto after = [&](const std::function<void()>& act) { return act(), static_cast<int>(form.WindowState()); };
     EXPECT_EQ(after([&] { frame.MaximizeButton.Click(); }), 2);
     EXPECT_EQ(std::tuple(frame.WidthTwips() + frame.HeightTwips(), HostRecord().region, frame.CloseButton.Left()),
               std::tuple(9000.0f + 6000, RoundedTop(600, 400), 573.0f));
@@ -132,28 +133,14 @@ TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
     // Border style, EnableMaximize, the host's max button; the state after a double click on the title, on the icon.
     for (auto [border, enableMax, maxButton, onTitle, onIcon] :
          {std::array{2, 1, 1, 2, 2}, {2, 0, 1, 0, 2}, {2, 1, 0, 0, 2}, {1, 1, 1, 0, 0}, {0, 1, 1, 0, 0}}) {
-        host->borderStyle = static_cast<int16_t>(border);
-        host->maxButton = maxButton;
+        form.SetBorderStyle(static_cast<ui::FormBorderStyle>(border));
+        form.SetMaxButton(maxButton);
         frame.SetEnableMaximize(enableMax);
-        host->windowState = 0;
+        form.SetWindowState(ui::FormWindowState::Normal);
         EXPECT_EQ(after([&] { frame.Title.DblClick(); }), onTitle) << border << enableMax << maxButton;
-        host->windowState = 0;
+        form.SetWindowState(ui::FormWindowState::Normal);
         EXPECT_EQ(after([&] { frame.TitleIcon.DblClick(); }), onIcon) << border << enableMax << maxButton;
     }
-}
-
-TEST_F(CommandsTest, CloseUnloadsTheHostOrEndsTheProgramWithoutReturning) {
-    bool raised = false;
-    frame.onCloseForm = [&] { raised = true; };
-    frame.LoadXP();
-    host->calls.clear();
-    EXPECT_FALSE(platform::sim::EndsTheProcess([&] { frame.CloseButton.Click(); }));
-    EXPECT_EQ(host->calls, Calls{"Unload"});
-    host->calls.clear();
-    frame.SetCloseActive(true);
-    EXPECT_TRUE(platform::sim::EndsTheProcess([&] { frame.CloseButton.Click(); }));
-    EXPECT_TRUE(host->calls.empty());
-    EXPECT_FALSE(raised) << "nothing runs after the process has ended";
 }
 
 // The frame on a toolkit form that reaches it through the form itself, as the program's windows do.
@@ -178,8 +165,9 @@ protected:
 using RealHostTest = FormTest;
 
 // The skin on a real window (its style, region, menu strip and place under the controls) is checked under Wine;
-// here what only the model shows: nothing without AutoLoad, and the run-time labels going and coming with the window.
-TEST_F(RealHostTest, ShowingTheHostAppliesTheSkinAfterItsLoadUnlessAutoLoadIsOff) {
+// here what only the model shows: nothing without AutoLoad, the run-time labels going and coming with the window,
+// and a close that ends the program at once (nothing runs after the process has ended, not even CloseForm).
+TEST_F(RealHostTest, ShowingTheHostAppliesTheSkinAfterItsLoadUnlessAutoLoadIsOffAndCloseUnloadsOrEndsTheProgram) {
     frmTest plain(toolkit, sim.process), host(toolkit, sim.process);
     plain.NuvaXPForm1.ReadProperties(ui::PropertyBag{});
     plain.Show();
@@ -197,20 +185,24 @@ TEST_F(RealHostTest, ShowingTheHostAppliesTheSkinAfterItsLoadUnlessAutoLoadIsOff
     EXPECT_EQ(std::tuple(host.Loaded(), frame.MenuCount()), std::tuple(false, 0));
     host.Show();
     EXPECT_EQ(std::tuple(frame.MenuCount(), frame.LbMenu.Exists(100)), std::tuple(1, true));
+    bool raised = false;
+    frame.onCloseForm = [&] { raised = true; };
+    frame.SetCloseActive(true);
+    EXPECT_TRUE(platform::sim::EndsTheProcess([&] { frame.CloseButton.Click(); }));
+    EXPECT_EQ(std::tuple(host.Loaded(), raised), std::tuple(true, false));
 }
 
 using Floats = std::vector<float>;
 
-class EdgesTest : public FrameTest {
+// The skin applied to a host of 6000 × 4500 twips at (1500, 1200).
+class EdgesTest : public CommandsTest {
 protected:
-    // The skin applied to a host of 6000 × 4500 twips at (1500, 1200).
-    void Load() {
-        frame.SetSizeTwips(6000, 4500);
+    EdgesTest() {
         frame.LoadXP();
         Reset();
     }
     void Reset() {
-        host->left = 1500, host->top = 1200, host->width = 6000, host->height = 4500;
+        form.Move(1500, 1200, 6000, 4500);
         frame.SetSizeTwips(6000, 4500);
     }
     // Presses the handle at one screen point and releases it at another.
@@ -221,11 +213,10 @@ protected:
         handle.MouseMove(1, 0, 1, 1);
         handle.MouseUp(1, 0, 1, 1);
     }
-    Floats HostRect() const { return {host->left, host->top, host->width, host->height}; }
+    Floats HostRect() const { return {form.Left(), form.Top(), form.Width(), form.Height()}; }
 };
 
 TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
-    Load();
     using P = ui::MousePointer;
     const struct {
         ui::Image& handle;
@@ -245,19 +236,18 @@ TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
         // The frame follows the window, and the window gets its region for the new size.
         EXPECT_EQ(
             std::tuple(frame.WidthTwips(), frame.HeightTwips(), HostRecord().region),
-            std::tuple(host->width, host->height,
-                       RoundedTop(static_cast<int32_t>(host->width / 15), static_cast<int32_t>(host->height / 15))));
+            std::tuple(form.Width(), form.Height(),
+                       RoundedTop(static_cast<int32_t>(form.Width() / 15), static_cast<int32_t>(form.Height() / 15))));
     }
 }
 
 TEST_F(EdgesTest, StillReleasesRefusedRectanglesTheScreensTwipsAndTheLastPressOnAnyHandle) {
     test::ExpectSwallowed scriptedFailures;
-    Load();
     for (int i = 0; i < 5; ++i) Drag(frame.Bottom, {300, 300}, {300, 300});  // restyles, and leaves the window
     Drag(frame.Left, {100, 400}, {600, 400});  // a negative width, which the window refuses
     EXPECT_EQ(std::tuple(HostRect(), frame.HeightTwips(), HostRecord().style, windowing.placements.back().cy,
                          std::count(host->calls.begin(), host->calls.end(), "Move")),
-              std::tuple(Floats{1500, 1200, 6000, 4500}, 4500.0f, static_cast<int32_t>(win::kWsSysMenu), 300, 6));
+              std::tuple(Floats{1500, 1200, 6000, 4500}, 4500.0f, kStripped, 300, 6));
     windowing.cursor = {500, 400};
     frame.Right.MouseDown(1, 0, 0, 0);
     windowing.cursor = {500, 430};
@@ -273,21 +263,20 @@ TEST_F(EdgesTest, StillReleasesRefusedRectanglesTheScreensTwipsAndTheLastPressOn
 }
 
 TEST_F(EdgesTest, NothingWhileNotSizableOrNotNormalAndTheBottomOfAMaximisedWindowBringsBackTheTaskbar) {
-    Load();
     const auto tray = windowing.AddWindow(0, {0, 740, 1024, 768}, false);
     windowing.SetClass(tray, "Shell_TrayWnd", "");
     frame.Bottom.MouseMove(0, 0, 1, 1);
     EXPECT_FALSE(windowing.Find(tray)->visible);  // only for a maximised window
     for (const auto& [borderStyle, windowState] : {std::pair{1, 0}, {2, 2}}) {
-        host->borderStyle = static_cast<int16_t>(borderStyle);
-        host->windowState = static_cast<int16_t>(windowState);
+        form.SetBorderStyle(static_cast<ui::FormBorderStyle>(borderStyle));
+        form.SetWindowState(static_cast<ui::FormWindowState>(windowState));
         frame.Right.SetMousePointer(ui::MousePointer::SizeWE);
         Drag(frame.Right, {500, 400}, {550, 400});
-        EXPECT_EQ(std::tuple(host->width, frame.Right.GetMousePointer()),
+        EXPECT_EQ(std::tuple(form.Width(), frame.Right.GetMousePointer()),
                   std::tuple(6000.0f, ui::MousePointer::Default))
             << borderStyle << "/" << windowState;
     }
-    host->windowState = 2;
+    form.SetWindowState(ui::FormWindowState::Maximized);
     frame.Right.MouseMove(0, 0, 1, 1);
     EXPECT_FALSE(windowing.Find(tray)->visible);  // only the bottom handle
     frame.Bottom.MouseMove(0, 0, 1, 1);

@@ -25,8 +25,7 @@ TEST_F(ModelTest, PlainOperationsOnTheHostAndItsChildForms) {
               std::tuple(true, 10.0f, 75.0f));
     frame.LoadXP();
     ui::Form childForm(toolkit, "frmChild");
-    childForm.Load();
-    ScriptedHost child([&] { return childForm.hwnd(); });
+    ToolkitHostForm child(childForm);
     EXPECT_TRUE(frame.ShowChild(child));
     EXPECT_EQ(windowing.Find(childForm.hwnd())->parent, frame.PicMain.hwnd());
     frame.CloseChildForm(), frame.CloseChildForm();
@@ -51,7 +50,7 @@ TEST_F(ModelTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
     frame.SetShowMinimize(false);
     frame.SetShowMinimize(false);  // marked once: a window opened again and again does not grow
     EXPECT_EQ(frame.ChangedProperties().size(), 14u);
-    EXPECT_EQ(frame.Caption1.Caption() + host->caption, "MountMount");
+    EXPECT_EQ(frame.Caption1.Caption() + form.Caption(), "MountMount");
     EXPECT_EQ(
         (std::vector<bool>{frame.PicMain.Enabled(), frame.MaximizeButton.Enabled(), frame.CloseButton.Visible(),
                            frame.MaximizeButton.Visible(), frame.Minimizebutton.Visible(), frame.TitleIcon.Visible()}),
@@ -60,7 +59,7 @@ TEST_F(ModelTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
               std::tuple(0x112233u, 0x445566u, Picture(2)));
     host->failing = {"Caption"};
     EXPECT_FALSE(frame.SetCaption("Refused"));
-    EXPECT_EQ(host->caption, "Mount");
+    EXPECT_EQ(form.Caption(), "Mount");
 }
 
 TEST_F(ModelTest, SavedDesignRoundTripsEveryValueAndStoresNoDefault) {
@@ -102,20 +101,20 @@ TEST_F(ModelTest, ABagWithOnlyAutoLoadAndIconANewInstanceOnItsHostAndTheIconAssi
     bag.Store("Icon", Picture(0x00FF00));
     SizePixels(400, 300);
     frame.ReadProperties(bag);
-    EXPECT_EQ(std::tuple(frame.Caption(), frame.ShowIcon(), host->icon.Empty()), std::tuple("Velmora", true, true));
+    EXPECT_EQ(std::tuple(frame.Caption(), frame.ShowIcon(), form.Icon().Empty()), std::tuple("Velmora", true, true));
     // Without a stored font the caption takes the host's (8.25 pt): 8.5 - 9 + 8.25 - 2.
     EXPECT_EQ(frame.Font(), form.Font());
     EXPECT_FLOAT_EQ(frame.Caption1.Top(), 5.75f);
-    host->caption = "Form1";
+    form.SetCaption("Form1");
     frame.SetColorScheme(1);
     frame.InitProperties();
-    EXPECT_EQ(std::tuple(host->backColor, frame.Caption(), frame.ShowIcon(), frame.ColorScheme()),
+    EXPECT_EQ(std::tuple(form.BackColor(), frame.Caption(), frame.ShowIcon(), frame.ColorScheme()),
               std::tuple(0xD8E9ECu, std::string("Form1"), false, 0));
     // Assigned, the icon shows or hides the title icon and the caption is laid out again; IconTop is kept.
     frame.SetIcon(ui::Bitmap{});
     EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left()), std::tuple(false, 6.5f));  // re-laid out
     frame.SetIcon(Picture(0x123456));
-    EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left(), host->icon),
+    EXPECT_EQ(std::tuple(frame.ShowIcon(), frame.Caption1.Left(), form.Icon()),
               std::tuple(true, 25.0f, Picture(0x123456)));
     host->failing = {"Icon"};  // stops before the icon is shown or hidden
     frame.SetIcon(ui::Bitmap{});
@@ -192,25 +191,23 @@ TEST_F(LayoutTest, AtLargerScalesThePiecesAndTheirPicturesGrowWithTheScale) {
 
 TEST_F(LayoutTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFailingSteps) {
     test::ExpectSwallowed scriptedFailures;
-    host->width = 6000;
-    host->height = 4500;
+    form.SetSizeTwips(6000, 4500);
     frame.ReTransObj(*host);
     EXPECT_EQ(HostRecord().region, RoundedTop(400, 300));
     toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = 12;  // the screen's factor, and the minimum size
-    host->width = 1000;
-    host->height = 300;
+    form.SetSizeTwips(1000, 300);
     frame.ReTransObj(*host);
-    EXPECT_FLOAT_EQ(host->width + host->height, 1695 + 615);
+    EXPECT_FLOAT_EQ(form.Width() + form.Height(), 1695 + 615);
     // 1695 and 615 twips at 12: 141.25 and 51.25, rounded; at 120 DPI the corners' rows and cuts are 1.25 times as many
     EXPECT_EQ(HostRecord().region, RoundedTop(141, 51, {6, 6, 4, 3, 1, 1, 1}));
-    host->height = 300;
+    form.SetHeight(300);
     host->failing = {"Width"};
     frame.ReTransObj(*host);
-    EXPECT_FLOAT_EQ(host->height, 615);  // the failing width test counts as passed, its assignment fails
+    EXPECT_FLOAT_EQ(form.Height(), 615);  // the failing width test counts as passed, its assignment fails
     EXPECT_EQ(HostRecord().region->back(), (platform::Rect{0, 7, 0, 51}));
     const auto before = HostRecord().region;
     host->failing = {"hwnd"};  // no window: no region
-    host->width = 6000;
+    form.SetWidth(6000);
     frame.ReTransObj(*host);
     EXPECT_EQ(HostRecord().region, before);
 }
