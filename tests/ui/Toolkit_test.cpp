@@ -115,9 +115,7 @@ TEST_F(ToolkitTest, LazyPicturesAutoSizedLabelsListSelectionAndItemsAndTextChang
     label.SetWidth(100);
     label.SetAutoSize(true);
     EXPECT_FLOAT_EQ(label.WidthTwips(), 25 * 15);  // 5 characters of 8.25 points: 25 pixels
-    Font big = label.Font();
-    big.size = 20;
-    label.SetFont(big);
+    label.SetFont(Font{.size = 20});
     label.SetCaption("ab");
     EXPECT_EQ(std::tuple(label.WidthTwips(), label.HeightTwips()), std::tuple(24.0f * 15, 32.0f * 15));
     ComboBox combo(form, "cboDrive");
@@ -160,26 +158,19 @@ TEST_F(ToolkitTest, ControlArraysAndPopupMenus) {
     EXPECT_EQ(std::tuple(clicks, toolkit.popups[0].menu, toolkit.popups[0].y), std::tuple(1, "mnuMenu", 240.0f));
 }
 
-// The colour arithmetic the artwork uses.
-TEST(Paint, MixEndsExtrapolatesAndClampsAndTheMeasures) {
-    const struct {
-        Rgb a, b;
-        double t;
-        Rgb expected;
-    } cases[] = {
-        {0x102030, 0x90A0B0, 1.0, 0x90A0B0}, {0x000000, 0xFFFFFF, 0.5, 0x808080}, {0x102030, 0x203040, -1.0, 0x001020},
-        {0x80F010, 0xF0F000, 3.0, 0xFFF000}, {0x10F010, 0x00F000, 3.0, 0x00F000},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Mix(c.a, c.b, c.t), c.expected) << std::hex << c.a << " " << c.b << " " << c.t;
+// The colour arithmetic the artwork uses; a greyed picture keeps its background and turns the rest pale grey.
+TEST(Paint, MixEndsExtrapolatesAndClampsTheMeasuresAndGreying) {
+    for (auto [a, b, t, expected] : {std::tuple<Rgb, Rgb, double, Rgb>{0x102030, 0x90A0B0, 1.0, 0x90A0B0},
+                                     {0x000000, 0xFFFFFF, 0.5, 0x808080},
+                                     {0x102030, 0x203040, -1.0, 0x001020},
+                                     {0x80F010, 0xF0F000, 3.0, 0xFFF000},
+                                     {0x10F010, 0x00F000, 3.0, 0x00F000}})
+        EXPECT_EQ(Mix(a, b, t), expected) << std::hex << a << " " << b << " " << t;
     EXPECT_EQ(MakeRgb(300, -5, 0x12), 0xFF0012u);
     EXPECT_EQ(ChannelDistance(0x102030, 0x132A2F), 10);
     EXPECT_EQ(Chroma(0x808080) + Chroma(0x20A040), 0x80);
     EXPECT_NEAR(Luma(0xFFFFFF), 255.0, 1e-9);
     EXPECT_GT(Luma(0x00FF00), Luma(0xFF0000));
-}
-
-TEST(Paint, AGreyedPictureKeepsItsBackgroundAndTurnsTheRestPaleGrey) {
     Bitmap picture(3, 1, 0xECE9D8);
     picture.Set(1, 0, 0xD02020);
     picture.Set(2, 0, 0x000000);

@@ -19,25 +19,28 @@ namespace {
 
 using Set = CaptionImageSet;
 
-class ControlButtonTest : public test::FormTest {
+// The caption button and the hyperlink on a form shown at (100, 100) pixels, 400 × 300.
+class WidgetTest : public test::FormTest {
 protected:
     void SetUp() override {
-        form.Move(1500, 1500, 6000, 3000);  // at (100, 100) pixels
-        button.Move(300, 150, 315, 315);    // at (120, 110), 21 × 21
-        button.onClick = [this] { ++clicks; };
+        form.Move(1500, 1500, 6000, 4500);
+        button.Move(4500, 150, 315, 315);  // at (400, 110), 21 × 21
+        link.Move(600, 300, 1500, 300);    // at (140, 120), 100 × 20
+        button.onClick = link.onClick = [this] { ++clicks; };
         form.Show();
     }
     // Moves the cursor on or off the button, lets the polling timer tick and tells what the button shows.
     CaptionImage Tick(bool on) {
-        windowing.cursor = on ? platform::Point{125, 115} : platform::Point{10, 10};
+        windowing.cursor = on ? platform::Point{405, 115} : platform::Point{10, 10};
         windowing.Advance(10);
         return button.Shown();
     }
     ControlButton button{form, "CloseButton"};
+    ZuLinkLabel link{form, "ZuLinkLabel1"};
     int clicks = 0;
 };
 
-TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
+TEST_F(WidgetTest, ButtonHoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
     button.SetTheme(1);
     button.SetButtonStyle(4);  // from 3 on: the restore button
     button.SetIsActivate(false);
@@ -70,7 +73,7 @@ TEST_F(ControlButtonTest, HoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
         std::tuple(315.0f, 315.0f, 21));
 }
 
-TEST_F(ControlButtonTest, PersistenceStoresOnlyWhatDiffersFromDefaults) {
+TEST_F(WidgetTest, ButtonPersistenceStoresOnlyWhatDiffersFromDefaults) {
     ControlButton loaded(form, "c");
     ui::PropertyBag bag;
     button.InitProperties();
@@ -88,6 +91,8 @@ TEST_F(ControlButtonTest, PersistenceStoresOnlyWhatDiffersFromDefaults) {
               std::tuple(5u, 2, 2, false, "Close", DisabledCaptionImage(2)));
 }
 
+using LabelState = std::tuple<bool, ui::OleColor, int16_t>;
+
 class LabelMenuTest : public test::FormTest {
 protected:
     void SetUp() override {
@@ -99,9 +104,7 @@ protected:
         onLabel = {r.left + 6, r.top + 3};  // over the inner label, which has no window of its own
     }
     // Lit, back colour and border of the control.
-    std::tuple<bool, ui::OleColor, int16_t> State() const {
-        return {label.Lit(), label.BackColor(), label.BorderStyle()};
-    }
+    LabelState State() const { return {label.Lit(), label.BackColor(), label.BorderStyle()}; }
     // The cursor leaves and the polling timer sees it.
     void Leave() {
         windowing.cursor = {500, 500};
@@ -109,8 +112,7 @@ protected:
     }
     LabelMenu label{form, "LbMenu", 1};
     platform::Point inside, onLabel;
-    const std::tuple<bool, ui::OleColor, int16_t> kPlain{false, ui::kButtonFace, 0},
-        kLit{true, LabelMenu::kHighlight, 1};
+    const LabelState kPlain{false, ui::kButtonFace, 0}, kLit{true, LabelMenu::kHighlight, 1};
 };
 
 TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseItStaysLitWhileTheCursorIsOverItAndKeepsABackColorSetMeanwhile) {
@@ -163,19 +165,7 @@ TEST_F(LabelMenuTest, WidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNon
               std::tuple(4u, 0xC0FFEEu, "&Much longer", false, int16_t{1}, label.WidthTwips()));
 }
 
-class ZuLinkLabelTest : public test::FormTest {
-protected:
-    void SetUp() override {
-        form.Move(1500, 1500, 6000, 4500);  // (100, 100) pixels
-        link.Move(600, 300, 1500, 300);     // (140, 120), 100 × 20 pixels
-        link.onClick = [this] { ++clicks; };
-        form.Show();
-    }
-    ZuLinkLabel link{form, "ZuLinkLabel1"};
-    int clicks = 0;
-};
-
-TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClickAndTheMouseIconIsThePointer) {
+TEST_F(WidgetTest, LinkClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClickAndTheMouseIconIsThePointer) {
     // An unknown value leaves the preset as it was.
     for (auto [event, preset] :
          {std::pair{1, "mailto:"}, {2, "VB Command"}, {5, "VB Command"}, {0, "http://"}, {-1, "http://"}}) {
@@ -200,7 +190,7 @@ TEST_F(ZuLinkLabelTest, ClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClic
     EXPECT_EQ(link.GetMousePointer(), ui::MousePointer::Default);
 }
 
-TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideTheEdges) {
+TEST_F(WidgetTest, LinkHoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideTheEdges) {
     link.SetMouseOverUnderlined(true);
     link.SetMouseOverForeColor(0x0000FF);
     link.SetMouseOverBackColor(0x00FFFF);
@@ -232,7 +222,7 @@ TEST_F(ZuLinkLabelTest, HoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideT
     }
 }
 
-TEST_F(ZuLinkLabelTest, PersistenceKeepsWhatDiffersAndForgetsTheLinkEventAndTheResizeRuleAndAlignment) {
+TEST_F(WidgetTest, LinkPersistenceKeepsWhatDiffersAndForgetsTheLinkEventAndTheResizeRuleAndAlignment) {
     ZuLinkLabel placed(form, "ZuLinkLabel2"), loaded(form, "ZuLinkLabel3");
     placed.InitProperties();  // a new control: its name, and no pointer (0) where the stored default is the hand (1)
     placed.SetLinkEvent(1);
