@@ -95,10 +95,8 @@ TEST_F(FrameTest, PlainOperationsOnTheHostAndItsChildForms) {
     sim.process.computerName = std::string(300, 'X');  // too long for the buffer: the spaces come back untouched
     EXPECT_EQ(frame.GetCompName(), std::string(255, ' '));
     frame.FormOnTop(form.hwnd(), true);
-    frame.SetMDIPosition(10, 200, 100);
     frame.ContainerCheck();  // the frame sits on the host: moved into the client area
-    EXPECT_EQ(std::tuple(windowing.Topmost(form.hwnd()), frame.PicMain.Left(), frame.Control::Left()),
-              std::tuple(true, 10.0f, 75.0f));
+    EXPECT_EQ(std::tuple(windowing.Topmost(form.hwnd()), frame.Control::Left()), std::tuple(true, 75.0f));
     frame.LoadXP();
     ui::Form childForm(toolkit, "frmChild");
     ToolkitHostForm child(childForm);
@@ -131,8 +129,6 @@ TEST_F(FrameTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
         (std::vector<bool>{frame.PicMain.Enabled(), frame.MaximizeButton.Enabled(), frame.CloseButton.Visible(),
                            frame.MaximizeButton.Visible(), frame.Minimizebutton.Visible(), frame.TitleIcon.Visible()}),
         std::vector<bool>(6, false));
-    EXPECT_EQ(std::tuple(frame.PicMain.BackColor(), frame.pICmenu.BackColor(), frame.PicMain.Picture()),
-              std::tuple(0x112233u, 0x445566u, Picture(2)));
     host->failing = {"Caption"};
     EXPECT_FALSE(frame.SetCaption("Refused"));
     EXPECT_EQ(form.Caption(), "Mount");
@@ -198,7 +194,6 @@ TEST_F(FrameTest, ABagWithOnlyAutoLoadAndIconANewInstanceOnItsHostAndTheIconAssi
     EXPECT_FLOAT_EQ(frame.TitleIcon.Top(), 9) << "reading the value moves the icon back";
 }
 
-// The title bar's pieces meet without gaps across the frame's width.
 void ExpectJoinedTitle(const NuvaXPForm& frame, float width) {
     EXPECT_EQ((Floats{frame.Title.Left(), frame.Title.Left() + frame.Title.Width(),
                       frame.TitleRight.Left() + frame.TitleRight.Width()}),
@@ -214,8 +209,6 @@ TEST_F(FrameTest, ThePiecesJoinAcrossTheWidthTheCaptionTakesTheRoomTheHiddenButt
     frame.SetSizeTwips(6000, 4500);
     EXPECT_EQ(std::tuple(client, frame.PicMain.Top(), frame.TransparentEdgesSet(), HostRecord().region),
               std::tuple(std::vector<int16_t>{450, 4500 - 510, 6000 - 120}, 30.0f, true, RoundedTop(400, 300)));
-    EXPECT_EQ((Floats{frame.CloseButton.Left(), frame.Right.Left(), frame.Bottom.Width(), frame.BottomRight.Top()}),
-              (Floats{373, 396, 392, 296}));
     ExpectJoinedTitle(frame, 400);
     // Minimise, maximise and icon shown; the caption's left and width, by the rules in order.
     const std::tuple<bool, bool, bool, float, float> captions[] = {
@@ -427,8 +420,9 @@ TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
     form.SetSizeTwips(9000, 6000);
     const auto after = [&](const std::function<void()>& act) { return act(), static_cast<int>(form.WindowState()); };
     EXPECT_EQ(after([&] { frame.MaximizeButton.Click(); }), 2);
-    EXPECT_EQ(std::tuple(frame.WidthTwips() + frame.HeightTwips(), HostRecord().region, frame.CloseButton.Left()),
-              std::tuple(9000.0f + 6000, RoundedTop(600, 400), 573.0f));
+    EXPECT_EQ(std::tuple(frame.WidthTwips() + frame.HeightTwips(), HostRecord().region,
+                         Floats{frame.CloseButton.Left(), frame.Right.Left(), frame.BottomRight.Top()}),
+              std::tuple(9000.0f + 6000, RoundedTop(600, 400), Floats{573, 596, 396}));
     EXPECT_EQ(after([&] { frame.MaxBtnClick(); }), 0);
     EXPECT_EQ(after([&] { frame.Minimizebutton.Click(); }), 1);
     EXPECT_EQ(after([&] { frame.Caption1.DblClick(); }), 0);
@@ -448,9 +442,8 @@ TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
     }
 }
 
-// The skin on a real window (its style, region, menu strip and place under the controls) is checked under Wine;
-// here what only the model shows: nothing without AutoLoad, the run-time labels going and coming with the window,
-// and a close that ends the program at once (nothing runs after the process has ended, not even CloseForm).
+// The skin on a real window is checked under Wine; here what only the model shows: nothing without AutoLoad, the
+// menu labels going and coming with the window, and a close that ends the program at once, not even raising CloseForm.
 TEST_F(CommandsTest, ShowingTheHostAppliesTheSkinUnlessAutoLoadIsOffAndCloseUnloadsItOrEndsTheProgram) {
     ui::Menu& file = AddMenu("MAINMENU", "&File");
     ui::PropertyBag bag;
@@ -475,7 +468,6 @@ TEST_F(CommandsTest, ShowingTheHostAppliesTheSkinUnlessAutoLoadIsOffAndCloseUnlo
     EXPECT_EQ(std::tuple(form.Loaded(), raised), std::tuple(true, false));
 }
 
-// The skin applied to a host of 6000 × 4500 twips at (1500, 1200).
 class EdgesTest : public CommandsTest {
 protected:
     EdgesTest() {
@@ -486,7 +478,6 @@ protected:
         form.Move(1500, 1200, 6000, 4500);
         frame.SetSizeTwips(6000, 4500);
     }
-    // Presses the handle at one screen point and releases it at another.
     void Drag(ui::Image& handle, platform::Point from, platform::Point to) {
         windowing.cursor = from;
         handle.MouseDown(1, 0, 1, 1);
@@ -514,7 +505,6 @@ TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
         Drag(c.handle, {500, 400}, c.to);
         EXPECT_EQ(c.handle.GetMousePointer(), c.pointer);
         EXPECT_EQ(HostRect(), (Floats{1500 + c.dLeft, 1200, 6000 + c.dWidth, 4500 + c.dHeight}));
-        // The frame follows the window, and the window gets its region for the new size.
         EXPECT_EQ(
             std::tuple(frame.WidthTwips(), frame.HeightTwips(), HostRecord().region),
             std::tuple(form.Width(), form.Height(),

@@ -19,7 +19,6 @@ namespace {
 
 enum Piece { kTitle = 1, kTitleLeft, kTitleRight, kLeft, kRight, kBottom, kBottomRight, kBottomLeft };
 
-// At 1, 1.5 and 2 times the scale.
 TEST(ThemeXArt, PiecesFitTheirPlacesAndStretchedOnesRepeatOneCrossSection) {
     for (int array = 1, e = 0; array <= 8; e = (e + 1) % 6, array += e == 0) {
         for (double s : {1.0, 1.5, 2.0}) {
@@ -134,7 +133,6 @@ TEST(ControlButtonArt, EveryImageFollowsTheRulesOfItsSlot) {
     EXPECT_TRUE(ui::WritePngFile(sheet, (dir / "contact-sheet.png").string()));
 }
 
-// At 1, 1.5 and 2 times the scale.
 TEST(HandCursorArt, HotSpotAtTheFingertipAndAnOutlineClosingTheFill) {
     for (const auto& [scale, size, hotX, hotY, fillAbove] :
          {std::tuple{1.0, 32, 6, 8, 100}, {1.5, 48, 9, 12, 225}, {2.0, 64, 12, 16, 400}}) {
