@@ -400,8 +400,7 @@ TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     ASSERT_EQ(frame.MenuCount(), 2);
     LabelMenu &first = frame.LbMenu[1], &second = frame.LbMenu[2];
     EXPECT_EQ(first.Caption() + second.Caption(), "&File&Edit");
-    EXPECT_EQ((std::vector<float>{first.Left(), second.Left()}),
-              (std::vector<float>{60, first.Left() + first.Width()}));
+    EXPECT_EQ((Floats{first.Left(), second.Left()}), (Floats{60, first.Left() + first.Width()}));
     EXPECT_FALSE(second.Enabled() || frame.LbMenu[100].Visible() || frame.LbMenu.Exists(3));
     EXPECT_EQ((std::vector<bool>{file.Visible(), plain.Visible(), edit.Visible()}), (std::vector<bool>{0, 1, 0}));
     second.Click();
@@ -494,21 +493,19 @@ TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
         ui::Image& handle;
         P pointer;
         platform::Point to;
-        float dLeft, dWidth, dHeight;
-    } cases[] = {{frame.Left, P::SizeWE, {510, 405}, 150, -150, 0},
-                 {frame.Bottom, P::SizeNS, {510, 405}, 0, 0, 75},
-                 {frame.BottomLeft, P::SizeNESW, {480, 405}, -300, 300, 75},
-                 {frame.BottomRight, P::SizeNWSE, {200, 100}, 0, 1695 - 6000, 615 - 4500}};
+        float left, width, height;  // the window's, in pixels
+    } cases[] = {{frame.Left, P::SizeWE, {510, 405}, 110, 390, 300},
+                 {frame.Bottom, P::SizeNS, {510, 405}, 100, 400, 305},
+                 {frame.BottomLeft, P::SizeNESW, {480, 405}, 80, 420, 305},
+                 {frame.BottomRight, P::SizeNWSE, {200, 100}, 100, 1695 / 15, 615 / 15}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.handle.Name());
         Reset();
         Drag(c.handle, {500, 400}, c.to);
-        EXPECT_EQ(c.handle.GetMousePointer(), c.pointer);
-        EXPECT_EQ(HostRect(), (Floats{1500 + c.dLeft, 1200, 6000 + c.dWidth, 4500 + c.dHeight}));
         EXPECT_EQ(
-            std::tuple(frame.WidthTwips(), frame.HeightTwips(), HostRecord().region),
-            std::tuple(form.Width(), form.Height(),
-                       RoundedTop(static_cast<int32_t>(form.Width() / 15), static_cast<int32_t>(form.Height() / 15))));
+            std::tuple(c.handle.GetMousePointer(), HostRect(), frame.WidthTwips(), frame.HeightTwips()),
+            std::tuple(c.pointer, Floats{c.left * 15, 1200, c.width * 15, c.height * 15}, c.width * 15, c.height * 15));
+        EXPECT_EQ(HostRecord().region, RoundedTop(c.width, c.height));  // for the new size
     }
 }
 
