@@ -164,13 +164,14 @@ TEST(HandCursorArt, HotSpotAtTheFingertipAndAnOutlineClosingTheFill) {
     }
 }
 
-// The caption button and the hyperlink on a form shown at (100, 100) pixels, 400 × 300.
+// The caption button, the menu label and the hyperlink on a form shown at (100, 100) pixels, 400 × 300.
 class WidgetTest : public test::FormTest {
 protected:
     void SetUp() override {
         form.Move(1500, 1500, 6000, 4500);
-        button.Move(4500, 150, 315, 315);  // at (400, 110), 21 × 21
-        link.Move(600, 300, 1500, 300);    // at (140, 120), 100 × 20
+        button.Move(4500, 150, 315, 315);                     // at (400, 110), 21 × 21
+        link.Move(600, 300, 1500, 300);                       // at (140, 120), 100 × 20
+        label.Move(60, 2000, label.Width(), label.Height());  // at (104, 233)
         button.onClick = link.onClick = [this] { ++clicks; };
         form.Show();
     }
@@ -182,6 +183,7 @@ protected:
     }
     ControlButton button{form, "CloseButton"};
     ZuLinkLabel link{form, "ZuLinkLabel1"};
+    LabelMenu label{form, "LbMenu", 1};
     int clicks = 0;
 };
 
@@ -314,29 +316,13 @@ TEST_F(WidgetTest, LinkPersistenceKeepsWhatDiffersAndForgetsTheLinkEventAndTheRe
     EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(7, ui::TextAlignment::Right));
 }
 
-using LabelState = std::tuple<bool, ui::OleColor, int16_t>;
-
-class LabelMenuTest : public test::FormTest {
-protected:
-    void SetUp() override {
-        form.Move(0, 0, 6000, 3000);
-        label.Move(60, 45, label.Width(), label.Height());  // at (4, 3) pixels
-        form.Show();
-        const auto r = *windowing.WindowRect(label.hwnd());
-        inside = {r.left + 1, r.top + 1};
-        onLabel = {r.left + 6, r.top + 3};  // over the inner label, which has no window of its own
-    }
-    LabelState State() const { return {label.Lit(), label.BackColor(), label.BorderStyle()}; }
-    void Leave() {
-        windowing.cursor = {500, 500};
-        windowing.Advance(10);
-    }
-    LabelMenu label{form, "LbMenu", 1};
-    platform::Point inside, onLabel;
-    const LabelState kPlain{false, ui::kButtonFace, 0}, kLit{true, LabelMenu::kHighlight, 1};
-};
-
-TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseItStaysLitWhileTheCursorIsOverItAndKeepsABackColorSetMeanwhile) {
+TEST_F(WidgetTest, LabelLitByEachInputButReleaseStaysLitWhileTheCursorIsOverItAndKeepsABackColorSetMeanwhile) {
+    const auto r = *windowing.WindowRect(label.hwnd());
+    const platform::Point inside{r.left + 1, r.top + 1}, onLabel{r.left + 6, r.top + 3};
+    using State = std::tuple<bool, ui::OleColor, int16_t>;  // lit, back colour and border
+    const State kPlain{false, ui::kButtonFace, 0}, kLit{true, LabelMenu::kHighlight, 1};
+    const auto state = [&] { return State{label.Lit(), label.BackColor(), label.BorderStyle()}; };
+    const auto leave = [&] { windowing.cursor = {500, 500}, windowing.Advance(10); };
     const std::function<void(ui::Control&)> lighting[] = {[](ui::Control& c) { c.Click(); },
                                                           [](ui::Control& c) { c.MouseDown(1, 0, 1, 1); },
                                                           [](ui::Control& c) { c.MouseMove(0, 0, 1, 1); }};
@@ -345,30 +331,30 @@ TEST_F(LabelMenuTest, EachInputLightsItExceptReleaseItStaysLitWhileTheCursorIsOv
             windowing.cursor = inside;
             input(*target);
             input(*target);
-            EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kLit, 1));
-            Leave();
-            EXPECT_EQ(State(), kPlain);
+            EXPECT_EQ(std::tuple(state(), windowing.ActiveTimers()), std::tuple(kLit, 1));
+            leave();
+            EXPECT_EQ(state(), kPlain);
         }
         target->MouseUp(1, 0, 1, 1);
-        EXPECT_EQ(State(), kPlain);
+        EXPECT_EQ(state(), kPlain);
     }
     windowing.cursor = onLabel;  // over the inner label, which has no window of its own: still over the control
     label.Label1.MouseMove(0, 0, 1, 1);
     windowing.Advance(50);
-    EXPECT_EQ(State(), kLit);
-    Leave();
-    EXPECT_EQ(std::tuple(State(), windowing.ActiveTimers()), std::tuple(kPlain, 0));
+    EXPECT_EQ(state(), kLit);
+    leave();
+    EXPECT_EQ(std::tuple(state(), windowing.ActiveTimers()), std::tuple(kPlain, 0));
     // A back colour set while lit is kept only by the next move.
     windowing.cursor = inside;
     label.MouseMove(0, 0, 1, 1);
     label.SetBackColor(0x123456);
     label.MouseMove(0, 0, 2, 2);
     label.SetBackColor(0x00FF00);
-    Leave();
-    EXPECT_EQ(State(), std::tuple(false, 0x123456u, int16_t{0}));
+    leave();
+    EXPECT_EQ(state(), std::tuple(false, 0x123456u, int16_t{0}));
 }
 
-TEST_F(LabelMenuTest, WidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNonDefaults) {
+TEST_F(WidgetTest, LabelWidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNonDefaults) {
     label.SetCaption("&Much longer");
     label.SetHeight(1000);
     label.SetWidth(5);
