@@ -72,9 +72,24 @@ private:
     ToolkitHostForm real;
 };
 
+constexpr int32_t kOverlapped = 0x00CF0000 | 0x10000000;  // caption, system menu, thick frame, boxes; visible
+constexpr int32_t kStripped = 0x10000000 | static_cast<int32_t>(win::kWsSysMenu);
+using Calls = std::vector<std::string>;
+
+// The frame at 400 × 300 pixels on a loaded form with the standard caption and borders.
 class FrameTest : public FormTest {
 protected:
-    FrameTest() { form.Load(); }
+    FrameTest() {
+        form.Load();
+        frame.SetSizeTwips(6000, 4500);
+        windowing.WriteLong(form.hwnd(), win::kGwlStyle, kOverlapped);
+    }
+    ui::Menu& AddMenu(const char* tag, const char* caption, bool enabled = true) {
+        ui::Menu& menu = menus.emplace_back(form, caption, caption);
+        menu.SetTag(tag);
+        menu.SetEnabled(enabled);
+        return menu;
+    }
     const platform::sim::SimWindowing::Window& HostRecord() const { return *windowing.Find(form.hwnd()); }
     // The region the frame gives a window: the top corners cut row by row (at 96 DPI by default).
     static platform::Region RoundedTop(int32_t w, int32_t h, std::vector<int32_t> cuts = {5, 3, 2, 1, 1}) {
@@ -87,6 +102,7 @@ protected:
 
     std::shared_ptr<ScriptedHost> host = std::make_shared<ScriptedHost>(form);
     NuvaXPForm frame{form, "NuvaXPForm1", sim.process, host};
+    std::deque<ui::Menu> menus;
 };
 
 const auto Picture = [](ui::Rgb colour) { return ui::Bitmap(16, 16, colour); };
@@ -168,7 +184,6 @@ TEST_F(FrameTest, ABagWithOnlyAutoLoadAndIconANewInstanceOnItsHostAndTheIconAssi
     ui::PropertyBag bag;
     bag.Store("AutoLoad", true);
     bag.Store("Icon", Picture(0x00FF00));
-    frame.SetSizeTwips(6000, 4500);
     frame.ReadProperties(bag);
     EXPECT_EQ(std::tuple(frame.Caption(), frame.ShowIcon(), form.Icon().Empty()), std::tuple("Velmora", true, true));
     // Without a stored font the caption takes the host's (8.25 pt): 8.5 - 9 + 8.25 - 2.
@@ -206,13 +221,13 @@ TEST_F(FrameTest, ThePiecesJoinAcrossTheWidthTheCaptionTakesTheRoomTheHiddenButt
     std::vector<int16_t> client;
     frame.onresize = [&](int16_t& t, int16_t& h, int16_t& w) { client = {t, h, w}; };
     frame.TransparentEdges();
-    frame.SetSizeTwips(6000, 4500);
+    frame.SetSizeTwips(7500, 4500);
     EXPECT_EQ(std::tuple(client, frame.PicMain.Top(), frame.TransparentEdgesSet(), HostRecord().region),
-              std::tuple(std::vector<int16_t>{450, 4500 - 510, 6000 - 120}, 30.0f, true, RoundedTop(400, 300)));
-    ExpectJoinedTitle(frame, 400);
+              std::tuple(std::vector<int16_t>{450, 4500 - 510, 7500 - 120}, 30.0f, true, RoundedTop(500, 300)));
+    ExpectJoinedTitle(frame, 500);
     // Minimise, maximise and icon shown; the caption's left and width, by the rules in order.
     const std::tuple<bool, bool, bool, float, float> captions[] = {
-        {1, 1, 1, 25, 295}, {1, 0, 1, 25, 295}, {0, 1, 0, 6.5f, 336}, {0, 0, 0, 6.5f, 359}};
+        {1, 1, 1, 25, 395}, {1, 0, 1, 25, 395}, {0, 1, 0, 6.5f, 436}, {0, 0, 0, 6.5f, 459}};
     for (const auto& [minimise, maximise, icon, left, width] : captions) {
         frame.SetShowMinimize(minimise);
         frame.SetShowMaximize(maximise);
@@ -222,7 +237,7 @@ TEST_F(FrameTest, ThePiecesJoinAcrossTheWidthTheCaptionTakesTheRoomTheHiddenButt
     }
     frame.pICmenu.SetVisible(true);
     frame.Repos();
-    EXPECT_EQ(std::tuple(client, frame.PicMain.Top()), std::tuple(std::vector<int16_t>{810, 4500 - 870, 5880}, 54.0f));
+    EXPECT_EQ(std::tuple(client, frame.PicMain.Top()), std::tuple(std::vector<int16_t>{810, 4500 - 870, 7380}, 54.0f));
 }
 
 // At 1.5 and 2 times the scale (144 and 192 DPI, told as a window is on a monitor of another DPI) the title, edges,
@@ -274,7 +289,6 @@ TEST_F(FrameTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFail
 
 // A scheme without pictures, or whose double overflows 16 bits, fails and leaves every piece as it was.
 TEST_F(FrameTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesAndButtons) {
-    frame.SetSizeTwips(6000, 4500);
     frame.SetEnableMaximize(false);
     // The first of the theme's picture arrays whose picture in element e the frame's piece does not show; 0: none.
     const auto wrongPiece = [&](int e) {
@@ -312,27 +326,8 @@ TEST_F(FrameTest, EachSchemeActiveAndInactiveColoursTheCaptionAndPicksPicturesAn
     for (int e = 0; e < ThemeX::kElements; ++e) EXPECT_FALSE(frame.ThemeX1.Image1[e].Visible()) << e;
 }
 
-constexpr int32_t kOverlapped = 0x00CF0000 | 0x10000000;  // caption, system menu, thick frame, boxes; visible
-constexpr int32_t kStripped = 0x10000000 | static_cast<int32_t>(win::kWsSysMenu);
-using Calls = std::vector<std::string>;
-
-class CommandsTest : public FrameTest {
-protected:
-    CommandsTest() {
-        frame.SetSizeTwips(6000, 4500);
-        windowing.WriteLong(form.hwnd(), win::kGwlStyle, kOverlapped);
-    }
-    ui::Menu& AddMenu(const char* tag, const char* caption, bool enabled = true) {
-        ui::Menu& menu = menus.emplace_back(form, caption, caption);
-        menu.SetTag(tag);
-        menu.SetEnabled(enabled);
-        return menu;
-    }
-    std::deque<ui::Menu> menus;
-};
-
 // Border style, min and max buttons of the host; the minimise, maximise and enabled-maximise flags that follow.
-class LoadXPTest : public CommandsTest, public testing::WithParamInterface<std::array<int, 6>> {};
+class LoadXPTest : public FrameTest, public testing::WithParamInterface<std::array<int, 6>> {};
 
 TEST_P(LoadXPTest, FitsTheHostToTheFrameAndChoosesTheButtons) {
     const auto [border, min, max, showMin, showMax, enableMax] = GetParam();
@@ -364,7 +359,7 @@ INSTANTIATE_TEST_SUITE_P(BorderStyles, LoadXPTest,
                          testing::Values(std::array{0, 1, 1, 0, 0, 1}, std::array{1, 1, 1, 1, 1, 0},
                                          std::array{2, 1, 0, 1, 1, 0}, std::array{2, 0, 1, 1, 1, 1}));
 
-TEST_F(CommandsTest, LoadXPShowsPlainlyAtItsFirstFailureOrModallyOrOwnedOnRequest) {
+TEST_F(FrameTest, LoadXPShowsPlainlyAtItsFirstFailureOrModallyOrOwnedOnRequest) {
     test::ExpectSwallowed scriptedFailures;
     // A frame whose container is not a form has no host: nothing is shown, nothing fails.
     ui::PictureBox box(form, "picBox");
@@ -392,7 +387,7 @@ TEST_F(CommandsTest, LoadXPShowsPlainlyAtItsFirstFailureOrModallyOrOwnedOnReques
     EXPECT_EQ(load(-1, nullptr, false), Calls{"Show"});
 }
 
-TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
+TEST_F(FrameTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     ui::Menu &file = AddMenu("MainMenu", "&File"), &plain = AddMenu("", "Popup"),
              &edit = AddMenu("mainmenu", "&Edit", false);
     frame.LoadXP();
@@ -413,7 +408,7 @@ TEST_F(CommandsTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
 
 // A double click on the title maximises where allowed, from any other state restores; on the icon it ignores
 // EnableMaximize and the max button; an unreadable border counts as sizable.
-TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
+TEST_F(FrameTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
     test::ExpectSwallowed scriptedFailures;
     frame.LoadXP();
     form.SetSizeTwips(9000, 6000);
@@ -443,7 +438,7 @@ TEST_F(CommandsTest, MinimiseMaximiseAndRestoreByButtonOrDoubleClick) {
 
 // The skin on a real window is checked under Wine; here what only the model shows: nothing without AutoLoad, the
 // menu labels going and coming with the window, and a close that ends the program at once, not even raising CloseForm.
-TEST_F(CommandsTest, ShowingTheHostAppliesTheSkinUnlessAutoLoadIsOffAndCloseUnloadsItOrEndsTheProgram) {
+TEST_F(FrameTest, ShowingTheHostAppliesTheSkinUnlessAutoLoadIsOffAndCloseUnloadsItOrEndsTheProgram) {
     ui::Menu& file = AddMenu("MAINMENU", "&File");
     ui::PropertyBag bag;
     frame.ReadProperties(bag);
@@ -467,7 +462,7 @@ TEST_F(CommandsTest, ShowingTheHostAppliesTheSkinUnlessAutoLoadIsOffAndCloseUnlo
     EXPECT_EQ(std::tuple(form.Loaded(), raised), std::tuple(true, false));
 }
 
-class EdgesTest : public CommandsTest {
+class EdgesTest : public FrameTest {
 protected:
     EdgesTest() {
         frame.LoadXP();
