@@ -187,7 +187,7 @@ protected:
     int clicks = 0;
 };
 
-TEST_F(WidgetTest, ButtonHoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
+TEST_F(WidgetTest, ButtonHoverPressAndLeaveUnderThePollingTimerAFixedSizeAndSavedOnlyWhereNotDefault) {
     button.SetTheme(1);
     button.SetButtonStyle(4);  // from 3 on: the restore button
     button.SetIsActivate(false);
@@ -218,9 +218,7 @@ TEST_F(WidgetTest, ButtonHoverPressAndLeaveUnderThePollingTimerAndAFixedSize) {
     EXPECT_EQ(
         std::tuple(button.WidthTwips(), button.HeightTwips(), windowing.WindowRect(button.PicMain.hwnd())->Width()),
         std::tuple(315.0f, 315.0f, 21));
-}
-
-TEST_F(WidgetTest, ButtonPersistenceStoresOnlyWhatDiffersFromDefaults) {
+    // The saved design: only what differs from the defaults.
     ControlButton loaded(form, "c");
     ui::PropertyBag bag;
     button.InitProperties();
@@ -238,7 +236,7 @@ TEST_F(WidgetTest, ButtonPersistenceStoresOnlyWhatDiffersFromDefaults) {
               std::tuple(5u, 2, 2, false, "Close", DisabledCaptionImage(2)));
 }
 
-TEST_F(WidgetTest, LinkClickOpensThePresetTargetThroughTheShellOrOnlyRaisesClickAndTheMouseIconIsThePointer) {
+TEST_F(WidgetTest, LinkClickOpensItsTargetOrOnlyRaisesClickTheMouseIconItsSavedDesignAutoSizeAndAlignment) {
     // An unknown value leaves the preset as it was.
     for (auto [event, preset] :
          {std::pair{1, "mailto:"}, {2, "VB Command"}, {5, "VB Command"}, {0, "http://"}, {-1, "http://"}}) {
@@ -293,9 +291,6 @@ TEST_F(WidgetTest, LinkHoverUnderlinesAtOnceColoursAtTheNextTickAndEndsOutsideTh
         windowing.cursor = {0, 0};
         windowing.Advance(10);
     }
-}
-
-TEST_F(WidgetTest, LinkPersistenceKeepsWhatDiffersAndForgetsTheLinkEventAndTheResizeRuleAndAlignment) {
     ZuLinkLabel placed(form, "ZuLinkLabel2"), loaded(form, "ZuLinkLabel3");
     placed.InitProperties();  // a new control: its name, and no pointer (0) where the stored default is the hand (1)
     placed.SetLinkEvent(1);
@@ -316,7 +311,7 @@ TEST_F(WidgetTest, LinkPersistenceKeepsWhatDiffersAndForgetsTheLinkEventAndTheRe
     EXPECT_EQ(std::tuple(link.Alignment(), link.lblLink.Alignment()), std::tuple(7, ui::TextAlignment::Right));
 }
 
-TEST_F(WidgetTest, LabelLitByEachInputButReleaseStaysLitWhileTheCursorIsOverItAndKeepsABackColorSetMeanwhile) {
+TEST_F(WidgetTest, LabelLitByEachInputButReleaseWhileTheCursorIsOverItWidthFollowsTheCaptionAndSavedDesign) {
     const auto r = *windowing.WindowRect(label.hwnd());
     const platform::Point inside{r.left + 1, r.top + 1}, onLabel{r.left + 6, r.top + 3};
     using State = std::tuple<bool, ui::OleColor, int16_t>;  // lit, back colour and border
@@ -352,9 +347,6 @@ TEST_F(WidgetTest, LabelLitByEachInputButReleaseStaysLitWhileTheCursorIsOverItAn
     label.SetBackColor(0x00FF00);
     leave();
     EXPECT_EQ(state(), std::tuple(false, 0x123456u, int16_t{0}));
-}
-
-TEST_F(WidgetTest, LabelWidthFollowsTheCaptionHeightStays270AndPersistenceKeepsNonDefaults) {
     label.SetCaption("&Much longer");
     label.SetHeight(1000);
     label.SetWidth(5);
