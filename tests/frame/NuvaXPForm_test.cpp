@@ -94,8 +94,7 @@ protected:
     // The region the frame gives a window: the top corners cut row by row (at 96 DPI by default).
     static platform::Region RoundedTop(int32_t w, int32_t h, std::vector<int32_t> cuts = {5, 3, 2, 1, 1}) {
         platform::Region region;
-        for (int32_t row = 0; row < static_cast<int32_t>(cuts.size()); ++row)
-            region.push_back({cuts[row], row, w - cuts[row], row + 1});
+        for (int32_t row = 0; const int32_t cut : cuts) region.push_back({cut, row, w - cut, row + 1}), ++row;
         region.push_back({0, static_cast<int32_t>(cuts.size()), w, h});
         return region;
     }
@@ -187,8 +186,7 @@ TEST_F(FrameTest, ABagWithOnlyAutoLoadAndIconANewInstanceOnItsHostAndTheIconAssi
     frame.ReadProperties(bag);
     EXPECT_EQ(std::tuple(frame.Caption(), frame.ShowIcon(), form.Icon().Empty()), std::tuple("Velmora", true, true));
     // Without a stored font the caption takes the host's (8.25 pt): 8.5 - 9 + 8.25 - 2.
-    EXPECT_EQ(frame.Font(), form.Font());
-    EXPECT_FLOAT_EQ(frame.Caption1.Top(), 5.75f);
+    EXPECT_EQ(std::tuple(frame.Font(), frame.Caption1.Top()), std::tuple(form.Font(), 5.75f));
     form.SetCaption("Form1");
     frame.SetColorScheme(1);
     frame.InitProperties();

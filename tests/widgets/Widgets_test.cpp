@@ -366,14 +366,12 @@ TEST_F(WidgetTest, LabelLitByEachInputButReleaseWhileTheCursorIsOverItWidthFollo
 
 using Ticks = std::vector<std::string>;
 
-class ClsTimerTest : public testing::Test {
-protected:
-    // The ticks a timer raised, as count@time.
-    static void Record(clsTimer& timer, Ticks& into) {
-        timer.OnTime = [&into](int32_t n, int32_t t) { into.push_back(std::to_string(n) + "@" + std::to_string(t)); };
-    }
-    platform::sim::SimWindowing sim;
-};
+using ClsTimerTest = test::SimScreenTest;
+
+// The ticks a timer raised, as count@time.
+void Record(clsTimer& timer, Ticks& into) {
+    timer.OnTime = [&into](int32_t n, int32_t t) { into.push_back(std::to_string(n) + "@" + std::to_string(t)); };
+}
 
 TEST_F(ClsTimerTest, PeriodsCountsAndOwnerWindows) {
     // Interval, the period given, the period that results (10: the system's shortest).
@@ -392,8 +390,8 @@ TEST_F(ClsTimerTest, PeriodsCountsAndOwnerWindows) {
                   std::tuple(false, Ticks{"1@" + std::to_string(period)}, interval));
     }
     // Each object counts its own ticks, also on one owner window, whose handle is fixed while it runs.
-    const auto window = sim.AddWindow(0, {0, 0, 100, 100});
-    clsTimer a(sim), b(sim), c(sim);
+    const auto window = windowing.AddWindow(0, {0, 0, 100, 100});
+    clsTimer a(windowing), b(windowing), c(windowing);
     Ticks ta;
     Record(a, ta);
     b.SetHwnd(window);
@@ -402,70 +400,70 @@ TEST_F(ClsTimerTest, PeriodsCountsAndOwnerWindows) {
     b.StartTimer(10);
     c.StartTimer(10);
     a.SetHwnd(window);
-    sim.Advance(100);
+    windowing.Advance(100);
     b.StopTimer();
-    sim.Advance(10);
+    windowing.Advance(10);
     EXPECT_EQ(std::tuple(ta, b.TickCount(), c.TickCount(), a.hwnd(), b.hwnd()),
               std::tuple(Ticks{"1@30", "2@60", "3@90"}, 10, 11, 0u, window));
 }
 
 TEST_F(ClsTimerTest, StartRestartsTheCountOnlyWhenStoppedIntervalReArmsOnlyARunningTimerAndNoTickFollowsDestruction) {
-    clsTimer timer(sim);
+    clsTimer timer(windowing);
     timer.SetInterval(300);  // stopped: only stored
-    EXPECT_EQ(sim.ActiveTimers(), 0);
+    EXPECT_EQ(windowing.ActiveTimers(), 0);
     timer.StartTimer(20);
-    sim.Advance(40);
+    windowing.Advance(40);
     timer.StartTimer(100);  // running: neither restarts the count nor changes the period
-    sim.Advance(20);
+    windowing.Advance(20);
     EXPECT_EQ(timer.TickCount(), 3);
     timer.StopTimer();
     timer.StartTimer();
-    sim.Advance(300);
+    windowing.Advance(300);
     EXPECT_EQ(timer.TickCount(), 1);
     timer.SetInterval(300);  // the same value: nothing
     timer.SetInterval(200);
-    sim.Advance(1000);
-    EXPECT_EQ(std::tuple(timer.TickCount(), timer.Running(), sim.ActiveTimers()), std::tuple(6, true, 1));
+    windowing.Advance(1000);
+    EXPECT_EQ(std::tuple(timer.TickCount(), timer.Running(), windowing.ActiveTimers()), std::tuple(6, true, 1));
     timer.StopTimer();  // and no tick after destruction, even by its own handler
-    auto owned = std::make_unique<clsTimer>(sim);
+    auto owned = std::make_unique<clsTimer>(windowing);
     int ticks = 0;
     owned->OnTime = [&](int32_t, int32_t) { ++ticks, owned.reset(); };
     owned->StartTimer(10);
-    sim.Advance(100);
-    owned = std::make_unique<clsTimer>(sim);
+    windowing.Advance(100);
+    owned = std::make_unique<clsTimer>(windowing);
     owned->OnTime = [&](int32_t, int32_t) { ++ticks; };
     owned->StartTimer(10);
-    sim.Advance(10);
+    windowing.Advance(10);
     owned.reset();
-    sim.Advance(100);
-    EXPECT_EQ(std::pair(ticks, sim.ActiveTimers()), std::pair(2, 0));
+    windowing.Advance(100);
+    EXPECT_EQ(std::pair(ticks, windowing.ActiveTimers()), std::pair(2, 0));
 }
 
 TEST_F(ClsTimerTest, WaitPumpsMessagesUntilTheNextTickOrAnythingThatEndsTheWait) {
-    clsTimer timer(sim);
+    clsTimer timer(windowing);
     int otherEvents = 0;
-    sim.onPump = [&] { ++otherEvents, sim.Advance(5); };
+    windowing.onPump = [&] { ++otherEvents, windowing.Advance(5); };
     timer.Wait(50);
-    EXPECT_EQ(std::tuple(sim.Now(), otherEvents, timer.TickCount(), timer.Running(), sim.ActiveTimers()),
+    EXPECT_EQ(std::tuple(windowing.Now(), otherEvents, timer.TickCount(), timer.Running(), windowing.ActiveTimers()),
               std::tuple(50u, 10, 1, false, 0));
     timer.StartTimer(100);
-    sim.Advance(70);
+    windowing.Advance(70);
     timer.Wait(20);
-    EXPECT_EQ(std::tuple(sim.Now(), timer.TickCount(), timer.Running()), std::tuple(150u, 1, false));
-    auto gone = std::make_unique<clsTimer>(sim);
-    sim.onPump = [&] { gone.reset(); };
+    EXPECT_EQ(std::tuple(windowing.Now(), timer.TickCount(), timer.Running()), std::tuple(150u, 1, false));
+    auto gone = std::make_unique<clsTimer>(windowing);
+    windowing.onPump = [&] { gone.reset(); };
     gone->Wait(10);
-    EXPECT_EQ(sim.ActiveTimers(), 0);
-    clsTimer refused(sim), quitting(sim);
+    EXPECT_EQ(windowing.ActiveTimers(), 0);
+    clsTimer refused(windowing), quitting(windowing);
     refused.SetHwnd(0xBAD0);  // no such window
-    sim.onPump = [] { FAIL() << "no message loop expected"; };
+    windowing.onPump = [] { FAIL() << "no message loop expected"; };
     refused.Wait(10);
-    const int pumps = sim.pumps;
-    sim.onPump = [&] { sim.quitRequested = true; };
+    const int pumps = windowing.pumps;
+    windowing.onPump = [&] { windowing.quitRequested = true; };
     quitting.Wait(10);
-    EXPECT_EQ(
-        std::tuple(refused.Running(), sim.pumps - pumps, quitting.TickCount(), quitting.Running(), sim.ActiveTimers()),
-        std::tuple(false, 1, 0, false, 0));
+    EXPECT_EQ(std::tuple(refused.Running(), windowing.pumps - pumps, quitting.TickCount(), quitting.Running(),
+                         windowing.ActiveTimers()),
+              std::tuple(false, 1, 0, false, 0));
 }
 
 }  // namespace
