@@ -1,6 +1,5 @@
-// The frame on a toolkit form in the simulated window manager: its members, notifications and saved design; its
-// layout pass, regions and active and inactive looks; the skin applied to the form, the caption buttons and double
-// clicks, the menu strip, closing, and resizing by the edges and bottom corners.
+// The frame on a form in the simulated window manager: members, notifications, saved design, layout, regions and looks;
+// the skin applied to the form, caption buttons, double clicks, menu strip, closing, resizing by edges and corners.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -367,8 +366,7 @@ TEST_F(FrameTest, LoadXPShowsPlainlyAtItsFirstFailureOrModallyOrOwnedOnRequest) 
     host->failing = {"BorderStyle"};
     frame.LoadXP();
     EXPECT_EQ(std::tuple(host->calls, form.Visible()), std::tuple(Calls{"Show"}, true));
-    EXPECT_EQ(HostRecord().style, kOverlapped);  // never restyled
-    EXPECT_FALSE(HostRecord().region.has_value());
+    EXPECT_EQ(std::tuple(HostRecord().style, HostRecord().region), std::tuple(kOverlapped, std::nullopt));  // untouched
     // Each on a form of its own, whose host carries the frame or (failing at the sizing step) none.
     const auto load = [&](int16_t ipModal, IHostForm* owner, bool withFrame = true) {
         ui::Form other(toolkit, "frmOther"), bare(toolkit, "frmBare");
@@ -399,8 +397,7 @@ TEST_F(FrameTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     second.Click();
     frame.LbMenu[100].Click();  // no menu behind it: the handler ends
     ASSERT_EQ(toolkit.popups.size(), 1u);
-    const auto& popup = toolkit.popups[0];  // below the label, in pixels
-    EXPECT_EQ(std::tuple(popup.menu, popup.x, popup.y),
+    EXPECT_EQ(std::tuple(toolkit.popups[0].menu, toolkit.popups[0].x, toolkit.popups[0].y),  // below, in pixels
               std::tuple("&Edit", std::nearbyint(second.Left() + 4 + 60), 45 + 30 + 450 + 270 - 80.0f));
 }
 

@@ -28,41 +28,39 @@ protected:
     void Form_Resize() override { log.push_back("Resize"); }
 };
 
-class ToolkitTest : public test::SimScreenTest {
-protected:
-    RecordingForm form{toolkit, "frmTest"};
-};
+using ToolkitTest = test::FormTest;
 
 TEST_F(ToolkitTest, FormLifecycleModalLoopAndTheDefaultAndCancelButtons) {
-    form.Move(1500, 750, 3000, 1500);
-    EXPECT_EQ(form.hwnd(), 0u);
-    form.Show();
-    EXPECT_EQ(*windowing.WindowRect(form.hwnd()), (platform::Rect{100, 50, 300, 150}));
-    form.Activate();
-    form.Deactivate();
-    form.cancelUnload = 1;
-    EXPECT_FALSE(form.Unload() || !form.Loaded());
-    form.cancelUnload = 0;
-    EXPECT_TRUE(form.Unload());
-    EXPECT_EQ(std::tuple(form.hwnd(), windowing.WindowCount(), form.log),
+    RecordingForm recording(toolkit, "frmTest");
+    recording.Move(1500, 750, 3000, 1500);
+    EXPECT_EQ(recording.hwnd(), 0u);
+    recording.Show();
+    EXPECT_EQ(*windowing.WindowRect(recording.hwnd()), (platform::Rect{100, 50, 300, 150}));
+    recording.Activate();
+    recording.Deactivate();
+    recording.cancelUnload = 1;
+    EXPECT_FALSE(recording.Unload() || !recording.Loaded());
+    recording.cancelUnload = 0;
+    EXPECT_TRUE(recording.Unload());
+    EXPECT_EQ(std::tuple(recording.hwnd(), windowing.WindowCount(), recording.log),
               std::tuple(0u, 0, Strings{"Resize", "Load", "Activate", "Deactivate", "Unload", "Unload"}));
     toolkit.onModal = [&](Form& shown) {
-        EXPECT_TRUE(&shown == &form && shown.Visible());
+        EXPECT_TRUE(&shown == &recording && shown.Visible());
         shown.Unload();
     };
-    form.Show(1);
-    EXPECT_EQ(std::tuple(toolkit.modalRuns, form.Loaded()), std::tuple(1, false));
+    recording.Show(1);
+    EXPECT_EQ(std::tuple(toolkit.modalRuns, recording.Loaded()), std::tuple(1, false));
 
-    CommandButton ok(form, "cmdOK"), cancel(form, "cmdCancel");
+    CommandButton ok(recording, "cmdOK"), cancel(recording, "cmdCancel");
     Strings pressed;
     for (CommandButton* b : {&ok, &cancel}) b->onClick = [&pressed, b] { pressed.push_back(b->Name()); };
-    EXPECT_FALSE(form.PressDefault());
+    EXPECT_FALSE(recording.PressDefault());
     ok.SetDefault(true);
     cancel.SetCancel(true);
-    EXPECT_TRUE(form.PressDefault() && form.PressCancel());
+    EXPECT_TRUE(recording.PressDefault() && recording.PressCancel());
     ok.SetEnabled(false);
     cancel.SetVisible(false);
-    EXPECT_FALSE(form.PressDefault() || form.PressCancel());
+    EXPECT_FALSE(recording.PressDefault() || recording.PressCancel());
     EXPECT_EQ(pressed, (Strings{"cmdOK", "cmdCancel"}));
 }
 

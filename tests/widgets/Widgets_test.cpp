@@ -1,7 +1,6 @@
-// The widgets on the simulated machine and clock, and the artwork they and the frame show. The caption button: every
-// transition of its look under the polling timer, its fixed size and saved design, and its pictures in one loop with
-// the rules they share (and on a contact sheet for looking at); the frame's pieces (which element each scheme and state
-// selects is checked on the frame's layout); LabelMenu, ZuLinkLabel and its hand pointer, clsTimer.
+// The widgets on the simulated machine and clock, and the artwork they and the frame show: the frame's pieces (which
+// scheme and state picks which is checked on the frame), the caption button's pictures (also on a contact sheet to look
+// at), the hand pointer; the caption button, LabelMenu, ZuLinkLabel and clsTimer, each with its saved design.
 #include <gtest/gtest.h>
 
 #include <algorithm>
