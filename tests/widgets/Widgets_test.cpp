@@ -86,19 +86,15 @@ using Set = CaptionImageSet;
 
 // Where each glyph is solid inside the button's light frame.
 bool Solid(Set set, int x, int y) {
-    const bool box = x >= 5 && x <= 15 && y >= 5 && y <= 15;
-    const bool front = x >= 5 && x <= 11 && y >= 8 && y <= 14, back = x >= 8 && x <= 14 && y >= 5 && y <= 11;
-    switch (set) {
-        case Set::CbMin:
-            return x >= 5 && x <= 11 && y >= 13 && y <= 15;
-        case Set::CbMax:
-            return box && (y <= 7 || y == 15 || x == 5 || x == 15);
-        case Set::CbClose:  // two strokes corner to corner
-            return box && (std::abs(x - y) <= 1 || std::abs(x + y - 20) <= 1);
-        case Set::CbRestore:  // the front window's outline, and the back one's where the front leaves it
-            return front ? (y <= 9 || y == 14 || x == 5 || x == 11) : back && (y <= 6 || y == 11 || x == 8 || x == 14);
-    }
-    return false;
+    const auto in = [x, y](int left, int top, int right, int bottom) {
+        return x >= left && x <= right && y >= top && y <= bottom;
+    };
+    if (set == Set::CbMin) return in(5, 13, 11, 15);
+    if (set == Set::CbMax) return in(5, 5, 15, 15) && (y <= 7 || y == 15 || x == 5 || x == 15);
+    // Close: two strokes corner to corner; restore: the front window's outline, the back one's where it shows.
+    if (set == Set::CbClose) return in(5, 5, 15, 15) && (std::abs(x - y) <= 1 || std::abs(x + y - 20) <= 1);
+    if (in(5, 8, 11, 14)) return y <= 9 || y == 14 || x == 5 || x == 11;
+    return in(8, 5, 14, 11) && (y <= 6 || y == 11 || x == 8 || x == 14);
 }
 
 // Each image is also laid on a contact sheet at 4×, one row per kind, written to build/artifacts for looking at.
