@@ -1,5 +1,4 @@
-// A simulated machine with the headless toolkit on its screen, and a form on it: the ground the tests of
-// controls and windows stand on.
+// A simulated machine with the headless toolkit on its screen, and a form on it, for the tests of controls and windows.
 #pragma once
 #include <gtest/gtest.h>
 

@@ -115,9 +115,9 @@ TEST_F(FrameTest, PlainOperationsOnTheHostAndItsChildForms) {
     ui::Form childForm(toolkit, "frmChild");
     ToolkitHostForm child(childForm);
     EXPECT_TRUE(frame.ShowChild(child));
-    EXPECT_EQ(windowing.Find(childForm.hwnd())->parent, frame.PicMain.hwnd());
-    frame.CloseChildForm(), frame.CloseChildForm();
-    EXPECT_EQ(frame.NChildForm(), 0);
+    frame.CloseChildForm(), frame.CloseChildForm();  // never below none
+    EXPECT_EQ(std::tuple(windowing.Find(childForm.hwnd())->parent, frame.NChildForm()),
+              std::tuple(frame.PicMain.hwnd(), 0));
 }
 
 TEST_F(FrameTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
@@ -137,8 +137,8 @@ TEST_F(FrameTest, AssignmentsReachTheirChildrenAndEachNotifiesItsChange) {
     frame.SetShowMaximize(false);
     frame.SetShowMinimize(false);
     frame.SetShowMinimize(false);  // marked once: a window opened again and again does not grow
-    EXPECT_EQ(frame.ChangedProperties().size(), 14u);
-    EXPECT_EQ(frame.Caption1.Caption() + form.Caption(), "MountMount");
+    EXPECT_EQ(std::tuple(frame.ChangedProperties().size(), frame.Caption1.Caption() + form.Caption()),
+              std::tuple(14u, "MountMount"));
     EXPECT_EQ(
         (std::vector<bool>{frame.PicMain.Enabled(), frame.MaximizeButton.Enabled(), frame.CloseButton.Visible(),
                            frame.MaximizeButton.Visible(), frame.Minimizebutton.Visible(), frame.TitleIcon.Visible()}),
@@ -275,8 +275,8 @@ TEST_F(FrameTest, RegionUsesTheScreensTwipsPerPixelAndTheMinimumSizeAndSkipsFail
     form.SetHeight(300);
     host->failing = {"Width"};
     frame.ReTransObj(*host);
-    EXPECT_FLOAT_EQ(form.Height(), 615);  // the failing width test counts as passed, its assignment fails
-    EXPECT_EQ(HostRecord().region->back(), (platform::Rect{0, 7, 0, 51}));
+    // The failing width test counts as passed, its assignment fails.
+    EXPECT_EQ(std::tuple(form.Height(), HostRecord().region->back()), std::tuple(615.0f, platform::Rect{0, 7, 0, 51}));
     const auto before = HostRecord().region;
     host->failing = {"hwnd"};  // no window: no region
     form.SetWidth(6000);
@@ -387,8 +387,7 @@ TEST_F(FrameTest, TaggedMenusBecomeLabelsLeftToRightAndOpenBelowThem) {
     ui::Menu &file = AddMenu("MainMenu", "&File"), &plain = AddMenu("", "Popup"),
              &edit = AddMenu("mainmenu", "&Edit", false);
     frame.LoadXP();
-    EXPECT_TRUE(frame.pICmenu.Visible());
-    ASSERT_EQ(frame.MenuCount(), 2);
+    ASSERT_EQ(std::tuple(frame.pICmenu.Visible(), frame.MenuCount()), std::tuple(true, 2));
     LabelMenu &first = frame.LbMenu[1], &second = frame.LbMenu[2];
     EXPECT_EQ(first.Caption() + second.Caption(), "&File&Edit");
     EXPECT_EQ((Floats{first.Left(), second.Left()}), (Floats{60, first.Left() + first.Width()}));
