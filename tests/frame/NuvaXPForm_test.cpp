@@ -458,14 +458,7 @@ TEST_F(FrameTest, ShowingTheHostAppliesTheSkinUnlessAutoLoadIsOffAndCloseUnloads
 
 class EdgesTest : public FrameTest {
 protected:
-    EdgesTest() {
-        frame.LoadXP();
-        Reset();
-    }
-    void Reset() {
-        form.Move(1500, 1200, 6000, 4500);
-        frame.SetSizeTwips(6000, 4500);
-    }
+    EdgesTest() { frame.LoadXP(); }
     void Drag(ui::Image& handle, platform::Point from, platform::Point to) {
         windowing.cursor = from;
         handle.MouseDown(1, 0, 1, 1);
@@ -489,7 +482,8 @@ TEST_F(EdgesTest, TravelMovesTheMatchingSidesOnlyDownToTheMinimumSize) {
                  {frame.BottomRight, P::SizeNWSE, {200, 100}, 100, 1695 / 15, 615 / 15}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.handle.Name());
-        Reset();
+        form.Move(1500, 1200, 6000, 4500);
+        frame.SetSizeTwips(6000, 4500);
         Drag(c.handle, {500, 400}, c.to);
         EXPECT_EQ(
             std::tuple(c.handle.GetMousePointer(), HostRect(), frame.WidthTwips(), frame.HeightTwips()),
@@ -504,7 +498,7 @@ TEST_F(EdgesTest, StillReleasesRefusedRectanglesTheScreensTwipsAndTheLastPressOn
     Drag(frame.Left, {100, 400}, {600, 400});  // a negative width, which the window refuses
     EXPECT_EQ(std::tuple(HostRect(), frame.HeightTwips(), HostRecord().style, windowing.placements.back().cy,
                          std::count(host->calls.begin(), host->calls.end(), "Move")),
-              std::tuple(Floats{1500, 1200, 6000, 4500}, 4500.0f, kStripped, 300, 6));
+              std::tuple(Floats{0, 0, 6000, 4500}, 4500.0f, kStripped, 300, 6));
     windowing.cursor = {500, 400};
     frame.Right.MouseDown(1, 0, 0, 0);
     windowing.cursor = {500, 430};
@@ -512,11 +506,11 @@ TEST_F(EdgesTest, StillReleasesRefusedRectanglesTheScreensTwipsAndTheLastPressOn
     host->failing = {"BorderStyle"};   // the tests count as passed: sizable, and the height is given back
     windowing.cursor = {520, 400};
     frame.Right.MouseUp(1, 0, 0, 0);
-    EXPECT_EQ(std::tuple(HostRect(), frame.WidthTwips()), std::tuple(Floats{1500, 1200, 6300, 4950}, 6300.0f));
+    EXPECT_EQ(std::tuple(HostRect(), frame.WidthTwips()), std::tuple(Floats{0, 0, 6300, 4950}, 6300.0f));
     host->failing.clear();
     toolkit.twipsPerPixelX = toolkit.twipsPerPixelY = 12;
     Drag(frame.BottomRight, {500, 400}, {510, 410});
-    EXPECT_EQ(HostRect(), (Floats{1500, 1200, 6300 + 120, 4950 + 120}));
+    EXPECT_EQ(HostRect(), (Floats{0, 0, 6300 + 120, 4950 + 120}));
 }
 
 TEST_F(EdgesTest, NothingWhileNotSizableOrNotNormalAndTheBottomOfAMaximisedWindowBringsBackTheTaskbar) {
