@@ -28,7 +28,7 @@ namespace {
 
 enum Piece { kTitle = 1, kTitleLeft, kTitleRight, kLeft, kRight, kBottom, kBottomRight, kBottomLeft };
 
-TEST(ThemeXArt, PiecesFitTheirPlacesAndStretchedOnesRepeatOneCrossSection) {
+TEST(ThemeXArt, PiecesFitTheirPlacesStretchCleanlyMeetWithoutSeamsAndTheTitlesEndsFollowTheRoundedRegion) {
     for (int array = 1, e = 0; array <= 8; e = (e + 1) % 6, array += e == 0) {
         for (double s : {1.0, 1.5, 2.0}) {
             const ui::Bitmap b = ThemeXPicture(array, e, s);
@@ -46,9 +46,6 @@ TEST(ThemeXArt, PiecesFitTheirPlacesAndStretchedOnesRepeatOneCrossSection) {
     }
     for (auto [array, e] : {std::pair{0, 0}, {9, 0}, {1, -1}, {1, 6}})
         EXPECT_TRUE(ThemeXPicture(array, e).Empty()) << array << "," << e;
-}
-
-TEST(ThemeXArt, PiecesMeetWithoutSeamsAndTheTitlesEndsFollowTheRoundedRegion) {
     for (int e = 0; e < 6; ++e) {
         SCOPED_TRACE(testing::Message() << "element " << e);
         const auto piece = [e](int array) { return ThemeXPicture(array, e); };
@@ -86,9 +83,7 @@ using Set = CaptionImageSet;
 
 // Where each glyph is solid inside the button's light frame.
 bool Solid(Set set, int x, int y) {
-    const auto in = [x, y](int left, int top, int right, int bottom) {
-        return x >= left && x <= right && y >= top && y <= bottom;
-    };
+    const auto in = [x, y](int l, int t, int r, int b) { return x >= l && x <= r && y >= t && y <= b; };
     if (set == Set::CbMin) return in(5, 13, 11, 15);
     if (set == Set::CbMax) return in(5, 5, 15, 15) && (y <= 7 || y == 15 || x == 5 || x == 15);
     // Close: two strokes corner to corner; restore: the front window's outline, the back one's where it shows.
