@@ -45,6 +45,11 @@ public:
         CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, r.left, r.top, r.Width(), r.Height(), owner,
                         nullptr, Instance(), static_cast<WindowPeer*>(this));
         creating_ = false;
+        // The system may have fitted a top-level window to its least or greatest size as it made it.
+        if (RECT made{};
+            hwnd_ && GetWindowRect(hwnd_, &made) && platform::Rect{made.left, made.top, made.right, made.bottom} == r) {
+            madeAt_ = r;
+        }
     }
     ~FormPeer() override {
         if (hwnd_) SetMenu(hwnd_, nullptr);  // the bar is destroyed by its owner below, not by the window
@@ -100,6 +105,8 @@ public:
             bar.reset(CreateMenu());
             AddItems(bar.get(), form_.Menus(), menuCommands_, pictures);
         }
+        // Setting a bar, even no bar over no bar, recomputes the window's frame twice.
+        if (!bar && !menuBar_) return;
         SetMenu(hwnd_, bar.get());
         menuBar_ = std::move(bar);
         menuPictures_ = std::move(pictures);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "platform/win32/GrowToFit.h"
 #include "ui/Controls.h"
@@ -56,10 +57,11 @@ public:
                 break;
             }
         }
-        const platform::Rect r = owner.PixelBounds();
-        const HWND made = CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), Height(r), parent, nullptr,
-                                          Instance(), nullptr);
+        const platform::Rect r = Placement(owner.PixelBounds());
+        const HWND made = CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), r.Height(), parent,
+                                          nullptr, Instance(), nullptr);
         if (!made) return;
+        madeAt_ = r;
         Bind(made);
         // A control whose input would not reach its model is not kept: the control goes on without a window (as when
         // the window cannot be made).
@@ -82,8 +84,9 @@ public:
         auto* list = combo || kind_ == PeerKind::ListBox ? static_cast<ListControl*>(&owner_) : nullptr;
         switch (aspect) {
             case Aspect::Bounds: {
-                const platform::Rect r = owner_.PixelBounds();
-                SetWindowPos(w, nullptr, r.left, r.top, r.Width(), Height(r), SWP_NOZORDER | SWP_NOACTIVATE);
+                const platform::Rect r = Placement(owner_.PixelBounds());
+                if (!FirstPlacementWhereMade(r))
+                    SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
                 return;
             }
             case Aspect::ItemAppended:
@@ -97,9 +100,6 @@ public:
                 return;
             case Aspect::Items:
                 if (!list) return;
-                // The fill goes to the control past its subclass, which has nothing to do with it. WINE: every message
-                // through a subclass costs calls to the server (100,000 rows took seconds to fill, not a tenth of one).
-                RemoveWindowSubclass(w, &SystemControlPeer::Procedure, kSubclassId);
                 // One repaint for the whole fill, and the list's storage reserved at once.
                 SendMessageA(w, WM_SETREDRAW, FALSE, 0);
                 SendMessageA(w, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
@@ -108,11 +108,7 @@ public:
                     SendMessageA(w, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
                 }
                 SendMessageA(w, WM_SETREDRAW, TRUE, 0);
-                if (!Subclass(w)) {
-                    DestroyOwnWindow();
-                    return;
-                }
-                InvalidateRect(w, nullptr, TRUE);
+                if (IsWindowVisible(w)) InvalidateRect(w, nullptr, TRUE);
                 [[fallthrough]];
             case Aspect::Selection:
                 if (list)
@@ -232,19 +228,21 @@ protected:
         if (!hwnd_) return;
         // The control draws with its font until it has the next one: the old one goes only then.
         UniqueFont made = MakeFont(owner_.Font(), owner_.Dpi());
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), IsWindowVisible(hwnd_));
         font_ = std::move(made);
     }
 
 private:
     friend WindowPeer* win32::SystemControlPeerOf(HWND w);
-    static constexpr UINT_PTR kSubclassId = 1;
     // The program's own message, which the subclass answers with the peer (any other window with 0): how the
     // parent's notifications find the control's peer.
     static constexpr UINT kPeerQuery = WM_APP + 0x50;
 
-    // A drop-down combo box's window height includes its list.
-    int Height(const platform::Rect& r) const { return kind_ == PeerKind::ComboBox ? r.Height() + 200 : r.Height(); }
+    // The window's rectangle for the control's: a drop-down combo box's window height includes its list.
+    platform::Rect Placement(platform::Rect r) const {
+        if (kind_ == PeerKind::ComboBox) r.bottom += 200;
+        return r;
+    }
 
     static DWORD TextBoxStyle(const TextBox& box) {
         if (!box.MultiLine()) return ES_AUTOHSCROLL;
@@ -267,22 +265,46 @@ private:
             .value_or(std::string());
     }
 
-    // The common controls' subclassing, with the peer as its data. It stays until the window's last message, which
-    // tells the peer the window has gone.
-    bool Subclass(HWND w) {
-        return SetWindowSubclass(w, &SystemControlPeer::Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    // A subclassed window: its peer and the system's procedure. A plain subclass, not the common controls'
+    // SetWindowSubclass, which finds its data in a window property at every message: under Wine a call to the server
+    // each time (870 of the 6,400 calls the main window made in its first seconds; a 100,000-row list took seconds to
+    // fill). Wide, as that one is: the characters typed arrive in UTF-16.
+    struct Subclassed {
+        HWND window;
+        SystemControlPeer* peer;
+        WNDPROC system;
+    };
+    // The windows of the open forms' system controls: a few dozen at most. Never destroyed: a window may still get
+    // its last message as the program ends.
+    static std::vector<Subclassed>& AllSubclassed() {
+        static auto* all = new std::vector<Subclassed>;
+        return *all;
     }
 
-    static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-        auto* peer = reinterpret_cast<SystemControlPeer*>(data);
+    // Stays until the window's last message, which tells the peer the window has gone.
+    bool Subclass(HWND w) {
+        const auto system = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SystemControlPeer::Procedure)));
+        if (!system) return false;
+        AllSubclassed().push_back({w, this, system});
+        return true;
+    }
+
+    static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto& all = AllSubclassed();
+        const auto found = std::find_if(all.begin(), all.end(), [w](const Subclassed& s) { return s.window == w; });
+        if (found == all.end()) return DefWindowProcW(w, message, wParam, lParam);
+        auto* peer = found->peer;
+        const WNDPROC systemProcedure = found->system;
         // An input handler may destroy the peer, and with it the window: the system's handling needs neither.
-        const auto system = [w](UINT m, WPARAM wp, LPARAM lp) {
-            return IsWindow(w) ? DefSubclassProc(w, m, wp, lp) : 0;
+        const auto system = [w, systemProcedure](UINT m, WPARAM wp, LPARAM lp) {
+            return IsWindow(w) ? CallWindowProcW(systemProcedure, w, m, wp, lp) : 0;
         };
         if (message == kPeerQuery) return reinterpret_cast<LRESULT>(static_cast<WindowPeer*>(peer));
         if (message == WM_NCDESTROY) {
-            RemoveWindowSubclass(w, &SystemControlPeer::Procedure, kSubclassId);
-            const LRESULT result = DefSubclassProc(w, message, wParam, lParam);
+            SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure));
+            all.erase(found);
+            const LRESULT result = CallWindowProcW(systemProcedure, w, message, wParam, lParam);
             peer->Gone(w);
             return result;
         }

@@ -62,6 +62,7 @@ public:
         const platform::Rect r = owner.PixelBounds();
         CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top, r.Width(),
                         r.Height(), parent, nullptr, Instance(), static_cast<WindowPeer*>(this));
+        madeAt_ = r;
     }
     ~ViewPeer() override { DestroyOwnWindow(); }
 };
@@ -105,6 +106,13 @@ void WindowPeer::Unbind() {
     WindowGone();
 }
 
+// A new window has no text: giving it none again would only cost the messages of a change (a call to the server,
+// and a repaint).
+void WindowPeer::SetText(HWND w, const std::string& text) {
+    if (text.empty() && GetWindowTextLengthA(w) == 0) return;
+    SetWindowTextA(w, text.c_str());
+}
+
 void WindowPeer::DestroyOwnWindow() {
     if (!hwnd_) return;
     detached_ = true;
@@ -118,6 +126,7 @@ void WindowPeer::Update(Aspect aspect) {
     switch (aspect) {
         case Aspect::Bounds: {
             const platform::Rect r = owner_.PixelBounds();
+            if (FirstPlacementWhereMade(r)) break;
             SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
@@ -128,15 +137,17 @@ void WindowPeer::Update(Aspect aspect) {
             EnableWindow(w, owner_.Enabled());
             break;
         case Aspect::Text:
-            SetWindowTextA(w, WindowText().c_str());
+            SetText(w, WindowText());
             break;
         case Aspect::ToolTip:
             UpdateToolTip();
-            if (!ShowsContent()) SetWindowTextA(w, WindowText().c_str());
+            if (!ShowsContent()) SetText(w, WindowText());
             break;
         case Aspect::Look:
             UpdateFont();
-            InvalidateRect(w, nullptr, TRUE);
+            // A hidden window is painted whole when it shows: until then a repaint would only cost a call to the
+            // server.
+            if (IsWindowVisible(w)) InvalidateRect(w, nullptr, TRUE);
             break;
         case Aspect::Focus:
             // A hidden window cannot take the focus; the form gives it to its active control when it is activated.

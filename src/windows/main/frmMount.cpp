@@ -63,10 +63,11 @@ frmMount::frmMount(ui::Toolkit& toolkit, platform::Platform& platform, IOpenedWi
     SetCaption("Plivant");
     SetBackColor(kBackground);
     // The window keeps the program file's icon for the taskbar; the frame shows the one laid on its title bar.
+    // The frame first: the window follows its size (made at any other, it would be placed twice more as it shows).
+    NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
     const ui::SizeTwips screen = toolkit.ScreenSize();
     Move((screen.width - kFrameWidth) / 2, (screen.height - kFrameHeight) / 2, kFrameWidth, kFrameHeight);
     NuvaXPForm1.ReadProperties(FrameDesign("Plivant", NuvaXPForm::TitleFont(), Scale()));
-    NuvaXPForm1.Move(0, 0, kFrameWidth, kFrameHeight);
 
     for (ui::CommandButton* button : {&cmdOK, &cmdBoot, &cmdHelp}) button->SetStyle(1);
     DrawPictures();
