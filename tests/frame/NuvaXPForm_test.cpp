@@ -109,8 +109,11 @@ TEST_F(FrameTest, PlainOperationsOnTheHostAndItsChildForms) {
     sim.process.computerName = std::string(300, 'X');  // too long for the buffer: the spaces come back untouched
     EXPECT_EQ(frame.GetCompName(), std::string(255, ' '));
     frame.FormOnTop(form.hwnd(), true);
+    frame.SetMDIPosition(10, 200, 100);
     frame.ContainerCheck();  // the frame sits on the host: moved into the client area
-    EXPECT_EQ(std::tuple(windowing.Topmost(form.hwnd()), frame.Control::Left()), std::tuple(true, 75.0f));
+    EXPECT_EQ(std::tuple(windowing.Topmost(form.hwnd()), frame.Control::Left(), frame.PicMain.Left(),
+                         frame.PicMain.Width(), frame.PicMain.Height()),
+              std::tuple(true, 75.0f, 10.0f, 200.0f, 100.0f));
     frame.LoadXP();
     ui::Form childForm(toolkit, "frmChild");
     ToolkitHostForm child(childForm);
