@@ -152,6 +152,22 @@ protected:
     platform::sim::SimFileSystem fs;
 };
 
+// A system that calls every path a folder, as Wine does one of more than 65,535 characters: it reads the length in 16
+// bits, so that "C:\" and 65,536 more characters name the root of C:.
+class EveryPathAFolder final : public platform::IFileSystem {
+public:
+    bool FindFiles(const std::string&, const std::function<bool(const platform::FindEntry&)>&) override {
+        return false;
+    }
+    uint32_t ShortPathName(const std::string&, char*, uint32_t) override { return 0; }
+    std::u16string ShortPathNameW(std::u16string_view) override { return {}; }
+    uint32_t IsDirectory(const std::string&) override { return kFileAttributeDirectory; }
+    std::optional<std::string> ReadFile(const std::string&) override { return std::nullopt; }
+    bool Append(const std::string&, const std::string&) override { return false; }
+    bool Replace(const std::string&, const std::string&) override { return false; }
+    bool Delete(const std::string&) override { return false; }
+};
+
 TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
     for (const char* path : {"c:\\data\\PLAIN.TXT", "C:\\Data\\readonly.txt", "C:\\Data\\pl?in.txt"})
         EXPECT_TRUE(FileExists(fs, path)) << path;
@@ -161,6 +177,10 @@ TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
     for (const char* path : {"C:\\", "C:\\Secret"}) EXPECT_TRUE(FolderExists(fs, path)) << path;
     for (const std::string& path : {std::string("C:\\Data\\plain.txt"), "C:\\" + std::string(300, 'a')})
         EXPECT_FALSE(FolderExists(fs, path)) << path;
+    EveryPathAFolder wine;  // a path longer than the system's longest names no folder
+    EXPECT_EQ(std::pair(FolderExists(wine, "C:\\" + std::string(32764, 'x')),
+                        FolderExists(wine, "C:\\" + std::string(65536, 'x'))),
+              std::pair(true, false));
     const std::pair<std::string, const char*> longPaths[] = {
         {"C:\\PROGRA~1\\MYDATA~1\\", "C:\\Program Files\\My Data"},
         {"c:\\program files\\my data", "c:\\Program Files\\My Data"},

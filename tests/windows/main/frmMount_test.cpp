@@ -2,6 +2,8 @@
 // maps, writes and says, the lists and their popups, closing, bad input; the folder picker the windows share.
 #include "windows/main/frmMount.h"
 
+#include <algorithm>
+
 #include "MountFixture.h"
 #include "platform/WinConst.h"
 #include "state/UiStrings.h"
@@ -64,70 +66,61 @@ TEST_F(MountTest, TheDriveLetterLabelGrowsToTheLeftForALongerTranslation) {
     }
 }
 
-// Each handler's exact sequence of engine, file and message calls. T: is mapped to C:\Temp and the history holds
-// C:\My Data, C:\Gone and an empty line; the OK button, or a right press on a row of the list whose popup offers the
-// item picked. Another program may take S: after the drive box was filled.
-struct Calls {
+// What each handler defines or removes, says, appends to the history and refreshes. T: is mapped to C:\Temp and the
+// history holds C:\My Data, C:\Gone and an empty line; the OK button, or a right press on a row of the list whose
+// popup offers the item picked. Once the window is open, another program maps U: (which a refreshed list shows and a
+// refilled drive box leaves out), and may take S:.
+struct Handler {
     const char* name;
     std::string drive, path, pick;
     int row;
     bool refuse, taken;
-    Log log;
+    Log defined, said;
+    std::string appended;
+    bool listed, refilled;
 };
 
-class HandlerCalls : public MountTest, public testing::WithParamInterface<Calls> {};
+class Handlers : public MountTest, public testing::WithParamInterface<Handler> {};
 
-TEST_P(HandlerCalls, InTheirExactOrder) {
-    const Calls& c = GetParam();
+TEST_P(Handlers, DefineSayAppendAndRefreshWhatTheyShould) {
+    const Handler& c = GetParam();
+    const std::string history = "C:\\My Data\r\nC:\\Gone\r\n\r\n";
     Map("T:", "C:\\Temp");
-    sim.files.AddFile(kHistoryFile, "C:\\My Data\r\nC:\\Gone\r\n\r\n");
+    sim.files.AddFile(kHistoryFile, history);
     frmMount& w = Start(c.path);
     w.cboDrive.SetText(c.drive);
-    devices.refuse = c.refuse;
+    Map("U:", "C:\\Temp");
     if (c.taken) Map("S:", "C:\\Temp");
-    log.Take();
+    devices.refuse = c.refuse;
+    devices.defined.clear();
     PickInPopups(c.pick);
     if (c.pick.empty()) w.cmdOK.Click();
     if (!c.pick.empty()) (c.pick == "mnuMenuUnmount" ? w.vList : w.oList).MouseDown(2, 0, 100, c.row * kRow + 30);
-    EXPECT_EQ(log.Take(), c.log);
-    // The OK button empties the drive box, and without a letter hands it the focus.
-    EXPECT_TRUE(!c.pick.empty() ||
-                (w.cboDrive.Text().empty() && (!c.drive.empty() || w.ActiveControl() == &w.cboDrive)));
+    const auto has = [](const Log& items, const char* item) { return std::ranges::count(items, item) == 1; };
+    EXPECT_EQ(std::tuple(devices.defined, Said(), History(), has(w.vList.Items(), "U: \tC:\\Temp"),
+                         w.cboDrive.Text().empty() && !has(w.cboDrive.Items(), "U: ")),
+              std::tuple(c.defined, c.said, history + c.appended, c.listed, c.refilled));
 }
 
-const std::string kFile = kHistoryFile, kAppend = "append " + kFile + " C:\\My Data\r\n",
-                  kDefine = "define 0 S: C:\\MYDATA~1", kUnmountT = "define 7 T: \\??\\C:\\Temp";
-const Log kTried{"isdir C:\\My Data", "short C:\\My Data", "mask"}, kRefill{"drives", "find C:\\Temp", "mask"},
-    kFailed{"msgbox 16 ERROR!"}, kRefreshed{"mask", "drives", "find C:\\Temp"};
-Log Seq(std::initializer_list<Log> parts) {
-    Log all;
-    for (const Log& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
+const std::string kMounted = "0 S: C:\\MYDATA~1", kAppended = "C:\\My Data\r\n",
+                  kNoLetter = "64 Plivant: No drive letter;",
+                  kFailed = "16 ERROR!: " + std::string(DefaultText(UiString::DriveCreationFailed));
 INSTANTIATE_TEST_SUITE_P(
-    Handler, HandlerCalls,
+    Handler, Handlers,
     testing::Values(
-        Calls{"NoLetter", "", "C:\\My Data", "", 0, false, false, {"msgbox 64 Plivant"}},
-        Calls{"FolderMissing", "S: ", "C:\\Gone", "", 0, false, false,
-              Seq({{"isdir C:\\Gone", "append " + kFile + " C:\\Gone\r\n"}, kRefill})},
-        Calls{"Refused", "S: ", "C:\\My Data", "", 0, true, false,
-              Seq({kTried, {kDefine}, kFailed, {kAppend}, kRefill})},
-        Calls{"LetterTakenMeanwhile", "S: ", "C:\\My Data", "", 0, false, true,
-              Seq({kTried, kFailed, {kAppend, "drives", "find C:\\Temp", "find C:\\Temp", "mask"}})},
-        Calls{"Mounted", "S: ", "C:\\My Data", "", 0, false, false,
-              Seq({kTried, {kDefine, kAppend, "drives", "find C:\\MYDATA~1", "find C:\\Temp", "mask"}})},
-        Calls{"Unmount", "", "", "mnuMenuUnmount", 0, false, false, Seq({{"find C:\\Temp", kUnmountT}, {"drives"}})},
-        Calls{"MountAgain", "S: ", "", "mnuoMount", 0, false, false,
-              Seq({kTried, {kDefine, "mask", "drives", "find C:\\MYDATA~1", "find C:\\Temp"}})},
-        Calls{"AgainNoLetter", "", "", "mnuoMount", 0, false, false,
-              Seq({{"isdir C:\\My Data", "short C:\\My Data"}, kFailed, kRefreshed})},
-        Calls{"AgainRefused", "S: ", "", "mnuoMount", 0, true, false, Seq({kTried, {kDefine}, kFailed, kRefreshed})},
-        Calls{"AgainLetterTaken", "S: ", "", "mnuoMount", 0, false, true,
-              Seq({kTried, kFailed, kRefreshed, {"find C:\\Temp"}})},
-        Calls{"AgainFolderGone", "S: ", "", "mnuoMount", 1, false, false, {"isdir C:\\Gone"}},
-        Calls{"AgainEmptyLine", "S: ", "", "mnuoMount", 2, false, false, {}},
-        Calls{"AgainBelowTheRows", "S: ", "", "mnuoMount", 3, false, false, {}},
-        Calls{"Clear", "", "", "mnuoClear", 0, false, false, {"find " + kFile, "delete " + kFile}}),
+        Handler{"NoLetter", "", "C:\\My Data", "", 0, false, false, {}, {kNoLetter}, "", false, false},
+        Handler{"FolderMissing", "S: ", "C:\\Gone", "", 0, false, false, {}, {}, "C:\\Gone\r\n", true, true},
+        Handler{"Refused", "S: ", "C:\\My Data", "", 0, true, false, {kMounted}, {kFailed}, kAppended, true, true},
+        Handler{"LetterTakenMeanwhile", "S: ", "C:\\My Data", "", 0, false, true, {}, {kFailed}, kAppended, true, true},
+        Handler{"Mounted", "S: ", "C:\\My Data", "", 0, false, false, {kMounted}, {}, kAppended, true, true},
+        Handler{"Unmount", "", "", "mnuMenuUnmount", 0, false, false, {"7 T: \\??\\C:\\Temp"}, {}, "", true, false},
+        Handler{"MountAgain", "S: ", "", "mnuoMount", 0, false, false, {kMounted}, {}, "", true, true},
+        Handler{"AgainNoLetter", "", "", "mnuoMount", 0, false, false, {}, {kFailed}, "", true, true},
+        Handler{"AgainRefused", "S: ", "", "mnuoMount", 0, true, false, {kMounted}, {kFailed}, "", true, true},
+        Handler{"AgainLetterTaken", "S: ", "", "mnuoMount", 0, false, true, {}, {kFailed}, "", true, true},
+        Handler{"AgainFolderGone", "S: ", "", "mnuoMount", 1, false, false, {}, {}, "", false, false},
+        Handler{"AgainEmptyLine", "S: ", "", "mnuoMount", 2, false, false, {}, {}, "", false, false},
+        Handler{"AgainBelowTheRows", "S: ", "", "mnuoMount", 3, false, false, {}, {}, "", false, false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(MountTest, UnmountRemovesEveryStackedDefinitionOfTheRowPressed) {
@@ -170,7 +163,7 @@ TEST_P(Clear, EmptiesTheListWithTheFileOrSaysWhyNeitherCanGo) {
     const bool kept = attributes > 0;
     EXPECT_EQ(std::tuple(History(), w.oList.Items(), Said()),
               kept ? std::tuple("C:\\Temp\r\n", Log{"C:\\Temp"},
-                                Log{"Plivant: " + std::string(DefaultText(UiString::HistoryNotCleared))})
+                                Log{"48 Plivant: " + std::string(DefaultText(UiString::HistoryNotCleared))})
                    : std::tuple("<missing>", Log{}, Log{}));
 }
 
@@ -204,14 +197,12 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
     Start();
     std::string many;
     for (int i = 0; i < 100000; ++i) many += "C:\\Folder " + std::to_string(i) + "\r\n";
-    // A path longer than the system's longest names no folder, here where a path's length is read in 16 bits too.
-    files.shortLengths = true;
     const std::string overLong = "C:\\" + std::string(65536, 'x');
     const std::pair<std::string, int> histories[] = {
         {many, 100000}, {std::string("C:\\Te\0mp\r\n\x01\xff\r\n", 12), 2}, {overLong + "\r\n", 1}};
     for (const auto& [content, rows] : histories) {
         sim.files.AddFile(kHistoryFile, content);
-        frmMount w(toolkit, logged, opened);
+        frmMount w(toolkit, noted, opened);
         w.Load();
         ASSERT_EQ(w.oList.ListCount(), rows);
         w.oList.SetListIndex(0);
@@ -219,19 +210,16 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         w.mnuoMount.Click();
         EXPECT_EQ(std::tuple(sim.dosDevices.Targets("T:"), Said()), std::tuple(Log{}, Log{})) << rows;
     }
-    sim.files.AddFile("C:\\Apps\\Plivant\\mount.ini", "T:\t" + overLong + "\r\n");
-    MountStartupList(ports);
-    EXPECT_EQ(sim.dosDevices.Targets("T:"), Log{});
     for (char c = 'A'; c <= 'Z'; ++c) sim.dosDevices.AddGlobal(std::string(1, c) + ":", "\\Device\\Disk");
     sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5009", "Plivant DE");
-    frmMount w(toolkit, logged, opened);
+    frmMount w(toolkit, noted, opened);
     w.Load();
     w.txtPath.SetText(std::string(32000, 'a'));
     w.cmdOK.Click();
-    // Every letter is in use; the message keeps the program's title under a translated caption, and has its window
-    // as owner.
-    EXPECT_EQ(std::tuple(w.Caption(), Said(), toolkit.messageBoxes.back().owner),
-              std::tuple("Plivant DE", Log{"Plivant: No drive letter;"}, "frmMount"));
+    // Every letter is in use: the message keeps the program's title under a translated caption, has its window as
+    // owner, and the drive box takes the focus.
+    EXPECT_EQ(std::tuple(w.Caption(), Said(), toolkit.messageBoxes.back().owner, w.ActiveControl() == &w.cboDrive),
+              std::tuple("Plivant DE", Log{kNoLetter}, "frmMount", true));
     w.cboDrive.SetText("S: ");
     w.cmdOK.Click();
     EXPECT_EQ(History(), overLong + "\r\n" + std::string(32000, 'a') + "\r\n");
