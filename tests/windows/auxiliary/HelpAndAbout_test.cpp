@@ -7,7 +7,6 @@
 #include "SimHost.h"
 #include "app/ProgramOpenedWindows.h"
 #include "platform/WinConst.h"
-#include "state/UiStrings.h"
 #include "windows/auxiliary/SplashArt.h"
 #include "windows/auxiliary/frmAbout.h"
 #include "windows/auxiliary/frmHelp.h"
@@ -17,53 +16,45 @@
 namespace plivant {
 namespace {
 
-// The heading's dots are as long as it in characters, in UTF-8 as in Windows-1252; a bar ends the paragraph's line.
-TEST(HelpText, TheDotsFollowTheHeadingAndABarEndsAParagraphsLine) {
-    platform::sim::SimCodePage page;
-    for (const bool utf8 : {true, false}) {
-        page.utf8 = utf8;
-        const std::string heading = utf8 ? "H\u00dcLFE" : "H\xdcLFE";
-        EXPECT_EQ(HelpText(page, heading, "no bar", "ends in a bar|", "Von"),
-                  "\r\n   ..: " + heading +
-                      " :..\r\n   .............\r\n\r\n1. no bar\r\n   \r\n2. ends in a bar\r\n   \r\n   \r\n"
-                      "   Von Corvinel\r\n");
-    }
-}
-
 using WindowsTest = test::SimScreenTest;
 
-TEST_F(WindowsTest, HelpLoadsTheTranslatedTextIntoABoxThatTakesNoTypingAboutItsCaptionsVersionLinkAndWaysToClose) {
-    for (const auto& [id, text] : {std::pair{"5011", "Hilfe"}, {"5014", "HILFE"}, {"5015", "a|b"}, {"5017", "Von"}})
+// The heading's dots are as long as it in characters, in UTF-8 as in Windows-1252; a bar ends a paragraph's line.
+TEST_F(WindowsTest, HelpShowsTheTranslatedTextInABoxThatTakesNoTypingAboutItsCaptionsVersionLinkAndWaysToClose) {
+    for (const auto& [id, text] :
+         {std::pair{"5011", "Hilfe"}, {"5015", "a|b"}, {"5016", "c|"}, {"5017", "Von"}, {"5029", "Info"}})
         sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, id, text);
-    frmHelp help(toolkit, ports);
-    help.Show();
-    EXPECT_EQ(std::tuple(help.NuvaXPForm1.Caption(), help.txtHelp.Text(), help.txtHelp.MultiLine()),
-              std::tuple("Hilfe", HelpText(sim.codePage, "HILFE", "a|b", DefaultText(UiString::HelpParagraph2), "Von"),
-                         true));
-    // A letter, Backspace and Ctrl+V are discarded; Ctrl+C copies. Locked, the box takes no other edit either.
-    for (const auto& [typed, kept] : {std::pair{'a', 0}, {'\b', 0}, {'\x16', 0}, {'\x03', 3}}) {
-        int16_t key = typed;
-        help.txtHelp.KeyPress(key);
-        EXPECT_EQ(std::tuple(key, help.txtHelp.Locked()), std::tuple(kept, true));
+    for (const bool utf8 : {true, false}) {
+        sim.codePage.utf8 = utf8;
+        const std::string heading = utf8 ? "H\u00dcLFE" : "H\xdcLFE";
+        sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5014", heading);
+        frmHelp help(toolkit, ports);
+        help.Show();
+        const std::string text = "\r\n   ..: " + heading + " :..\r\n   .............\r\n\r\n" +
+                                 "1. a\r\n   b\r\n   \r\n2. c\r\n   \r\n   \r\n   Von Corvinel\r\n";
+        EXPECT_EQ(std::tuple(help.NuvaXPForm1.Caption(), help.txtHelp.Text(), help.txtHelp.MultiLine()),
+                  std::tuple("Hilfe", text, true));
+        // A letter, Backspace and Ctrl+V are discarded; Ctrl+C copies. Locked, the box takes no other edit either.
+        for (const auto& [typed, kept] : {std::pair{'a', 0}, {'\b', 0}, {'\x16', 0}, {'\x03', 3}}) {
+            int16_t key = typed;
+            help.txtHelp.KeyPress(key);
+            EXPECT_EQ(std::tuple(key, help.txtHelp.Locked()), std::tuple(kept, true));
+        }
     }
-    sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5029", "Info");
     sim.process.version = {4, 1, 0};
     frmAbout about(toolkit, ports);
     about.Show();
-    EXPECT_EQ(about.NuvaXPForm1.Caption() + "|" + about.lblVersion.Caption(),
-              std::string("Info ") + facts::kProgramTitle + "|Version 4.1.0");
     about.SetDpi(192);  // on a monitor at 200 %: the logo and the link's hand pointer drawn again, twice as large
     about.RescaleTree();
-    EXPECT_EQ(std::tuple(about.Image2.Picture() == AboutLogo(2), about.ZuLinkLabel1.lblLink.MouseIcon().hotY),
-              std::tuple(true, 16));
     about.ZuLinkLabel1.lblLink.Click();
-    EXPECT_EQ(sim.shell.executed.at(0).file, facts::kMakerWebAddress);
-    for (const auto& close : std::vector<std::function<void()>>{[&] { about.cmdOK.Click(); },
-                                                                [&] { about.NuvaXPForm1.CloseButton.Click(); }}) {
+    EXPECT_EQ(
+        std::tuple(about.NuvaXPForm1.Caption(), about.lblVersion.Caption(), about.Image2.Picture() == AboutLogo(2),
+                   about.ZuLinkLabel1.lblLink.MouseIcon().hotY, sim.shell.executed.at(0).file),
+        std::tuple(std::string("Info ") + facts::kProgramTitle, "Version 4.1.0", true, 16, facts::kMakerWebAddress));
+    for (ui::Control* close : std::initializer_list<ui::Control*>{&about.cmdOK, &about.NuvaXPForm1.CloseButton}) {
         about.Show();
         int16_t typed = 'x';
         about.txtReg.KeyPress(typed);
-        close();
+        close->Click();
         EXPECT_EQ(std::tuple(typed, about.Loaded(), about.txtReg.Locked()), std::tuple(0, false, true));
     }
 }
@@ -73,16 +64,15 @@ TEST_F(WindowsTest, ShowsTheVersionTopmostCentredAndClosesItselfAfterOneSecondDr
     frmSplash splash(toolkit, sim.process);
     splash.Show();
     const auto handle = splash.hwnd();
-    EXPECT_EQ(splash.lblName.Caption() + "|" + splash.Label2.Caption(), "Plivant 4.1.58|* * Freeware * *");
-    const auto rect = *windowing.WindowRect(handle);
-    EXPECT_EQ(std::pair(rect.Width(), rect.left), std::pair(273, 376));  // 4095 twips, centred: 375.5 pixels rounded
+    EXPECT_EQ(std::tuple(splash.lblName.Caption(), splash.Label2.Caption(), windowing.WindowRect(handle)->left),
+              std::tuple("Plivant 4.1.58", "* * Freeware * *", 376));  // 273 pixels wide, centred: 375.5 rounded
     windowing.Advance(999);
     EXPECT_TRUE(splash.Loaded() && windowing.Topmost(handle));
     windowing.Advance(1);
-    EXPECT_FALSE(splash.Loaded());
-    ASSERT_EQ(windowing.placements.size(), 2u);
-    EXPECT_EQ(windowing.placements[1].insertAfter, win::kHwndNoTopmost);
-    EXPECT_EQ(windowing.WindowCount() + windowing.ActiveTimers(), 0);  // the timer fired once and went too
+    // The timer fired once and went too.
+    EXPECT_EQ(std::tuple(splash.Loaded(), windowing.placements.size(), windowing.placements.at(1).insertAfter,
+                         windowing.WindowCount() + windowing.ActiveTimers()),
+              std::tuple(false, 2u, win::kHwndNoTopmost, 0));
 }
 
 // The windows the main window opens: one shared instance each, made on first use and shown modally over the owner;

@@ -28,10 +28,9 @@ TEST_F(MountTest, LoadsTheFreeLettersTheHistoryAndTheMappedFoldersBeforeTheComma
     const frmMount& w = Start("\"C:\\My Data\"");
     EXPECT_EQ(std::tuple(w.cboDrive.ListCount(), w.cboDrive.List(0) + w.cboDrive.List(1) + w.cboDrive.Text()),
               std::tuple(19, "B: E: "));
-    EXPECT_EQ(w.oList.Items(), (Log{"C:\\My Data", "", "C:\\Gone"}));
-    EXPECT_EQ(w.vList.Items(), (Log{"Q: \tC:\\Gone", "R: \tC:\\", "S: \tC:\\My Data"}));
-    EXPECT_EQ(sim.windowing.sent.back().lParamInts, (std::vector<int32_t>{16, 0}));  // the list's tab stop
-    EXPECT_EQ(w.txtPath.Text(), "\"C:\\My Data\"");
+    EXPECT_EQ(std::tuple(w.oList.Items(), w.vList.Items(), sim.windowing.sent.back().lParamInts, w.txtPath.Text()),
+              std::tuple(Log{"C:\\My Data", "", "C:\\Gone"}, Log{"Q: \tC:\\Gone", "R: \tC:\\", "S: \tC:\\My Data"},
+                         std::vector<int32_t>{16, 0}, "\"C:\\My Data\""));  // the list's tab stop at 16 dialog units
     EXPECT_TRUE(w.Visible() && w.cmdOK.Enabled() && w.NuvaXPForm1.CloseActive() && !w.NuvaXPForm1.EnableMaximize());
 }
 
@@ -180,9 +179,9 @@ TEST_F(MountTest, BrowseStartsInTheProgramFolderAndACancelKeepsThePath) {
         w.txtPath.SetText("C:\\My Data");
         sim.shell.browseChoice = choice;
         w.cmdBrowse.Click();
-        EXPECT_EQ(sim.shell.browses.back().title + "|" + sim.shell.browses.back().callbackDataText,
-                  std::string("Folder to mount|") + initial);
-        EXPECT_EQ(w.txtPath.Text(), path);
+        const auto& browse = sim.shell.browses.back();
+        EXPECT_EQ(std::tuple(browse.title, browse.callbackDataText, w.txtPath.Text()),
+                  std::tuple("Folder to mount", initial, path));
     }
 }
 
@@ -226,13 +225,13 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
     EXPECT_EQ(sim.dosDevices.Targets("S:"), Log{"\\Device\\Disk"});
 }
 
-// The shared folder picker against the scripted dialog.
-using Named = std::optional<std::string>;
-
-// Each answer of the dialog, every block freed; the dialog's settings; only the "initialised" message selects the
-// initial folder (one message, to the dialog), and nothing is selected without a local block. A folder the legacy
-// process code page cannot hold comes by its short form, or is refused (nothing) without one.
+// The shared folder picker against the scripted dialog: each answer of the dialog, every block freed; the dialog's
+// settings; only the "initialised" message selects the initial folder (one message, to the dialog), and nothing is
+// selected without a local block. A folder the legacy process code page cannot hold comes by its short form, or is
+// refused (nothing) without one.
 TEST(BrowseForFolder, ResultSettingsSelectionAndEveryBlockFreed) {
+    using Named = std::optional<std::string>;
+    const std::string kInitial = "C:\\Program Files\\Plivant";
     const std::tuple<Named, Named, bool> choices[] = {
         {std::nullopt, "", true},            // cancel
         {"", "", true},                      // an item without a file-system path
@@ -245,18 +244,13 @@ TEST(BrowseForFolder, ResultSettingsSelectionAndEveryBlockFreed) {
         platform::sim::SimPlatform sim;
         sim.codePage.utf8 = utf8;
         sim.files.AddFolder("C:\\日本");
-        auto& shell = sim.shell;
-        auto& windowing = sim.windowing;
-        shell.browseChoice = choice;
+        sim.shell.browseChoice = choice;
         auto ports = sim.Ports();
-        EXPECT_EQ(BrowseForFolder(ports, 0x4242, "Folder to mount", "C:\\Program Files\\Plivant"), expected);
-        EXPECT_EQ(shell.LiveItemLists() + shell.LiveLocalBlocks(), 0);
-        const auto& browse = shell.browses.at(0);
-        EXPECT_EQ(std::tuple(browse.owner, browse.flags, browse.callbackDataText),
-                  std::tuple(0x4242u, 0x43u, std::string("C:\\Program Files\\Plivant")));
-        ASSERT_EQ(windowing.sent.size(), 1u);
-        EXPECT_EQ(std::tuple(windowing.sent[0].message, windowing.sent[0].lParamText),
-                  std::tuple(0x466u, std::string("C:\\Program Files\\Plivant")));
+        EXPECT_EQ(BrowseForFolder(ports, 0x4242, "Folder to mount", kInitial), expected);
+        const auto& [browse, sent] = std::tie(sim.shell.browses.at(0), sim.windowing.sent.at(0));
+        EXPECT_EQ(std::tuple(sim.shell.LiveItemLists() + sim.shell.LiveLocalBlocks(), browse.owner, browse.flags,
+                             browse.callbackDataText, sim.windowing.sent.size(), sent.message, sent.lParamText),
+                  std::tuple(0, 0x4242u, 0x43u, kInitial, 1u, 0x466u, kInitial));
     }
     platform::sim::SimPlatform sim;
     sim.shell.browseChoice = "E:\\Music";
