@@ -1,5 +1,5 @@
 // The main window on a simulated machine, opened by the program's own start; a system that notes and can refuse every
-// definition, and the windows the main window opens recorded rather than shown.
+// definition.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -30,14 +30,6 @@ public:
 
 private:
     platform::IDosDevices& real_;
-};
-
-class OpenedRecorder final : public IOpenedWindows {
-public:
-    void ShowStartupListEditor(ui::Form& owner) override { shown.push_back("editor:" + owner.Name()); }
-    void ShowHelp(ui::Form& owner) override { shown.push_back("help:" + owner.Name()); }
-    void ShowAbout(ui::Form& owner) override { shown.push_back("about:" + owner.Name()); }
-    std::vector<std::string> shown;
 };
 
 inline constexpr const char* kHistoryFile = "C:\\Apps\\Plivant\\Plivant.ini";
@@ -77,7 +69,7 @@ protected:
 
     NotedDevices devices{sim.dosDevices};
     platform::Platform noted{devices, sim.files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
-    OpenedRecorder opened;
+    app::ProgramOpenedWindows opened{toolkit, noted};
     app::ProgramWindows windows{toolkit, noted, opened};
 };
 
