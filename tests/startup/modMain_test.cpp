@@ -15,12 +15,12 @@ const Targets kData{"\\??\\C:\\Data"};
 
 class RecordedWindows final : public StartupWindows {
 public:
-    void ShowSplash() override { shown.push_back("splash"); }
-    void ShowMainWindowWithPath(const std::string& path) override { shown.push_back("main:" + path); }
+    void ShowSplash() override { shown += "splash"; }
+    void ShowMainWindowWithPath(const std::string& path) override { shown += " main:" + path; }
     void ShowMainWindowWithMountDisabled(bool refused) override {
-        shown.push_back(refused ? "main:refused" : "main:disabled");
+        shown += refused ? " main:refused" : " main:disabled";
     }
-    std::vector<std::string> shown;
+    std::string shown;
 };
 
 class EntryRoutine : public testing::Test {
@@ -33,6 +33,7 @@ protected:
     }
     // Runs the program; true when it ended the process.
     bool Run(const std::string& commandLine) {
+        windows.shown.clear();
         machine.process.commandLine = commandLine;
         auto ports = machine.Ports();
         return platform::sim::EndsTheProcess([&] { Main(ports, windows); });
@@ -45,31 +46,27 @@ protected:
 
 TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
     machine.files.AddFile(kMountIni, "E:\tC:\\Data\r\n");
-    machine.dosDevices.Define(0, "X:", "C:\\Data");
-    machine.dosDevices.ClearLog();
     machine.process.previousInstance = true;
-    for (const char* commandLine : {"/ini", "-x", ""}) EXPECT_TRUE(Run(commandLine)) << commandLine;
-    EXPECT_EQ(
-        std::tuple(windows.shown.size(), machine.dosDevices.DefineCalls().size(), machine.dosDevices.QueryCount()),
-        std::tuple(0u, 0u, 0));
+    for (const char* commandLine : {"/ini", "-x", ""})
+        EXPECT_TRUE(Run(commandLine) && windows.shown.empty()) << commandLine;
+    EXPECT_EQ(std::pair(machine.dosDevices.DefineCalls().size(), machine.dosDevices.QueryCount()),
+              std::pair(size_t{0}, 0));
 }
 
 TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder) {
     const std::tuple<std::string, std::string, bool> cases[] = {
-        // the command line, the window shown after the splash, whether the run ended the process
-        {"", "main:disabled", false},
-        {"/ini", "", false},
-        {"/ini ", "main:/ini ", false},
-        {"/INI", "main:/INI", false},
-        {"-e", "", true},
-        {" -e", "main: -e", false},
-        {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false},
+        // the command line, the windows shown, whether the run ended the process
+        {"", "splash main:disabled", false},
+        {"/ini", "splash", false},
+        {"/ini ", "splash main:/ini ", false},
+        {"/INI", "splash main:/INI", false},
+        {"-e", "splash", true},
+        {" -e", "splash main: -e", false},
+        {"\"C:\\My Folder\"", "splash main:\"C:\\My Folder\"", false},
     };
     for (const auto& [commandLine, shown, ended] : cases) {
-        windows.shown.clear();
         EXPECT_EQ(Run(commandLine), ended) << commandLine;
-        EXPECT_EQ(CommandLine(), commandLine);
-        EXPECT_EQ(windows.shown, (shown.empty() ? Targets{"splash"} : Targets{"splash", shown})) << commandLine;
+        EXPECT_EQ(std::pair(CommandLine(), windows.shown), std::pair(commandLine, shown));
     }
     for (auto [reported, folder] :
          {std::pair{"C:\\Apps\\Plivant", "C:\\Apps\\Plivant\\"}, {"D:\\", "D:\\"}, {"", "\\"}}) {
@@ -122,14 +119,12 @@ TEST_F(EntryRoutine, AFolderInAnyScriptIsNamedAsItIsOrByItsShortFormAndRefusedWi
         machine.codePage.utf8 = utf8;
         const std::tuple<const char*, std::string, std::string> cases[] = {
             // the command line; the window shown with UTF-8, with Windows-1252 as the process code page
-            {"C:\\Data\\日本", "main:C:\\Data\\日本", "main:C:\\Data\\__~1"},
-            {"D:\\Жук", "main:D:\\Жук", "main:refused"},
+            {"C:\\Data\\日本", " main:C:\\Data\\日本", " main:C:\\Data\\__~1"},
+            {"D:\\Жук", " main:D:\\Жук", " main:refused"},
             {"-Ж", "", ""}};  // a removal run without a letter
         for (const auto& [commandLine, named, legacy] : cases) {
-            windows.shown.clear();
             EXPECT_EQ(Run(commandLine), commandLine[0] == '-') << commandLine;
-            const std::string shown = utf8 ? named : legacy;
-            EXPECT_EQ(windows.shown, (shown.empty() ? Targets{"splash"} : Targets{"splash", shown})) << commandLine;
+            EXPECT_EQ(windows.shown, "splash" + (utf8 ? named : legacy)) << commandLine;
         }
         EXPECT_EQ(ProgramFolder(), utf8 ? "C:\\Программы\\Plivant\\" : "C:\\______~1\\Plivant\\");
         Run("/ini");
