@@ -81,14 +81,25 @@ TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAlone) {
     }
 }
 
-// A system whose answer does not fit the buffer, or that fails.
-class BrokenDrives final : public platform::IDosDevices {
+// A broken system: its list of drives fails or does not fit the buffer, and it calls every path a folder, as Wine does
+// one of more than 65,535 characters: it reads the length in 16 bits, so that "C:\" and 65,536 more name the root.
+class BrokenSystem final : public platform::IDosDevices, public platform::IFileSystem {
 public:
-    explicit BrokenDrives(uint32_t answer) : answer_(answer) {}
+    explicit BrokenSystem(uint32_t answer = 0) : answer_(answer) {}
     bool Define(uint32_t, const std::string&, const std::optional<std::string>&) override { return false; }
     std::optional<std::string> Query(const std::string&) override { return std::nullopt; }
     uint32_t LogicalDriveStrings(uint32_t, char*) override { return answer_; }
     uint32_t LogicalDriveMask() override { return answer_; }
+    bool FindFiles(const std::string&, const std::function<bool(const platform::FindEntry&)>&) override {
+        return false;
+    }
+    uint32_t ShortPathName(const std::string&, char*, uint32_t) override { return 0; }
+    std::u16string ShortPathNameW(std::u16string_view) override { return {}; }
+    uint32_t IsDirectory(const std::string&) override { return kFileAttributeDirectory; }
+    std::optional<std::string> ReadFile(const std::string&) override { return std::nullopt; }
+    bool Append(const std::string&, const std::string&) override { return false; }
+    bool Replace(const std::string&, const std::string&) override { return false; }
+    bool Delete(const std::string&) override { return false; }
 
 private:
     uint32_t answer_;
@@ -101,10 +112,8 @@ TEST_F(MappingEngine, DriveLettersAndDriveExists) {
               std::tuple("ACDSZ", "BEFGHIJKLMNOPQRTUVWXY"));
     for (const char* drive : {"c", "D: ", "S:", "z:"}) EXPECT_TRUE(DriveExists(devices, drive)) << drive;
     for (const char* drive : {"E:", "", "1:", "\xC4:"}) EXPECT_FALSE(DriveExists(devices, drive)) << drive;
-    for (uint32_t answer : {0u, 2047u}) {
-        BrokenDrives broken(answer);
-        EXPECT_EQ(GetDriveLetters(broken), "") << answer;
-    }
+    BrokenSystem failing(0), tooLong(2047);
+    EXPECT_EQ(GetDriveLetters(failing) + GetDriveLetters(tooLong), "");
 }
 
 // The simulated table's rules that the engine's tests do not reach: which definition a removal takes, and the errors
@@ -152,22 +161,6 @@ protected:
     platform::sim::SimFileSystem fs;
 };
 
-// A system that calls every path a folder, as Wine does one of more than 65,535 characters: it reads the length in 16
-// bits, so that "C:\" and 65,536 more characters name the root of C:.
-class EveryPathAFolder final : public platform::IFileSystem {
-public:
-    bool FindFiles(const std::string&, const std::function<bool(const platform::FindEntry&)>&) override {
-        return false;
-    }
-    uint32_t ShortPathName(const std::string&, char*, uint32_t) override { return 0; }
-    std::u16string ShortPathNameW(std::u16string_view) override { return {}; }
-    uint32_t IsDirectory(const std::string&) override { return kFileAttributeDirectory; }
-    std::optional<std::string> ReadFile(const std::string&) override { return std::nullopt; }
-    bool Append(const std::string&, const std::string&) override { return false; }
-    bool Replace(const std::string&, const std::string&) override { return false; }
-    bool Delete(const std::string&) override { return false; }
-};
-
 TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
     for (const char* path : {"c:\\data\\PLAIN.TXT", "C:\\Data\\readonly.txt", "C:\\Data\\pl?in.txt"})
         EXPECT_TRUE(FileExists(fs, path)) << path;
@@ -177,7 +170,7 @@ TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
     for (const char* path : {"C:\\", "C:\\Secret"}) EXPECT_TRUE(FolderExists(fs, path)) << path;
     for (const std::string& path : {std::string("C:\\Data\\plain.txt"), "C:\\" + std::string(300, 'a')})
         EXPECT_FALSE(FolderExists(fs, path)) << path;
-    EveryPathAFolder wine;  // a path longer than the system's longest names no folder
+    BrokenSystem wine;  // a path longer than the system's longest names no folder
     EXPECT_EQ(std::pair(FolderExists(wine, "C:\\" + std::string(32764, 'x')),
                         FolderExists(wine, "C:\\" + std::string(65536, 'x'))),
               std::pair(true, false));
