@@ -60,11 +60,9 @@ TEST(DS2, CiphertextIsFiveBytesLongerItsHexTwiceThatEachDiffersAndAllRoundTrip) 
 
 TEST(DS2, HexShortTextsAndAFailingProgressHandler) {
     test::ExpectSwallowed scriptedFailures;
-    const std::string hexes[] = {"7a0f"s, "41F"s, "G1"s}, decoded[] = {"z\x0f"s, "A\x0f"s, "\0"s};
-    for (int i = 0; i < 3; ++i) {
-        std::string hex = hexes[i];
+    for (auto [hex, decoded] : {std::pair{"7a0f"s, "z\x0f"s}, {"41F"s, "A\x0f"s}, {"G1"s, "\0"s}}) {
         DS2().DecryptString(hex, "", true);
-        EXPECT_EQ(hex, decoded[i]) << hexes[i];
+        EXPECT_EQ(hex, decoded);
     }
     DS2 cipher(CountingFrame());
     EXPECT_EQ(cipher.EnHex("\0\x0f\xff A"s), "000FFF2041");
@@ -84,7 +82,7 @@ TEST(DS2, HexShortTextsAndAFailingProgressHandler) {
     EXPECT_THROW(cipher.EncryptByte(data, key), std::runtime_error);
 }
 
-TEST(ClsCrc, KnownValuesAndTheLengthRules) {
+TEST(ClsCrc, KnownValuesTheLengthRulesAndAgreementWithZlibAtEveryAlignmentAndInPieces) {
     const struct {
         std::string_view text;
         std::int32_t length;
@@ -99,14 +97,9 @@ TEST(ClsCrc, KnownValuesAndTheLengthRules) {
     for (const auto& c : cases)
         EXPECT_EQ(crc.CRC32(BytesOf(c.text), c.length, c.initial), c.expected) << c.text << " " << c.length;
     // A length beyond the array is raised to the caller.
-    EXPECT_THROW(crc.CRC32(BytesOf("abc"), 4, 0), std::out_of_range);
-    EXPECT_THROW(crc.CRC32({}, 1, 0), std::out_of_range);
-    EXPECT_THROW(crc.CRC32(BytesOf("abc"), INT32_MAX, 0), std::out_of_range);
-}
-
-TEST(ClsCrc, AgreesWithZlibAtEveryAlignmentAndChainsPieces) {
+    for (const auto& [text, length] : {std::pair{"abc", 4}, {"", 1}, {"abc", INT32_MAX}})
+        EXPECT_THROW(crc.CRC32(BytesOf(text), length, 0), std::out_of_range) << text << " " << length;
     std::mt19937 random(7);
-    const clsCrc crc;
     std::vector<std::uint8_t> buffer(70000);
     for (auto& b : buffer) b = static_cast<std::uint8_t>(random());
     // Around the 16-byte steps and the 64-byte folding blocks, from every offset of a step.
