@@ -21,10 +21,8 @@ struct Conversions {
 
 // Every conversion CheckFolder calls, with its flags and whether it passes the default-character pointers.
 Conversions ReadCheckFolder() {
-    std::ifstream file(PLIVANT_SOURCE_DIR "/installer/Plivant.nsi");
-    std::stringstream text;
-    text << file.rdbuf();
-    const std::string script = text.str();
+    const std::string script =
+        (std::stringstream() << std::ifstream(PLIVANT_SOURCE_DIR "/installer/Plivant.nsi").rdbuf()).str();
     const size_t start = script.find("Function CheckFolder");
     const std::string body = script.substr(start, script.find("FunctionEnd", start) - start);
     Conversions found;
