@@ -27,8 +27,7 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// The simulated device table, noting every definition asked of it (flags, name, target) and refusing each while told
-// to.
+// The simulated device table, noting each definition asked of it (flags, name, target) and refusing it while told to.
 class NotedDevices final : public platform::IDosDevices {
 public:
     explicit NotedDevices(platform::IDosDevices& real) : real_(real) {}
@@ -56,7 +55,6 @@ protected:
         for (const char* folder : {"C:\\Apps\\Plivant", "C:\\My Data", "C:\\Temp"}) sim.files.AddFolder(folder);
         sim.process.programFolder = "C:\\Apps\\Plivant";
     }
-    // The program's start with the command line.
     frmMount& Start(const std::string& commandLine = "C:\\My Data") {
         sim.process.commandLine = commandLine;
         Main(noted, windows);
@@ -282,11 +280,11 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
         sim.files.AddFile(kHistoryFile, content);
         frmMount w(toolkit, noted, opened);
         w.Load();
-        ASSERT_EQ(w.oList.ListCount(), rows);
         w.oList.SetListIndex(0);
         w.cboDrive.SetText("T: ");
         w.mnuoMount.Click();
-        EXPECT_EQ(std::tuple(sim.dosDevices.Targets("T:"), Said()), std::tuple(Log{}, Log{})) << rows;
+        EXPECT_EQ(std::tuple(w.oList.ListCount(), sim.dosDevices.Targets("T:"), Said()),
+                  std::tuple(rows, Log{}, Log{}));
     }
     for (char c = 'A'; c <= 'Z'; ++c) sim.dosDevices.AddGlobal(std::string(1, c) + ":", "\\Device\\Disk");
     sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5009", "Plivant DE");
