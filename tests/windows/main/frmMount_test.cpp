@@ -257,15 +257,47 @@ TEST_F(MountTest, BrowseStartsInTheProgramFolderAndACancelKeepsThePath) {
     }
 }
 
-TEST_F(MountTest, ButtonsOpenTheOtherWindowsAndClosingEndsTheProgram) {
+// The windows the buttons open: one shared instance each, made on first use and shown modally, centred over the main
+// window, and kept on its monitor. A click on the About image that waits while a window loads (which lets waiting
+// messages run) opens no window; once the user has closed the loading window, it does. ShowAboutBox goes through the
+// same About window, which is unloaded and dropped afterwards.
+TEST_F(MountTest, ButtonsOpenTheOtherWindowsOnceEachOverItAndClosingEndsTheProgram) {
     frmMount& w = Start();
     Log shown;
+    std::function<void()> reenter;
     toolkit.onModal = [&](ui::Form& form) {
         shown.push_back(form.Name() + ":" + form.Owner()->Name());
+        EXPECT_FLOAT_EQ(form.Left() + form.Width() / 2, w.Left() + w.Width() / 2) << form.Name();
+        if (reenter) reenter();
         form.Unload();
     };
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&w.cmdBoot, &w.cmdHelp, &w.imgAbout}) c->Click();
-    EXPECT_EQ(shown, (Log{"frmStartLoad:frmMount", "frmHelp:frmMount", "frmAbout:frmMount"}));
+    sim.windowing.onPump = [&] { w.imgAbout.Click(); };
+    std::vector<ui::Form*> made;
+    for (int round = 0; round < 2; ++round) {
+        for (ui::Control* c : std::initializer_list<ui::Control*>{&w.cmdBoot, &w.cmdHelp, &w.imgAbout}) c->Click();
+        made.insert(made.end(), {opened.Editor(), opened.Help(), opened.AboutWindow()});
+    }
+    sim.windowing.onPump = [&] { opened.Help()->Unload(), w.imgAbout.Click(); };
+    w.cmdHelp.Click();
+    sim.windowing.onPump = nullptr;
+    EXPECT_EQ(std::vector(made.begin(), made.begin() + 3), std::vector(made.begin() + 3, made.end()));
+    const Log each{"frmStartLoad:frmMount", "frmHelp:frmMount", "frmAbout:frmMount"};
+    EXPECT_EQ(shown, (Log{each[0], each[1], each[2], each[0], each[1], each[2], each[2]}));
+    ZuLinkLabel link(w, "ZuLinkLabel1");
+    link.ShowAboutBox();
+    EXPECT_EQ(opened.AboutWindow(), nullptr);
+    reenter = [&] { opened.AboutWindow()->ZuLinkLabel1.ShowAboutBox(); };  // from the open window's own label
+    w.imgAbout.Click();
+    EXPECT_EQ(std::tuple(Log(shown.begin() + 7, shown.end()), opened.AboutWindow() != nullptr),
+              std::tuple(Log{each[2], each[2]}, true));
+    sim.windowing.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};  // near the right edge of the second monitor
+    w.Move(1900 * 15, 300 * 15, w.Width(), w.Height());
+    toolkit.onModal = [&](ui::Form& form) {
+        EXPECT_EQ(std::tuple(form.Left() + form.Width(), form.Top()),
+                  std::tuple(2048 * 15.0f, w.Top() + (w.Height() - form.Height()) / 2));
+        form.Unload();
+    };
+    w.imgAbout.Click();
     EXPECT_TRUE(platform::sim::EndsTheProcess([&] { w.NuvaXPForm1.CloseButton.Click(); }));
 }
 
