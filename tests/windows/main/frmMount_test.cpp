@@ -1,7 +1,8 @@
 // The main window on a simulated machine, opened by the program's start: loading, the two boxes, what each command
 // maps, writes and says, the lists and their popups, the windows it opens, closing, bad input; the folder picker the
 // windows share; its pictures and the program's icon, each showing its sign in its colour on its background (written
-// at 2x to build/artifacts/mount-art.png for looking at). The help window's text, the About window's captions,
+// at 2x to build/artifacts/mount-art.png for looking at). The start-up list editor: loading, editing and the bytes
+// written on closing, the lists that must not be overwritten. The help window's text, the About window's captions,
 // version, link and the ways it closes; the splash window's texts, topmost and closing itself after a second.
 #include "windows/main/frmMount.h"
 
@@ -26,10 +27,13 @@
 #include "windows/main/MountArt.h"
 #include "windows/shared/ProgramFacts.h"
 #include "windows/shared/modFolderBrowse.h"
+#include "windows/startlist/frmStartLoad.h"
 
 namespace plivant::test {
 
 namespace {
+
+using namespace std::string_literals;  // texts with the NULs they hold
 
 using Log = std::vector<std::string>;
 
@@ -337,6 +341,100 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
     w.cboDrive.SetText("S: ");
     w.cmdOK.Click();
     EXPECT_EQ(History(), overLong + "\r\n" + std::string(32000, 'a') + "\r\n");
+}
+
+constexpr const char* kList = "C:\\Apps\\Plivant\\mount.ini";
+constexpr int16_t kDelete = 46;
+
+// The start-up list editor, opened from the main window.
+class StartLoadTest : public MountTest {
+protected:
+    // The user answers Retry as often as given, then Cancel, then Yes to closing without saving; each message is noted
+    // as its id and buttons.
+    StartLoadTest() {
+        toolkit.onMessageBox = [this](const ui::sim::HeadlessToolkit::MessageBoxCall& box) {
+            for (int id = 5030; id <= 5034; ++id)
+                if (box.prompt == DefaultText(UiString(id)) && box.title == "Plivant")
+                    said += std::to_string(id) + ":" + std::to_string(box.buttons) + " ";
+            if ((box.buttons & 0xF) != win::kMbRetryCancel) return win::kIdYes;  // an OK box's answer is not read
+            return retries-- > 0 ? win::kIdRetry : win::kIdCancel;
+        };
+    }
+    void Session(const std::function<void(frmStartLoad&)>& act) {
+        toolkit.onModal = [&](ui::Form&) {
+            act(*opened.Editor());
+            opened.Editor()->NuvaXPForm1.CloseButton.Click();
+        };
+        main.cmdBoot.Click();
+        EXPECT_FALSE(opened.Editor()->Loaded());
+    }
+    std::string said;
+    int retries = 0;
+    frmMount& main = Start();
+};
+
+TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
+    sim.dosDevices.AddGlobal("D:", "\\Device\\CdRom0");
+    Map("S:", "C:\\Gone");  // a mapped folder names a drive too
+    sim.files.AddFile(kList, "E:\tC:\\My Data\r\nNo Tab\rX:\t\xC4Q\x01\0Z\n"s);
+    sim.shell.browseChoice = "C:\\Data";
+    Session([&](frmStartLoad& f) {
+        std::string letters;
+        for (const auto& item : f.cboDrive.Items()) letters += item;
+        EXPECT_EQ(letters, "A:B:E:F:G:H:I:J:K:L:M:N:O:P:Q:R:T:U:V:W:X:Y:Z:");
+        f.cmdAdd.Click();     // an empty folder box: nothing
+        f.cmdBrowse.Click();  // the picker fills the folder box
+        f.cmdAdd.Click();     // no letter chosen: the row begins with the TAB
+        f.cboDrive.SetListIndex(2);
+        f.cmdAdd.Click();
+        f.cmdAdd.Click();  // both boxes keep their values: the same row again
+        int16_t typed = 'q';
+        f.txtBrowse.KeyPress(typed);  // display only
+        f.vList.KeyUp(kDelete, 0);    // nothing selected
+        f.vList.SetListIndex(1);
+        f.vList.KeyUp(45, 0);  // Insert
+        f.vList.KeyUp(kDelete, 0);
+        sim.shell.browseChoice.reset();  // cancelled: the box keeps its folder
+        f.cmdBrowse.Click();
+        EXPECT_EQ(std::pair(f.txtBrowse.Text(), typed), std::pair("C:\\Data"s, int16_t{0}));
+    });
+    EXPECT_EQ(std::tuple(sim.shell.browses[0].title, sim.shell.browses[0].callbackDataText, sim.files.Content(kList)),
+              std::tuple("Folder to mount", "C:\\Apps\\Plivant",
+                         "e:\tc:\\my data\r\nx:\t\xC4q\x01\0z\r\n\tC:\\Data\r\nE:\tC:\\Data\r\nE:\tC:\\Data\r\n"s));
+}
+
+TEST_F(StartLoadTest, ListsItMustNotReplaceAreSaidSoAndRowsThatCannotBeSavedAreNeverLostWithoutAWord) {
+    const std::string old = "E:\tC:\\Old\r\n";
+    const std::string cut = "\xEF\xBB\xBF"s + "E:\tC:\\\xD0\r\n", cyrillic = "\xEF\xBB\xBF"s + "E:\tC:\\Жук\r\n";
+    const uint32_t plain = win::kFileAttributeArchive;
+    // The user adds a row (and, unless editing, deletes it again) and closes; a write that fails is retried once.
+    const std::tuple<const char*, uint32_t, bool, bool, bool, std::string, std::string, const char*> cases[] = {
+        {"locked", plain, true, true, true, old, old, "5031:48 5033:308 "},
+        {"partial", plain, false, true, true, cut, cut, "5031:48 5033:308 "},  // a line malformed in its UTF-8
+        {"hidden", win::kFileAttributeHidden, false, true, true, old, old, "5030:48 5033:308 "},
+        {"hidden, unchanged", win::kFileAttributeHidden, false, true, false, old, old, "5030:48 "},
+        {"read-only", win::kFileAttributeReadOnly, false, true, true, old, old, "5032:53 5032:53 5033:308 "},
+        {"folder refuses", plain, false, false, true, old, old, "5032:53 5032:53 5033:308 "},
+        {"folder refuses, unchanged", plain, false, false, false, old, old, ""},
+        {"plain", plain, false, true, true, old, "e:\tc:\\old\r\nf:\tC:\\New\r\n", ""},
+        {"another script", plain, false, true, true, cyrillic, "e:\tc:\\Жук\r\nf:\tC:\\New\r\n", ""}};
+    for (const auto& [name, attributes, locked, folderWritable, edits, before, after, messages] : cases) {
+        said.clear();
+        retries = 1;
+        sim.files.SetWritable("C:\\Apps\\Plivant", true);
+        sim.files.AddFile(kList, before, attributes);
+        sim.files.SetLocked(kList, locked);
+        sim.files.SetWritable("C:\\Apps\\Plivant", folderWritable);
+        Session([&](frmStartLoad& f) {
+            sim.files.SetLocked(kList, false);  // let go of while the window is open: writable again
+            EXPECT_EQ(f.txtBrowse.Text() + f.cboDrive.Text(), "");
+            f.txtBrowse.SetText("C:\\New");
+            f.cboDrive.SetText("f:");
+            f.cmdAdd.Click();
+            if (!edits) f.vList.RemoveItem(f.vList.ListCount() - 1);
+        });
+        EXPECT_EQ(std::tuple(sim.files.Content(kList), said), std::tuple(after, messages)) << name;
+    }
 }
 
 using WindowsTest = SimScreenTest;
