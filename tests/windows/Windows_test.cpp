@@ -1,9 +1,10 @@
-// The main window on a simulated machine, opened by the program's start: loading, the two boxes, what each command
-// maps, writes and says, the lists and their popups, the windows it opens, closing, bad input; the folder picker the
-// windows share; its pictures and the program's icon, each showing its sign in its colour on its background (written
-// at 2x to build/artifacts/mount-art.png for looking at). The start-up list editor: loading, editing and the bytes
-// written on closing, the lists that must not be overwritten. The help window's text, the About window's captions,
-// version, link and the ways it closes; the splash window's texts, topmost and closing itself after a second.
+// The program's windows on a simulated machine. The main window, opened by the program's start: loading, the two
+// boxes, what each command maps, writes and says, the lists and their popups, the windows it opens, closing, bad
+// input; the folder picker the windows share; its pictures and the program's icon, each showing its sign in its colour
+// on its background (written at 2x to build/artifacts/mount-art.png for looking at). The start-up list editor:
+// loading, editing and the bytes written on closing, the lists that must not be overwritten. The help window's text,
+// the About window's captions, version, link and the ways it closes; the splash window's texts, topmost and closing
+// itself after a second.
 #include "windows/main/frmMount.h"
 
 #include <algorithm>
