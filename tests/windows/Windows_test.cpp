@@ -1,10 +1,7 @@
-// The program's windows on a simulated machine. The main window, opened by the program's start: loading, the two
-// boxes, what each command maps, writes and says, the lists and their popups, the windows it opens, closing, bad
-// input; the folder picker the windows share; its pictures and the program's icon, each showing its sign in its colour
-// on its background (written at 2x to build/artifacts/mount-art.png for looking at). The start-up list editor:
-// loading, editing and the bytes written on closing, the lists that must not be overwritten. The help window's text,
-// the About window's captions, version, link and the ways it closes; the splash window's texts, topmost and closing
-// itself after a second.
+// The program's windows on a simulated machine: the main window (loading, its boxes, what each command maps, writes
+// and says, its lists and popups, the windows it opens, closing, bad input, its pictures and the program's icon, drawn
+// at 2x into build/artifacts/mount-art.png), the folder picker, the start-up list editor, the help, About and splash
+// windows.
 #include "windows/main/frmMount.h"
 
 #include <algorithm>
