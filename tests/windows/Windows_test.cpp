@@ -10,22 +10,17 @@
 #include <stdexcept>
 
 #include "SimHost.h"
-#include "app/ProgramWindows.h"
+#include "app/ProgramWindows.h"  // and with it every window of the program
 #include "art/ProgramArt.h"
 #include "platform/WinConst.h"
-#include "startup/modMain.h"
 #include "state/UiStrings.h"
 #include "tools/icon/IconFile.h"
 #include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
 #include "windows/auxiliary/SplashArt.h"
-#include "windows/auxiliary/frmAbout.h"
-#include "windows/auxiliary/frmHelp.h"
-#include "windows/auxiliary/frmSplash.h"
 #include "windows/main/MountArt.h"
 #include "windows/shared/ProgramFacts.h"
 #include "windows/shared/modFolderBrowse.h"
-#include "windows/startlist/frmStartLoad.h"
 
 namespace plivant::test {
 
@@ -44,9 +39,7 @@ public:
         return !refuse && real_.Define(flags, name, target);
     }
     std::optional<std::string> Query(const std::string& name) override { return real_.Query(name); }
-    uint32_t LogicalDriveStrings(uint32_t size, char* buffer) override {
-        return real_.LogicalDriveStrings(size, buffer);
-    }
+    uint32_t LogicalDriveStrings(uint32_t size, char* to) override { return real_.LogicalDriveStrings(size, to); }
     uint32_t LogicalDriveMask() override { return real_.LogicalDriveMask(); }
     Log defined;
     bool refuse = false;
@@ -233,10 +226,9 @@ TEST_F(MountTest, UnmountRemovesEveryStackedDefinitionOfTheRowPressed) {
 class Clear : public MountTest, public testing::WithParamInterface<int> {};
 
 TEST_P(Clear, EmptiesTheListWithTheFileOrSaysWhyNeitherCanGo) {
-    const int attributes = GetParam();  // of the history file: 0x100 opened elsewhere, -1 no file
-    if (attributes >= 0) sim.files.AddFile(kHistoryFile, "C:\\Temp\r\n", static_cast<uint32_t>(attributes) & 0xFF);
+    const int attributes = GetParam();  // of the history file, -1: no file
+    if (attributes >= 0) sim.files.AddFile(kHistoryFile, "C:\\Temp\r\n", static_cast<uint32_t>(attributes));
     frmMount& w = Start();
-    sim.files.SetLocked(kHistoryFile, attributes == 0x100);
     PickInPopups("mnuoClear");
     w.oList.MouseDown(2, 0, 100, 5000);
     const bool kept = attributes > 0;
@@ -246,7 +238,7 @@ TEST_P(Clear, EmptiesTheListWithTheFileOrSaysWhyNeitherCanGo) {
                    : std::tuple("<missing>", Log{}, Log{}));
 }
 
-INSTANTIATE_TEST_SUITE_P(HistoryFile, Clear, testing::Values(0, win::kFileAttributeReadOnly, 0x100, -1));
+INSTANTIATE_TEST_SUITE_P(HistoryFile, Clear, testing::Values(0, win::kFileAttributeReadOnly, -1));
 
 TEST_F(MountTest, BrowseStartsInTheProgramFolderAndACancelKeepsThePath) {
     // The folder without its backslash, a root with it; a cancel keeps the path.
@@ -255,8 +247,7 @@ TEST_F(MountTest, BrowseStartsInTheProgramFolderAndACancelKeepsThePath) {
         {"D:\\", std::nullopt, "D:\\", "C:\\My Data"}};
     for (const auto& [folder, choice, initial, path] : cases) {
         sim.process.programFolder = folder;
-        frmMount& w = Start();
-        w.txtPath.SetText("C:\\My Data");
+        frmMount& w = Start("C:\\My Data");
         sim.shell.browseChoice = choice;
         w.cmdBrowse.Click();
         const auto& browse = sim.shell.browses.back();
