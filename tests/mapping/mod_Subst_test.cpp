@@ -29,7 +29,7 @@ protected:
     platform::sim::SimDosDevices devices;
 };
 
-TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndNothingIsAskedWithoutALetter) {
+TEST_F(MappingEngine, DefineUsesTheFirstCharacterNothingIsAskedWithoutALetterAndSubstitutionsAndTheirPathsAreTold) {
     for (const char* letter : {"", "1", "\xE9", "\\"}) {
         EXPECT_FALSE(DefineDrive(devices, letter, "C:\\Data", 0) || IsSubstDrive(devices, letter)) << letter;
         RemoveDrive(devices, letter);
@@ -40,9 +40,6 @@ TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndNothingIsAskedWithoutALetter
     EXPECT_FALSE(DefineDrive(devices, "E", std::nullopt, 0));
     EXPECT_EQ(devices.DefineCalls()[0].name + devices.DefineCalls()[1].name, "e:E:");
     EXPECT_EQ(devices.Targets("E:").size(), 2u);
-}
-
-TEST_F(MappingEngine, TellsSubstitutionsAndTheirPaths) {
     ASSERT_TRUE(DefineDrive(devices, "M", "C:\\PROGRA~1\\MYDATA~1", 0));
     for (auto [letter, subst] : {std::pair{"m: row", true}, {"C", false}, {"Z", false}, {"Q", false}})
         EXPECT_EQ(IsSubstDrive(devices, letter), subst) << letter;
