@@ -129,11 +129,6 @@ protected:
         files.AddVolume('D', false);  // without short names
         files.AddFolder("D:\\Жук");
     }
-    // Each world's expectation: in UTF-8, and in Windows-1252 (a text of the test in UTF-8 unless it is bytes).
-    template <typename T>
-    const T& Either(const T& utf8, const T& legacy) {
-        return GetParam() ? utf8 : legacy;
-    }
     DecodedLines Read(const std::string& bytes) { return DecodeLines(bytes, page, files); }
 
     platform::sim::SimCodePage page;
@@ -152,7 +147,7 @@ TEST_P(BothWorlds, ATextComesOverAsItStandsOrByItsShortFormNeverWithAQuestionMar
         {u"C:\\\u03a9\u03bc\u03ad\u03b3\u03b1", "C:\\Ωμέγα", nullopt},  // no such folder
         {u"C:\\\xd800", nullopt, nullopt}};                             // a lone surrogate is no text
     for (const auto& [text, utf8, legacy] : cases)
-        EXPECT_EQ(InProcessPage(page, files, text), Either(utf8, legacy)) << Utf16ToUtf8(text);
+        EXPECT_EQ(InProcessPage(page, files, text), (GetParam() ? utf8 : legacy)) << Utf16ToUtf8(text);
 }
 
 TEST_P(BothWorlds, EveryEncodingAndLineEndGivesTheSameLinesAndOddFilesKeepWhatIsWholeAndSaySoWhenNot) {
@@ -199,7 +194,8 @@ TEST_P(BothWorlds, EveryEncodingAndLineEndGivesTheSameLinesAndOddFilesKeepWhatIs
         {"\xFE\xFF" + Utf16(u"F:\tC:\\\xDE00\nE:\tC:\\Data", true), data, data, {false, false}}};
     for (const auto& c : cases) {
         const DecodedLines read = Read(c.bytes);
-        EXPECT_EQ(std::tuple(read.lines, read.complete), std::tuple(Either(c.utf8, c.legacy), c.complete[!GetParam()]))
+        EXPECT_EQ(std::tuple(read.lines, read.complete),
+                  std::tuple((GetParam() ? c.utf8 : c.legacy), c.complete[!GetParam()]))
             << c.bytes;
     }
 }

@@ -428,8 +428,22 @@ TEST_F(StartLoadTest, ListsItMustNotReplaceAreSaidSoAndRowsThatCannotBeSavedAreN
 
 using WindowsTest = SimScreenTest;
 
-// The heading's dots are as long as it in characters, in UTF-8 as in Windows-1252; a bar ends a paragraph's line.
-TEST_F(WindowsTest, HelpShowsTheTranslatedTextInABoxThatTakesNoTypingAboutItsCaptionsVersionLinkAndWaysToClose) {
+// The splash shows the version topmost and centred, and closes itself after a second, dropping topmost first. The help
+// window's heading has dots as long as it in characters, in UTF-8 as in Windows-1252; a bar ends a paragraph's line.
+TEST_F(WindowsTest, TheSplashClosesItselfTheHelpShowsItsTranslatedTextAndTheAboutWindowItsVersionLinkAndWaysToClose) {
+    sim.process.version = {4, 1, 58};
+    frmSplash splash(toolkit, sim.process);
+    splash.Show();
+    const auto handle = splash.hwnd();
+    EXPECT_EQ(std::tuple(splash.lblName.Caption(), splash.Label2.Caption(), windowing.WindowRect(handle)->left),
+              std::tuple("Plivant 4.1.58", "* * Freeware * *", 376));  // 273 pixels wide, centred: 375.5 rounded
+    windowing.Advance(999);
+    EXPECT_TRUE(splash.Loaded() && windowing.Topmost(handle));
+    windowing.Advance(1);
+    // The timer fired once and went too.
+    EXPECT_EQ(std::tuple(splash.Loaded(), windowing.placements.size(), windowing.placements.at(1).insertAfter,
+                         windowing.WindowCount() + windowing.ActiveTimers()),
+              std::tuple(false, 2u, win::kHwndNoTopmost, 0));
     for (const auto& [id, text] :
          {std::pair{"5011", "Hilfe"}, {"5015", "a|b"}, {"5016", "c|"}, {"5017", "Von"}, {"5029", "Info"}})
         sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, id, text);
@@ -467,22 +481,6 @@ TEST_F(WindowsTest, HelpShowsTheTranslatedTextInABoxThatTakesNoTypingAboutItsCap
         close->Click();
         EXPECT_EQ(std::tuple(typed, about.Loaded(), about.txtReg.Locked()), std::tuple(0, false, true));
     }
-}
-
-TEST_F(WindowsTest, ShowsTheVersionTopmostCentredAndClosesItselfAfterOneSecondDroppingTopmostFirst) {
-    sim.process.version = {4, 1, 58};
-    frmSplash splash(toolkit, sim.process);
-    splash.Show();
-    const auto handle = splash.hwnd();
-    EXPECT_EQ(std::tuple(splash.lblName.Caption(), splash.Label2.Caption(), windowing.WindowRect(handle)->left),
-              std::tuple("Plivant 4.1.58", "* * Freeware * *", 376));  // 273 pixels wide, centred: 375.5 rounded
-    windowing.Advance(999);
-    EXPECT_TRUE(splash.Loaded() && windowing.Topmost(handle));
-    windowing.Advance(1);
-    // The timer fired once and went too.
-    EXPECT_EQ(std::tuple(splash.Loaded(), windowing.placements.size(), windowing.placements.at(1).insertAfter,
-                         windowing.WindowCount() + windowing.ActiveTimers()),
-              std::tuple(false, 2u, win::kHwndNoTopmost, 0));
 }
 
 // The shared folder picker against the scripted dialog: each answer of the dialog, every block freed; the dialog's
