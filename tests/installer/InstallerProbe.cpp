@@ -105,13 +105,11 @@ int PathBoxText(DWORD milliseconds) {
 
 // Waits until no Plivant runs (its single-instance object is gone): 0, or 1 when it still runs after the time.
 int WaitEnded(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    for (const DWORD start = GetTickCount();; Sleep(50)) {
         const HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, plivant::platform::win32::kInstanceMutexName);
         if (!mutex) return 0;
         CloseHandle(mutex);
         if (GetTickCount() - start >= milliseconds) return 1;
-        Sleep(50);
     }
 }
 
