@@ -31,16 +31,25 @@ using std::nullopt;
 constexpr const char *kFolder = "C:\\Apps\\Plivant\\", *kList = "C:\\Apps\\Plivant\\mount.ini",
                      *kHistory = "C:\\Apps\\Plivant\\Plivant.ini";
 
-class ProgramFolder : public testing::Test {
-protected:
-    ProgramFolder() { fs.AddFolder("C:\\Apps\\Plivant"); }
-    StartupListContent ReadList() { return ReadStartupList(fs, codePage, kFolder); }
+TEST(ProgramFolder, TheHistoryAppendsInOrderClearsAndReportsFailuresAndTheStartupListIsReadInItsStatesAndSavedWhole) {
     platform::sim::SimFileSystem fs;
     platform::sim::SimCodePage codePage;
-};
-
-TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
-    EXPECT_EQ(ReadList().state, ListFileState::Absent);
+    fs.AddFolder("C:\\Apps\\Plivant");
+    const auto readList = [&] { return ReadStartupList(fs, codePage, kFolder); };
+    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), Lines{});
+    const Lines folders{"C:\\Müll", "C:\\Müll", "", "D:\\", "C:\\日本"};  // one file, lines of both kinds
+    for (const auto& folder : folders) ASSERT_TRUE(AppendHistory(fs, codePage, kFolder, folder));
+    EXPECT_EQ(fs.Content(kHistory), "C:\\M\xFCll\r\nC:\\M\xFCll\r\n\r\nD:\\\r\nC:\\日本\r\n");
+    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), folders);
+    EXPECT_TRUE(ClearHistory(fs, kFolder) && !fs.Exists(kHistory) && ClearHistory(fs, kFolder));
+    fs.SetWritable("C:\\Apps\\Plivant", false);  // no new file in a read-only folder
+    EXPECT_FALSE(AppendHistory(fs, codePage, kFolder, "C:\\Data") || fs.Exists(kHistory));
+    fs.SetWritable("C:\\Apps\\Plivant", true);
+    ASSERT_TRUE(AppendHistory(fs, codePage, kFolder, "C:\\Data"));
+    fs.SetLocked(kHistory, true);  // open elsewhere: neither written nor read
+    EXPECT_FALSE(AppendHistory(fs, codePage, kFolder, "C:\\Temp"));
+    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), Lines{});
+    EXPECT_EQ(readList().state, ListFileState::Absent);
     fs.AddFile(kList, "E:\tC:\\Data\r\nnot a pair\r\n\r\nF:\tC:\\Temp");
     const Lines lines{"E:\tC:\\Data", "not a pair", "", "F:\tC:\\Temp"};
     for (const auto& [attributes, locked, state] : {std::tuple{win::kFileAttributeHidden, false, ListFileState::Hidden},
@@ -49,37 +58,20 @@ TEST_F(ProgramFolder, TheStartupListIsReadInItsStatesAndSavedWhole) {
                                                     {win::kFileAttributeReadOnly, false, ListFileState::Read}}) {
         fs.SetAttributes(kList, attributes);
         fs.SetLocked(kList, locked);
-        const StartupListContent read = ReadList();
+        const StartupListContent read = readList();
         EXPECT_EQ(std::tuple(read.state, read.lines), std::tuple(state, state == ListFileState::Read ? lines : Lines{}))
             << attributes << locked;
     }
     fs.AddFile(kList,
                "\xEF\xBB\xBF"
                "E:\tC:\\Café\r\nG:\tC:\\\xE9\r\nF:\tC:\\Temp\r\n");  // a line that is no UTF-8
-    EXPECT_EQ(std::tuple(ReadList().state, ReadList().lines),
+    EXPECT_EQ(std::tuple(readList().state, readList().lines),
               std::tuple(ListFileState::Partial, Lines{"E:\tC:\\Café", "F:\tC:\\Temp"}));
     ASSERT_TRUE(SaveStartupList(fs, codePage, kFolder, {}) && fs.Content(kList) == "");
     ASSERT_TRUE(SaveStartupList(fs, codePage, kFolder, {"E:\tC:\\Café", "F:\tC:\\日本"}));
     fs.SetWritable("C:\\Apps\\Plivant", false);
     EXPECT_FALSE(SaveStartupList(fs, codePage, kFolder, {"F:\tC:\\Temp"}));
     EXPECT_EQ(fs.Content(kList), "E:\tC:\\Caf\xE9\r\nF:\tC:\\日本\r\n");
-}
-
-TEST_F(ProgramFolder, HistoryAppendsInOrderClearsAndReportsFailures) {
-    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), Lines{});
-    const Lines folders{"C:\\Müll", "C:\\Müll", "", "D:\\", "C:\\日本"};  // one file, lines of both kinds
-    for (const auto& folder : folders) ASSERT_TRUE(AppendHistory(fs, codePage, kFolder, folder));
-    EXPECT_EQ(fs.Content(kHistory), "C:\\M\xFCll\r\nC:\\M\xFCll\r\n\r\nD:\\\r\nC:\\日本\r\n");
-    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), folders);
-    EXPECT_TRUE(ClearHistory(fs, kFolder) && !fs.Exists(kHistory) && ClearHistory(fs, kFolder));
-    fs.SetWritable("C:\\Apps\\Plivant", false);
-    EXPECT_FALSE(AppendHistory(fs, codePage, kFolder, "C:\\Data") ||
-                 fs.Exists(kHistory));  // none in a read-only folder
-    fs.SetWritable("C:\\Apps\\Plivant", true);
-    ASSERT_TRUE(AppendHistory(fs, codePage, kFolder, "C:\\Data"));
-    fs.SetLocked(kHistory, true);  // open elsewhere: neither written nor read
-    EXPECT_FALSE(AppendHistory(fs, codePage, kFolder, "C:\\Temp"));
-    EXPECT_EQ(LoadHistory(fs, codePage, kFolder), Lines{});
 }
 
 using namespace plivant::win;
