@@ -56,28 +56,6 @@ TEST_F(MappingEngine, DefineUsesTheFirstCharacterNothingIsAskedWithoutALetterAnd
     EXPECT_TRUE(devices.Targets("L:").empty());
 }
 
-TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAlone) {
-    for (const char* folder : {"C:\\temp10", "C:\\temp", "C:\\temp1"})
-        ASSERT_TRUE(DefineDrive(devices, "t", folder, 0));
-    EXPECT_EQ(std::string(GetSubstPath(devices, "T").c_str()), "C:\\temp1");
-    RemoveDrive(devices, "T");
-    EXPECT_TRUE(devices.Targets("T:").empty());
-    devices.ClearLog();
-    devices.SetElevated(true);
-    for (const char* letter : {"C", "D", "Z", "Q"}) RemoveDrive(devices, letter);
-    devices.SetElevated(false);
-    EXPECT_EQ(std::tuple(devices.DefineCalls().size(), devices.Targets("C:"), devices.Targets("D:")),
-              std::tuple(0u, Targets{"\\Device\\HarddiskVolume3"}, Targets{"\\Device\\CdRom0"}));
-    ASSERT_TRUE(DefineDrive(devices, "Z", "C:\\Data", 0) && DefineDrive(devices, "Z", "C:\\Temp", 0));
-    RemoveDrive(devices, "z");
-    EXPECT_EQ(devices.Targets("Z:"), Targets{kNetworkZ});
-    for (const auto& call : devices.DefineCalls()) {
-        if (!(call.flags & kDddRemoveDefinition)) continue;
-        EXPECT_EQ(std::tuple(call.name, call.flags, call.target->starts_with("\\??\\C:\\")),
-                  std::tuple("z:", kDddRawTargetPath | kDddRemoveDefinition | kDddExactMatchOnRemove, true));
-    }
-}
-
 // A broken system: its list of drives fails or does not fit the buffer, and it calls every path a folder, as Wine does
 // one of more than 65,535 characters: it reads the length in 16 bits, so that "C:\" and 65,536 more name the root.
 class BrokenSystem final : public platform::IDosDevices, public platform::IFileSystem {
@@ -102,7 +80,26 @@ private:
     uint32_t answer_;
 };
 
-TEST_F(MappingEngine, DriveLettersAndDriveExists) {
+TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAloneAndTheDriveLettersAreListedAndTold) {
+    for (const char* folder : {"C:\\temp10", "C:\\temp", "C:\\temp1"})
+        ASSERT_TRUE(DefineDrive(devices, "t", folder, 0));
+    EXPECT_EQ(std::string(GetSubstPath(devices, "T").c_str()), "C:\\temp1");
+    RemoveDrive(devices, "T");
+    EXPECT_TRUE(devices.Targets("T:").empty());
+    devices.ClearLog();
+    devices.SetElevated(true);
+    for (const char* letter : {"C", "D", "Z", "Q"}) RemoveDrive(devices, letter);
+    devices.SetElevated(false);
+    EXPECT_EQ(std::tuple(devices.DefineCalls().size(), devices.Targets("C:"), devices.Targets("D:")),
+              std::tuple(0u, Targets{"\\Device\\HarddiskVolume3"}, Targets{"\\Device\\CdRom0"}));
+    ASSERT_TRUE(DefineDrive(devices, "Z", "C:\\Data", 0) && DefineDrive(devices, "Z", "C:\\Temp", 0));
+    RemoveDrive(devices, "z");
+    EXPECT_EQ(devices.Targets("Z:"), Targets{kNetworkZ});
+    for (const auto& call : devices.DefineCalls()) {
+        if (!(call.flags & kDddRemoveDefinition)) continue;
+        EXPECT_EQ(std::tuple(call.name, call.flags, call.target->starts_with("\\??\\C:\\")),
+                  std::tuple("z:", kDddRawTargetPath | kDddRemoveDefinition | kDddExactMatchOnRemove, true));
+    }
     ASSERT_TRUE(DefineDrive(devices, "s", "C:\\Gone", 0));
     devices.AddGlobal("A:", "\\Device\\Floppy0");
     EXPECT_EQ(std::tuple(GetDriveLetters(devices), FreeDriveLetters(devices)),

@@ -85,7 +85,21 @@ TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetterAndLeavesDisksNet
               std::tuple(0u, 1u, 1u, 1u));
 }
 
-TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
+TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarmAndOfAGoodOneMapsExactlyTheValidLines) {
+    const std::tuple<const char*, std::string, uint32_t, Targets> cases[] = {
+        {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
+         win::kFileAttributeArchive, kData},
+        {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", 0, kData},
+        {"hidden: absent", "K:\tC:\\Data\r\n", win::kFileAttributeHidden, {}}};
+    for (const auto& [name, content, attributes, mapped] : cases) {
+        machine.files.AddFile(kMountIni, content, attributes);
+        EXPECT_FALSE(Run("/ini"));
+        // Nothing else is mapped: C:, Z: and K: alone.
+        EXPECT_EQ(std::tuple(Mapped('K'), machine.dosDevices.LogicalDriveMask()),
+                  std::tuple(mapped, mapped.empty() ? 0x2000004u : 0x2000404u))
+            << name;
+        machine.dosDevices.Define(win::kDddRemoveDefinition, "K:", std::nullopt);
+    }
     const std::string list =
         "E:\tC:\\Data\tx\r\n"                   // third field ignored
         "f:\tc:\\my documents\\work files\r\n"  // lower case, mapped in short form
@@ -132,23 +146,6 @@ TEST_F(EntryRoutine, AFolderInAnyScriptIsNamedAsItIsOrByItsShortFormAndRefusedWi
                   std::tuple(Targets{"\\??\\C:\\Data\\__~1"}, utf8 ? Targets{"\\??\\D:\\Жук"} : Targets{}));
         for (const char* letter : {"E:", "F:"})
             machine.dosDevices.Define(win::kDddRemoveDefinition, letter, std::nullopt);
-    }
-}
-
-TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarm) {
-    const std::tuple<const char*, std::string, uint32_t, Targets> cases[] = {
-        {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
-         win::kFileAttributeArchive, kData},
-        {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", 0, kData},
-        {"hidden: absent", "K:\tC:\\Data\r\n", win::kFileAttributeHidden, {}}};
-    for (const auto& [name, content, attributes, mapped] : cases) {
-        machine.files.AddFile(kMountIni, content, attributes);
-        EXPECT_FALSE(Run("/ini"));
-        // Nothing else is mapped: C:, Z: and K: alone.
-        EXPECT_EQ(std::tuple(Mapped('K'), machine.dosDevices.LogicalDriveMask()),
-                  std::tuple(mapped, mapped.empty() ? 0x2000004u : 0x2000404u))
-            << name;
-        machine.dosDevices.Define(win::kDddRemoveDefinition, "K:", std::nullopt);
     }
 }
 
