@@ -44,15 +44,6 @@ protected:
     RecordedWindows windows;
 };
 
-TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
-    machine.files.AddFile(kMountIni, "E:\tC:\\Data\r\n");
-    machine.process.previousInstance = true;
-    for (const char* commandLine : {"/ini", "-x", ""})
-        EXPECT_TRUE(Run(commandLine) && windows.shown.empty()) << commandLine;
-    EXPECT_EQ(std::pair(machine.dosDevices.DefineCalls().size(), machine.dosDevices.QueryCount()),
-              std::pair(size_t{0}, 0));
-}
-
 TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder) {
     const std::tuple<std::string, std::string, bool> cases[] = {
         // the command line, the windows shown, whether the run ended the process
@@ -76,13 +67,19 @@ TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder)
     }
 }
 
-TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetterAndLeavesDisksNetworkDrivesAndOddTextsAlone) {
-    machine.dosDevices.Define(0, "E:", "C:\\Data");
-    machine.dosDevices.Define(0, "E:", "C:\\Temp");
-    machine.dosDevices.Define(0, "F:", "C:\\Data");
+TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfItsLetterAloneNotDisksOrNetworkDrivesAndASecondInstanceNothing) {
+    for (const auto& [letter, folder] : {std::pair{"E:", "C:\\Data"}, {"E:", "C:\\Temp"}, {"F:", "C:\\Data"}})
+        machine.dosDevices.Define(0, letter, folder);
     for (const char* commandLine : {"-", "-\xe9", "-1", "-e", "-C", "-Z"}) EXPECT_TRUE(Run(commandLine));
     EXPECT_EQ(std::tuple(Mapped('E').size(), Mapped('F').size(), Mapped('C').size(), Mapped('Z').size()),
               std::tuple(0u, 1u, 1u, 1u));
+    machine.dosDevices.ClearLog();
+    machine.files.AddFile(kMountIni, "E:\tC:\\Data\r\n");
+    machine.process.previousInstance = true;
+    for (const char* commandLine : {"/ini", "-x", ""})
+        EXPECT_TRUE(Run(commandLine) && windows.shown.empty()) << commandLine;
+    EXPECT_EQ(std::pair(machine.dosDevices.DefineCalls().size(), machine.dosDevices.QueryCount()),
+              std::pair(size_t{0}, 0));
 }
 
 TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarmAndOfAGoodOneMapsExactlyTheValidLines) {
@@ -123,8 +120,7 @@ TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarmAndOfAGoodOneMapsExactlyTheVa
 // A folder in another script, as the command line, the program's folder and in the start-up list: named as it is where
 // the process code page is UTF-8; on a legacy one by its short form, or refused (a line left out) where it has none.
 TEST_F(EntryRoutine, AFolderInAnyScriptIsNamedAsItIsOrByItsShortFormAndRefusedWithoutOne) {
-    machine.files.AddFolder("C:\\Программы\\Plivant");
-    machine.files.AddFolder("C:\\Data\\日本");
+    for (const char* folder : {"C:\\Программы\\Plivant", "C:\\Data\\日本"}) machine.files.AddFolder(folder);
     machine.files.AddVolume('D', false);  // without short names
     machine.files.AddFolder("D:\\Жук");
     machine.files.AddFile("C:\\Программы\\Plivant\\mount.ini", "E:\tC:\\Data\\日本\r\nF:\tD:\\Жук\r\n");

@@ -108,7 +108,9 @@ TEST_F(MountTest, LoadsTheFreeLettersTheHistoryAndTheMappedFoldersBeforeTheComma
     EXPECT_TRUE(w.Visible() && w.cmdOK.Enabled() && w.NuvaXPForm1.CloseActive() && !w.NuvaXPForm1.EnableMaximize());
 }
 
-TEST_F(MountTest, BoxesDiscardTypingButTheDriveBoxTakesALowerCaseLetterForItsItem) {
+// The drive letter label keeps its right edge by the drive box, and a longer translation widens it to the left, as far
+// as the heading before it allows (its right edge at 1830 twips, the headless toolkit's measure).
+TEST_F(MountTest, BoxesDiscardTypingButTheDriveBoxTakesALowerCaseLetterForItsItemWhoseLabelGrowsToTheLeft) {
     frmMount& w = Start("");
     for (const auto& [typed, text] : {std::pair{'s', "S: "}, {'S', ""}}) {
         w.cboDrive.SetText("");
@@ -122,20 +124,14 @@ TEST_F(MountTest, BoxesDiscardTypingButTheDriveBoxTakesALowerCaseLetterForItsIte
     const bool enabled = w.cmdOK.Enabled();
     w.txtPath.SetText("");
     EXPECT_TRUE(disabledAtStart && enabled && !w.cmdOK.Enabled());
-}
-
-// The drive letter label keeps its right edge by the drive box, and a longer translation widens it to the left, as far
-// as the heading before it allows (its right edge at 1830 twips, the headless toolkit's measure).
-TEST_F(MountTest, TheDriveLetterLabelGrowsToTheLeftForALongerTranslation) {
     for (const auto& [text, left] : {std::pair{"Laufwerk", 4200.0f},
                                      {"Laufwerksbuchstabe", 3675.0f},
                                      {"Laufwerksbuchstabe, unter dem der Ordner erscheint", 1950.0f}}) {
         sim.registry.SetString(win::kHkeyCurrentUser, kLanguageKey, "5005", text);
-        frmMount w(toolkit, ports, opened);
-        w.Load();
-        EXPECT_EQ(std::tuple(w.lblDriveLetter.Left(), w.lblDriveLetter.Left() + w.lblDriveLetter.Width()),
-                  std::tuple(left, 5025.0f))
-            << text;
+        frmMount other(toolkit, ports, opened);
+        other.Load();
+        const auto& label = other.lblDriveLetter;
+        EXPECT_EQ(std::tuple(label.Left(), label.Left() + label.Width()), std::tuple(left, 5025.0f)) << text;
     }
 }
 
@@ -333,7 +329,6 @@ TEST_F(MountTest, BadInputNeitherCrashesNorMapsWrongly) {
 }
 
 constexpr const char* kList = "C:\\Apps\\Plivant\\mount.ini";
-constexpr int16_t kDelete = 46;
 
 // The start-up list editor, opened from the main window.
 class StartLoadTest : public MountTest {
@@ -379,10 +374,10 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
         f.cmdAdd.Click();  // both boxes keep their values: the same row again
         int16_t typed = 'q';
         f.txtBrowse.KeyPress(typed);  // display only
-        f.vList.KeyUp(kDelete, 0);    // nothing selected
+        f.vList.KeyUp(46, 0);         // Delete, nothing selected
         f.vList.SetListIndex(1);
         f.vList.KeyUp(45, 0);  // Insert
-        f.vList.KeyUp(kDelete, 0);
+        f.vList.KeyUp(46, 0);
         sim.shell.browseChoice.reset();  // cancelled: the box keeps its folder
         f.cmdBrowse.Click();
         EXPECT_EQ(std::pair(f.txtBrowse.Text(), typed), std::pair("C:\\Data"s, int16_t{0}));
@@ -514,8 +509,7 @@ TEST(BrowseForFolder, ResultSettingsSelectionAndEveryBlockFreed) {
     sim.shell.browseChoice = "E:\\Music";
     sim.shell.localHeapExhausted = true;
     auto ports = sim.Ports();
-    EXPECT_EQ(BrowseForFolder(ports, 0, "t", "C:\\"), "E:\\Music");
-    EXPECT_TRUE(sim.windowing.sent.empty());
+    EXPECT_TRUE(BrowseForFolder(ports, 0, "t", "C:\\") == "E:\\Music" && sim.windowing.sent.empty());
 }
 
 using Family = bool (*)(ui::Rgb);
