@@ -1,8 +1,7 @@
-// The program's text files (the start-up list, the history) and its texts in the registry (values of every shape, the
-// string table); texts and text files in both worlds of a (simulated) Western system: UTF-8 as the process code page (a
-// system that honours the manifest) and Windows-1252 (one that does not). What the system hands over, by its short form
-// where the page cannot hold it, never with "?"; the reader's choice per line and the mark's for the file; the writer's
-// bytes; the installer's check of a folder for the same code pages.
+// The program's text files (start-up list, history), its texts in the registry (values of every shape, the string
+// table), and texts in both worlds of a (simulated) Western system, UTF-8 as the process code page (one that honours
+// the manifest) and Windows-1252: what the system hands over (by its short form where the page cannot hold it, never
+// with "?"), the reader's choice per line and the mark's per file, the writer's bytes; the installer's folder check.
 #include <gtest/gtest.h>
 
 #include <fstream>
