@@ -45,28 +45,22 @@ int Run(const std::string& commandLine) {
     return static_cast<int>(code);
 }
 
+// What the probe holds goes when it ends, right after.
 int Shortcut(const char* file) {
-    if (FAILED(CoInitialize(nullptr))) return 1;
     IShellLinkA* link = nullptr;
     IPersistFile* persist = nullptr;
-    int result = 1;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, file, -1, wide, MAX_PATH);
-        char target[MAX_PATH] = "", arguments[1024] = "", folder[MAX_PATH] = "";
-        if (SUCCEEDED(persist->Load(wide, STGM_READ)) && SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0)) &&
-            SUCCEEDED(link->GetArguments(arguments, sizeof(arguments))) &&
-            SUCCEEDED(link->GetWorkingDirectory(folder, MAX_PATH))) {
-            std::printf("%s\n%s\n%s\n", target, arguments, folder);
-            result = 0;
-        }
-    }
-    if (persist) persist->Release();
-    if (link) link->Release();
-    CoUninitialize();
-    return result;
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, file, -1, wide, MAX_PATH);
+    char target[MAX_PATH] = "", arguments[1024] = "", folder[MAX_PATH] = "";
+    if (FAILED(CoInitialize(nullptr)) ||
+        FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link))) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) ||
+        FAILED(persist->Load(wide, STGM_READ)) || FAILED(link->GetPath(target, MAX_PATH, nullptr, 0)) ||
+        FAILED(link->GetArguments(arguments, sizeof(arguments))) || FAILED(link->GetWorkingDirectory(folder, MAX_PATH)))
+        return 1;
+    std::printf("%s\n%s\n%s\n", target, arguments, folder);
+    return 0;
 }
 
 std::string ClassOf(HWND window) {
@@ -111,13 +105,11 @@ int PathBoxText(DWORD milliseconds) {
 
 // Waits until no Plivant runs (its single-instance object is gone): 0, or 1 when it still runs after the time.
 int WaitEnded(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    for (const DWORD start = GetTickCount();; Sleep(50)) {
         const HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, plivant::platform::win32::kInstanceMutexName);
         if (!mutex) return 0;
         CloseHandle(mutex);
         if (GetTickCount() - start >= milliseconds) return 1;
-        Sleep(50);
     }
 }
 

@@ -29,7 +29,7 @@ protected:
     platform::sim::SimDosDevices devices;
 };
 
-TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndNothingIsAskedWithoutALetter) {
+TEST_F(MappingEngine, DefineUsesTheFirstCharacterNothingIsAskedWithoutALetterAndSubstitutionsAndTheirPathsAreTold) {
     for (const char* letter : {"", "1", "\xE9", "\\"}) {
         EXPECT_FALSE(DefineDrive(devices, letter, "C:\\Data", 0) || IsSubstDrive(devices, letter)) << letter;
         RemoveDrive(devices, letter);
@@ -40,9 +40,6 @@ TEST_F(MappingEngine, DefineUsesTheFirstCharacterAndNothingIsAskedWithoutALetter
     EXPECT_FALSE(DefineDrive(devices, "E", std::nullopt, 0));
     EXPECT_EQ(devices.DefineCalls()[0].name + devices.DefineCalls()[1].name, "e:E:");
     EXPECT_EQ(devices.Targets("E:").size(), 2u);
-}
-
-TEST_F(MappingEngine, TellsSubstitutionsAndTheirPaths) {
     ASSERT_TRUE(DefineDrive(devices, "M", "C:\\PROGRA~1\\MYDATA~1", 0));
     for (auto [letter, subst] : {std::pair{"m: row", true}, {"C", false}, {"Z", false}, {"Q", false}})
         EXPECT_EQ(IsSubstDrive(devices, letter), subst) << letter;
@@ -59,7 +56,31 @@ TEST_F(MappingEngine, TellsSubstitutionsAndTheirPaths) {
     EXPECT_TRUE(devices.Targets("L:").empty());
 }
 
-TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAlone) {
+// A broken system: its list of drives fails or does not fit the buffer, and it calls every path a folder, as Wine does
+// one of more than 65,535 characters: it reads the length in 16 bits, so that "C:\" and 65,536 more name the root.
+class BrokenSystem final : public platform::IDosDevices, public platform::IFileSystem {
+public:
+    explicit BrokenSystem(uint32_t answer = 0) : answer_(answer) {}
+    bool Define(uint32_t, const std::string&, const std::optional<std::string>&) override { return false; }
+    std::optional<std::string> Query(const std::string&) override { return std::nullopt; }
+    uint32_t LogicalDriveStrings(uint32_t, char*) override { return answer_; }
+    uint32_t LogicalDriveMask() override { return answer_; }
+    bool FindFiles(const std::string&, const std::function<bool(const platform::FindEntry&)>&) override {
+        return false;
+    }
+    uint32_t ShortPathName(const std::string&, char*, uint32_t) override { return 0; }
+    std::u16string ShortPathNameW(std::u16string_view) override { return {}; }
+    uint32_t IsDirectory(const std::string&) override { return kFileAttributeDirectory; }
+    std::optional<std::string> ReadFile(const std::string&) override { return std::nullopt; }
+    bool Append(const std::string&, const std::string&) override { return false; }
+    bool Replace(const std::string&, const std::string&) override { return false; }
+    bool Delete(const std::string&) override { return false; }
+
+private:
+    uint32_t answer_;
+};
+
+TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAloneAndTheDriveLettersAreListedAndTold) {
     for (const char* folder : {"C:\\temp10", "C:\\temp", "C:\\temp1"})
         ASSERT_TRUE(DefineDrive(devices, "t", folder, 0));
     EXPECT_EQ(std::string(GetSubstPath(devices, "T").c_str()), "C:\\temp1");
@@ -79,32 +100,14 @@ TEST_F(MappingEngine, OneRemovalClearsAStackAndLeavesTheSystemsDrivesAlone) {
         EXPECT_EQ(std::tuple(call.name, call.flags, call.target->starts_with("\\??\\C:\\")),
                   std::tuple("z:", kDddRawTargetPath | kDddRemoveDefinition | kDddExactMatchOnRemove, true));
     }
-}
-
-// A system whose answer does not fit the buffer, or that fails.
-class BrokenDrives final : public platform::IDosDevices {
-public:
-    explicit BrokenDrives(uint32_t answer) : answer_(answer) {}
-    bool Define(uint32_t, const std::string&, const std::optional<std::string>&) override { return false; }
-    std::optional<std::string> Query(const std::string&) override { return std::nullopt; }
-    uint32_t LogicalDriveStrings(uint32_t, char*) override { return answer_; }
-    uint32_t LogicalDriveMask() override { return answer_; }
-
-private:
-    uint32_t answer_;
-};
-
-TEST_F(MappingEngine, DriveLettersAndDriveExists) {
     ASSERT_TRUE(DefineDrive(devices, "s", "C:\\Gone", 0));
     devices.AddGlobal("A:", "\\Device\\Floppy0");
     EXPECT_EQ(std::tuple(GetDriveLetters(devices), FreeDriveLetters(devices)),
               std::tuple("ACDSZ", "BEFGHIJKLMNOPQRTUVWXY"));
     for (const char* drive : {"c", "D: ", "S:", "z:"}) EXPECT_TRUE(DriveExists(devices, drive)) << drive;
     for (const char* drive : {"E:", "", "1:", "\xC4:"}) EXPECT_FALSE(DriveExists(devices, drive)) << drive;
-    for (uint32_t answer : {0u, 2047u}) {
-        BrokenDrives broken(answer);
-        EXPECT_EQ(GetDriveLetters(broken), "") << answer;
-    }
+    BrokenSystem failing(0), tooLong(2047);
+    EXPECT_EQ(GetDriveLetters(failing) + GetDriveLetters(tooLong), "");
 }
 
 // The simulated table's rules that the engine's tests do not reach: which definition a removal takes, and the errors
@@ -161,6 +164,10 @@ TEST_F(PathHelpers, ExistenceAndLongAndShortPaths) {
     for (const char* path : {"C:\\", "C:\\Secret"}) EXPECT_TRUE(FolderExists(fs, path)) << path;
     for (const std::string& path : {std::string("C:\\Data\\plain.txt"), "C:\\" + std::string(300, 'a')})
         EXPECT_FALSE(FolderExists(fs, path)) << path;
+    BrokenSystem wine;  // a path longer than the system's longest names no folder
+    EXPECT_EQ(std::pair(FolderExists(wine, "C:\\" + std::string(32764, 'x')),
+                        FolderExists(wine, "C:\\" + std::string(65536, 'x'))),
+              std::pair(true, false));
     const std::pair<std::string, const char*> longPaths[] = {
         {"C:\\PROGRA~1\\MYDATA~1\\", "C:\\Program Files\\My Data"},
         {"c:\\program files\\my data", "c:\\Program Files\\My Data"},

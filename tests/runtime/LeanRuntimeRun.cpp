@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -21,25 +22,6 @@ struct Tracked {
     ~Tracked() { --alive; }
     int value;
 };
-
-// Takes every block the heap will give, largest first, in a chain through the blocks themselves.
-void** ExhaustHeap() {
-    void** chain = nullptr;
-    for (std::size_t size = std::size_t(1) << 30; size >= sizeof(void*); size /= 2)
-        while (void** block = static_cast<void**>(std::malloc(size))) {
-            *block = chain;
-            chain = block;
-        }
-    return chain;
-}
-
-void Release(void** chain) {
-    while (chain) {
-        void** next = static_cast<void**>(*chain);
-        std::free(chain);
-        chain = next;
-    }
-}
 
 }  // namespace
 
@@ -75,17 +57,23 @@ int main(int argc, char**) {
     }
     Check(alive == 0 && std::uncaught_exceptions() == 0, "no object and no exception is left over");
 
-    void** heap = ExhaustHeap();
-    void* spare = std::malloc(64);
+    // Every block the heap will give, largest first, in a chain through the blocks themselves; nothing is printed until
+    // they are given back.
+    void** heap = nullptr;
+    for (std::size_t size = std::size_t(1) << 30; size >= sizeof(void*); size /= 2)
+        while (void** block = static_cast<void**>(std::malloc(size))) {
+            *block = heap;
+            heap = block;
+        }
+    const bool exhausted = heap && !std::malloc(64);
     bool caught = false;
     try {
         ::operator delete(::operator new(64));
     } catch (const std::bad_alloc&) {
         caught = true;
     }
-    Release(heap);
-    std::free(spare);
-    Check(heap && !spare && caught, "std::bad_alloc is thrown and caught with the heap exhausted");
+    while (heap) std::free(std::exchange(heap, static_cast<void**>(*heap)));
+    Check(exhausted && caught, "std::bad_alloc is thrown and caught with the heap exhausted");
     try {
         throw Tracked(5);
     } catch (const Tracked& t) {

@@ -15,12 +15,12 @@ const Targets kData{"\\??\\C:\\Data"};
 
 class RecordedWindows final : public StartupWindows {
 public:
-    void ShowSplash() override { shown.push_back("splash"); }
-    void ShowMainWindowWithPath(const std::string& path) override { shown.push_back("main:" + path); }
+    void ShowSplash() override { shown += "splash"; }
+    void ShowMainWindowWithPath(const std::string& path) override { shown += " main:" + path; }
     void ShowMainWindowWithMountDisabled(bool refused) override {
-        shown.push_back(refused ? "main:refused" : "main:disabled");
+        shown += refused ? " main:refused" : " main:disabled";
     }
-    std::vector<std::string> shown;
+    std::string shown;
 };
 
 class EntryRoutine : public testing::Test {
@@ -33,6 +33,7 @@ protected:
     }
     // Runs the program; true when it ended the process.
     bool Run(const std::string& commandLine) {
+        windows.shown.clear();
         machine.process.commandLine = commandLine;
         auto ports = machine.Ports();
         return platform::sim::EndsTheProcess([&] { Main(ports, windows); });
@@ -43,33 +44,20 @@ protected:
     RecordedWindows windows;
 };
 
-TEST_F(EntryRoutine, SecondInstanceEndsAtOnceAndTouchesNothing) {
-    machine.files.AddFile(kMountIni, "E:\tC:\\Data\r\n");
-    machine.dosDevices.Define(0, "X:", "C:\\Data");
-    machine.dosDevices.ClearLog();
-    machine.process.previousInstance = true;
-    for (const char* commandLine : {"/ini", "-x", ""}) EXPECT_TRUE(Run(commandLine)) << commandLine;
-    EXPECT_EQ(
-        std::tuple(windows.shown.size(), machine.dosDevices.DefineCalls().size(), machine.dosDevices.QueryCount()),
-        std::tuple(0u, 0u, 0));
-}
-
 TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder) {
     const std::tuple<std::string, std::string, bool> cases[] = {
-        // the command line, the window shown after the splash, whether the run ended the process
-        {"", "main:disabled", false},
-        {"/ini", "", false},
-        {"/ini ", "main:/ini ", false},
-        {"/INI", "main:/INI", false},
-        {"-e", "", true},
-        {" -e", "main: -e", false},
-        {"\"C:\\My Folder\"", "main:\"C:\\My Folder\"", false},
+        // the command line, the windows shown, whether the run ended the process
+        {"", "splash main:disabled", false},
+        {"/ini", "splash", false},
+        {"/ini ", "splash main:/ini ", false},
+        {"/INI", "splash main:/INI", false},
+        {"-e", "splash", true},
+        {" -e", "splash main: -e", false},
+        {"\"C:\\My Folder\"", "splash main:\"C:\\My Folder\"", false},
     };
     for (const auto& [commandLine, shown, ended] : cases) {
-        windows.shown.clear();
         EXPECT_EQ(Run(commandLine), ended) << commandLine;
-        EXPECT_EQ(CommandLine(), commandLine);
-        EXPECT_EQ(windows.shown, (shown.empty() ? Targets{"splash"} : Targets{"splash", shown})) << commandLine;
+        EXPECT_EQ(std::pair(CommandLine(), windows.shown), std::pair(commandLine, shown));
     }
     for (auto [reported, folder] :
          {std::pair{"C:\\Apps\\Plivant", "C:\\Apps\\Plivant\\"}, {"D:\\", "D:\\"}, {"", "\\"}}) {
@@ -79,16 +67,36 @@ TEST_F(EntryRoutine, ChoosesTheRunByTheExactCommandLineAndKeepsTheProgramFolder)
     }
 }
 
-TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfTheLetterAndLeavesDisksNetworkDrivesAndOddTextsAlone) {
-    machine.dosDevices.Define(0, "E:", "C:\\Data");
-    machine.dosDevices.Define(0, "E:", "C:\\Temp");
-    machine.dosDevices.Define(0, "F:", "C:\\Data");
+TEST_F(EntryRoutine, RemovalRunClearsEveryDefinitionOfItsLetterAloneNotDisksOrNetworkDrivesAndASecondInstanceNothing) {
+    for (const auto& [letter, folder] : {std::pair{"E:", "C:\\Data"}, {"E:", "C:\\Temp"}, {"F:", "C:\\Data"}})
+        machine.dosDevices.Define(0, letter, folder);
     for (const char* commandLine : {"-", "-\xe9", "-1", "-e", "-C", "-Z"}) EXPECT_TRUE(Run(commandLine));
     EXPECT_EQ(std::tuple(Mapped('E').size(), Mapped('F').size(), Mapped('C').size(), Mapped('Z').size()),
               std::tuple(0u, 1u, 1u, 1u));
+    machine.dosDevices.ClearLog();
+    machine.files.AddFile(kMountIni, "E:\tC:\\Data\r\n");
+    machine.process.previousInstance = true;
+    for (const char* commandLine : {"/ini", "-x", ""})
+        EXPECT_TRUE(Run(commandLine) && windows.shown.empty()) << commandLine;
+    EXPECT_EQ(std::pair(machine.dosDevices.DefineCalls().size(), machine.dosDevices.QueryCount()),
+              std::pair(size_t{0}, 0));
 }
 
-TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
+TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarmAndOfAGoodOneMapsExactlyTheValidLines) {
+    const std::tuple<const char*, std::string, uint32_t, Targets> cases[] = {
+        {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
+         win::kFileAttributeArchive, kData},
+        {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", 0, kData},
+        {"hidden: absent", "K:\tC:\\Data\r\n", win::kFileAttributeHidden, {}}};
+    for (const auto& [name, content, attributes, mapped] : cases) {
+        machine.files.AddFile(kMountIni, content, attributes);
+        EXPECT_FALSE(Run("/ini"));
+        // Nothing else is mapped: C:, Z: and K: alone.
+        EXPECT_EQ(std::tuple(Mapped('K'), machine.dosDevices.LogicalDriveMask()),
+                  std::tuple(mapped, mapped.empty() ? 0x2000004u : 0x2000404u))
+            << name;
+        machine.dosDevices.Define(win::kDddRemoveDefinition, "K:", std::nullopt);
+    }
     const std::string list =
         "E:\tC:\\Data\tx\r\n"                   // third field ignored
         "f:\tc:\\my documents\\work files\r\n"  // lower case, mapped in short form
@@ -112,8 +120,7 @@ TEST_F(EntryRoutine, StartupRunMapsExactlyTheValidLines) {
 // A folder in another script, as the command line, the program's folder and in the start-up list: named as it is where
 // the process code page is UTF-8; on a legacy one by its short form, or refused (a line left out) where it has none.
 TEST_F(EntryRoutine, AFolderInAnyScriptIsNamedAsItIsOrByItsShortFormAndRefusedWithoutOne) {
-    machine.files.AddFolder("C:\\Программы\\Plivant");
-    machine.files.AddFolder("C:\\Data\\日本");
+    for (const char* folder : {"C:\\Программы\\Plivant", "C:\\Data\\日本"}) machine.files.AddFolder(folder);
     machine.files.AddVolume('D', false);  // without short names
     machine.files.AddFolder("D:\\Жук");
     machine.files.AddFile("C:\\Программы\\Plivant\\mount.ini", "E:\tC:\\Data\\日本\r\nF:\tD:\\Жук\r\n");
@@ -122,14 +129,12 @@ TEST_F(EntryRoutine, AFolderInAnyScriptIsNamedAsItIsOrByItsShortFormAndRefusedWi
         machine.codePage.utf8 = utf8;
         const std::tuple<const char*, std::string, std::string> cases[] = {
             // the command line; the window shown with UTF-8, with Windows-1252 as the process code page
-            {"C:\\Data\\日本", "main:C:\\Data\\日本", "main:C:\\Data\\__~1"},
-            {"D:\\Жук", "main:D:\\Жук", "main:refused"},
+            {"C:\\Data\\日本", " main:C:\\Data\\日本", " main:C:\\Data\\__~1"},
+            {"D:\\Жук", " main:D:\\Жук", " main:refused"},
             {"-Ж", "", ""}};  // a removal run without a letter
         for (const auto& [commandLine, named, legacy] : cases) {
-            windows.shown.clear();
             EXPECT_EQ(Run(commandLine), commandLine[0] == '-') << commandLine;
-            const std::string shown = utf8 ? named : legacy;
-            EXPECT_EQ(windows.shown, (shown.empty() ? Targets{"splash"} : Targets{"splash", shown})) << commandLine;
+            EXPECT_EQ(windows.shown, "splash" + (utf8 ? named : legacy)) << commandLine;
         }
         EXPECT_EQ(ProgramFolder(), utf8 ? "C:\\Программы\\Plivant\\" : "C:\\______~1\\Plivant\\");
         Run("/ini");
@@ -137,23 +142,6 @@ TEST_F(EntryRoutine, AFolderInAnyScriptIsNamedAsItIsOrByItsShortFormAndRefusedWi
                   std::tuple(Targets{"\\??\\C:\\Data\\__~1"}, utf8 ? Targets{"\\??\\D:\\Жук"} : Targets{}));
         for (const char* letter : {"E:", "F:"})
             machine.dosDevices.Define(win::kDddRemoveDefinition, letter, std::nullopt);
-    }
-}
-
-TEST_F(EntryRoutine, StartupRunOfABadListDoesNoHarm) {
-    const std::tuple<const char*, std::string, uint32_t, Targets> cases[] = {
-        {"binary with NULs", std::string("\0\x01\xff\t\0\r\n\x80\x90\tC:\\Data\0junk\r\nK:\tC:\\Data\0\r\n", 37),
-         win::kFileAttributeArchive, kData},
-        {"a megabyte folder", "E:\t" + std::string(1 << 20, 'x') + "\r\nK:\tC:\\Data\r\n", 0, kData},
-        {"hidden: absent", "K:\tC:\\Data\r\n", win::kFileAttributeHidden, {}}};
-    for (const auto& [name, content, attributes, mapped] : cases) {
-        machine.files.AddFile(kMountIni, content, attributes);
-        EXPECT_FALSE(Run("/ini"));
-        // Nothing else is mapped: C:, Z: and K: alone.
-        EXPECT_EQ(std::tuple(Mapped('K'), machine.dosDevices.LogicalDriveMask()),
-                  std::tuple(mapped, mapped.empty() ? 0x2000004u : 0x2000404u))
-            << name;
-        machine.dosDevices.Define(win::kDddRemoveDefinition, "K:", std::nullopt);
     }
 }
 
