@@ -4,7 +4,6 @@
 #include <map>
 
 #include "ScriptedShell.h"
-#include "ToolkitTesting.h"
 #include "WineSupport.h"
 #include "app/ProgramOpenedWindows.h"
 #include "state/UiStrings.h"

@@ -1,14 +1,11 @@
 // The shipped Plivant.exe at the screen's scale: at 96 DPI each window (main, start-up list editor, help, About,
 // splash) is the picture kept in tests/wine/reference, pixel for pixel; at 144 and 192 DPI each is that window grown
 // by the scale, its title bar and caption buttons drawn at that size.
-#include <gtest/gtest.h>
-
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
 #include <stb_image.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "WineSupport.h"
 
@@ -28,16 +25,6 @@ ui::Bitmap ReadPng(const std::string& path) {
 // The screen's DPI for the programs started from now on (Wine reads it as a program starts).
 void SetScreenDpi(DWORD dpi) {
     RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
-}
-
-// The descendants of a window, or (without one) the top-level windows.
-std::vector<HWND> Windows(HWND parent = nullptr) {
-    std::vector<HWND> all;
-    const WNDENUMPROC collect = [](HWND w, LPARAM p) CALLBACK -> BOOL {
-        return reinterpret_cast<std::vector<HWND>*>(p)->push_back(w), TRUE;
-    };
-    parent ? EnumChildWindows(parent, collect, LPARAM(&all)) : EnumWindows(collect, LPARAM(&all));
-    return all;
 }
 
 // The last picture of the window taken while it showed (the splash goes by itself), once it is the expected one or
@@ -74,22 +61,18 @@ double Likeness(const ui::Bitmap& shot, const ui::Bitmap& reference, double scal
 }
 
 // Runs the check on every window of a copy of the program started at the DPI: the splash, the main window, and the
-// three it opens from its buttons (found by their names).
+// three it opens from its picture buttons (found by their names).
 void EveryWindow(DWORD dpi, const std::function<void(HWND, const std::string& name)>& check) {
     TempFolder installed;
     const std::string program = installed / "Plivant.exe";
     ASSERT_TRUE(CopyFileA(ProgramUnderTest().c_str(), program.c_str(), FALSE));
     SetScreenDpi(dpi);
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION run{};
-    const bool started = CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                        nullptr, &startup, &run);
+    const PROCESS_INFORMATION run = Launch(program);
     HWND splash = nullptr, main = nullptr;
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(splash = FindWindowA("PlivantForm", "Splash")); }, 10000));
     SetScreenDpi(96);  // the program has read it
-    ASSERT_TRUE(started);
+    ASSERT_TRUE(run.hProcess);
+    EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);  // until it goes, a second later
     // The main window, shown before the splash has painted, covers it (in Wine, topmost or not): moved out of its way
     // for a moment, it uncovers the splash, which paints.
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(main = FindWindowA("PlivantForm", "Plivant")); }, 10000));
@@ -102,20 +85,15 @@ void EveryWindow(DWORD dpi, const std::function<void(HWND, const std::string& na
     check(main, "main");
     for (auto [control, name] :
          {std::pair{"Setup [Mount as Win Boot]", "editor"}, {"Help", "help"}, {"About", "about"}}) {
-        const auto children = Windows(main);
-        const HWND c =
-            *std::find_if(children.begin(), children.end(), [&](HWND w) { return WindowText(w) == control; });
+        const HWND c = FindWindowExA(main, nullptr, "Button", control);
         PostMessageA(c, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
         PostMessageA(c, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
         HWND opened = nullptr;
-        const auto other = [&](HWND w) {
-            DWORD owner = 0;
-            char cls[32] = "";
-            GetWindowThreadProcessId(w, &owner);
-            GetClassNameA(w, cls, sizeof cls);
-            return owner == run.dwProcessId && w != main && IsWindowVisible(w) && std::string(cls) == "PlivantForm";
+        const auto shown = [&] {  // in front, over the main window
+            opened = GetForegroundWindow();
+            return (IsWindowVisible(opened) && GetWindow(opened, GW_OWNER) == main) || (opened = nullptr);
         };
-        EXPECT_TRUE(PumpUntil([&] { return other(opened = GetForegroundWindow()) || (opened = nullptr); }, 10000));
+        EXPECT_TRUE(PumpUntil(shown, 10000));
         check(opened, name);
         PostMessageA(opened, WM_CLOSE, 0, 0);
         EXPECT_TRUE(PumpUntil([&] { return !IsWindow(opened); }));

@@ -1,6 +1,6 @@
 // The skinned frame on a real window: its looks in every scheme, active and inactive (captured as PNG), the
 // window region the system holds, the system move started from the title bar, resizing by an edge and maximising.
-#include "ToolkitTesting.h"
+#include "WineSupport.h"
 #include "art/ThemeXArt.h"
 #include "frame/NuvaXPForm.h"
 #include "widgets/ControlButton.h"

@@ -1,11 +1,9 @@
-// The toolkit on real windows: controls mirror their models, modal forms, the real cursor, the splash, and a
-// window's life (its peer bound from the first message, nothing sent to a window that has gone).
+// The toolkit on real windows: controls mirror their models, the real cursor, a window's life (its peer bound from
+// the first message, nothing sent to a window that has gone), and the keyboard typed through the system's input:
+// focus order, default, cancel and focused buttons, context menus (the Menu key on a list: the main window's run).
 #include <memory>
 
-#include "SwallowCheck.h"
-#include "ToolkitTesting.h"
-#include "app/ProgramWindows.h"
-#include "ui/BitmapDrawing.h"
+#include "WineSupport.h"
 #include "widgets/ControlButton.h"
 #include "widgets/ZuLinkLabel.h"
 
@@ -15,6 +13,26 @@ namespace {
 LRESULT Send(platform::WindowHandle w, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageA(H(w), message, wParam, lParam);
 }
+std::string ClassOf(HWND w) {
+    char name[32] = {};
+    GetClassNameA(w, name, sizeof name);
+    return name;
+}
+
+// Shows the watcher, while it lives, every message sent to a window of this thread.
+class Watch {
+public:
+    explicit Watch(std::function<void(const CWPSTRUCT&)> see) { see_ = std::move(see); }
+    ~Watch() { UnhookWindowsHookEx(hook_); }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        see_(*reinterpret_cast<const CWPSTRUCT*>(lParam));
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    inline static std::function<void(const CWPSTRUCT&)> see_;
+    HHOOK hook_ = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
+};
 
 TEST_F(DialogTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltips) {
     for (const char* item : {"E: ", "F: ", "G: "}) cboDrive.AddItem(item);
@@ -44,9 +62,9 @@ TEST_F(DialogTest, SystemControlsMirrorTheirModelsReportInputAndRegisterTooltips
     Send(combo, CB_SETCURSEL, 1, 0);
     Send(form.hwnd(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(H(combo)));
     Send(cmdOK.hwnd(), BM_CLICK);
-    EXPECT_EQ(std::tuple(txtPath.Text(), WindowText(H(text)), cboDrive.ListIndex(), cboDrive.Text()),
-              std::tuple("typed", "typed", 1, "G: "));
-    EXPECT_EQ(std::tuple(changes, selections, clicks), std::tuple(1, 2, 1));
+    EXPECT_EQ(std::tuple(txtPath.Text(), WindowText(H(text)), cboDrive.ListIndex(), cboDrive.Text(), changes,
+                         selections, clicks),
+              std::tuple("typed", "typed", 1, "G: ", 1, 2, 1));
     const HWND tips = toolkit.ToolTips(nullptr);
     EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
     RECT r{};  // the cursor on the button, and the button passes the move on to the tooltip
@@ -97,23 +115,10 @@ TEST_F(DialogTest, TheDriveBoxReportsItsKeysAndOpensWithAltDownAndTheNotesScroll
     EXPECT_EQ(std::tuple(firstVisible() > 0, txtNotes.Text()), std::tuple(true, text));
 }
 
-// Whether a control still had its font, a live one, each time it was given the next.
-bool fontsHandedOver = true;
-LRESULT CALLBACK WatchFonts(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (call->message == WM_SETFONT) {
-        const auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(call->hwnd, WM_GETFONT, 0, 0));
-        if (current && !GetObjectType(current)) fontsHandedOver = false;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Back colours on the system controls (below their text), and a picture button, which draws itself on the push-button
-// face: its picture greyed (not blanked) while disabled. A control keeps a live font until it has the next, and
+// Back colours on the system controls (below their text). A control keeps a live font until it has the next, and
 // painting again makes no GDI object.
-TEST_F(DialogTest, TextBoxesListsAndDisabledPictureButtonsPaintTheirColoursAndPicturesWithTheGdiObjectsTheyHave) {
+TEST_F(DialogTest, TextBoxesListsAndComboBoxesPaintTheirBackColoursWithTheGdiObjectsTheyHave) {
     constexpr ui::OleColor kPanel = 0xD8E9EC;
-    constexpr ui::Rgb kPanelPixel = ui::RgbOf(kPanel);
     form.SetBackColor(kPanel);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&txtNotes, &vList, &cboDrive}) c->SetBackColor(kPanel);
     ui::Label lblNote(form, "lblNote");  // the form paints its text
@@ -122,15 +127,18 @@ TEST_F(DialogTest, TextBoxesListsAndDisabledPictureButtonsPaintTheirColoursAndPi
     for (HWND w : {H(txtNotes.hwnd()), H(vList.hwnd()), GetWindow(H(cboDrive.hwnd()), GW_CHILD)}) {
         EXPECT_TRUE(PumpUntil([&] {
             const ui::Bitmap shot = ShootWindow(w);
-            return shot.At(shot.Width() / 2, shot.Height() - 3) == kPanelPixel;
+            return shot.At(shot.Width() / 2, shot.Height() - 3) == ui::RgbOf(kPanel);
         })) << WindowText(w);
     }
-    const HWND button = H(cmdBrowse.hwnd());
-    cmdBrowse.SetEnabled(false);
-    EXPECT_TRUE(PumpUntil([&] { return Contains(ShootWindow(button), ui::Greyed(cmdBrowse.Picture())); }));
-    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchFonts, nullptr, GetCurrentThreadId());
-    for (const float size : {12.0f, 9.0f}) txtPath.SetFont({.size = size});
-    UnhookWindowsHookEx(hook);
+    bool fontsHandedOver = true;  // whether the box still had a live font each time it was given the next
+    {
+        Watch fonts([&](const CWPSTRUCT& call) {
+            if (call.message != WM_SETFONT) return;
+            const auto current = reinterpret_cast<HGDIOBJ>(SendMessageA(call.hwnd, WM_GETFONT, 0, 0));
+            fontsHandedOver &= !current || GetObjectType(current) != 0;
+        });
+        for (const float size : {12.0f, 9.0f}) txtPath.SetFont({.size = size});
+    }
     long made[2] = {};
     for (long& count : made) {
         RedrawWindow(H(form.hwnd()), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -179,44 +187,20 @@ TEST_F(ToolkitTest, TheHyperlinkShowsTheHandAndTakesTheFocusAndKeys) {
     EXPECT_EQ(std::tuple(GetFocus(), keys), std::tuple(H(link.hwnd()), std::vector<int16_t>{VK_RETURN}));
 }
 
-TEST_F(ToolkitTest, SplashIsTopmostAndIsGoneAboutASecondLater) {
-    platform::win32::Win32Platform real;
-    platform::Platform ports{real.dosDevices, real.files, real.registry, real.process, shell, windowing, real.codePage};
-    app::ProgramWindows windows(toolkit, ports);
-    const DWORD start = GetTickCount();
-    windows.ShowSplash();
-    static bool late = false;  // a timer due half a second after the splash's: it must not tick before the splash goes
-    late = false;
-    const UINT_PTR reference = SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { late = true; });
-    const HWND splash = H(windows.Splash()->hwnd());
-    ASSERT_TRUE(IsWindowVisible(splash));
-    EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    toolkit.RunUntilNoFormIsLeft();  // returns when the splash has closed itself
-    KillTimer(nullptr, reference);
-    // About a second, told by the order of the timers rather than by the clock of a busy machine; unmanaged windows
-    // hide at once.
-    EXPECT_EQ(std::tuple(IsWindow(splash), GetTickCount() - start >= 990, late), std::tuple(FALSE, true, false));
-}
-
 // Of the program's own windows: whether each led back to its peer when WM_CREATE and WM_SIZE came.
-std::vector<std::string> seen;
-LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    char cls[32] = {};
-    GetClassNameA(call->hwnd, cls, sizeof cls);
-    if ((call->message == WM_CREATE || call->message == WM_SIZE) && std::string(cls).starts_with("Plivant")) {
-        seen.push_back(std::string(cls) + (call->message == WM_CREATE ? " create" : " size") +
-                       (GetWindowLongPtrA(call->hwnd, GWLP_USERDATA) ? " bound" : " unbound"));
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 TEST_F(ToolkitTest, APeerHasItsWindowFromItsFirstMessages) {
     ui::Form form(toolkit, "frmHost");
     ui::PictureBox picBox(form, "picBox");
-    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchCreation, nullptr, GetCurrentThreadId());
-    form.Show();
-    UnhookWindowsHookEx(hook);
+    std::vector<std::string> seen;
+    {
+        Watch creation([&](const CWPSTRUCT& call) {
+            if ((call.message != WM_CREATE && call.message != WM_SIZE) || !ClassOf(call.hwnd).starts_with("Plivant"))
+                return;
+            seen.push_back(ClassOf(call.hwnd) + (call.message == WM_CREATE ? " create" : " size") +
+                           (GetWindowLongPtrA(call.hwnd, GWLP_USERDATA) ? " bound" : " unbound"));
+        });
+        form.Show();
+    }
     for (const char* first : {"PlivantForm create bound", "PlivantForm size bound", "PlivantView create bound"})
         EXPECT_NE(std::find(seen.begin(), seen.end(), first), seen.end()) << first;
     for (const std::string& message : seen) EXPECT_TRUE(message.ends_with(" bound")) << message;
@@ -305,6 +289,79 @@ TEST_F(ToolkitTest, ParentsAndChildrenGoInEitherOrderWithTimersRunningAndOwnedFo
                 << "handles closed that the system had destroyed";
         }
     }
+}
+
+TEST_F(DialogTest, TabFollowsTheCreationOrderAndEnterSpaceAndEscapePressTheRightButton) {
+    const auto Focused = [&] {  // a combo box's edit field counts as the box
+        return GetParent(GetFocus()) == H(cboDrive.hwnd()) ? GetParent(GetFocus()) : GetFocus();
+    };
+    Show();
+    ASSERT_EQ(Focused(), H(txtPath.hwnd()));  // shown, the form gives the focus to its first control
+    for (size_t i = 1; i <= order.size(); ++i) {
+        Press(VK_TAB);
+        ui::Control* expected = order[i % order.size()];
+        EXPECT_EQ(std::tuple(Focused(), form.ActiveControl()), std::tuple(H(expected->hwnd()), expected))
+            << "Tab to " << expected->Name();
+    }
+    Press(VK_TAB, VK_SHIFT);
+    EXPECT_EQ(Focused(), H(order.back()->hwnd())) << "Shift+Tab from the first control";
+    cmdOK.SetFocus();  // activated again, the form gives the focus back to its active control
+    SendMessageA(H(form.hwnd()), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(Focused(), H(cmdOK.hwnd()));
+    // A multi-line box passes Enter and Escape on; a focused button takes them before the default and the cancel.
+    const std::tuple<ui::Control*, WORD, const char*> cases[] = {
+        {&txtNotes, VK_RETURN, "cmdOK "},      {&txtNotes, VK_ESCAPE, "cmdCancel "}, {&cboDrive, VK_RETURN, "cmdOK "},
+        {&cmdCancel, VK_RETURN, "cmdCancel "}, {&imgAbout, VK_SPACE, "imgAbout "},   {&txtPath, VK_RETURN, ""}};
+    for (const auto& [focus, key, expected] : cases) {
+        if (!*expected) cmdOK.SetVisible(false);  // without a visible default button, Enter presses nothing
+        focus->SetFocus();
+        clicked.clear();
+        Press(key);
+        EXPECT_EQ(clicked, expected) << focus->Name() << ", key " << key;
+    }
+}
+
+TEST_F(DialogTest, KeyboardContextMenusAreRaisedAndARightClickOpensOnePopup) {
+    Show();
+    ui::Menu mnuPopup(form, "mnuPopup", "Popup");
+    mnuPopup.SetVisible(false);
+    ui::Menu mnuItem(mnuPopup, "mnuItem", "Item");
+    for (const char* row : {"X: \tC:\\One", "Y: \tC:\\Two", "Z: \tC:\\Three"}) vList.AddItem(row);
+    vList.SetListIndex(2);
+    std::string raised;
+    vList.onContextMenu = [&](float x, float y) {
+        raised = "vList row " + std::to_string(vList.ItemAt(x, y));
+        form.PopupMenu(mnuPopup, x, y);
+    };
+    // The path box opens the window's popup when the right button goes down, as the windows do.
+    txtPath.onMouseDown = [&](int16_t button, int16_t, float, float) {
+        if (button == 2) form.PopupMenu(mnuPopup, 0, 0);
+    };
+    enum How { kRightButton, kShiftF10 };
+    // The event raised, and the menus shown: the window's popup, or the text box's own menu.
+    const std::tuple<ui::Control*, How, const char*, int> cases[] = {{&vList, kShiftF10, "vList row 2", 1},
+                                                                     {&vList, kRightButton, "", 0},
+                                                                     {&txtPath, kRightButton, "", 1},
+                                                                     {&txtNotes, kShiftF10, "", 1}};
+    int shown = 0;  // popup menus (windows of the menu class), each closed at once
+    Watch counting(
+        [&](const CWPSTRUCT& call) { shown += call.message == WM_CREATE && ClassOf(call.hwnd) == "#32768"; });
+    const UINT_PTR closing = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { EndMenu(); });
+    for (const auto& [control, how, event, menus] : cases) {
+        raised.clear();
+        shown = 0;
+        const HWND w = H(control->hwnd());
+        control->SetFocus();
+        if (how == kShiftF10) Press(VK_F10, VK_SHIFT);
+        if (how == kRightButton) {
+            SendMessageA(w, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+            SendMessageA(w, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+            Pump();
+        }
+        EXPECT_EQ(std::tuple(raised, shown), std::tuple(std::string(event), menus))
+            << control->Name() << ", case " << how;
+    }
+    KillTimer(nullptr, closing);
 }
 
 }  // namespace

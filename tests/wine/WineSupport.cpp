@@ -4,19 +4,13 @@
 
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <vector>
 
 #include "SwallowCheck.h"
-#include "ToolkitTesting.h"
-#include "platform/win32/Handles.h"
 #include "state/UiStrings.h"
-#include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
-#include "ui/win32/Win32Toolkit.h"
 
 namespace plivant::wine {
 
@@ -91,19 +85,21 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
-bool RunProgram(const std::string& program, const std::string& arguments) {
-    std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
-    STARTUPINFOA startup{};
+PROCESS_INFORMATION Launch(const std::string& program, const std::wstring& arguments) {
+    const std::wstring path = Wide(program);
+    std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        return false;
-    }
-    const bool finished = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
-    if (!finished) TerminateProcess(process.hProcess, 99);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    PROCESS_INFORMATION run{};
+    CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &run);
+    return run;
+}
+
+bool RunProgram(const std::string& program, const std::string& arguments) {
+    const PROCESS_INFORMATION run = Launch(program, Wide(arguments));
+    const bool finished = run.hProcess && WaitForSingleObject(run.hProcess, 30000) == WAIT_OBJECT_0;
+    if (run.hProcess && !finished) TerminateProcess(run.hProcess, 99);
+    CloseHandle(run.hThread), CloseHandle(run.hProcess);
     return finished;
 }
 
@@ -182,9 +178,8 @@ bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
 
 DialogTest::DialogTest() {
     form.Move(1500, 1500, 6000, 4500);
-    const std::vector<ui::Control*> placed{&txtPath,  &cboDrive, &picBox,    &vList,    &txtNotes,
-                                           &imgAbout, &cmdOK,    &cmdCancel, &cmdBrowse};
-    for (size_t i = 0; i < placed.size(); ++i) placed[i]->Move(90, 90 + 450.0f * i, 3000, 400);
+    for (size_t i = 0; i < order.size(); ++i)  // the picture box in its text box's place
+        (order[i] == &txtInner ? picBox : *order[i]).Move(90, 90 + 450.0f * i, 3000, 400);
     txtInner.Move(30, 30, 2000, 300);
     txtNotes.SetMultiLine(true);
     txtNotes.SetScrollBars(ui::ScrollBars::Vertical);
@@ -195,9 +190,7 @@ DialogTest::DialogTest() {
     cmdCancel.SetCaption("Cancel");
     cmdCancel.SetCancel(true);
     cmdBrowse.SetStyle(1);
-    ui::Bitmap picture(16, 16, 0xECE9D8);  // a sign on a ground, so that its greyed look differs
-    ui::FillRect(picture, 4, 4, 8, 8, 0x00C000);
-    cmdBrowse.SetPicture(picture);
+    cmdBrowse.SetPicture(ui::Bitmap(16, 16, 0x00C000));
     for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
 }
 

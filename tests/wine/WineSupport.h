@@ -1,7 +1,10 @@
-// Helpers for the Windows test program: temporary folders, device queries, the message loop, running Plivant.exe,
-// pictures of what the screen or a window shows.
+// Helpers for the Windows test program: temporary folders, device queries, the message loop, runs of Plivant.exe,
+// pictures of what the screen or a window shows, and what the toolkit's tests share.
 #pragma once
 #include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
@@ -9,14 +12,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/Win32Platform.h"
 #include "ui/Bitmap.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plivant::wine {
 
-// A new empty folder under the temporary folder, removed with its content at the end of the scope.
+// A new empty folder under the temporary folder (or in `base`, ending in a backslash), removed with its content at
+// the end of the scope.
 class TempFolder {
 public:
-    // In `base` (ending in a backslash) instead of the temporary folder when given.
     explicit TempFolder(const char* base = nullptr);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -49,6 +56,8 @@ void Pump();
 // ticks, so tests wait for what they expect rather than for a fixed time.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
+// Starts program with the argument text as Explorer does (CreateProcessW); no process when it cannot start.
+PROCESS_INFORMATION Launch(const std::string& program, const std::wstring& arguments = L"");
 // Runs program with the argument text; true when it ended within 30 seconds.
 bool RunProgram(const std::string& program, const std::string& arguments);
 // The folder holding this test program.
@@ -79,5 +88,44 @@ inline std::string WindowText(HWND w) {
     text.resize(static_cast<size_t>(SendMessageA(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
+inline HWND H(platform::WindowHandle h) {
+    return reinterpret_cast<HWND>(h);
+}
+
+// The real ports and toolkit, with keys typed through the system's input.
+class ToolkitTest : public testing::Test {
+protected:
+    // Types a key, with a modifier key held, and lets the program take it.
+    void Press(WORD key, WORD modifier = 0);
+
+    platform::win32::Win32Windowing windowing;
+    platform::win32::Win32Shell shell;
+    ui::win32::Win32Toolkit toolkit{windowing, shell};
+};
+
+// A dialog of the toolkit's controls one under the other (a picture box holds one of them, cmdBrowse is a picture
+// button); clicks are recorded; Show puts it in front.
+class DialogTest : public ToolkitTest {
+protected:
+    DialogTest();
+    void Show() {
+        form.Show();
+        SetForegroundWindow(H(form.hwnd()));
+        Pump();
+    }
+    ui::Form form{toolkit, "frmDialog"};
+    ui::TextBox txtPath{form, "txtPath"};
+    ui::ComboBox cboDrive{form, "cboDrive"};
+    ui::PictureBox picBox{form, "picBox"};
+    ui::TextBox txtInner{picBox, "txtInner"};
+    ui::ListBox vList{form, "vList"};
+    ui::TextBox txtNotes{form, "txtNotes"};
+    ui::Image imgAbout{form, "imgAbout"};
+    ui::CommandButton cmdOK{form, "cmdOK"}, cmdCancel{form, "cmdCancel"}, cmdBrowse{form, "cmdBrowse"};
+    // Creation order, which Tab follows.
+    const std::vector<ui::Control*> order{&txtPath,  &cboDrive, &txtInner,  &vList,    &txtNotes,
+                                          &imgAbout, &cmdOK,    &cmdCancel, &cmdBrowse};
+    std::string clicked;
+};
 
 }  // namespace plivant::wine
