@@ -3,7 +3,6 @@
 #include <functional>
 #include <map>
 
-#include "ScriptedShell.h"
 #include "WineSupport.h"
 #include "app/ProgramOpenedWindows.h"
 #include "state/UiStrings.h"

@@ -6,7 +6,6 @@
 #include <random>
 #include <stdexcept>
 
-#include "ScriptedShell.h"
 #include "SwallowCheck.h"
 #include "WineSupport.h"
 #include "mapping/modFiles.h"

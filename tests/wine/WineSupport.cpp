@@ -14,9 +14,7 @@
 
 namespace plivant::wine {
 
-namespace {
-const bool kSwallowCheckAdded = test::AddSwallowCheck();
-}  // namespace
+const bool kSwallowCheckAdded = test::AddSwallowCheck();  // const: of this file only
 
 TempFolder::TempFolder(const char* base) {
     char temporary[MAX_PATH], name[MAX_PATH];
