@@ -1,10 +1,7 @@
-// Plivant.exe itself, copied into a folder of its own: whole runs (the start-up run, a second instance, the removal
-// run), its icon as the system draws it, and the program driven from this process the way a user or a screen reader
-// drives it: windows found by class and name, keys and clicks sent as window messages, texts read in Unicode. The
-// version resource and the manifest are checked from the file by scripts/test.d/shipped-files (Wine 8 gives a process
-// asking for common controls 6 now 5, now 6). Its windows at the screen's scale: at 96 DPI each window (main, start-up
-// list editor, help, About, splash) is the picture kept in tests/wine/reference, pixel for pixel; at 144 and 192 DPI
-// each is that window grown by the scale, its title bar and caption buttons drawn at that size.
+// Plivant.exe itself, copied into a folder of its own: whole runs, its icon, its windows at every scale against
+// tests/wine/reference, and the program driven as a user or a screen reader drives it: windows found by class and
+// name, keys and clicks sent as window messages, texts read in Unicode. (scripts/test.d/shipped-files checks the
+// version resource and the manifest from the file: Wine 8 gives a process asking for common controls 6 now 5, now 6.)
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
 #include <stb_image.h>
@@ -20,68 +17,94 @@
 namespace plivant::wine {
 namespace {
 
-using Targets = std::vector<std::string>;
+// The target a letter mapped to the folder names: its short form.
+std::vector<std::string> MappedTo(const std::wstring& folder) {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetShortPathNameW(folder.c_str(), path, MAX_PATH);
+    return {"\\??\\" + std::string(path, path + n)};  // ASCII on Wine
+}
+
+// Starts the program with the argument text as Explorer does (CreateProcessW); no process when it cannot start.
+PROCESS_INFORMATION Launch(const std::string& program, const std::wstring& arguments = L"") {
+    const std::wstring path = Wide(program);
+    std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION run{};
+    CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &run);
+    return run;
+}
+
+// True when the picture stands somewhere in the shot, pixel for pixel.
+bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
+    const int columns = shot.Width() - picture.Width() + 1, rows = shot.Height() - picture.Height() + 1;
+    const auto at = [&](int x, int y) {
+        for (int i = 0; i < picture.Width() * picture.Height(); ++i)
+            if (shot.At(x + i % picture.Width(), y + i / picture.Width()) != picture.Pixels()[i]) return false;
+        return true;
+    };
+    for (int i = 0; columns > 0 && i < columns * rows; ++i)
+        if (at(i % columns, i / columns)) return true;
+    return false;
+}
 
 // The program's folder holds its start-up list and history; the letters a test takes are forgotten after it.
 class WholeRun : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CopyFileA(ProgramUnderTest().c_str(), program.c_str(), FALSE))
-            << ProgramUnderTest() << " is missing";
+        char shipped[MAX_PATH];  // the one PLIVANT_PROGRAM names, else the one beside this test program
+        const DWORD n = GetEnvironmentVariableA("PLIVANT_PROGRAM", shipped, MAX_PATH);
+        const std::string from = n && n < MAX_PATH ? std::string(shipped, n) : TestProgramFolder() + "\\Plivant.exe";
+        ASSERT_TRUE(CopyFileA(from.c_str(), program.c_str(), FALSE)) << from << " is missing";
         MakeFolder(data);
     }
     void TearDown() override {
         for (char letter : used) ForgetLetter(letter);
     }
-    // A free letter, as "X:".
-    std::string Letter() {
+    std::string Letter() {  // a free letter, as "X:"
         used.push_back(FreeLetter(used));
         return {used.back(), ':'};
     }
     // A second instance that did not end at once would show its window and never end.
     void Run(const std::string& arguments) {
-        EXPECT_TRUE(RunProgram(program, arguments)) << "Plivant.exe " << arguments << " did not end";
+        const PROCESS_INFORMATION process = Launch(program, Wide(arguments));
+        EXPECT_TRUE(process.hProcess && WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
+            << "Plivant.exe " << arguments << " did not end";
+        TerminateProcess(process.hProcess, 99);
+        CloseHandle(process.hThread), CloseHandle(process.hProcess);
     }
 
     TempFolder installed, folders;
-    const std::string program = installed / "Plivant.exe", mountIni = installed / "mount.ini",
+    const std::string program = installed / "Plivant.exe", startList = installed / "mount.ini",
                       data = folders / "My Data";
     std::string used;
 };
 
-// A list another program wrote: a valid line is mapped, a path longer than any is not (Wine would read it as "C:\" by
-// its length's low 16 bits), no history is written, and a hidden list is not read.
-TEST_F(WholeRun, StartupRunMapsTheValidLinesAndNothingWithoutAVisibleList) {
-    const std::string e = Letter(), k = Letter();
-    WriteBytes(mountIni, e + "\t" + data + "\r\n" + k + "\tC:\\" + std::string(65536, 'x') + "\r\n");
-    Run("/ini");
-    EXPECT_EQ(std::tuple(DeviceTargets(e), DeviceTargets(k), ReadBytes(installed / "Plivant.ini")),
-              std::tuple(MappedTo(Wide(data)), Targets{}, "<missing>"));
-    ForgetLetter(e[0]);
-    SetFileAttributesA(mountIni.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    Run("/ini");
-    EXPECT_TRUE(DeviceTargets(e).empty());
-}
-
-// Legacy ANSI lines and UTF-8 lines in one list, as the editor writes it: a folder in any script is mapped, a legacy
-// line (C:\...\M<FC>ll) still maps its folder, and none is mapped through a best fit.
-TEST_F(WholeRun, StartupRunMapsFoldersInAnyScriptAndNoneThroughABestFit) {
+// Legacy ANSI and UTF-8 lines, as the editor writes them: folders in any script are mapped; none through a best fit,
+// nor a path longer than any (Wine would read it as "C:\" by its length's low 16 bits). No history; no hidden list.
+TEST_F(WholeRun, StartupRunMapsFoldersInAnyScriptAndNothingElse) {
     const std::wstring base = Wide(folders.Path()), muell = base + L"\\M\u00fcll",
                        beetle = base + L"\\\u0416\u0443\u043a", japan = base + L"\\\u65e5\u672c";
     for (const auto& folder : {muell, beetle, japan}) ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     MakeFolder(folders / "Data8");  // what best fit would make of the name with the infinity sign
-    const std::string d = Letter(), e = Letter(), f = Letter(), g = Letter();
-    WriteBytes(mountIni, d + "\t" + folders / "M\xFCll" + "\r\n" + e + "\t" + folders / "Жук" + "\r\n" + f + "\t" +
-                             folders / "日本" + "\r\n" + g + "\t" + folders / "Data∞" + "\r\n");
+    const std::string d = Letter(), e = Letter(), f = Letter(), g = Letter(), k = Letter();
+    WriteBytes(startList, d + "\t" + folders / "M\xFCll" + "\r\n" + e + "\t" + folders / "Жук" + "\r\n" + f + "\t" +
+                              folders / "日本" + "\r\n" + g + "\t" + folders / "Data∞" + "\r\n" + k + "\tC:\\" +
+                              std::string(65536, 'x') + "\r\n");
     Run("/ini");
-    EXPECT_EQ(std::tuple(DeviceTargets(d), DeviceTargets(e), DeviceTargets(f), DeviceTargets(g)),
-              std::tuple(MappedTo(muell), MappedTo(beetle), MappedTo(japan), Targets{}));
+    EXPECT_EQ(std::tuple(DeviceTargets(d), DeviceTargets(e), DeviceTargets(f), DeviceTargets(g), DeviceTargets(k),
+                         ReadBytes(installed / "Plivant.ini")),
+              std::tuple(MappedTo(muell), MappedTo(beetle), MappedTo(japan), Targets{}, Targets{}, "<missing>"));
+    ForgetLetter(d[0]);
+    SetFileAttributesA(startList.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Run("/ini");
+    EXPECT_TRUE(DeviceTargets(d).empty());
 }
 
 TEST_F(WholeRun, ASecondInstanceEndsAtOnceAndTouchesNothingAndOnceAloneTheRemovalRunRemovesTheLetter) {
     const std::string x = Letter(), e = Letter();
     ASSERT_TRUE(DefineDosDeviceA(0, x.c_str(), data.c_str()));
-    WriteBytes(mountIni, e + "\t" + data + "\r\n");
+    WriteBytes(startList, e + "\t" + data + "\r\n");
     // A running instance is what holds the instance object.
     HANDLE running = CreateMutexA(nullptr, FALSE, platform::win32::kInstanceMutexName);
     ASSERT_NE(running, nullptr);
@@ -109,9 +132,8 @@ TEST_F(WholeRun, TheProgramFilesIconAtEverySizeIsTheDrawing) {
         const ui::Bitmap drawn = ui::win32::ReadBitmap(dc.get(), n, n);
         const IconArt art = ProgramIcon(n);
         int worst = 0;
-        for (int i = 0; i < n * n; ++i) {
-            const ui::Rgb expected =
-                ui::Mix(0xFFFFFF, art.colour.Pixels()[i], art.alpha[static_cast<size_t>(i)] / 255.0);
+        for (size_t i = 0; i < art.alpha.size(); ++i) {
+            const ui::Rgb expected = ui::Mix(0xFFFFFF, art.colour.Pixels()[i], art.alpha[i] / 255.0);
             worst = std::max(worst, ui::ChannelDistance(drawn.Pixels()[i], expected));
         }
         EXPECT_LE(worst, 2) << n << " pixels: the program file's icon differs from the drawing code's";
@@ -128,6 +150,7 @@ std::string Text(HWND window, UINT message = WM_GETTEXT, WPARAM index = 1024) {
     WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
     return utf8;
 }
+
 std::string Row(HWND list, int index) {
     return Text(list, LB_GETTEXT, index);
 }
@@ -142,8 +165,7 @@ void SetLanguage(const std::map<int, std::string>& texts) {
     }
 }
 
-// What the screen shows of the window (with a size: of that area round its top left corner) once it has painted (the
-// program paints it before the redraw returns) and two looks a tenth of a second apart agree.
+// The window (with a size: that area round its top left corner) once two looks a tenth of a second apart agree.
 ui::Bitmap Settled(HWND window, LONG width = 0, LONG height = 0) {
     RECT r{};
     GetWindowRect(window, &r);
@@ -177,12 +199,18 @@ protected:
     HWND Child(const char* cls, const char* text = nullptr, HWND parent = nullptr, HWND after = nullptr) {
         return FindWindowExA(parent ? parent : main, after, cls, text);
     }
-    // Starts the program with the folder as Explorer passes it (unquoted, in Unicode); its main window, once the
-    // splash has gone and the window shows steadily. WINE: the splash takes the activation for a moment as it goes; the
-    // X server's focus events of that, handled late, would close a popup opened at once.
-    void Start(const std::wstring& folder) {
+    // Starts the program with the folder as Explorer passes it (unquoted, in Unicode); the main window once the splash
+    // has gone and it shows steadily. WINE: the X server's focus events of the splash taking the activation as it goes,
+    // handled late, would close a popup opened at once.
+    void Start(const std::wstring& folder, const std::function<void(HWND)>& splashShown = nullptr) {
         run = Launch(program, folder);
         ASSERT_TRUE(run.hProcess);
+        HWND splash = nullptr;
+        if (splashShown) {
+            ASSERT_TRUE(
+                PumpUntil([&] { return IsWindowVisible(splash = FindWindowA("PlivantForm", "Splash")); }, 10000));
+            splashShown(splash);
+        }
         ASSERT_TRUE(PumpUntil(
             [&] {
                 return !FindWindowA("PlivantForm", "Splash") && IsWindowVisible(FindWindowA("PlivantForm", "Plivant"));
@@ -200,19 +228,29 @@ protected:
         CloseHandle(run.hThread), CloseHandle(run.hProcess);
         run = {};
     }
+    // Presses a button of the main window; the window it opens in front of it is handed to use, then closed.
+    void WithOpened(HWND button, const std::function<void(HWND)>& use) {
+        PostMessageA(button, BM_CLICK, 0, 0);
+        HWND opened = nullptr;
+        const auto shown = [&] {
+            return IsWindowVisible(opened = GetForegroundWindow()) && GetWindow(opened, GW_OWNER) == main;
+        };
+        ASSERT_TRUE(PumpUntil(shown, 30000));
+        use(opened);
+        PostMessageA(opened, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindow(opened); }, 10000));
+    }
     void TypeLetter(char letter) {
         Type(combo, static_cast<UINT>(letter), static_cast<char>(letter + 32));
         ASSERT_TRUE(PumpUntil([&] { return WindowText(Child("ComboBox")) == std::string(1, letter) + ": "; }, 10000));
     }
-    // The popup the program has opened, once it shows and the program's thread tracks it (and so takes the keys), or
-    // null. Another process's menu window, or a hidden one, is not it.
+    // The popup the program has opened, once it shows and the program's thread tracks it (and so takes keys), or null.
     HWND Popup() {
         HWND popup = nullptr;
         const auto tracked = [&] {
-            while ((popup = FindWindowExA(nullptr, popup, "#32768", nullptr))) {
+            while ((popup = FindWindowExA(nullptr, popup, "#32768", nullptr)))
                 if (GetWindowThreadProcessId(popup, nullptr) == run.dwThreadId && IsWindowVisible(popup))
                     return (Gui().flags & GUI_INMENUMODE) != 0;
-            }
             return false;
         };
         return PumpUntil(tracked, 10000) ? popup : nullptr;
@@ -223,8 +261,7 @@ protected:
         GetGUIThreadInfo(run.dwThreadId, &info);
         return info;
     }
-    // Picks an item of the popup that has just opened, from the keyboard, once it shows the item's picture on the
-    // menu's colour, as a user who sees it would; with a name, first a picture of the window with the popup open.
+    // Picks an item from the keyboard once the popup shows the item's picture; with a name, a picture of it first.
     void ChooseInPopup(int item, ui::Bitmap (*sign)(ui::Rgb, double), const char* picture = nullptr) {
         const HWND popup = Popup();
         RECT r{}, menu{};
@@ -236,10 +273,7 @@ protected:
         for (int i = 0; i < item; ++i) Type(popup, VK_DOWN);
         Type(popup, VK_RETURN);
     }
-    LPARAM RowMiddle(HWND list, int index) {
-        const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-        return MAKELPARAM(20, index * height + height / 2);
-    }
+    LPARAM FirstRow(HWND list) { return MAKELPARAM(20, SendMessageA(list, LB_GETITEMHEIGHT, 0, 0) / 2); }
     size_t Rows(HWND list) { return static_cast<size_t>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
     PROCESS_INFORMATION run{};
@@ -247,10 +281,9 @@ protected:
     std::vector<HWND> lists;
 };
 
-// In a Western prefix, as Explorer starts the folder command (CreateProcessW): a Chinese folder shows and mounts as
-// named, the letter's target is that folder, the lists and the history read back as named, and Unmount removes it.
-// Started again on a Cyrillic folder under a heading translated into Cyrillic (5012): Mount again from the history, the
-// mount button, a picture of the window holding both, and Clear from the keyboard.
+// In a Western prefix, started as Explorer starts it: a Chinese folder shows, mounts and reads back as named, and
+// Unmount removes it. Again on a Cyrillic folder under a Cyrillic heading (5012): Mount again from the history, the
+// mount button, and Clear from the keyboard.
 TEST_F(MainWindowRun, MountUnmountMountAgainAndClearFoldersInAnyScriptAsAUserWould) {
     const std::string s = Letter(), t = Letter(), japan = "C:\\Projekte\\日本", beetle = "C:\\Projekte\\Жук";
     const std::wstring wideJapan = L"C:\\Projekte\\\u65e5\u672c", wideBeetle = L"C:\\Projekte\\\u0416\u0443\u043a";
@@ -259,8 +292,7 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearFoldersInAnyScriptAsAUserWou
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     Start(wideJapan);
     EXPECT_EQ(Text(Child("Edit")), japan);
-    // Tab goes round the controls in the window's order, each window named as a screen reader names it (the picture
-    // buttons by their tooltips).
+    // Tab goes round the controls in order, each found by its name (the picture buttons: their tooltips).
     std::vector<HWND> order;
     for (const char* name : {"Plivant", "Setup [Mount as Win Boot]", "Help", "About"})
         order.push_back(Child("Button", name));
@@ -275,7 +307,7 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearFoldersInAnyScriptAsAUserWou
     EXPECT_EQ(std::tuple(DeviceTargets(s), Row(lists[0], 0), ReadBytes(installed / "Plivant.ini"),
                          WindowText(Child("ComboBox"))),
               std::tuple(MappedTo(wideJapan), s + " \t" + japan, japan + "\r\n", ""));
-    PostMessageA(lists[0], WM_RBUTTONDOWN, MK_RBUTTON, RowMiddle(lists[0], 0));
+    PostMessageA(lists[0], WM_RBUTTONDOWN, MK_RBUTTON, FirstRow(lists[0]));
     ChooseInPopup(1, UnmountMenuPicture);
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 0; }, 10000));
     EXPECT_TRUE(DeviceTargets(s).empty());
@@ -286,8 +318,8 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearFoldersInAnyScriptAsAUserWou
     EXPECT_EQ(std::tuple(Row(lists[1], 0), Text(lists[0]), Text(Child("Edit"))),
               std::tuple(japan, "Подключено", beetle));
     TypeLetter(t[0]);
-    PostMessageA(lists[1], WM_LBUTTONDOWN, MK_LBUTTON, RowMiddle(lists[1], 0));
-    PostMessageA(lists[1], WM_LBUTTONUP, 0, RowMiddle(lists[1], 0));
+    PostMessageA(lists[1], WM_LBUTTONDOWN, MK_LBUTTON, FirstRow(lists[1]));
+    PostMessageA(lists[1], WM_LBUTTONUP, 0, FirstRow(lists[1]));
     PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);  // the Menu key
     ChooseInPopup(1, MountMenuPicture);
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[0]) == 1; }, 10000));
@@ -299,8 +331,7 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearFoldersInAnyScriptAsAUserWou
         std::tuple(Row(lists[0], 0) + "|" + Row(lists[0], 1), DeviceTargets(s), ReadBytes(installed / "Plivant.ini")),
         std::tuple(t + " \t" + japan + "|" + s + " \t" + beetle, MappedTo(wideBeetle),
                    japan + "\r\n" + beetle + "\r\n"));
-    RECT r{};
-    EXPECT_TRUE(GetWindowRect(main, &r) && SaveArtifact(CaptureScreen(r), "main-window-scripts"));
+    EXPECT_TRUE(SaveArtifact(ShootWindow(main), "main-window-scripts"));
     PostMessageA(lists[1], WM_CONTEXTMENU, reinterpret_cast<WPARAM>(lists[1]), -1);
     ChooseInPopup(2, ClearMenuPicture, "main-window-popup");  // with a folder in the path box, both lists
     ASSERT_TRUE(PumpUntil([&] { return Rows(lists[1]) == 0; }, 10000));
@@ -309,9 +340,8 @@ TEST_F(MainWindowRun, MountUnmountMountAgainAndClearFoldersInAnyScriptAsAUserWou
     for (const auto& folder : {wideJapan, wideBeetle}) RemoveDirectoryW(folder.c_str());
 }
 
-// Every language's table: the lists and windows are named in the language, and the main window, each list's popup,
-// the help window and the start-up list editor, a row per language, make build\artifacts\languages.png, where a cut
-// text or a broken line shows at a glance.
+// Every language names the lists and windows; the main window, its popups, the help window and the editor make a row
+// each of build\artifacts\languages.png, where a cut text or a broken line shows at a glance.
 TEST_F(MainWindowRun, EveryLanguageNamesEveryWindowAndMakesARowOfTheSheet) {
     const std::string folder = installed / "Fotos", letter = Letter();
     MakeFolder(folder);
@@ -325,7 +355,7 @@ TEST_F(MainWindowRun, EveryLanguageNamesEveryWindowAndMakesARowOfTheSheet) {
         EXPECT_EQ(Text(lists[0]) + "|" + Text(lists[1]), texts.at(5012) + "|" + texts.at(5013));
         std::vector<ui::Bitmap>& row = rows.emplace_back(std::vector{Settled(main)});
         for (HWND list : lists) {
-            PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, RowMiddle(list, 0));
+            PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, FirstRow(list));
             const HWND popup = Popup();
             ASSERT_TRUE(popup) << code;
             row.push_back(Settled(popup, 250, 70));
@@ -334,14 +364,10 @@ TEST_F(MainWindowRun, EveryLanguageNamesEveryWindowAndMakesARowOfTheSheet) {
         }
         const HWND boot = Child("Button", nullptr, nullptr, Child("Button"));
         for (auto [button, caption] : {std::pair{Child("Button", nullptr, nullptr, boot), 5011}, {boot, 5003}}) {
-            PostMessageA(button, BM_CLICK, 0, 0);
-            const std::wstring name = Wide(texts.at(caption));
-            HWND opened = nullptr;
-            const auto shown = [&] { return IsWindowVisible(opened = FindWindowW(L"PlivantForm", name.c_str())); };
-            ASSERT_TRUE(PumpUntil(shown, 30000)) << code << " " << caption;
-            row.push_back(Settled(opened));
-            PostMessageA(opened, WM_CLOSE, 0, 0);
-            ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(opened); }, 10000));
+            WithOpened(button, [&](HWND opened) {
+                EXPECT_EQ(Text(opened), texts.at(caption)) << code;
+                row.push_back(Settled(opened));
+            });
         }
         Close();
     }
@@ -349,10 +375,9 @@ TEST_F(MainWindowRun, EveryLanguageNamesEveryWindowAndMakesARowOfTheSheet) {
     int width = 0, height = 0;  // each row as the first: its pictures side by side, 10 pixels apart
     for (const ui::Bitmap& shot : rows[0]) width += shot.Width() + 10, height = std::max(height, shot.Height() + 10);
     ui::Bitmap sheet(width + 10, static_cast<int>(rows.size()) * height + 10, 0xFFFFFF);
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         for (int x = 10; const ui::Bitmap& shot : rows[r])
             ui::Blit(sheet, shot, x, 10 + r * height), x += shot.Width() + 10;
-    }
     EXPECT_TRUE(SaveArtifact(sheet, "languages"));
 }
 
@@ -371,8 +396,7 @@ void SetScreenDpi(DWORD dpi) {
     RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
 }
 
-// The last picture of the window taken while it showed (the splash goes by itself), once it is the expected one or
-// after a while (a caret blinks, painting takes a moment).
+// The last picture of the window while it showed, once it is the expected one or after a while (a caret blinks).
 ui::Bitmap Shot(HWND w, const std::function<bool(const ui::Bitmap&)>& expected) {
     ui::Bitmap shot;
     PumpUntil(
@@ -385,9 +409,8 @@ ui::Bitmap Shot(HWND w, const std::function<bool(const ui::Bitmap&)>& expected) 
     return shot;
 }
 
-// A window drawn at a scale against its picture at 96 DPI: the share of the picture's pixels in its rows from the top
-// whose place in the window (the scale times farther) shows nearly their colour. A piece left at its 96-DPI size (a
-// title bar, a caption button) or a white patch leaves a good part of them on another colour.
+// The share of the 96-DPI picture's pixels (in its rows from the top) whose place in the scaled window shows nearly
+// their colour: a piece left at its 96-DPI size (a title bar, a caption button) or a white patch lowers it.
 double Likeness(const ui::Bitmap& shot, const ui::Bitmap& reference, double scale, int rows) {
     int alike = 0, all = 0;
     for (int y = 0; y < std::min(rows, reference.Height()); ++y) {
@@ -400,54 +423,12 @@ double Likeness(const ui::Bitmap& shot, const ui::Bitmap& reference, double scal
     return all ? double(alike) / all : 1;
 }
 
-// Runs the check on every window of a copy of the program started at the DPI: the splash, the main window, and the
-// three it opens from its picture buttons (found by their names).
-void EveryWindow(const std::string& program, DWORD dpi, const std::function<void(HWND, const std::string&)>& check) {
-    SetScreenDpi(dpi);
-    const PROCESS_INFORMATION run = Launch(program);
-    HWND splash = nullptr, main = nullptr;
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(splash = FindWindowA("PlivantForm", "Splash")); }, 10000));
-    SetScreenDpi(96);  // the program has read it
-    ASSERT_TRUE(run.hProcess);
-    EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);  // until it goes, a second later
-    // The main window, shown before the splash has painted, covers it (in Wine, topmost or not): moved out of its way
-    // for a moment, it uncovers the splash, which paints.
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(main = FindWindowA("PlivantForm", "Plivant")); }, 10000));
-    RECT r{};
-    GetWindowRect(main, &r);
-    SetWindowPos(main, nullptr, -4000, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    check(splash, "splash");
-    SetWindowPos(main, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(PumpUntil([&] { return !FindWindowA("PlivantForm", "Splash"); }, 10000));
-    check(main, "main");
-    for (auto [control, name] :
-         {std::pair{"Setup [Mount as Win Boot]", "editor"}, {"Help", "help"}, {"About", "about"}}) {
-        const HWND c = FindWindowExA(main, nullptr, "Button", control);
-        PostMessageA(c, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        PostMessageA(c, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-        HWND opened = nullptr;
-        const auto shown = [&] {  // in front, over the main window
-            opened = GetForegroundWindow();
-            return (IsWindowVisible(opened) && GetWindow(opened, GW_OWNER) == main) || (opened = nullptr);
-        };
-        EXPECT_TRUE(PumpUntil(shown, 10000));
-        check(opened, name);
-        PostMessageA(opened, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(opened); }));
-    }
-    TerminateProcess(run.hProcess, 0);
-    WaitForSingleObject(run.hProcess, 10000);
-    CloseHandle(run.hThread);
-    CloseHandle(run.hProcess);
-}
-
-// Each window at 96 DPI is its picture, pixel for pixel; at 144 and 192 DPI its size is the scale times that of the
-// picture (within two pixels), and its title bar and caption buttons (the picture's top 30 rows) and the whole of it
-// are like the picture grown by the scale. Shots of them stay among the artefacts.
-TEST_F(WholeRun, EveryWindowIsItsPictureAt96DpiAndThatPictureGrownAtLargerScales) {
+// At 96 DPI each window is its picture, pixel for pixel; at 144 and 192 DPI it is the picture grown by the scale (its
+// size within two pixels; its title bar and caption buttons, the top 30 rows, and the whole of it alike).
+TEST_F(MainWindowRun, EveryWindowIsItsPictureAt96DpiAndThatPictureGrownAtLargerScales) {
     for (DWORD dpi : {96, 144, 192}) {
         const double scale = dpi / 96.0;
-        EveryWindow(program, dpi, [&](HWND w, const std::string& name) {
+        const auto check = [&](HWND w, const std::string& name) {
             const ui::Bitmap reference =
                 ReadPng(TestProgramFolder() + "\\..\\..\\tests\\wine\\reference\\" + name + ".png");
             const int title = name == "splash" ? 0 : 30;  // the splash has no title bar
@@ -469,7 +450,26 @@ TEST_F(WholeRun, EveryWindowIsItsPictureAt96DpiAndThatPictureGrownAtLargerScales
             EXPECT_NEAR(shot.Height(), reference.Height() * scale, 2) << name << " at " << dpi;
             EXPECT_GT(Likeness(shot, reference, scale, reference.Height()), 0.9) << name << " at " << dpi;
             EXPECT_GE(Likeness(shot, reference, scale, title), 0.9) << name << "'s title at " << dpi;
+        };
+        SetScreenDpi(dpi);
+        Start(L"", [&](HWND splash) {
+            SetScreenDpi(96);                                                  // the program has read it
+            EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);  // until it goes, a second later
+            // Moved away for a moment, the main window uncovers the splash (in Wine it covers it, topmost or not).
+            HWND shown = nullptr;
+            ASSERT_TRUE(
+                PumpUntil([&] { return IsWindowVisible(shown = FindWindowA("PlivantForm", "Plivant")); }, 10000));
+            RECT r{};
+            GetWindowRect(shown, &r);
+            SetWindowPos(shown, nullptr, -4000, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            check(splash, "splash");
+            SetWindowPos(shown, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         });
+        check(main, "main");
+        for (auto [control, name] :
+             {std::pair{"Setup [Mount as Win Boot]", "editor"}, {"Help", "help"}, {"About", "about"}})
+            WithOpened(Child("Button", control), [&](HWND opened) { check(opened, name); });
+        Close();
     }
 }
 

@@ -1,5 +1,4 @@
-// The real ports and the engine on them, against the system's API (Wine here); the utility library as the Windows
-// builds compile it.
+// The real ports and the engine on them (Wine here); the utility library as the Windows builds compile it.
 #include <random>
 #include <stdexcept>
 
@@ -23,11 +22,6 @@ namespace {
 
 class DosDevicesAdapter : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_NE(letter, 0);
-        MakeFolder(one);
-        MakeFolder(two);
-    }
     void TearDown() override { ForgetLetter(letter); }
 
     platform::win32::Win32DosDevices devices;
@@ -39,11 +33,11 @@ protected:
 // Windows stacks a second definition over the first; Wine refuses it and keeps the first. One removal clears the
 // letter either way.
 TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
+    ASSERT_NE(letter, 0);
     SetLastError(0xdeadbeef);
     EXPECT_FALSE(devices.Query(name));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    // A target longer than the first 1,024 characters of room: the reply grows to hold it, so the letter is listed
-    // and removed like any other.
+    // A target longer than the 1,024 characters of room: the reply grows to hold it; the letter is listed and removed.
     const std::string deep = one + "\\" + std::string(1100, 'd');
     ASSERT_TRUE(DefineDrive(devices, std::string(1, static_cast<char>(letter + 32)), deep, 0));
     const std::string letters = GetDriveLetters(devices);
@@ -57,7 +51,6 @@ TEST_F(DosDevicesAdapter, QueryAndTheEngineDefineTellListAndRemove) {
               std::tuple("\\??\\" + deep + std::string(2, '\0'), true, false, deep));
     const bool stacked = DefineDrive(devices, name, two, 0);
     const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-    using Targets = std::vector<std::string>;
     EXPECT_EQ(std::tuple(stacked, DeviceTargets(name)),
               std::tuple(!wine, stacked ? Targets{"\\??\\" + two, "\\??\\" + deep} : Targets{"\\??\\" + deep}));
     RemoveDrive(devices, std::string(1, letter));
@@ -141,9 +134,8 @@ TEST(ProcessAdapter, ArgumentsErrorModeAndSingleInstance) {
     EXPECT_TRUE(second.PreviousInstanceRunning());
 }
 
-// This program keeps the legacy code page (Plivant.exe asks for UTF-8): the road of a system that ignores the
-// manifest's code page, on the real API. A folder in another script comes back from the ANSI calls with "?" and is
-// named by its short form.
+// This program keeps the legacy code page, as a system that ignores the manifest's UTF-8 would: a folder in another
+// script comes back from the ANSI calls with "?" and is named by its short form.
 TEST(CodePageAdapter, ExactFormsInTheWesternCodePageItsLowerCaseAndAFolderInAnotherScriptByItsShortForm) {
     ASSERT_EQ(GetACP(), 1252u) << "the test prefix runs with the Western code page";
     platform::win32::Win32CodePage codePage;
@@ -151,11 +143,10 @@ TEST(CodePageAdapter, ExactFormsInTheWesternCodePageItsLowerCaseAndAFolderInAnot
         {u"C:\\Caf\u00e9 \u20ac\u017e\u0178", "C:\\Caf\xe9 \x80\x9e\x9f"},
         {u"C:\\Data\u221e", std::nullopt},  // best fit: "C:\Data8"
         {u"C:\\\U0001F600", std::nullopt}};
-    for (const auto& [text, ansi] : cases) {
+    for (const auto& [text, ansi] : cases)
         EXPECT_EQ(std::tuple(codePage.FromUtf16(platform::Page::Process, text),
                              codePage.FromUtf16(platform::Page::Legacy, text)),
                   std::tuple(ansi, ansi));
-    }
     EXPECT_EQ(std::tuple(codePage.Utf8(), codePage.ToUtf16(platform::Page::Legacy, "\x80\xFC")),
               std::tuple(false, u"\u20ac\u00fc"));
     EXPECT_EQ(codePage.Lower(std::string("E:\tC:\\DATA \xC9\x8A 1\0X", 17)),
@@ -171,8 +162,7 @@ TEST(CodePageAdapter, ExactFormsInTheWesternCodePageItsLowerCaseAndAFolderInAnot
         << *named;
 }
 
-// The folder sits on the drive's root: under the user's profile, a shell that has just started can leave the
-// selection on the profile folder (seen on a fresh prefix under load).
+// On the drive's root: under the user's profile, a cold shell can leave the selection on the profile folder.
 TEST(ShellAdapter, TheFolderDialogsOkReturnsTheInitialFolderThatTheCallbackSelectedAndCancelNothing) {
     TempFolder temp("C:\\");
     const std::string folder = temp / "Mount Me";
@@ -203,9 +193,8 @@ TEST(WindowsUtil, ChecksumOfALargeBufferMatchesTheDefinitionAndCipherFramesDiffe
     EXPECT_EQ(DS2().DecryptString(first, "key", true), "Plivant");
 }
 
-// clsTimer ticks through the message loop with its own count, on a thread timer or an owner window, and not after
-// it has gone (a handler that fails ends only itself: the timer ticks on); Wait returns after one tick, or at once
-// leaving a request to end queued. The cursor the hover polling reads.
+// clsTimer ticks with its own count on a thread timer or an owner window, on past a failing handler, not after it has
+// gone; Wait returns after one tick, or at once leaving a request to end queued. The cursor the hover polling reads.
 TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
     platform::win32::Win32Windowing windowing;
     const HWND window = CreateWindowExA(0, "Button", "probe", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150, nullptr,
@@ -226,9 +215,8 @@ TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
         b.StartTimer(15);
         ASSERT_TRUE(PumpUntil([&] { return lastA >= 3 && lastB >= 3; })) << lastA << " " << lastB;
         // The objects go with a tick due: the system holds a timer message for this thread.
-        for (const DWORD start = GetTickCount(); !(HIWORD(GetQueueStatus(QS_TIMER)) & QS_TIMER);) {
+        for (const DWORD start = GetTickCount(); !(HIWORD(GetQueueStatus(QS_TIMER)) & QS_TIMER);)
             ASSERT_LT(GetTickCount() - start, 5000u);
-        }
     }
     const int atDestruction = ticks;
     int later = 0;  // a timer started afterwards ticks twice only once every earlier due tick has been taken
@@ -244,8 +232,7 @@ TEST(Win32Windowing, TimersWaitAndTheCursorOnARealWindow) {
     PostQuitMessage(3);
     timer.Wait(10);  // returns: no tick comes while the request waits
     MSG msg{};
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 3u);
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && msg.wParam == 3u) << msg.wParam;
     ASSERT_TRUE(windowing.MoveCursor({150, 150}));
     const platform::Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};  // one monitor
     EXPECT_EQ(std::tuple(*windowing.CursorPosition(), windowing.WindowAt({150, 150}), windowing.MonitorRect(handle)),

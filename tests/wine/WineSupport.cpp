@@ -1,5 +1,4 @@
-// Helpers for the Windows test program: files, devices, the message loop, runs of Plivant.exe, screenshots, and the
-// toolkit tests' keys and picture search.
+// Helpers for the Windows test program: files, devices, the message loop, screenshots, the toolkit tests' keys.
 #include "WineSupport.h"
 
 #include <cctype>
@@ -51,12 +50,6 @@ std::vector<std::string> DeviceTargets(const std::string& name) {
     return targets;
 }
 
-std::vector<std::string> MappedTo(const std::wstring& folder) {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetShortPathNameW(folder.c_str(), path, MAX_PATH);
-    return {"\\??\\" + std::string(path, path + n)};  // ASCII on Wine
-}
-
 char FreeLetter(const std::string& avoid) {
     for (char letter = 'Y'; letter >= 'D'; --letter) {
         if (avoid.find(letter) == std::string::npos && DeviceTargets(std::string(1, letter) + ":").empty())
@@ -83,34 +76,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
-PROCESS_INFORMATION Launch(const std::string& program, const std::wstring& arguments) {
-    const std::wstring path = Wide(program);
-    std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION run{};
-    CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &run);
-    return run;
-}
-
-bool RunProgram(const std::string& program, const std::string& arguments) {
-    const PROCESS_INFORMATION run = Launch(program, Wide(arguments));
-    const bool finished = run.hProcess && WaitForSingleObject(run.hProcess, 30000) == WAIT_OBJECT_0;
-    if (run.hProcess && !finished) TerminateProcess(run.hProcess, 99);
-    CloseHandle(run.hThread), CloseHandle(run.hProcess);
-    return finished;
-}
-
 std::string TestProgramFolder() {
     char path[MAX_PATH];
     const std::string full(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     return full.substr(0, full.find_last_of('\\'));
-}
-
-std::string ProgramUnderTest() {
-    char path[MAX_PATH];
-    const DWORD n = GetEnvironmentVariableA("PLIVANT_PROGRAM", path, MAX_PATH);
-    return n && n < MAX_PATH ? std::string(path, n) : TestProgramFolder() + "\\Plivant.exe";
 }
 
 ui::Bitmap CaptureScreen(const RECT& area) {
@@ -143,53 +112,6 @@ std::map<std::string, std::map<int, std::string>> Languages() {
         }
     }
     return languages;
-}
-
-void ToolkitTest::Press(WORD key, WORD modifier) {
-    const SHORT toggle = GetKeyState(key) & 1;  // flips with each press the thread takes
-    std::vector<INPUT> input;
-    for (auto [vk, flags] :
-         {std::pair{modifier, 0ul}, {key, 0ul}, {key, KEYEVENTF_KEYUP}, {modifier, KEYEVENTF_KEYUP}}) {
-        if (!vk) continue;
-        input.push_back({});
-        input.back().type = INPUT_KEYBOARD;
-        input.back().ki.wVk = vk;
-        input.back().ki.dwFlags = flags;
-    }
-    ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
-    // The input reaches this thread through the system's queue: done once the key and the modifier are released.
-    ASSERT_TRUE(PumpUntil(
-        [&] { return (GetKeyState(key) & 1) != toggle && GetKeyState(key) >= 0 && GetKeyState(modifier) >= 0; }));
-}
-
-bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
-    const int columns = shot.Width() - picture.Width() + 1, rows = shot.Height() - picture.Height() + 1;
-    const auto at = [&](int x, int y) {
-        for (int i = 0; i < picture.Width() * picture.Height(); ++i)
-            if (shot.At(x + i % picture.Width(), y + i / picture.Width()) != picture.Pixels()[i]) return false;
-        return true;
-    };
-    for (int i = 0; columns > 0 && i < columns * rows; ++i)
-        if (at(i % columns, i / columns)) return true;
-    return false;
-}
-
-DialogTest::DialogTest() {
-    form.Move(1500, 1500, 6000, 4500);
-    for (size_t i = 0; i < order.size(); ++i)  // the picture box in its text box's place
-        (order[i] == &txtInner ? picBox : *order[i]).Move(90, 90 + 450.0f * i, 3000, 400);
-    txtInner.Move(30, 30, 2000, 300);
-    txtNotes.SetMultiLine(true);
-    txtNotes.SetScrollBars(ui::ScrollBars::Vertical);
-    imgAbout.SetWindowed(true);
-    imgAbout.SetPicture(ui::Bitmap(16, 16, 0x2060C0));
-    cmdOK.SetCaption("OK");
-    cmdOK.SetDefault(true);
-    cmdCancel.SetCaption("Cancel");
-    cmdCancel.SetCancel(true);
-    cmdBrowse.SetStyle(1);
-    cmdBrowse.SetPicture(ui::Bitmap(16, 16, 0x00C000));
-    for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
 }
 
 }  // namespace plivant::wine

@@ -1,5 +1,4 @@
-// Helpers for the Windows test program: temporary folders, device queries, the message loop, runs of Plivant.exe,
-// pictures of what the screen or a window shows, what the toolkit's tests share, and a user of the folder dialog.
+// Helpers for the Windows test program: folders, devices, the message loop, screenshots, a user of the folder dialog.
 #pragma once
 #include <windows.h>
 
@@ -21,8 +20,7 @@
 
 namespace plivant::wine {
 
-// A new empty folder under the temporary folder (or in `base`, ending in a backslash), removed with its content at
-// the end of the scope.
+// A new empty folder in the temporary folder (or in `base`, ending in a backslash), removed with its content.
 class TempFolder {
 public:
     explicit TempFolder(const char* base = nullptr);
@@ -43,9 +41,8 @@ inline void MakeFolder(const std::string& path) {
 }
 
 // The targets of a device name, newest first; empty when the name is unknown.
-std::vector<std::string> DeviceTargets(const std::string& name);
-// What a letter mapped to the folder names as its target: the folder's short form.
-std::vector<std::string> MappedTo(const std::wstring& folder);
+using Targets = std::vector<std::string>;
+Targets DeviceTargets(const std::string& name);
 // A drive letter that nothing uses, searched from the end of the alphabet; 0 when none.
 char FreeLetter(const std::string& avoid = "");
 // Removes every definition of a letter, whatever its targets (for cleaning up after a test).
@@ -53,31 +50,23 @@ void ForgetLetter(char letter);
 
 // Runs the messages waiting for the thread through the program's own loop (the one DoEvents runs).
 void Pump();
-// Pumps, so that timers tick, until the condition holds (true) or the time is up (false): a busy machine delays the
-// ticks, so tests wait for what they expect rather than for a fixed time.
+// Pumps until the condition holds (true) or the time is up (false): a busy machine delays ticks, so tests wait for
+// what they expect rather than for a fixed time.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
-// Starts program with the argument text as Explorer does (CreateProcessW); no process when it cannot start.
-PROCESS_INFORMATION Launch(const std::string& program, const std::wstring& arguments = L"");
-// Runs program with the argument text; true when it ended within 30 seconds.
-bool RunProgram(const std::string& program, const std::string& arguments);
 std::string TestProgramFolder();
-// The Plivant.exe that whole runs drive: the one PLIVANT_PROGRAM names, else the one beside this test program.
-std::string ProgramUnderTest();
 
 ui::Bitmap CaptureScreen(const RECT& area);
 // What the screen shows of a window and the margin round it, once its painting is done.
 ui::Bitmap ShootWindow(HWND window, int margin = 0);
-// True when the picture stands somewhere in the shot, pixel for pixel.
-bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture);
 // Writes the bitmap as <name>.png among the build's artefacts (build\artifacts); false on failure.
 bool SaveArtifact(const ui::Bitmap& bitmap, const std::string& name);
 
 inline std::wstring Wide(const std::string& utf8) {  // UTF-8 as UTF-16
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
 }
-// The program's texts by language code and id, in UTF-8: the repository's translations (translations\<code>.txt, read
-// through Wine's Z: drive) and "en", the program's own English.
+
+// The program's texts by language code and id, in UTF-8: translations\<code>.txt (through Wine's Z:) and "en".
 std::map<std::string, std::map<int, std::string>> Languages();
 
 // A window's text, asked of the window itself (a control of another process answers with its content too).
@@ -86,50 +75,14 @@ inline std::string WindowText(HWND w) {
     text.resize(static_cast<size_t>(SendMessageA(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
+
 inline HWND H(platform::WindowHandle h) {
     return reinterpret_cast<HWND>(h);
 }
 
-// The real ports and toolkit, with keys typed through the system's input.
-class ToolkitTest : public testing::Test {
-protected:
-    // Types a key, with a modifier key held, and lets the program take it.
-    void Press(WORD key, WORD modifier = 0);
-
-    platform::win32::Win32Windowing windowing;
-    platform::win32::Win32Shell shell;
-    ui::win32::Win32Toolkit toolkit{windowing, shell};
-};
-
-// A dialog of the toolkit's controls one under the other (a picture box holds one of them, cmdBrowse is a picture
-// button); clicks are recorded; Show puts it in front.
-class DialogTest : public ToolkitTest {
-protected:
-    DialogTest();
-    void Show() {
-        form.Show();
-        SetForegroundWindow(H(form.hwnd()));
-        Pump();
-    }
-    ui::Form form{toolkit, "frmDialog"};
-    ui::TextBox txtPath{form, "txtPath"};
-    ui::ComboBox cboDrive{form, "cboDrive"};
-    ui::PictureBox picBox{form, "picBox"};
-    ui::TextBox txtInner{picBox, "txtInner"};
-    ui::ListBox vList{form, "vList"};
-    ui::TextBox txtNotes{form, "txtNotes"};
-    ui::Image imgAbout{form, "imgAbout"};
-    ui::CommandButton cmdOK{form, "cmdOK"}, cmdCancel{form, "cmdCancel"}, cmdBrowse{form, "cmdBrowse"};
-    // Creation order, which Tab follows.
-    const std::vector<ui::Control*> order{&txtPath,  &cboDrive, &txtInner,  &vList,    &txtNotes,
-                                          &imgAbout, &cmdOK,    &cmdCancel, &cmdBrowse};
-    std::string clicked;
-};
-
 // The real shell whose folder dialog the user answers with the button once it shows the wanted folder selected for
 // three ticks of 50 ms, again every half second until it goes: the dialog applies a selection late on a busy machine,
-// and Wine can lose a press while it fills its tree. WINE: a cold shell can leave the selection on a parent: `choose`
-// selects it.
+// and Wine can lose a press while it fills its tree. WINE: a cold shell can leave the selection on a parent (choose).
 class PressOnceSelected final : public platform::IShell {
 public:
     PressOnceSelected(WORD button, std::string wanted, bool choose = false)
@@ -179,8 +132,8 @@ private:
         } else if (act && self->choose_) {
             SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(self->wanted_.c_str()));
         } else if (act && self->selected_.empty() && self->program_.callback) {
-            // WINE: a shell that has just started, on a busy machine, can drop the selection made while the dialog
-            // initialised, leaving no folder selected: the dialog announces itself again, and the program selects.
+            // WINE: a cold shell on a busy machine can drop the selection made as the dialog initialised: announced
+            // again, the program selects.
             self->program_.callback(reinterpret_cast<platform::WindowHandle>(dialog), BFFM_INITIALIZED, 0,
                                     self->program_.callbackData);
         }
