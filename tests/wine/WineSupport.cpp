@@ -1,28 +1,19 @@
-// Helpers for the Windows test program: files, devices, the message loop, runs of Plivant.exe, screenshots, and the
-// toolkit tests' keys and picture search.
+// Helpers for the Windows test program: files, devices, the message loop, screenshots, the toolkit tests' keys.
 #include "WineSupport.h"
 
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <vector>
 
 #include "SwallowCheck.h"
-#include "ToolkitTesting.h"
-#include "platform/win32/Handles.h"
 #include "state/UiStrings.h"
-#include "ui/BitmapDrawing.h"
 #include "ui/sim/PngFile.h"
-#include "ui/win32/Win32Toolkit.h"
 
 namespace plivant::wine {
 
-namespace {
-const bool kSwallowCheckAdded = test::AddSwallowCheck();
-}  // namespace
+const bool kSwallowCheckAdded = test::AddSwallowCheck();  // const: of this file only
 
 TempFolder::TempFolder(const char* base) {
     char temporary[MAX_PATH], name[MAX_PATH];
@@ -59,12 +50,6 @@ std::vector<std::string> DeviceTargets(const std::string& name) {
     return targets;
 }
 
-std::vector<std::string> MappedTo(const std::wstring& folder) {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetShortPathNameW(folder.c_str(), path, MAX_PATH);
-    return {"\\??\\" + std::string(path, path + n)};  // ASCII on Wine
-}
-
 char FreeLetter(const std::string& avoid) {
     for (char letter = 'Y'; letter >= 'D'; --letter) {
         if (avoid.find(letter) == std::string::npos && DeviceTargets(std::string(1, letter) + ":").empty())
@@ -91,32 +76,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
-bool RunProgram(const std::string& program, const std::string& arguments) {
-    std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        return false;
-    }
-    const bool finished = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
-    if (!finished) TerminateProcess(process.hProcess, 99);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return finished;
-}
-
 std::string TestProgramFolder() {
     char path[MAX_PATH];
     const std::string full(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     return full.substr(0, full.find_last_of('\\'));
-}
-
-std::string ProgramUnderTest() {
-    char path[MAX_PATH];
-    const DWORD n = GetEnvironmentVariableA("PLIVANT_PROGRAM", path, MAX_PATH);
-    return n && n < MAX_PATH ? std::string(path, n) : TestProgramFolder() + "\\Plivant.exe";
 }
 
 ui::Bitmap CaptureScreen(const RECT& area) {
@@ -149,56 +112,6 @@ std::map<std::string, std::map<int, std::string>> Languages() {
         }
     }
     return languages;
-}
-
-void ToolkitTest::Press(WORD key, WORD modifier) {
-    const SHORT toggle = GetKeyState(key) & 1;  // flips with each press the thread takes
-    std::vector<INPUT> input;
-    for (auto [vk, flags] :
-         {std::pair{modifier, 0ul}, {key, 0ul}, {key, KEYEVENTF_KEYUP}, {modifier, KEYEVENTF_KEYUP}}) {
-        if (!vk) continue;
-        input.push_back({});
-        input.back().type = INPUT_KEYBOARD;
-        input.back().ki.wVk = vk;
-        input.back().ki.dwFlags = flags;
-    }
-    ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
-    // The input reaches this thread through the system's queue: done once the key and the modifier are released.
-    ASSERT_TRUE(PumpUntil(
-        [&] { return (GetKeyState(key) & 1) != toggle && GetKeyState(key) >= 0 && GetKeyState(modifier) >= 0; }));
-}
-
-bool Contains(const ui::Bitmap& shot, const ui::Bitmap& picture) {
-    const int columns = shot.Width() - picture.Width() + 1, rows = shot.Height() - picture.Height() + 1;
-    const auto at = [&](int x, int y) {
-        for (int i = 0; i < picture.Width() * picture.Height(); ++i)
-            if (shot.At(x + i % picture.Width(), y + i / picture.Width()) != picture.Pixels()[i]) return false;
-        return true;
-    };
-    for (int i = 0; columns > 0 && i < columns * rows; ++i)
-        if (at(i % columns, i / columns)) return true;
-    return false;
-}
-
-DialogTest::DialogTest() {
-    form.Move(1500, 1500, 6000, 4500);
-    const std::vector<ui::Control*> placed{&txtPath,  &cboDrive, &picBox,    &vList,    &txtNotes,
-                                           &imgAbout, &cmdOK,    &cmdCancel, &cmdBrowse};
-    for (size_t i = 0; i < placed.size(); ++i) placed[i]->Move(90, 90 + 450.0f * i, 3000, 400);
-    txtInner.Move(30, 30, 2000, 300);
-    txtNotes.SetMultiLine(true);
-    txtNotes.SetScrollBars(ui::ScrollBars::Vertical);
-    imgAbout.SetWindowed(true);
-    imgAbout.SetPicture(ui::Bitmap(16, 16, 0x2060C0));
-    cmdOK.SetCaption("OK");
-    cmdOK.SetDefault(true);
-    cmdCancel.SetCaption("Cancel");
-    cmdCancel.SetCancel(true);
-    cmdBrowse.SetStyle(1);
-    ui::Bitmap picture(16, 16, 0xECE9D8);  // a sign on a ground, so that its greyed look differs
-    ui::FillRect(picture, 4, 4, 8, 8, 0x00C000);
-    cmdBrowse.SetPicture(picture);
-    for (ui::Control* c : order) c->onClick = [this, c] { clicked += c->Name() + " "; };
 }
 
 }  // namespace plivant::wine
