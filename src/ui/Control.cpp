@@ -146,9 +146,10 @@ ViewLook Control::Look() const {
 void Control::Realize() {
     if (realized_ || (parent_ && !parent_->realized_)) return;
     if (const auto kind = Kind()) {
+        // The window is made where the control is: only its other aspects are given to it.
         peer_ = toolkit_.CreatePeer(*this, *kind, parent_ ? parent_->peer_.get() : nullptr);
-        for (Aspect a : {Aspect::Bounds, Aspect::Enabled, Aspect::Text, Aspect::Items, Aspect::Selection,
-                         Aspect::ToolTip, Aspect::Cursor, Aspect::Look, Aspect::Menus, Aspect::Icon}) {
+        for (Aspect a : {Aspect::Enabled, Aspect::Text, Aspect::Items, Aspect::Selection, Aspect::ToolTip,
+                         Aspect::Cursor, Aspect::Look, Aspect::Menus, Aspect::Icon}) {
             Mirror(a);
         }
     }

@@ -62,7 +62,7 @@ public:
     virtual ~Toolkit() = default;
     virtual platform::IWindowing& Windowing() = 0;
     virtual platform::IShell& Shell() = 0;
-    // A native window for the control, inside the parent's (none for a form).
+    // A native window for the control, at its bounds, inside the parent's (none for a form).
     virtual std::unique_ptr<Peer> CreatePeer(Control& owner, PeerKind kind, Peer* parent) = 0;
     // The screen's twips per pixel, which a form takes until it is told its monitor's DPI.
     virtual float TwipsPerPixelX() const = 0;

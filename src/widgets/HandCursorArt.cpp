@@ -3,7 +3,6 @@
 #include "ui/Types.h"
 
 #include <array>
-#include <cmath>
 #include <string_view>
 
 namespace plivant {

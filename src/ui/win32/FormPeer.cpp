@@ -45,10 +45,11 @@ public:
         CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, r.left, r.top, r.Width(), r.Height(), owner,
                         nullptr, Instance(), static_cast<WindowPeer*>(this));
         creating_ = false;
-        // The system may have fitted a top-level window to its least or greatest size as it made it.
+        // The system may have fitted a top-level window to its least or greatest size as it made it: the window goes
+        // where the form is all the same.
         if (RECT made{};
-            hwnd_ && GetWindowRect(hwnd_, &made) && platform::Rect{made.left, made.top, made.right, made.bottom} == r) {
-            madeAt_ = r;
+            hwnd_ && GetWindowRect(hwnd_, &made) && platform::Rect{made.left, made.top, made.right, made.bottom} != r) {
+            SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
     ~FormPeer() override {

@@ -61,7 +61,6 @@ public:
         const HWND made = CreateWindowExA(exStyle, cls, "", style, r.left, r.top, r.Width(), r.Height(), parent,
                                           nullptr, Instance(), nullptr);
         if (!made) return;
-        madeAt_ = r;
         Bind(made);
         // A control whose input would not reach its model is not kept: the control goes on without a window (as when
         // the window cannot be made).
@@ -85,8 +84,7 @@ public:
         switch (aspect) {
             case Aspect::Bounds: {
                 const platform::Rect r = Placement(owner_.PixelBounds());
-                if (!FirstPlacementWhereMade(r))
-                    SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+                SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
                 return;
             }
             case Aspect::ItemAppended:

@@ -62,7 +62,6 @@ public:
         const platform::Rect r = owner.PixelBounds();
         CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top, r.Width(),
                         r.Height(), parent, nullptr, Instance(), static_cast<WindowPeer*>(this));
-        madeAt_ = r;
     }
     ~ViewPeer() override { DestroyOwnWindow(); }
 };
@@ -126,7 +125,6 @@ void WindowPeer::Update(Aspect aspect) {
     switch (aspect) {
         case Aspect::Bounds: {
             const platform::Rect r = owner_.PixelBounds();
-            if (FirstPlacementWhereMade(r)) break;
             SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }

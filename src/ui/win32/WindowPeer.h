@@ -4,9 +4,7 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 #include <string>
-#include <utility>
 
 #include "platform/win32/Handles.h"
 #include "ui/Form.h"
@@ -97,15 +95,9 @@ protected:
     // system's meaning (a text box's own menu, or the parent's).
     bool KeyboardContextMenu();
 
-    // Whether placing the window at r would leave it where it was made: the model places every new window where it
-    // was just made, and a placement costs recomputing its frame and regions (under Wine, a dozen calls to the server).
-    // True at most once, for the first placement.
-    bool FirstPlacementWhereMade(const platform::Rect& r) { return std::exchange(madeAt_, std::nullopt) == r; }
-
     Win32Toolkit& toolkit_;
     Control& owner_;
     HWND hwnd_ = nullptr;
-    std::optional<platform::Rect> madeAt_;  // where the window was made, until it is first placed
     Control* pressed_ = nullptr;
     Control* held_ = nullptr;
     HWND toolOwner_ = nullptr;  // the window the tooltip's tool is registered with, while there is one

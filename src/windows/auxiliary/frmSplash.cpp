@@ -1,11 +1,9 @@
 // frmSplash: version label, topmost placement and the one-second timer.
 #include "windows/auxiliary/frmSplash.h"
-#include "ui/Types.h"
-
-#include <cmath>
 
 #include "frame/NuvaXPForm.h"
 #include "platform/WinConst.h"
+#include "ui/Types.h"
 #include "windows/auxiliary/SplashArt.h"
 #include "windows/shared/ProgramFacts.h"
 
