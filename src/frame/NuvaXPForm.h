@@ -94,6 +94,8 @@ public:
     std::string GetCompName();
     // Applies the skin to the host; at the first failure shows the host plainly and ends.
     void LoadXP(int16_t Modal = 0, IHostForm* OwnerForm = nullptr);
+    // While the skin is applied: the host's size then changes for the frame's own reasons, and ends at the frame's.
+    bool ApplyingSkin() const { return loadingXP_; }
     void MaxBtnClick() { MaximizeButton_Click(); }
     // The layout pass; false when the colour scheme has no pictures (the pass stops there).
     bool Repos();

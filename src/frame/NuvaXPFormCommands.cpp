@@ -122,8 +122,12 @@ void NuvaXPForm::SetStyle(IHostForm& IpForm) {
         Windowing().WriteLong(IpForm.hwnd(), win::kGwlStyle, style);
     });
     SkipOnError([&] {
+        // A host not shown yet gets its new frame as it shows.
+        const uint32_t flags = (style & static_cast<int32_t>(win::kWsVisible))
+                                   ? win::kSwpShowWindow
+                                   : win::kSwpFrameChanged | win::kSwpNoZOrder | win::kSwpNoActivate;
         Windowing().Place(IpForm.hwnd(), 0, Round(IpForm.Left() / Tx()), Round(IpForm.Top() / Ty()),
-                          Round(IpForm.Width() / Tx()), Round(IpForm.Height() / Ty()), win::kSwpShowWindow);
+                          Round(IpForm.Width() / Tx()), Round(IpForm.Height() / Ty()), flags);
     });
     SkipOnError([&] {
         if (TestOrTrue([&] { return IpForm.BorderStyle() != Border::None; })) {

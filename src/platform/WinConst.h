@@ -53,6 +53,7 @@ inline constexpr uint32_t kWsThickFrame = 0x40000;
 inline constexpr uint32_t kWsSysMenu = 0x80000;
 inline constexpr uint32_t kWsDlgFrame = 0x400000;
 inline constexpr uint32_t kWsCaption = 0xC00000;
+inline constexpr uint32_t kWsVisible = 0x10000000;
 inline constexpr uint32_t kWsExTopmost = 0x8;
 
 // SetWindowPos: insert-after values (as handles) and flags
@@ -63,6 +64,7 @@ inline constexpr uint32_t kSwpNoSize = 0x1;
 inline constexpr uint32_t kSwpNoMove = 0x2;
 inline constexpr uint32_t kSwpNoZOrder = 0x4;
 inline constexpr uint32_t kSwpNoActivate = 0x10;
+inline constexpr uint32_t kSwpFrameChanged = 0x20;
 inline constexpr uint32_t kSwpShowWindow = 0x40;
 
 // Folder-browse dialog

@@ -67,6 +67,7 @@ void Control::SetSizeTwips(float width, float height) {
 }
 
 void Control::Mirror(Aspect aspect) {
+    if (aspect == Aspect::Visible && holdShow_ && visible_) return;
     if (peer_) {
         peer_->Update(aspect);
     } else if (realized_ && parent_ && parent_->peer_ && Windowless()) {

@@ -180,6 +180,8 @@ protected:
 
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;  // twips
     float twipsPerPixel_ = 0;                            // of a form told its monitor's DPI
+    // While set, the window is not shown yet when the control becomes visible (it is hidden at once, though).
+    bool holdShow_ = false;
 
 private:
     Control& TopLevel();

@@ -71,13 +71,18 @@ void Form::Show(int16_t modal, Form* owner) {
     Form* const outer = std::exchange(kit.loading_, this);
     try {
         Load();
-        if (loaded_) {  // unless Form_Load unloaded it
-            const bool wasVisible = Visible();
+        if (loaded_ && !Visible()) {  // unless Form_Load unloaded it
+            // The controls take their show step before the window appears, so that what they change in it (its
+            // frame, its size) is drawn once, as it shows.
+            holdShow_ = true;
             SetVisible(true);
-            if (!wasVisible) RaiseShow(*this);
+            RaiseShow(*this);
+            holdShow_ = false;
+            if (loaded_ && Visible()) Mirror(Aspect::Visible);
         }
     } catch (...) {
         // A load that fails leaves the other windows taking input.
+        holdShow_ = false;
         kit.loading_ = outer;
         if (modal == 1) kit.EndModal(*this);
         throw;

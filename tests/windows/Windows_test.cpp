@@ -81,6 +81,14 @@ protected:
         return texts;
     }
     size_t said_ = 0;
+    // A framed window appears once, as it is now: its frame, size and shape were applied before it first showed.
+    bool FirstShownAsItIs(platform::WindowHandle window) const {
+        const auto& shown = sim.windowing.shown;
+        const auto first = std::find_if(shown.begin(), shown.end(), [&](const auto& s) { return s.first == window; });
+        const auto* now = sim.windowing.Find(window);
+        return first != shown.end() && now && first->second.style == now->style && now->style != 0 &&
+               first->second.bounds == now->bounds && first->second.region == now->region && now->region;
+    }
 
     NotedDevices devices{sim.dosDevices};
     platform::Platform noted{devices, sim.files, sim.registry, sim.process, sim.shell, sim.windowing, sim.codePage};
@@ -106,6 +114,7 @@ TEST_F(MountTest, LoadsTheFreeLettersTheHistoryAndTheMappedFoldersBeforeTheComma
               std::tuple(Log{"C:\\My Data", "", "C:\\Gone"}, Log{"Q: \tC:\\Gone", "R: \tC:\\", "S: \tC:\\My Data"},
                          std::vector<int32_t>{16, 0}, "\"C:\\My Data\""));  // the list's tab stop at 16 dialog units
     EXPECT_TRUE(w.Visible() && w.cmdOK.Enabled() && w.NuvaXPForm1.CloseActive() && !w.NuvaXPForm1.EnableMaximize());
+    EXPECT_TRUE(FirstShownAsItIs(w.hwnd()));
 }
 
 // The drive letter label keeps its right edge by the drive box, and a longer translation widens it to the left, as far
@@ -363,6 +372,7 @@ TEST_F(StartLoadTest, LoadEditAndCloseWritingEveryRowInOrder) {
     sim.files.AddFile(kList, "E:\tC:\\My Data\r\nNo Tab\rX:\t\xC4Q\x01\0Z\n"s);
     sim.shell.browseChoice = "C:\\Data";
     Session([&](frmStartLoad& f) {
+        EXPECT_TRUE(FirstShownAsItIs(f.hwnd()));
         std::string letters;
         for (const auto& item : f.cboDrive.Items()) letters += item;
         EXPECT_EQ(letters, "A:B:E:F:G:H:I:J:K:L:M:N:O:P:Q:R:T:U:V:W:X:Y:Z:");

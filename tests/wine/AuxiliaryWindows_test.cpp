@@ -20,7 +20,8 @@ void Click(HWND w, int x, int y) {
 }
 
 // A screenshot (if named), the steps, then (unless they close it) the close button, one per tick of a thread timer in
-// whatever loop runs; a step still running holds the others back. A window left open fails the test, not hangs it.
+// whatever loop runs, once the window shows; a step still running holds the others back. A window left open fails the
+// test, not hangs it.
 class Script {
 public:
     Script(std::function<FramedForm*()> form, std::vector<std::function<void()>> steps, const std::string& shot,
@@ -41,6 +42,8 @@ private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         Script* s = current_;
         if (!s || s->busy_) return;
+        // The user acts on a window once it shows (it loads hidden, and may run this loop as it does).
+        if (const FramedForm* form = s->form_(); form && form->Loaded() && !IsWindowVisible(H(form->hwnd()))) return;
         s->busy_ = true;
         if (s->next_ < s->steps_.size()) {
             s->steps_[s->next_++]();

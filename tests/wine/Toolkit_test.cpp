@@ -153,13 +153,14 @@ TEST_F(DialogTest, SystemControlsMirrorTheirModelsPaintTheirColoursReportTypingA
     Send(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));  // as typing changes it
     EXPECT_EQ(std::tuple(txtPath.Text(), changes), std::tuple("typed", 1));
     const HWND tips = toolkit.ToolTips(nullptr);
-    EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    const LRESULT toolsBefore = SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0);  // none until the mouse comes
     RECT r{};  // the cursor on the button, and the button passes the move on to the tooltip
     GetWindowRect(H(cmdOK.hwnd()), &r);
     SetCursorPos(r.left + 10, r.top + 5);
     Send(cmdOK.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tips); }));
-    EXPECT_EQ(WindowText(tips), "Plivant");
+    EXPECT_EQ(std::tuple(toolsBefore, SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), WindowText(tips)),
+              std::tuple(LRESULT{0}, LRESULT{1}, "Plivant"));
     cmdOK.SetToolTipText("");
     EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 0);
 }

@@ -209,7 +209,10 @@ void SimWindowing::SetBounds(WindowHandle window, Rect bounds) {
 }
 
 void SimWindowing::SetVisible(WindowHandle window, bool visible) {
-    if (Window* w = Lookup(window)) w->visible = visible;
+    Window* w = Lookup(window);
+    if (!w) return;
+    if (visible && !w->visible) shown.emplace_back(window, *w);
+    w->visible = visible;
 }
 
 void SimWindowing::SetClass(WindowHandle window, const std::string& className, const std::string& title) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Windowing.h"
@@ -83,6 +84,7 @@ public:
     int captureReleases = 0;
     std::vector<Message> sent;
     std::vector<Placement> placements;
+    std::vector<std::pair<WindowHandle, Window>> shown;  // each window as it was when it became visible
     intptr_t result = 1;
 
 private:

@@ -166,14 +166,18 @@ void WindowPeer::RemoveToolTip() {
 void WindowPeer::UpdateToolTip() {
     RemoveToolTip();
     const std::string& text = owner_.ToolTipText();
-    if (text.empty()) return;
+    if (text.empty() || !mouseCame_) return;
     const HWND owner = GetParent(hwnd_) ? GetParent(hwnd_) : hwnd_;
     TTTOOLINFOA info = ToolInfo(owner, hwnd_);
     info.lpszText = const_cast<char*>(text.c_str());
     if (SendMessageA(toolkit_.ToolTips(hwnd_), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info))) toolOwner_ = owner;
 }
 
-void WindowPeer::RelayToToolTip(UINT message, WPARAM wParam, POINT p) const {
+void WindowPeer::RelayToToolTip(UINT message, WPARAM wParam, POINT p) {
+    if (!mouseCame_) {
+        mouseCame_ = true;
+        UpdateToolTip();
+    }
     if (!toolOwner_) return;
     MSG msg{hwnd_, message, wParam, MAKELPARAM(p.x, p.y), static_cast<DWORD>(GetMessageTime()), {}};
     GetCursorPos(&msg.pt);

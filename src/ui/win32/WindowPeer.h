@@ -85,10 +85,12 @@ protected:
     std::string WindowText() const { return ShowsContent() ? owner_.PeerText() : owner_.AccessibleName(); }
     static void SetText(HWND w, const std::string& text);
     virtual void UpdateFont() {}
+    // The tool is registered with the tooltip when the mouse first comes over the window: a window the mouse never
+    // visits costs no tooltip (the program's first window opens without making one).
     void UpdateToolTip();
     void RemoveToolTip();
     // A mouse message for the tooltip, at a point of the control's window.
-    void RelayToToolTip(UINT message, WPARAM wParam, POINT p) const;
+    void RelayToToolTip(UINT message, WPARAM wParam, POINT p);
     LRESULT Mouse(UINT message, WPARAM wParam, LPARAM lParam);
     // The context-menu key or Shift+F10 on the control: raises ContextMenu at the control's middle when the control
     // has a handler for it (the model moves it where it belongs). False when there is none: the key then keeps the
@@ -101,6 +103,7 @@ protected:
     Control* pressed_ = nullptr;
     Control* held_ = nullptr;
     HWND toolOwner_ = nullptr;  // the window the tooltip's tool is registered with, while there is one
+    bool mouseCame_ = false;
 
 private:
     bool detached_ = false;

@@ -63,7 +63,8 @@ void frmSplash::Rescaled() {
 
 void frmSplash::Form_Load() {
     lblName.SetCaption("Plivant " + VersionNumbersText(process_.Version()));
-    toolkit().Windowing().Place(hwnd(), win::kHwndTopmost, 0, 0, 0, 0, kNoMoveNoSize);
+    // Not shown yet: it takes the activation as it shows.
+    toolkit().Windowing().Place(hwnd(), win::kHwndTopmost, 0, 0, 0, 0, kNoMoveNoSize | win::kSwpNoActivate);
 }
 
 void frmSplash::tmrRun_Timer() {

@@ -295,8 +295,9 @@ void frmMount::cmdBrowse_Click() {
 // Resizing and closing
 
 void frmMount::Form_Resize() {
-    // The frame does the resizing; the window only follows it (a minimised or maximised window keeps its size).
-    if (WindowState() != ui::FormWindowState::Normal) return;
+    // The frame does the resizing; the window only follows it (a minimised or maximised window keeps its size, and
+    // the window ends at the frame's size as the frame applies its skin).
+    if (WindowState() != ui::FormWindowState::Normal || NuvaXPForm1.ApplyingSkin()) return;
     SkipOnError([&] { Move(Left(), Top(), NuvaXPForm1.Width(), NuvaXPForm1.Height()); });
 }
 

@@ -63,6 +63,7 @@ FramedForm::FramedForm(ui::Toolkit& toolkit, platform::IProcess& process, const 
 }
 
 void FramedForm::Form_Resize() {
+    if (NuvaXPForm1.ApplyingSkin()) return;  // it ends at the frame's size then
     SetWidth(NuvaXPForm1.Width());
     SetHeight(NuvaXPForm1.Height());
 }
