@@ -72,7 +72,8 @@ void frmSplash::tmrRun_Timer() {
 }
 
 void frmSplash::Form_Unload(int16_t&) {
-    toolkit().Windowing().Place(hwnd(), win::kHwndNoTopmost, 0, 0, 0, 0, kNoMoveNoSize);
+    // The main window, active by now, stays so: a popup the user opened in it stays open.
+    toolkit().Windowing().Place(hwnd(), win::kHwndNoTopmost, 0, 0, 0, 0, kNoMoveNoSize | win::kSwpNoActivate);
 }
 
 }  // namespace plivant
