@@ -200,8 +200,7 @@ protected:
         return FindWindowExA(parent ? parent : main, after, cls, text);
     }
     // Starts the program with the folder as Explorer passes it (unquoted, in Unicode); the main window once the splash
-    // has gone and it shows steadily. WINE: the X server's focus events of the splash taking the activation as it goes,
-    // handled late, would close a popup opened at once.
+    // has gone and it shows steadily.
     void Start(const std::wstring& folder, const std::function<void(HWND)>& splashShown = nullptr) {
         run = Launch(program, folder);
         ASSERT_TRUE(run.hProcess);
