@@ -94,8 +94,9 @@ public:
     std::string GetCompName();
     // Applies the skin to the host; at the first failure shows the host plainly and ends.
     void LoadXP(int16_t Modal = 0, IHostForm* OwnerForm = nullptr);
-    // While the skin is applied: the host's size then changes for the frame's own reasons, and ends at the frame's.
-    bool ApplyingSkin() const { return loadingXP_; }
+    // While the skin fits the host to the frame: the host's size then changes for the frame's own reasons, and ends
+    // at the frame's.
+    bool ApplyingSkin() const { return fittingHost_; }
     void MaxBtnClick() { MaximizeButton_Click(); }
     // The layout pass; false when the colour scheme has no pictures (the pass stops there).
     bool Repos();
@@ -191,6 +192,7 @@ private:
     std::shared_ptr<IHostForm> parentObject_;
     std::shared_ptr<IHostForm> MyForm_;
     bool loadingXP_ = false;
+    bool fittingHost_ = false;
 
     bool m_AutoLoad = true;
     bool m_ShowMinimize = true;

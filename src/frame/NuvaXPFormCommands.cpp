@@ -75,6 +75,7 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
         if (counter > 0 && !LbMenu.Load(kLastMenuLabel)) throw LateBoundError("label already loaded");
 
         if (!frame) throw LateBoundError("no frame on the host");
+        fittingHost_ = true;
         host.SetWidth(frame->Width());
         host.SetHeight(frame->Height());
         if (host.BorderStyle() != Border::None) host.SetHeight(frame->Height() + kStrippedCaptionTwips);
@@ -93,6 +94,7 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
         frame->SetWidth(host.Width());
         frame->SetHeight(host.Height());
         ReTransObj(host);
+        fittingHost_ = false;
         Windowing().MoveCursor({Round((host.Left() + host.Width()) / Tx()), Round(host.Top() / Ty())});
         Windowing().ProcessPendingMessages();
         if (OwnerForm) {
@@ -105,6 +107,7 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
             host.ShowAs(1, nullptr);
         }
     });
+    fittingHost_ = false;
     // Without a host (the frame's container is not a form) there is nothing to show.
     if (!done && MyForm_) SkipOnError([&] { MyForm_->Show(); });
     loadingXP_ = false;

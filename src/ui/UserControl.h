@@ -26,8 +26,8 @@ public:
 
     // The settings marked as changed for saving, each once, in the order of their first change.
     const std::vector<std::string>& ChangedProperties() const { return changed_; }
-    // The host window became visible: raises Show, after the host's Load (a control created while its host is
-    // visible raises it at once).
+    // The host is shown: raises Show, after the host's Load and before its window appears (a control created while
+    // its host is visible raises it at once).
     void HostShown() { UserControl_Show(); }
 
     // The host's font, which new instances take.
