@@ -211,6 +211,7 @@ private:
     void UpdateIcon() {
         platform::win32::UniqueIcon made;
         if (!form_.Icon().Empty()) made.reset(MakeIcon(CursorImage{form_.Icon(), {}, 0, 0}, false));
+        if (!made && !icon_) return;  // no icon, as a new window has none: no messages for the system to pass on
         SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(made.get()));
         SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made.get()));
         icon_ = std::move(made);
