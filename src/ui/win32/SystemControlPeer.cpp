@@ -338,6 +338,9 @@ private:
         const bool locked = kind_ == PeerKind::TextBox && static_cast<const TextBox&>(owner).Locked();
         constexpr int16_t kCtrlC = 3;
         switch (message) {
+            case WM_NCPAINT:
+                if (AllClient(w)) return 0;
+                break;
             case WM_GETDLGCODE:
                 return DialogCode(system(message, wParam, lParam), lParam);
             case WM_SETFOCUS: {

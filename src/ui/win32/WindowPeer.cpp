@@ -246,9 +246,18 @@ bool WindowPeer::KeyboardContextMenu() {
     return true;
 }
 
+bool WindowPeer::AllClient(HWND w) {
+    RECT outer{}, client{};
+    return GetWindowRect(w, &outer) && GetClientRect(w, &client) && outer.right - outer.left == client.right &&
+           outer.bottom - outer.top == client.bottom;
+}
+
 LRESULT WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND w = hwnd_;
     switch (message) {
+        case WM_NCPAINT:
+            if (AllClient(w)) return 0;
+            break;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT paints everything
         case WM_PAINT: {

@@ -84,6 +84,9 @@ protected:
     virtual bool ShowsContent() const { return false; }
     std::string WindowText() const { return ShowsContent() ? owner_.PeerText() : owner_.AccessibleName(); }
     static void SetText(HWND w, const std::string& text);
+    // Whether the window is all client area (no border, no scroll bars): it then has nothing for the system to paint
+    // round it, and the system's painting of that nothing would fetch a drawing surface all the same.
+    static bool AllClient(HWND w);
     virtual void UpdateFont() {}
     // The tool is registered with the tooltip when the mouse first comes over the window: a window the mouse never
     // visits costs no tooltip (the program's first window opens without making one).
