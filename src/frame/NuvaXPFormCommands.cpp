@@ -107,7 +107,7 @@ void NuvaXPForm::LoadXP(int16_t Modal, IHostForm* OwnerForm) {
             host.ShowAs(1, nullptr);
         }
     });
-    fittingHost_ = false;
+    fittingHost_ = false;  // as a failed step left it
     // Without a host (the frame's container is not a form) there is nothing to show.
     if (!done && MyForm_) SkipOnError([&] { MyForm_->Show(); });
     loadingXP_ = false;
