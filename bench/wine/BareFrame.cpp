@@ -7,6 +7,8 @@
 #include "platform/win32/Win32Platform.h"
 #include "ui/Form.h"
 #include "ui/win32/Win32Toolkit.h"
+#include "ui/win32/WindowPeer.h"
+#include "windows/auxiliary/frmSplash.h"
 #include "windows/shared/FramedForm.h"
 
 namespace {
@@ -26,9 +28,16 @@ public:
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     plivant::platform::win32::Win32Platform real;
     plivant::ui::win32::Win32Toolkit toolkit(real.windowing, real.shell);
+    const std::string_view words(commandLine);
+    std::unique_ptr<plivant::frmSplash> splash;
+    if (words.find("splash") != words.npos) {
+        splash = std::make_unique<plivant::frmSplash>(toolkit, real.process);
+        splash->Show();
+    }
+    if (words.find("controls") != words.npos) plivant::ui::win32::UseCommonControls();
     frmBare form(toolkit, real.process);
     form.Show();
     toolkit.RunUntilNoFormIsLeft();

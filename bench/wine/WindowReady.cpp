@@ -3,6 +3,7 @@
 // each the given number of times, and prints for each "<label> <median wall ms> <median CPU ms> <least CPU ms>".
 // A program's window is ready when a visible top-level window of its process has the given title, answers a message
 // sent to it and, when a count is given, its second list box holds that many rows.
+// A program given as "<path>|<arguments>" is started with those arguments ("|" is in no Windows path).
 // Usage: WindowReady.exe <runs> <label> <program> <title> <rows> [<label> <program> <title> <rows>]...
 #include <windows.h>
 
@@ -15,7 +16,7 @@
 namespace {
 
 struct Subject {
-    std::string label, program, title;
+    std::string label, program, arguments, title;
     long rows;
     std::vector<double> times, cpu;
 };
@@ -88,7 +89,7 @@ double CpuMs(const std::string& program) {
 std::pair<double, double> TimeOnce(const Subject& s) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
-    std::string commandLine = "\"" + s.program + "\"";
+    std::string commandLine = "\"" + s.program + "\" " + s.arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION run{};
@@ -133,8 +134,17 @@ int main(int argc, char** argv) {
     if (argc < 6 || (argc - 2) % 4 != 0) return 2;
     const int runs = std::max(1, std::atoi(argv[1]));
     std::vector<Subject> subjects;
-    for (int i = 2; i + 3 < argc; i += 4)
-        subjects.push_back({argv[i], argv[i + 1], argv[i + 2], std::atol(argv[i + 3]), {}, {}});
+    for (int i = 2; i + 3 < argc; i += 4) {
+        const std::string program = argv[i + 1];
+        const size_t bar = program.find('|');
+        subjects.push_back({argv[i],
+                            program.substr(0, bar),
+                            bar == std::string::npos ? "" : program.substr(bar + 1),
+                            argv[i + 2],
+                            std::atol(argv[i + 3]),
+                            {},
+                            {}});
+    }
     // Interleaved, so that a burst of load elsewhere on the machine hits every program alike.
     for (int r = 0; r < runs; ++r) {
         for (Subject& s : subjects) {
