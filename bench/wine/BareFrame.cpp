@@ -1,7 +1,12 @@
 // BareFrame.exe: one window in the program's frame as the main window stores it (its title font, the program's icon on
 // the title bar), with no controls, on the program's toolkit; it runs until the window is closed. The baseline against
-// which the main window's time to be ready is measured.
+// which the main window's time to be ready is measured. With the word "splash" on its command line it first shows the
+// program's splash, as every run of the program does; with "controls" it loads the common controls, as the main
+// window's first system control does: the part of the main window's extra time that comes before its own work.
 #include <windows.h>
+
+#include <memory>
+#include <string_view>
 
 #include "frame/NuvaXPForm.h"
 #include "platform/win32/Win32Platform.h"
