@@ -89,7 +89,7 @@ double CpuMs(const std::string& program) {
 std::pair<double, double> TimeOnce(const Subject& s) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
-    std::string commandLine = "\"" + s.program + "\" " + s.arguments;
+    std::string commandLine = "\"" + s.program + "\"" + (s.arguments.empty() ? "" : " " + s.arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION run{};
