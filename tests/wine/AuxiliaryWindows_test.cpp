@@ -173,8 +173,7 @@ int TextWidth(ui::Font font, const std::string& text) {
     platform::win32::WindowDc screen(nullptr);
     SIZE size{}, twin{};
     for (SIZE* measured : {&size, &twin}) {
-        const platform::win32::UniqueFont made = ui::win32::MakeFont(font);
-        platform::win32::SelectGuard selected(screen.get(), made.get());
+        platform::win32::SelectGuard selected(screen.get(), ui::win32::FontFor(font));
         GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), measured);
         font.name = twins.contains(font.name) ? twins.at(font.name) : font.name;
     }

@@ -17,7 +17,6 @@ using platform::win32::SelectGuard;
 using platform::win32::UniqueBitmap;
 using platform::win32::UniqueCursor;
 using platform::win32::UniqueFont;
-using platform::win32::WindowDc;
 
 namespace {
 
@@ -34,8 +33,7 @@ bool Installed(const std::string& name) {
         wanted.lfCharSet = DEFAULT_CHARSET;
         lstrcpynA(wanted.lfFaceName, name.c_str(), LF_FACESIZE);
         bool found = false;
-        WindowDc screen(nullptr);
-        EnumFontFamiliesExA(screen.get(), &wanted, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
+        EnumFontFamiliesExA(MeasuringDc(), &wanted, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
         it = known.emplace(name, found).first;
     }
     return it->second;
@@ -150,13 +148,24 @@ void DrawPicture(HDC dc, const Bitmap& picture, const RECT& area, bool stretch) 
                   picture.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
-UniqueFont MakeFont(const Font& font, int dpi) {
-    WindowDc screen(nullptr);
-    if (!dpi) dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+HDC MeasuringDc() {
+    static const platform::win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    return dc.get();
+}
+
+HFONT FontFor(const Font& font, int dpi) {
+    // Kept for the program's life: the windows use a few, the same ones in every window, paint and measure, and each
+    // made afresh would cost the system a font to find and a screen to ask for its DPI.
+    static std::forward_list<std::tuple<Font, int, UniqueFont>> made;
+    if (!dpi) dpi = GetDeviceCaps(MeasuringDc(), LOGPIXELSY);
+    for (const auto& [known, knownDpi, handle] : made) {
+        if (known == font && knownDpi == dpi) return handle.get();
+    }
     const int height = -MulDiv(static_cast<int>(std::lround(font.size * 100)), dpi, 7200);
-    return UniqueFont(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
+    UniqueFont handle(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
                                   font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, InstalledFace(font.name)));
+    return std::get<2>(made.emplace_front(font, dpi, std::move(handle))).get();
 }
 
 int DrawProcessText(HDC dc, const std::string& text, RECT* area, UINT format) {
@@ -167,18 +176,6 @@ int DrawProcessText(HDC dc, const std::string& text, RECT* area, UINT format) {
     return DrawTextW(dc, reinterpret_cast<LPCWSTR>(wide.data()), static_cast<int>(wide.size()), area, format);
 }
 
-namespace {
-// The fonts of the looks, made when first painted and kept for the program's life: a window paints with a few, on
-// every paint.
-HFONT PaintFont(const Font& font, int dpi) {
-    static std::forward_list<std::tuple<Font, int, UniqueFont>> made;
-    for (const auto& [known, knownDpi, handle] : made) {
-        if (known == font && knownDpi == dpi) return handle.get();
-    }
-    return std::get<2>(made.emplace_front(font, dpi, MakeFont(font, dpi))).get();
-}
-}  // namespace
-
 void PaintOne(HDC dc, const ViewLook& look, const RECT& area, int dpi) {
     if (look.opaque) {
         // The device context's own brush, in the colour: no brush is made.
@@ -187,7 +184,7 @@ void PaintOne(HDC dc, const ViewLook& look, const RECT& area, int dpi) {
     }
     if (!look.picture.Empty()) DrawPicture(dc, look.picture, area, look.stretch);
     if (!look.text.empty()) {
-        SelectGuard selected(dc, PaintFont(look.font, dpi));
+        SelectGuard selected(dc, FontFor(look.font, dpi));
         SetTextColor(dc, ColourOf(look.fore));
         SetBkMode(dc, TRANSPARENT);
         UINT format = look.alignment == TextAlignment::Right    ? DT_RIGHT

@@ -12,8 +12,10 @@ namespace plivant::ui::win32 {
 
 // A stored colour (a system colour by its index, or blue-green-red) as the screen's colour.
 COLORREF ColourOf(OleColor c);
-// The font for a window of that DPI (0: the screen's).
-platform::win32::UniqueFont MakeFont(const Font& font, int dpi = 0);
+// The font for a window of that DPI (0: the screen's), made on first use and kept for the program's life.
+HFONT FontFor(const Font& font, int dpi = 0);
+// A device context like the screen's, for measuring text and asking for fonts, kept for the program's life.
+HDC MeasuringDc();
 // DrawText of a text of the process code page. WIN32 QUIRK: DrawTextA reads its text in the code page of the font's
 // character set, which for a Western font is Windows-1252 even where the process code page is UTF-8.
 int DrawProcessText(HDC dc, const std::string& text, RECT* area, UINT format);

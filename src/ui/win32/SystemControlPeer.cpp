@@ -17,7 +17,6 @@
 namespace plivant::ui::win32 {
 
 using platform::win32::UniqueBrush;
-using platform::win32::UniqueFont;
 
 namespace {
 
@@ -224,10 +223,8 @@ protected:
     bool ShowsContent() const override { return kind_ == PeerKind::TextBox || kind_ == PeerKind::ComboBox; }
     void UpdateFont() override {
         if (!hwnd_) return;
-        // The control draws with its font until it has the next one: the old one goes only then.
-        UniqueFont made = MakeFont(owner_.Font(), owner_.Dpi());
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), IsWindowVisible(hwnd_));
-        font_ = std::move(made);
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(owner_.Font(), owner_.Dpi())),
+                     IsWindowVisible(hwnd_));
     }
 
 private:
@@ -434,7 +431,6 @@ private:
     PeerKind kind_;
     bool pictureButton_ = false;
     HWND field_ = nullptr;  // a combo box's edit field, which goes with the box
-    UniqueFont font_;
     UniqueBrush background_;
     COLORREF backgroundColour_ = 0;
 };

@@ -19,14 +19,11 @@ void UseCommonControls() {
 }
 
 using platform::win32::SelectGuard;
-using platform::win32::UniqueFont;
-using platform::win32::WindowDc;
 
 Win32Toolkit::Win32Toolkit(platform::IWindowing& windowing, platform::IShell& shell)
     : windowing_(windowing), shell_(shell) {
-    WindowDc screen(nullptr);
-    twipsPerPixelX_ = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSX));
-    twipsPerPixelY_ = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSY));
+    twipsPerPixelX_ = 1440.0f / static_cast<float>(GetDeviceCaps(MeasuringDc(), LOGPIXELSX));
+    twipsPerPixelY_ = 1440.0f / static_cast<float>(GetDeviceCaps(MeasuringDc(), LOGPIXELSY));
 }
 
 Win32Toolkit::~Win32Toolkit() = default;
@@ -51,14 +48,13 @@ SizeTwips Win32Toolkit::ScreenSize() const {
 }
 
 SizeTwips Win32Toolkit::MeasureText(const Font& font, const std::string& text, float twipsPerPixel) {
-    WindowDc screen(nullptr);
-    UniqueFont made = MakeFont(font, static_cast<int>(1440 / twipsPerPixel + 0.5f));
-    SelectGuard selected(screen.get(), made.get());
+    const HDC dc = MeasuringDc();
+    SelectGuard selected(dc, FontFor(font, static_cast<int>(1440 / twipsPerPixel + 0.5f)));
     RECT r{0, 0, 0, 0};
-    DrawProcessText(screen.get(), text, &r, DT_CALCRECT | DT_SINGLELINE);
+    DrawProcessText(dc, text, &r, DT_CALCRECT | DT_SINGLELINE);
     if (text.empty()) {
         TEXTMETRICA metrics{};
-        GetTextMetricsA(screen.get(), &metrics);
+        GetTextMetricsA(dc, &metrics);
         r.bottom = metrics.tmHeight;
     }
     return {static_cast<float>(r.right) * twipsPerPixel, static_cast<float>(r.bottom) * twipsPerPixel};
