@@ -170,11 +170,11 @@ int TextWidth(ui::Font font, const std::string& text) {
     static const std::map<std::string, std::string> twins{
         {"Arial", "Liberation Sans"}, {"MS Sans Serif", "Liberation Sans"}, {"Courier New", "Liberation Mono"}};
     const std::wstring wide = Wide(text);
-    platform::win32::WindowDc screen(nullptr);
+    const HDC dc = ui::win32::MeasuringDc();
     SIZE size{}, twin{};
     for (SIZE* measured : {&size, &twin}) {
-        platform::win32::SelectGuard selected(screen.get(), ui::win32::FontFor(font));
-        GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), measured);
+        platform::win32::SelectGuard selected(dc, ui::win32::FontFor(font));
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), measured);
         font.name = twins.contains(font.name) ? twins.at(font.name) : font.name;
     }
     return std::max(size.cx, twin.cx);
