@@ -19,19 +19,35 @@ double Channel(ui::Rgb c, int shift) {
 }
 
 int Byte(double v) {
-    return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
+    return ui::ChannelOf(std::clamp(v, 0.0, 1.0) * 255.0);
 }
+
+// A shape with the box [left + inset, right - inset] x [top + inset, bottom - inset] as its solid part.
+Shape WithSolid(Shape shape, double insetX, double insetY) {
+    shape.solidLeft = shape.left + insetX, shape.solidRight = shape.right - insetX;
+    shape.solidTop = shape.top + insetY, shape.solidBottom = shape.bottom - insetY;
+    return shape;
+}
+
+// Rounding in the tests of a point against a curve is far below this, in pixels.
+constexpr double kMargin = 1e-6;
+// The part of a radius that a square inside a quarter circle leaves out on either side: 1 - 1 / sqrt(2).
+constexpr double kOutsideSquare = 1 - std::numbers::sqrt2 / 2;
 }  // namespace
 
 Shape RoundRect(double left, double top, double right, double bottom, double radius) {
     radius = std::max(0.0, std::min({radius, (right - left) / 2, (bottom - top) / 2}));
     const auto inside = [=](double x, double y) {
         if (x < left || x >= right || y < top || y >= bottom) return false;
-        const double cx = std::clamp(x, left + radius, right - radius);
-        const double cy = std::clamp(y, top + radius, bottom - radius);
+        // The nearest point of the box the corners' centres span (std::clamp, written out: it is not inlined).
+        const double cx = x < left + radius ? left + radius : x > right - radius ? right - radius : x;
+        const double cy = y < top + radius ? top + radius : y > bottom - radius ? bottom - radius : y;
         return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
     };
-    return {inside, left, top, right, bottom};
+    // Inside: the box whose corners lie on the corner arcs' diagonals, a little in (the right and bottom edges are
+    // outside).
+    const double inset = radius * kOutsideSquare + kMargin;
+    return WithSolid({inside, left, top, right, bottom}, inset, inset);
 }
 
 Shape Ellipse(double cx, double cy, double rx, double ry) {
@@ -39,7 +55,8 @@ Shape Ellipse(double cx, double cy, double rx, double ry) {
         const double dx = (x - cx) / rx, dy = (y - cy) / ry;
         return dx * dx + dy * dy <= 1.0;
     };
-    return {inside, cx - rx, cy - ry, cx + rx, cy + ry};
+    return WithSolid({inside, cx - rx, cy - ry, cx + rx, cy + ry}, rx * kOutsideSquare + kMargin,
+                     ry * kOutsideSquare + kMargin);
 }
 
 Shape Polygon(std::vector<std::pair<double, double>> corners) {
@@ -85,6 +102,7 @@ Shape Stroke(double x0, double y0, double x1, double y1, double width) {
 
 Shape Minus(Shape shape, Shape hole) {
     Shape out = shape;
+    out.solidRight = out.solidLeft - 1;  // the hole may lie anywhere in it
     out.inside = [inside = std::move(shape.inside), cut = std::move(hole.inside)](double x, double y) {
         return inside(x, y) && !cut(x, y);
     };
@@ -92,8 +110,20 @@ Shape Minus(Shape shape, Shape hole) {
 }
 
 Shape Union(Shape a, Shape b) {
+    // Either part's solid box is the union's: the larger.
+    const auto area = [](const Shape& s) {
+        return std::max(0.0, s.solidRight - s.solidLeft) * std::max(0.0, s.solidBottom - s.solidTop);
+    };
+    const Shape& solid = area(a) >= area(b) ? a : b;
     return {[first = a.inside, second = b.inside](double x, double y) { return first(x, y) || second(x, y); },
-            std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+            std::min(a.left, b.left),
+            std::min(a.top, b.top),
+            std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom),
+            solid.solidLeft,
+            solid.solidTop,
+            solid.solidRight,
+            solid.solidBottom};
 }
 
 ui::Rgb Shade::operator()(double, double y) const {
@@ -121,12 +151,20 @@ void Canvas::Fill(const Shape& shape, const Shade& shade, double opacity) {
     const double s = scale_;
     const auto from = [s](double v, int size) { return std::clamp(static_cast<int>(std::floor(v * s)), 0, size); };
     const auto to = [s](double v, int size) { return std::clamp(static_cast<int>(std::ceil(v * s)), 0, size); };
+    // Where a pixel's first and last samples lie, in the shape's pixels.
+    const auto first = [s](int p) { return (p + 0.5 * kStep) / s; };
+    const auto last = [s](int p) { return (p + (kGrid - 0.5) * kStep) / s; };
     for (int py = from(shape.top, height_); py < to(shape.bottom, height_); ++py) {
+        const bool solidRow = first(py) >= shape.solidTop && last(py) <= shape.solidBottom;
         for (int px = from(shape.left, width_); px < to(shape.right, width_); ++px) {
             int hits = 0;
-            for (int sy = 0; sy < kGrid; ++sy) {
-                for (int sx = 0; sx < kGrid; ++sx) {
-                    if (shape.inside((px + (sx + 0.5) * kStep) / s, (py + (sy + 0.5) * kStep) / s)) ++hits;
+            if (solidRow && first(px) >= shape.solidLeft && last(px) <= shape.solidRight) {
+                hits = kGrid * kGrid;
+            } else {
+                for (int sy = 0; sy < kGrid; ++sy) {
+                    for (int sx = 0; sx < kGrid; ++sx) {
+                        if (shape.inside((px + (sx + 0.5) * kStep) / s, (py + (sy + 0.5) * kStep) / s)) ++hits;
+                    }
                 }
             }
             if (hits == 0) continue;

@@ -12,10 +12,13 @@
 namespace plivant::art {
 
 // A shape: true where a point (pixel coordinates, x to the right, y down) lies inside it, and a box that holds it,
-// outside which nothing is sampled.
+// outside which nothing is sampled. A shape may also name a box that lies wholly inside it (edges included): a pixel
+// whose samples all fall in that box is covered without asking the shape, which spares the sampling of every pixel
+// but those along the edges.
 struct Shape {
     std::function<bool(double x, double y)> inside;
     double left, top, right, bottom;
+    double solidLeft = 0, solidTop = 0, solidRight = -1, solidBottom = -1;  // none
 };
 // The colour of a shape at a point, for shading: one colour, or one that changes from top to bottom (a value
 // rather than any function, as the pictures need no other and each function kept would weigh in the program).

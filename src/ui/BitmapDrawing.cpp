@@ -13,16 +13,27 @@ int Clamp(int v) {
 }
 
 int MixChannel(int a, int b, double t) {
-    return Clamp(static_cast<int>(std::lround(a + (b - a) * t)));
+    return ChannelOf(a + (b - a) * t);
 }
 
 }  // namespace
+
+// What lround gives, without its call (the artwork works out every channel of every pixel this way). The value is
+// held as a double first, as a call's argument is, so that a processor that works in longer intermediates (the x87)
+// rounds it exactly as before; adding a half to a double is then exact there.
+int ChannelOf(double v) {
+    const volatile double held = v;
+    return held <= 0 ? 0 : held >= 255 ? 255 : static_cast<int>(held + 0.5);
+}
 
 Rgb MakeRgb(int red, int green, int blue) {
     return static_cast<Rgb>(Clamp(red)) << 16 | static_cast<Rgb>(Clamp(green)) << 8 | static_cast<Rgb>(Clamp(blue));
 }
 
 Rgb Mix(Rgb a, Rgb b, double t) {
+    // Most pixels of a picture are wholly one thing or another: nothing to work out.
+    if (t == 0) return a & 0xFFFFFF;
+    if (t == 1) return b & 0xFFFFFF;
     return MakeRgb(MixChannel(Red(a), Red(b), t), MixChannel(Green(a), Green(b), t), MixChannel(Blue(a), Blue(b), t));
 }
 

@@ -16,6 +16,9 @@ constexpr int Blue(Rgb c) {
 }
 // Channels outside 0..255 are clamped.
 Rgb MakeRgb(int red, int green, int blue);
+// A channel's value worked out in doubles, as a whole number: rounded half up (as lround rounds it), then clamped to
+// 0..255.
+int ChannelOf(double v);
 
 // t = 0 gives a, t = 1 gives b; t outside 0..1 extrapolates along the same line (clamped per channel).
 Rgb Mix(Rgb a, Rgb b, double t);

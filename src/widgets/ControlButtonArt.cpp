@@ -100,6 +100,20 @@ Look LookOf(CaptionImageSet set, Slot slot) {
     return kLooks[static_cast<size_t>(slot.scheme)][static_cast<size_t>(slot.state)];
 }
 
+// Where the first and last of a pixel's samples lie along an axis, in the design's pixels.
+double FirstSample(int pixel, double scale) {
+    return (pixel + 0.5 / 4) / scale;
+}
+double LastSample(int pixel, double scale) {
+    return (pixel + 3.5 / 4) / scale;
+}
+
+// Whether all of the pixel's samples lie in the box [from, to] on both axes.
+bool SamplesWithin(int x, int y, double scale, double from, double to) {
+    return FirstSample(x, scale) >= from && LastSample(x, scale) <= to && FirstSample(y, scale) >= from &&
+           LastSample(y, scale) <= to;
+}
+
 // Fraction of the pixel (x, y) at the scale for which inside(px, py) holds in the design's pixels, sampled 4 × 4.
 template <typename Inside>
 double Coverage(int x, int y, double scale, Inside inside) {
@@ -117,6 +131,17 @@ bool InRoundedRect(double px, double py, double x0, double y0, double x1, double
     return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= radius * radius;
 }
 
+// The coverage of the pixel by the rounded square [edge, kSize - edge] with the radius. A pixel whose samples all
+// lie in the square whose corners are on the corner arcs' diagonals (a little in, past any rounding) is covered
+// without sampling: all but the pixels along the edges.
+double RoundedSquareCoverage(int x, int y, double scale, double edge, double radius) {
+    const double inset = edge + radius * (1 - std::sqrt(0.5)) + 1e-6;
+    if (SamplesWithin(x, y, scale, inset, kSize - inset)) return 1.0;
+    return Coverage(x, y, scale, [edge, radius](double px, double py) {
+        return InRoundedRect(px, py, edge, edge, kSize - edge, kSize - edge, radius);
+    });
+}
+
 // Pixel rectangles in pixel coordinates, right and bottom inclusive, as the glyphs are measured.
 bool InPixels(double px, double py, int left, int top, int right, int bottom) {
     return px >= left && py >= top && px < right + 1 && py < bottom + 1;
@@ -129,6 +154,10 @@ bool InWindowOutline(double px, double py, int left, int top, int right, int bot
 }
 
 double GlyphCoverage(CaptionImageSet set, int x, int y, double scale) {
+    // Every glyph lies in the pixels (5, 5)-(15, 15): a pixel with no sample there is not covered.
+    if (LastSample(x, scale) < 5 || FirstSample(x, scale) >= 16 || LastSample(y, scale) < 5 ||
+        FirstSample(y, scale) >= 16)
+        return 0.0;
     switch (set) {
         case CaptionImageSet::CbMin:
             return Coverage(x, y, scale, [](double px, double py) { return InPixels(px, py, 5, 13, 11, 15); });
@@ -189,13 +218,11 @@ Bitmap DrawCaptionButtonImage(CaptionImageSet set, int index, double scale) {
     for (int y = 0; y < size; ++y) {
         Rgb behind = ThemeXTitleColour(static_cast<int>(slot->scheme), activeTitle, y + top, scale);
         for (int x = 0; x < size; ++x) {
-            double outer = Coverage(
-                x, y, scale, [](double px, double py) { return InRoundedRect(px, py, 0, 0, kSize, kSize, 3.0); });
-            double inner = Coverage(x, y, scale, [](double px, double py) {
-                return InRoundedRect(px, py, 1, 1, kSize - 1, kSize - 1, 2.0);
-            });
-            Rgb c = Mix(behind, frame, outer);
-            c = Mix(c, FillColour(look, (x + 0.5) / scale - 0.5, (y + 0.5) / scale - 0.5), inner);
+            Rgb c = Mix(behind, frame, RoundedSquareCoverage(x, y, scale, 0, 3.0));
+            // A mix with nothing of the second colour is the first: the fill's shading is worked out only where
+            // it shows.
+            const double inner = RoundedSquareCoverage(x, y, scale, 1, 2.0);
+            if (inner > 0) c = Mix(c, FillColour(look, (x + 0.5) / scale - 0.5, (y + 0.5) / scale - 0.5), inner);
             c = Mix(c, look.glyph, GlyphCoverage(set, x, y, scale));
             b.Set(x, y, c);
         }

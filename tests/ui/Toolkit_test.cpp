@@ -157,6 +157,7 @@ TEST_F(ToolkitTest, ControlArraysAndPopupMenus) {
 TEST(Paint, MixEndsExtrapolatesAndClampsTheMeasuresAndGreying) {
     for (auto [a, b, t, expected] : {std::tuple<Rgb, Rgb, double, Rgb>{0x102030, 0x90A0B0, 1.0, 0x90A0B0},
                                      {0x000000, 0xFFFFFF, 0.5, 0x808080},
+                                     {0x000000, 0x010305, 0.5, 0x010203},  // halves round up, not to even
                                      {0x102030, 0x203040, -1.0, 0x001020},
                                      {0x80F010, 0xF0F000, 3.0, 0xFFF000},
                                      {0x10F010, 0x00F000, 3.0, 0x00F000}})

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "SimHost.h"
+#include "art/ArtCanvas.h"
 #include "art/ThemeXArt.h"
 #include "platform/sim/SimWindowing.h"
 #include "ui/BitmapDrawing.h"
@@ -90,6 +91,28 @@ bool Solid(Set set, int x, int y) {
     if (set == Set::CbClose) return in(5, 5, 15, 15) && (std::abs(x - y) <= 1 || std::abs(x + y - 20) <= 1);
     if (in(5, 8, 11, 14)) return y <= 9 || y == 14 || x == 5 || x == 11;
     return in(8, 5, 14, 11) && (y <= 6 || y == 11 || x == 8 || x == 14);
+}
+
+// A shape's solid box lies wholly inside it: a fill that trusts the box covers every pixel, at any scale, exactly as
+// sampling each pixel does.
+TEST(ArtCanvas, TrustingAShapesSolidBoxChangesNoPixel) {
+    const auto sampled = [](art::Shape shape) {
+        shape.solidRight = shape.solidLeft - 1;
+        return shape;
+    };
+    for (const art::Shape& shape :
+         {art::RoundRect(0.5, 1, 15.25, 12, 3), art::RoundRect(2, 2, 9, 9, 0), art::Ellipse(8, 7, 6.5, 4.25),
+          art::Union(art::RoundRect(1, 1, 7, 5, 1), art::RoundRect(1, 3, 15, 14, 2))}) {
+        EXPECT_LT(shape.solidLeft, shape.solidRight);
+        for (double scale : {1.0, 1.25, 1.5, 2.0}) {
+            art::Canvas trusting(16, 16, scale), sampling(16, 16, scale);
+            trusting.Fill(shape, art::Vertical(0, 16, 0x102030, 0xF0E0D0), 0.75);
+            sampling.Fill(sampled(shape), art::Vertical(0, 16, 0x102030, 0xF0E0D0), 0.75);
+            EXPECT_EQ(std::pair(trusting.Coverage(), trusting.Colours()),
+                      std::pair(sampling.Coverage(), sampling.Colours()))
+                << scale;
+        }
+    }
 }
 
 // Each image is also laid on a contact sheet at 4×, one row per kind, written to build/artifacts for looking at.
