@@ -19,6 +19,8 @@ double Channel(ui::Rgb c, int shift) {
 }
 
 int Byte(double v) {
+    // ChannelOf clamps too, but this clamp holds v as a double (through its reference) before it is scaled: on the
+    // x87 that rounding is part of what every picture looks like.
     return ui::ChannelOf(std::clamp(v, 0.0, 1.0) * 255.0);
 }
 
@@ -28,12 +30,12 @@ Shape WithSolid(Shape shape, double insetX, double insetY) {
     shape.solidTop = shape.top + insetY, shape.solidBottom = shape.bottom - insetY;
     return shape;
 }
-
-// Rounding in the tests of a point against a curve is far below this, in pixels.
-constexpr double kMargin = 1e-6;
-// The part of a radius that a square inside a quarter circle leaves out on either side: 1 - 1 / sqrt(2).
-constexpr double kOutsideSquare = 1 - std::numbers::sqrt2 / 2;
 }  // namespace
+
+double CornerInset(double radius) {
+    constexpr double kMargin = 1e-6;  // far above the rounding in the tests of a point against a curve, in pixels
+    return radius * (1 - std::numbers::sqrt2 / 2) + kMargin;
+}
 
 Shape RoundRect(double left, double top, double right, double bottom, double radius) {
     radius = std::max(0.0, std::min({radius, (right - left) / 2, (bottom - top) / 2}));
@@ -46,8 +48,7 @@ Shape RoundRect(double left, double top, double right, double bottom, double rad
     };
     // Inside: the box whose corners lie on the corner arcs' diagonals, a little in (the right and bottom edges are
     // outside).
-    const double inset = radius * kOutsideSquare + kMargin;
-    return WithSolid({inside, left, top, right, bottom}, inset, inset);
+    return WithSolid({inside, left, top, right, bottom}, CornerInset(radius), CornerInset(radius));
 }
 
 Shape Ellipse(double cx, double cy, double rx, double ry) {
@@ -55,8 +56,7 @@ Shape Ellipse(double cx, double cy, double rx, double ry) {
         const double dx = (x - cx) / rx, dy = (y - cy) / ry;
         return dx * dx + dy * dy <= 1.0;
     };
-    return WithSolid({inside, cx - rx, cy - ry, cx + rx, cy + ry}, rx * kOutsideSquare + kMargin,
-                     ry * kOutsideSquare + kMargin);
+    return WithSolid({inside, cx - rx, cy - ry, cx + rx, cy + ry}, CornerInset(rx), CornerInset(ry));
 }
 
 Shape Polygon(std::vector<std::pair<double, double>> corners) {

@@ -28,6 +28,10 @@ struct Shade {
     ui::Rgb operator()(double x, double y) const;
 };
 
+// How far in from a rounded corner's box the largest square inside its arc begins, a hair further for rounding:
+// radius × (1 − 1/√2). Every point of the box inset by this on each side lies inside the rounded shape.
+double CornerInset(double radius);
+
 Shape RoundRect(double left, double top, double right, double bottom, double radius);
 Shape Ellipse(double cx, double cy, double rx, double ry);
 // A convex or concave polygon, by its corners in order.

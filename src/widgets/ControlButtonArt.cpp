@@ -15,6 +15,7 @@
 #include <cmath>
 #include <optional>
 
+#include "art/ArtCanvas.h"
 #include "art/ThemeXArt.h"
 #include "ui/BitmapDrawing.h"
 
@@ -135,7 +136,7 @@ bool InRoundedRect(double px, double py, double x0, double y0, double x1, double
 // lie in the square whose corners are on the corner arcs' diagonals (a little in, past any rounding) is covered
 // without sampling: all but the pixels along the edges.
 double RoundedSquareCoverage(int x, int y, double scale, double edge, double radius) {
-    const double inset = edge + radius * (1 - std::sqrt(0.5)) + 1e-6;
+    const double inset = edge + art::CornerInset(radius);
     if (SamplesWithin(x, y, scale, inset, kSize - inset)) return 1.0;
     return Coverage(x, y, scale, [edge, radius](double px, double py) {
         return InRoundedRect(px, py, edge, edge, kSize - edge, kSize - edge, radius);
